@@ -1,0 +1,18 @@
+// The process environment.
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace platform {
+
+class Environment {
+public:
+    virtual ~Environment() = default;
+    virtual std::optional<std::string> Get(const std::string& name) = 0;
+    virtual bool Set(const std::string& name, const std::string& value) = 0;
+};
+
+Environment& SystemEnvironment();
+
+}  // namespace platform
