@@ -30,8 +30,9 @@ constexpr uint32_t kMediaCdR = 0x1;      // CD-R (and CD-RW with medium kind 3)
 constexpr uint32_t kMediaDvdMinusR = 0x4;
 constexpr uint32_t kMediaDvdMinusRw = 0x1004;
 constexpr uint32_t kMediaDvdPlusRw = 0x4008;
-constexpr uint32_t kMediaDvdPlusR = 0x10;
-constexpr uint32_t kMediaDvdRam = 0x40000;
+constexpr uint32_t kMediaDvdPlusR = 0x8;
+constexpr uint32_t kMediaDvdRam = 0x10;
+constexpr uint32_t kMediaDvdDoubleLayer = 0x40000;
 
 constexpr uint32_t kMaxSpeeds = 64;
 
