@@ -1,0 +1,76 @@
+# Brenvik Burn: the two commands of a fresh machine.
+#   make demo   install what is missing, build the native program, run the main job on the sample
+#   make test   install what is missing, build both builds, run every test (native, ASan/UBSan,
+#               Windows under Wine, end to end); non-zero on any failure
+SHELL := /bin/bash
+JOBS ?= $(shell nproc 2>/dev/null || echo 2)
+SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
+
+# Debian packages. The native build needs the first line; the Windows build and
+# its tests the second; the independent disc-image readers of the tests the third.
+PKGS_NATIVE := cmake make g++ googletest
+PKGS_WIN32  := g++-mingw-w64-i686 wine wine32:i386 xvfb xauth imagemagick fonts-wine xdotool
+PKGS_READERS := genisoimage p7zip-full lsdvd xorriso udftools
+
+.PHONY: all demo test deps-native deps-all native native-asan native-tsan win32 \
+        test-native test-asan test-tsan test-win32 clean
+
+all: native
+
+define install_missing
+	@missing=""; for p in $(1); do dpkg -s "$$p" >/dev/null 2>&1 || missing="$$missing $$p"; done; \
+	if [ -n "$$missing" ]; then \
+	    echo "Installing:$$missing"; \
+	    if echo "$$missing" | grep -q ':i386'; then $(SUDO) dpkg --add-architecture i386; fi; \
+	    $(SUDO) apt-get update -qq && \
+	    DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq --no-install-recommends $$missing; \
+	fi
+endef
+
+deps-native:
+	$(call install_missing,$(PKGS_NATIVE) $(PKGS_READERS))
+
+deps-all:
+	$(call install_missing,$(PKGS_NATIVE) $(PKGS_READERS) $(PKGS_WIN32))
+
+native:
+	cmake --preset native >/dev/null
+	cmake --build build/native -j$(JOBS)
+
+native-asan:
+	cmake --preset native-asan >/dev/null
+	cmake --build build/native-asan -j$(JOBS)
+
+native-tsan:
+	cmake --preset native-tsan >/dev/null
+	cmake --build build/native-tsan -j$(JOBS)
+
+win32:
+	cmake --preset win32 >/dev/null
+	cmake --build build/win32 -j$(JOBS)
+
+demo: deps-native native
+	@tools/demo.sh build/native
+
+test-native: native
+	ctest --test-dir build/native --output-on-failure -j$(JOBS)
+
+# Sanitizers on the fast tests; the ThreadSanitizer build runs the threaded areas.
+test-asan: native-asan
+	ctest --test-dir build/native-asan -L unit --output-on-failure -j$(JOBS)
+
+test-tsan: native-tsan
+	ctest --test-dir build/native-tsan -L 'framework|jobs' --output-on-failure -j$(JOBS)
+
+test-win32: win32
+	ctest --test-dir build/win32 --output-on-failure -j$(JOBS)
+
+test: deps-all
+	$(MAKE) test-native
+	$(MAKE) test-asan
+	$(MAKE) test-tsan
+	$(MAKE) test-win32
+	@echo "make test: all tests passed"
+
+clean:
+	rm -rf build
