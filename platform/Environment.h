@@ -14,5 +14,7 @@ public:
 };
 
 Environment& SystemEnvironment();
+// Replaces the service for the whole process (null restores the native one).
+void SetSystemEnvironment(Environment* replacement);
 
 }  // namespace platform

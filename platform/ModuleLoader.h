@@ -22,5 +22,7 @@ public:
 };
 
 ModuleLoader& SystemModuleLoader();
+// Replaces the service for the whole process (null restores the native one).
+void SetSystemModuleLoader(ModuleLoader* replacement);
 
 }  // namespace platform

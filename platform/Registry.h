@@ -27,5 +27,7 @@ public:
 
 // The process's registry: the real one on Windows, the file store elsewhere.
 Registry& SystemRegistry();
+// Replaces the service for the whole process (null restores the native one).
+void SetSystemRegistry(Registry* replacement);
 
 }  // namespace platform

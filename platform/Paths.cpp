@@ -1,0 +1,13 @@
+#include "platform/Paths.h"
+
+namespace platform {
+
+std::string JoinPath(const std::string& folder, const std::string& name) {
+    if (folder.empty())
+        return name;
+    if (folder.back() == kPathSeparator)
+        return folder + name;
+    return folder + kPathSeparator + name;
+}
+
+}  // namespace platform

@@ -1,0 +1,15 @@
+// The platform's path separator and joining of path parts.
+#pragma once
+
+#include <string>
+
+namespace platform {
+
+// '\\' on Windows, '/' elsewhere.
+extern const char kPathSeparator;
+
+// `folder` and `name` with one separator between them; `name` alone when
+// `folder` is empty.
+std::string JoinPath(const std::string& folder, const std::string& name);
+
+}  // namespace platform

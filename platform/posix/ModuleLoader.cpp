@@ -1,0 +1,45 @@
+#include "platform/ModuleLoader.h"
+
+#include <dlfcn.h>
+
+#include "platform/NativeServices.h"
+
+namespace platform {
+namespace {
+
+class PosixModule final : public Module {
+public:
+    explicit PosixModule(void* handle) : handle_(handle) {}
+    ~PosixModule() override { dlclose(handle_); }
+    PosixModule(const PosixModule&) = delete;
+    PosixModule& operator=(const PosixModule&) = delete;
+
+    void* Symbol(const char* name) const override { return dlsym(handle_, name); }
+
+private:
+    void* handle_;
+};
+
+class PosixModuleLoader final : public ModuleLoader {
+public:
+    std::unique_ptr<Module> Load(const std::string& fullPath) override {
+        // A bare name would make dlopen search the library path; only a
+        // path with a folder is loaded, like LoadLibraryA of a full path.
+        if (fullPath.find('/') == std::string::npos)
+            return nullptr;
+        // RTLD_NOW: an unresolved symbol fails here, not at the first call.
+        void* handle = dlopen(fullPath.c_str(), RTLD_NOW | RTLD_LOCAL);
+        if (!handle)
+            return nullptr;
+        return std::make_unique<PosixModule>(handle);
+    }
+};
+
+}  // namespace
+
+ModuleLoader& NativeModuleLoader() {
+    static PosixModuleLoader loader;
+    return loader;
+}
+
+}  // namespace platform

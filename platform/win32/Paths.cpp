@@ -1,0 +1,5 @@
+#include "platform/Paths.h"
+
+namespace platform {
+const char kPathSeparator = '\\';
+}  // namespace platform
