@@ -11,8 +11,10 @@
 #include <cstdint>
 #include <functional>
 #include <initializer_list>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace bbfmt {
 
@@ -48,8 +50,36 @@ struct Result {
     std::string problem;   // what did not match, for the log
 };
 
+// One "%..." sequence of a template, as the formatter reads it.
+struct Conversion {
+    enum class Takes { Nothing, Integer, Real, String };
+    size_t offset = 0;      // where the '%' is in the template
+    std::string text;       // the sequence as written, "%-8.2f"
+    char letter = 0;        // conversion letter; 0 when the sequence is cut off
+    std::string flags;      // of "-+ #0"
+    int width = -1;         // -1: none
+    int precision = -1;     // -1: none
+    std::string length;     // "", "h", "hh", "l", "ll", "L", "I32", "I64"
+    Takes takes = Takes::Nothing;  // what kind of argument it consumes
+    bool usable = false;    // false: never handed to the C library
+    std::string why;        // why it is not usable
+};
+
+// Widths and precisions above this are refused, so that a template cannot
+// make a single conversion allocate without bound.
+constexpr int kMaxFieldWidth = 4096;
+
+// Every conversion of `tmpl` in order ("%%" is not one).
+std::vector<Conversion> ParseConversions(std::string_view tmpl);
+
+// The arguments `tmpl` takes, one letter each: 's' string, 'i' integer,
+// 'f' real. Empty when the template holds a conversion that is never
+// accepted (a "%n", a "*" width, an unknown letter, a cut-off "%"); `problem`
+// then says which.
+std::optional<std::string> ArgumentKinds(std::string_view tmpl, std::string* problem = nullptr);
+
 // Formats `tmpl` with `args`, checking each conversion.
-Result FormatChecked(std::string_view tmpl, std::initializer_list<Arg> args);
+[[nodiscard]] Result FormatChecked(std::string_view tmpl, std::initializer_list<Arg> args);
 
 // Formats and, when the template does not match, reports the problem through
 // the reporter set below (the main window puts it in the log).
