@@ -73,7 +73,7 @@ bool FileRegistry::Save(const std::vector<Section>& sections) const {
         for (const Entry& e : section.entries)
             text += e.value + "=" + e.data + "\n";
     }
-    return files_.ReplaceText(path_, text, LineEnding::Lf);
+    return files_.WriteTextAtomically(path_, text, LineEnding::Lf);
 }
 
 std::optional<std::string> FileRegistry::ReadString(RegistryRoot root, const std::string& key,

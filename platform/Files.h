@@ -46,7 +46,7 @@ public:
                                          LineEnding ending) = 0;
     // Like WriteText, but readers see either the old file or the complete new
     // one: the text goes to a file beside `path` that is then renamed over it.
-    [[nodiscard]] virtual bool ReplaceText(const std::string& path, const std::string& text,
+    [[nodiscard]] virtual bool WriteTextAtomically(const std::string& path, const std::string& text,
                                            LineEnding ending) = 0;
 
     // Full path of the running executable.

@@ -150,7 +150,7 @@ public:
         return WriteWholeFile(path, WithLineEnding(text, ending));
     }
 
-    bool ReplaceText(const std::string& path, const std::string& text, LineEnding ending) override {
+    bool WriteTextAtomically(const std::string& path, const std::string& text, LineEnding ending) override {
         const std::string temp = path + "." + std::to_string(getpid()) + ".tmp";
         int fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
         if (fd < 0)

@@ -89,7 +89,7 @@ public:
         return WriteWholeFile(path, WithLineEnding(text, ending));
     }
 
-    bool ReplaceText(const std::string& path, const std::string& text, LineEnding ending) override {
+    bool WriteTextAtomically(const std::string& path, const std::string& text, LineEnding ending) override {
         const std::string temp = path + "." + std::to_string(GetCurrentProcessId()) + ".tmp";
         if (!WriteWholeFile(temp, WithLineEnding(text, ending))) {
             DeleteFileA(temp.c_str());
