@@ -1,0 +1,93 @@
+// Resource ids of the program: dialog templates, the main window's controls,
+// its menu commands, icons, cursor and bitmaps. Read by the resource compiler
+// as well as by C++, so this file holds #defines only.
+#pragma once
+
+// --- dialog templates ---------------------------------------------------------
+#define IDD_ABOUT               100
+#define IDD_MAIN                101
+#define IDD_FSFLAGS             117
+#define IDD_OTHER_SETTINGS      121
+#define IDD_SHUTDOWN            123
+#define IDD_LANGUAGE            764
+#define IDD_AUDIO               5002
+
+// --- menu of the main window and its commands -----------------------------------
+#define IDR_MAIN_MENU           118
+#define ID_SETTINGS_FSFLAGS     40001
+#define ID_SETTINGS_SAVE        40002
+#define ID_SETTINGS_OTHER       40003
+#define ID_SETTINGS_LANGUAGE    40004
+#define ID_SETTINGS_AUDIO       40005
+
+// The item appended to the system menu (About), and the class library's
+// standard Help command.
+#define IDM_ABOUTBOX            0x0010
+#define ID_HELP_COMMAND         0xE146
+
+// --- icons, cursor, bitmaps -------------------------------------------------------
+#define IDI_MAIN                102
+#define IDI_DIRECTORY           107
+#define IDI_BURN                108
+#define IDI_QUIT                110
+#define IDI_ABORT               111
+#define IDI_HELP_BUTTON         112
+#define IDI_ABOUT               113
+#define IDI_SAVE_LOG            116
+#define IDI_ERASE               119
+#define IDI_REFRESH             120
+#define IDI_CLEAR_LOG           754
+#define IDI_EJECT               5008
+#define IDCUR_HAND              109
+#define IDB_SIZE_METER          5010
+
+// --- controls of the main window (template IDD_MAIN) -------------------------------
+#ifndef IDC_STATIC
+#define IDC_STATIC              (-1)
+#endif
+#define IDC_QUIT                2       // the dialog's Cancel button
+#define IDC_SOURCE_DIR          1002
+#define IDC_BROWSE              1004
+#define IDC_HELP_BUTTON         1006
+#define IDC_STATUS              1007
+#define IDC_ABOUT               1013
+#define IDC_VOLUME              1027
+#define IDC_RECORDER_LIST       1029
+#define IDC_PROGRESS            1030
+#define IDC_BURN                1031
+#define IDC_ABORT               1032
+#define IDC_LOG                 1033
+#define IDC_FULL_ERASE          1036
+#define IDC_QUICK_ERASE         1038
+#define IDC_ERASE               1039
+#define IDC_MEDIA_DVD           1040
+#define IDC_MEDIA_CD            1041
+#define IDC_REALLOCATE          1043
+#define IDC_SPEED_LIST          1046
+#define IDC_TIME_REMAINING      1047
+#define IDC_TIME_TOTAL          1048
+#define IDC_PERCENT             1050
+#define IDC_SAVE_LOG            1053
+#define IDC_REFRESH             1061
+#define IDC_VERIFY              1065
+#define IDC_SHUTDOWN            1068
+#define IDC_CLEAR_LOG           1077
+#define IDC_RECORDER_GROUP      1078
+#define IDC_ERASE_GROUP         1079
+#define IDC_BURN_GROUP          1080
+#define IDC_PROGRESS_GROUP      1081
+#define IDC_DEVICES_CAPTION     1082
+#define IDC_SPEED_CAPTION       1083
+#define IDC_SOURCE_CAPTION      1084
+#define IDC_VOLUME_CAPTION      1085
+#define IDC_REMAINING_CAPTION   1086
+#define IDC_TOTAL_CAPTION       1087
+#define IDC_LABEL_LENGTH        1104
+#define IDC_LENGTH_CAPTION      1105
+#define IDC_EJECT               1118
+#define IDC_SIZE_METER          1119
+
+// Language text ids (numbers 500 to 832); C++ only.
+#if !defined(RC_INVOKED) && __has_include("res/TextIds.h")
+#include "res/TextIds.h"
+#endif
