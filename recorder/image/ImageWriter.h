@@ -68,7 +68,7 @@ struct PlanResult {
     std::unique_ptr<Plan> plan;  // set when status is Ok
 };
 
-PlanResult PlanImage(const Node& root, const Options& options);
+[[nodiscard]] PlanResult PlanImage(const Node& root, const Options& options);
 
 // Where the image goes. Write is called with consecutive chunks.
 class Sink {
@@ -88,15 +88,17 @@ struct WriteResult {
     std::string message;
 };
 
-WriteResult WriteImage(const Plan& plan, Sink& sink, const Callbacks& callbacks);
+[[nodiscard]] WriteResult WriteImage(const Plan& plan, Sink& sink, const Callbacks& callbacks);
 
 // Appends the vendor's image footer (v2, "NER5") for a single-session,
 // single-track Mode 1 data disc of `imageSectors` 2048-byte sectors that
 // starts at byte 0 of the file.
-bool WriteNrgFooter(Sink& sink, uint64_t imageSectors, bool isDvd);
+[[nodiscard]] bool WriteNrgFooter(Sink& sink, uint64_t imageSectors, bool isDvd);
+// The same footer as bytes (it is a few hundred bytes long).
+std::vector<uint8_t> BuildNrgFooter(uint64_t imageSectors, bool isDvd);
 
 // Reads the written image back (through the file at imagePath) and compares
 // every file's bytes with its source.
-WriteResult VerifyImage(const Plan& plan, const std::string& imagePath, const Callbacks& callbacks);
+[[nodiscard]] WriteResult VerifyImage(const Plan& plan, const std::string& imagePath, const Callbacks& callbacks);
 
 }  // namespace rec::image

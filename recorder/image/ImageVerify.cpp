@@ -1,0 +1,44 @@
+// VerifyImage: reads every file back from the written image and compares it
+// with its source.
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
+#include "recorder/image/ImageWriter.h"
+#include "recorder/image/LargeFile.h"
+
+namespace rec::image {
+
+WriteResult VerifyImage(const Plan& plan, const std::string& imagePath, const Callbacks& callbacks) {
+    constexpr size_t kChunk = size_t(2) << 20;
+    LargeFile image;
+    if (!image.OpenRead(imagePath)) return {Status::SourceUnreadable, "cannot open the image " + imagePath};
+    uint64_t total = 0, done = 0;
+    for (const FileExtent& f : plan.Files()) total += f.size;
+    std::vector<uint8_t> a(kChunk), b(kChunk);
+    int lastPercent = -1;
+    if (callbacks.progress) callbacks.progress(0);
+    for (const FileExtent& f : plan.Files()) {
+        LargeFile source;
+        if (!source.OpenRead(f.sourcePath)) return {Status::SourceUnreadable, "cannot open " + f.sourcePath};
+        if (!image.Seek(uint64_t(f.startSector) * kSectorSize))
+            return {Status::SourceUnreadable, "the image is shorter than planned"};
+        uint64_t left = f.size;
+        while (left > 0) {
+            const size_t n = size_t(std::min<uint64_t>(left, kChunk));
+            if (source.Read(a.data(), n) != n) return {Status::SourceUnreadable, "cannot read " + f.sourcePath};
+            if (image.Read(b.data(), n) != n) return {Status::SourceUnreadable, "the image is shorter than planned"};
+            if (std::memcmp(a.data(), b.data(), n) != 0)
+                return {Status::WriteFailed, "verification failed: " + f.discPath + " differs from its source"};
+            left -= n;
+            done += n;
+            if (callbacks.aborted && callbacks.aborted()) return {Status::Aborted, "aborted"};
+            const int percent = total ? int(done * 100 / total) : 100;
+            if (callbacks.progress && percent != lastPercent) callbacks.progress(lastPercent = percent);
+        }
+    }
+    if (callbacks.progress && lastPercent != 100) callbacks.progress(100);
+    return {};
+}
+
+}  // namespace rec::image
