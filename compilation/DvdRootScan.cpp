@@ -1,0 +1,109 @@
+#include "compilation/DvdRootScan.h"
+
+#include <optional>
+
+#include "compilation/ScanItems.h"
+#include "compilation/ScanTextIds.h"
+#include "platform/Files.h"
+#include "platform/Paths.h"
+#include "settings/LanguageTable.h"
+
+namespace compilation {
+namespace {
+
+// The DVD-Video entries of the root, by their names as found. Only their
+// existence counts here, not whether they are folders.
+struct RootEntries {
+    std::optional<std::string> audioTs, videoTs, jacketP;
+};
+
+RootEntries ProbeRoot(platform::Files& files, const std::string& root) {
+    RootEntries found;
+    const auto entries = files.List(root, "*");
+    if (!entries)
+        return found;
+    for (const platform::FolderEntry& e : *entries) {
+        const std::string upper = UpperAscii(e.name);
+        std::optional<std::string>* slot = upper == "AUDIO_TS"   ? &found.audioTs
+                                           : upper == "VIDEO_TS" ? &found.videoTs
+                                           : upper == "JACKET_P" ? &found.jacketP
+                                                                 : nullptr;
+        // Where a case-sensitive file system holds two spellings, the
+        // upper-case one wins, else the first listed.
+        if (slot && (!*slot || e.name == upper))
+            *slot = e.name;
+    }
+    return found;
+}
+
+nero::IsoItem* NewFixedFolder(const char* name) {
+    nero::IsoItem* item = NewIsoItem();
+    if (item) {
+        (void)SetIsoText(item->name, name);
+        item->isFolder = 1;
+    }
+    return item;
+}
+
+}  // namespace
+
+nero::IsoItem* ScanDvdRoot(const std::string& root, ScanContext& ctx, StatusLine& status) {
+    FreeIsoTree(ctx.tree);
+    status.ShowStatus(ctx.texts.GetText(text::kStatusScanning));
+    ctx.log.AppendLogId(text::kScanStart);
+    ctx.log.AppendLog(ctx.texts.GetText(text::kDvdRoot) + " \"" + root + "\"");
+
+    const RootEntries found = ProbeRoot(ctx.files, root);
+    ctx.log.AppendLogId(found.audioTs ? text::kAudioTsFound : text::kAudioTsMissing);
+    ctx.log.AppendLogId(found.videoTs ? text::kVideoTsFound : text::kVideoTsMissing);
+    if (found.jacketP)
+        ctx.log.AppendLogId(text::kJacketFound);
+
+    // A fixed folder that cannot be had ends the scan before the status
+    // line says anything more.
+    auto outOfMemory = [&ctx]() -> nero::IsoItem* {
+        (void)FailOutOfMemory(ctx);
+        return nullptr;
+    };
+    auto failed = [&ctx, &status]() -> nero::IsoItem* {
+        status.ShowStatus(ctx.texts.GetText(text::kStatusScanFailed));
+        return nullptr;
+    };
+
+    nero::IsoItem* audioTs = NewFixedFolder("AUDIO_TS");
+    if (!audioTs)
+        return outOfMemory();
+    ctx.tree.Reset(audioTs);
+    if (found.audioTs &&
+        AddFolderItems(platform::JoinPath(root, *found.audioTs), audioTs, true, ctx) != 0)
+        return failed();
+
+    nero::IsoItem* videoTs = NewFixedFolder("VIDEO_TS");
+    if (!videoTs)
+        return outOfMemory();
+    audioTs->next = videoTs;
+    // A root without a VIDEO_TS folder is taken to be the VIDEO_TS folder.
+    const std::string videoFolder = found.videoTs ? platform::JoinPath(root, *found.videoTs) : root;
+    if (AddVideoTsFiles(videoFolder, videoTs, ctx) != 0)
+        return failed();
+
+    if (found.videoTs) {
+        nero::IsoItem* last = videoTs;
+        if (found.jacketP) {
+            nero::IsoItem* jacketP = NewFixedFolder("JACKET_P");
+            if (!jacketP)
+                return outOfMemory();
+            videoTs->next = jacketP;
+            last = jacketP;
+            if (AddJacketPictures(platform::JoinPath(root, *found.jacketP), jacketP, ctx) != 0)
+                return failed();
+        }
+        if (AddFolderItems(root, last, false, ctx) != 0)
+            return failed();
+    }
+
+    status.ShowStatus(ctx.texts.GetText(ctx.tree ? text::kStatusScanDone : text::kStatusScanFailed));
+    return ctx.tree.Root();
+}
+
+}  // namespace compilation

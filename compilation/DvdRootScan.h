@@ -1,0 +1,55 @@
+// Turning a DVD root folder into the tree of ISO items in DVD-Video order:
+// AUDIO_TS, VIDEO_TS (its files in the order players expect), JACKET_P (its
+// pictures), then every other entry of the root.
+//
+// DVD-Video names are looked up without regard to letter case on every file
+// system; they go on the disc in upper case. Every step is logged.
+#pragma once
+
+#include <string>
+
+#include "compilation/CompilationHost.h"
+#include "compilation/IsoTree.h"
+
+class LanguageTable;
+
+namespace platform {
+class Files;
+}
+
+namespace compilation {
+
+struct ScanContext {
+    IsoTree& tree;               // the main window's tree; released on failure
+    LogSink& log;
+    const LanguageTable& texts;
+    platform::Files& files;
+};
+
+// Builds the tree of `root` into ctx.tree (releasing any tree held before),
+// with the status line showing the scan's progress. Returns the first
+// top-level item, or null when the scan failed (the tree is then released).
+nero::IsoItem* ScanDvdRoot(const std::string& root, ScanContext& ctx, StatusLine& status);
+
+// The sub-steps. Each returns 0 on success; non-zero on failure, after
+// which the whole tree has been released and the given items are gone.
+
+// The DVD-Video files of `folder` as the children of `videoTs`.
+[[nodiscard]] int AddVideoTsFiles(const std::string& folder, nero::IsoItem* videoTs,
+                                  ScanContext& ctx);
+// Every entry of `folder`, recursively, except folders and files named
+// AUDIO_TS, VIDEO_TS or JACKET_P at any depth. The first new item becomes
+// the first child of `anchor` when `asFirstChild` is set, else its next.
+[[nodiscard]] int AddFolderItems(const std::string& folder, nero::IsoItem* anchor,
+                                 bool asFirstChild, ScanContext& ctx);
+// The picture files (J??___??.MP2) of `folder` as the children of `jacket`.
+[[nodiscard]] int AddJacketPictures(const std::string& folder, nero::IsoItem* jacket,
+                                    ScanContext& ctx);
+
+// Lines of this unit that have no language text.
+constexpr const char* kAddingLine = "Adding ";
+constexpr const char* kAddingFileLine = "Adding file ";
+constexpr const char* kPathTooLongLine = "Path too long for the disc (255 characters at most): ";
+constexpr const char* kUnreadableFolderLine = "Can't read folder ";
+
+}  // namespace compilation
