@@ -88,6 +88,6 @@
 #define IDC_SIZE_METER          1119
 
 // Language text ids (numbers 500 to 832); C++ only.
-#if !defined(RC_INVOKED) && __has_include("res/TextIds.h")
+#ifndef RC_INVOKED
 #include "res/TextIds.h"
 #endif

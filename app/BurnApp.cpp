@@ -1,0 +1,25 @@
+#include "app/BurnApp.h"
+
+#include "app/BurnDlg.h"
+#include "app/ProgramIdentity.h"
+
+namespace {
+// The module file name is read into a 500-byte buffer, terminator included.
+constexpr int kModulePathMax = 499;
+}  // namespace
+
+CBurnApp::CBurnApp() : CWinApp(app::kProgramName) {}
+
+BOOL CBurnApp::InitInstance() {
+    // The Win32 host registers the common control classes and the dialog
+    // template brings the 3-D look; there is nothing to switch on here.
+    CBurnDlg dlg;
+    m_pMainWnd = &dlg;
+    dlg.m_strCommandLine = m_strCmdLine;
+    dlg.m_strProgramDir = m_strModulePath.Left(kModulePathMax);
+    dlg.DoModal();
+    m_pMainWnd = nullptr;
+    // Returning FALSE ends the program: there is no message loop after the
+    // dialog.
+    return FALSE;
+}

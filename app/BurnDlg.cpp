@@ -1,0 +1,99 @@
+// The main window's construction, data exchange, keys, commands, message
+// boxes and exit.
+#include "app/BurnDlg.h"
+
+#include "app/ProgramIdentity.h"
+#include "res/resource.h"
+#include "settings/AudioSettings.h"
+#include "settings/FsFlagsSettings.h"
+#include "settings/LanguageTable.h"
+#include "settings/OtherSettings.h"
+
+CBurnDlg::CBurnDlg(CDialog* parent) : CDialog(IDD_MAIN, parent) {
+    m_hIcon = IDI_MAIN;
+    // The language table starts with the language file name as it stands
+    // (empty); OnInitDialog points it at the real file.
+    m_pLanguage = std::make_unique<LanguageTable>(m_strLanguageFile.str());
+    m_pFsFlagsDlg = std::make_unique<CFsFlagsSettings>(*m_pLanguage);
+    m_pOtherDlg = std::make_unique<COtherSettings>(*m_pLanguage);
+    m_pAudioDlg = std::make_unique<CAudioSettings>(*m_pLanguage);
+    m_eventJobDone.ResetEvent();
+}
+
+CBurnDlg::~CBurnDlg() = default;
+
+void CBurnDlg::DoDataExchange(CDataExchange* pDX) {
+    CDialog::DoDataExchange(pDX);
+    DDX_Control(pDX, IDC_RECORDER_LIST, m_cbRecorders);
+    DDX_Control(pDX, IDC_SPEED_LIST, m_cbSpeeds);
+    DDX_Control(pDX, IDC_PROGRESS, m_progress);
+    DDX_Control(pDX, IDC_LOG, m_editLog);
+    DDX_Text(pDX, IDC_SOURCE_DIR, m_strSourceDir);
+    DDX_Text(pDX, IDC_STATUS, m_strStatus);
+    DDX_Radio(pDX, IDC_FULL_ERASE, m_nEraseMode);
+    DDX_Text(pDX, IDC_VOLUME, m_strVolume);
+    DDX_Check(pDX, IDC_REALLOCATE, m_bReallocate);
+    DDX_CBIndex(pDX, IDC_SPEED_LIST, m_nSpeed);
+    DDX_Check(pDX, IDC_SHUTDOWN, m_bShutdown);
+    DDX_Radio(pDX, IDC_MEDIA_DVD, m_nMediaType);
+    DDX_Check(pDX, IDC_VERIFY, m_bVerify);
+}
+
+BOOL CBurnDlg::PreTranslateMessage(const DialogMessage& message) {
+    // The window closes only through Quit, the close box or the system menu:
+    // Escape and Alt+F4 are swallowed.
+    if (message.kind == DialogMessage::Kind::KeyDown && message.key == VK_ESCAPE)
+        return TRUE;
+    if (IsKeyDown(VK_MENU) && IsKeyDown(VK_F4))
+        return TRUE;
+    return CDialog::PreTranslateMessage(message);
+}
+
+BOOL CBurnDlg::OnCommand(int id, int notifyCode) {
+    if (id == ID_HELP_COMMAND) {
+        OpenHelp();
+        return TRUE;
+    }
+    return CDialog::OnCommand(id, notifyCode);
+}
+
+int CBurnDlg::ShowMessage(const char* text, const char* caption, unsigned type) {
+    ShowWindow(SW_SHOWNORMAL);
+    return MessageBox(text, caption, type);
+}
+
+void CBurnDlg::OnCancel() {
+    TeardownRecorder();
+    for (int i = 0; i < m_argc; ++i)
+        m_argv[size_t(i)].Empty();
+    m_argc = 0;
+    CDialog::OnCancel();
+}
+
+CString CBurnDlg::Text(int id) const {
+    return CString(m_pLanguage->GetText(id));
+}
+
+void CBurnDlg::AppendLog(const char* text) {
+    m_editLog.AppendLine(text ? text : "");
+}
+
+void CBurnDlg::AppendLogId(int textId) {
+    AppendLog(Text(textId));
+}
+
+void CBurnDlg::ResetProgressDisplay() {
+    SetDlgItemText(IDC_PERCENT, "0 %");
+    m_tStart = 0;
+    m_nTotalSecs = 0;
+    m_nStartPercent = 0;
+    m_nLastPercent = 0;
+    SetDlgItemText(IDC_TIME_REMAINING, "--:--");
+    SetDlgItemText(IDC_TIME_TOTAL, "--:--");
+}
+
+void CBurnDlg::SetProgramTitle() {
+    CString title;
+    title.Format(app::kTitleFormat, app::kProgramName, app::kProgramVersion);
+    SetWindowText(title);
+}

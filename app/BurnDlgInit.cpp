@@ -1,0 +1,96 @@
+// The main window's start-up sequence and its language texts.
+#include "app/BurnDlg.h"
+
+#include "app/ProgramFolder.h"
+#include "platform/Paths.h"
+#include "res/MainDialogTemplate.h"
+#include "res/TextIds.h"
+#include "res/resource.h"
+#include "settings/LanguageTable.h"
+#include "settings/OtherSettings.h"
+#include "settings/SettingsFlags.h"
+
+namespace {
+constexpr const char* kSettingsFileName = "Brenvik.ini";
+constexpr const char* kDefaultLanguageFile = "english.lng";
+// A stored language name shorter than this cannot be a "*.lng" file name.
+constexpr int kMinLanguageFileName = 5;
+}  // namespace
+
+CString CBurnDlg::SettingsFilePath() const {
+    return CString(platform::JoinPath(m_strProgramDir.str(), kSettingsFileName));
+}
+
+BOOL CBurnDlg::OnInitDialog() {
+    CDialog::OnInitDialog();
+
+    // No language file is loaded yet, so this finds a text only if the
+    // built-in ones ever carry it.
+    const CString about = Text(kTxtSysMenuAbout);
+    if (!about.IsEmpty())
+        AppendSystemMenuItem(IDM_ABOUTBOX, about);
+
+    SetIcon(m_hIcon);
+    m_strProgramDir = app::FolderOf(m_strProgramDir);
+
+    const int settingsRead = LoadSettings();
+
+    if (m_strLanguageFile.GetLength() < kMinLanguageFileName)
+        m_strLanguageFile = kDefaultLanguageFile;
+    m_pLanguage->SetFile(platform::JoinPath(m_strProgramDir.str(), m_strLanguageFile.str()));
+
+    if (settingsRead < 0) {
+        m_strMsgText = Text(kTxtSettingsNotRead);
+        m_strMsg.Format(m_strMsgText, SettingsFilePath());
+        AppendLog(m_strMsg);
+    } else if (!m_strSourceDir.IsEmpty() && m_strCommandLine.IsEmpty()) {
+        CheckSourceSize();
+        DeriveVolumeLabel(m_strSourceDir);
+    }
+
+    m_strStatus = Text(kTxtNameAndCredit);
+
+    if (m_pOtherDlg->GetBurnFlags() & burnflags::kVerify) {
+        m_bVerify = 1;
+        UpdateData(FALSE);
+    }
+
+    // The size meter (SetOwner, LoadStrip(IDB_SIZE_METER) and its limits)
+    // joins here and after SetupRecorder once the control exists.
+    if (m_nMediaType == 1)
+        SetupRecorder(nero::kMediaMaskCd);
+    else
+        SetupRecorder(nero::kMediaMaskDvd);
+
+    ResetProgressDisplay();
+    SetProgramTitle();
+
+    if (m_strCommandLine.GetLength() > 1) {
+        AppendLogId(kTxtClStarted);
+        StoreCommandLineWords();
+        StartCommandLineWorker();
+    }
+
+    ApplyLanguageTexts();
+    UpdateLabelLength();
+    return TRUE;
+}
+
+void CBurnDlg::ApplyLanguageTexts() {
+    const bbres::DialogTemplate& dialog = bbres::MainDialog();
+    for (const bbres::ControlTemplate& c : dialog.controls)
+        if (c.textId != 0)
+            SetDlgItemText(c.id, Text(c.textId));
+
+    const bbres::MenuTemplate& menu = bbres::MainMenu();
+    SetMenuPopupText(0, Text(menu.popupTextId));
+    for (const bbres::MenuItemTemplate& item : menu.items)
+        if (item.command != 0)
+            SetMenuItemText(item.command, Text(item.textId));
+    DrawMenuBar();
+
+    // The icon buttons' theme, icon, hover cursor and tooltip are given here
+    // once the icon button control exists; Clear Log shows its icon alone.
+    SetDlgItemText(IDC_CLEAR_LOG, "");
+    UpdateData(FALSE);
+}

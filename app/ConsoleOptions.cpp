@@ -1,0 +1,64 @@
+#include "app/ConsoleOptions.h"
+
+#include "app/ProgramIdentity.h"
+#include "framework/CString.h"
+
+namespace app {
+
+std::string VersionLine() {
+    CString line;
+    line.Format(kTitleFormat, kProgramName, kProgramVersion);
+    return line.str();
+}
+
+void PrintUsage(std::ostream& out, const std::string& programName) {
+    out << "Usage: " << programName << " [options]\n"
+        << "Writes a DVD-Video folder (a DVD root holding VIDEO_TS) to disc or to an image file.\n"
+        << "\n"
+        << "  /D <folder>  the DVD root to burn\n"
+        << "  /V <label>   the volume label (default: derived from the folder)\n"
+        << "  /C           prepare only: fill in the window, do not burn\n"
+        << "  /E           do not eject the disc after burning\n"
+        << "  /O           do not ask before overwriting a rewritable disc\n"
+        << "  /L           after a successful burn, write the log to the desktop\n"
+        << "  /S           after a successful burn, shut the computer down\n"
+        << "Options start with / or -; only their first letter counts, in either case.\n"
+        << "Recorder, speed and the other settings come from Brenvik.ini beside the program.\n"
+        << "\n"
+        << "  --help       this text\n"
+        << "  --version    the version line\n"
+        << "\n"
+        << "Exit status: " << kExitSuccess << " the burn succeeded (or --help, --version); "
+        << kExitJobFailed << " the run failed or did not start; "
+        << kExitUsage << " no command line given.\n";
+}
+
+std::optional<int> AnswerFrontEndOption(const std::vector<std::string>& args, std::ostream& out,
+                                        const std::string& programName) {
+    if (args.size() != 1)
+        return std::nullopt;
+    if (args[0] == "--help") {
+        PrintUsage(out, programName);
+        return kExitSuccess;
+    }
+    if (args[0] == "--version") {
+        out << VersionLine() << "\n";
+        return kExitSuccess;
+    }
+    return std::nullopt;
+}
+
+std::string CommandLineTail(const std::vector<std::string>& args) {
+    std::string tail;
+    for (const std::string& word : args) {
+        if (!tail.empty())
+            tail += ' ';
+        if (word.find_first_of(" \t") != std::string::npos)
+            tail += '"' + word + '"';
+        else
+            tail += word;
+    }
+    return tail;
+}
+
+}  // namespace app
