@@ -1,0 +1,19 @@
+// Opened recorders. A handle is the address of a Device known to this
+// registry, so a stale or foreign handle is refused instead of followed.
+#pragma once
+
+#include "neroapi/NeroRecords.h"
+#include "recorder/library/Recorders.h"
+
+namespace rec::lib {
+
+struct Device {
+    Recorder recorder;
+};
+
+nero::DeviceHandle OpenDevice(Recorder recorder);
+void CloseDevice(nero::DeviceHandle handle);
+// The device of a handle; null for an unknown handle. Valid until closed.
+Device* FindDevice(nero::DeviceHandle handle);
+
+}  // namespace rec::lib
