@@ -1,0 +1,11 @@
+// The texts the program carries itself, for when the language file lacks
+// them: the About box's two links, the start-up status line and the settings
+// file template.
+#pragma once
+
+namespace settings {
+
+// The built-in text for `id`, or null when the program has none.
+const char* BuiltinText(int id);
+
+}  // namespace settings

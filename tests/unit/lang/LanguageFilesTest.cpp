@@ -1,0 +1,122 @@
+// Every language file shipped in lang/ against the texts the program uses.
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "framework/CheckedFormat.h"
+#include "res/TextIds.h"
+#include "settings/BuiltinTexts.h"
+#include "settings/LanguageTable.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+std::vector<std::string> ShippedLanguageFiles() {
+    std::vector<std::string> files;
+    for (const auto& entry : std::filesystem::directory_iterator(std::filesystem::path(BB_SOURCE_DIR) / "lang"))
+        if (entry.path().extension() == ".lng")
+            files.push_back(entry.path().string());
+    return files;
+}
+
+std::string ReadBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+// The repository keeps the files as UTF-8 (the Windows build converts them).
+bool IsUtf8(const std::string& s) {
+    size_t i = 0;
+    while (i < s.size()) {
+        unsigned char c = static_cast<unsigned char>(s[i]);
+        int follow = c < 0x80 ? 0 : (c >> 5) == 0x6 ? 1 : (c >> 4) == 0xE ? 2 : (c >> 3) == 0x1E ? 3 : -1;
+        if (follow < 0 || s.size() - i <= size_t(follow))
+            return false;
+        for (int k = 1; k <= follow; ++k)
+            if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80)
+                return false;
+        i += size_t(follow) + 1;
+    }
+    return true;
+}
+
+// The lines of a settings template that the settings reader matches (the
+// comment lines are free to translate).
+std::vector<std::string> KeyLines(const std::string& tmpl) {
+    std::vector<std::string> keys;
+    std::istringstream lines(tmpl);
+    for (std::string line; std::getline(lines, line);)
+        if (!line.empty() && line[0] != '#')
+            keys.push_back(line);
+    return keys;
+}
+
+class ShippedLanguageFile : public ::testing::TestWithParam<std::string> {};
+
+TEST_P(ShippedLanguageFile, CarriesEveryTextWithTheProgramsConversions) {
+    const std::string path = GetParam();
+    const std::string bytes = ReadBytes(path);
+    ASSERT_FALSE(bytes.empty()) << path;
+    EXPECT_TRUE(IsUtf8(bytes)) << path;
+    EXPECT_NE(bytes.substr(0, 3), "\xEF\xBB\xBF") << "a byte order mark hides the first line";
+
+    LanguageTable table(path);
+    for (const TextIdSignature& entry : kTextIdTable) {
+        SCOPED_TRACE("text " + std::to_string(entry.id));
+        std::optional<std::string> own = table.GetFileText(entry.id);
+        if (!own) {
+            ADD_FAILURE() << "missing";
+            continue;
+        }
+        const std::string text = table.GetText(entry.id);
+        EXPECT_FALSE(text.empty());
+        if (*entry.args == '\0') {
+            // Shown as it stands, so a percent sign would read differently
+            // wherever a caller formats it.
+            EXPECT_EQ(text.find('%'), std::string::npos) << text;
+            continue;
+        }
+        std::string problem;
+        std::optional<std::string> kinds = bbfmt::ArgumentKinds(text, &problem);
+        EXPECT_EQ(kinds.value_or(problem), bbfmt::ArgumentKinds(entry.args).value_or("?")) << text;
+    }
+}
+
+TEST_P(ShippedLanguageFile, SettingsTemplateKeepsTheKeys) {
+    LanguageTable table(GetParam());
+    EXPECT_EQ(KeyLines(table.GetText(kTxtSettingsTemplate)), KeyLines(settings::BuiltinText(kTxtSettingsTemplate)));
+}
+
+INSTANTIATE_TEST_SUITE_P(Lang, ShippedLanguageFile, ::testing::ValuesIn(ShippedLanguageFiles()),
+                         [](const ::testing::TestParamInfo<std::string>& info) {
+                             return std::filesystem::path(info.param).stem().string();
+                         });
+
+TEST(LanguageFiles, EnglishAndGermanAreShipped) {
+    std::vector<std::string> stems;
+    for (const std::string& file : ShippedLanguageFiles())
+        stems.push_back(std::filesystem::path(file).stem().string());
+    EXPECT_NE(std::find(stems.begin(), stems.end(), "english"), stems.end());
+    EXPECT_NE(std::find(stems.begin(), stems.end(), "deutsch"), stems.end());
+}
+
+TEST(TextIdTable, IdsAreInRangeOnceEachWithUsableSignatures) {
+    std::vector<int> seen;
+    for (const TextIdSignature& entry : kTextIdTable) {
+        SCOPED_TRACE(entry.id);
+        EXPECT_GE(entry.id, 500);
+        EXPECT_LE(entry.id, 832);
+        EXPECT_EQ(std::find(seen.begin(), seen.end(), entry.id), seen.end());
+        seen.push_back(entry.id);
+        EXPECT_TRUE(bbfmt::ArgumentKinds(entry.args).has_value());
+    }
+}
+
+}  // namespace
