@@ -110,7 +110,14 @@ std::vector<std::u16string> MakeJolietIdentifiers(const std::vector<std::u32stri
     std::vector<std::u16string> out(names.size());
     std::set<std::u16string> used;
     for (size_t i = 0; i < names.size(); ++i) {
-        std::u16string id = ToJolietName(names[i], kJolietChars);
+        std::u16string id = ToJolietName(names[i], names[i].size());
+        if (id.size() > kJolietChars) {
+            // Shorten the name part and keep a short extension visible.
+            const size_t dot = id.rfind(u'.');
+            const size_t extLength = (dot == std::u16string::npos || dot == 0) ? 0 : id.size() - dot;
+            const std::u16string ext = extLength > 0 && extLength <= kJolietChars / 4 ? id.substr(dot) : u"";
+            id = id.substr(0, kJolietChars - ext.size()) + ext;
+        }
         if (id.empty()) id.push_back(u'_');  // not "= u\"_\"": g++ 12 warns falsely (-Wrestrict) at -O2
         std::u16string candidate = id;
         for (unsigned n = 1; used.count(candidate); ++n) {

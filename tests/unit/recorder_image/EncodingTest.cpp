@@ -1,0 +1,282 @@
+// Byte-level checks of the field encoders and on-disc records.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "recorder/image/ByteOrder.h"
+#include "recorder/image/DateTime.h"
+#include "recorder/image/Iso9660Records.h"
+#include "recorder/image/IsoNames.h"
+#include "recorder/image/TextEncoding.h"
+#include "recorder/image/UdfRecords.h"
+#include "recorder/image/UdfTag.h"
+
+namespace rec::image {
+namespace {
+
+std::vector<uint8_t> Bytes(const uint8_t* p, size_t n) { return {p, p + n}; }
+
+TEST(UdfCrc, MatchesTheStandardsExample) {
+    // ECMA-167 3/7.2.6: the CRC of the bytes 70 6A 77 is 3299 (hex).
+    const uint8_t sample[] = {0x70, 0x6A, 0x77};
+    EXPECT_EQ(UdfCrc(sample, 3), 0x3299);
+    EXPECT_EQ(UdfCrc(sample, 0), 0);
+}
+
+TEST(UdfTag, ChecksumCrcAndLocation) {
+    std::vector<uint8_t> d(64, 0);
+    for (size_t i = 16; i < 64; ++i) d[i] = uint8_t(i * 7);
+    FinishUdfTag(d.data(), 261, 0x12345678, 48);
+    EXPECT_EQ(GetLe16(d.data()), 261);
+    EXPECT_EQ(GetLe16(d.data() + 2), 2);  // NSR02 descriptor version
+    EXPECT_EQ(GetLe16(d.data() + 8), UdfCrc(d.data() + 16, 48));
+    EXPECT_EQ(GetLe16(d.data() + 10), 48);
+    EXPECT_EQ(GetLe32(d.data() + 12), 0x12345678u);
+    unsigned sum = 0;
+    for (int i = 0; i < 16; ++i)
+        if (i != 4) sum += d[size_t(i)];
+    EXPECT_EQ(d[4], uint8_t(sum));
+    d[40] ^= 1;  // a changed body no longer matches the stored CRC
+    EXPECT_NE(GetLe16(d.data() + 8), UdfCrc(d.data() + 16, 48));
+}
+
+TEST(ByteOrder, BothEndianFieldsPutLittleThenBig) {
+    uint8_t b[8];
+    PutBoth32(b, 0x01020304);
+    EXPECT_EQ(Bytes(b, 8), (std::vector<uint8_t>{4, 3, 2, 1, 1, 2, 3, 4}));
+    PutBoth16(b, 0x0800);
+    EXPECT_EQ(Bytes(b, 4), (std::vector<uint8_t>{0x00, 0x08, 0x08, 0x00}));
+    PutBe64(b, 0x0102030405060708ull);
+    EXPECT_EQ(Bytes(b, 8), (std::vector<uint8_t>{1, 2, 3, 4, 5, 6, 7, 8}));
+}
+
+TEST(DateTime, CivilDatesAcrossLeapYearsAndEras) {
+    struct Case {
+        int64_t seconds;
+        int year, month, day, hour, minute, second;
+    } cases[] = {
+        {0, 1970, 1, 1, 0, 0, 0},
+        {951782400, 2000, 2, 29, 0, 0, 0},       // leap day of a 400-year leap
+        {1700000000, 2023, 11, 14, 22, 13, 20},
+        {4102444799, 2099, 12, 31, 23, 59, 59},
+        {-1, 1969, 12, 31, 23, 59, 59},
+    };
+    for (const Case& c : cases) {
+        CivilTime t = CivilFromUnix(c.seconds);
+        EXPECT_EQ(std::vector<int>({t.year, t.month, t.day, t.hour, t.minute, t.second}),
+                  std::vector<int>({c.year, c.month, c.day, c.hour, c.minute, c.second}))
+            << c.seconds;
+    }
+}
+
+TEST(DateTime, EncodedForms) {
+    uint8_t v[17];
+    PutIsoVolumeDate(v, 1700000000);
+    EXPECT_EQ(std::string(reinterpret_cast<char*>(v), 16), "2023111422132000");
+    EXPECT_EQ(v[16], 0);
+    PutIsoUnsetDate(v);
+    EXPECT_EQ(std::string(reinterpret_cast<char*>(v), 16), "0000000000000000");
+
+    uint8_t r[7];
+    PutIsoRecordDate(r, 1700000000);
+    EXPECT_EQ(Bytes(r, 7), (std::vector<uint8_t>{123, 11, 14, 22, 13, 20, 0}));
+
+    uint8_t u[12];
+    PutUdfTimestamp(u, 1700000000);
+    EXPECT_EQ(Bytes(u, 12), (std::vector<uint8_t>{0x00, 0x10, 0xE7, 0x07, 11, 14, 22, 13, 20, 0, 0, 0}));
+}
+
+TEST(TextEncoding, DecodesUtf8AndFallsBackToLatin1) {
+    EXPECT_EQ(DecodeName("abc"), U"abc");
+    EXPECT_EQ(DecodeName("\xC3\xA9t\xC3\xA9"), U"\u00E9t\u00E9");
+    EXPECT_EQ(DecodeName("\xE2\x82\xAC"), U"\u20AC");
+    EXPECT_EQ(DecodeName("caf\xE9"), U"caf\u00E9");     // Windows ANSI byte, not UTF-8
+    EXPECT_EQ(DecodeName("\xC0\x80"), U"\u00C0\u0080");  // overlong: not UTF-8
+    EXPECT_EQ(DecodeName("\xE2\x82"), U"\u00E2\u0082");  // cut short
+}
+
+TEST(TextEncoding, VolumeIdentifierUsesDCharacters) {
+    struct Case {
+        const char* label;
+        const char* expected;
+    } cases[] = {
+        {"MY_DVD", "MY_DVD"},
+        {"My Movie 2", "MY_MOVIE_2"},
+        {"\xC3\x89t\xC3\xA9-2024", "ETE_2024"},
+        {"A label that is longer than thirty-two characters", "A_LABEL_THAT_IS_LONGER_THAN_THIR"},
+        {"", ""},
+    };
+    for (const Case& c : cases) EXPECT_EQ(IsoVolumeIdentifier(c.label), c.expected) << c.label;
+}
+
+TEST(TextEncoding, DStringsUseCs0WithTheLengthLast) {
+    uint8_t f[32];
+    PutDString(f, 32, U"DVD");
+    EXPECT_EQ(Bytes(f, 5), (std::vector<uint8_t>{8, 'D', 'V', 'D', 0}));
+    EXPECT_EQ(f[31], 4);
+
+    PutDString(f, 32, U"\u20AC1");  // beyond Latin-1: 16-bit, big-endian
+    EXPECT_EQ(Bytes(f, 5), (std::vector<uint8_t>{16, 0x20, 0xAC, 0x00, '1'}));
+    EXPECT_EQ(f[31], 5);
+
+    PutDString(f, 32, U"");
+    EXPECT_EQ(Bytes(f, 32), std::vector<uint8_t>(32, 0));
+
+    // 40 characters into a 32-byte field: 30 bytes of text remain.
+    PutDString(f, 32, U"0123456789012345678901234567890123456789");
+    EXPECT_EQ(f[31], 31);
+    EXPECT_EQ(f[30], '9');
+}
+
+TEST(IsoNames, IdentifiersAreValidAndUnique) {
+    struct Case {
+        std::vector<std::u32string> names;
+        std::vector<bool> isDir;
+        std::vector<std::string> expected;
+    } cases[] = {
+        {{U"VIDEO_TS.IFO", U"VTS_01_1.VOB"}, {false, false}, {"VIDEO_TS.IFO;1", "VTS_01_1.VOB;1"}},
+        {{U"VIDEO_TS", U"notes"}, {true, false}, {"VIDEO_TS", "NOTES.;1"}},
+        {{U"a.txt", U"A.TXT", U"a.TxT"}, {false, false, false}, {"A.TXT;1", "A~1.TXT;1", "A~2.TXT;1"}},
+        {{U"my.long.name.jpeg"}, {false}, {"MY_LONG_NAME.JPEG;1"}},
+        {{U"\u00E9t\u00E9 photos"}, {true}, {"ETE_PHOTOS"}},
+        {{U"abcdefghijklmnopqrstuvwxyz0123456789.text", U"abcdefghijklmnopqrstuvwxyz0123456789.texts"},
+         {false, false},
+         {"ABCDEFGHIJKLMNOPQRSTUVWXYZ.TEXT;1", "ABCDEFGHIJKLMNOPQRSTUVWXY.TEXTS;1"}},
+        {{U"abcdefghijklmnopqrstuvwxyz0123456789a", U"abcdefghijklmnopqrstuvwxyz0123456789b"},
+         {true, true},
+         {"ABCDEFGHIJKLMNOPQRSTUVWXYZ01234", "ABCDEFGHIJKLMNOPQRSTUVWXYZ012~1"}},
+    };
+    for (const Case& c : cases) EXPECT_EQ(MakeIsoIdentifiers(c.names, c.isDir), c.expected);
+}
+
+TEST(IsoNames, JolietKeepsNamesAndShortensUniquely) {
+    const std::u32string longName(70, U'x');
+    auto ids = MakeJolietIdentifiers({U"Menu: \u00E9t\u00E9?.png", longName + U".png", longName + U".jpg", longName + U"y.png"});
+    EXPECT_EQ(ids[0], u"Menu_ \u00E9t\u00E9_.png");
+    EXPECT_EQ(ids[1].size(), 64u);
+    EXPECT_EQ(ids[2].size(), 64u);
+    EXPECT_NE(ids[1], ids[2]);
+    EXPECT_EQ(ids[3].size(), 64u);
+    EXPECT_EQ(ids[3].substr(ids[3].size() - 4), u".png");
+    EXPECT_NE(ids[3], ids[1]);
+}
+
+TEST(IsoNames, SortOrderComparesNameThenExtension) {
+    // ISO 9660 9.3: "A.Z" before "AB.A" because the name "A" pads with spaces.
+    EXPECT_TRUE(IsoIdentifierLess("A.Z;1", "AB.A;1"));
+    EXPECT_TRUE(IsoIdentifierLess("VIDEO_TS.BUP;1", "VIDEO_TS.IFO;1"));
+    EXPECT_TRUE(IsoIdentifierLess("AUDIO_TS", "VIDEO_TS"));
+    EXPECT_FALSE(IsoIdentifierLess("B.;1", "A.ZZZ;1"));
+}
+
+TEST(Iso9660Records, DirectoryRecordFields) {
+    IsoDirRecord r;
+    r.extent = 0x1234;
+    r.dataLength = 12288;
+    r.recorded = 1700000000;
+    r.flags = kIsoFlagMultiExtent;
+    r.identifier = "VTS_01_1.VOB;1";  // 14 bytes: even, so one pad byte
+    uint8_t b[64];
+    ASSERT_EQ(PutIsoDirRecord(b, r), 48u);
+    EXPECT_EQ(b[0], 48);
+    EXPECT_EQ(Bytes(b + 2, 8), (std::vector<uint8_t>{0x34, 0x12, 0, 0, 0, 0, 0x12, 0x34}));
+    EXPECT_EQ(Bytes(b + 10, 8), (std::vector<uint8_t>{0x00, 0x30, 0, 0, 0, 0, 0x30, 0x00}));
+    EXPECT_EQ(b[18], 123);
+    EXPECT_EQ(b[25], 0x80);
+    EXPECT_EQ(Bytes(b + 28, 4), (std::vector<uint8_t>{1, 0, 0, 1}));
+    EXPECT_EQ(b[32], 14);
+    EXPECT_EQ(std::string(reinterpret_cast<char*>(b + 33), 14), "VTS_01_1.VOB;1");
+    EXPECT_EQ(b[47], 0);
+    EXPECT_EQ(IsoDirRecordLength(1), 34u);
+}
+
+TEST(Iso9660Records, PathTableRecordInBothByteOrders) {
+    uint8_t l[16], m[16];
+    ASSERT_EQ(PutPathTableRecord(l, false, "VIDEO_TS", 300, 1), 16u);
+    ASSERT_EQ(PutPathTableRecord(m, true, "VIDEO_TS", 300, 1), 16u);
+    EXPECT_EQ(Bytes(l, 8), (std::vector<uint8_t>{8, 0, 0x2C, 0x01, 0, 0, 1, 0}));
+    EXPECT_EQ(Bytes(m, 8), (std::vector<uint8_t>{8, 0, 0, 0, 0x01, 0x2C, 0, 1}));
+    uint8_t odd[16];
+    EXPECT_EQ(PutPathTableRecord(odd, false, std::string(1, '\0'), 20, 1), 10u);  // root, padded
+}
+
+TEST(Iso9660Records, JolietDescriptorCarriesEscapeAndUcs2Label) {
+    std::vector<uint8_t> s(2048);
+    IsoVolumeFields v;
+    v.joliet = true;
+    v.volumeId = JolietBytes(u"\u00C9t\u00E9");
+    v.volumeSpaceSize = 1000;
+    PutIsoVolumeDescriptor(s.data(), v);
+    EXPECT_EQ(s[0], 2);
+    EXPECT_EQ(std::string(reinterpret_cast<char*>(&s[1]), 5), "CD001");
+    EXPECT_EQ(std::string(reinterpret_cast<char*>(&s[88]), 3), "%/E");
+    EXPECT_EQ(Bytes(&s[40], 8), (std::vector<uint8_t>{0x00, 0xC9, 0x00, 't', 0x00, 0xE9, 0x00, ' '}));
+    EXPECT_EQ(GetLe32(&s[80]), 1000u);
+    EXPECT_EQ(GetBe32(&s[84]), 1000u);
+    EXPECT_EQ(s[881], 1);
+}
+
+TEST(UdfRecords, FileEntryWithSeveralExtents) {
+    std::vector<uint8_t> s(2048);
+    UdfFileEntryFields f;
+    f.size = 3ull << 30;
+    f.extents = {{100, 0x3FFFF800}, {100 + 0x7FFFF, 0x3FFFF800}, {100 + 2 * 0x7FFFF, 4096}};
+    f.uniqueId = 42;
+    PutFileEntry(s.data(), 7, f);
+    EXPECT_EQ(GetLe16(&s[0]), 261);
+    EXPECT_EQ(s[27], 5);             // ICB file type: file
+    EXPECT_EQ(GetLe16(&s[34]), 0);   // short allocation descriptors
+    uint64_t size = 0;
+    for (int i = 7; i >= 0; --i) size = size << 8 | s[56 + size_t(i)];
+    EXPECT_EQ(size, 3ull << 30);
+    EXPECT_EQ(GetLe32(&s[64]), 2u * 0x7FFFF + 2);  // blocks recorded
+    EXPECT_EQ(GetLe32(&s[160]), 42u);
+    EXPECT_EQ(GetLe32(&s[172]), 24u);
+    EXPECT_EQ(GetLe32(&s[176]), 0x3FFFF800u);
+    EXPECT_EQ(GetLe32(&s[180]), 100u);
+    EXPECT_EQ(GetLe32(&s[196]), 100u + 2 * 0x7FFFF);
+    EXPECT_EQ(GetLe16(&s[10]), 176 + 24 - 16);  // CRC covers the descriptors too
+}
+
+TEST(UdfRecords, FileIdentifierLengthAndPadding) {
+    uint8_t b[64] = {};
+    const std::vector<uint8_t> id = {8, 'V', 'I', 'D', 'E', 'O', '_', 'T', 'S'};
+    ASSERT_EQ(PutFileIdentifier(b, 3, kFidDirectory, 9, id), 48u);  // 38 + 9 rounded up to 4
+    EXPECT_EQ(GetLe16(b), 257);
+    EXPECT_EQ(b[18], kFidDirectory);
+    EXPECT_EQ(b[19], 9);
+    EXPECT_EQ(GetLe32(b + 20), 2048u);
+    EXPECT_EQ(GetLe32(b + 24), 9u);
+    EXPECT_EQ(GetLe32(b + 12), 3u);
+    EXPECT_EQ(b[47], 0);
+    EXPECT_EQ(UdfFidLength(0), 40u);
+}
+
+TEST(UdfRecords, LogicalVolumeDescriptorNamesUdf102) {
+    std::vector<uint8_t> s(6 * 2048);
+    UdfVolumeFields v;
+    v.label = U"A label longer than thirty characters";
+    v.partitionStart = 257;
+    v.partitionLength = 1000;
+    v.integrityStart = 64;
+    v.integritySectors = 2;
+    PutVolumeDescriptorSequence(s.data(), 32, v);
+    const uint8_t* pvd = s.data();
+    EXPECT_EQ(pvd[24 + 31], 31);  // PVD volume identifier: 30 characters + compression id
+    const uint8_t* pd = s.data() + 2 * 2048;
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(pd + 25), 6), "+NSR02");
+    EXPECT_EQ(GetLe32(pd + 188), 257u);
+    EXPECT_EQ(GetLe32(pd + 192), 1000u);
+    const uint8_t* lvd = s.data() + 3 * 2048;
+    EXPECT_EQ(GetLe16(lvd), 6);
+    EXPECT_EQ(lvd[84 + 127], 1 + v.label.size());  // whole label in the LVD
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(lvd + 217), 19), "*OSTA UDF Compliant");
+    EXPECT_EQ(GetLe16(lvd + 216 + 24), 0x0102);
+    EXPECT_EQ(GetLe32(lvd + 212), 2048u);
+    EXPECT_EQ(lvd[440], 1);
+    for (int i = 0; i < 6; ++i) EXPECT_EQ(GetLe32(s.data() + size_t(i) * 2048 + 12), 32u + unsigned(i));
+    EXPECT_EQ(GetLe16(s.data() + 5 * 2048), 8);  // terminating descriptor
+}
+
+}  // namespace
+}  // namespace rec::image

@@ -1,0 +1,365 @@
+// Whole images: planned, streamed into memory and read back through the
+// independent reader; faults, aborts and files beyond 4 GiB.
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+
+#include "recorder/image/ImageWriter.h"
+#include "tests/bench/DvdRootTree.h"
+#include "tests/unit/recorder_image/ImageReader.h"
+#include "tests/unit/recorder_image/TestFiles.h"
+
+namespace rec::image {
+namespace {
+
+using testing::ImageReader;
+using testing::Sandbox;
+using testing::VectorSink;
+
+std::vector<uint8_t> ReadAll(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+Options SampleOptions(bool realloc, bool joliet) {
+    Options o;
+    o.dvdVideoRealloc = realloc;
+    o.joliet = joliet;
+    o.volumeLabel = "Sample DVD";
+    o.recordingTime = 1700000000;
+    return o;
+}
+
+std::vector<uint8_t> WriteToMemory(const Node& tree, const Options& options, std::vector<int>* progress = nullptr) {
+    PlanResult planned = PlanImage(tree, options);
+    EXPECT_EQ(planned.status, Status::Ok) << planned.message;
+    if (!planned.plan) return {};
+    VectorSink sink;
+    Callbacks cb;
+    if (progress) cb.progress = [&](int p) { progress->push_back(p); };
+    WriteResult r = WriteImage(*planned.plan, sink, cb);
+    EXPECT_EQ(r.status, Status::Ok) << r.message;
+    EXPECT_EQ(sink.bytes.size(), planned.plan->TotalSectors() * kSectorSize);
+    EXPECT_LE(sink.maxChunk, size_t(4) << 20);
+    return sink.bytes;
+}
+
+TEST(ImageWriter, SampleReadsBackIdenticallyThroughEveryFileSystem) {
+    const Node tree = testing::ScanDvdRoot(testing::SampleRoot());
+    for (bool realloc : {false, true}) {
+        std::vector<int> progress;
+        const std::vector<uint8_t> image = WriteToMemory(tree, SampleOptions(realloc, true), &progress);
+        ImageReader reader(image);
+        std::string error;
+        auto udf = reader.UdfTree(&error);
+        ASSERT_TRUE(error.empty()) << error;
+        auto iso = reader.IsoTree(false, &error);
+        auto joliet = reader.IsoTree(true, &error);
+        ASSERT_TRUE(error.empty()) << error;
+        ASSERT_EQ(udf.size(), 12u);  // two folders, ten files
+        for (const auto& entry : std::filesystem::directory_iterator(testing::SampleRoot() + "/VIDEO_TS")) {
+            const std::string path = "/VIDEO_TS/" + entry.path().filename().string();
+            ASSERT_EQ(udf.count(path), 1u) << path;
+            ASSERT_EQ(iso.count(path), 1u) << path;
+            ASSERT_EQ(joliet.count(path), 1u) << path;
+            // One contiguous extent, the same sectors for UDF, ISO 9660 and Joliet.
+            ASSERT_EQ(udf[path].extents.size(), 1u);
+            EXPECT_EQ(udf[path].extents[0].sector, iso[path].extents[0].sector) << path;
+            EXPECT_EQ(joliet[path].extents[0].sector, iso[path].extents[0].sector) << path;
+            EXPECT_EQ(reader.Contents(udf[path]), ReadAll(entry.path().string())) << path;
+        }
+        ASSERT_FALSE(progress.empty());
+        EXPECT_EQ(progress.front(), 0);
+        EXPECT_EQ(progress.back(), 100);
+        EXPECT_TRUE(std::is_sorted(progress.begin(), progress.end()));
+    }
+}
+
+TEST(ImageWriter, ReallocPlacesFilesWhereTheIfosSayAndPadsWithZeros) {
+    const Node tree = testing::ScanDvdRoot(testing::SampleRoot());
+    PlanResult planned = PlanImage(tree, SampleOptions(true, false));
+    ASSERT_EQ(planned.status, Status::Ok) << planned.message;
+    std::map<std::string, uint32_t> start;
+    for (const FileExtent& f : planned.plan->Files()) start[f.discPath.substr(10)] = f.startSector;
+    const uint32_t base = start["VIDEO_TS.IFO"];
+    // Offsets from VIDEO_TS.IFO as the sample's IFOs declare them (and as the
+    // reference tool places them on the same root).
+    const std::map<std::string, uint32_t> expected = {
+        {"VIDEO_TS.IFO", 0}, {"VIDEO_TS.VOB", 6},   {"VIDEO_TS.BUP", 31},  {"VTS_01_0.IFO", 37}, {"VTS_01_1.VOB", 43},
+        {"VTS_01_0.BUP", 232}, {"VTS_02_0.IFO", 238}, {"VTS_02_0.VOB", 247}, {"VTS_02_1.VOB", 272}, {"VTS_02_0.BUP", 350}};
+    for (const auto& [name, offset] : expected) EXPECT_EQ(start[name] - base, offset) << name;
+
+}
+
+TEST(ImageWriter, PadsBetweenDvdVideoFilesAreZeros) {
+    // The sample is packed without gaps; these IFOs leave room after the
+    // manager's IFO, the title set's IFO, its menu and its last title VOB.
+    Sandbox box;
+    testing::WriteVmgIfo(box.Path("VIDEO_TS.IFO"), 2, 31, 1, 0, {{1, 32}});
+    testing::WritePattern(box.Path("VIDEO_TS.BUP"), 2 * kSectorSize, 11);
+    testing::WriteVtsIfo(box.Path("VTS_01_0.IFO"), 2, 24, 4, 10);
+    testing::WritePattern(box.Path("VTS_01_0.VOB"), 4 * kSectorSize - 100, 12);
+    testing::WritePattern(box.Path("VTS_01_1.VOB"), 5 * kSectorSize, 13);
+    testing::WritePattern(box.Path("VTS_01_2.VOB"), 3 * kSectorSize, 14);
+    testing::WritePattern(box.Path("VTS_01_0.BUP"), 2 * kSectorSize, 15);
+    Node videoTs;
+    videoTs.name = "VIDEO_TS";
+    videoTs.isDir = true;
+    for (const char* name : {"VIDEO_TS.IFO", "VIDEO_TS.BUP", "VTS_01_0.IFO", "VTS_01_0.VOB", "VTS_01_1.VOB",
+                             "VTS_01_2.VOB", "VTS_01_0.BUP"}) {
+        Node f;
+        f.name = name;
+        f.sourcePath = box.Path(name);
+        videoTs.children.push_back(f);
+    }
+    Node tree;
+    tree.isDir = true;
+    tree.children.push_back(videoTs);
+    Options options = SampleOptions(true, false);
+    PlanResult planned = PlanImage(tree, options);
+    ASSERT_EQ(planned.status, Status::Ok) << planned.message;
+    const std::vector<uint8_t> image = WriteToMemory(tree, options);
+
+    const uint32_t base = planned.plan->Files()[0].startSector;
+    std::vector<bool> used(planned.plan->TotalSectors(), false);
+    for (const FileExtent& f : planned.plan->Files())
+        for (uint64_t s = 0; s < (f.size + kSectorSize - 1) / kSectorSize; ++s) used[f.startSector + s] = true;
+    std::vector<uint32_t> pads;
+    for (uint32_t s = base; s < base + 57; ++s) {
+        if (used[s]) continue;
+        pads.push_back(s - base);
+        const auto first = image.begin() + long(s) * kSectorSize;
+        EXPECT_TRUE(std::all_of(first, first + kSectorSize, [](uint8_t b) { return b == 0; })) << "sector " << s;
+    }
+    // After VIDEO_TS.IFO up to its BUP, then two sectors after each part of the set and five before the BUP.
+    std::vector<uint32_t> expected;
+    for (uint32_t s = 2; s < 30; ++s) expected.push_back(s);
+    for (uint32_t s : {34u, 35u, 40u, 41u, 50u, 51u, 52u, 53u, 54u}) expected.push_back(s);
+    EXPECT_EQ(pads, expected);
+    // The short tail of the menu VOB's last sector is zero too.
+    const size_t menuEnd = size_t(base + 36) * kSectorSize + 4 * kSectorSize - 100;
+    EXPECT_TRUE(std::all_of(image.begin() + long(menuEnd), image.begin() + long(menuEnd) + 100,
+                            [](uint8_t b) { return b == 0; }));
+}
+
+TEST(ImageWriter, SameInputAndTimeGiveTheSameBytes) {
+    const Node tree = testing::ScanDvdRoot(testing::SampleRoot());
+    const Options options = SampleOptions(true, true);
+    const std::vector<uint8_t> first = WriteToMemory(tree, options);
+    EXPECT_EQ(first, WriteToMemory(tree, options));
+    Options later = options;
+    later.recordingTime += 1;
+    EXPECT_NE(first, WriteToMemory(tree, later));
+}
+
+TEST(ImageWriter, RefusesInvalidTreesAndBrokenIfos) {
+    Sandbox box;
+    testing::WritePattern(box.Path("a"), 100, 1);
+    testing::WritePattern(box.Path("VIDEO_TS.IFO"), 4096, 2);  // no DVD-Video header
+    auto file = [&](const std::string& name, const std::string& source) {
+        Node n;
+        n.name = name;
+        n.sourcePath = box.Path(source);
+        return n;
+    };
+    auto dir = [](const std::string& name, std::vector<Node> children) {
+        Node n;
+        n.name = name;
+        n.isDir = true;
+        n.children = std::move(children);
+        return n;
+    };
+    struct Case {
+        const char* what;
+        Node tree;
+        bool realloc;
+        Status status;
+    } cases[] = {
+        {"duplicate", dir("", {file("A", "a"), file("A", "a")}), false, Status::InvalidTree},
+        {"empty name", dir("", {file("", "a")}), false, Status::InvalidTree},
+        {"slash", dir("", {file("x/y", "a")}), false, Status::InvalidTree},
+        {"long name", dir("", {file(std::string(300, 'n'), "a")}), false, Status::InvalidTree},
+        {"missing source", dir("", {file("A", "nothing")}), false, Status::SourceUnreadable},
+        {"bad IFO", dir("", {dir("VIDEO_TS", {file("VIDEO_TS.IFO", "VIDEO_TS.IFO")})}), true, Status::ReallocFailed},
+        {"no VIDEO_TS", dir("", {file("A", "a")}), true, Status::ReallocFailed},
+        {"bad IFO, no realloc", dir("", {dir("VIDEO_TS", {file("VIDEO_TS.IFO", "VIDEO_TS.IFO")})}), false, Status::Ok},
+    };
+    for (const Case& c : cases) {
+        Options o;
+        o.dvdVideoRealloc = c.realloc;
+        PlanResult r = PlanImage(c.tree, o);
+        EXPECT_EQ(r.status, c.status) << c.what << ": " << r.message;
+        EXPECT_EQ(r.plan != nullptr, c.status == Status::Ok) << c.what;
+        if (c.status != Status::Ok) {
+            EXPECT_FALSE(r.message.empty()) << c.what;
+        }
+    }
+}
+
+// Accepts `limit` bytes, then fails like a full disk.
+class FullDiskSink : public Sink {
+public:
+    explicit FullDiskSink(uint64_t limit) : limit_(limit) {}
+    bool Write(const void*, size_t size) override {
+        if (written_ + size > limit_) return false;
+        written_ += size;
+        return true;
+    }
+
+private:
+    uint64_t limit_;
+    uint64_t written_ = 0;
+};
+
+TEST(ImageWriter, WriteFaultsAndChangedSourcesEndTheJob) {
+    Sandbox box;
+    testing::WritePattern(box.Path("big"), 9 << 20, 3);
+    Node tree;
+    tree.isDir = true;
+    Node f;
+    f.name = "BIG.BIN";
+    f.sourcePath = box.Path("big");
+    tree.children.push_back(f);
+    PlanResult planned = PlanImage(tree, Options{});
+    ASSERT_EQ(planned.status, Status::Ok);
+
+    for (uint64_t limit : {uint64_t(0), uint64_t(4) << 20, uint64_t(8) << 20}) {
+        FullDiskSink sink(limit);
+        WriteResult r = WriteImage(*planned.plan, sink, {});
+        EXPECT_EQ(r.status, Status::WriteFailed) << limit;
+        EXPECT_FALSE(r.message.empty());
+    }
+
+    std::filesystem::resize_file(box.Path("big"), 5 << 20);
+    VectorSink sink;
+    WriteResult changed = WriteImage(*planned.plan, sink, {});
+    EXPECT_EQ(changed.status, Status::SourceUnreadable);
+    EXPECT_NE(changed.message.find("changed size"), std::string::npos) << changed.message;
+
+    std::filesystem::remove(box.Path("big"));
+    EXPECT_EQ(WriteImage(*planned.plan, sink, {}).status, Status::SourceUnreadable);
+}
+
+class NullSink : public Sink {
+public:
+    bool Write(const void*, size_t size) override {
+        bytes += size;
+        return true;
+    }
+    uint64_t bytes = 0;
+};
+
+TEST(ImageWriter, AbortIsAnsweredWithinASecond) {
+    Sandbox box;
+    // Sparse: 16 GiB that cost no disk space; far more than can be written in the test.
+    { std::ofstream(box.Path("huge")); }
+    std::filesystem::resize_file(box.Path("huge"), uint64_t(16) << 30);
+    Node tree;
+    tree.isDir = true;
+    Node f;
+    f.name = "HUGE.BIN";
+    f.sourcePath = box.Path("huge");
+    tree.children.push_back(f);
+    PlanResult planned = PlanImage(tree, Options{});
+    ASSERT_EQ(planned.status, Status::Ok) << planned.message;
+
+    using Clock = std::chrono::steady_clock;
+    const auto started = Clock::now();
+    Clock::time_point abortedAt{};
+    Callbacks cb;
+    cb.aborted = [&] {
+        if (Clock::now() - started < std::chrono::milliseconds(300)) return false;
+        if (abortedAt == Clock::time_point{}) abortedAt = Clock::now();
+        return true;
+    };
+    NullSink sink;
+    WriteResult r = WriteImage(*planned.plan, sink, cb);
+    const auto answered = Clock::now();
+    EXPECT_EQ(r.status, Status::Aborted);
+    ASSERT_NE(abortedAt, Clock::time_point{});
+    EXPECT_LT(answered - abortedAt, std::chrono::seconds(1));
+    EXPECT_LT(sink.bytes, uint64_t(16) << 30);
+}
+
+TEST(ImageWriter, FilesBeyond4GiBGetSeveralExtentsInBothFileSystems) {
+    Sandbox box;
+    const uint64_t size = (uint64_t(4) << 30) + 12345;  // 4 GiB and a bit, odd tail
+    { std::ofstream(box.Path("big")); }
+    std::filesystem::resize_file(box.Path("big"), size);
+    testing::WritePattern(box.Path("small"), 5000, 9);
+    Node tree;
+    tree.isDir = true;
+    Node big, small;
+    big.name = "movie.m2ts";
+    big.sourcePath = box.Path("big");
+    small.name = "after.txt";
+    small.sourcePath = box.Path("small");
+    tree.children = {big, small};
+    PlanResult planned = PlanImage(tree, Options{});
+    ASSERT_EQ(planned.status, Status::Ok) << planned.message;
+
+    // Keep the structures and the small file; let the zeros of the big one pass.
+    class HeadSink : public Sink {
+    public:
+        bool Write(const void* data, size_t n) override {
+            const auto* p = static_cast<const uint8_t*>(data);
+            if (head.size() < (8u << 20)) head.insert(head.end(), p, p + std::min<size_t>(n, (8u << 20) - head.size()));
+            total += n;
+            return true;
+        }
+        std::vector<uint8_t> head;
+        uint64_t total = 0;
+    } sink;
+    ASSERT_EQ(WriteImage(*planned.plan, sink, {}).status, Status::Ok);
+    EXPECT_EQ(sink.total, planned.plan->TotalSectors() * kSectorSize);
+
+    ImageReader reader(sink.head);
+    std::string error;
+    auto iso = reader.IsoTree(false, &error);
+    auto udf = reader.UdfTree(&error);
+    ASSERT_TRUE(error.empty()) << error;
+    const auto& isoBig = iso["/MOVIE.M2TS"];
+    const auto& udfBig = udf["/movie.m2ts"];
+    EXPECT_EQ(isoBig.size, size);
+    EXPECT_EQ(udfBig.size, size);
+    EXPECT_EQ(isoBig.extents.size(), 2u);  // 0xFFFFF800 bytes, then the rest
+    EXPECT_EQ(udfBig.extents.size(), 5u);  // four of 2^30 - 2048 bytes, then the rest
+    // Both describe the same contiguous run of sectors.
+    uint64_t udfBytes = 0, isoBytes = 0;
+    for (size_t i = 0; i < udfBig.extents.size(); ++i) {
+        EXPECT_EQ(udfBig.extents[i].sector, udfBig.extents[0].sector + udfBytes / kSectorSize);
+        EXPECT_LE(udfBig.extents[i].bytes, (uint64_t(1) << 30) - kSectorSize);
+        udfBytes += udfBig.extents[i].bytes;
+    }
+    for (size_t i = 0; i < isoBig.extents.size(); ++i) {
+        EXPECT_EQ(isoBig.extents[i].sector, udfBig.extents[0].sector + isoBytes / kSectorSize);
+        isoBytes += isoBig.extents[i].bytes;
+    }
+    EXPECT_EQ(udfBytes, size);
+    EXPECT_EQ(isoBytes, size);
+    EXPECT_EQ(iso["/AFTER.TXT"].extents[0].sector, udf["/after.txt"].extents[0].sector);
+}
+
+TEST(ImageWriter, VerifyFindsADamagedImage) {
+    Sandbox box;
+    const Node tree = testing::ScanDvdRoot(testing::SampleRoot());
+    PlanResult planned = PlanImage(tree, SampleOptions(true, false));
+    ASSERT_EQ(planned.status, Status::Ok);
+    VectorSink sink;
+    ASSERT_EQ(WriteImage(*planned.plan, sink, {}).status, Status::Ok);
+    testing::WriteBytes(box.Path("image.iso"), sink.bytes);
+    EXPECT_EQ(VerifyImage(*planned.plan, box.Path("image.iso"), {}).status, Status::Ok);
+
+    const FileExtent& vob = planned.plan->Files()[4];
+    sink.bytes[size_t(vob.startSector) * kSectorSize + 1000] ^= 0x55;
+    testing::WriteBytes(box.Path("image.iso"), sink.bytes);
+    WriteResult damaged = VerifyImage(*planned.plan, box.Path("image.iso"), {});
+    EXPECT_NE(damaged.status, Status::Ok);
+    EXPECT_NE(damaged.message.find(vob.discPath), std::string::npos) << damaged.message;
+}
+
+}  // namespace
+}  // namespace rec::image
