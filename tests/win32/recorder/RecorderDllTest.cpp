@@ -1,0 +1,247 @@
+// NeroAPI.dll as the program meets it on Windows: loaded by full path,
+// every export found by its undecorated name, called through the cdecl
+// pointer types of neroapi/NeroFunctions.h, calling back through cdecl
+// callbacks.
+#include "neroapi/NeroFunctions.h"
+#include "recorder/library/NeroApiExports.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <cstdint>
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace {
+
+// The ctest build passes the Unix path of the program folder; Wine maps the
+// Unix root to drive Z:.
+std::string ProgramFolder() {
+    std::string folder = BB_PROGRAM_DIR;
+    if (!folder.empty() && folder[0] == '/') {
+        folder = "Z:" + folder;
+    }
+    for (char& c : folder) {
+        if (c == '/') c = '\\';
+    }
+    return folder;
+}
+
+HMODULE Library() {
+    static HMODULE module = LoadLibraryA((ProgramFolder() + "\\NeroAPI.dll").c_str());
+    return module;
+}
+
+template <typename Fn>
+Fn Get(const char* name) {
+    return reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(Library(), name)));
+}
+
+// Calls a five-argument export the way a cdecl caller does and returns how
+// far the callee moved the stack pointer: 0 for a cdecl callee, +20 for one
+// that removes its own arguments (stdcall).
+int StackShiftOfFiveArgumentCall(void* function, const uint32_t (&args)[5]) {
+    int shift = 0;
+    __asm__ volatile(
+        "movl %%esp, %%esi\n\t"
+        "pushl 16(%2)\n\t"
+        "pushl 12(%2)\n\t"
+        "pushl 8(%2)\n\t"
+        "pushl 4(%2)\n\t"
+        "pushl (%2)\n\t"
+        "call *%1\n\t"
+        "movl %%esp, %%eax\n\t"
+        "subl %%esi, %%eax\n\t"
+        "addl $20, %%eax\n\t"
+        "movl %%esi, %%esp\n\t"
+        "movl %%eax, %0\n\t"
+        : "=m"(shift)
+        : "r"(function), "r"(args)
+        : "eax", "ecx", "edx", "esi", "memory", "cc");
+    return shift;
+}
+
+int __stdcall SelfCleaning(int, int, int, int, int) { return 0; }
+int __cdecl CallerCleaned(int, int, int, int, int) { return 0; }
+
+TEST(RecorderDll, StackShiftProbeTellsTheConventionsApart) {
+    const uint32_t args[5] = {1, 2, 3, 4, 5};
+    EXPECT_EQ(StackShiftOfFiveArgumentCall(reinterpret_cast<void*>(&SelfCleaning), args), 20);
+    EXPECT_EQ(StackShiftOfFiveArgumentCall(reinterpret_cast<void*>(&CallerCleaned), args), 0);
+}
+
+const char* const kExports[] = {
+    "NeroFreeMem", "NeroGetErrorLog", "NeroClearErrors", "NeroGetAPIVersion", "NeroGetAPIVersionEx",
+    "NeroSetExpectedAPIVersion", "NeroSetExpectedAPIVersionEx", "NeroInit", "NeroDone",
+    "NeroGetAvailableDrives", "NeroGetAvailableDrivesEx", "NeroOpenDevice", "NeroCloseDevice",
+    "NeroGetCDInfo", "NeroBurn", "NeroCreateIsoItemOfSize", "NeroCreateIsoTrackEx", "NeroFreeIsoTrack",
+    "NeroEjectLoadCD", "NeroGetCDRWErasingTime", "NeroEraseCDRW", "NeroGetTypeNameOfMedia",
+    "NeroGetLocalizedWaitCDTexts",
+};
+
+TEST(RecorderDll, LoadsByFullPathAndResolvesEveryExportByItsPlainName) {
+    ASSERT_NE(Library(), nullptr) << "LoadLibraryA failed: " << GetLastError();
+    for (const char* name : kExports) {
+        EXPECT_NE(GetProcAddress(Library(), name), nullptr) << name;
+    }
+}
+
+TEST(RecorderDll, VersionCallsKeepTheCallersStack) {
+    ASSERT_NE(Library(), nullptr);
+    uint16_t parts[4] = {};
+    const uint32_t versionArgs[5] = {reinterpret_cast<uint32_t>(&parts[0]), reinterpret_cast<uint32_t>(&parts[1]),
+                                     reinterpret_cast<uint32_t>(&parts[2]), reinterpret_cast<uint32_t>(&parts[3]), 0};
+    EXPECT_EQ(StackShiftOfFiveArgumentCall(reinterpret_cast<void*>(GetProcAddress(Library(), "NeroGetAPIVersionEx")),
+                                           versionArgs),
+              0);
+    EXPECT_EQ(std::vector<uint16_t>(parts, parts + 4), (std::vector<uint16_t>{6, 6, 0, 1}));
+    const uint32_t expectArgs[5] = {6, 6, 0, 1, 0};
+    EXPECT_EQ(StackShiftOfFiveArgumentCall(
+                  reinterpret_cast<void*>(GetProcAddress(Library(), "NeroSetExpectedAPIVersionEx")), expectArgs),
+              0);
+
+    EXPECT_EQ(Get<nero::FnNeroSetExpectedAPIVersionEx>("NeroSetExpectedAPIVersionEx")(6, 6, 0, 1, nullptr), 1);
+    EXPECT_EQ(Get<nero::FnNeroSetExpectedAPIVersionEx>("NeroSetExpectedAPIVersionEx")(6, 6, 0, 2, nullptr), 0);
+    EXPECT_EQ(Get<nero::FnNeroGetAPIVersion>("NeroGetAPIVersion")(), 6601u);
+}
+
+TEST(RecorderDll, DriveListAndMediaNames) {
+    ASSERT_NE(Library(), nullptr);
+    SetEnvironmentVariableA("BB_NEROAPI_CONFIG", "Z:\\nonexistent\\drives.ini");
+    const auto freeMem = Get<nero::FnNeroFreeMem>("NeroFreeMem");
+    nero::DriveInfoList* list = Get<nero::FnNeroGetAvailableDrivesEx>("NeroGetAvailableDrivesEx")(nero::kMediaMaskDvd, nullptr);
+    ASSERT_NE(list, nullptr);
+    ASSERT_EQ(list->count, 1u);
+    EXPECT_STREQ(list->drives[0].deviceName, "Image Recorder");
+    EXPECT_EQ(list->drives[0].writeSpeeds.baseRate, 1385u);
+    EXPECT_EQ(list->drives[0].mediaMask, 0x4001Du);
+    freeMem(list);
+
+    char* names = Get<nero::FnNeroGetTypeNameOfMedia>("NeroGetTypeNameOfMedia")(0x1 | 0x4, nullptr);
+    ASSERT_NE(names, nullptr);
+    EXPECT_STREQ(names, "CD-R/RW, DVD-R");
+    freeMem(names);
+}
+
+TEST(RecorderDll, ReadsTheDrivesFileBesideItsOwnModule) {
+    ASSERT_NE(Library(), nullptr);
+    char temp[MAX_PATH];
+    GetTempPathA(sizeof temp, temp);
+    const std::string folder = std::string(temp) + "bb-recorder-module-test";
+    CreateDirectoryA(folder.c_str(), nullptr);
+    const std::string copy = folder + "\\NeroAPI.dll";
+    ASSERT_TRUE(CopyFileA((ProgramFolder() + "\\NeroAPI.dll").c_str(), copy.c_str(), FALSE));
+    const std::string ini = folder + "\\NeroAPI-drives.ini";
+    HANDLE file = CreateFileA(ini.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    const char text[] = "[Beside The Module]\r\nmedia = 0x4\r\n";
+    DWORD written = 0;
+    WriteFile(file, text, sizeof text - 1, &written, nullptr);
+    CloseHandle(file);
+
+    SetEnvironmentVariableA("BB_NEROAPI_CONFIG", nullptr);
+    HMODULE second = LoadLibraryA(copy.c_str());
+    ASSERT_NE(second, nullptr);
+    auto drives = reinterpret_cast<nero::FnNeroGetAvailableDrivesEx>(
+        reinterpret_cast<void*>(GetProcAddress(second, "NeroGetAvailableDrivesEx")));
+    auto freeMem = reinterpret_cast<nero::FnNeroFreeMem>(reinterpret_cast<void*>(GetProcAddress(second, "NeroFreeMem")));
+    nero::DriveInfoList* list = drives(nero::kMediaMaskDvd, nullptr);
+    ASSERT_NE(list, nullptr);
+    ASSERT_EQ(list->count, 2u);
+    EXPECT_STREQ(list->drives[1].deviceName, "Beside The Module");
+    freeMem(list);
+    FreeLibrary(second);
+    DeleteFileA(ini.c_str());
+    DeleteFileA(copy.c_str());
+    RemoveDirectoryA(folder.c_str());
+}
+
+// Callbacks of the program's kind: cdecl, user data first.
+struct Job {
+    std::string imagePath;
+    std::vector<std::string> phases;
+    std::vector<std::string> logs;
+    std::vector<int> requests;
+    int progressReports = 0;
+    int lastPercent = -1;
+};
+
+int NERO_CDECL Idle(void*) { return 0; }
+int NERO_CDECL UserDialog(void* user, int request, void* data) {
+    auto* job = static_cast<Job*>(user);
+    job->requests.push_back(request);
+    if (request == nero::kRequestImageFileName) {
+        std::strncpy(static_cast<char*>(data), job->imagePath.c_str(), nero::kImageFileNameCapacity - 1);
+        return 1;
+    }
+    return 0;
+}
+int NERO_CDECL Progress(void* user, uint32_t percent) {
+    auto* job = static_cast<Job*>(user);
+    ++job->progressReports;
+    job->lastPercent = static_cast<int>(percent);
+    return 0;
+}
+int NERO_CDECL Aborted(void*) { return 0; }
+void NERO_CDECL AddLogLine(void* user, int, const char* text) { static_cast<Job*>(user)->logs.push_back(text); }
+void NERO_CDECL SetPhase(void* user, const char* text) { static_cast<Job*>(user)->phases.push_back(text); }
+
+TEST(RecorderDll, SimulatedImageBurnCallsBackThroughCdeclCallbacks) {
+    ASSERT_NE(Library(), nullptr);
+    SetEnvironmentVariableA("BB_NEROAPI_CONFIG", "Z:\\nonexistent\\drives.ini");
+    Job job;
+    char temp[MAX_PATH];
+    GetTempPathA(sizeof temp, temp);
+    job.imagePath = std::string(temp) + "bb-recorder-win32-test.iso";
+    DeleteFileA(job.imagePath.c_str());
+
+    nero::LibSettingsRecord settings{};
+    settings.idle = &Idle;
+    settings.idleUser = &job;
+    settings.userDialog = &UserDialog;
+    settings.userDialogUser = &job;
+    ASSERT_EQ(Get<nero::FnNeroInit>("NeroInit")(&settings, nullptr), 0);
+
+    nero::DriveInfoList* list = Get<nero::FnNeroGetAvailableDrivesEx>("NeroGetAvailableDrivesEx")(nero::kMediaMaskDvd, nullptr);
+    ASSERT_NE(list, nullptr);
+    nero::DeviceHandle device = Get<nero::FnNeroOpenDevice>("NeroOpenDevice")(&list->drives[0]);
+    ASSERT_NE(device, nullptr);
+
+    // A one-file compilation from a file of our own.
+    const std::string source = std::string(temp) + "bb-recorder-win32-source.txt";
+    HANDLE file = CreateFileA(source.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    DWORD written = 0;
+    WriteFile(file, "hello", 5, &written, nullptr);
+    CloseHandle(file);
+    nero::IsoItem item{};
+    std::strcpy(item.name, "HELLO.TXT");
+    std::strcpy(item.sourcePath, source.c_str());
+    nero::IsoTrack* track = Get<nero::FnNeroCreateIsoTrackEx>("NeroCreateIsoTrackEx")(&item, "HELLO", 0x4018);
+    ASSERT_NE(track, nullptr);
+    nero::WriteDescription description{};
+    description.track = track;
+    description.mediaMask = nero::kMediaMaskDvd;
+    nero::LibProgressRecord progress{&Progress, &Aborted, &AddLogLine, &SetPhase, &job, nullptr, nullptr, nullptr};
+
+    // Many callbacks in one call: a convention mismatch on either side would
+    // have moved the stack by now.
+    const int result = Get<nero::FnNeroBurn>("NeroBurn")(device, 0, &description, 0x990C | nero::kBurnSimulate,
+                                                         22160, &progress);
+    EXPECT_EQ(result, 0);
+    EXPECT_EQ(job.requests, std::vector<int>{nero::kRequestImageFileName});
+    EXPECT_GE(job.progressReports, 2);
+    EXPECT_EQ(job.lastPercent, 100);
+    ASSERT_FALSE(job.logs.empty());
+    EXPECT_EQ(job.logs.front(), "Burn process started at 16x (22160 KB/s)");
+    EXPECT_FALSE(job.phases.empty());
+    EXPECT_EQ(GetFileAttributesA(job.imagePath.c_str()), INVALID_FILE_ATTRIBUTES);  // simulated: nothing written
+
+    Get<nero::FnNeroFreeIsoTrack>("NeroFreeIsoTrack")(track);
+    Get<nero::FnNeroCloseDevice>("NeroCloseDevice")(device);
+    Get<nero::FnNeroFreeMem>("NeroFreeMem")(list);
+    EXPECT_EQ(Get<nero::FnNeroDone>("NeroDone")(), 0);
+    DeleteFileA(source.c_str());
+}
+
+}  // namespace
