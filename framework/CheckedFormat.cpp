@@ -220,8 +220,12 @@ std::string RebuildSpec(const Conversion& c, std::string_view length) {
     std::string spec = "%" + c.flags;
     if (c.width >= 0)
         spec += std::to_string(c.width);
-    if (c.precision >= 0)
-        spec += "." + std::to_string(c.precision);
+    if (c.precision >= 0) {
+        // Appended in two steps: g++ 12 warns (-Wrestrict, a false alarm) on
+        // "." + std::to_string(...) in the i686 build.
+        spec += '.';
+        spec += std::to_string(c.precision);
+    }
     spec += length;
     spec += c.letter;
     return spec;
