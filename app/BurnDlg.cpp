@@ -3,6 +3,7 @@
 #include "app/BurnDlg.h"
 
 #include "app/ProgramIdentity.h"
+#include "framework/CheckedFormat.h"
 #include "res/resource.h"
 #include "settings/AudioSettings.h"
 #include "settings/FsFlagsSettings.h"
@@ -20,7 +21,9 @@ CBurnDlg::CBurnDlg(CDialog* parent) : CDialog(IDD_MAIN, parent) {
     m_eventJobDone.ResetEvent();
 }
 
-CBurnDlg::~CBurnDlg() = default;
+CBurnDlg::~CBurnDlg() {
+    bbfmt::SetProblemReporter({});
+}
 
 void CBurnDlg::DoDataExchange(CDataExchange* pDX) {
     CDialog::DoDataExchange(pDX);

@@ -39,9 +39,12 @@ public:
     // Full path of the settings file in the program folder.
     [[nodiscard]] CString SettingsFilePath() const;
 
+    // Reads Brenvik.ini into the window's fields and the holders: 0, or -1
+    // when the file could not be opened (nothing changed then).
+    int LoadSettings();
+
     // Not built yet: each is called where the window's sequence needs it and
     // does nothing until its own work lands (see BurnDlgPending.cpp).
-    int LoadSettings();
     int CheckSourceSize();
     void DeriveVolumeLabel(const CString& folder);
     void UpdateLabelLength();

@@ -2,27 +2,20 @@
 #include "app/BurnDlg.h"
 
 #include "app/ProgramFolder.h"
+#include "framework/CheckedFormat.h"
 #include "platform/Paths.h"
 #include "res/MainDialogTemplate.h"
 #include "res/TextIds.h"
 #include "res/resource.h"
 #include "settings/LanguageTable.h"
 #include "settings/OtherSettings.h"
-#include "settings/SettingsFlags.h"
-
-namespace {
-constexpr const char* kSettingsFileName = "Brenvik.ini";
-constexpr const char* kDefaultLanguageFile = "english.lng";
-// A stored language name shorter than this cannot be a "*.lng" file name.
-constexpr int kMinLanguageFileName = 5;
-}  // namespace
-
-CString CBurnDlg::SettingsFilePath() const {
-    return CString(platform::JoinPath(m_strProgramDir.str(), kSettingsFileName));
-}
+#include "settings/StartupChoices.h"
 
 BOOL CBurnDlg::OnInitDialog() {
     CDialog::OnInitDialog();
+    // A language text that does not fit the values formatted into it is
+    // written out as it stands; what did not fit goes to the log.
+    bbfmt::SetProblemReporter([this](const std::string& problem) { AppendLog(problem.c_str()); });
 
     // No language file is loaded yet, so this finds a text only if the
     // built-in ones ever carry it.
@@ -35,8 +28,7 @@ BOOL CBurnDlg::OnInitDialog() {
 
     const int settingsRead = LoadSettings();
 
-    if (m_strLanguageFile.GetLength() < kMinLanguageFileName)
-        m_strLanguageFile = kDefaultLanguageFile;
+    m_strLanguageFile = EffectiveLanguageFile(m_strLanguageFile.str());
     m_pLanguage->SetFile(platform::JoinPath(m_strProgramDir.str(), m_strLanguageFile.str()));
 
     if (settingsRead < 0) {
@@ -50,7 +42,7 @@ BOOL CBurnDlg::OnInitDialog() {
 
     m_strStatus = Text(kTxtNameAndCredit);
 
-    if (m_pOtherDlg->GetBurnFlags() & burnflags::kVerify) {
+    if (VerifyBoxFromBurnFlags(m_pOtherDlg->GetBurnFlags())) {
         m_bVerify = 1;
         UpdateData(FALSE);
     }

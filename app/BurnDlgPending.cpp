@@ -3,12 +3,6 @@
 // them does anything yet, and nothing relies on a result from them.
 #include "app/BurnDlg.h"
 
-// Reads Brenvik.ini into the holders; until the settings file reader is
-// wired in, the file counts as not read.
-int CBurnDlg::LoadSettings() {
-    return -1;
-}
-
 // Size meter and Burn button from the DVD root's size.
 int CBurnDlg::CheckSourceSize() {
     return 0;

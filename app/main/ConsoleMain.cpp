@@ -25,12 +25,16 @@ int main(int argc, char** argv) {
     const std::string tail = app::CommandLineTail(args);
     // Without a command line nobody could ever press a button: show the
     // start-up log, close the window and explain how to run the program.
-    app::InstallConsoleHost(/*closeAfterStartup=*/tail.empty());
+    // The batch worker that runs a given command line is not built yet, so
+    // for now the window closes after start-up in that case too, and the
+    // run counts as not started.
+    const bool batchRunAvailable = false;
+    app::InstallConsoleHost(/*closeAfterStartup=*/tail.empty() || !batchRunAvailable);
     const int status = theApp.Start(tail, ModulePath(argv[0]));
     if (tail.empty()) {
         std::cout << "\n";
         app::PrintUsage(std::cout, programName);
         return app::kExitUsage;
     }
-    return status;
+    return batchRunAvailable ? status : app::kExitJobFailed;
 }

@@ -1,0 +1,32 @@
+// The main window's side of the settings file: its own fields and the three
+// holders travel to and from Brenvik.ini together.
+#include "app/BurnDlg.h"
+
+#include "settings/AudioSettings.h"
+#include "settings/FsFlagsSettings.h"
+#include "settings/OtherSettings.h"
+#include "settings/SettingsFile.h"
+#include "settings/SettingsTransfer.h"
+
+CString CBurnDlg::SettingsFilePath() const {
+    return CString(::SettingsFilePath(m_strProgramDir.str()));
+}
+
+int CBurnDlg::LoadSettings() {
+    MainWindowSettings window{m_strDevice.str(), m_nMediaType, m_bReallocate, m_nSpeed,
+                              m_strLanguageFile.str(), m_strSourceDir.str()};
+    const SettingsHolders holders{window, *m_pFsFlagsDlg, *m_pOtherDlg, *m_pAudioDlg};
+    // Starting from what the holders hold keeps every key the file lacks.
+    BurnSettings settings = CollectSettings(holders);
+    if (::LoadSettings(SettingsFilePath().str(), settings) < 0)
+        return -1;
+    DistributeSettings(settings, holders);
+    m_strDevice = window.device;
+    m_nMediaType = window.mediaType;
+    m_bReallocate = window.reallocate;
+    m_nSpeed = window.speed;
+    m_strLanguageFile = window.languageFile;
+    m_strSourceDir = window.sourceDir;
+    UpdateData(FALSE);
+    return 0;
+}

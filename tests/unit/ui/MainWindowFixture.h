@@ -1,0 +1,58 @@
+// A main window on the headless host, started in a sandbox program folder.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+
+#include "app/BurnDlg.h"
+#include "app/MainDialogHeadless.h"
+#include "platform/headless/HeadlessDialogHost.h"
+#include "platform/headless/HeadlessUi.h"
+
+namespace uitest {
+
+namespace fs = std::filesystem;
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        std::string name = std::string(info->test_suite_name()) + "_" + info->name();
+        for (char& ch : name)
+            if (ch == '/') ch = '_';
+        dir_ = fs::temp_directory_path() / ("bb-ui-" + name);
+        fs::remove_all(dir_);
+        fs::create_directories(dir_);
+        ui_.AddTemplate(app::HeadlessMainDialog());
+    }
+    void TearDown() override {
+        dlg_.reset();
+        fs::remove_all(dir_);
+    }
+
+    void WriteFile(const std::string& name, const std::string& text) {
+        std::ofstream(dir_ / name, std::ios::binary) << text;
+    }
+    void CopyEnglish() {
+        fs::copy_file(fs::path(BB_SOURCE_DIR) / "lang" / "english.lng", dir_ / "english.lng");
+    }
+    std::string Folder() const { return dir_.string(); }
+
+    // Runs the window's start-up as the application would hand it over.
+    platform::HeadlessDialogHost& Start(const std::string& commandLine = "") {
+        dlg_ = std::make_unique<CBurnDlg>();
+        dlg_->m_strProgramDir = (dir_ / "brenvik-burn").string().c_str();
+        dlg_->m_strCommandLine = commandLine.c_str();
+        return ui_.Open(*dlg_);
+    }
+
+    fs::path dir_;
+    platform::HeadlessUi ui_;
+    std::unique_ptr<CBurnDlg> dlg_;
+};
+
+}  // namespace uitest
