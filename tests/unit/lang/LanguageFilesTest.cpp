@@ -16,11 +16,32 @@
 
 namespace {
 
-std::vector<std::string> ShippedLanguageFiles() {
+std::vector<std::string> LanguageFilesIn(const std::filesystem::path& folder) {
     std::vector<std::string> files;
-    for (const auto& entry : std::filesystem::directory_iterator(std::filesystem::path(BB_SOURCE_DIR) / "lang"))
+    std::error_code ignored;
+    for (const auto& entry : std::filesystem::directory_iterator(folder, ignored))
         if (entry.path().extension() == ".lng")
             files.push_back(entry.path().string());
+    return files;
+}
+
+std::vector<std::string> ShippedLanguageFiles() {
+    return LanguageFilesIn(std::filesystem::path(BB_SOURCE_DIR) / "lang");
+}
+
+struct LanguageFile {
+    std::string path;
+    bool inRepository;  // else the copy the build put beside the program
+};
+
+// The repository's files, and the copies in the program folder once the
+// build has made them (converted to Windows-1252 in the Windows build).
+std::vector<LanguageFile> LanguageFilesToCheck() {
+    std::vector<LanguageFile> files;
+    for (const std::string& path : ShippedLanguageFiles())
+        files.push_back({path, true});
+    for (const std::string& path : LanguageFilesIn(BB_PROGRAM_DIR))
+        files.push_back({path, false});
     return files;
 }
 
@@ -58,13 +79,15 @@ std::vector<std::string> KeyLines(const std::string& tmpl) {
     return keys;
 }
 
-class ShippedLanguageFile : public ::testing::TestWithParam<std::string> {};
+class ShippedLanguageFile : public ::testing::TestWithParam<LanguageFile> {};
 
 TEST_P(ShippedLanguageFile, CarriesEveryTextWithTheProgramsConversions) {
-    const std::string path = GetParam();
+    const std::string path = GetParam().path;
     const std::string bytes = ReadBytes(path);
     ASSERT_FALSE(bytes.empty()) << path;
-    EXPECT_TRUE(IsUtf8(bytes)) << path;
+    if (GetParam().inRepository) {
+        EXPECT_TRUE(IsUtf8(bytes)) << path;
+    }
     EXPECT_NE(bytes.substr(0, 3), "\xEF\xBB\xBF") << "a byte order mark hides the first line";
 
     LanguageTable table(path);
@@ -90,13 +113,14 @@ TEST_P(ShippedLanguageFile, CarriesEveryTextWithTheProgramsConversions) {
 }
 
 TEST_P(ShippedLanguageFile, SettingsTemplateKeepsTheKeys) {
-    LanguageTable table(GetParam());
+    LanguageTable table(GetParam().path);
     EXPECT_EQ(KeyLines(table.GetText(kTxtSettingsTemplate)), KeyLines(settings::BuiltinText(kTxtSettingsTemplate)));
 }
 
-INSTANTIATE_TEST_SUITE_P(Lang, ShippedLanguageFile, ::testing::ValuesIn(ShippedLanguageFiles()),
-                         [](const ::testing::TestParamInfo<std::string>& info) {
-                             return std::filesystem::path(info.param).stem().string();
+INSTANTIATE_TEST_SUITE_P(Lang, ShippedLanguageFile, ::testing::ValuesIn(LanguageFilesToCheck()),
+                         [](const ::testing::TestParamInfo<LanguageFile>& info) {
+                             std::string stem = std::filesystem::path(info.param.path).stem().string();
+                             return stem + (info.param.inRepository ? "" : "_installed");
                          });
 
 TEST(LanguageFiles, EnglishAndGermanAreShipped) {
