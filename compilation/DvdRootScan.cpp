@@ -3,7 +3,7 @@
 #include <optional>
 
 #include "compilation/ScanItems.h"
-#include "compilation/ScanTextIds.h"
+#include "res/TextIds.h"
 #include "platform/Files.h"
 #include "platform/Paths.h"
 #include "settings/LanguageTable.h"
@@ -49,15 +49,15 @@ nero::IsoItem* NewFixedFolder(const char* name) {
 
 nero::IsoItem* ScanDvdRoot(const std::string& root, ScanContext& ctx, StatusLine& status) {
     FreeIsoTree(ctx.tree);
-    status.ShowStatus(ctx.texts.GetText(text::kStatusScanning));
-    ctx.log.AppendLogId(text::kScanStart);
-    ctx.log.AppendLog(ctx.texts.GetText(text::kDvdRoot) + " \"" + root + "\"");
+    status.ShowStatus(ctx.texts.GetText(kTxtStatusScanning));
+    ctx.log.AppendLogId(kTxtScanStart);
+    ctx.log.AppendLog(ctx.texts.GetText(kTxtScanRootPrefix) + " \"" + root + "\"");
 
     const RootEntries found = ProbeRoot(ctx.files, root);
-    ctx.log.AppendLogId(found.audioTs ? text::kAudioTsFound : text::kAudioTsMissing);
-    ctx.log.AppendLogId(found.videoTs ? text::kVideoTsFound : text::kVideoTsMissing);
+    ctx.log.AppendLogId(found.audioTs ? kTxtAudioTsFound : kTxtAudioTsMissing);
+    ctx.log.AppendLogId(found.videoTs ? kTxtVideoTsFound : kTxtVideoTsMissing);
     if (found.jacketP)
-        ctx.log.AppendLogId(text::kJacketFound);
+        ctx.log.AppendLogId(kTxtJacketFound);
 
     // A fixed folder that cannot be had ends the scan before the status
     // line says anything more.
@@ -66,7 +66,7 @@ nero::IsoItem* ScanDvdRoot(const std::string& root, ScanContext& ctx, StatusLine
         return nullptr;
     };
     auto failed = [&ctx, &status]() -> nero::IsoItem* {
-        status.ShowStatus(ctx.texts.GetText(text::kStatusScanFailed));
+        status.ShowStatus(ctx.texts.GetText(kTxtStatusScanFailed));
         return nullptr;
     };
 
@@ -102,7 +102,7 @@ nero::IsoItem* ScanDvdRoot(const std::string& root, ScanContext& ctx, StatusLine
             return failed();
     }
 
-    status.ShowStatus(ctx.texts.GetText(ctx.tree ? text::kStatusScanDone : text::kStatusScanFailed));
+    status.ShowStatus(ctx.texts.GetText(ctx.tree ? kTxtStatusScanDone : kTxtStatusScanFailed));
     return ctx.tree.Root();
 }
 

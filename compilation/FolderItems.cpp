@@ -1,6 +1,6 @@
 #include "compilation/DvdRootScan.h"
 #include "compilation/ScanItems.h"
-#include "compilation/ScanTextIds.h"
+#include "res/TextIds.h"
 #include "platform/Files.h"
 #include "platform/Paths.h"
 #include "settings/LanguageTable.h"
@@ -18,7 +18,7 @@ bool IsDvdFolderName(const std::string& name) {
 
 int AddFolderItems(const std::string& folder, nero::IsoItem* anchor, bool asFirstChild,
                    ScanContext& ctx) {
-    ctx.log.AppendLog(ctx.texts.GetText(text::kAddingFolder) + " \"" + folder + "\"...");
+    ctx.log.AppendLog(ctx.texts.GetText(kTxtAddingFolderPrefix) + " \"" + folder + "\"...");
     const auto entries = ctx.files.List(folder, "*");
     if (!entries) {
         // Not passed over in silence: the disc will lack what the folder holds.

@@ -1,13 +1,13 @@
 #include "compilation/DvdRootScan.h"
 #include "compilation/ScanItems.h"
-#include "compilation/ScanTextIds.h"
+#include "res/TextIds.h"
 #include "platform/Files.h"
 #include "platform/Paths.h"
 
 namespace compilation {
 
 int AddJacketPictures(const std::string& folder, nero::IsoItem* jacket, ScanContext& ctx) {
-    ctx.log.AppendLogId(text::kAddingJacket);
+    ctx.log.AppendLogId(kTxtAddingJacket);
     const auto entries = ctx.files.List(folder, "J??___??.MP2");
     if (!entries) {
         ctx.log.AppendLog(kUnreadableFolderLine + folder);

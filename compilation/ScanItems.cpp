@@ -1,6 +1,6 @@
 #include "compilation/ScanItems.h"
 
-#include "compilation/ScanTextIds.h"
+#include "res/TextIds.h"
 
 namespace compilation {
 
@@ -23,7 +23,7 @@ void ItemChain::Link(nero::IsoItem* item) {
 
 int FailOutOfMemory(ScanContext& ctx) {
     FreeIsoTree(ctx.tree);
-    ctx.log.AppendLogId(text::kOutOfMemory);
+    ctx.log.AppendLogId(kTxtOutOfMemory);
     return 1;
 }
 

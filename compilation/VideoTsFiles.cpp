@@ -3,7 +3,7 @@
 
 #include "compilation/DvdRootScan.h"
 #include "compilation/ScanItems.h"
-#include "compilation/ScanTextIds.h"
+#include "res/TextIds.h"
 #include "platform/Files.h"
 #include "platform/Paths.h"
 
@@ -48,7 +48,7 @@ std::string TitleSetName(int titleSet, int part, const char* extension) {
 }  // namespace
 
 int AddVideoTsFiles(const std::string& folder, nero::IsoItem* videoTs, ScanContext& ctx) {
-    ctx.log.AppendLogId(text::kAddingVideoTs);
+    ctx.log.AppendLogId(kTxtAddingVideoFiles);
     const FileIndex index(ctx.files, folder);
     ItemChain chain(videoTs, true);
 
@@ -72,14 +72,14 @@ int AddVideoTsFiles(const std::string& folder, nero::IsoItem* videoTs, ScanConte
         return outcome == Outcome::Added;
     };
 
-    if (!require("VIDEO_TS.IFO", text::kNoVideoTsIfo))
+    if (!require("VIDEO_TS.IFO", kTxtNoVideoTsIfo))
         return 1;
     const Outcome vob = add("VIDEO_TS.VOB");
     if (vob == Outcome::Failed)
         return 1;
     if (vob == Outcome::Absent)
-        ctx.log.AppendLogId(text::kNoVideoTsVob);
-    if (!require("VIDEO_TS.BUP", text::kNoVideoTsBup))
+        ctx.log.AppendLogId(kTxtNoVideoTsVob);
+    if (!require("VIDEO_TS.BUP", kTxtNoVideoTsBup))
         return 1;
 
     // Every title set number is tried: a gap ends nothing. A title set

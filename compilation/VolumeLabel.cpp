@@ -5,6 +5,7 @@
 #include "framework/WinDefs.h"
 #include "platform/Files.h"
 #include "platform/Paths.h"
+#include "res/TextIds.h"
 #include "settings/LanguageTable.h"
 
 namespace compilation {
@@ -13,7 +14,7 @@ std::string NormalizeVolumeLabel(LabelWindow& w, std::string_view text) {
     const int limit = LabelLimit(w.GetMoreFlags());
     NormalizedLabel result = NormalizeLabelText(text, limit, NativeLabelEncoding());
     if (result.truncated)
-        w.ShowMessage(bbfmt::Format(w.Texts().GetText(kTextLabelTooLong), {limit}),
+        w.ShowMessage(bbfmt::Format(w.Texts().GetText(kTxtLabelTooLong), {limit}),
                       kCaptionInformation, MB_ICONINFORMATION);
     return result.label;
 }
@@ -47,9 +48,9 @@ int CheckVolumeLabel(LabelWindow& w) {
     const int at = FirstForbiddenLabelChar(w.Volume());
     if (at >= 0) {
         const int code = static_cast<unsigned char>(w.Volume()[static_cast<size_t>(at)]);
-        w.ShowMessage(bbfmt::Format(w.Texts().GetText(kTextBadLabelBox), {code}), kCaptionError,
+        w.ShowMessage(bbfmt::Format(w.Texts().GetText(kTxtLabelBadCharBox), {code}), kCaptionError,
                       MB_ICONERROR);
-        w.AppendLog(bbfmt::Format(w.Texts().GetText(kTextBadLabelLog), {code}));
+        w.AppendLog(bbfmt::Format(w.Texts().GetText(kTxtLabelBadCharLog), {code}));
         return -1;
     }
     w.PushValues();

@@ -19,10 +19,6 @@ class Files;
 
 namespace compilation {
 
-// Language texts of the label.
-constexpr int kTextBadLabelBox = 594;   // %d: code of the forbidden character
-constexpr int kTextBadLabelLog = 596;   // %d: the same
-constexpr int kTextLabelTooLong = 622;  // %d: the limit
 constexpr const char* kCaptionInformation = "Information";
 constexpr const char* kCaptionError = "Error!";
 

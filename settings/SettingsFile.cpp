@@ -7,6 +7,7 @@
 #include "platform/Files.h"
 #include "platform/Paths.h"
 #include "settings/CtimeText.h"
+#include "res/TextIds.h"
 #include "settings/LanguageTable.h"
 
 namespace {
@@ -166,5 +167,5 @@ bool SaveSettings(platform::Files& files, const std::string& path, const BurnSet
 bool SaveSettings(const std::string& path, const BurnSettings& settings, const LanguageTable& texts,
                   std::time_t now) {
     return SaveSettings(platform::SystemFiles(), path, settings,
-                        std::string(texts.GetText(kSettingsTemplateTextId)), now);
+                        texts.GetText(kTxtSettingsTemplate), now);
 }

@@ -18,8 +18,6 @@ class Files;
 }
 
 constexpr const char* kSettingsFileName = "Brenvik.ini";
-// Text id of the template the file is made from.
-constexpr int kSettingsTemplateTextId = 566;
 // Lines are read in pieces of at most this many characters; each piece
 // counts as a line of its own.
 constexpr size_t kSettingsPieceLength = 254;
