@@ -42,7 +42,7 @@ public:
     FileRegistry(Files& files, std::string path, std::vector<RegistryDefault> defaults = {});
 
     std::optional<std::string> ReadString(RegistryRoot root, const std::string& key,
-                                          const std::string& value, size_t capacity) override;
+                                          const std::string& value, size_t capacity = 255) override;
     bool WriteString(RegistryRoot root, const std::string& key, const std::string& value,
                      const std::string& data) override;
     bool DeleteValue(RegistryRoot root, const std::string& key, const std::string& value) override;

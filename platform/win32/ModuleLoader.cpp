@@ -27,7 +27,9 @@ private:
 class Win32ModuleLoader final : public ModuleLoader {
 public:
     std::unique_ptr<Module> Load(const std::string& fullPath) override {
-        if (fullPath.empty())
+        // A bare name would be searched for along the DLL search path (the
+        // current folder included); only a path with a folder is loaded.
+        if (fullPath.find_first_of("\\/") == std::string::npos)
             return nullptr;
         // No "could not find component" box for a missing dependency: the
         // caller reports the failure itself.

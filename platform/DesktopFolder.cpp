@@ -1,0 +1,13 @@
+#include "platform/DesktopFolder.h"
+
+#include "platform/Environment.h"
+#include "platform/Files.h"
+#include "platform/Registry.h"
+
+namespace platform {
+
+std::optional<std::string> DesktopFolder() {
+    return DesktopFolder(SystemRegistry(), SystemEnvironment(), SystemFiles());
+}
+
+}  // namespace platform

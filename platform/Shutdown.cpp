@@ -1,0 +1,14 @@
+#include "platform/Shutdown.h"
+
+#include <cstdio>
+
+namespace platform {
+
+std::string DescribeEndSession(uint32_t flags, uint32_t reserved, bool enablePrivilege) {
+    char call[64];
+    std::snprintf(call, sizeof call, "ExitWindowsEx(0x%X, 0x%X)", static_cast<unsigned>(flags),
+                  static_cast<unsigned>(reserved));
+    return enablePrivilege ? std::string("enable SeShutdownPrivilege; ") + call : std::string(call);
+}
+
+}  // namespace platform

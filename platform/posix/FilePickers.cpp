@@ -1,0 +1,12 @@
+#include "platform/FilePickerService.h"
+#include "platform/NativeServices.h"
+#include "platform/ScriptedFilePickers.h"
+
+namespace platform {
+
+FilePickerService& NativeFilePickers() {
+    static ScriptedFilePickers pickers;
+    return pickers;
+}
+
+}  // namespace platform

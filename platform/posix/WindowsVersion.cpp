@@ -1,0 +1,7 @@
+#include "platform/WindowsVersion.h"
+
+namespace platform {
+
+WindowsVersion QueryWindowsVersion() { return WindowsVersion{}; }
+
+}  // namespace platform

@@ -1,0 +1,69 @@
+// The cases are written with '\' and run with the platform's separator.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "controls/PathUtil.h"
+#include "platform/Paths.h"
+
+namespace {
+
+std::string Native(std::string path) {
+    std::replace(path.begin(), path.end(), '\\', platform::kPathSeparator);
+    return path;
+}
+
+enum class Op { FolderOf, LastComponentOf, WithoutExtension, ExtensionOf };
+
+struct Case {
+    Op op;
+    const char* path;
+    const char* expected;
+};
+
+std::string Apply(CPathUtil& util, Op op, const CString& path) {
+    switch (op) {
+    case Op::FolderOf: return util.FolderOf(path).str();
+    case Op::LastComponentOf: return util.LastComponentOf(path).str();
+    case Op::WithoutExtension: return util.WithoutExtension(path).str();
+    case Op::ExtensionOf: return util.ExtensionOf(path).str();
+    }
+    return {};
+}
+
+TEST(PathUtil, Table) {
+    const Case cases[] = {
+        Case{Op::FolderOf, "C:\\Program\\BrenvikBurn.exe", "C:\\Program"},
+        Case{Op::FolderOf, "C:\\video.ifo", "C:"},
+        Case{Op::FolderOf, "C:\\DVD\\", "C:\\DVD"},
+        Case{Op::FolderOf, "video.ifo", ""},
+        Case{Op::FolderOf, "", ""},
+        Case{Op::LastComponentOf, "C:\\DVD\\MOVIE", "MOVIE"},
+        Case{Op::LastComponentOf, "C:\\DVD\\MOVIE\\", "MOVIE"},
+        Case{Op::LastComponentOf, "C:\\DVD\\MOVIE\\\\\\", "MOVIE"},
+        Case{Op::LastComponentOf, "C:\\", ""},
+        Case{Op::LastComponentOf, "MOVIE", ""},
+        Case{Op::LastComponentOf, "\\\\", ""},
+        Case{Op::WithoutExtension, "english.lng", "english"},
+        Case{Op::WithoutExtension, "my.lang.lng", "my.lang"},
+        Case{Op::WithoutExtension, "README", "README"},
+        Case{Op::WithoutExtension, "C:\\v1.2\\help", "C:\\v1"},
+        Case{Op::ExtensionOf, "C:\\Media\\ding.WAV", "WAV"},
+        Case{Op::ExtensionOf, "ding", ""},
+        Case{Op::ExtensionOf, "ding.", ""},
+        Case{Op::ExtensionOf, "C:\\v1.2\\ding", "2\\ding"}};
+    for (const Case& c : cases) {
+        CPathUtil util;
+        EXPECT_EQ(Apply(util, c.op, Native(c.path).c_str()), Native(c.expected))
+            << "operation " << int(c.op) << " path " << c.path;
+    }
+}
+
+TEST(PathUtil, OneObjectServesSuccessiveCalls) {
+    CPathUtil util;
+    EXPECT_EQ(util.FolderOf(Native("C:\\a\\b.c").c_str()).str(), Native("C:\\a"));
+    EXPECT_EQ(util.ExtensionOf("x").str(), "");
+    EXPECT_EQ(util.WithoutExtension("x.y").str(), "x");
+}
+
+}  // namespace
