@@ -156,6 +156,23 @@ TEST_F(ImageRecorderBurn, UnreadableSourceFileFailsWithResult6) {
     Api().ClearErrors();
 }
 
+TEST_F(ImageRecorderBurn, InvalidDvdVideoWithReallocationFailsWithTheRetryLine) {
+    const fs::path ifo = sandbox / "VIDEO_TS.IFO";
+    std::ofstream(ifo) << std::string(4096, 'x');  // no DVD-Video manager header
+    ItemTree broken;
+    nero::IsoItem* video = broken.Add("VIDEO_TS", true, "", nullptr);
+    broken.Add("VIDEO_TS.IFO", false, ifo.string(), video);
+    tree = std::move(broken);
+    JobRecorder job;
+    job.imagePath = (sandbox / "disc.iso").string();
+    EXPECT_EQ(Burn(job, kProgramBurnFlags, 0x4058), nero::kBurnDvdVideo);
+    EXPECT_TRUE(job.HasLog("DVD-Video files reallocation failed"));
+    EXPECT_TRUE(job.Requests().empty());  // refused before the file name is asked
+    EXPECT_FALSE(fs::exists(job.imagePath));
+    EXPECT_NE(Api().GetErrorLog(), nullptr);
+    Api().ClearErrors();
+}
+
 TEST_F(ImageRecorderBurn, RefusesWhatItCannotBurn) {
     JobRecorder job;
     job.imagePath = (sandbox / "disc.iso").string();
