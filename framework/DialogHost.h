@@ -14,38 +14,12 @@
 #include <memory>
 #include <string>
 #include <utility>
-#include <vector>
 
 #include "framework/DialogMessage.h"
 
 class CDialog;
 
 namespace fw {
-
-// A file to open or save, asked for by the dialog.
-struct FilePickRequest {
-    bool open = true;                 // false: save dialog
-    std::string initialName;
-    std::string defaultExtension;
-    uint32_t flags = 0;               // the common dialog's flags
-    std::vector<std::pair<std::string, std::string>> filters;  // description, pattern
-};
-
-// A folder, asked for by the dialog.
-struct FolderPickRequest {
-    std::string title;
-    std::string initialFolder;
-    uint32_t flags = 0;               // the folder browser's flags
-};
-
-// Headless hosts answer pick requests from a test's script; the Win32 host
-// answers Unanswered and the picker runs the system dialog itself, owned by
-// NativeHandle().
-struct PickAnswer {
-    enum class Status { Unanswered, Chosen, Cancelled };
-    Status status = Status::Unanswered;
-    std::string path;
-};
 
 class DialogHost {
 public:
@@ -66,7 +40,8 @@ public:
     // Handles one message of the calling thread (waiting for one if none is
     // there). False when the thread is to quit.
     [[nodiscard]] virtual bool PumpMessage() = 0;
-    // HWND on Win32, null on headless hosts.
+    // HWND on Win32, null on headless hosts: the owner to give the file and
+    // folder pickers (platform/FilePickerService.h) and other system dialogs.
     [[nodiscard]] virtual void* NativeHandle() const = 0;
     [[nodiscard]] virtual void* ItemNativeHandle(int id) const = 0;
 
@@ -145,9 +120,6 @@ public:
     virtual void KillTimer(int id) = 0;
     // Whether the key is held down right now (VK_MENU, VK_F4, ...).
     [[nodiscard]] virtual bool IsKeyDown(int virtualKey) = 0;
-
-    virtual PickAnswer AnswerFilePick(const FilePickRequest& request) = 0;
-    virtual PickAnswer AnswerFolderPick(const FolderPickRequest& request) = 0;
 };
 
 // Makes the host for a dialog about to run. `owner` is the host of the owner

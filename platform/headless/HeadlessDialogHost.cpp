@@ -1,7 +1,9 @@
 #include "platform/headless/HeadlessDialogHost.h"
 
 #include <algorithm>
-#include <future>
+#include <chrono>
+#include <condition_variable>
+#include <memory>
 
 #include "framework/CDialog.h"
 #include "framework/MessageBoxType.h"
@@ -135,13 +137,33 @@ void HeadlessDialogHost::OnUi(const std::function<void()>& action) {
         action();
         return;
     }
-    auto done = std::make_shared<std::promise<void>>();
-    std::future<void> finished = done->get_future();
-    m_ui.Post([action, done] {
+    // The dialog may close before the loop gets to the action; then the
+    // action is abandoned (it refers to the caller's frame) and not run.
+    struct Handoff {
+        std::mutex mutex;
+        std::condition_variable cv;
+        bool started = false, done = false, abandoned = false;
+    };
+    auto handoff = std::make_shared<Handoff>();
+    m_ui.Post([handoff, &action] {
+        {
+            std::lock_guard<std::mutex> lock(handoff->mutex);
+            if (handoff->abandoned) return;
+            handoff->started = true;
+        }
         action();
-        done->set_value();
+        std::lock_guard<std::mutex> lock(handoff->mutex);
+        handoff->done = true;
+        handoff->cv.notify_all();
     });
-    finished.wait();
+    std::unique_lock<std::mutex> lock(handoff->mutex);
+    while (!handoff->done) {
+        handoff->cv.wait_for(lock, std::chrono::milliseconds(10));
+        if (!handoff->started && !handoff->done && !IsOpen()) {
+            handoff->abandoned = true;
+            return;
+        }
+    }
 }
 
 bool HeadlessDialogHost::Click(int id) {
@@ -654,14 +676,6 @@ bool HeadlessDialogHost::HasTimer(int id) const {
 bool HeadlessDialogHost::IsKeyDown(int virtualKey) {
     std::lock_guard<std::mutex> lock(m_mutex);
     return m_keysDown.count(virtualKey) != 0;
-}
-
-fw::PickAnswer HeadlessDialogHost::AnswerFilePick(const fw::FilePickRequest& request) {
-    return m_ui.AnswerFilePick(request);
-}
-
-fw::PickAnswer HeadlessDialogHost::AnswerFolderPick(const fw::FolderPickRequest& request) {
-    return m_ui.AnswerFolderPick(request);
 }
 
 }  // namespace platform

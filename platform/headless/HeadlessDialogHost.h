@@ -124,8 +124,6 @@ public:
     bool SetTimer(int id, unsigned intervalMs) override;
     void KillTimer(int id) override;
     [[nodiscard]] bool IsKeyDown(int virtualKey) override;
-    fw::PickAnswer AnswerFilePick(const fw::FilePickRequest& request) override;
-    fw::PickAnswer AnswerFolderPick(const fw::FolderPickRequest& request) override;
 
     // The system menu's own items (command, text), for tests.
     [[nodiscard]] std::vector<std::pair<int, std::string>> SystemMenuItems() const;

@@ -85,47 +85,6 @@ int HeadlessUi::ShowMessageBox(int templateId, const std::string& text, const st
     return box.answer;
 }
 
-void HeadlessUi::QueueFilePick(fw::PickAnswer answer) {
-    std::lock_guard<std::mutex> lock(m_boxMutex);
-    m_filePicks.push_back(std::move(answer));
-}
-
-void HeadlessUi::QueueFolderPick(fw::PickAnswer answer) {
-    std::lock_guard<std::mutex> lock(m_boxMutex);
-    m_folderPicks.push_back(std::move(answer));
-}
-
-std::vector<fw::FilePickRequest> HeadlessUi::FilePicks() const {
-    std::lock_guard<std::mutex> lock(m_boxMutex);
-    return m_fileRequests;
-}
-
-std::vector<fw::FolderPickRequest> HeadlessUi::FolderPicks() const {
-    std::lock_guard<std::mutex> lock(m_boxMutex);
-    return m_folderRequests;
-}
-
-namespace {
-fw::PickAnswer TakeAnswer(std::deque<fw::PickAnswer>& queue) {
-    if (queue.empty()) return {fw::PickAnswer::Status::Cancelled, {}};
-    fw::PickAnswer answer = std::move(queue.front());
-    queue.pop_front();
-    return answer;
-}
-}  // namespace
-
-fw::PickAnswer HeadlessUi::AnswerFilePick(const fw::FilePickRequest& request) {
-    std::lock_guard<std::mutex> lock(m_boxMutex);
-    m_fileRequests.push_back(request);
-    return TakeAnswer(m_filePicks);
-}
-
-fw::PickAnswer HeadlessUi::AnswerFolderPick(const fw::FolderPickRequest& request) {
-    std::lock_guard<std::mutex> lock(m_boxMutex);
-    m_folderRequests.push_back(request);
-    return TakeAnswer(m_folderPicks);
-}
-
 void HeadlessUi::WhenOpened(int templateId, Script script) {
     std::lock_guard<std::mutex> lock(m_boxMutex);
     m_scripts[templateId].push_back(std::move(script));

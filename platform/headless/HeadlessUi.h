@@ -1,6 +1,7 @@
 // The in-memory window system: makes headless dialog hosts, runs the UI
-// thread's message queue and timers, answers message boxes and pickers from a
-// script, and records every box shown. Used by tests and the console front end.
+// thread's message queue and timers, answers message boxes from a script,
+// and records every box shown. (File and folder pickers are a service of
+// their own: platform/FilePickerService.h.) Used by tests and the console front end.
 //
 //   platform::HeadlessUi ui;            // installs itself as the host factory
 //   ui.AddTemplate(myTemplate);          // optional: kinds, captions, radio groups
@@ -73,12 +74,6 @@ public:
     [[nodiscard]] std::vector<ShownMessageBox> Boxes() const;
     void ClearBoxes();
 
-    // Pickers: queued answers in order; Cancelled when the queue is empty.
-    void QueueFilePick(fw::PickAnswer answer);
-    void QueueFolderPick(fw::PickAnswer answer);
-    [[nodiscard]] std::vector<fw::FilePickRequest> FilePicks() const;
-    [[nodiscard]] std::vector<fw::FolderPickRequest> FolderPicks() const;
-
     // Runs `script` on the UI thread right after the next dialog of this
     // template has been initialised (one script per opening, in order).
     void WhenOpened(int templateId, Script script);
@@ -93,8 +88,6 @@ public:
 
     // --- used by the hosts --------------------------------------------------------
     int ShowMessageBox(int templateId, const std::string& text, const std::string& caption, unsigned type);
-    fw::PickAnswer AnswerFilePick(const fw::FilePickRequest& request);
-    fw::PickAnswer AnswerFolderPick(const fw::FolderPickRequest& request);
     void Post(std::function<void()> work);
     [[nodiscard]] bool HasPendingMessage();
     [[nodiscard]] bool PumpMessage();
@@ -131,9 +124,6 @@ private:
     std::deque<int> m_answers;
     Responder m_responder;
     std::vector<ShownMessageBox> m_boxes;
-    std::deque<fw::PickAnswer> m_filePicks, m_folderPicks;
-    std::vector<fw::FilePickRequest> m_fileRequests;
-    std::vector<fw::FolderPickRequest> m_folderRequests;
     std::map<int, std::deque<Script>> m_scripts;
 
     mutable std::mutex m_queueMutex;
