@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <fstream>
 #include <optional>
+#include <ostream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -33,6 +34,10 @@ struct LanguageFile {
     std::string path;
     bool inRepository;  // else the copy the build put beside the program
 };
+
+void PrintTo(const LanguageFile& file, std::ostream* out) {
+    *out << file.path;
+}
 
 // The repository's files, and the copies in the program folder once the
 // build has made them (converted to Windows-1252 in the Windows build).
