@@ -44,7 +44,8 @@ inline constexpr const char* kSharedValue = "NeroAPI";
 inline constexpr const char* kAppPathsKey =
     "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\Nero.exe";
 inline constexpr const char* kAppPathsValue = "Path";
-// A folder this long leaves no room for the library's file name in a path.
+// The longest folder that is used: longer ones leave no room for the
+// library's file name in the 256-character path.
 inline constexpr size_t kMaxFolderLength = 242;
 
 // ---- Services -------------------------------------------------------------
