@@ -1,0 +1,216 @@
+// Template IDD_MAIN as Windows builds it: the resource script compiled into
+// this test, made into a real dialog, read back control by control and held
+// to the template table. Also the menu and the images the window loads.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "res/MainDialogTemplate.h"
+#include "res/resource.h"
+
+namespace {
+
+using bbres::ControlKind;
+
+INT_PTR CALLBACK QuietDialogProc(HWND, UINT message, WPARAM, LPARAM) {
+    return message == WM_INITDIALOG ? TRUE : FALSE;
+}
+
+class MainTemplate : public ::testing::Test {
+protected:
+    void SetUp() override {
+        INITCOMMONCONTROLSEX icc = {sizeof icc, ICC_PROGRESS_CLASS | ICC_STANDARD_CLASSES};
+        InitCommonControlsEx(&icc);
+        dialog_ = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_MAIN), nullptr,
+                                     QuietDialogProc, 0);
+        ASSERT_NE(dialog_, nullptr) << "error " << GetLastError();
+    }
+    void TearDown() override {
+        if (dialog_) DestroyWindow(dialog_);
+    }
+
+    // Dialog units to client pixels of this dialog.
+    RECT Pixels(int x, int y, int cx, int cy) const {
+        RECT r = {x, y, x + cx, y + cy};
+        MapDialogRect(dialog_, &r);
+        return r;
+    }
+    RECT ClientRectOf(HWND control) const {
+        RECT r;
+        GetWindowRect(control, &r);
+        MapWindowPoints(nullptr, dialog_, reinterpret_cast<POINT*>(&r), 2);
+        return r;
+    }
+
+    HWND dialog_ = nullptr;
+};
+
+const char* ClassOf(ControlKind kind) {
+    switch (kind) {
+    case ControlKind::GroupBox:
+    case ControlKind::RadioButton:
+    case ControlKind::CheckBox:
+    case ControlKind::PushButton: return "Button";
+    case ControlKind::Label:
+    case ControlKind::BitmapStatic: return "Static";
+    case ControlKind::DropDownList: return "ComboBox";
+    case ControlKind::Edit:
+    case ControlKind::ReadOnlyEdit:
+    case ControlKind::LogEdit: return "Edit";
+    case ControlKind::ProgressBar: return PROGRESS_CLASSA;
+    }
+    return "";
+}
+
+TEST_F(MainTemplate, DialogFrameSizeAndStyles) {
+    const LONG style = GetWindowLongA(dialog_, GWL_STYLE);
+    for (LONG bit : {LONG(WS_CAPTION), LONG(WS_SYSMENU), LONG(WS_MINIMIZEBOX), LONG(WS_VISIBLE), LONG(DS_MODALFRAME)})
+        EXPECT_EQ(style & bit, bit) << std::hex << bit;
+    EXPECT_EQ(style & WS_MAXIMIZEBOX, 0);
+    const LONG exStyle = GetWindowLongA(dialog_, GWL_EXSTYLE);
+    EXPECT_EQ(exStyle & WS_EX_APPWINDOW, WS_EX_APPWINDOW);
+    EXPECT_EQ(exStyle & WS_EX_ACCEPTFILES, WS_EX_ACCEPTFILES);
+
+    RECT client;
+    GetClientRect(dialog_, &client);
+    const RECT expected = Pixels(0, 0, bbres::MainDialog().cx, bbres::MainDialog().cy);
+    EXPECT_EQ(client.right, expected.right);
+    EXPECT_EQ(client.bottom, expected.bottom);
+}
+
+TEST_F(MainTemplate, EveryControlSitsWhereTheTableSays) {
+    for (const bbres::ControlTemplate& c : bbres::MainDialog().controls) {
+        SCOPED_TRACE(c.idName);
+        // IDC_STATIC finds the one unnamed label ("Log:").
+        HWND item = GetDlgItem(dialog_, c.id);
+        ASSERT_NE(item, nullptr);
+
+        char cls[64] = {};
+        GetClassNameA(item, cls, sizeof cls);
+        EXPECT_STRCASEEQ(cls, ClassOf(c.kind));
+
+        const LONG style = GetWindowLongA(item, GWL_STYLE);
+        EXPECT_EQ((style & WS_DISABLED) != 0, c.disabled);
+        EXPECT_EQ((style & WS_GROUP) != 0, c.group);
+
+        // Windows maps a control's position and its size each on their own.
+        const RECT place = Pixels(c.x, c.y, 0, 0);
+        const RECT size = Pixels(0, 0, c.cx, c.cy);
+        const RECT got = ClientRectOf(item);
+        EXPECT_EQ(got.left, place.left);
+        EXPECT_EQ(got.top, place.top);
+        if (c.kind == ControlKind::BitmapStatic) {
+            // A bitmap static takes the size of its bitmap.
+            EXPECT_EQ(got.right - got.left, 28);
+            EXPECT_EQ(got.bottom - got.top, 50);
+        } else if (c.kind == ControlKind::DropDownList) {
+            // The template height is the opened list's; the closed box is
+            // as high as one line.
+            EXPECT_EQ(got.right - got.left, size.right);
+        } else {
+            EXPECT_EQ(got.right - got.left, size.right);
+            EXPECT_EQ(got.bottom - got.top, size.bottom);
+        }
+
+        if (c.kind != ControlKind::DropDownList && c.kind != ControlKind::Edit &&
+            c.kind != ControlKind::ReadOnlyEdit && c.kind != ControlKind::LogEdit &&
+            c.kind != ControlKind::BitmapStatic && c.kind != ControlKind::ProgressBar) {
+            char text[128] = {};
+            GetWindowTextA(item, text, sizeof text);
+            EXPECT_STREQ(text, c.caption);
+        }
+    }
+}
+
+TEST_F(MainTemplate, KindsHaveTheirWindowStyles) {
+    struct Case {
+        int id;
+        LONG bits;
+    } cases[] = {
+        // A combo box hands WS_VSCROLL on to its list and drops it itself.
+        {IDC_RECORDER_LIST, CBS_DROPDOWNLIST},
+        {IDC_SPEED_LIST, CBS_DROPDOWNLIST | WS_DISABLED},
+        {IDC_LOG, ES_MULTILINE | ES_READONLY | WS_VSCROLL},
+        {IDC_STATUS, ES_READONLY | WS_DISABLED},
+        {IDC_MEDIA_DVD, BS_AUTORADIOBUTTON | WS_GROUP},
+        {IDC_QUICK_ERASE, BS_AUTORADIOBUTTON},
+        {IDC_VERIFY, BS_AUTOCHECKBOX},
+        {IDC_SIZE_METER, SS_BITMAP},
+        {IDC_BURN, WS_DISABLED},
+        {IDC_ABORT, WS_DISABLED},
+    };
+    for (const Case& c : cases) {
+        const LONG style = GetWindowLongA(GetDlgItem(dialog_, c.id), GWL_STYLE);
+        EXPECT_EQ(style & c.bits, c.bits) << c.id;
+    }
+    EXPECT_EQ(GetWindowLongA(GetDlgItem(dialog_, IDC_SOURCE_DIR), GWL_STYLE) & ES_READONLY, 0);
+}
+
+TEST_F(MainTemplate, MenuHoldsTheSettingsCommands) {
+    HMENU bar = GetMenu(dialog_);
+    ASSERT_NE(bar, nullptr);
+    ASSERT_EQ(GetMenuItemCount(bar), 1);
+    char text[64] = {};
+    GetMenuStringA(bar, 0, text, sizeof text, MF_BYPOSITION);
+    EXPECT_STREQ(text, bbres::MainMenu().popupCaption);
+    HMENU popup = GetSubMenu(bar, 0);
+    ASSERT_NE(popup, nullptr);
+    const auto& items = bbres::MainMenu().items;
+    ASSERT_EQ(GetMenuItemCount(popup), int(items.size()));
+    for (size_t i = 0; i < items.size(); ++i) {
+        if (items[i].command == 0) {
+            EXPECT_EQ(GetMenuState(popup, UINT(i), MF_BYPOSITION) & MF_SEPARATOR, UINT(MF_SEPARATOR));
+            continue;
+        }
+        EXPECT_EQ(GetMenuItemID(popup, int(i)), UINT(items[i].command));
+        GetMenuStringA(popup, UINT(i), text, sizeof text, MF_BYPOSITION);
+        EXPECT_STREQ(text, items[i].caption);
+    }
+}
+
+TEST(MainResources, IconsCursorBitmapManifestAndVersion) {
+    HINSTANCE self = GetModuleHandleA(nullptr);
+    for (int id : {IDI_MAIN, IDI_DIRECTORY, IDI_BURN, IDI_QUIT, IDI_ABORT, IDI_HELP_BUTTON, IDI_ABOUT, IDI_SAVE_LOG,
+                   IDI_ERASE, IDI_REFRESH, IDI_CLEAR_LOG, IDI_EJECT})
+        EXPECT_NE(LoadImageA(self, MAKEINTRESOURCEA(id), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE), nullptr) << id;
+
+    HCURSOR hand = LoadCursorA(self, MAKEINTRESOURCEA(IDCUR_HAND));
+    ASSERT_NE(hand, nullptr);
+    ICONINFO info = {};
+    ASSERT_TRUE(GetIconInfo(hand, &info));
+    EXPECT_FALSE(info.fIcon);
+    EXPECT_EQ(info.xHotspot, 5u);
+    EXPECT_EQ(info.yHotspot, 0u);
+    if (info.hbmMask) DeleteObject(info.hbmMask);
+    if (info.hbmColor) DeleteObject(info.hbmColor);
+
+    HBITMAP strip = static_cast<HBITMAP>(
+        LoadImageA(self, MAKEINTRESOURCEA(IDB_SIZE_METER), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    ASSERT_NE(strip, nullptr);
+    DIBSECTION dib = {};
+    ASSERT_EQ(GetObjectA(strip, sizeof dib, &dib), int(sizeof dib));
+    EXPECT_EQ(dib.dsBm.bmWidth, 28);
+    EXPECT_EQ(dib.dsBm.bmHeight, 50);
+    EXPECT_EQ(dib.dsBm.bmBitsPixel, 8);
+    DeleteObject(strip);
+
+    EXPECT_NE(FindResourceA(self, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24)), nullptr) << "manifest";
+
+    char exe[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, exe, sizeof exe);
+    DWORD ignored = 0;
+    const DWORD size = GetFileVersionInfoSizeA(exe, &ignored);
+    ASSERT_GT(size, 0u);
+    std::string block(size, '\0');
+    ASSERT_TRUE(GetFileVersionInfoA(exe, 0, size, block.data()));
+    VS_FIXEDFILEINFO* fixed = nullptr;
+    UINT len = 0;
+    ASSERT_TRUE(VerQueryValueA(block.data(), "\\", reinterpret_cast<void**>(&fixed), &len));
+    EXPECT_EQ(fixed->dwFileVersionMS, (1u << 16) | 2u);
+    EXPECT_EQ(fixed->dwFileVersionLS, 1u << 16);
+}
+
+}  // namespace
