@@ -3,6 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <dlfcn.h>
+
+#include <cstdlib>
+#include <fstream>
 #include <memory>
 
 namespace rec::test {
@@ -141,6 +145,26 @@ TEST(RecorderDrives, ConfigurationMistakesAreReportedWithTheirLine) {
     EXPECT_NE(errors.find(file + ":4: bad value \"lots\" for \"media\""), std::string::npos) << errors;
     EXPECT_NE(errors.find(file + ":5: recorder \"Image Recorder\" ignored"), std::string::npos) << errors;
     EXPECT_NE(errors.find(file + ":6: recorder \"Good\" ignored"), std::string::npos) << errors;
+}
+
+TEST(RecorderDrives, WithoutTheVariableReadsTheFileBesideItsOwnModule) {
+    Sandbox sandbox;
+    ::unsetenv("BB_NEROAPI_CONFIG");
+    // A copy elsewhere is a module of its own, with its own folder.
+    const auto copy = sandbox / "libNeroAPI.so";
+    std::filesystem::copy_file(std::string(BB_PROGRAM_DIR) + "/libNeroAPI.so", copy);
+    std::ofstream(sandbox / "NeroAPI-drives.ini") << "[Beside The Module]\nmedia = 0x4\n";
+    void* module = dlopen(copy.c_str(), RTLD_NOW | RTLD_LOCAL);
+    ASSERT_NE(module, nullptr) << dlerror();
+    auto drives = reinterpret_cast<nero::FnNeroGetAvailableDrivesEx>(dlsym(module, "NeroGetAvailableDrivesEx"));
+    auto freeMem = reinterpret_cast<nero::FnNeroFreeMem>(dlsym(module, "NeroFreeMem"));
+    ASSERT_NE(drives, nullptr);
+    ASSERT_NE(freeMem, nullptr);
+    nero::DriveInfoList* list = drives(nero::kMediaMaskDvd, nullptr);
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(Names(*list), (std::vector<std::string>{"Image Recorder", "Beside The Module"}));
+    freeMem(list);
+    dlclose(module);
 }
 
 TEST(RecorderDrives, ErrorLogIsEmptyAfterClearing) {
