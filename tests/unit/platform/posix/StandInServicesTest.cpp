@@ -114,6 +114,13 @@ TEST(SplitCommandLine, Table) {
     EXPECT_EQ(platform::SplitCommandLine(""), W{});
 }
 
+TEST(VolumeNameStandIn, AnswersForMountedPathsOnly) {
+    auto& files = platform::SystemFiles();
+    // Whether "/" has a label depends on the machine; that it can be asked does not.
+    EXPECT_TRUE(files.VolumeName("/").has_value());
+    EXPECT_EQ(files.VolumeName("/nonexistent/folder"), std::nullopt);
+}
+
 TEST(SoundStandIn, MissingFileStartsNothing) {
     EXPECT_FALSE(platform::SystemSound().PlayFileAsync("/nonexistent/ding.wav"));
 }
