@@ -22,10 +22,12 @@ class Arg {
 public:
     enum class Kind { Int, UInt, Int64, UInt64, Double, String };
     Arg(int v) : kind_(Kind::Int), i_(v) {}
-    Arg(long v) : kind_(Kind::Int64), i_(v) {}
+    // long is 32 bits on Windows: it then shows as hex or unsigned the way
+    // the C library would show it.
+    Arg(long v) : kind_(sizeof(long) == 4 ? Kind::Int : Kind::Int64), i_(v) {}
     Arg(long long v) : kind_(Kind::Int64), i_(v) {}
     Arg(unsigned v) : kind_(Kind::UInt), u_(v) {}
-    Arg(unsigned long v) : kind_(Kind::UInt64), u_(v) {}
+    Arg(unsigned long v) : kind_(sizeof(long) == 4 ? Kind::UInt : Kind::UInt64), u_(v) {}
     Arg(unsigned long long v) : kind_(Kind::UInt64), u_(v) {}
     Arg(double v) : kind_(Kind::Double), d_(v) {}
     Arg(const char* v) : kind_(Kind::String), s_(v ? v : "") {}
