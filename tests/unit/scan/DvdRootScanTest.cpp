@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "ScanSandbox.h"
+#include "TestText.h"
 #include "compilation/DvdRootScan.h"
 #include "platform/Files.h"
 
@@ -66,6 +67,7 @@ void PrintTo(const ScanCase& c, std::ostream* os) { *os << c.name; }
 class DvdRootScanTest : public ScanSandbox, public ::testing::WithParamInterface<ScanCase> {
 protected:
     std::string Expand(std::string line) const {
+        line = P(line);
         for (size_t at; (at = line.find("{root}")) != std::string::npos;)
             line.replace(at, 6, root_);
         return line;

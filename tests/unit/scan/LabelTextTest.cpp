@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "TestText.h"
 #include "compilation/LabelText.h"
 
 using compilation::LabelEncoding;
@@ -33,20 +34,6 @@ const NormalizeCase kNormalizeCases[] = {
     // Spelling-out happens before the cut: the 16th and 17th characters are "AE".
     {"ABCDEFGHIJKLMNOä", 16, "ABCDEFGHIJKLMNOA", true},
 };
-
-// The same text in code page 1252: the few non-ASCII letters used above.
-std::string ToCp1252(const std::string& utf8) {
-    std::string out;
-    for (size_t i = 0; i < utf8.size(); ++i) {
-        const unsigned char c = static_cast<unsigned char>(utf8[i]);
-        if (c == 0xC3 && i + 1 < utf8.size()) {
-            out += static_cast<char>(static_cast<unsigned char>(utf8[++i]) + 0x40);
-            continue;
-        }
-        out += utf8[i];
-    }
-    return out;
-}
 
 TEST(LabelTextTest, NormalizesInBothEncodings) {
     for (LabelEncoding encoding : {LabelEncoding::Utf8, LabelEncoding::Windows1252}) {
@@ -116,7 +103,7 @@ TEST(LabelTextTest, LastPathComponent) {
         {"relative/name", "name"},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(compilation::LastPathComponent(c.path), c.last) << c.path;
+        EXPECT_EQ(compilation::LastPathComponent(P(c.path)), c.last) << c.path;
 }
 
 }  // namespace

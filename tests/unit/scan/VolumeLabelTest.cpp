@@ -4,6 +4,7 @@
 
 #include "DelegatingFiles.h"
 #include "ScanSandbox.h"
+#include "TestText.h"
 #include "compilation/VolumeLabel.h"
 
 namespace {
@@ -60,6 +61,11 @@ private:
     VolumeNames& files_;
 };
 
+// A drive root as the platform writes it, and the same followed by a blank
+// (the blank is trimmed, the separator put back).
+const std::string kDriveRoot = platform::kPathSeparator == '\\' ? "D:\\" : "/";
+const std::string kDriveRootBlank = platform::kPathSeparator == '\\' ? "D: " : "/ ";
+
 class VolumeLabelTest : public ScanSandbox {
 protected:
     VolumeNames files_;
@@ -82,7 +88,7 @@ TEST_F(VolumeLabelTest, DeriveFromFolderShowsLabelAndRemainingLength) {
     for (const auto& c : cases) {
         window_.moreFlags = c.moreFlags;
         window_.boxes.clear();
-        compilation::DeriveVolumeLabel(window_, c.path);
+        compilation::DeriveVolumeLabel(window_, P(Native(c.path)));
         EXPECT_EQ(window_.controlVolume, c.label) << c.path;
         EXPECT_EQ(window_.controlLength, c.length) << c.path;
         EXPECT_EQ(window_.boxes, c.boxes) << c.path;
@@ -91,49 +97,49 @@ TEST_F(VolumeLabelTest, DeriveFromFolderShowsLabelAndRemainingLength) {
 }
 
 TEST_F(VolumeLabelTest, DriveRootTakesTheVolumeNameElseNoName) {
-    files_.names["/"] = "MY_DVD";
-    compilation::DeriveVolumeLabel(window_, "/");
+    files_.names[kDriveRoot] = "MY_DVD";
+    compilation::DeriveVolumeLabel(window_, kDriveRoot);
     EXPECT_EQ(window_.controlVolume, "MY_DVD");
-    EXPECT_EQ(files_.asked, std::vector<std::string>{"/"});
+    EXPECT_EQ(files_.asked, std::vector<std::string>{kDriveRoot});
 
     files_.names.clear();
-    compilation::DeriveVolumeLabel(window_, "/ ");
+    compilation::DeriveVolumeLabel(window_, kDriveRootBlank);
     EXPECT_EQ(window_.controlVolume, "NO_NAME");
-    EXPECT_EQ(files_.asked.back(), "/");
+    EXPECT_EQ(files_.asked.back(), kDriveRoot);
 
-    files_.names["/"] = "";  // an unlabelled volume
-    compilation::DeriveVolumeLabel(window_, "/");
+    files_.names[kDriveRoot] = "";  // an unlabelled volume
+    compilation::DeriveVolumeLabel(window_, kDriveRoot);
     EXPECT_EQ(window_.controlVolume, "NO_NAME");
 }
 
 TEST_F(VolumeLabelTest, DropTakesExactlyOneFolderAndNeverAsksForAVolumeName) {
-    files_.names["/"] = "MY_DVD";
-    window_.sourceDir = window_.controlSourceDir = "/old";
+    files_.names[kDriveRoot] = "MY_DVD";
+    window_.sourceDir = window_.controlSourceDir = P("/old");
 
-    compilation::OnDropFiles(window_, {"/a/First", "/a/Second"});
-    EXPECT_EQ(window_.controlSourceDir, "/old");
+    compilation::OnDropFiles(window_, {P("/a/First"), P("/a/Second")});
+    EXPECT_EQ(window_.controlSourceDir, P("/old"));
     EXPECT_EQ(window_.controlVolume, "UNDEFINED");
     EXPECT_TRUE(window_.sizeChecks.empty());
 
-    compilation::OnDropFiles(window_, {"/"});
-    EXPECT_EQ(window_.controlSourceDir, "/");
+    compilation::OnDropFiles(window_, {kDriveRoot});
+    EXPECT_EQ(window_.controlSourceDir, kDriveRoot);
     EXPECT_EQ(window_.controlVolume, "NO_NAME");
-    EXPECT_EQ(window_.sizeChecks, std::vector<std::string>{"/"});
+    EXPECT_EQ(window_.sizeChecks, std::vector<std::string>{kDriveRoot});
 
-    compilation::OnDropFiles(window_, {"/movies/Straße"});
+    compilation::OnDropFiles(window_, {P(Native("/movies/Straße"))});
     EXPECT_EQ(window_.controlVolume, "STRASSE");
     EXPECT_TRUE(files_.asked.empty());
 }
 
 TEST_F(VolumeLabelTest, SourceEditRelabelsOnlyWhenTheTextChanged) {
-    window_.sourceDir = window_.controlSourceDir = "/movies/Old One";
+    window_.sourceDir = window_.controlSourceDir = P("/movies/Old One");
     compilation::OnSourceKillFocus(window_);
     EXPECT_TRUE(window_.sizeChecks.empty());
     EXPECT_EQ(window_.controlVolume, "UNDEFINED");
 
-    window_.controlSourceDir = "/movies/New One";
+    window_.controlSourceDir = P("/movies/New One");
     compilation::OnSourceKillFocus(window_);
-    EXPECT_EQ(window_.sizeChecks, std::vector<std::string>{"/movies/New One"});
+    EXPECT_EQ(window_.sizeChecks, std::vector<std::string>{P("/movies/New One")});
     EXPECT_EQ(window_.controlVolume, "NEW_ONE");
     EXPECT_EQ(window_.controlLength, "25");
 }
@@ -168,6 +174,8 @@ TEST_F(VolumeLabelTest, RemainingLengthGoesNegativeWhileTyping) {
 }
 
 TEST_F(VolumeLabelTest, CheckRejectsTheFirstForbiddenCharacter) {
+    // The first byte of É: the UTF-8 lead byte, or the code page 1252 letter.
+    const std::string eAcute = std::to_string(static_cast<unsigned char>(Native("\xC3\x89")[0]));
     const struct {
         std::string volume;
         int result;
@@ -177,7 +185,8 @@ TEST_F(VolumeLabelTest, CheckRejectsTheFirstForbiddenCharacter) {
         {"MY_DVD_2005", 0, "MY_DVD_2005", {}, {}},
         {"Hello!", -1, "HELLO!", {"T594 33|Error!|16"}, {"T596 33"}},
         {"it's 'mine'", -1, "IT'S_'MINE'", {"T594 39|Error!|16"}, {"T596 39"}},
-        {"caf\xC3\xA9", -1, "CAF\xC3\x89", {"T594 195|Error!|16"}, {"T596 195"}},
+        {Native("caf\xC3\xA9"), -1, Native("CAF\xC3\x89"), {"T594 " + eAcute + "|Error!|16"},
+         {"T596 " + eAcute}},
     };
     for (const auto& c : cases) {
         window_.boxes.clear();

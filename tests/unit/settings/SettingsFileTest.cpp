@@ -1,47 +1,17 @@
 #include <gtest/gtest.h>
 
-#include <sys/resource.h>
-
 #include <atomic>
-#include <csignal>
 #include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 
+#include "SettingsSandbox.h"
 #include "settings/CtimeText.h"
 #include "settings/LanguageTable.h"
 #include "settings/SettingsFile.h"
 
 namespace {
-
-class SettingsFileTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        static std::atomic<int> counter{0};
-        folder_ = std::filesystem::temp_directory_path() /
-                  ("bb-settings-" + std::string(::testing::UnitTest::GetInstance()
-                                                    ->current_test_info()
-                                                    ->name()) +
-                   "-" + std::to_string(counter++));
-        std::filesystem::remove_all(folder_);
-        ASSERT_TRUE(std::filesystem::create_directories(folder_));
-        path_ = SettingsFilePath(folder_.string());
-    }
-    void TearDown() override {
-        std::error_code ignored;
-        std::filesystem::remove_all(folder_, ignored);
-    }
-    void Write(const std::string& bytes) const { std::ofstream(path_, std::ios::binary) << bytes; }
-    std::string Read() const {
-        std::ifstream in(path_, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    }
-
-    std::filesystem::path folder_;
-    std::string path_;
-    LanguageTable builtinTexts_;  // no language file: the built-in template
-};
 
 TEST_F(SettingsFileTest, DefaultsAreWrittenByteForByte) {
     ASSERT_TRUE(SaveSettings(path_, BurnSettings{}, builtinTexts_, std::time(nullptr)));
@@ -210,31 +180,6 @@ TEST_F(SettingsFileTest, TemplateComesFromTheLanguageFile) {
     BurnSettings loaded;
     ASSERT_EQ(LoadSettings(path_, loaded), 0);
     EXPECT_EQ(loaded, s);
-}
-
-// A full disk during a save must not cost the user the settings they had.
-TEST_F(SettingsFileTest, FailedWriteLeavesTheOldFile) {
-    const std::string old = "Speed: 3\r\n";
-    Write(old);
-    BurnSettings big;
-    big.defaultSourceDir = std::string(4096, 'd');
-
-    rlimit saved{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-    auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = saved;
-    small.rlim_cur = 1024;  // the file system "fills up" after 1 KiB
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const bool saved_ok = SaveSettings(path_, big, builtinTexts_, std::time(nullptr));
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, previousHandler);
-
-    EXPECT_FALSE(saved_ok);
-    EXPECT_EQ(Read(), old);
-    // Nothing is left beside it.
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_),
-                            std::filesystem::directory_iterator()),
-              1);
 }
 
 TEST_F(SettingsFileTest, MissingFolderFailsTheSave) {
