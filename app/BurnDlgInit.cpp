@@ -1,6 +1,7 @@
 // The main window's start-up sequence and its language texts.
 #include "app/BurnDlg.h"
 
+#include "app/MinimisedIcon.h"
 #include "app/ProgramFolder.h"
 #include "framework/CheckedFormat.h"
 #include "platform/Paths.h"
@@ -24,6 +25,7 @@ BOOL CBurnDlg::OnInitDialog() {
         AppendSystemMenuItem(IDM_ABOUTBOX, about);
 
     SetIcon(m_hIcon);
+    app::PaintIconWhenMinimised(Host() ? Host()->NativeHandle() : nullptr, m_hIcon);
     m_strProgramDir = app::FolderOf(m_strProgramDir);
 
     const int settingsRead = LoadSettings();

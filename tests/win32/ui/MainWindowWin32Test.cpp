@@ -1,0 +1,175 @@
+// The main window on the Win32 host: CBurnDlg runs modally on this thread
+// from the program's own template; a second thread waits for the window,
+// reads it back as a user would see it and leaves through Quit.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <functional>
+#include <map>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "app/BurnDlg.h"
+#include "platform/DialogHostWin32.h"
+#include "res/MainDialogTemplate.h"
+#include "res/TextIds.h"
+#include "res/resource.h"
+#include "settings/BuiltinTexts.h"
+#include "settings/LanguageTable.h"
+
+namespace {
+
+constexpr const char* kTitle = "Brenvik Burn 1.2.1";
+
+struct Seen {
+    bool opened = false;
+    bool visibleAtStart = false;
+    std::string title;
+    std::map<int, std::string> texts;
+    std::string popup;
+    std::map<int, std::string> menuItems;
+    std::map<int, RECT> rects;  // client pixels
+    std::map<int, RECT> expected;
+};
+
+std::string TextOf(HWND hwnd) {
+    char buffer[1024] = {};
+    GetWindowTextA(hwnd, buffer, sizeof buffer);
+    return buffer;
+}
+
+// Waits for this process's main window, reads it, then clicks Quit.
+void Inspect(Seen& seen) {
+    HWND hwnd = nullptr;
+    for (int i = 0; i < 1000 && !hwnd; ++i) {
+        HWND found = FindWindowA(nullptr, kTitle);
+        DWORD pid = 0;
+        if (found) GetWindowThreadProcessId(found, &pid);
+        // Visible once OnInitDialog has returned.
+        if (found && pid == GetCurrentProcessId() && IsWindowVisible(found))
+            hwnd = found;
+        else
+            Sleep(10);
+    }
+    if (!hwnd) return;
+    seen.opened = true;
+    seen.visibleAtStart = IsWindowVisible(hwnd);
+    seen.title = TextOf(hwnd);
+    for (const bbres::ControlTemplate& c : bbres::MainDialog().controls) {
+        HWND item = GetDlgItem(hwnd, c.id);
+        if (!item) continue;
+        seen.texts[c.id] = TextOf(item);
+        RECT r;
+        GetWindowRect(item, &r);
+        MapWindowPoints(nullptr, hwnd, reinterpret_cast<POINT*>(&r), 2);
+        seen.rects[c.id] = r;
+        RECT want = {c.x, c.y, c.x + c.cx, c.y + c.cy};
+        MapDialogRect(hwnd, &want);
+        seen.expected[c.id] = want;
+    }
+    HMENU bar = GetMenu(hwnd);
+    char text[128] = {};
+    GetMenuStringA(bar, 0, text, sizeof text, MF_BYPOSITION);
+    seen.popup = text;
+    for (const bbres::MenuItemTemplate& item : bbres::MainMenu().items) {
+        if (item.command == 0) continue;
+        text[0] = 0;
+        GetMenuStringA(bar, UINT(item.command), text, sizeof text, MF_BYCOMMAND);
+        seen.menuItems[item.command] = text;
+    }
+    PostMessageA(hwnd, WM_COMMAND, MAKEWPARAM(IDC_QUIT, BN_CLICKED), LPARAM(GetDlgItem(hwnd, IDC_QUIT)));
+}
+
+class MainWindowWin32 : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { platform::InstallWin32DialogHosts(); }
+
+    void SetUp() override {
+        char temp[MAX_PATH] = {};
+        GetTempPathA(sizeof temp, temp);
+        folder_ = std::string(temp) + "bb-ui-win32-" + std::to_string(GetCurrentProcessId());
+        CreateDirectoryA(folder_.c_str(), nullptr);
+    }
+    void TearDown() override {
+        DeleteFileA((folder_ + "\\english.lng").c_str());
+        RemoveDirectoryA(folder_.c_str());
+    }
+    void CopyEnglish() {
+        // The Windows copy beside the program (Windows-1252, CR LF).
+        const std::string from = std::string("Z:") + BB_PROGRAM_DIR + "/english.lng";
+        ASSERT_TRUE(CopyFileA(from.c_str(), (folder_ + "\\english.lng").c_str(), FALSE)) << from;
+    }
+
+    Seen Run(int& result) {
+        Seen seen;
+        CBurnDlg dlg;
+        dlg.m_strProgramDir = (folder_ + "\\BrenvikBurn.exe").c_str();
+        std::thread inspector(Inspect, std::ref(seen));
+        result = dlg.DoModal();
+        inspector.join();
+        return seen;
+    }
+
+    std::string folder_;
+};
+
+TEST_F(MainWindowWin32, OpensWithEnglishTextsMenuAndTitleAndQuits) {
+    CopyEnglish();
+    int result = 0;
+    const Seen seen = Run(result);
+    ASSERT_TRUE(seen.opened) << "no window titled " << kTitle;
+    EXPECT_EQ(result, IDCANCEL);
+    EXPECT_EQ(seen.title, kTitle);
+
+    const LanguageTable english(folder_ + "\\english.lng");
+    for (const bbres::ControlTemplate& c : bbres::MainDialog().controls) {
+        if (c.textId == 0) continue;
+        EXPECT_FALSE(english.GetText(c.textId).empty()) << c.idName;
+        EXPECT_EQ(seen.texts.at(c.id), english.GetText(c.textId)) << c.idName;
+    }
+    EXPECT_EQ(seen.texts.at(IDC_CLEAR_LOG), "");
+    EXPECT_EQ(seen.texts.at(IDC_VOLUME), "UNDEFINED");
+    EXPECT_EQ(seen.texts.at(IDC_PERCENT), "0 %");
+    EXPECT_EQ(seen.texts.at(IDC_TIME_REMAINING), "--:--");
+    EXPECT_EQ(seen.texts.at(IDC_STATUS), english.GetText(kTxtNameAndCredit));
+    // No settings file in the folder: the log names it.
+    EXPECT_NE(seen.texts.at(IDC_LOG).find(folder_ + "\\Brenvik.ini"), std::string::npos) << seen.texts.at(IDC_LOG);
+
+    EXPECT_EQ(seen.popup, english.GetText(kTxtSettingsMenu));
+    for (const bbres::MenuItemTemplate& item : bbres::MainMenu().items)
+        if (item.command != 0) {
+            EXPECT_EQ(seen.menuItems.at(item.command), english.GetText(item.textId)) << item.caption;
+        }
+}
+
+TEST_F(MainWindowWin32, ControlsSitWhereTheTemplatePutsThem) {
+    CopyEnglish();
+    int result = 0;
+    const Seen seen = Run(result);
+    ASSERT_TRUE(seen.opened);
+    for (const bbres::ControlTemplate& c : bbres::MainDialog().controls) {
+        SCOPED_TRACE(c.idName);
+        ASSERT_TRUE(seen.rects.count(c.id));
+        EXPECT_EQ(seen.rects.at(c.id).left, seen.expected.at(c.id).left);
+        EXPECT_EQ(seen.rects.at(c.id).top, seen.expected.at(c.id).top);
+    }
+}
+
+TEST_F(MainWindowWin32, WithoutLanguageFileOpensWithEmptyTextsAndTheBuiltIns) {
+    int result = 0;
+    const Seen seen = Run(result);
+    ASSERT_TRUE(seen.opened);
+    EXPECT_EQ(result, IDCANCEL);
+    EXPECT_EQ(seen.title, kTitle);
+    for (const bbres::ControlTemplate& c : bbres::MainDialog().controls)
+        if (c.textId != 0) {
+            EXPECT_EQ(seen.texts.at(c.id), "") << c.idName;
+        }
+    EXPECT_EQ(seen.popup, "");
+    EXPECT_EQ(seen.texts.at(IDC_STATUS), settings::BuiltinText(kTxtNameAndCredit));
+}
+
+}  // namespace
