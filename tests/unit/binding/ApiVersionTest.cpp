@@ -90,22 +90,6 @@ TEST(ApiVersion, MediaMaskTakesTheFormOfTheLibraryVersion) {
     }
 }
 
-TEST(ApiVersion, FourDigitRulesForDoneDrivesAndDvdrFile) {
-    struct Case {
-        uint32_t number;
-        bool skipsDone, oldDrives, hidesDvdr;
-    } const cases[] = {
-        {0, false, true, false},    {5554, false, true, false}, {5555, false, false, false},
-        {5563, false, false, false}, {5564, true, false, true},  {5565, true, false, false},
-        {5566, true, false, false}, {5567, false, false, false}, {6601, false, false, false},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(NeroApiLib::SkipsNeroDone(c.number), c.skipsDone) << c.number;
-        EXPECT_EQ(NeroApiLib::UsesOldDriveLayout(c.number), c.oldDrives) << c.number;
-        EXPECT_EQ(NeroApiLib::HidesDvdrDll(c.number), c.hidesDvdr) << c.number;
-    }
-}
-
 TEST(ApiVersion, TrackRulesCompareInOrderOrPartByPart) {
     struct Case {
         VersionReading version;

@@ -1,6 +1,6 @@
-// ISO track objects standing in for the library's and the program's: they
-// record which of their operations ran, with what arguments, and answer
-// 1000 + the operation number (operations without arguments answer -n).
+// ISO track objects standing in for the library's and the program's. Each
+// records the operations that reached it with their arguments; two-argument
+// operations answer 1000 + their number, the others -number.
 #pragma once
 
 #include <cstdint>
@@ -17,54 +17,47 @@ struct Journal {
     int alive = 1;
 };
 
-#define RECORD2(n)                                  \
-    intptr_t Op##n(intptr_t a, intptr_t b) override { \
-        journal.ops.push_back(n);                   \
-        journal.args.push_back(a);                  \
-        journal.args.push_back(b);                  \
-        return 1000 + n;                            \
+#define BB_RECORD(n)                                        \
+    intptr_t Op##n(intptr_t a, intptr_t b) override {      \
+        journal.ops.push_back(n);                           \
+        journal.args.insert(journal.args.end(), {a, b});    \
+        return 1000 + n;                                    \
     }
-#define ANSWER0(n) \
+#define BB_ANSWER(n) \
     intptr_t Op##n() override { return -n; }
+#define BB_COMMON                                                              \
+    void Destroy(uint32_t flags) override {                                    \
+        journal.destroyFlags.push_back(flags);                                 \
+        --journal.alive;                                                       \
+        if (flags & 1) delete this;                                            \
+    }                                                                          \
+    BB_RECORD(1) BB_RECORD(2) BB_RECORD(3) BB_RECORD(4) BB_ANSWER(5) BB_ANSWER(6) \
+    intptr_t Op7(intptr_t) override { return -7; }                             \
+    BB_ANSWER(8)                                                               \
+    intptr_t Op9(intptr_t*, intptr_t*) override { return -9; }                 \
+    BB_RECORD(10) BB_RECORD(11) BB_ANSWER(12)                                  \
+    Journal& journal;
 
 class CurrentTrack final : public nero::IsoTrack {
 public:
     explicit CurrentTrack(Journal& j) : journal(j) {}
-    void Destroy(uint32_t flags) override {
-        journal.destroyFlags.push_back(flags);
-        --journal.alive;
-        if (flags & 1) delete this;
-    }
-    RECORD2(1) RECORD2(2) RECORD2(3) RECORD2(4) ANSWER0(5) ANSWER0(6)
-    intptr_t Op7(intptr_t) override { return -7; }
-    ANSWER0(8)
-    intptr_t Op9(intptr_t*, intptr_t*) override { return -9; }
-    RECORD2(10) RECORD2(11) ANSWER0(12)
+    BB_COMMON
     intptr_t Op13(intptr_t) override { return -13; }
-    RECORD2(14) RECORD2(15) RECORD2(16) RECORD2(17) RECORD2(18) RECORD2(19) ANSWER0(20)
-    RECORD2(21) RECORD2(22) RECORD2(23) RECORD2(24) RECORD2(25) RECORD2(26) RECORD2(27) ANSWER0(28)
+    BB_RECORD(14) BB_RECORD(15) BB_RECORD(16) BB_RECORD(17) BB_RECORD(18) BB_RECORD(19) BB_ANSWER(20)
+    BB_RECORD(21) BB_RECORD(22) BB_RECORD(23) BB_RECORD(24) BB_RECORD(25) BB_RECORD(26) BB_RECORD(27)
+    BB_ANSWER(28)
     void Op29(intptr_t*, intptr_t*, intptr_t*, intptr_t*, intptr_t*, intptr_t*, intptr_t*, intptr_t*) override {}
-    Journal& journal;
 };
 
 class OldTrack final : public nero::IsoTrackOld {
 public:
     explicit OldTrack(Journal& j) : journal(j) {}
-    void Destroy(uint32_t flags) override {
-        journal.destroyFlags.push_back(flags);
-        --journal.alive;
-        if (flags & 1) delete this;
-    }
-    RECORD2(1) RECORD2(2) RECORD2(3) RECORD2(4) ANSWER0(5) ANSWER0(6)
-    intptr_t Op7(intptr_t) override { return -7; }
-    ANSWER0(8)
-    intptr_t Op9(intptr_t*, intptr_t*) override { return -9; }
-    RECORD2(10) RECORD2(11) ANSWER0(12)
-    RECORD2(13) RECORD2(14) RECORD2(15) RECORD2(16) RECORD2(17) RECORD2(18) RECORD2(19)
-    Journal& journal;
+    BB_COMMON
+    BB_RECORD(13) BB_RECORD(14) BB_RECORD(15) BB_RECORD(16) BB_RECORD(17) BB_RECORD(18) BB_RECORD(19)
 };
 
-#undef RECORD2
-#undef ANSWER0
+#undef BB_RECORD
+#undef BB_ANSWER
+#undef BB_COMMON
 
 }  // namespace binding_test
