@@ -1,0 +1,43 @@
+// A small console helper that drives a program's window from outside, for
+// the screenshot script:
+//   WindowProbe wait <title> <seconds>   exit 0 once a visible window has the title
+//   WindowProbe quit <title>             clicks the window's Quit button (IDCANCEL)
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+HWND Find(const char* title) {
+    HWND hwnd = FindWindowA(nullptr, title);
+    return hwnd && IsWindowVisible(hwnd) ? hwnd : nullptr;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc >= 4 && std::strcmp(argv[1], "wait") == 0) {
+        const DWORD until = GetTickCount() + DWORD(std::atoi(argv[3])) * 1000;
+        while (!Find(argv[2])) {
+            if (GetTickCount() > until) {
+                std::printf("no window \"%s\"\n", argv[2]);
+                return 1;
+            }
+            Sleep(100);
+        }
+        return 0;
+    }
+    if (argc >= 3 && std::strcmp(argv[1], "quit") == 0) {
+        HWND hwnd = Find(argv[2]);
+        if (!hwnd) {
+            std::printf("no window \"%s\"\n", argv[2]);
+            return 1;
+        }
+        PostMessageA(hwnd, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), LPARAM(GetDlgItem(hwnd, IDCANCEL)));
+        return 0;
+    }
+    std::printf("usage: WindowProbe wait <title> <seconds> | quit <title>\n");
+    return 2;
+}
