@@ -1,0 +1,25 @@
+// The Win32 dialog host: each dialog is a real window made from its resource
+// template in the executable. Built into the Windows build only.
+//
+// WinMain calls InstallWin32DialogHosts() once; from then on CDialog::DoModal
+// creates its window with CreateDialogParamA and runs its own modal loop, so
+// every message passes the dialog's PreTranslateMessage before
+// IsDialogMessage sees it.
+#pragma once
+
+#include <memory>
+
+#include "framework/DialogHost.h"
+
+class CDialog;
+
+namespace platform {
+
+// Initialises the common controls and makes Win32 hosts the dialog host
+// factory. Returns the factory it replaced.
+fw::DialogHostFactory InstallWin32DialogHosts();
+
+// One host for `dialog`, owned by the window of `owner` (may be null).
+std::unique_ptr<fw::DialogHost> CreateWin32DialogHost(CDialog& dialog, fw::DialogHost* owner);
+
+}  // namespace platform
