@@ -25,7 +25,10 @@ function(bb_add_gtest)
     gtest_discover_tests(${T_NAME}
         DISCOVERY_MODE PRE_TEST
         DISCOVERY_TIMEOUT 120
-        PROPERTIES LABELS "${T_TIER};${T_AREA}" TIMEOUT 300)
+        PROPERTIES TIMEOUT 300)
+    # Discovered tests cannot carry a list-valued LABELS property through
+    # gtest_discover_tests; the folder's labels apply to every test in it.
+    set_property(DIRECTORY APPEND PROPERTY LABELS ${T_TIER} ${T_AREA})
 endfunction()
 
 # bb_add_script_test(NAME name TIER tier AREA area COMMAND ...)
