@@ -14,7 +14,8 @@ public:
     virtual bool PlayFileAsync(const std::string& path) = 0;
 };
 
-// Windows: PlaySoundA(path, null, SND_FILENAME | SND_ASYNC). Elsewhere:
+// Windows: PlaySoundA(path, null, SND_FILENAME | SND_ASYNC | SND_NODEFAULT),
+// so that a missing file is silent rather than the default beep. Elsewhere:
 // "aplay -q" or else "paplay" in the background, when one is installed.
 Sound& SystemSound();
 // Replaces the service for the whole process (null restores the native one).
