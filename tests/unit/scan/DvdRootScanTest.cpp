@@ -74,8 +74,10 @@ protected:
     }
 };
 
-const std::string kLongFolder(200, 'f');
-const std::string kLongFile(60, 'n');
+// A folder that Windows can still list (its path below MAX_PATH) holding a
+// file whose path does not fit the 256-byte field.
+const std::string kLongFolder(120, 'f');
+const std::string kLongFile(100, 'n');
 
 const ScanCase kScanCases[] = {
     {"OnlyVideoTs", kVideoTs, "AUDIO_TS{} " + std::string(kVideoTsTree),

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -20,12 +21,14 @@ protected:
     void SetUp() override {
         static std::atomic<int> counter{0};
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        std::string name = std::string("bb-scan-") + info->name() + "-" + std::to_string(counter++);
+        // The clock keeps runs apart should a run leave a folder behind.
+        std::string name = std::string("bb-scan-") + info->name() + "-" +
+                           std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()) +
+                           "-" + std::to_string(counter++);
         for (char& c : name)
             if (c == '/')
                 c = '_';
         base_ = std::filesystem::temp_directory_path() / name;
-        std::filesystem::remove_all(base_);
         ASSERT_TRUE(std::filesystem::create_directories(base_ / "root"));
         root_ = (base_ / "root").string();
         std::ofstream lng(base_ / "test.lng", std::ios::binary);
