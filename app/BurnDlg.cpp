@@ -3,6 +3,7 @@
 #include "app/BurnDlg.h"
 
 #include "app/ProgramIdentity.h"
+#include "controls/PathUtil.h"
 #include "framework/CheckedFormat.h"
 #include "res/resource.h"
 #include "settings/AudioSettings.h"
@@ -12,6 +13,7 @@
 
 CBurnDlg::CBurnDlg(CDialog* parent) : CDialog(IDD_MAIN, parent) {
     m_hIcon = IDI_MAIN;
+    m_pPath = std::make_unique<CPathUtil>();
     // The language table starts with the language file name as it stands
     // (empty); OnInitDialog points it at the real file.
     m_pLanguage = std::make_unique<LanguageTable>(m_strLanguageFile.str());

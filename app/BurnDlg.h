@@ -14,6 +14,7 @@
 #include "framework/CString.h"
 #include "neroapi/NeroRecords.h"
 
+class CPathUtil;
 class LanguageTable;
 class CFsFlagsSettings;
 class COtherSettings;
@@ -57,6 +58,7 @@ public:
 
     // --- owned objects ---------------------------------------------------------
     CEvent m_eventJobDone{false, false};  // auto-reset; set when an erase job ends
+    std::unique_ptr<CPathUtil> m_pPath;
     std::unique_ptr<LanguageTable> m_pLanguage;
     std::unique_ptr<CFsFlagsSettings> m_pFsFlagsDlg;
     std::unique_ptr<COtherSettings> m_pOtherDlg;

@@ -2,7 +2,7 @@
 #include "app/BurnDlg.h"
 
 #include "app/MinimisedIcon.h"
-#include "app/ProgramFolder.h"
+#include "controls/PathUtil.h"
 #include "framework/CheckedFormat.h"
 #include "platform/Paths.h"
 #include "res/MainDialogTemplate.h"
@@ -26,7 +26,7 @@ BOOL CBurnDlg::OnInitDialog() {
 
     SetIcon(m_hIcon);
     app::PaintIconWhenMinimised(Host() ? Host()->NativeHandle() : nullptr, m_hIcon);
-    m_strProgramDir = app::FolderOf(m_strProgramDir);
+    m_strProgramDir = m_pPath->FolderOf(m_strProgramDir);
 
     const int settingsRead = LoadSettings();
 
