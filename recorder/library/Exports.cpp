@@ -234,7 +234,8 @@ void NERO_CDECL NeroFreeIsoTrack(nero::IsoTrack* track) {
 }
 
 int NERO_CDECL NeroEjectLoadCD(nero::DeviceHandle device, int) {
-    return FindDevice(device) != nullptr ? 0 : -1;
+    // Our recorders have no tray to move; the disc stays as it is.
+    return Guarded("NeroEjectLoadCD", -1, [&] { return FindDevice(device) != nullptr ? 0 : -1; });
 }
 
 int NERO_CDECL NeroGetCDRWErasingTime(nero::DeviceHandle device, int mode) {

@@ -167,6 +167,16 @@ TEST(RecorderDrives, WithoutTheVariableReadsTheFileBesideItsOwnModule) {
     dlclose(module);
 }
 
+TEST(RecorderDrives, TheCommittedSampleConfigurationReadsWithoutComplaint) {
+    Sandbox sandbox;
+    ::setenv("BB_NEROAPI_CONFIG", (std::string(BB_SOURCE_DIR) + "/recorder/library/NeroAPI-drives.sample.ini").c_str(), 1);
+    DriveList list(Api().GetAvailableDrivesEx(nero::kMediaMaskDvd | nero::kMediaMaskCd, nullptr));
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(Names(*list), (std::vector<std::string>{"Image Recorder", "BB DVD-RW Writer", "BB DVD-R Writer",
+                                                      "BB Empty Tray", "BB Faulty Writer", "BB CD Writer"}));
+    EXPECT_EQ(TakeText(Api().GetErrorLog()), "<null>");
+}
+
 TEST(RecorderDrives, ErrorLogIsEmptyAfterClearing) {
     Api().ClearErrors();
     EXPECT_EQ(Api().GetErrorLog(), nullptr);
