@@ -88,11 +88,15 @@ void CBurnDlg::AppendLogId(int textId) {
 }
 
 void CBurnDlg::ResetProgressDisplay() {
-    SetDlgItemText(IDC_PERCENT, "0 %");
     m_tStart = 0;
     m_nTotalSecs = 0;
     m_nStartPercent = 0;
     m_nLastPercent = 0;
+    ShowIdleProgressLabels();
+}
+
+void CBurnDlg::ShowIdleProgressLabels() {
+    SetDlgItemText(IDC_PERCENT, "0 %");
     SetDlgItemText(IDC_TIME_REMAINING, "--:--");
     SetDlgItemText(IDC_TIME_TOTAL, "--:--");
 }

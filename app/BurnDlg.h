@@ -9,6 +9,8 @@
 #include <ctime>
 #include <memory>
 
+#include "compilation/IsoTree.h"
+#include "controls/SizeMeterModel.h"
 #include "framework/CDialog.h"
 #include "framework/CEvent.h"
 #include "framework/CString.h"
@@ -37,6 +39,10 @@ public:
     void ApplyLanguageTexts();
     // The language text `id` of the current language file.
     [[nodiscard]] CString Text(int id) const;
+    // Enter and leave the job state: controls that could start another job
+    // or change this one's inputs are disabled meanwhile. Any thread.
+    void DisableForJob(BOOL abortEnabled);
+    void EnableAfterJob();
     // Full path of the settings file in the program folder.
     [[nodiscard]] CString SettingsFilePath() const;
 
@@ -55,6 +61,34 @@ public:
     // Splits m_strCommandLine into m_argv / m_argc.
     void StoreCommandLineWords();
     void OpenHelp();
+
+    // --- recorder context and jobs (BurnDlgRecorder, BurnDlgBurn, BurnDlgMedia,
+    // BurnDlgCallbacks, BurnDlgSound) ----------------------------------------------------
+    // Rebuilds the speed list from the selected recorder.
+    void FillSpeedList();
+    // The disc in m_hDevice: recording::kMediaBurnNow, kMediaEraseFirst or kMediaStop.
+    [[nodiscard]] int CheckMedia();
+    // The Burn button: the job, the retry without reallocation, the shutdown.
+    void OnBurn();
+    // Checks, opens the recorder, looks at the disc and burns, or hands the
+    // disc to the automatic erase first (then 0, and *handedToErase is set).
+    [[nodiscard]] int PrepareAndBurn(bool* handedToErase = nullptr);
+    // The burn itself on the open m_hDevice: NeroBurn's result, or -1 when the
+    // DVD root could not be scanned or the library made no track.
+    [[nodiscard]] int RunBurnJob(const nero::DriveInfo& drive);
+    // The success (0) or error sound of the audio settings.
+    void PlayJobSound(int result);
+    // The erase job; `automatic` for the erase before a burn.
+    void StartErase(bool automatic);
+    // The shutdown after burning.
+    void RunShutdownSequence();
+
+    // The recording library's callbacks land here (BurnDlgCallbacks.cpp).
+    BOOL IdlePoll();
+    BOOL OnLibraryProgress(uint32_t percent);
+    void OnLibraryLogLine(const char* text);
+    void OnLibraryPhase(const char* text);
+    int AnswerLibraryRequest(int request, void* data);
 
     // --- owned objects ---------------------------------------------------------
     CEvent m_eventJobDone{false, false};  // auto-reset; set when an erase job ends
@@ -93,10 +127,17 @@ public:
     int m_nTotalSecs = 0;
     int m_nStartPercent = 0;
     int m_nLastPercent = 0;
-    nero::IsoItem* m_pIsoRoot = nullptr;
+    // The compilation tree; its root is m_isoTree.Root().
+    compilation::IsoTree m_isoTree;
     int32_t m_nEraseSecs = 0;
     BOOL m_bEraseOnly = FALSE;
     BOOL m_bReallocFailed = FALSE;
+    // Set by the erase worker just before it calls PrepareAndBurn after an
+    // automatic erase, so that the preparation never hands the disc to a
+    // second erase.
+    std::atomic<bool> m_bBurnAfterErase{false};
+    // Limits and value of the size meter (IDC_SIZE_METER), kept by CheckSourceSize.
+    controls::SizeMeterModel m_sizeMeter;
 
     // --- values exchanged with the controls (DoDataExchange order) -----------------
     CString m_strSourceDir;
@@ -123,7 +164,25 @@ protected:
     void OnCancel() override;
 
 private:
-    // The idle display of the progress area and the window title.
+    // Handlers of the recorder context and the job buttons (MapJobCommands).
+    void MapJobCommands();
+    void OnRecorderSelChange();
+    void OnRefresh();
+    void OnMediaDvd();
+    void OnMediaCd();
+    void OnEject();
+    void OnAbort();
+    void OnReallocate();
+    // Logs, shows and puts in the status line what a burn result means.
+    void ReportBurnResult(int result);
+    // The volume label check before a burn: 0, or -1 after its message.
+    [[nodiscard]] int CheckLabelBeforeBurn();
+    // The DriveInfo record of the selected recorder line, or null.
+    [[nodiscard]] const nero::DriveInfo* SelectedRecorder();
+
+    // The idle display of the progress area, with and without clearing the
+    // progress bookkeeping.
     void ResetProgressDisplay();
+    void ShowIdleProgressLabels();
     void SetProgramTitle();
 };

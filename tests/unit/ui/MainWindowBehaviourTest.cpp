@@ -77,3 +77,57 @@ TEST_F(MainWindowTest, AppendLogAddsLinesAndShowsTheNewest) {
 
 }  // namespace
 }  // namespace uitest
+
+namespace uitest {
+namespace {
+
+// Which controls a job leaves usable, and what leaving the job restores.
+TEST_F(MainWindowTest, JobStateDisablesInputsAndRestoresTheIdleDisplay) {
+    CopyEnglish();
+    auto& h = Start();
+    const std::vector<int> disabledDuringJob = {
+        IDC_QUIT,    IDC_MEDIA_DVD,   IDC_MEDIA_CD,  IDC_FULL_ERASE, IDC_QUICK_ERASE,  IDC_REALLOCATE, IDC_ERASE,
+        IDC_RECORDER_LIST, IDC_BURN,  IDC_SPEED_LIST, IDC_BROWSE,    IDC_VOLUME,       IDC_ABOUT,      IDC_SAVE_LOG,
+        IDC_REFRESH, IDC_SOURCE_DIR,  IDC_LABEL_LENGTH, IDC_EJECT,   IDC_VERIFY,
+    };
+    const std::vector<int> untouched = {IDC_HELP_BUTTON, IDC_CLEAR_LOG, IDC_SHUTDOWN, IDC_SIZE_METER};
+
+    for (BOOL abortEnabled : {TRUE, FALSE}) {
+        SCOPED_TRACE(abortEnabled);
+        dlg_->DisableForJob(abortEnabled);
+        EXPECT_EQ(h.IsItemEnabled(IDC_ABORT), bool(abortEnabled));
+        for (int id : disabledDuringJob) EXPECT_FALSE(h.IsItemEnabled(id)) << id;
+        for (int id : untouched) EXPECT_TRUE(h.IsItemEnabled(id)) << id;
+        EXPECT_FALSE(h.MenuIsEnabledByPosition(0));
+        EXPECT_EQ(h.ProgressGetRange(IDC_PROGRESS), std::make_pair(0, 100));
+        EXPECT_FALSE(h.Click(IDC_QUIT)) << "no way out while a job runs";
+        EXPECT_FALSE(h.Ended());
+
+        // What a job leaves behind.
+        h.ProgressSetPos(IDC_PROGRESS, 57);
+        h.SetTitle("57% Brenvik Burn");
+        h.SetItemText(IDC_PERCENT, "57 %");
+        h.SetItemText(IDC_TIME_REMAINING, "1:02");
+        h.SetItemText(IDC_TIME_TOTAL, "2:24");
+
+        dlg_->EnableAfterJob();
+        EXPECT_FALSE(h.IsItemEnabled(IDC_ABORT));
+        for (int id : disabledDuringJob) {
+            // Burn waits for the size check of a DVD root; the speed list for
+            // its builder.
+            if (id == IDC_BURN || id == IDC_SPEED_LIST) continue;
+            EXPECT_TRUE(h.IsItemEnabled(id)) << id;
+        }
+        EXPECT_FALSE(h.IsItemEnabled(IDC_BURN));
+        EXPECT_FALSE(h.IsItemEnabled(IDC_SPEED_LIST));
+        EXPECT_TRUE(h.MenuIsEnabledByPosition(0));
+        EXPECT_EQ(h.ProgressGetPos(IDC_PROGRESS), 0);
+        EXPECT_EQ(h.GetTitle(), "Brenvik Burn 1.2.1");
+        EXPECT_EQ(h.GetItemText(IDC_PERCENT), "0 %");
+        EXPECT_EQ(h.GetItemText(IDC_TIME_REMAINING), "--:--");
+        EXPECT_EQ(h.GetItemText(IDC_TIME_TOTAL), "--:--");
+    }
+}
+
+}  // namespace
+}  // namespace uitest

@@ -1,0 +1,158 @@
+// The recorder context of the main window: the recording library loaded and
+// initialised, the recorder list of the chosen media class and the speed
+// list of the selected recorder; and the handlers that rebuild them.
+#include "app/BurnDlg.h"
+#include "app/BurnDlgCallbacks.h"
+
+#include <cstring>
+#include <string>
+
+#include "framework/CheckedFormat.h"
+#include "neroapi/LibraryMemory.h"
+#include "neroapi/NeroApiLib.h"
+#include "recording/RecorderList.h"
+#include "res/TextIds.h"
+#include "res/resource.h"
+#include "settings/FsFlagsSettings.h"
+
+void CBurnDlg::SetupRecorder(uint32_t mediaMask) {
+    m_cbRecorders.ResetContent();
+    m_bAbort = 0;
+    AppendLogId(kTxtRecorderSetup);
+
+    if (!NeroApiLib::Load()) {
+        AppendLogId(kTxtLibraryNotLoaded);
+        ShowMessage(Text(kTxtLibraryNotLoadedBox), "Error", MB_ICONERROR);
+        EndDialog(-1);
+        return;
+    }
+
+    uint16_t version[4] = {};
+    (void)NeroApiLib::NeroGetAPIVersionEx(&version[0], &version[1], &version[2], &version[3], nullptr);
+    m_strMsg.Format("Nero API version %d.%d.%d.%d", int(version[0]), int(version[1]), int(version[2]),
+                    int(version[3]));
+    AppendLog(m_strMsg);
+
+    recording::FillLibraryRecords(m_libSettings, m_libProgress,
+                                  {m_szLanguageText, m_szSoftware, m_szVendor, m_szLibFilesFolder},
+                                  app::LibraryCallbacksOf(*this));
+    m_pDriveList = nullptr;
+
+    AppendLogId(recording::InitResultTextId(NeroApiLib::NeroInit(&m_libSettings, nullptr)));
+
+    m_pDriveList = NeroApiLib::NeroGetAvailableDrivesEx(mediaMask, nullptr);
+    if (m_pDriveList == nullptr) {
+        AppendLogId(kTxtNoDriveList);
+    } else if (m_pDriveList->count == 0) {
+        AppendLogId(kTxtNoRecorders);
+    } else {
+        AppendLogId(kTxtRecordersFound);
+        for (uint32_t i = 0; i < m_pDriveList->count; ++i) {
+            nero::DriveInfo& drive = m_pDriveList->drives[i];
+            if (!recording::IsListedRecorder(drive, mediaMask))
+                continue;
+            const std::string name(drive.deviceName, strnlen(drive.deviceName, sizeof drive.deviceName));
+            AppendLog(name.c_str());
+            const int index = m_cbRecorders.AddString(name.c_str());
+            m_cbRecorders.SetItemData(index, reinterpret_cast<uintptr_t>(&drive));
+        }
+    }
+
+    if (m_cbRecorders.GetCount() > 0) {
+        if (m_strDevice.IsEmpty() || m_cbRecorders.SelectString(-1, m_strDevice) == CB_ERR)
+            m_cbRecorders.SetCurSel(0);
+    }
+    FillSpeedList();
+}
+
+void CBurnDlg::TeardownRecorder() {
+    m_isoTree.Reset();
+    if (m_pDriveList != nullptr) {
+        NeroApiLib::NeroFreeMem(m_pDriveList);
+        m_pDriveList = nullptr;
+    }
+    NeroApiLib::NeroClearErrors();
+    (void)NeroApiLib::NeroDone();
+    NeroApiLib::Unload();
+    m_cbSpeeds.ResetContent();
+}
+
+const nero::DriveInfo* CBurnDlg::SelectedRecorder() {
+    const int selected = m_cbRecorders.GetCurSel();
+    if (selected < 0)
+        return nullptr;
+    return reinterpret_cast<const nero::DriveInfo*>(m_cbRecorders.GetItemData(selected));
+}
+
+void CBurnDlg::FillSpeedList() {
+    m_cbSpeeds.ResetContent();
+    const nero::DriveInfo* drive = SelectedRecorder();
+    if (drive == nullptr)
+        return;
+    const nero::SpeedInfo& speeds = drive->writeSpeeds;
+    const int count = int(speeds.count > nero::kMaxSpeeds ? nero::kMaxSpeeds : speeds.count);
+    if (count <= 0 || int(speeds.baseRate) <= 0) {
+        m_cbSpeeds.EnableWindow(FALSE);
+        return;
+    }
+    for (int i = 0; i < count; ++i)
+        m_cbSpeeds.AddString(recording::SpeedListText(speeds.rates[i], speeds.baseRate).c_str());
+    m_cbSpeeds.EnableWindow(TRUE);
+    m_cbSpeeds.SetCurSel(recording::SpeedIndexToSelect(m_nSpeed, count));
+    UpdateData(TRUE);
+}
+
+void CBurnDlg::OnRecorderSelChange() {
+    FillSpeedList();
+    const nero::DriveInfo* drive = SelectedRecorder();
+    if (drive == nullptr)
+        return;
+    NeroApiLib::LibraryText types(NeroApiLib::NeroGetTypeNameOfMedia(drive->mediaMask, nullptr));
+    const CString name = m_cbRecorders.GetLBText(m_cbRecorders.GetCurSel());
+    AppendLog(Text(kTxtRecorderPrefix) + " \"" + name + "\"...");
+    AppendLog(CString("(") + (types ? types.get() : "") + ")");
+}
+
+void CBurnDlg::OnRefresh() {
+    UpdateData(TRUE);
+    DisableForJob(FALSE);
+    TeardownRecorder();
+    SetupRecorder(m_nMediaType == 1 ? nero::kMediaMaskCd : nero::kMediaMaskDvd);
+    EnableAfterJob();
+}
+
+void CBurnDlg::OnMediaDvd() {
+    UpdateData(TRUE);
+    UpdateData(FALSE);
+    DisableForJob(FALSE);
+    UpdateData(FALSE);
+    AppendLogId(kTxtMediaClassDvd);
+    TeardownRecorder();
+    SetupRecorder(nero::kMediaMaskDvd);
+    EnableAfterJob();
+    m_pFsFlagsDlg->ApplyDvdPreset();
+    CheckSourceSize();
+}
+
+void CBurnDlg::OnMediaCd() {
+    UpdateData(TRUE);
+    DisableForJob(FALSE);
+    AppendLogId(kTxtMediaClassCd);
+    TeardownRecorder();
+    SetupRecorder(nero::kMediaMaskCd);
+    EnableAfterJob();
+    UpdateData(FALSE);
+    m_pFsFlagsDlg->ApplyCdPreset();
+    CheckSourceSize();
+}
+
+void CBurnDlg::OnEject() {
+    const nero::DriveInfo* drive = SelectedRecorder();
+    if (drive == nullptr)
+        return;
+    nero::DeviceHandle device = NeroApiLib::NeroOpenDevice(drive);
+    if (device == nullptr)
+        return;
+    (void)NeroApiLib::NeroEjectLoadCD(device, 1);
+    NeroApiLib::NeroCloseDevice(device);
+}
