@@ -51,6 +51,26 @@ TEST_F(DataExchangeTest, OkPullsWhatTheUserChangedAndCloses) {
     EXPECT_TRUE(ui.Boxes().empty());
 }
 
+TEST_F(DataExchangeTest, RadioGroupsEndWhereTheNextGroupStarts) {
+    platform::HeadlessDialogHost& h = ui.Open(dialog);
+    struct Case {
+        int click;
+        int modeIndex;   // of the group A, B, C
+        int otherCheck;  // of the radio that starts the next group
+    } cases[] = {
+        {kOther, 1, BST_CHECKED},  // the next group leaves B checked
+        {kModeA, 0, BST_CHECKED},  // and B..C do not reach into it
+        {kModeC, 2, BST_CHECKED},
+    };
+    for (const Case& c : cases) {
+        ASSERT_TRUE(h.Click(c.click));
+        EXPECT_EQ(h.GetRadioIndex(kModeA), c.modeIndex) << "after clicking " << c.click;
+        EXPECT_EQ(h.GetCheck(kOther), c.otherCheck) << "after clicking " << c.click;
+    }
+    ASSERT_TRUE(dialog.UpdateData(TRUE));
+    EXPECT_EQ(dialog.m_nMode, 2);
+}
+
 TEST_F(DataExchangeTest, CancelLeavesTheMembersAlone) {
     platform::HeadlessDialogHost& h = ui.Open(dialog);
     ASSERT_TRUE(h.Type(kName, "CHANGED"));
