@@ -1,6 +1,7 @@
 // Real dialogs from FrameworkTest.rc, run by the Win32 host under Wine. Each
 // dialog checks itself from work it posts to its own UI thread, then ends.
 #include <windows.h>
+#include <shlobj.h>
 
 #include <gtest/gtest.h>
 
@@ -185,6 +186,35 @@ TEST_F(Win32HostTest, WorkerThreadsReachTheControlsThroughMessages) {
     EXPECT_TRUE(WaitForWorkerThreads(10000));
 }
 
+TEST_F(Win32HostTest, WorkerAsksThroughABoxOwnedByTheDialog) {
+    std::atomic<int> answer{0};
+    CEvent answered(false, true);
+    HWND boxOwner = nullptr, dialogWindow = nullptr;
+    CheckingDialog dialog([&](CheckingDialog& d) {
+        dialogWindow = static_cast<HWND>(d.Host()->NativeHandle());
+        ASSERT_TRUE(StartWorkerThread([&] {
+            answer = d.MessageBox("Overwrite?", "Overwrite ReWriteable?!", MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2);
+            answered.SetEvent();
+        }));
+        // The user answers No while this thread keeps the dialog alive.
+        for (int wait = 0; !answered.Lock(0) && wait < 2000; ++wait) {
+            if (HWND box = FindWindowA(nullptr, "Overwrite ReWriteable?!"); box && !boxOwner) {
+                boxOwner = GetWindow(box, GW_OWNER);
+                PostMessageA(box, WM_COMMAND, IDNO, 0);
+            }
+            while (d.HasPendingMessage()) {
+                if (!d.PumpMessage()) return;
+            }
+            Sleep(5);
+        }
+    });
+    EXPECT_EQ(dialog.DoModal(), 77);
+    EXPECT_EQ(answer, IDNO);
+    EXPECT_NE(boxOwner, nullptr);
+    EXPECT_EQ(boxOwner, dialogWindow);
+    EXPECT_TRUE(WaitForWorkerThreads(10000));
+}
+
 // The main window's filter: neither Escape nor Alt+F4 closes it.
 class KeyDialog : public CDialog {
 public:
@@ -251,6 +281,42 @@ TEST_F(Win32HostTest, ChildDialogIsOwnedByItsParentAndGivesItBackItsInput) {
         EXPECT_TRUE(d.IsOpen());
     });
     EXPECT_EQ(parent.DoModal(), 77);
+}
+
+// What Explorer hands a window when folders are dropped on it.
+HDROP MakeDrop(const std::vector<std::string>& paths) {
+    std::string names;
+    for (const std::string& p : paths) names += p + '\0';
+    names += '\0';
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DROPFILES) + names.size());
+    auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
+    drop->pFiles = sizeof(DROPFILES);
+    memcpy(reinterpret_cast<char*>(drop) + sizeof(DROPFILES), names.data(), names.size());
+    GlobalUnlock(memory);
+    return static_cast<HDROP>(memory);
+}
+
+class DropDialog : public CDialog {
+public:
+    DropDialog() : CDialog(IDD_FW_TEST) {}
+    std::vector<CString> m_dropped;
+
+protected:
+    BOOL OnInitDialog() override {
+        HWND hwnd = static_cast<HWND>(Host()->NativeHandle());
+        PostMessageA(hwnd, WM_DROPFILES, WPARAM(MakeDrop({"C:\\DVD\\MOVIE", "D:\\x.vob"})), 0);
+        PostToUi([this] { EndDialog(IDOK); });
+        return TRUE;
+    }
+    void OnDropFiles(const std::vector<CString>& paths) override { m_dropped = paths; }
+};
+
+TEST_F(Win32HostTest, DroppedFilesReachTheDialogAsPaths) {
+    DropDialog dialog;
+    EXPECT_EQ(dialog.DoModal(), IDOK);
+    ASSERT_EQ(dialog.m_dropped.size(), 2u);
+    EXPECT_EQ(dialog.m_dropped[0], "C:\\DVD\\MOVIE");
+    EXPECT_EQ(dialog.m_dropped[1], "D:\\x.vob");
 }
 
 TEST_F(Win32HostTest, CEventSetFromAStdThreadUnderThisRuntime) {
