@@ -20,6 +20,7 @@ CBurnDlg::CBurnDlg(CDialog* parent) : CDialog(IDD_MAIN, parent) {
     m_pFsFlagsDlg = std::make_unique<CFsFlagsSettings>(*m_pLanguage);
     m_pOtherDlg = std::make_unique<COtherSettings>(*m_pLanguage);
     m_pAudioDlg = std::make_unique<CAudioSettings>(*m_pLanguage);
+    MapJobCommands();
     m_eventJobDone.ResetEvent();
 }
 

@@ -138,6 +138,9 @@ public:
     std::atomic<bool> m_bBurnAfterErase{false};
     // Limits and value of the size meter (IDC_SIZE_METER), kept by CheckSourceSize.
     controls::SizeMeterModel m_sizeMeter;
+    // True while OnBurn will ask about a burn without reallocation: only then
+    // does the report of a reallocation failure leave it to that question.
+    bool m_bOfferReallocRetry = false;
 
     // --- values exchanged with the controls (DoDataExchange order) -----------------
     CString m_strSourceDir;

@@ -1,12 +1,10 @@
 #include "recording/BurnReport.h"
 
+#include "res/TextIds.h"
+
 namespace recording {
 
 namespace {
-constexpr int kTxtBurnOk = 784;
-constexpr int kTxtBurnOkStatus = 766;
-constexpr int kTxtBurnFailedStatus = 786;
-constexpr int kTxtOtherResult = 792;
 
 struct ErrorRow {
     int result;
@@ -14,9 +12,9 @@ struct ErrorRow {
     int statusId;
 };
 constexpr ErrorRow kErrorRows[] = {
-    {1, 785, kTxtBurnFailedStatus}, {2, 787, kTxtBurnFailedStatus},
-    {3, 788, kTxtBurnFailedStatus}, {4, 789, kTxtBurnFailedStatus},
-    {5, 790, kTxtBurnFailedStatus}, {6, 791, 791},
+    {1, kTxtBurnResult1, kTxtStatusBurnFailed}, {2, kTxtBurnResult2, kTxtStatusBurnFailed},
+    {3, kTxtBurnResult3, kTxtStatusBurnFailed}, {4, kTxtBurnResult4, kTxtStatusBurnFailed},
+    {5, kTxtBurnResult5, kTxtStatusBurnFailed}, {6, kTxtBurnAborted, kTxtBurnAborted},
 };
 }  // namespace
 
@@ -29,16 +27,16 @@ BurnReport ReportForResult(int result, const BurnReportContext& context) {
             report.boxCaption = "Info";
             report.boxType = kBoxInformation;
         }
-        report.statusTextId = kTxtBurnOkStatus;
+        report.statusTextId = kTxtStatusReady;
         report.logTotalTime = true;
         return report;
     }
     if (result == 3 && context.reallocFailed)
         return report;
 
-    report.logTextId = kTxtOtherResult;
+    report.logTextId = kTxtBurnResultOther;
     report.logWithResult = true;
-    report.statusTextId = kTxtBurnFailedStatus;
+    report.statusTextId = kTxtStatusBurnFailed;
     for (const ErrorRow& row : kErrorRows) {
         if (row.result == result) {
             report.logTextId = row.textId;

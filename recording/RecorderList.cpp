@@ -1,0 +1,81 @@
+#include "recording/RecorderList.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include "res/TextIds.h"
+
+namespace recording {
+
+namespace {
+
+constexpr uint32_t kWritingRecorder = 1;
+constexpr uint32_t kAllowedByLibrary = 0x1;
+
+std::string FormatSpeed(const char* format, uint32_t rate, uint32_t base) {
+    char text[64];
+    // Fixed formats of the program, never a language text.
+    std::snprintf(text, sizeof text, format, double(rate) / double(base), int(rate));
+    return text;
+}
+
+void CopyText(char (&buffer)[128], const char* text) {
+    std::memset(buffer, 0, sizeof buffer);
+    std::strncpy(buffer, text, sizeof buffer - 1);
+}
+
+}  // namespace
+
+bool IsListedRecorder(const nero::DriveInfo& drive, uint32_t mediaMask) {
+    return drive.deviceKind == kWritingRecorder && (drive.capabilities & kAllowedByLibrary) != 0 &&
+           (drive.mediaMask & mediaMask) != 0;
+}
+
+std::string SpeedListText(uint32_t rateKBs, uint32_t baseRateKBs) {
+    return FormatSpeed("%.1fx (%d kB/s)", rateKBs, baseRateKBs);
+}
+
+std::string BurnSpeedText(uint32_t rateKBs, uint32_t baseRateKBs) {
+    return FormatSpeed("%.1fx (%dkB/s)", rateKBs, baseRateKBs);
+}
+
+int SpeedIndexToSelect(int savedIndex, int count) {
+    if (savedIndex >= 0 && savedIndex < count)
+        return savedIndex;
+    return count - 1;
+}
+
+int InitResultTextId(int result) {
+    switch (result) {
+    case 0: return kTxtInitOk;
+    case 1: return kTxtInitFailed;
+    default: return kTxtInitUnexpected;
+    }
+}
+
+void FillLibraryRecords(nero::LibSettingsRecord& settings, nero::LibProgressRecord& progress,
+                        const LibraryTextBuffers& texts, const LibraryCallbacks& callbacks) {
+    CopyText(texts.languageFile, "Nero.txt");
+    CopyText(texts.software, "Nero - Burning Rom");
+    CopyText(texts.vendor, "ahead");
+    CopyText(texts.libraryFilesFolder, "NeroFiles");
+
+    settings = nero::LibSettingsRecord{};
+    settings.libraryFilesFolder = texts.libraryFilesFolder;
+    settings.vendor = texts.vendor;
+    settings.software = texts.software;
+    settings.languageFile = texts.languageFile;
+    settings.idle = callbacks.idle;
+    settings.idleUser = callbacks.user;
+    settings.userDialog = callbacks.userDialog;
+    settings.userDialogUser = callbacks.user;
+
+    progress = nero::LibProgressRecord{};
+    progress.progress = callbacks.progress;
+    progress.aborted = callbacks.aborted;
+    progress.addLogLine = callbacks.addLogLine;
+    progress.setPhase = callbacks.setPhase;
+    progress.user = callbacks.user;
+}
+
+}  // namespace recording
