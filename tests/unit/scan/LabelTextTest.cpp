@@ -82,13 +82,6 @@ TEST(LabelTextTest, FirstForbiddenCharacter) {
         EXPECT_EQ(compilation::FirstForbiddenLabelChar(c.label), c.at) << c.label;
 }
 
-TEST(LabelTextTest, LimitFollowsMoreFlagsBit2) {
-    EXPECT_EQ(compilation::LabelLimit(0), 32);
-    EXPECT_EQ(compilation::LabelLimit(0x2), 16);
-    EXPECT_EQ(compilation::LabelLimit(0x5), 32);
-    EXPECT_EQ(compilation::LabelLimit(0x7), 16);
-}
-
 TEST(LabelTextTest, LastPathComponent) {
     const struct {
         const char* path;

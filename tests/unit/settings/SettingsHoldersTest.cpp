@@ -139,7 +139,7 @@ TEST_F(HoldersTest, TransferRoundTripsThroughTheHolders) {
     EXPECT_EQ(fs_.GetFlags(), 0);
 }
 
-TEST(StartupChoicesTest, LanguageRecorderSpeedAndLimits) {
+TEST(StartupChoicesTest, LanguageRecorderAndSpeed) {
     EXPECT_EQ(EffectiveLanguageFile(""), "english.lng");
     EXPECT_EQ(EffectiveLanguageFile("a.lg"), "english.lng");
     EXPECT_EQ(EffectiveLanguageFile("x.lng"), "x.lng");
@@ -158,14 +158,6 @@ TEST(StartupChoicesTest, LanguageRecorderSpeedAndLimits) {
     } speedCases[] = {{-1, 4, 3}, {99, 4, 3}, {0, 4, 0}, {3, 4, 3}, {4, 4, 3}, {2, 0, -1}};
     for (const auto& c : speedCases)
         EXPECT_EQ(SpeedIndexFor(c.speed, c.count), c.index) << c.speed << "/" << c.count;
-
-    EXPECT_TRUE(VerifyBoxFromBurnFlags(0x8440));
-    EXPECT_FALSE(VerifyBoxFromBurnFlags(0x8040));
-
-    LanguageTable texts;
-    COtherSettings other(texts);
-    EXPECT_EQ(LimitsForMediaType(0, other), std::make_pair(4482, 8106));
-    EXPECT_EQ(LimitsForMediaType(1, other), std::make_pair(650, 700));
 }
 
 }  // namespace
