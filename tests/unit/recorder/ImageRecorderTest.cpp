@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <thread>
 
 namespace rec::test {
 namespace {
@@ -86,6 +87,23 @@ TEST_F(ImageRecorderBurn, ReportsPhasesLogLinesAndProgressOfEachPhase) {
         EXPECT_TRUE(std::is_sorted(phases[i].begin(), phases[i].end())) << job.Phases()[i];
     }
     EXPECT_EQ(job.Phases().back(), "Burn process completed successfully");
+}
+
+TEST_F(ImageRecorderBurn, CallsBackOnlyOnTheThreadThatBurns) {
+    JobRecorder job;
+    job.imagePath = (sandbox / "disc.iso").string();
+    int result = -1;
+    std::thread::id burner;
+    std::thread worker([&] {
+        burner = std::this_thread::get_id();
+        result = Burn(job);
+    });
+    worker.join();
+    EXPECT_EQ(result, 0);
+    ASSERT_FALSE(job.events.empty());
+    for (const Event& event : job.events) {
+        EXPECT_EQ(event.thread, burner);
+    }
 }
 
 TEST_F(ImageRecorderBurn, CancelledFileSelectionWritesNothing) {

@@ -12,6 +12,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace rec::test {
@@ -69,6 +70,7 @@ struct Event {
     std::string text;  // log and phase text
     int value = 0;     // percent, request code
     intptr_t data = 0; // request data as a number (wait type of request 15)
+    std::thread::id thread = std::this_thread::get_id();  // where the library called back
 };
 
 // The program's side of a blocking call: records what the library reports

@@ -177,11 +177,6 @@ TEST(RecorderDrives, TheCommittedSampleConfigurationReadsWithoutComplaint) {
     EXPECT_EQ(TakeText(Api().GetErrorLog()), "<null>");
 }
 
-TEST(RecorderDrives, ErrorLogIsEmptyAfterClearing) {
-    Api().ClearErrors();
-    EXPECT_EQ(Api().GetErrorLog(), nullptr);
-}
-
 TEST(RecorderMedia, TypeNamesOfAMask) {
     struct Case {
         uint32_t mask;
@@ -206,16 +201,6 @@ TEST(RecorderMedia, WaitTextsOfEachWaitType) {
         EXPECT_NE(TakeText(Api().GetLocalizedWaitCDTexts(type)), "<null>") << type;
     }
     EXPECT_EQ(Api().GetLocalizedWaitCDTexts(99), nullptr);
-}
-
-TEST(RecorderMedia, AllocatorBlocksAreZeroedAndFreeable) {
-    for (size_t size : {size_t{0}, size_t{1}, sizeof(nero::IsoItem), size_t{1} << 20}) {
-        auto* block = static_cast<unsigned char*>(Api().CreateIsoItemOfSize(size));
-        ASSERT_NE(block, nullptr) << size;
-        EXPECT_EQ(std::count(block, block + size, 0), static_cast<long>(size)) << size;
-        Api().FreeMem(block);
-    }
-    Api().FreeMem(nullptr);
 }
 
 }  // namespace
