@@ -136,6 +136,9 @@ void CDialog::EndDialog(int result) {
 }
 
 BOOL CDialog::UpdateData(BOOL saveAndValidate) {
+    // Without a window there are no controls to exchange with; pulling from
+    // a closed one would blank the members that hold the settings.
+    if (!IsOpen()) return FALSE;
     CDataExchange dx(this, saveAndValidate != FALSE);
     DoDataExchange(&dx);
     return dx.Failed() ? FALSE : TRUE;

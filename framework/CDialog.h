@@ -106,7 +106,8 @@ public:
     virtual int DoModal();
     // Any thread.
     void EndDialog(int result);
-    // FALSE when a control's value did not validate (the dialog stays open).
+    // FALSE when a control's value did not validate (the dialog stays open),
+    // and when the dialog has no open window (the members stay as they are).
     BOOL UpdateData(BOOL saveAndValidate = TRUE);
 
     // --- controls by id ----------------------------------------------------------

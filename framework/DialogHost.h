@@ -31,7 +31,9 @@ public:
     virtual int RunModal(CDialog& dialog) = 0;
     // Ends the modal loop with `result`. Any thread.
     virtual void EndDialog(int result) = 0;
-    // True from the start of RunModal until the window is gone.
+    // True while the window exists: from its initialisation until the modal
+    // loop has ended and destroyed it (an ended dialog is still open inside
+    // the handler that ended it).
     [[nodiscard]] virtual bool IsOpen() const = 0;
     // Runs `work` on the UI thread, in message order. Any thread.
     virtual void Post(std::function<void()> work) = 0;

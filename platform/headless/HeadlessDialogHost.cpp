@@ -73,6 +73,12 @@ void HeadlessDialogHost::Initialise() {
     }
     m_dialog.HostInitDialog();
     if (HeadlessUi::Script script = m_ui.TakeScript(m_templateId)) script(*this);
+    DestroyIfEndedOutsideLoop();
+}
+
+void HeadlessDialogHost::DestroyIfEndedOutsideLoop() {
+    std::lock_guard<std::mutex> lock(m_mutex);
+    if (!m_modal && m_ended) m_open = false;
 }
 
 void HeadlessDialogHost::DeliverTimer(int id) {
@@ -84,6 +90,10 @@ void HeadlessDialogHost::DeliverTimer(int id) {
 }
 
 int HeadlessDialogHost::RunModal(CDialog&) {
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_modal = true;
+    }
     Initialise();
     m_ui.RunLoop([this] { return Ended(); });
     m_ui.KillTimers(this);
@@ -105,7 +115,7 @@ void HeadlessDialogHost::EndDialog(int result) {
 
 bool HeadlessDialogHost::IsOpen() const {
     std::lock_guard<std::mutex> lock(m_mutex);
-    return m_open && !m_ended;
+    return m_open;
 }
 
 bool HeadlessDialogHost::Ended() const {
@@ -135,6 +145,7 @@ bool HeadlessDialogHost::PumpMessage() {
 void HeadlessDialogHost::OnUi(const std::function<void()>& action) {
     if (m_ui.OnUiThread() || !IsOpen()) {
         action();
+        DestroyIfEndedOutsideLoop();
         return;
     }
     // The dialog may close before the loop gets to the action; then the

@@ -61,6 +61,9 @@ public:
 
     // Runs OnInitDialog and the test's script for this template.
     void Initialise();
+    // Without a modal loop (HeadlessUi::Open), a window that ended goes away
+    // once the handler that ended it has returned, as the loop would do.
+    void DestroyIfEndedOutsideLoop();
     // A timer of this window is due (UI thread).
     void DeliverTimer(int id);
 
@@ -172,7 +175,8 @@ private:
     std::vector<std::pair<int, std::string>> m_systemMenu;
     std::set<int> m_timers;
     std::set<int> m_keysDown;
-    bool m_open = false;
+    bool m_modal = false;
+    bool m_open = false;  // the window exists: from initialisation until it is destroyed
     bool m_ended = false;
     int m_result = 0;
 };

@@ -10,6 +10,8 @@
 //   int r = dialog.DoModal();            // runs the queue until EndDialog
 //
 // or, without a modal loop: `auto& h = ui.Open(dialog); h.Click(1031);`.
+//
+// The UI must outlive every dialog it hosts (declare it first).
 #pragma once
 
 #include <atomic>

@@ -101,7 +101,7 @@ public:
         if (HWND hwnd = m_hwnd.load()) PostMessageA(hwnd, WM_NULL, 0, 0);
     }
 
-    bool IsOpen() const override { return m_hwnd.load() != nullptr && !m_ended; }
+    bool IsOpen() const override { return m_hwnd.load() != nullptr; }
 
     void Post(std::function<void()> work) override {
         HWND hwnd = m_hwnd.load();

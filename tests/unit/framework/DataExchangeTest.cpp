@@ -120,6 +120,17 @@ TEST_F(DataExchangeTest, PushAfterMembersChangedRefreshesControls) {
     EXPECT_EQ(h.GetRadioIndex(kModeA), -1);
 }
 
+TEST_F(DataExchangeTest, WithoutAnOpenWindowTheMembersKeepTheirValues) {
+    EXPECT_FALSE(dialog.UpdateData(TRUE)) << "never shown";
+    EXPECT_EQ(dialog.m_strName, "UNDEFINED");
+    platform::HeadlessDialogHost& h = ui.Open(dialog);
+    ASSERT_TRUE(h.Type(kName, "SHOWN"));
+    ASSERT_TRUE(h.PressKey(VK_ESCAPE) == false);
+    ASSERT_TRUE(h.Ended());
+    EXPECT_FALSE(dialog.UpdateData(TRUE)) << "closed";
+    EXPECT_EQ(dialog.m_strName, "UNDEFINED");
+}
+
 TEST(ParseDialogInt, AcceptsSignedDecimalsWithinRange) {
     struct Case {
         const char* text;
