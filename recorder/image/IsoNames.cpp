@@ -28,7 +28,9 @@ void SplitExtension(const std::u32string& name, std::u32string& base, std::u32st
 // Puts "~N" at the end of `base`, shortened so the whole stays within `limit`.
 template <typename Str>
 Str WithSuffix(Str base, unsigned n, size_t limit) {
-    std::string digits = "~" + std::to_string(n);
+    // Built by appending: g++ 12 for i686 warns falsely (-Wrestrict) on "~" + std::string.
+    std::string digits = "~";
+    digits += std::to_string(n);
     if (base.size() + digits.size() > limit) base.resize(limit > digits.size() ? limit - digits.size() : 0);
     for (char c : digits) base.push_back(typename Str::value_type(c));
     return base;
@@ -72,6 +74,15 @@ bool IdentifierLess(const Str& a, const Str& b) {
     return c < 0;
 }
 
+// "NAME.EXT;1" (ISO 9660 7.5.1: the separators are always present).
+std::string FileIdentifier(const std::string& base, const std::string& ext) {
+    std::string id = base;
+    id += '.';
+    id += ext;
+    id += ";1";
+    return id;
+}
+
 }  // namespace
 
 bool IsoIdentifierLess(const std::string& a, const std::string& b) { return IdentifierLess(a, b); }
@@ -84,7 +95,7 @@ std::vector<std::string> MakeIsoIdentifiers(const std::vector<std::u32string>& n
     for (size_t i = 0; i < names.size(); ++i) {
         if (isDir[i]) {
             std::string id = ToDCharacters(names[i], kIsoDirChars);
-            if (id.empty()) id = "_";
+            if (id.empty()) id.push_back('_');  // push_back, not = "_": g++ 12 -Wrestrict false alarm
             std::string candidate = id;
             for (unsigned n = 1; used.count(candidate); ++n) candidate = WithSuffix(id, n, kIsoDirChars);
             used.insert(candidate);
@@ -95,12 +106,12 @@ std::vector<std::string> MakeIsoIdentifiers(const std::vector<std::u32string>& n
         SplitExtension(names[i], base32, ext32);
         std::string ext = ToDCharacters(ext32, kIsoExtChars);
         std::string base = ToDCharacters(base32, kIsoFileChars - ext.size());
-        if (base.empty() && ext.empty()) base = "_";
+        if (base.empty() && ext.empty()) base.push_back('_');
         std::string candidate = base;
         // Uniqueness is judged on the whole identifier, so A.TXT and A.DOC may share a name part.
-        for (unsigned n = 1; used.count(candidate + "." + ext + ";1"); ++n)
+        for (unsigned n = 1; used.count(FileIdentifier(candidate, ext)); ++n)
             candidate = WithSuffix(base, n, kIsoFileChars - ext.size());
-        out[i] = candidate + "." + ext + ";1";
+        out[i] = FileIdentifier(candidate, ext);
         used.insert(out[i]);
     }
     return out;
@@ -116,7 +127,8 @@ std::vector<std::u16string> MakeJolietIdentifiers(const std::vector<std::u32stri
             const size_t dot = id.rfind(u'.');
             const size_t extLength = (dot == std::u16string::npos || dot == 0) ? 0 : id.size() - dot;
             const std::u16string ext = extLength > 0 && extLength <= kJolietChars / 4 ? id.substr(dot) : u"";
-            id = id.substr(0, kJolietChars - ext.size()) + ext;
+            id.resize(kJolietChars - ext.size());
+            id += ext;
         }
         if (id.empty()) id.push_back(u'_');  // not "= u\"_\"": g++ 12 warns falsely (-Wrestrict) at -O2
         std::u16string candidate = id;

@@ -32,6 +32,9 @@ struct Case {
     std::map<std::string, int64_t> expected;
 };
 
+// Test names and failure output show the case's name, not its bytes.
+void PrintTo(const Case& c, std::ostream* os) { *os << c.name; }
+
 class DvdVideoLayoutTest : public ::testing::TestWithParam<Case> {};
 
 TEST_P(DvdVideoLayoutTest, PlacesOrRefuses) {

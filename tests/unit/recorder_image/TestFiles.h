@@ -48,9 +48,9 @@ inline void WritePattern(const std::string& path, uint64_t bytes, uint8_t seed) 
 // VIDEO_TS.IFO: VMGI_MAT fields and a title search table in its second sector.
 inline void WriteVmgIfo(const std::string& path, uint32_t sectors, uint32_t lastSector, uint16_t titleSets,
                         uint32_t menuStart, const std::vector<std::pair<uint8_t, uint32_t>>& titles) {
-    // The title search table lives in the second sector: two at least.
-    if (sectors < 2) sectors = 2;
-    std::vector<uint8_t> d(size_t(sectors) * kSectorSize, 0);
+    // Fields go into the first two sectors (the title search table is in the
+    // second); the file grows to its size afterwards.
+    std::vector<uint8_t> d(2 * kSectorSize, 0);
     std::memcpy(d.data(), "DVDVIDEO-VMG", 12);
     PutBe32(&d[0x0C], lastSector);
     PutBe32(&d[0x1C], sectors - 1);
@@ -66,17 +66,19 @@ inline void WriteVmgIfo(const std::string& path, uint32_t sectors, uint32_t last
         e[7] = 1;
         PutBe32(e + 8, titles[i].second);
     }
+    if (sectors > 2) d.resize(size_t(sectors) * kSectorSize);
     WriteBytes(path, d);
 }
 
 inline void WriteVtsIfo(const std::string& path, uint32_t sectors, uint32_t lastSector, uint32_t menuStart,
                         uint32_t titleStart) {
-    std::vector<uint8_t> d(size_t(sectors) * kSectorSize, 0);
+    std::vector<uint8_t> d(kSectorSize, 0);
     std::memcpy(d.data(), "DVDVIDEO-VTS", 12);
     PutBe32(&d[0x0C], lastSector);
     PutBe32(&d[0x1C], sectors - 1);
     PutBe32(&d[0xC0], menuStart);
     PutBe32(&d[0xC4], titleStart);
+    d.resize(size_t(sectors) * kSectorSize);
     WriteBytes(path, d);
 }
 

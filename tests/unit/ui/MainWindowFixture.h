@@ -5,11 +5,17 @@
 
 #include <filesystem>
 #include <fstream>
+#include <cstdlib>
 #include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "app/BurnDlg.h"
 #include "app/MainDialogHeadless.h"
+#include "neroapi/NeroApiLib.h"
+#include "platform/FileRegistry.h"
+#include "platform/Files.h"
 #include "platform/headless/HeadlessDialogHost.h"
 #include "platform/headless/HeadlessUi.h"
 
@@ -28,9 +34,20 @@ protected:
         fs::remove_all(dir_);
         fs::create_directories(dir_);
         ui_.AddTemplate(app::HeadlessMainDialog());
+        // The recording library of this build, where the program would find
+        // it; with no drives file only its image recorder is offered.
+        registry_ = std::make_unique<platform::FileRegistry>(
+            platform::SystemFiles(), (dir_ / "registry.ini").string(),
+            std::vector<platform::RegistryDefault>{{platform::RegistryRoot::LocalMachine, NeroApiLib::kSharedKey,
+                                                    NeroApiLib::kSharedValue, BB_PROGRAM_DIR}});
+        NeroApiLib::Services services;
+        services.registry = registry_.get();
+        library_.emplace(services);
+        ::setenv("BB_NEROAPI_CONFIG", (dir_ / "NeroAPI-drives.ini").string().c_str(), 1);
     }
     void TearDown() override {
         dlg_.reset();
+        library_.reset();
         fs::remove_all(dir_);
     }
 
@@ -53,6 +70,8 @@ protected:
     fs::path dir_;
     platform::HeadlessUi ui_;
     std::unique_ptr<CBurnDlg> dlg_;
+    std::unique_ptr<platform::FileRegistry> registry_;
+    std::optional<NeroApiLib::ScopedServices> library_;
 };
 
 }  // namespace uitest
