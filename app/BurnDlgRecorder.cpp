@@ -99,7 +99,10 @@ void CBurnDlg::FillSpeedList() {
         m_cbSpeeds.AddString(recording::SpeedListText(speeds.rates[i], speeds.baseRate).c_str());
     m_cbSpeeds.EnableWindow(TRUE);
     m_cbSpeeds.SetCurSel(recording::SpeedIndexToSelect(m_nSpeed, count));
-    UpdateData(TRUE);
+    // Only the speed is taken from the controls: a full pull would replace
+    // members set but not yet shown (the status line at start-up) by the
+    // controls' old texts.
+    m_nSpeed = m_cbSpeeds.GetCurSel();
 }
 
 void CBurnDlg::OnRecorderSelChange() {

@@ -55,8 +55,9 @@ TEST_F(MainWindowTest, ShowMessageRestoresAMinimisedWindowBeforeAsking) {
 }
 
 TEST_F(MainWindowTest, AppendLogAddsLinesAndShowsTheNewest) {
-    WriteFile("Brenvik.ini", "");  // read, so start-up logs nothing
+    WriteFile("Brenvik.ini", "");  // read, so start-up logs only the recorder set-up
     auto& h = Start();
+    dlg_->SetDlgItemText(IDC_LOG, "");
     ASSERT_TRUE(h.Lines(IDC_LOG).empty());
     struct Step {
         const char* text;

@@ -33,7 +33,8 @@ TEST_F(MainWindowTest, WithoutSettingsFileLogsItsPathAndKeepsDefaults) {
     EXPECT_EQ(h.GetCheck(IDC_REALLOCATE), BST_CHECKED);
     EXPECT_EQ(h.GetCheck(IDC_VERIFY), BST_UNCHECKED);
     EXPECT_EQ(h.GetCheck(IDC_SHUTDOWN), BST_UNCHECKED);
-    EXPECT_EQ(h.ComboGetCurSel(IDC_SPEED_LIST), -1);
+    // No saved speed: the last of the image recorder's speeds.
+    EXPECT_EQ(h.ComboGetCurSel(IDC_SPEED_LIST), h.ComboGetCount(IDC_SPEED_LIST) - 1);
     EXPECT_EQ(dlg_->m_strLanguageFile, "english.lng");
     EXPECT_EQ(dlg_->m_strProgramDir, Folder().c_str());
 }
@@ -99,8 +100,9 @@ TEST_F(MainWindowTest, WithoutLanguageFileOnlyBuiltInTextsShow) {
     EXPECT_EQ(h.GetItemText(IDC_STATUS), settings::BuiltinText(kTxtNameAndCredit));
     // Text 710 is empty as well: its line stays empty, and the path that
     // had no place in it is reported on the line before.
+    // (The recorder set-up's lines follow.)
     const std::vector<std::string> log = h.Lines(IDC_LOG);
-    ASSERT_EQ(log.size(), 2u);
+    ASSERT_GE(log.size(), 2u);
     EXPECT_NE(log[0].find("left over"), std::string::npos) << log[0];
     EXPECT_EQ(log[1], "");
 }
@@ -120,7 +122,7 @@ TEST_F(MainWindowTest, TitleIconProgressLabelsAndSystemMenu) {
     EXPECT_TRUE(h.SystemMenuItems().empty());
     EXPECT_FALSE(h.IsItemEnabled(IDC_BURN));
     EXPECT_FALSE(h.IsItemEnabled(IDC_ABORT));
-    EXPECT_FALSE(h.IsItemEnabled(IDC_SPEED_LIST));
+    EXPECT_TRUE(h.IsItemEnabled(IDC_SPEED_LIST)) << "the image recorder's speeds";
     EXPECT_FALSE(h.IsItemEnabled(IDC_STATUS));
 }
 
