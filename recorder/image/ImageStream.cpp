@@ -1,5 +1,6 @@
 // WriteImage: streams a planned image into a sink from sector 0 to the end.
 #include <algorithm>
+#include <chrono>
 #include <cstring>
 
 #include "recorder/image/ImageLayout.h"
@@ -115,17 +116,21 @@ WriteResult FromOutput(const Output& out) {
     }
 }
 
-// Lets a file-backed sink copy the data itself, in slices small enough to
-// poll for an abort between them. Returns false when the sink cannot.
+// Lets a file-backed sink copy the data itself, in slices sized to take
+// about a tenth of a second each, so an abort is seen as quickly on a slow
+// disk as on a fast one. Returns false when the sink cannot copy.
 bool CopyDirect(Output& out, const LayoutFile& f, uint64_t& done, WriteResult& result) {
-    constexpr uint64_t kSlice = uint64_t(64) << 20;
+    using Clock = std::chrono::steady_clock;
+    constexpr uint64_t kMinSlice = uint64_t(4) << 20, kMaxSlice = uint64_t(64) << 20;
+    uint64_t slice = kMinSlice;
     if (!out.directCopy || f.size < kChunkBytes) return false;
     if (!out.Flush()) {
         result = FromOutput(out);
         return true;
     }
     while (done < f.size) {
-        const uint64_t n = std::min(kSlice, f.size - done);
+        const uint64_t n = std::min(slice, f.size - done);
+        const Clock::time_point started = Clock::now();
         switch (out.sink().CopyFromFile(f.sourcePath, done, n)) {
         case Sink::CopyResult::Done: break;
         case Sink::CopyResult::Unsupported:
@@ -140,6 +145,9 @@ bool CopyDirect(Output& out, const LayoutFile& f, uint64_t& done, WriteResult& r
             result = Failed(Status::WriteFailed, "cannot write the image (disk full or write error)");
             return true;
         }
+        const auto micros = std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - started).count();
+        const uint64_t target = micros > 0 ? n * 100000 / uint64_t(micros) : kMaxSlice;
+        slice = std::clamp(target, kMinSlice, kMaxSlice);
         done += n;
         if (!out.Advance(n)) {
             result = FromOutput(out);

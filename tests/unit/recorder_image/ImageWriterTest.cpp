@@ -6,6 +6,7 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <thread>
 
 #include "recorder/image/ImageWriter.h"
 #include "tests/bench/DvdRootTree.h"
@@ -209,7 +210,12 @@ TEST(ImageWriter, SinksThatCopyFilesThemselvesGetTheSameImage) {
         CopyingSink sink(c.mode);
         WriteResult r = WriteImage(*planned.plan, sink, {});
         EXPECT_EQ(r.status, c.status) << int(c.mode);
-        EXPECT_EQ(sink.copyCalls, c.copyCalls) << int(c.mode);
+        // Slices follow the measured speed; 70 MiB never fit in one.
+        if (c.mode == CopyingSink::Mode::Copy) {
+            EXPECT_GE(sink.copyCalls, c.copyCalls);
+        } else {
+            EXPECT_EQ(sink.copyCalls, c.copyCalls) << int(c.mode);
+        }
         if (c.status == Status::Ok) {
             EXPECT_TRUE(sink.bytes == plain.bytes) << int(c.mode);
         }
@@ -313,6 +319,16 @@ public:
     uint64_t bytes = 0;
 };
 
+// A file sink on a slow disk: copies itself at about 40 MB/s.
+class SlowCopySink : public NullSink {
+public:
+    CopyResult CopyFromFile(const std::string&, uint64_t, uint64_t size) override {
+        std::this_thread::sleep_for(std::chrono::microseconds(size / 40));
+        bytes += size;
+        return CopyResult::Done;
+    }
+};
+
 TEST(ImageWriter, AbortIsAnsweredWithinASecond) {
     Sandbox box;
     // Sparse: 16 GiB that cost no disk space; far more than can be written in the test.
@@ -327,22 +343,25 @@ TEST(ImageWriter, AbortIsAnsweredWithinASecond) {
     PlanResult planned = PlanImage(tree, Options{});
     ASSERT_EQ(planned.status, Status::Ok) << planned.message;
 
-    using Clock = std::chrono::steady_clock;
-    const auto started = Clock::now();
-    Clock::time_point abortedAt{};
-    Callbacks cb;
-    cb.aborted = [&] {
-        if (Clock::now() - started < std::chrono::milliseconds(300)) return false;
-        if (abortedAt == Clock::time_point{}) abortedAt = Clock::now();
-        return true;
-    };
-    NullSink sink;
-    WriteResult r = WriteImage(*planned.plan, sink, cb);
-    const auto answered = Clock::now();
-    EXPECT_EQ(r.status, Status::Aborted);
-    ASSERT_NE(abortedAt, Clock::time_point{});
-    EXPECT_LT(answered - abortedAt, std::chrono::seconds(1));
-    EXPECT_LT(sink.bytes, uint64_t(16) << 30);
+    NullSink plain;    // the writer reads and writes
+    SlowCopySink slow;  // the sink copies, slowly
+    for (NullSink* sink : {&plain, static_cast<NullSink*>(&slow)}) {
+        using Clock = std::chrono::steady_clock;
+        const auto started = Clock::now();
+        Clock::time_point abortedAt{};
+        Callbacks cb;
+        cb.aborted = [&] {
+            if (Clock::now() - started < std::chrono::milliseconds(300)) return false;
+            if (abortedAt == Clock::time_point{}) abortedAt = Clock::now();
+            return true;
+        };
+        WriteResult r = WriteImage(*planned.plan, *sink, cb);
+        const auto answered = Clock::now();
+        EXPECT_EQ(r.status, Status::Aborted);
+        ASSERT_NE(abortedAt, Clock::time_point{});
+        EXPECT_LT(answered - abortedAt, std::chrono::seconds(1));
+        EXPECT_LT(sink->bytes, uint64_t(16) << 30);
+    }
 }
 
 TEST(ImageWriter, FilesBeyond4GiBGetSeveralExtentsInBothFileSystems) {
