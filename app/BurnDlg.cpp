@@ -5,6 +5,7 @@
 #include "app/ProgramIdentity.h"
 #include "controls/PathUtil.h"
 #include "framework/CheckedFormat.h"
+#include "framework/WorkerThread.h"
 #include "res/resource.h"
 #include "settings/AudioSettings.h"
 #include "settings/FsFlagsSettings.h"
@@ -21,10 +22,14 @@ CBurnDlg::CBurnDlg(CDialog* parent) : CDialog(IDD_MAIN, parent) {
     m_pOtherDlg = std::make_unique<COtherSettings>(*m_pLanguage);
     m_pAudioDlg = std::make_unique<CAudioSettings>(*m_pLanguage);
     MapJobCommands();
+    MapLogAndLabelCommands();
     m_eventJobDone.ResetEvent();
 }
 
 CBurnDlg::~CBurnDlg() {
+    // The job threads use the window's members to the end.
+    m_eventClosing.SetEvent();
+    (void)WaitForWorkerThreads(INFINITE);
     bbfmt::SetProblemReporter({});
 }
 

@@ -7,7 +7,9 @@
 #include <atomic>
 #include <cstdint>
 #include <ctime>
+#include <functional>
 #include <memory>
+#include <vector>
 
 #include "compilation/IsoTree.h"
 #include "controls/SizeMeterModel.h"
@@ -82,6 +84,51 @@ public:
     void StartErase(bool automatic);
     // The shutdown after burning.
     void RunShutdownSequence();
+
+    // --- erase job, command-line run, shutdown, log files, volume label
+    // (BurnDlgErase, BurnDlgBatch, BurnDlgShutdown, BurnDlgLog, BurnDlgLabel) -------------
+    void OnErase();
+    // The erase worker's job, on its own thread: estimate, erase, and after an
+    // automatic erase the burn.
+    void EraseWorker();
+    // The erase countdown of the progress controls; `wait(ms)` waits for the
+    // job-finished event and says whether it came.
+    void RunEraseProgress(const std::function<bool(int ms)>& wait);
+    void ShowTimeoutError();
+    // The command-line worker's job: 0 for a successful burn, the burn's
+    // result otherwise, 99 when no burn ran.
+    int CommandLineWorker();
+    // The unattended burn of the command line, and its preparation that
+    // waits for a burn handed to the automatic erase.
+    [[nodiscard]] int RunBatchBurn();
+    [[nodiscard]] int BatchPrepareAndBurn();
+    void ShutdownWindows();
+    [[nodiscard]] static int GetWindowsKind();
+    void OnClearLog();
+    void OnSaveLog();
+    // Kind 1 (before a shutdown), 2 (after a command-line run) or 3 (Save
+    // Log); a null `path` means the desktop log.
+    void WriteLogFile(int kind, const char* path);
+    void OnShutdownCheck();
+    // "<desktop>\<volume>.log", empty when there is no desktop folder.
+    [[nodiscard]] CString DesktopLogPath() const;
+    void OnBrowse();
+    void OnVolumeKillFocus();
+    void OnSourceKillFocus();
+
+    // Called by the command-line worker with its result, as the very last
+    // thing it does (the console front end ends the program from there).
+    // Set before the window opens.
+    std::function<void(int result)> m_onCommandLineDone;
+    // How long the command-line worker waits before it reads the words.
+    int m_nCommandLineDelayMs = 1000;
+    // Set when the window object is about to go: a worker still waiting to
+    // start gives up, and the destructor waits for the running ones.
+    CEvent m_eventClosing{false, true};
+    // The batch run waits for the burn that follows an automatic erase.
+    std::atomic<bool> m_bBatchRunning{false};
+    CEvent m_eventBurnAfterEraseDone{false, false};
+    std::atomic<int> m_nBurnAfterEraseResult{0};
 
     // The recording library's callbacks land here (BurnDlgCallbacks.cpp).
     BOOL IdlePoll();
@@ -165,6 +212,7 @@ protected:
     BOOL PreTranslateMessage(const DialogMessage& message) override;
     BOOL OnInitDialog() override;
     void OnCancel() override;
+    void OnDropFiles(const std::vector<CString>& paths) override;
 
 private:
     // Handlers of the recorder context and the job buttons (MapJobCommands).
@@ -188,4 +236,7 @@ private:
     void ResetProgressDisplay();
     void ShowIdleProgressLabels();
     void SetProgramTitle();
+
+    // Handlers of the erase, log and label controls (BurnDlgLabel.cpp).
+    void MapLogAndLabelCommands();
 };

@@ -87,6 +87,9 @@
 #define IDC_EJECT               1118
 #define IDC_SIZE_METER          1119
 
+// --- the stand-by notice before a shutdown (template IDD_SHUTDOWN) ------------------
+#define IDC_SHUTDOWN_TEXT       1069
+
 // Language text ids (numbers 500 to 832); C++ only.
 #ifndef RC_INVOKED
 #include "res/TextIds.h"

@@ -1,0 +1,89 @@
+// The volume label and the DVD root of the main window: the two edits, the
+// folder browser and dropped folders; and the handlers of the erase, log
+// and label controls.
+#include "app/BurnDlg.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/DialogLabelWindow.h"
+#include "controls/FilePicker.h"
+#include "res/TextIds.h"
+#include "res/resource.h"
+
+namespace {
+// Folders of the file system only, the new dialog style, file-system ancestors.
+constexpr uint32_t kBrowseFlags = 0x49;
+constexpr const char* kNoFolderChosen = "Can't get dir...";
+}  // namespace
+
+void CBurnDlg::MapLogAndLabelCommands() {
+    MapCommand(IDC_ERASE, [this] { OnErase(); });
+    MapCommand(IDC_BROWSE, [this] { OnBrowse(); });
+    MapCommand(IDC_SAVE_LOG, [this] { OnSaveLog(); });
+    MapCommand(IDC_CLEAR_LOG, [this] { OnClearLog(); });
+    MapCommand(IDC_SHUTDOWN, [this] { OnShutdownCheck(); });
+    // Pushing the values sets the edit's text again, which on Windows
+    // reports another change: that one is not followed.
+    MapNotify(IDC_VOLUME, EN_CHANGE, [this, busy = std::make_shared<bool>(false)] {
+        if (*busy)
+            return;
+        *busy = true;
+        UpdateLabelLength();
+        *busy = false;
+    });
+    MapNotify(IDC_VOLUME, EN_KILLFOCUS, [this] { OnVolumeKillFocus(); });
+    MapNotify(IDC_SOURCE_DIR, EN_KILLFOCUS, [this] { OnSourceKillFocus(); });
+    // These only hand their value to the window's members.
+    MapNotify(IDC_SPEED_LIST, CBN_SELCHANGE, [this] { UpdateData(TRUE); });
+    MapCommand(IDC_FULL_ERASE, [this] { UpdateData(TRUE); });
+    MapCommand(IDC_QUICK_ERASE, [this] { UpdateData(TRUE); });
+    MapCommand(IDC_VERIFY, [this] { UpdateData(TRUE); });
+}
+
+void CBurnDlg::DeriveVolumeLabel(const CString& folder) {
+    app::DialogLabelWindow window(*this);
+    compilation::DeriveVolumeLabel(window, folder.str());
+}
+
+void CBurnDlg::UpdateLabelLength() {
+    app::DialogLabelWindow window(*this);
+    compilation::UpdateLabelLength(window);
+}
+
+void CBurnDlg::OnVolumeKillFocus() {
+    app::DialogLabelWindow window(*this);
+    compilation::OnVolumeKillFocus(window);
+}
+
+void CBurnDlg::OnSourceKillFocus() {
+    app::DialogLabelWindow window(*this);
+    compilation::OnSourceKillFocus(window);
+}
+
+void CBurnDlg::OnDropFiles(const std::vector<CString>& paths) {
+    std::vector<std::string> dropped;
+    for (const CString& path : paths)
+        dropped.push_back(path.str());
+    app::DialogLabelWindow window(*this);
+    compilation::OnDropFiles(window, dropped);
+}
+
+void CBurnDlg::OnBrowse() {
+    m_strStatus = Text(kTxtStatusBrowsing);
+    UpdateData(FALSE);
+    CFilePicker picker;
+    const CString title = Text(kTxtBrowseTitle);
+    if (picker.PickFolder(title, m_strSourceDir, kBrowseFlags, this) == CFilePicker::kChosen) {
+        m_strSourceDir = picker.GetFolderPath();
+        if (m_strSourceDir.GetLength() > 1) {
+            CheckSourceSize();
+            DeriveVolumeLabel(m_strSourceDir);
+        }
+    } else {
+        m_strSourceDir = kNoFolderChosen;
+    }
+    m_strStatus = Text(kTxtStatusReady);
+    UpdateData(FALSE);
+}

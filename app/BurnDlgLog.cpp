@@ -1,0 +1,84 @@
+// The log window's buttons and the log files: Save Log, Clear Log, the
+// desktop log written before a shutdown and after a command-line run, and
+// the Shutdown box that announces where that log goes.
+#include "app/BurnDlg.h"
+
+#include <ctime>
+#include <optional>
+#include <string>
+
+#include "app/DialogLogSink.h"
+#include "app/ProgramIdentity.h"
+#include "controls/FilePicker.h"
+#include "platform/DesktopFolder.h"
+#include "platform/Files.h"
+#include "platform/Paths.h"
+#include "recording/LogFile.h"
+#include "res/TextIds.h"
+#include "res/resource.h"
+#include "settings/CtimeText.h"
+#include "settings/OtherSettings.h"
+
+namespace {
+
+constexpr const char* kStatusSavingLog = "Saving Log...";
+constexpr const char* kStatusSaveCancelled = "Break...";
+// Pairs of description and pattern, each ended by a zero; an empty string ends the list.
+constexpr const char kLogFileFilter[] = "Log Files (*.log)\0*.log\0All Files (*.*)\0*.*\0";
+// OFN_OVERWRITEPROMPT: an existing file is replaced only when the user agrees.
+constexpr uint32_t kSaveLogFlags = 0x2;
+
+// Log files are text files: CR LF on Windows, LF elsewhere.
+#ifdef _WIN32
+constexpr platform::LineEnding kTextFileEnding = platform::LineEnding::CrLf;
+#else
+constexpr platform::LineEnding kTextFileEnding = platform::LineEnding::Lf;
+#endif
+
+}  // namespace
+
+void CBurnDlg::OnClearLog() {
+    m_editLog.SetWindowText("");
+}
+
+void CBurnDlg::OnSaveLog() {
+    app::DialogLogSink status(*this);
+    status.ShowStatus(kStatusSavingLog);
+    const CString suggested = m_strVolume + ".log";
+    CFilePicker picker(FALSE, nullptr, suggested, kSaveLogFlags, kLogFileFilter, this);
+    if (picker.PickFile() == CFilePicker::kChosen)
+        WriteLogFile(int(recording::LogFileKind::Saved), picker.GetFilePath());
+    else
+        status.ShowStatus(kStatusSaveCancelled);
+    UpdateData(FALSE);
+}
+
+CString CBurnDlg::DesktopLogPath() const {
+    const std::optional<std::string> desktop = platform::DesktopFolder();
+    if (!desktop)
+        return CString();
+    return CString(recording::DesktopLogPath(*desktop, m_strVolume.str(), platform::kPathSeparator));
+}
+
+void CBurnDlg::WriteLogFile(int kind, const char* path) {
+    const CString tmpl = Text(recording::LogFileTemplateId(recording::LogFileKind(kind)));
+    const CString file = path != nullptr ? CString(path) : DesktopLogPath();
+    if (file.IsEmpty())
+        return;
+    const std::string log = recording::WithoutCarriageReturns(m_editLog.GetWindowText().str());
+    const std::string now = CtimeText(std::time(nullptr));
+    m_strMsg = recording::LogFileContent(tmpl.str(), now, m_strVolume.str(), app::kProgramVersion, log).c_str();
+    // A file that cannot be written is left unwritten without a word.
+    (void)platform::SystemFiles().WriteText(file.str(), m_strMsg.str(), kTextFileEnding);
+}
+
+void CBurnDlg::OnShutdownCheck() {
+    UpdateData(TRUE);
+    if (!m_bShutdown)
+        return;
+    const CString path = DesktopLogPath();
+    // The disc stays in the recorder while the system goes down.
+    m_pOtherDlg->SetBurnFlags(m_pOtherDlg->GetBurnFlags() | burnflags::kNoEject);
+    m_strMsg.Format(Text(kTxtShutdownLogPath), path);
+    AppendLog(m_strMsg);
+}

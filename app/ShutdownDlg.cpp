@@ -1,0 +1,68 @@
+#include "app/ShutdownDlg.h"
+
+#include "framework/WorkerThread.h"
+#include "res/resource.h"
+
+namespace {
+constexpr const char* kTemplateText = "...please Stand By, Windows will shutdown shortly!";
+}  // namespace
+
+CShutdownDlg::CShutdownDlg(CDialog* parent) : CDialog(IDD_SHUTDOWN, parent) {}
+
+CShutdownDlg::~CShutdownDlg() {
+    // DoModal waits for the thread; this covers a window opened otherwise.
+    m_eventStop.SetEvent();
+    if (m_threadEnded)
+        (void)m_threadEnded->Lock();
+}
+
+void CShutdownDlg::DoDataExchange(CDataExchange* pDX) {
+    CDialog::DoDataExchange(pDX);
+    DDX_Text(pDX, IDC_SHUTDOWN_TEXT, m_strText);
+}
+
+BOOL CShutdownDlg::OnInitDialog() {
+    CDialog::OnInitDialog();
+    auto ended = std::make_shared<CEvent>(false, true);
+    const uint32_t delayMs = m_nDelay > 0 ? uint32_t(m_nDelay) * 1000u : 0u;
+    // The thread ends the window only while it is open; the window's owner
+    // waits for the thread before the window object goes away.
+    const bool started = StartWorkerThread([this, ended, delayMs] {
+        (void)m_eventStop.Lock(delayMs);
+        if (IsOpen())
+            EndDialog(0);
+        ended->SetEvent();
+    });
+    if (started)
+        m_threadEnded = ended;
+    else
+        EndDialog(0);
+    return TRUE;
+}
+
+BOOL CShutdownDlg::PreTranslateMessage(const DialogMessage& message) {
+    if (message.IsKeyDown(VK_RETURN) || message.IsKeyDown(VK_ESCAPE))
+        return TRUE;
+    return CDialog::PreTranslateMessage(message);
+}
+
+int CShutdownDlg::DoModal() {
+    const int result = CDialog::DoModal();
+    m_eventStop.SetEvent();
+    if (m_threadEnded) {
+        (void)m_threadEnded->Lock();
+        m_threadEnded.reset();
+    }
+    return result;
+}
+
+namespace app {
+
+platform::HeadlessDialogTemplate HeadlessShutdownDialog() {
+    platform::HeadlessDialogTemplate t;
+    t.id = IDD_SHUTDOWN;
+    t.controls.push_back({IDC_SHUTDOWN_TEXT, platform::HeadlessKind::Static, kTemplateText, false, false});
+    return t;
+}
+
+}  // namespace app

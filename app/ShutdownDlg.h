@@ -1,0 +1,42 @@
+// The notice shown before the system is shut down: a small window without a
+// title bar that closes itself after m_nDelay seconds.
+#pragma once
+
+#include <atomic>
+#include <memory>
+
+#include "framework/CDialog.h"
+#include "framework/CEvent.h"
+#include "framework/CString.h"
+#include "platform/headless/HeadlessTemplate.h"
+
+class CShutdownDlg : public CDialog {
+public:
+    explicit CShutdownDlg(CDialog* parent = nullptr);
+    ~CShutdownDlg() override;
+
+    // Returns once the window is gone and its delay thread has ended.
+    int DoModal() override;
+
+    int m_nDelay = 0;     // seconds until the window closes itself
+    CString m_strText;    // shown in IDC_SHUTDOWN_TEXT
+
+protected:
+    BOOL OnInitDialog() override;
+    void DoDataExchange(CDataExchange* pDX) override;
+    // The window has no buttons: Return and Escape do not close it early.
+    BOOL PreTranslateMessage(const DialogMessage& message) override;
+    void OnOK() override {}
+    void OnCancel() override {}
+
+private:
+    // Set when the window is gone before the delay ran out; ends the wait.
+    CEvent m_eventStop{false, true};
+    // Set by the delay thread as the last thing it does.
+    std::shared_ptr<CEvent> m_threadEnded;
+};
+
+namespace app {
+// The notice's template as the headless host models it.
+platform::HeadlessDialogTemplate HeadlessShutdownDialog();
+}  // namespace app
