@@ -200,7 +200,8 @@ int CBurnDlg::RunBurnJob(const nero::DriveInfo& drive) {
         uint32_t speed = 0;
         const nero::SpeedInfo& speeds = drive.writeSpeeds;
         const int count = int(speeds.count > nero::kMaxSpeeds ? nero::kMaxSpeeds : speeds.count);
-        if (count > 0) {
+        // A recorder without usable speed data burns at the library's own speed (0).
+        if (count > 0 && int(speeds.baseRate) > 0) {
             const int index = recording::SpeedIndexToSelect(m_cbSpeeds.GetCurSel(), count);
             speed = speeds.rates[index];
             AppendLog(Text(kTxtSpeedPrefix) + ": " +

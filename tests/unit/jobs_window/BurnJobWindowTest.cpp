@@ -1,0 +1,316 @@
+// Burns started with the Burn button, against the recording library of this
+// build: the log of a burn, each result's report, the reallocation retry,
+// the rewritable-disc questions, abort from another thread.
+#include <atomic>
+#include <chrono>
+#include <regex>
+#include <thread>
+
+#include "JobsWindowFixture.h"
+#include "framework/CheckedFormat.h"
+#include "res/TextIds.h"
+#include "settings/OtherSettings.h"
+
+namespace jobstest {
+namespace {
+
+using platform::ShownMessageBox;
+
+TEST_F(JobsWindowTest, SuccessfulDvdImageBurnLogsEachStepInOrder) {
+    WriteDrives("");
+    auto& h = Start();
+    const std::string root = SampleRoot();
+    ChooseRoot(h, root, "SAMPLE");
+    SelectRecorder(h, "Image Recorder");
+    const std::string image = (dir_ / "out.nrg").string();
+    pickers_.QueuePath(image);
+
+    ASSERT_TRUE(h.Click(IDC_BURN));
+
+    const std::vector<std::string> log = From(h.Lines(IDC_LOG), T(kTxtBurnStart));
+    ASSERT_GE(log.size(), 8u);
+    EXPECT_EQ(log[1], T(kTxtRecorderPrefix) + " \"Image Recorder\"");
+    EXPECT_EQ(log[2], "Using ISO Flags: ISO UDF Realloc DVD CMPT");
+    EXPECT_EQ(log[3], T(kTxtScanStart)) << "the scan follows";
+    const auto dvd = std::find(log.begin(), log.end(), T(kTxtMediaIsDvd));
+    ASSERT_NE(dvd, log.end());
+    ASSERT_NE(dvd + 1, log.end());
+    EXPECT_EQ(dvd[1].rfind(T(kTxtSpeedPrefix) + ": ", 0), 0u) << dvd[1];
+    EXPECT_NE(dvd[1].find("kB/s)"), std::string::npos) << dvd[1];
+    // Then only the library's lines and phases, the result and the time.
+    const auto ok = std::find(dvd + 2, log.end(), T(kTxtBurnOk));
+    ASSERT_NE(ok, log.end());
+    ASSERT_GT(ok - dvd, 2);
+    for (auto it = dvd + 2; it != ok; ++it)
+        EXPECT_TRUE(it->rfind("===> ", 0) == 0 || it->rfind("=> ", 0) == 0) << *it;
+    EXPECT_TRUE(Has(log, "===> Image file: " + image));
+    ASSERT_EQ(ok + 2, log.end());
+    EXPECT_TRUE(std::regex_match(ok[1], std::regex("Time taken: 0:00:[0-9][0-9]"))) << ok[1];
+
+    const auto boxes = ui_.Boxes();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, T(kTxtBurnOk));
+    EXPECT_EQ(boxes[0].caption, "Info");
+    EXPECT_EQ(boxes[0].type, 0x40u);
+    EXPECT_EQ(h.GetItemText(IDC_STATUS), T(kTxtStatusReady));
+
+    const auto picks = pickers_.Requests();
+    ASSERT_EQ(picks.size(), 1u);
+    EXPECT_EQ(picks[0].kind, platform::ScriptedFilePickers::Request::Kind::Save);
+    EXPECT_EQ(picks[0].initialName, "SAMPLE.nrg");
+    static const char kFilter[] = "Nero Image (*.nrg)\0*.nrg\0Iso Image (*.iso)\0*.iso\0All Files (*.*)\0*.*\0";
+    EXPECT_EQ(picks[0].filter, std::string(kFilter, sizeof kFilter));
+    EXPECT_NE(picks[0].flags & 0x2u, 0u) << "overwrite prompt";
+    EXPECT_GT(fs::file_size(image), 1024u * 1024u);
+
+    // The window is idle again.
+    EXPECT_EQ(h.GetTitle(), "Brenvik Burn 1.2.1");
+    EXPECT_EQ(h.GetItemText(IDC_PERCENT), "0 %");
+    EXPECT_EQ(h.GetItemText(IDC_TIME_REMAINING), "--:--");
+    EXPECT_TRUE(h.IsItemEnabled(IDC_BURN));
+    EXPECT_FALSE(h.IsItemEnabled(IDC_ABORT));
+    EXPECT_EQ(dlg_->m_bAbort.load(), 0);
+    EXPECT_EQ(dlg_->m_hDevice, nullptr);
+    EXPECT_FALSE(dlg_->m_isoTree);
+}
+
+TEST_F(JobsWindowTest, CancelledImageFileIsAFailedBurn) {
+    WriteDrives("");
+    auto& h = Start();
+    ChooseRoot(h, SampleRoot(), "SAMPLE");
+    ASSERT_TRUE(h.Click(IDC_BURN));  // no path queued: the picker is cancelled
+    const auto boxes = ui_.Boxes();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].caption, "Error");
+    EXPECT_FALSE(Has(h.Lines(IDC_LOG), T(kTxtBurnOk)));
+}
+
+// Each library result as the log, the box and the status line report it.
+TEST_F(JobsWindowTest, EachResultIsReportedInLogBoxAndStatus) {
+    struct Case {
+        int result;
+        int textId;
+        int statusId;
+        bool forcedShutdown;
+    } cases[] = {
+        {1, kTxtBurnResult1, kTxtStatusBurnFailed, false}, {2, kTxtBurnResult2, kTxtStatusBurnFailed, false},
+        {3, kTxtBurnResult3, kTxtStatusBurnFailed, false}, {4, kTxtBurnResult4, kTxtStatusBurnFailed, false},
+        {5, kTxtBurnResult5, kTxtStatusBurnFailed, false}, {6, kTxtBurnAborted, kTxtBurnAborted, false},
+        {9, kTxtBurnResultOther, kTxtStatusBurnFailed, false}, {4, kTxtBurnResult4, kTxtStatusBurnFailed, true},
+    };
+    WriteDrives("[BB Writer]\ndisc = blank\nmedium = DVD-R\n");
+    auto& h = Start(std::string("Device: BB Writer\r\n"));
+    ChooseRoot(h, SampleRoot(), "SAMPLE");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.result);
+        WriteDrives("[BB Writer]\ndisc = blank\nmedium = DVD-R\nburn result = " + std::to_string(c.result) + "\n");
+        dlg_->m_pOtherDlg->m_bForceShutdown = c.forcedShutdown;
+        h.SetCheck(IDC_SHUTDOWN, c.forcedShutdown ? BST_CHECKED : BST_UNCHECKED);
+        ui_.ClearBoxes();
+        ASSERT_TRUE(h.Click(IDC_BURN));
+
+        const std::string text = c.textId == kTxtBurnResultOther
+                                     ? bbfmt::Format(T(c.textId), {c.result})
+                                     : T(c.textId);
+        const auto log = From(h.Lines(IDC_LOG), T(kTxtBurnStart));
+        EXPECT_TRUE(Has(log, text)) << text;
+        EXPECT_FALSE(Has(log, T(kTxtBurnOk)));
+        const auto boxes = ui_.Boxes();
+        if (c.forcedShutdown) {
+            EXPECT_TRUE(boxes.empty()) << "an unattended forced shutdown is not held up";
+        } else {
+            ASSERT_EQ(boxes.size(), 1u);
+            EXPECT_EQ(boxes[0].text, text);
+            EXPECT_EQ(boxes[0].caption, "Error");
+            EXPECT_EQ(boxes[0].type, 0x10u);
+        }
+        EXPECT_EQ(h.GetItemText(IDC_STATUS), T(c.statusId));
+        EXPECT_TRUE(h.IsItemEnabled(IDC_BURN));
+        h.SetItemText(IDC_LOG, "");
+    }
+}
+
+// The library gives up reallocating the DVD-Video files: one question; Yes
+// burns again without reallocation, No leaves it.
+TEST_F(JobsWindowTest, ReallocationFailureAsksOnceAndRetriesWithoutIt) {
+    for (const int answer : {IDYES, IDNO}) {
+        SCOPED_TRACE(answer);
+        WriteDrives("[BB Writer]\ndisc = blank\nmedium = DVD-R\nrealloc fails = yes\n");
+        auto& h = Start("Device: BB Writer\r\n");
+        ChooseRoot(h, SampleRoot(answer == IDYES ? "yes" : "no"), "SAMPLE");
+        ui_.ClearBoxes();
+        ui_.QueueAnswers({answer});
+        ASSERT_TRUE(h.Click(IDC_BURN));
+
+        const auto log = h.Lines(IDC_LOG);
+        EXPECT_TRUE(Has(log, "===> DVD-Video files reallocation failed"));
+        EXPECT_FALSE(Has(log, T(kTxtBurnResult3))) << "left to the question";
+        const auto boxes = ui_.Boxes();
+        ASSERT_GE(boxes.size(), 1u);
+        EXPECT_EQ(boxes[0].text, T(kTxtReallocRetryQuestion));
+        EXPECT_EQ(boxes[0].caption, "Problem Reallocation!");
+        EXPECT_EQ(boxes[0].type, 0x34u);
+        EXPECT_EQ(dlg_->m_bReallocFailed, FALSE);
+        if (answer == IDYES) {
+            ASSERT_EQ(boxes.size(), 2u) << "asked once";
+            EXPECT_EQ(boxes[1].text, T(kTxtBurnOk));
+            const auto retry = From(log, T(kTxtReallocRetryYes));
+            EXPECT_TRUE(Has(retry, "Using ISO Flags: ISO UDF DVD CMPT"));
+            EXPECT_TRUE(Has(retry, T(kTxtBurnOk)));
+            EXPECT_EQ(h.GetCheck(IDC_REALLOCATE), BST_UNCHECKED);
+            EXPECT_EQ(dlg_->m_bReallocate, 0);
+        } else {
+            EXPECT_EQ(boxes.size(), 1u);
+            EXPECT_TRUE(Has(log, T(kTxtReallocRetryNo)));
+            EXPECT_EQ(h.GetItemText(IDC_STATUS), T(kTxtStatusReallocDeclined));
+            EXPECT_EQ(h.GetCheck(IDC_REALLOCATE), BST_CHECKED);
+        }
+        dlg_.reset();
+    }
+}
+
+// A forced unattended shutdown asks nothing, so the failure is reported.
+TEST_F(JobsWindowTest, ReallocationFailureIsReportedWhenNobodyWillBeAsked) {
+    WriteDrives("[BB Writer]\ndisc = blank\nmedium = DVD-R\nrealloc fails = yes\n");
+    auto& h = Start("Device: BB Writer\r\nMoreFlags: 1\r\n");
+    ChooseRoot(h, SampleRoot(), "SAMPLE");
+    h.SetCheck(IDC_SHUTDOWN, BST_CHECKED);
+    ASSERT_TRUE(h.Click(IDC_BURN));
+    EXPECT_TRUE(ui_.Boxes().empty());
+    EXPECT_TRUE(Has(h.Lines(IDC_LOG), T(kTxtBurnResult3)));
+    EXPECT_EQ(h.GetItemText(IDC_STATUS), T(kTxtStatusBurnFailed));
+}
+
+TEST_F(JobsWindowTest, RecorderWithoutSpeedsBurnsAtZeroAndLogsNoSpeed) {
+    WriteDrives("[BB Slow]\ndisc = blank\nmedium = DVD-R\ndvd base rate = 0\n");
+    auto& h = Start("Device: BB Slow\r\n");
+    EXPECT_FALSE(h.IsItemEnabled(IDC_SPEED_LIST));
+    EXPECT_EQ(h.ComboGetCount(IDC_SPEED_LIST), 0);
+    ChooseRoot(h, SampleRoot(), "SAMPLE");
+    ASSERT_TRUE(h.Click(IDC_BURN));
+    const auto log = From(h.Lines(IDC_LOG), T(kTxtBurnStart));
+    EXPECT_TRUE(Has(log, T(kTxtBurnOk)));
+    for (const std::string& line : log)
+        EXPECT_NE(line.rfind(T(kTxtSpeedPrefix), 0), 0u) << line;
+}
+
+// A DVD-RW that holds data: the media check asks (unless told not to) and
+// hands the disc to the automatic erase; right after that erase, the burn
+// goes ahead and the library asks whether to overwrite.
+TEST_F(JobsWindowTest, RewritableDiscWithDataQuestions) {
+    struct Case {
+        const char* burnFlags;
+        bool afterErase;
+        int mediaAnswer;   // 0: no question expected
+        int overwriteAnswer;  // 0: the library is not reached
+        const char* logged;
+    } cases[] = {
+        {"8040", false, IDNO, 0, nullptr},
+        {"8040", false, IDYES, 0, " DVD-RW"},
+        {"80008040", false, 0, 0, " DVD-RW"},
+        {"80008040", true, 0, IDYES, " DVD-RW"},
+        {"80008040", true, 0, IDNO, " DVD-RW"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.burnFlags) + (c.afterErase ? " after erase " : " ") +
+                     std::to_string(c.overwriteAnswer));
+        fs::remove_all(dir_ / "discs");
+        WriteDrives("[BB RW]\ndisc = data\nmedium = DVD-RW\ndisc image = discs/rw.iso\n");
+        auto& h = Start(std::string("Device: BB RW\r\nBurnFlags: ") + c.burnFlags + "\r\n");
+        ChooseRoot(h, SampleRoot(), "SAMPLE");
+        ui_.ClearBoxes();
+        if (c.mediaAnswer != 0)
+            ui_.QueueAnswers({c.mediaAnswer});
+        if (c.overwriteAnswer != 0)
+            ui_.QueueAnswers({c.overwriteAnswer});
+        dlg_->m_bBurnAfterErase = c.afterErase;
+        ASSERT_TRUE(h.Click(IDC_BURN));
+
+        const auto log = h.Lines(IDC_LOG);
+        const auto boxes = ui_.Boxes();
+        size_t box = 0;
+        if (c.mediaAnswer != 0) {
+            ASSERT_GT(boxes.size(), box);
+            EXPECT_EQ(boxes[box].text, T(kTxtEraseQuestion));
+            EXPECT_EQ(boxes[box].caption, "Overwrite ReWriteable?!");
+            EXPECT_EQ(boxes[box].type, 0x124u);
+            ++box;
+        }
+        EXPECT_EQ(Has(log, T(kTxtEraseBeforeBurn) + " DVD-RW"), c.logged != nullptr);
+        // The burn itself starts only after an erase.
+        EXPECT_EQ(Has(log, T(kTxtBurnStart)), c.afterErase);
+        EXPECT_FALSE(dlg_->m_bBurnAfterErase.load());
+        if (c.overwriteAnswer != 0) {
+            ASSERT_GT(boxes.size(), box);
+            EXPECT_EQ(boxes[box].text, T(kTxtOverwriteQuestion));
+            EXPECT_EQ(boxes[box].type, 0x124u);
+            const bool yes = c.overwriteAnswer == IDYES;
+            EXPECT_EQ(Has(log, T(kTxtOverwriteAccepted)), yes);
+            EXPECT_EQ(Has(log, T(kTxtOverwriteDeclined)), !yes);
+            EXPECT_EQ(Has(log, T(kTxtBurnOk)), yes);
+        } else {
+            EXPECT_EQ(boxes.size(), box);
+        }
+        dlg_.reset();
+    }
+}
+
+TEST_F(JobsWindowTest, AbortFromAnotherThreadIsAnsweredWithinASecond) {
+    // About ten seconds of writing, unless aborted.
+    WriteDrives("[BB Writer]\ndisc = blank\nmedium = DVD-R\nburn seconds = 1000\n");
+    auto& h = Start("Device: BB Writer\r\n");
+    ChooseRoot(h, SampleRoot(), "SAMPLE");
+    ui_.QueueAnswers({IDNO, IDYES});  // the first Abort is taken back
+
+    std::atomic<bool> clicked{false};
+    std::chrono::steady_clock::time_point abortedAt;
+    std::thread user([&] {
+        const auto give_up = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+        while (h.GetItemText(IDC_TIME_REMAINING) == "--:--" || h.GetItemText(IDC_PERCENT) == "0 %") {
+            if (std::chrono::steady_clock::now() > give_up)
+                return;
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        }
+        h.Click(IDC_ABORT);
+        EXPECT_EQ(dlg_->m_bAbort.load(), 0) << "No keeps the job running";
+        abortedAt = std::chrono::steady_clock::now();
+        clicked = h.Click(IDC_ABORT);
+    });
+    const auto start = std::chrono::steady_clock::now();
+    ASSERT_TRUE(h.Click(IDC_BURN));
+    const auto end = std::chrono::steady_clock::now();
+    user.join();
+
+    ASSERT_TRUE(clicked);
+    EXPECT_LT(end - abortedAt, std::chrono::seconds(1));
+    EXPECT_LT(end - start, std::chrono::seconds(8));
+    const auto boxes = ui_.Boxes();
+    ASSERT_EQ(boxes.size(), 3u);
+    EXPECT_EQ(boxes[0].text, T(kTxtAbortQuestion));
+    EXPECT_EQ(boxes[0].caption, T(kTxtAbortCaption));
+    EXPECT_EQ(boxes[2].caption, "Error");
+    EXPECT_FALSE(Has(h.Lines(IDC_LOG), T(kTxtBurnOk)));
+    EXPECT_EQ(dlg_->m_bAbort.load(), 0) << "cleared at the end of the job";
+}
+
+TEST_F(JobsWindowTest, BurnPreparationStopsBeforeTheRecorder) {
+    WriteDrives("");
+    auto& h = Start();
+    EXPECT_EQ(dlg_->PrepareAndBurn(), -9);
+    EXPECT_EQ(h.Lines(IDC_LOG).back(), T(kTxtNoDvdRoot));
+
+    ChooseRoot(h, SampleRoot(), "BAD*LABEL");
+    EXPECT_EQ(dlg_->PrepareAndBurn(), 42);
+    ASSERT_EQ(ui_.Boxes().size(), 1u);
+    EXPECT_EQ(ui_.Boxes()[0].caption, "Error!");
+
+    h.ComboSetCurSel(IDC_RECORDER_LIST, -1);
+    h.Type(IDC_VOLUME, "GOOD");
+    dlg_->UpdateData(TRUE);
+    const size_t lines = h.Lines(IDC_LOG).size();
+    EXPECT_EQ(dlg_->PrepareAndBurn(), -1);
+    EXPECT_EQ(h.Lines(IDC_LOG).size(), lines) << "no recorder: nothing logged";
+}
+
+}  // namespace
+}  // namespace jobstest

@@ -1,0 +1,126 @@
+// The main window on the headless host with the recording library of this
+// build, its simulated recorders from a drives file in a sandbox program
+// folder, and scripted file pickers.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/BurnDlg.h"
+#include "app/MainDialogHeadless.h"
+#include "neroapi/NeroApiLib.h"
+#include "platform/FileRegistry.h"
+#include "platform/Files.h"
+#include "platform/ScriptedFilePickers.h"
+#include "platform/ServiceOverride.h"
+#include "platform/headless/HeadlessDialogHost.h"
+#include "platform/headless/HeadlessUi.h"
+#include "res/resource.h"
+#include "settings/LanguageTable.h"
+
+namespace jobstest {
+
+namespace fs = std::filesystem;
+
+class JobsWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        std::string name = std::string(info->test_suite_name()) + "_" + info->name();
+        std::replace(name.begin(), name.end(), '/', '_');
+        dir_ = fs::temp_directory_path() / ("bb-jobs-" + name);
+        fs::remove_all(dir_);
+        fs::create_directories(dir_);
+        fs::copy_file(fs::path(BB_SOURCE_DIR) / "lang" / "english.lng", dir_ / "english.lng");
+        english_ = std::make_unique<LanguageTable>((dir_ / "english.lng").string());
+        ui_.AddTemplate(app::HeadlessMainDialog());
+
+        registry_ = std::make_unique<platform::FileRegistry>(
+            platform::SystemFiles(), (dir_ / "registry.ini").string(),
+            std::vector<platform::RegistryDefault>{{platform::RegistryRoot::LocalMachine, NeroApiLib::kSharedKey,
+                                                    NeroApiLib::kSharedValue, BB_PROGRAM_DIR}});
+        NeroApiLib::Services services;
+        services.registry = registry_.get();
+        library_.emplace(services);
+        ::setenv("BB_NEROAPI_CONFIG", (dir_ / "NeroAPI-drives.ini").string().c_str(), 1);
+        platform::SetSystemFilePickers(&pickers_);
+    }
+    void TearDown() override {
+        dlg_.reset();
+        library_.reset();
+        platform::SetSystemFilePickers(nullptr);
+        fs::remove_all(dir_);
+    }
+
+    void WriteFile(const std::string& name, const std::string& text) const {
+        std::ofstream(dir_ / name, std::ios::binary) << text;
+    }
+    // Simulated recorders; every wait lasts a hundredth of its nominal time.
+    void WriteDrives(const std::string& recorders) const {
+        WriteFile("NeroAPI-drives.ini", "time scale = 0.01\n" + recorders);
+    }
+
+    platform::HeadlessDialogHost& Start(const std::string& settings = "") {
+        WriteFile("Brenvik.ini", settings);
+        dlg_ = std::make_unique<CBurnDlg>();
+        dlg_->m_strProgramDir = (dir_ / "brenvik-burn").string().c_str();
+        return ui_.Open(*dlg_);
+    }
+
+    // A copy of the sample DVD root inside the sandbox.
+    std::string SampleRoot(const std::string& name = "dvd") const {
+        const fs::path root = dir_ / name;
+        fs::remove_all(root);
+        fs::copy(fs::path(BB_SOURCE_DIR) / "samples" / "dvd-sample", root, fs::copy_options::recursive);
+        return root.string();
+    }
+
+    // The DVD root and the label typed in, the size gate run as the focus
+    // change of the DVD root edit would.
+    void ChooseRoot(platform::HeadlessDialogHost& h, const std::string& root, const std::string& label) {
+        ASSERT_TRUE(h.Type(IDC_SOURCE_DIR, root));
+        ASSERT_TRUE(h.Type(IDC_VOLUME, label));
+        dlg_->UpdateData(TRUE);
+        ASSERT_EQ(dlg_->CheckSourceSize(), 0);
+    }
+
+    int SelectRecorder(platform::HeadlessDialogHost& h, const std::string& name) {
+        const auto items = h.ComboItems(IDC_RECORDER_LIST);
+        for (size_t i = 0; i < items.size(); ++i)
+            if (items[i].first == name) {
+                EXPECT_TRUE(h.SelectCombo(IDC_RECORDER_LIST, int(i)));
+                return int(i);
+            }
+        ADD_FAILURE() << "no recorder " << name;
+        return -1;
+    }
+
+    std::string T(int id) const { return english_->GetText(id); }
+
+    // The log lines from the first that equals `first` on.
+    static std::vector<std::string> From(const std::vector<std::string>& log, const std::string& first) {
+        auto it = std::find(log.begin(), log.end(), first);
+        return std::vector<std::string>(it, log.end());
+    }
+    static bool Has(const std::vector<std::string>& log, const std::string& line) {
+        return std::find(log.begin(), log.end(), line) != log.end();
+    }
+
+    fs::path dir_;
+    platform::HeadlessUi ui_;
+    platform::ScriptedFilePickers pickers_;
+    std::unique_ptr<platform::FileRegistry> registry_;
+    std::optional<NeroApiLib::ScopedServices> library_;
+    std::unique_ptr<LanguageTable> english_;
+    std::unique_ptr<CBurnDlg> dlg_;
+};
+
+}  // namespace jobstest

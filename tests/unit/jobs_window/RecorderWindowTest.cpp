@@ -1,0 +1,311 @@
+// The recorder context of the main window against the recording library of
+// this build, and the library's callbacks as the window answers them.
+#include <cstring>
+#include <ctime>
+#include <regex>
+
+#include "JobsWindowFixture.h"
+#include "res/TextIds.h"
+#include "settings/FsFlagsSettings.h"
+
+namespace jobstest {
+namespace {
+
+constexpr const char* kDrives =
+    "[BB Reader]\ndevice kind = 2\n"
+    "[BB Forbidden]\ncapabilities = 0\n"
+    "[BB DVD Only]\nmedia = 0x4001C\ndvd base rate = 1385\ndvd speeds = 1 2 4\n"
+    "[BB CD Only]\nmedia = 0x1\ncd base rate = 150\ncd speeds = 4 8 16 24 32 48\n";
+
+std::vector<std::string> Names(platform::HeadlessDialogHost& h) {
+    std::vector<std::string> names;
+    for (const auto& item : h.ComboItems(IDC_RECORDER_LIST))
+        names.push_back(item.first);
+    return names;
+}
+
+TEST_F(JobsWindowTest, RecordersAreFilteredByKindPermissionAndMedia) {
+    WriteDrives(kDrives);
+    auto& h = Start();
+    EXPECT_EQ(Names(h), (std::vector<std::string>{"Image Recorder", "BB DVD Only"}));
+    // Item data: each entry's own record inside the library's list.
+    for (const auto& [name, data] : h.ComboItems(IDC_RECORDER_LIST))
+        EXPECT_EQ(reinterpret_cast<const nero::DriveInfo*>(data)->deviceName, name);
+
+    const auto log = From(h.Lines(IDC_LOG), T(kTxtRecorderSetup));
+    ASSERT_EQ(log.size(), 6u);
+    EXPECT_TRUE(std::regex_match(log[1], std::regex("Nero API version [0-9]+\\.[0-9]+\\.[0-9]+\\.[0-9]+")))
+        << log[1];
+    EXPECT_EQ(log[2], T(kTxtInitOk));
+    EXPECT_EQ(log[3], T(kTxtRecordersFound));
+    EXPECT_EQ(log[4], "Image Recorder");
+    EXPECT_EQ(log[5], "BB DVD Only");
+    EXPECT_FALSE(Has(h.Lines(IDC_LOG), T(kTxtRecorderPrefix) + " \"Image Recorder\"..."))
+        << "the set-up's own selection logs no media line";
+}
+
+TEST_F(JobsWindowTest, SpeedsOfTheSelectedRecorderAndTheSavedChoice) {
+    struct Case {
+        const char* settings;
+        const char* recorder;
+        int speed;
+    } cases[] = {
+        {"", "Image Recorder", -1},                                 // first recorder, last speed
+        {"Device: bb dvd\r\nSpeed: 1\r\n", "BB DVD Only", 1},        // prefix, any letter case
+        {"Device: BB DVD Only\r\nSpeed: 7\r\n", "BB DVD Only", 2},   // beyond the list: last
+        {"Device: Gone\r\nSpeed: 0\r\n", "Image Recorder", 0},       // no match: first
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.settings);
+        WriteDrives(kDrives);
+        auto& h = Start(c.settings);
+        const int selected = h.ComboGetCurSel(IDC_RECORDER_LIST);
+        ASSERT_GE(selected, 0);
+        EXPECT_EQ(h.ComboGetText(IDC_RECORDER_LIST, selected), c.recorder);
+        const int count = h.ComboGetCount(IDC_SPEED_LIST);
+        EXPECT_EQ(h.ComboGetCurSel(IDC_SPEED_LIST), c.speed < 0 ? count - 1 : c.speed);
+        EXPECT_EQ(dlg_->m_nSpeed, h.ComboGetCurSel(IDC_SPEED_LIST));
+        EXPECT_TRUE(h.IsItemEnabled(IDC_SPEED_LIST));
+        if (std::string(c.recorder) == "BB DVD Only") {
+            std::vector<std::string> texts;
+            for (const auto& item : h.ComboItems(IDC_SPEED_LIST))
+                texts.push_back(item.first);
+            EXPECT_EQ(texts, (std::vector<std::string>{"1.0x (1385 kB/s)", "2.0x (2770 kB/s)", "4.0x (5540 kB/s)"}));
+        }
+        dlg_.reset();
+    }
+}
+
+TEST_F(JobsWindowTest, SelectingARecorderLogsItsNameAndMediaTypes) {
+    WriteDrives(kDrives);
+    auto& h = Start();
+    ASSERT_TRUE(h.SelectCombo(IDC_RECORDER_LIST, 1));
+    const auto log = h.Lines(IDC_LOG);
+    ASSERT_GE(log.size(), 2u);
+    EXPECT_EQ(log[log.size() - 2], T(kTxtRecorderPrefix) + " \"BB DVD Only\"...");
+    EXPECT_TRUE(std::regex_match(log.back(), std::regex("\\(.*DVD.*\\)"))) << log.back();
+    EXPECT_EQ(h.ComboGetCount(IDC_SPEED_LIST), 3);
+}
+
+TEST_F(JobsWindowTest, SwitchingMediaClassRebuildsTheContextAndAppliesThePreset) {
+    struct Step {
+        int radio;
+        int logTextId;
+        const char* recorder;  // listed now
+        const char* gone;      // no longer listed
+        int32_t fsFlags;
+    } steps[] = {
+        {IDC_MEDIA_CD, kTxtMediaClassCd, "BB CD Only", "BB DVD Only", 0x1A},
+        {IDC_MEDIA_DVD, kTxtMediaClassDvd, "BB DVD Only", "BB CD Only", 0x18},
+    };
+    WriteDrives(kDrives);
+    auto& h = Start();
+    for (const Step& s : steps) {
+        SCOPED_TRACE(s.logTextId);
+        ASSERT_TRUE(h.Click(s.radio));
+        const auto log = From(h.Lines(IDC_LOG), T(s.logTextId));
+        ASSERT_GE(log.size(), 6u);
+        EXPECT_EQ(log[1], T(kTxtRecorderSetup));
+        EXPECT_EQ(log[2].rfind("Nero API version ", 0), 0u);
+        EXPECT_EQ(log[3], T(kTxtInitOk));
+        EXPECT_EQ(log[4], T(kTxtRecordersFound));
+        const auto names = Names(h);
+        EXPECT_NE(std::find(names.begin(), names.end(), s.recorder), names.end());
+        EXPECT_EQ(std::find(names.begin(), names.end(), s.gone), names.end());
+        EXPECT_EQ(dlg_->m_pFsFlagsDlg->GetFlags(), s.fsFlags);
+        EXPECT_TRUE(h.IsItemEnabled(IDC_RECORDER_LIST));
+        EXPECT_EQ(h.GetTitle(), "Brenvik Burn 1.2.1");
+        h.SetItemText(IDC_LOG, "");
+    }
+}
+
+TEST_F(JobsWindowTest, RefreshRebuildsForTheCurrentClass) {
+    WriteDrives(kDrives);
+    auto& h = Start("MediaType: 1\r\n");
+    EXPECT_EQ(Names(h), (std::vector<std::string>{"Image Recorder", "BB CD Only"}));
+    WriteDrives(std::string(kDrives) + "[BB New CD]\nmedia = 0x1\n");
+    ASSERT_TRUE(h.Click(IDC_REFRESH));
+    EXPECT_EQ(Names(h), (std::vector<std::string>{"Image Recorder", "BB CD Only", "BB New CD"}));
+}
+
+TEST_F(JobsWindowTest, LibraryThatCannotBeLoadedEndsTheWindow) {
+    registry_ = std::make_unique<platform::FileRegistry>(
+        platform::SystemFiles(), (dir_ / "registry.ini").string(),
+        std::vector<platform::RegistryDefault>{{platform::RegistryRoot::LocalMachine, NeroApiLib::kSharedKey,
+                                                NeroApiLib::kSharedValue, dir_.string()}});
+    NeroApiLib::Services services;
+    services.registry = registry_.get();
+    library_.reset();
+    library_.emplace(services);
+    auto& h = Start();
+    EXPECT_TRUE(h.Ended());
+    EXPECT_EQ(h.Result(), -1);
+    EXPECT_TRUE(Has(h.Lines(IDC_LOG), T(kTxtLibraryNotLoaded)));
+    const auto boxes = ui_.Boxes();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, T(kTxtLibraryNotLoadedBox));
+    EXPECT_EQ(boxes[0].caption, "Error");
+    EXPECT_EQ(boxes[0].type, 0x10u);
+}
+
+// The records handed to the library point at the dialog's own texts and
+// callbacks, and stay valid while it lives.
+TEST_F(JobsWindowTest, LibraryRecordsCarryTheWindowsTextsAndCallbacks) {
+    WriteDrives("");
+    auto& h = Start();
+    const nero::LibSettingsRecord& s = dlg_->m_libSettings;
+    EXPECT_STREQ(s.libraryFilesFolder, "NeroFiles");
+    EXPECT_STREQ(s.vendor, "ahead");
+    EXPECT_STREQ(s.software, "Nero - Burning Rom");
+    EXPECT_STREQ(s.languageFile, "Nero.txt");
+    EXPECT_EQ(s.languageFile, dlg_->m_szLanguageText);
+    EXPECT_EQ(s.libraryFilesFolder, dlg_->m_szLibFilesFolder);
+    EXPECT_EQ(s.idleUser, dlg_.get());
+    EXPECT_EQ(s.userDialogUser, dlg_.get());
+    EXPECT_EQ(s.reserved1 | s.reserved2, 0u);
+    const nero::LibProgressRecord& p = dlg_->m_libProgress;
+    EXPECT_EQ(p.user, dlg_.get());
+    EXPECT_TRUE(p.progress && p.aborted && p.addLogLine && p.setPhase);
+    EXPECT_FALSE(p.disableAbort || p.setMajorPhase || p.subTaskProgress);
+
+    // Through the records as the library calls them.
+    dlg_->m_bAbort = 1;
+    EXPECT_EQ(p.aborted(p.user), 1);
+    EXPECT_EQ(s.idle(s.idleUser), 1);
+    dlg_->m_bAbort = 0;
+    EXPECT_EQ(s.userDialog(s.userDialogUser, 13, nullptr), 1);
+    p.setPhase(p.user, "Writing");
+    EXPECT_EQ(h.Lines(IDC_LOG).back(), "=> Writing");
+}
+
+TEST_F(JobsWindowTest, ProgressReportsDriveTheLabelsBarAndTitle) {
+    WriteDrives("");
+    auto& h = Start();
+    EXPECT_EQ(dlg_->OnLibraryProgress(0), FALSE);
+    EXPECT_EQ(h.GetItemText(IDC_PERCENT), "0 %");
+    EXPECT_EQ(h.GetItemText(IDC_TIME_REMAINING), "?:??");
+    EXPECT_EQ(h.GetItemText(IDC_TIME_TOTAL), "?:??");
+    EXPECT_EQ(h.GetTitle(), "0 % Brenvik Burn 1.2.1");
+
+    (void)dlg_->OnLibraryProgress(10);
+    EXPECT_EQ(h.GetItemText(IDC_PERCENT), "10 %");
+    EXPECT_EQ(h.GetItemText(IDC_TIME_REMAINING), "?:??") << "first report: no estimate yet";
+    EXPECT_EQ(h.GetTitle(), "10 % Brenvik Burn 1.2.1");
+    EXPECT_EQ(h.ProgressGetPos(IDC_PROGRESS), 10);
+
+    dlg_->m_tStart -= 30;  // the 10 % report came 30 s ago
+    (void)dlg_->OnLibraryProgress(20);
+    EXPECT_EQ(h.GetItemText(IDC_TIME_REMAINING), "04:00");
+    EXPECT_EQ(h.GetItemText(IDC_TIME_TOTAL), "05:00");
+    EXPECT_EQ(h.GetItemText(IDC_PERCENT), "20 %");
+    EXPECT_EQ(dlg_->m_nTotalSecs, 300);
+
+    dlg_->m_bAbort = 1;
+    EXPECT_EQ(dlg_->OnLibraryProgress(20), TRUE);
+    EXPECT_EQ(h.ProgressGetPos(IDC_PROGRESS), 20);
+}
+
+TEST_F(JobsWindowTest, LibraryLinesAndPhasesGoToTheLog) {
+    struct Case {
+        const char* text;
+        std::string logged;
+        BOOL reallocFailed;
+    } cases[] = {
+        {"Writing lead-in", "===> Writing lead-in", FALSE},
+        {"Required file neroapi.dll missing", "===> " + T(kTxtRequiredFile), FALSE},
+        {"DVD-Video files reallocation failed", "===> DVD-Video files reallocation failed", TRUE},
+        {"DVD-Video files reallocation failed.", "===> DVD-Video files reallocation failed.", FALSE},
+        {"dvd-video files reallocation failed", "===> dvd-video files reallocation failed", FALSE},
+    };
+    WriteDrives("");
+    auto& h = Start();
+    for (const Case& c : cases) {
+        dlg_->m_bReallocFailed = FALSE;
+        dlg_->OnLibraryLogLine(c.text);
+        EXPECT_EQ(h.Lines(IDC_LOG).back(), c.logged);
+        EXPECT_EQ(dlg_->m_bReallocFailed, c.reallocFailed) << c.text;
+    }
+    dlg_->OnLibraryPhase("Writing the image");
+    EXPECT_EQ(h.Lines(IDC_LOG).back(), "=> Writing the image");
+}
+
+TEST_F(JobsWindowTest, LibraryRequestsAreAnswered) {
+    WriteDrives("");
+    auto& h = Start();
+    ASSERT_TRUE(h.Type(IDC_VOLUME, "MYDISC"));
+    dlg_->UpdateData(TRUE);
+    for (auto [request, answer] : std::vector<std::pair<int, int>>{{2, 5}, {6, 3}, {7, 5}, {12, 5}, {13, 1}, {3, 0}, {99, 0}})
+        EXPECT_EQ(dlg_->AnswerLibraryRequest(request, nullptr), answer) << request;
+    EXPECT_TRUE(ui_.Boxes().empty());
+
+    // Waiting for a disc: the library's own text in an information box.
+    EXPECT_EQ(dlg_->AnswerLibraryRequest(15, reinterpret_cast<void*>(intptr_t(1))), 0);
+    ASSERT_EQ(ui_.Boxes().size(), 1u);
+    EXPECT_EQ(ui_.Boxes()[0].caption, "Information");
+    EXPECT_EQ(ui_.Boxes()[0].type, 0x40u);
+
+    // The image file: cancelled, then a name longer than the library's buffer.
+    char buffer[nero::kImageFileNameCapacity + 8];
+    std::memset(buffer, 'x', sizeof buffer);
+    EXPECT_EQ(dlg_->AnswerLibraryRequest(20, buffer), 0);
+    EXPECT_EQ(buffer[0], 'x');
+    const std::string longest = "/" + std::string(254, 'a') + ".nrg";  // 259 characters
+    pickers_.QueuePath(longest);
+    EXPECT_EQ(dlg_->AnswerLibraryRequest(20, buffer), 1);
+    EXPECT_EQ(std::string(buffer), longest);
+    EXPECT_EQ(buffer[260], 'x') << "nothing written past the library's buffer";
+    EXPECT_EQ(pickers_.Requests().back().initialName, "MYDISC.nrg");
+
+    // Overwriting a rewritable disc.
+    ui_.ClearBoxes();
+    ui_.QueueAnswers({IDYES, IDNO});
+    EXPECT_EQ(dlg_->AnswerLibraryRequest(22, nullptr), 5);
+    EXPECT_EQ(h.Lines(IDC_LOG).back(), T(kTxtOverwriteAccepted));
+    EXPECT_EQ(dlg_->AnswerLibraryRequest(22, nullptr), 0);
+    EXPECT_EQ(h.Lines(IDC_LOG).back(), T(kTxtOverwriteDeclined));
+    const auto boxes = ui_.Boxes();
+    ASSERT_EQ(boxes.size(), 2u);
+    EXPECT_EQ(boxes[0].text, T(kTxtOverwriteQuestion));
+    EXPECT_EQ(boxes[0].caption, "Overwrite ReWriteable?!");
+    EXPECT_EQ(boxes[0].type, 0x124u);
+}
+
+TEST_F(JobsWindowTest, ReallocateBoxLogsAndInformsOnlyWhenTurnedOff) {
+    WriteDrives("");
+    auto& h = Start();
+    ASSERT_TRUE(h.Click(IDC_REALLOCATE));  // on -> off
+    EXPECT_EQ(h.Lines(IDC_LOG).back(), T(kTxtReallocOff));
+    ASSERT_EQ(ui_.Boxes().size(), 1u);
+    EXPECT_EQ(ui_.Boxes()[0].caption, "Just 4 Info");
+    EXPECT_EQ(ui_.Boxes()[0].text, T(kTxtReallocOffInfo));
+    ASSERT_TRUE(h.Click(IDC_REALLOCATE));  // off -> on
+    EXPECT_EQ(h.Lines(IDC_LOG).back(), T(kTxtReallocOn));
+    EXPECT_EQ(ui_.Boxes().size(), 1u);
+}
+
+TEST_F(JobsWindowTest, SizeGateFollowsTheRedLimitOfTheMediaClass) {
+    struct Case {
+        const char* settings;
+        int gate;
+    } cases[] = {
+        {"LimitDVDRed: 0\r\n", 1},                   // the sample is above 0 MB
+        {"LimitDVDRed: 0\r\nMoreFlags: 4\r\n", 0},   // ignore the source size
+        {"LimitDVDRed: 8106\r\n", 0},
+        {"MediaType: 1\r\nLimitCDRed: 0\r\nLimitDVDRed: 8106\r\n", 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.settings);
+        WriteDrives("");
+        auto& h = Start(c.settings);
+        fs::remove_all(dir_ / "dvd");
+        ASSERT_TRUE(h.Type(IDC_SOURCE_DIR, SampleRoot()));
+        dlg_->UpdateData(TRUE);
+        EXPECT_EQ(dlg_->CheckSourceSize(), c.gate);
+        EXPECT_EQ(h.IsItemEnabled(IDC_BURN), c.gate == 0);
+        EXPECT_EQ(dlg_->m_sizeMeter.valueMb, 1) << "0.7 MB";
+        dlg_.reset();
+    }
+}
+
+}  // namespace
+}  // namespace jobstest
