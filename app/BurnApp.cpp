@@ -16,6 +16,7 @@ BOOL CBurnApp::InitInstance() {
     CBurnDlg dlg;
     m_pMainWnd = &dlg;
     dlg.m_strCommandLine = m_strCmdLine;
+    dlg.m_onCommandLineDone = m_onCommandLineDone;
     dlg.m_strProgramDir = m_strModulePath.Left(kModulePathMax);
     dlg.DoModal();
     m_pMainWnd = nullptr;

@@ -119,7 +119,7 @@ public:
     // Called by the command-line worker with its result, as the very last
     // thing it does (the console front end ends the program from there).
     // Set before the window opens.
-    std::function<void(int result)> m_onCommandLineDone;
+    std::function<void(CDialog& window, int result)> m_onCommandLineDone;
     // How long the command-line worker waits before it reads the words.
     int m_nCommandLineDelayMs = 1000;
     // Set when the window object is about to go: a worker still waiting to

@@ -36,13 +36,13 @@ void CBurnDlg::StartCommandLineWorker() {
     const bool started = StartWorkerThread([this] {
         // Taken first: after a successful run the window may be gone by the
         // time the result is handed on.
-        const std::function<void(int)> done = m_onCommandLineDone;
+        const auto done = m_onCommandLineDone;
         const int result = CommandLineWorker();
         if (done)
-            done(result);
+            done(*this, result);
     });
     if (!started && m_onCommandLineDone)
-        m_onCommandLineDone(kNoBurnRan);
+        m_onCommandLineDone(*this, kNoBurnRan);
 }
 
 int CBurnDlg::CommandLineWorker() {

@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "app/MainDialogHeadless.h"
+#include "app/ShutdownDlg.h"
 #include "platform/headless/ConsoleRenderer.h"
 #include "platform/headless/HeadlessDialogHost.h"
 #include "platform/headless/HeadlessUi.h"
@@ -22,6 +23,7 @@ void InstallConsoleHost(bool closeAfterStartup) {
         platform::ConsoleLayout{IDD_MAIN, IDC_LOG, IDC_PROGRESS, IDC_PERCENT, IDC_TIME_REMAINING, IDC_TIME_TOTAL},
         stdout, stdin, platform::ConsoleRenderer::StdoutIsTerminal());
     ui->AddTemplate(HeadlessMainDialog());
+    ui->AddTemplate(HeadlessShutdownDialog());
     ui->SetObserver(console.get());
     ui->SetResponder([](const platform::ShownMessageBox& box) { return console->Ask(box); });
     if (closeAfterStartup)

@@ -1,18 +1,48 @@
 // brenvik-burn: the program on a terminal. The main window runs on the
 // headless host; the console renderer prints its log, progress and boxes.
+// A run always ends: where the window would stay open after a failed or a
+// prepare-only run, the console front end closes it and says so in its
+// exit status.
+#include <atomic>
+#include <cstdio>
+#include <filesystem>
 #include <iostream>
 #include <string>
+#include <system_error>
 #include <vector>
 
 #include "app/BurnApp.h"
 #include "app/ConsoleOptions.h"
+#include "app/main/ConsoleFilePicker.h"
 #include "app/main/ConsoleHost.h"
+#include "framework/CDialog.h"
+#include "framework/WorkerThread.h"
+#include "platform/FilePickerService.h"
+#include "platform/headless/ConsoleRenderer.h"
+
+#ifndef _WIN32
+#include <unistd.h>
+#endif
 
 namespace {
 CBurnApp theApp;
 
 std::string ModulePath(const char* argv0) {
     return app::ExecutablePath(argv0 ? argv0 : "");
+}
+
+bool StdinIsTerminal() {
+#ifdef _WIN32
+    return false;
+#else
+    return isatty(STDIN_FILENO) != 0;
+#endif
+}
+
+std::string CurrentFolder() {
+    std::error_code ec;
+    const auto folder = std::filesystem::current_path(ec);
+    return ec ? std::string(".") : folder.string();
 }
 }  // namespace
 
@@ -21,20 +51,36 @@ int main(int argc, char** argv) {
     const std::string programName = "brenvik-burn";
     if (auto status = app::AnswerFrontEndOption(args, std::cout, programName))
         return *status;
+    std::cout.flush();
 
     const std::string tail = app::CommandLineTail(args);
+    const bool interactive = platform::ConsoleRenderer::StdoutIsTerminal() && StdinIsTerminal();
+    app::ConsoleFilePicker picker(stdout, stdin, interactive, CurrentFolder());
+    platform::SetSystemFilePickers(&picker);
+
+    // The command-line worker reports its result as the last thing it does.
+    // A run that did not burn leaves the window open for a user; on the
+    // console nobody could use it, so it is closed.
+    std::atomic<int> runResult{-1};
+    theApp.m_onCommandLineDone = [&runResult](CDialog& window, int result) {
+        runResult = result;
+        if (result != 0)  // a successful run closes the window itself
+            window.PostToUi([&window] { window.HostClose(); });
+    };
+
     // Without a command line nobody could ever press a button: show the
     // start-up log, close the window and explain how to run the program.
-    // The batch worker that runs a given command line is not built yet, so
-    // for now the window closes after start-up in that case too, and the
-    // run counts as not started.
-    const bool batchRunAvailable = false;
-    app::InstallConsoleHost(/*closeAfterStartup=*/tail.empty() || !batchRunAvailable);
-    const int status = theApp.Start(tail, ModulePath(argv[0]));
-    if (tail.empty()) {
+    // A command line of one character is not read either.
+    const bool readsCommandLine = tail.size() > 1;
+    app::InstallConsoleHost(/*closeAfterStartup=*/!readsCommandLine);
+    (void)theApp.Start(tail, ModulePath(argv[0]));
+    (void)WaitForWorkerThreads(INFINITE);
+    platform::SetSystemFilePickers(nullptr);
+
+    if (!readsCommandLine) {
         std::cout << "\n";
         app::PrintUsage(std::cout, programName);
         return app::kExitUsage;
     }
-    return batchRunAvailable ? status : app::kExitJobFailed;
+    return runResult.load() == 0 ? app::kExitSuccess : app::kExitJobFailed;
 }
