@@ -23,14 +23,20 @@ void PrintUsage(std::ostream& out, const std::string& programName) {
         << "  /L           after a successful burn, write the log to the desktop\n"
         << "  /S           after a successful burn, shut the computer down\n"
         << "Options start with / or -; only their first letter counts, in either case.\n"
+        << "A word that starts with / and holds another / is a path (/D /media/dvd/MOVIE).\n"
+        << "The image recorder writes <label>.nrg in the current folder; on a terminal\n"
+        << "you may type another name. Questions take their default answer when no\n"
+        << "terminal is attached.\n"
         << "Recorder, speed and the other settings come from Brenvik.ini beside the program.\n"
         << "\n"
         << "  --help       this text\n"
         << "  --version    the version line\n"
         << "\n"
-        << "Exit status: " << kExitSuccess << " the burn succeeded (or --help, --version); "
-        << kExitJobFailed << " the run failed or did not start; "
-        << kExitUsage << " no command line given.\n";
+        << "Exit status:\n"
+        << "  " << kExitSuccess << "  the burn succeeded (or --help, --version)\n"
+        << "  " << kExitJobFailed << "  nothing was burned: the burn failed, a question was answered No,\n"
+        << "     the command line was refused, /D was missing, or /C only prepared\n"
+        << "  " << kExitUsage << "  no command line given: the usage was shown\n";
 }
 
 std::optional<int> AnswerFrontEndOption(const std::vector<std::string>& args, std::ostream& out,
