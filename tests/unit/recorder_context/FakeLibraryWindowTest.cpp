@@ -1,0 +1,255 @@
+// The recorder set-up and the media check of the main window against a fake
+// recording library: the answers the real one never gives on demand (start-up
+// failures, missing drive lists, every kind of disc).
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/BurnDlg.h"
+#include "app/MainDialogHeadless.h"
+#include "neroapi/NeroApiLib.h"
+#include "platform/FileRegistry.h"
+#include "platform/Files.h"
+#include "platform/ModuleLoader.h"
+#include "platform/headless/HeadlessDialogHost.h"
+#include "platform/headless/HeadlessUi.h"
+#include "recording/MediaCheck.h"
+#include "res/TextIds.h"
+#include "res/resource.h"
+#include "settings/LanguageTable.h"
+#include "settings/OtherSettings.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// What the fake library answers; reset before every test.
+struct FakeState {
+    int initResult = 0;
+    bool noDriveList = false;
+    std::vector<nero::DriveInfo> drives;
+    std::optional<nero::DiscInfo> disc;
+    int liveBlocks = 0;
+};
+FakeState g_state;
+
+void* Allocate(size_t size) {
+    ++g_state.liveBlocks;
+    return std::calloc(1, size);
+}
+
+class FakeModule final : public platform::Module {
+public:
+    void* Symbol(const char* name) const override {
+        static const std::map<std::string, void*> symbols = {
+            {"NeroSetExpectedAPIVersionEx",
+             reinterpret_cast<void*>(+[](uint16_t, uint16_t, uint16_t, uint16_t, void*) NERO_CDECL -> int { return 1; })},
+            {"NeroGetAPIVersionEx",
+             reinterpret_cast<void*>(+[](uint16_t* a, uint16_t* b, uint16_t* c, uint16_t* d, void*) NERO_CDECL -> int {
+                 *a = 6, *b = 6, *c = 0, *d = 1;
+                 return 1;
+             })},
+            {"NeroInit",
+             reinterpret_cast<void*>(+[](nero::LibSettingsRecord*, const char*) NERO_CDECL -> int { return g_state.initResult; })},
+            {"NeroDone", reinterpret_cast<void*>(+[]() NERO_CDECL -> int { return 0; })},
+            {"NeroClearErrors", reinterpret_cast<void*>(+[]() NERO_CDECL {})},
+            {"NeroFreeMem", reinterpret_cast<void*>(+[](void* p) NERO_CDECL {
+                 if (p != nullptr) --g_state.liveBlocks;
+                 std::free(p);
+             })},
+            {"NeroGetAvailableDrivesEx",
+             reinterpret_cast<void*>(+[](uint32_t, void*) NERO_CDECL -> nero::DriveInfoList* {
+                 if (g_state.noDriveList) return nullptr;
+                 const uint32_t n = uint32_t(g_state.drives.size());
+                 auto* list = static_cast<nero::DriveInfoList*>(Allocate(nero::DriveInfoListSize(n ? n : 1)));
+                 list->count = n;
+                 for (uint32_t i = 0; i < n; ++i) list->drives[i] = g_state.drives[i];
+                 return list;
+             })},
+            {"NeroGetCDInfo", reinterpret_cast<void*>(+[](void*, uint32_t) NERO_CDECL -> nero::DiscInfo* {
+                 if (!g_state.disc) return nullptr;
+                 auto* info = static_cast<nero::DiscInfo*>(Allocate(sizeof(nero::DiscInfo)));
+                 *info = *g_state.disc;
+                 return info;
+             })},
+        };
+        auto it = symbols.find(name);
+        return it == symbols.end() ? nullptr : it->second;
+    }
+};
+
+class FakeLoader final : public platform::ModuleLoader {
+public:
+    std::unique_ptr<platform::Module> Load(const std::string&) override { return std::make_unique<FakeModule>(); }
+};
+
+nero::DriveInfo Drive(const char* name, uint32_t count, uint32_t base) {
+    nero::DriveInfo d{};
+    std::strncpy(d.deviceName, name, sizeof d.deviceName - 1);
+    d.deviceKind = 1;
+    d.capabilities = 1;
+    d.mediaMask = nero::kMediaMaskDvd;
+    d.writeSpeeds.count = count;
+    d.writeSpeeds.baseRate = base;
+    for (uint32_t i = 0; i < count; ++i) d.writeSpeeds.rates[i] = base * (i + 1);
+    return d;
+}
+
+class FakeLibraryWindow : public ::testing::Test {
+protected:
+    void SetUp() override {
+        g_state = FakeState{};
+        dir_ = fs::temp_directory_path() /
+               ("bb-fakelib-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        fs::remove_all(dir_);
+        fs::create_directories(dir_);
+        fs::copy_file(fs::path(BB_SOURCE_DIR) / "lang" / "english.lng", dir_ / "english.lng");
+        std::ofstream(dir_ / "Brenvik.ini") << "";
+        english_ = std::make_unique<LanguageTable>((dir_ / "english.lng").string());
+        ui_.AddTemplate(app::HeadlessMainDialog());
+        registry_ = std::make_unique<platform::FileRegistry>(
+            platform::SystemFiles(), (dir_ / "registry.ini").string(),
+            std::vector<platform::RegistryDefault>{{platform::RegistryRoot::LocalMachine, NeroApiLib::kSharedKey,
+                                                    NeroApiLib::kSharedValue, dir_.string()}});
+        NeroApiLib::Services services;
+        services.registry = registry_.get();
+        services.loader = &loader_;
+        library_.emplace(services);
+    }
+    void TearDown() override {
+        if (dlg_) dlg_->TeardownRecorder();
+        EXPECT_EQ(g_state.liveBlocks, 0) << "library memory given back";
+        dlg_.reset();
+        library_.reset();
+        fs::remove_all(dir_);
+    }
+    platform::HeadlessDialogHost& Start() {
+        dlg_ = std::make_unique<CBurnDlg>();
+        dlg_->m_strProgramDir = (dir_ / "brenvik-burn").string().c_str();
+        return ui_.Open(*dlg_);
+    }
+    std::string T(int id) const { return english_->GetText(id); }
+
+    fs::path dir_;
+    platform::HeadlessUi ui_;
+    FakeLoader loader_;
+    std::unique_ptr<platform::FileRegistry> registry_;
+    std::optional<NeroApiLib::ScopedServices> library_;
+    std::unique_ptr<LanguageTable> english_;
+    std::unique_ptr<CBurnDlg> dlg_;
+};
+
+TEST_F(FakeLibraryWindow, StartUpResultsAndDriveListsAreLogged) {
+    struct Case {
+        int init;
+        bool noList;
+        int drives;
+        std::vector<int> texts;  // after the version line
+    } cases[] = {
+        {0, false, 1, {kTxtInitOk, kTxtRecordersFound}},
+        {1, false, 1, {kTxtInitFailed, kTxtRecordersFound}},
+        {7, false, 1, {kTxtInitUnexpected, kTxtRecordersFound}},
+        {0, true, 0, {kTxtInitOk, kTxtNoDriveList}},
+        {0, false, 0, {kTxtInitOk, kTxtNoRecorders}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.init);
+        g_state.initResult = c.init;
+        g_state.noDriveList = c.noList;
+        g_state.drives.assign(size_t(c.drives), Drive("BB Fake", 2, 1385));
+        auto& h = Start();
+        const auto log = h.Lines(IDC_LOG);
+        ASSERT_EQ(log.size(), 2u + c.texts.size() + size_t(c.drives)) << "the recorder names follow";
+        EXPECT_EQ(log[0], T(kTxtRecorderSetup));
+        EXPECT_EQ(log[1], "Nero API version 6.6.0.1");
+        for (size_t i = 0; i < c.texts.size(); ++i)
+            EXPECT_EQ(log[2 + i], T(c.texts[i]));
+        EXPECT_EQ(h.ComboGetCount(IDC_RECORDER_LIST), c.drives);
+        EXPECT_EQ(h.ComboGetCurSel(IDC_RECORDER_LIST), c.drives > 0 ? 0 : -1);
+        EXPECT_EQ(h.ComboGetCount(IDC_SPEED_LIST), c.drives > 0 ? 2 : 0);
+        EXPECT_FALSE(h.Ended()) << "set-up goes on whatever the library says";
+        dlg_->TeardownRecorder();
+        dlg_.reset();
+    }
+}
+
+TEST_F(FakeLibraryWindow, RecorderWithoutUsableSpeedsDisablesTheSpeedList) {
+    for (auto [count, base] : std::vector<std::pair<uint32_t, uint32_t>>{{0, 1385}, {3, 0}}) {
+        g_state.drives = {Drive("BB Fake", count, base)};
+        auto& h = Start();
+        EXPECT_EQ(h.ComboGetCount(IDC_SPEED_LIST), 0);
+        EXPECT_FALSE(h.IsItemEnabled(IDC_SPEED_LIST)) << count << " " << base;
+        dlg_->TeardownRecorder();
+        dlg_.reset();
+    }
+}
+
+// The disc in the open recorder, as the media check decides about it.
+TEST_F(FakeLibraryWindow, MediaCheckDecidesFromTheDisc) {
+    struct Case {
+        const char* what;
+        bool disc;
+        uint32_t mask, kind, hasData;
+        bool dontAsk;
+        int answer;  // 0: no question
+        int result;
+        std::string logged;  // "" nothing
+    };
+    const Case cases[] = {
+        {"no disc information", false, 0, 0, 0, false, 0, 0, T(kTxtNoDiscInfo)},
+        {"blank DVD-RW", true, nero::kMediaDvdMinusRw, 0, 0, false, 0, 0, ""},
+        {"DVD+RW with data, Yes", true, nero::kMediaDvdPlusRw, 0, 1, false, IDYES, 1, T(kTxtEraseBeforeBurn) + " DVD+RW"},
+        {"DVD+RW with data, No", true, nero::kMediaDvdPlusRw, 0, 1, false, IDNO, -1, ""},
+        {"DVD+RW with data, not asked", true, nero::kMediaDvdPlusRw, 0, 1, true, 0, 1, T(kTxtEraseBeforeBurn) + " DVD+RW"},
+        {"DVD-R with data", true, nero::kMediaDvdMinusR, 0, 1, false, 0, 0, ""},
+        {"CD-RW with data in a DVD job", true, nero::kMediaCdR, 3, 1, false, IDYES, 1, T(kTxtEraseBeforeBurn) + " CD-RW"},
+    };
+    g_state.drives = {Drive("BB Fake", 1, 1385)};
+    auto& h = Start();
+    int device = 0;
+    EXPECT_EQ(dlg_->CheckMedia(), recording::kMediaStop) << "no recorder open";
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        g_state.disc.reset();
+        if (c.disc) {
+            nero::DiscInfo disc{};
+            disc.mediaMask = c.mask;
+            disc.mediumKind = c.kind;
+            disc.hasData = c.hasData;
+            g_state.disc = disc;
+        }
+        dlg_->m_pOtherDlg->m_bNoOverwriteQuestion = c.dontAsk;
+        dlg_->SetDlgItemText(IDC_LOG, "");
+        ui_.ClearBoxes();
+        if (c.answer != 0) ui_.QueueAnswers({c.answer});
+        dlg_->m_hDevice = &device;
+        EXPECT_EQ(dlg_->CheckMedia(), c.result);
+        dlg_->m_hDevice = nullptr;
+
+        const auto log = h.Lines(IDC_LOG);
+        if (c.logged.empty()) {
+            EXPECT_TRUE(log.empty());
+        } else {
+            ASSERT_EQ(log.size(), 1u);
+            EXPECT_EQ(log[0], c.logged);
+        }
+        const auto boxes = ui_.Boxes();
+        ASSERT_EQ(boxes.size(), c.answer != 0 ? 1u : 0u);
+        if (!boxes.empty()) {
+            EXPECT_EQ(boxes[0].text, T(kTxtEraseQuestion));
+            EXPECT_EQ(boxes[0].caption, "Overwrite ReWriteable?!");
+            EXPECT_EQ(boxes[0].type, 0x124u);
+        }
+        EXPECT_EQ(g_state.liveBlocks, 1) << "only the drive list is still held";
+    }
+}
+
+}  // namespace
