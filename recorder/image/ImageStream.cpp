@@ -11,11 +11,12 @@ namespace rec::image {
 
 namespace {
 
-// Big enough for the disk to stream, small enough that an abort is seen
-// within a few milliseconds of I/O. Measured on Linux 6.x/ext4: writes of
-// 2 MiB and more ran five times slower than 1 MiB ones (1 GB: 8.5 s against
-// 1.8 s), writes from 128 KiB to 1 MiB all alike.
-constexpr size_t kChunkBytes = size_t(1) << 20;
+// Big enough for the disk to stream, small enough to stay in the CPU cache
+// between read and write, and to poll for an abort every few milliseconds.
+// Measured here (Linux 6.1, ext4, a 3 GB DVD root, synced): 256 KiB chunks
+// ran at cat's speed (870 MB/s), 1 MiB chunks at about half of it, and
+// writes of 2 MiB and more were five times slower than 1 MiB ones.
+constexpr size_t kChunkBytes = size_t(256) << 10;
 
 class Output {
 public:
