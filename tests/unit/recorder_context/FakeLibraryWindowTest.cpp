@@ -38,6 +38,8 @@ struct FakeState {
     std::vector<nero::DriveInfo> drives;
     std::optional<nero::DiscInfo> disc;
     int liveBlocks = 0;
+    int openDevices = 0;
+    int burns = 0;
 };
 FakeState g_state;
 
@@ -73,6 +75,17 @@ public:
                  list->count = n;
                  for (uint32_t i = 0; i < n; ++i) list->drives[i] = g_state.drives[i];
                  return list;
+             })},
+            {"NeroOpenDevice", reinterpret_cast<void*>(+[](const nero::DriveInfo*) NERO_CDECL -> void* {
+                 ++g_state.openDevices;
+                 return &g_state;
+             })},
+            {"NeroCloseDevice", reinterpret_cast<void*>(+[](void*) NERO_CDECL { --g_state.openDevices; })},
+            // No NeroCreateIsoTrackEx: the binding gives no track.
+            {"NeroBurn", reinterpret_cast<void*>(+[](void*, int, void*, uint32_t, uint32_t, nero::LibProgressRecord*)
+                                                     NERO_CDECL -> int {
+                 ++g_state.burns;
+                 return 0;
              })},
             {"NeroGetCDInfo", reinterpret_cast<void*>(+[](void*, uint32_t) NERO_CDECL -> nero::DiscInfo* {
                  if (!g_state.disc) return nullptr;
@@ -250,6 +263,29 @@ TEST_F(FakeLibraryWindow, MediaCheckDecidesFromTheDisc) {
         }
         EXPECT_EQ(g_state.liveBlocks, 1) << "only the drive list is still held";
     }
+}
+
+// A compilation the library makes no track of is not handed to NeroBurn:
+// the job fails with its own line and leaves the window idle.
+TEST_F(FakeLibraryWindow, NoTrackEndsTheJobWithoutBurning) {
+    g_state.drives = {Drive("BB Fake", 1, 1385)};
+    auto& h = Start();
+    const fs::path root = dir_ / "dvd";
+    fs::copy(fs::path(BB_SOURCE_DIR) / "samples" / "dvd-sample", root, fs::copy_options::recursive);
+    ASSERT_TRUE(h.Type(IDC_SOURCE_DIR, root.string()));
+    ASSERT_TRUE(h.Type(IDC_VOLUME, "SAMPLE"));
+    dlg_->UpdateData(TRUE);
+
+    EXPECT_EQ(dlg_->PrepareAndBurn(), -1);
+    EXPECT_EQ(g_state.burns, 0);
+    EXPECT_EQ(g_state.openDevices, 0) << "the recorder is closed again";
+    EXPECT_EQ(dlg_->m_hDevice, nullptr);
+    EXPECT_FALSE(dlg_->m_isoTree) << "the tree is released";
+    const auto log = h.Lines(IDC_LOG);
+    EXPECT_EQ(log.back(), "No ISO track could be made of the compilation: nothing was burned.");
+    EXPECT_EQ(h.GetItemText(IDC_STATUS), T(kTxtStatusBurnFailed));
+    EXPECT_FALSE(h.IsItemEnabled(IDC_ABORT));
+    EXPECT_TRUE(h.IsItemEnabled(IDC_RECORDER_LIST)) << "out of the job state";
 }
 
 }  // namespace
