@@ -34,6 +34,15 @@ CBurnDlg::~CBurnDlg() {
 }
 
 void CBurnDlg::DoDataExchange(CDataExchange* pDX) {
+    // Putting a text into an edit makes Windows report the edit as changed;
+    // a handler of that report that exchanges the data itself would read the
+    // controls not yet filled and put those stale values into the members.
+    // Reports that arrive during the exchange are therefore dropped.
+    ++m_nExchanging;
+    struct Done {
+        std::atomic<int>& depth;
+        ~Done() { --depth; }
+    } done{m_nExchanging};
     CDialog::DoDataExchange(pDX);
     DDX_Control(pDX, IDC_RECORDER_LIST, m_cbRecorders);
     DDX_Control(pDX, IDC_SPEED_LIST, m_cbSpeeds);
@@ -61,6 +70,8 @@ BOOL CBurnDlg::PreTranslateMessage(const DialogMessage& message) {
 }
 
 BOOL CBurnDlg::OnCommand(int id, int notifyCode) {
+    if (m_nExchanging.load() > 0)
+        return TRUE;
     if (id == ID_HELP_COMMAND) {
         OpenHelp();
         return TRUE;

@@ -215,6 +215,10 @@ protected:
     void OnDropFiles(const std::vector<CString>& paths) override;
 
 private:
+    // Data exchanges in progress (any thread); control notifications that
+    // arrive meanwhile are echoes of the exchange itself.
+    std::atomic<int> m_nExchanging{0};
+
     // Handlers of the recorder context and the job buttons (MapJobCommands).
     void MapJobCommands();
     void OnRecorderSelChange();

@@ -93,6 +93,7 @@ TEST_F(MainWindowTest, JobStateDisablesInputsAndRestoresTheIdleDisplay) {
     };
     const std::vector<int> untouched = {IDC_HELP_BUTTON, IDC_CLEAR_LOG, IDC_SHUTDOWN, IDC_SIZE_METER};
 
+    ASSERT_FALSE(h.Ended()) << ::testing::PrintToString(h.Lines(IDC_LOG));
     for (BOOL abortEnabled : {TRUE, FALSE}) {
         SCOPED_TRACE(abortEnabled);
         dlg_->DisableForJob(abortEnabled);

@@ -8,12 +8,15 @@
 #include <fstream>
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include "app/BurnDlg.h"
+#include "neroapi/NeroApiLib.h"
 #include "platform/DialogHostWin32.h"
+#include "platform/Registry.h"
 #include "res/MainDialogTemplate.h"
 #include "res/TextIds.h"
 #include "res/resource.h"
@@ -24,13 +27,41 @@ namespace {
 
 constexpr const char* kTitle = "Brenvik Burn 1.2.1";
 
+// The registry as the program reads it, holding only where the recording
+// library of this build is, so that the window opens without touching the
+// prefix's registry that other tests use.
+class LibraryRegistry final : public platform::Registry {
+public:
+    std::optional<std::string> ReadString(platform::RegistryRoot root, const std::string& key,
+                                          const std::string& value, size_t) override {
+        if (root == platform::RegistryRoot::LocalMachine && key == NeroApiLib::kSharedKey &&
+            value == NeroApiLib::kSharedValue)
+            return Folder();
+        return std::nullopt;
+    }
+    bool WriteString(platform::RegistryRoot, const std::string&, const std::string&, const std::string&) override {
+        return true;
+    }
+    bool DeleteValue(platform::RegistryRoot, const std::string&, const std::string&) override { return true; }
+
+    // The build's program folder as Wine shows it: drive Z: is the Unix root.
+    static std::string Folder() {
+        std::string path = std::string("Z:") + BB_PROGRAM_DIR;
+        for (char& c : path)
+            if (c == '/') c = '\\';
+        return path;
+    }
+};
+
 struct Seen {
     bool opened = false;
+    std::string instead;  // the windows shown when the main window never came
     bool visibleAtStart = false;
     std::string title;
     std::map<int, std::string> texts;
     std::string popup;
     std::map<int, std::string> menuItems;
+    std::map<int, int> checks;  // check boxes and radios
     std::map<int, RECT> rects;  // client pixels
     std::map<int, RECT> expected;
 };
@@ -41,8 +72,26 @@ std::string TextOf(HWND hwnd) {
     return buffer;
 }
 
-// Waits for this process's main window, reads it, then clicks Quit.
-void Inspect(Seen& seen) {
+BOOL CALLBACK DescribeWindow(HWND hwnd, LPARAM out) {
+    if (IsWindowVisible(hwnd)) {
+        std::string& text = *reinterpret_cast<std::string*>(out);
+        // Appended piece by piece: i686 g++ 12 warns (-Wrestrict, falsely)
+        // about "literal" + string.
+        text += '[';
+        text += TextOf(hwnd);
+        text += ']';
+        for (HWND child = GetWindow(hwnd, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+            text += ' ';
+            text += TextOf(child);
+        }
+    }
+    return TRUE;
+}
+
+// Waits for this process's main window, reads it, then clicks Quit. When the
+// window does not come (a message box in its way, say), says what is shown
+// and makes the UI thread quit, so the test fails instead of hanging.
+void Inspect(Seen& seen, DWORD uiThread) {
     HWND hwnd = nullptr;
     for (int i = 0; i < 1000 && !hwnd; ++i) {
         HWND found = FindWindowA(nullptr, kTitle);
@@ -54,7 +103,14 @@ void Inspect(Seen& seen) {
         else
             Sleep(10);
     }
-    if (!hwnd) return;
+    if (!hwnd) {
+        EnumThreadWindows(uiThread, DescribeWindow, LPARAM(&seen.instead));
+        for (int i = 0; i < 50; ++i) {
+            PostThreadMessageA(uiThread, WM_QUIT, 0, 0);
+            Sleep(100);
+        }
+        return;
+    }
     seen.opened = true;
     seen.visibleAtStart = IsWindowVisible(hwnd);
     seen.title = TextOf(hwnd);
@@ -62,6 +118,8 @@ void Inspect(Seen& seen) {
         HWND item = GetDlgItem(hwnd, c.id);
         if (!item) continue;
         seen.texts[c.id] = TextOf(item);
+        if (c.kind == bbres::ControlKind::CheckBox || c.kind == bbres::ControlKind::RadioButton)
+            seen.checks[c.id] = int(SendMessageA(item, BM_GETCHECK, 0, 0));
         RECT r;
         GetWindowRect(item, &r);
         MapWindowPoints(nullptr, hwnd, reinterpret_cast<POINT*>(&r), 2);
@@ -88,12 +146,16 @@ protected:
     static void SetUpTestSuite() { platform::InstallWin32DialogHosts(); }
 
     void SetUp() override {
+        NeroApiLib::Services services;
+        services.registry = &registry_;
+        library_.emplace(services);
         char temp[MAX_PATH] = {};
         GetTempPathA(sizeof temp, temp);
         folder_ = std::string(temp) + "bb-ui-win32-" + std::to_string(GetCurrentProcessId());
         CreateDirectoryA(folder_.c_str(), nullptr);
     }
     void TearDown() override {
+        library_.reset();
         DeleteFileA((folder_ + "\\english.lng").c_str());
         RemoveDirectoryA(folder_.c_str());
     }
@@ -107,20 +169,22 @@ protected:
         Seen seen;
         CBurnDlg dlg;
         dlg.m_strProgramDir = (folder_ + "\\BrenvikBurn.exe").c_str();
-        std::thread inspector(Inspect, std::ref(seen));
+        std::thread inspector(Inspect, std::ref(seen), GetCurrentThreadId());
         result = dlg.DoModal();
         inspector.join();
         return seen;
     }
 
     std::string folder_;
+    LibraryRegistry registry_;
+    std::optional<NeroApiLib::ScopedServices> library_;
 };
 
 TEST_F(MainWindowWin32, OpensWithEnglishTextsMenuAndTitleAndQuits) {
     CopyEnglish();
     int result = 0;
     const Seen seen = Run(result);
-    ASSERT_TRUE(seen.opened) << "no window titled " << kTitle;
+    ASSERT_TRUE(seen.opened) << "no window titled " << kTitle << "; shown: " << seen.instead;
     EXPECT_EQ(result, IDCANCEL);
     EXPECT_EQ(seen.title, kTitle);
 
@@ -132,6 +196,13 @@ TEST_F(MainWindowWin32, OpensWithEnglishTextsMenuAndTitleAndQuits) {
     }
     EXPECT_EQ(seen.texts.at(IDC_CLEAR_LOG), "");
     EXPECT_EQ(seen.texts.at(IDC_VOLUME), "UNDEFINED");
+    // The defaults without a settings file: DVD, quick erase, reallocation on.
+    const std::map<int, int> checks = {
+        {IDC_MEDIA_DVD, BST_CHECKED},    {IDC_MEDIA_CD, BST_UNCHECKED}, {IDC_FULL_ERASE, BST_UNCHECKED},
+        {IDC_QUICK_ERASE, BST_CHECKED},  {IDC_REALLOCATE, BST_CHECKED}, {IDC_VERIFY, BST_UNCHECKED},
+        {IDC_SHUTDOWN, BST_UNCHECKED},
+    };
+    EXPECT_EQ(seen.checks, checks) << seen.texts.at(IDC_LOG);
     EXPECT_EQ(seen.texts.at(IDC_PERCENT), "0 %");
     EXPECT_EQ(seen.texts.at(IDC_TIME_REMAINING), "--:--");
     EXPECT_EQ(seen.texts.at(IDC_STATUS), english.GetText(kTxtNameAndCredit));
@@ -149,7 +220,7 @@ TEST_F(MainWindowWin32, ControlsSitWhereTheTemplatePutsThem) {
     CopyEnglish();
     int result = 0;
     const Seen seen = Run(result);
-    ASSERT_TRUE(seen.opened);
+    ASSERT_TRUE(seen.opened) << seen.instead;
     for (const bbres::ControlTemplate& c : bbres::MainDialog().controls) {
         SCOPED_TRACE(c.idName);
         ASSERT_TRUE(seen.rects.count(c.id));
@@ -161,7 +232,7 @@ TEST_F(MainWindowWin32, ControlsSitWhereTheTemplatePutsThem) {
 TEST_F(MainWindowWin32, WithoutLanguageFileOpensWithEmptyTextsAndTheBuiltIns) {
     int result = 0;
     const Seen seen = Run(result);
-    ASSERT_TRUE(seen.opened);
+    ASSERT_TRUE(seen.opened) << seen.instead;
     EXPECT_EQ(result, IDCANCEL);
     EXPECT_EQ(seen.title, kTitle);
     for (const bbres::ControlTemplate& c : bbres::MainDialog().controls)

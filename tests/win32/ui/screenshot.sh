@@ -2,8 +2,9 @@
 # Opens BrenvikBurn.exe under Xvfb in a Wine virtual desktop, saves a picture
 # of the screen and closes the program through its Quit button.
 #   screenshot.sh <BrenvikBurn.exe> <WindowProbe.exe> <picture.png>
-# The program runs from its own folder (english.lng beside it). The prefix is
-# a throwaway one of this build, with the X11 driver and a 1024x768 desktop.
+# The program runs from its own folder (english.lng and the build's recording
+# library beside it). The prefix is a throwaway one of this build, with the
+# X11 driver and a 1024x768 desktop.
 set -u
 exe=$(readlink -f "$1") probe=$(readlink -f "$2") out=$(readlink -f "$3")
 title="Brenvik Burn 1.2.1"
@@ -28,6 +29,8 @@ run_in_x() {
         wineserver -w
         touch "$WINEPREFIX/.bb-ready"
     fi
+    # The recording library of this build, beside the program.
+    wine reg add 'HKLM\SOFTWARE\ahead\Shared' /v NeroAPI /d "Z:$(dirname "$exe" | tr / '\\')" /f >/dev/null 2>&1
     cd "$(dirname "$exe")" || return 1
     wine "$exe" >/dev/null 2>&1 &
     pid=$!
