@@ -1,0 +1,125 @@
+// The main window with the build's recording library (the burn tests'
+// fixture), plus what the erase, batch and shutdown tests need: a fake
+// shutdown service, a home folder of the sandbox as the desktop, the stand-by
+// notice's template, and a way to let the job threads finish.
+#pragma once
+
+#include <chrono>
+#include <map>
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include "../jobs_window/JobsWindowFixture.h"
+#include "app/ShutdownDlg.h"
+#include "framework/WorkerThread.h"
+#include "platform/Environment.h"
+#include "platform/Shutdown.h"
+
+namespace batchtest {
+
+namespace fs = std::filesystem;
+
+// Records what the program would have asked the system to do.
+class FakeShutdown final : public platform::Shutdown {
+public:
+    std::string StartHidden(const std::string& commandLine) override {
+        Note("start " + commandLine);
+        return {};
+    }
+    std::string EndSession(uint32_t flags, uint32_t reserved, bool enablePrivilege) override {
+        Note(platform::DescribeEndSession(flags, reserved, enablePrivilege));
+        return {};
+    }
+    std::vector<std::string> Calls() const {
+        std::lock_guard<std::mutex> lock(mutex);
+        return calls;
+    }
+    std::function<void()> onCall;  // runs at each call, before it is noted
+
+private:
+    void Note(const std::string& call) {
+        if (onCall) onCall();
+        std::lock_guard<std::mutex> lock(mutex);
+        calls.push_back(call);
+    }
+    mutable std::mutex mutex;
+    std::vector<std::string> calls;
+};
+
+class FakeEnvironment final : public platform::Environment {
+public:
+    std::optional<std::string> Get(const std::string& name) override {
+        std::lock_guard<std::mutex> lock(mutex);
+        auto it = values.find(name);
+        if (it == values.end()) return std::nullopt;
+        return it->second;
+    }
+    bool Set(const std::string& name, const std::string& value) override {
+        std::lock_guard<std::mutex> lock(mutex);
+        values[name] = value;
+        return true;
+    }
+    void Unset(const std::string& name) {
+        std::lock_guard<std::mutex> lock(mutex);
+        values.erase(name);
+    }
+
+private:
+    std::mutex mutex;
+    std::map<std::string, std::string> values;
+};
+
+class BatchTest : public jobstest::JobsWindowTest {
+protected:
+    void SetUp() override {
+        JobsWindowTest::SetUp();
+        ui_.AddTemplate(app::HeadlessShutdownDialog());
+        home_ = dir_ / "home";
+        fs::create_directories(home_);
+        env_.Set("HOME", home_.string());
+        platform::SetSystemEnvironment(&env_);
+        platform::SetSystemShutdown(&shutdown_);
+    }
+    void TearDown() override {
+        Settle();
+        JobsWindowTest::TearDown();
+        platform::SetSystemShutdown(nullptr);
+        platform::SetSystemEnvironment(nullptr);
+    }
+
+    // The window with a command line; the worker starts reading it at once.
+    platform::HeadlessDialogHost& StartWith(const std::string& commandLine, const std::string& settings = "") {
+        WriteFile("Brenvik.ini", settings);
+        dlg_ = std::make_unique<CBurnDlg>();
+        dlg_->m_strProgramDir = (dir_ / "brenvik-burn").string().c_str();
+        dlg_->m_strCommandLine = commandLine.c_str();
+        dlg_->m_nCommandLineDelayMs = 0;
+        dlg_->m_onCommandLineDone = [this](CDialog&, int result) { workerResult_ = result; };
+        return ui_.Open(*dlg_);
+    }
+
+    // Lets every job thread end and runs what they left for the window's
+    // thread (closing the window, the shutdown sequence), until nothing is left.
+    void Settle() {
+        for (int round = 0; round < 10; ++round) {
+            ASSERT_TRUE(WaitForWorkerThreads(120000)) << "a job thread did not end";
+            if (!ui_.HasPendingMessage()) return;
+            while (ui_.HasPendingMessage())
+                (void)ui_.PumpMessage();
+        }
+    }
+
+    std::vector<std::string> BoxTexts() const {
+        std::vector<std::string> texts;
+        for (const auto& box : ui_.Boxes()) texts.push_back(box.caption + "|" + box.text);
+        return texts;
+    }
+
+    fs::path home_;
+    FakeEnvironment env_;
+    FakeShutdown shutdown_;
+    std::atomic<int> workerResult_{-1000};
+};
+
+}  // namespace batchtest

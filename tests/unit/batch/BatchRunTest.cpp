@@ -1,0 +1,181 @@
+// The command-line run on the headless window with the build's recording
+// library: the words read by the worker, what runs, what is shown, and what
+// follows a burn (closing, the desktop log, the shutdown sequence).
+#include <fstream>
+#include <sstream>
+
+#include "BatchFixture.h"
+#include "framework/CheckedFormat.h"
+#include "res/TextIds.h"
+
+namespace batchtest {
+namespace {
+
+constexpr int kNoBurnRan = 99;
+
+std::string ReadAll(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+TEST_F(BatchTest, CommandLinesThroughTheWorker) {
+    WriteDrives("");  // the image recorder only
+    const std::string spaced = SampleRoot("My DVD");
+    const std::string root = SampleRoot("dvd");
+    std::string hundredWords = "/D " + root;
+    for (int i = 0; i < 96; ++i) hundredWords += " /E";
+    hundredWords += " /V LABEL";  // the 100th word is dropped
+
+    struct Case {
+        std::string commandLine;
+        std::vector<int> logged;  // language texts without arguments, in this order
+        std::string volume;       // the label afterwards
+        bool burned;
+        bool errorBox;
+        bool burnEnabled;         // checked when nothing burned
+        std::string desktopLog;   // a log file expected in the home folder
+    } cases[] = {
+        {"-d \"" + spaced + "\" -v MOVIE", {}, "MOVIE", true, false, false, ""},
+        {"/D " + root + " /L", {kTxtClLogToDesktop}, "DVD", true, false, false, "DVD.log"},
+        {"/C /D " + root, {}, "DVD", false, false, true, ""},
+        {"/C\t/D  " + root, {}, "DVD", false, false, true, ""},
+        {"/Dfolder", {kTxtClMissingFolder}, "UNDEFINED", false, true, false, ""},
+        {"/D \"\" /V MOVIE", {kTxtClMissingFolder}, "MOVIE", false, true, false, ""},
+        {"/X /C", {kTxtClUnknownWord}, "UNDEFINED", false, true, false, ""},
+        // A folder that was read has been through the size gate, which
+        // enables Burn; the refused word keeps the run from starting.
+        {"MOVIE /D " + root, {kTxtClUnknownWord}, "UNDEFINED", false, true, true, ""},
+        {"/D " + root + " /V", {kTxtClMissingLabel}, "UNDEFINED", false, true, true, ""},
+        {hundredWords, {kTxtClMissingLabel}, "UNDEFINED", false, true, true, ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.commandLine.substr(0, 80));
+        ui_.ClearBoxes();
+        if (c.burned) pickers_.QueuePath((dir_ / "out.nrg").string());
+        auto& h = StartWith(c.commandLine);
+        Settle();
+
+        const auto log = h.Lines(IDC_LOG);
+        size_t from = 0;
+        for (int id : c.logged) {
+            auto it = std::find(log.begin() + long(from), log.end(), T(id));
+            ASSERT_NE(it, log.end()) << "text " << id;
+            from = size_t(it - log.begin()) + 1;
+        }
+        EXPECT_EQ(h.GetItemText(IDC_VOLUME), c.volume);
+        EXPECT_EQ(Has(log, T(kTxtBurnStart)), c.burned);
+        EXPECT_EQ(Has(log, T(kTxtBurnOk)), c.burned);
+        EXPECT_EQ(h.Ended(), c.burned) << "a successful run closes the window";
+        EXPECT_EQ(workerResult_.load(), c.burned ? 0 : kNoBurnRan);
+        if (!c.burned) {
+            EXPECT_EQ(h.IsItemEnabled(IDC_BURN), c.burnEnabled);
+        }
+        const auto boxes = ui_.Boxes();
+        const bool errorBox = !boxes.empty() && boxes.back().caption == "CL parsing error!";
+        EXPECT_EQ(errorBox, c.errorBox);
+        if (errorBox) {
+            EXPECT_EQ(boxes.back().type, 0x10u);
+            EXPECT_EQ(boxes.size(), 1u) << "one box for all the refused words";
+        }
+        if (!c.desktopLog.empty()) {
+            EXPECT_EQ(ReadAll(home_ / c.desktopLog).rfind("Brenvik Burn log (saved after the command-line run)", 0), 0u);
+            fs::remove(home_ / c.desktopLog);
+        }
+        EXPECT_TRUE(fs::is_empty(home_)) << "no other desktop log";
+        fs::remove(dir_ / "out.nrg");
+        dlg_.reset();
+    }
+}
+
+TEST_F(BatchTest, FolderAndLabelAreLoggedWithTheirValues) {
+    WriteDrives("");
+    const std::string root = SampleRoot("dvd");
+    auto& h = StartWith("/C /D " + root + " /V Movie /E /O");
+    Settle();
+    const auto log = h.Lines(IDC_LOG);
+    EXPECT_TRUE(Has(log, bbfmt::Format(T(kTxtClFolder), {root})));
+    EXPECT_TRUE(Has(log, bbfmt::Format(T(kTxtClLabel), {"Movie"})));
+    EXPECT_TRUE(Has(log, T(kTxtClNoEject)));
+    EXPECT_TRUE(Has(log, T(kTxtClNoOverwriteQuestion)));
+    EXPECT_EQ(dlg_->m_strSourceDir, root.c_str());
+    EXPECT_FALSE(Has(log, T(kTxtBurnStart)));
+}
+
+// /O erases a rewritable disc holding data before the burn without asking.
+TEST_F(BatchTest, OverwriteSwitchQuickErasesBeforeTheBurn) {
+    WriteDrives("[BB RW]\ndisc = data\nmedium = DVD-RW\ndisc image = discs/rw.iso\n");
+    const std::string root = SampleRoot("dvd");
+    auto& h = StartWith("/D " + root + " /V MOVIE /O", "Device: BB RW\r\n");
+    Settle();
+    const auto log = h.Lines(IDC_LOG);
+    EXPECT_TRUE(Has(log, T(kTxtErasing)));
+    EXPECT_TRUE(Has(log, T(kTxtBurnOk)));
+    for (const auto& box : ui_.Boxes())
+        EXPECT_NE(box.text, T(kTxtEraseQuestion)) << "no question about the disc";
+    EXPECT_EQ(workerResult_.load(), 0);
+    EXPECT_TRUE(h.Ended());
+}
+
+TEST_F(BatchTest, ShutdownSwitchWithAFailingBurnDoesNotShutDown) {
+    WriteDrives("[BB Faulty]\ndisc = blank\nmedium = DVD+R\ndisc image = discs/f.iso\nwrite error at = 40\n");
+    const std::string root = SampleRoot("dvd");
+    auto& h = StartWith("/D " + root + " /V MOVIE /S /L", "Device: BB Faulty\r\n");
+    Settle();
+    const auto log = h.Lines(IDC_LOG);
+    EXPECT_TRUE(Has(log, T(kTxtClShutdown)));
+    EXPECT_TRUE(Has(log, bbfmt::Format(T(kTxtShutdownLogPath), {(home_ / "MOVIE.log").string()})));
+    EXPECT_TRUE(Has(log, T(kTxtBurnStart)));
+    EXPECT_FALSE(Has(log, T(kTxtBurnOk)));
+    EXPECT_NE(workerResult_.load(), 0);
+    EXPECT_TRUE(shutdown_.Calls().empty());
+    EXPECT_FALSE(h.Ended()) << "the window stays after a failed run";
+    EXPECT_TRUE(h.IsItemEnabled(IDC_QUIT));
+    EXPECT_TRUE(fs::is_empty(home_)) << "no desktop log after a failure";
+    EXPECT_EQ(h.GetShowState(), SW_SHOWNORMAL) << "the error report brought the window back";
+}
+
+// After a successful run with /S: the notice closes, the log of kind 1 is
+// written, the system is asked to go down, and only then the window closes.
+TEST_F(BatchTest, ShutdownSequenceRunsInOrder) {
+    WriteDrives("");
+    const std::string root = SampleRoot("dvd");
+    pickers_.QueuePath((dir_ / "out.nrg").string());
+    platform::HeadlessDialogHost* notice = nullptr;
+    std::string noticeText;
+    ui_.WhenOpened(IDD_SHUTDOWN, [&](platform::HeadlessDialogHost& host) {
+        notice = &host;
+        noticeText = host.GetItemText(IDC_SHUTDOWN_TEXT);
+        EXPECT_TRUE(host.PressKey(VK_ESCAPE));
+        EXPECT_TRUE(host.PressKey(VK_RETURN));
+        EXPECT_FALSE(host.Ended()) << "the keys do not close the notice early";
+    });
+    platform::HeadlessDialogHost* mainWindow = nullptr;
+    bool noticeGone = false, logWritten = false, windowOpen = false;
+    shutdown_.onCall = [&] {
+        noticeGone = notice != nullptr && notice->Ended();
+        logWritten = fs::exists(home_ / "MOVIE.log");
+        windowOpen = mainWindow != nullptr && !mainWindow->Ended();
+    };
+    const auto started = std::chrono::steady_clock::now();
+    auto& h = StartWith("/D " + root + " /V MOVIE /S");
+    mainWindow = &h;
+    Settle();
+
+    EXPECT_EQ(noticeText, T(kTxtShutdownNotice));
+    EXPECT_GE(std::chrono::steady_clock::now() - started, std::chrono::seconds(5)) << "the notice stays five seconds";
+    EXPECT_TRUE(noticeGone);
+    EXPECT_TRUE(logWritten);
+    EXPECT_TRUE(windowOpen);
+    // Outside Windows the version cannot be read: kind 0, the classic log-off.
+    EXPECT_EQ(shutdown_.Calls(), (std::vector<std::string>{"ExitWindowsEx(0x0, 0xFFFFFFFF)"}));
+    EXPECT_TRUE(h.Ended());
+    const std::string file = ReadAll(home_ / "MOVIE.log");
+    EXPECT_EQ(file.rfind("Brenvik Burn log (saved before shutting down Windows)", 0), 0u);
+    EXPECT_NE(file.find(T(kTxtBurnOk)), std::string::npos);
+    EXPECT_EQ(workerResult_.load(), 0);
+}
+
+}  // namespace
+}  // namespace batchtest
