@@ -14,6 +14,7 @@
 #include "app/BurnDlg.h"
 #include "app/MainDialogHeadless.h"
 #include "neroapi/NeroApiLib.h"
+#include "platform/Environment.h"
 #include "platform/FileRegistry.h"
 #include "platform/Files.h"
 #include "platform/headless/HeadlessDialogHost.h"
@@ -43,7 +44,7 @@ protected:
         NeroApiLib::Services services;
         services.registry = registry_.get();
         library_.emplace(services);
-        ::setenv("BB_NEROAPI_CONFIG", (dir_ / "NeroAPI-drives.ini").string().c_str(), 1);
+        (void)platform::SystemEnvironment().Set("BB_NEROAPI_CONFIG", (dir_ / "NeroAPI-drives.ini").string());
     }
     void TearDown() override {
         dlg_.reset();

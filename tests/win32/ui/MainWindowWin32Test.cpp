@@ -151,8 +151,11 @@ protected:
         library_.emplace(services);
         char temp[MAX_PATH] = {};
         GetTempPathA(sizeof temp, temp);
-        folder_ = std::string(temp) + "bb-ui-win32-" + std::to_string(GetCurrentProcessId());
+        // One folder per test: Wine reuses process ids between test runs.
+        folder_ = std::string(temp) + "bb-ui-win32-" +
+                  ::testing::UnitTest::GetInstance()->current_test_info()->name();
         CreateDirectoryA(folder_.c_str(), nullptr);
+        DeleteFileA((folder_ + "\\english.lng").c_str());
     }
     void TearDown() override {
         library_.reset();
