@@ -33,16 +33,20 @@ constexpr unsigned kBoxReallocQuestionUnattended = MB_YESNO | MB_ICONEXCLAMATION
 }  // namespace
 
 void CBurnDlg::StartCommandLineWorker() {
-    const bool started = StartWorkerThread([this] {
-        // Taken first: after a successful run the window may be gone by the
-        // time the result is handed on.
-        const auto done = m_onCommandLineDone;
-        const int result = CommandLineWorker();
-        if (done)
-            done(*this, result);
+    // The worker starts once the window's start-up is over: it uses the
+    // controls and members that the start-up is still filling in.
+    PostToUi([this] {
+        const bool started = StartWorkerThread([this] {
+            // Taken first: after a successful run the window may be gone by
+            // the time the result is handed on.
+            const auto done = m_onCommandLineDone;
+            const int result = CommandLineWorker();
+            if (done)
+                done(*this, result);
+        });
+        if (!started && m_onCommandLineDone)
+            m_onCommandLineDone(*this, kNoBurnRan);
     });
-    if (!started && m_onCommandLineDone)
-        m_onCommandLineDone(*this, kNoBurnRan);
 }
 
 int CBurnDlg::CommandLineWorker() {
