@@ -30,6 +30,10 @@ CBurnDlg::~CBurnDlg() {
     // The job threads use the window's members to the end.
     m_eventClosing.SetEvent();
     (void)WaitForWorkerThreads(INFINITE);
+    // A window that was never closed (a test, a failed start) still gives
+    // the recorder context back.
+    if (m_pDriveList != nullptr)
+        TeardownRecorder();
     bbfmt::SetProblemReporter({});
 }
 
