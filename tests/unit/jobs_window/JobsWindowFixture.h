@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -23,6 +24,7 @@
 #include "platform/ServiceOverride.h"
 #include "platform/headless/HeadlessDialogHost.h"
 #include "platform/headless/HeadlessUi.h"
+#include "res/TextIds.h"
 #include "res/resource.h"
 #include "settings/LanguageTable.h"
 
@@ -40,7 +42,11 @@ protected:
         fs::remove_all(dir_);
         fs::create_directories(dir_);
         fs::copy_file(fs::path(BB_SOURCE_DIR) / "lang" / "english.lng", dir_ / "english.lng");
-        english_ = std::make_unique<LanguageTable>((dir_ / "english.lng").string());
+        // Read once: a shutdown sequence ends the window and its language
+        // table along with it.
+        const LanguageTable english((dir_ / "english.lng").string());
+        for (const TextIdSignature& text : kTextIdTable)
+            texts_[text.id] = english.GetText(text.id);
         ui_.AddTemplate(app::HeadlessMainDialog());
 
         registry_ = std::make_unique<platform::FileRegistry>(
@@ -103,7 +109,7 @@ protected:
         return -1;
     }
 
-    std::string T(int id) const { return english_->GetText(id); }
+    std::string T(int id) const { return texts_.at(id); }
 
     // The log lines from the first that equals `first` on.
     static std::vector<std::string> From(const std::vector<std::string>& log, const std::string& first) {
@@ -119,7 +125,7 @@ protected:
     platform::ScriptedFilePickers pickers_;
     std::unique_ptr<platform::FileRegistry> registry_;
     std::optional<NeroApiLib::ScopedServices> library_;
-    std::unique_ptr<LanguageTable> english_;
+    std::map<int, std::string> texts_;
     std::unique_ptr<CBurnDlg> dlg_;
 };
 
