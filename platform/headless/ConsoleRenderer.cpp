@@ -65,7 +65,10 @@ void ConsoleRenderer::ShowProgress() {
     } else {
         // One line per new percent text: the bar's own steps would flood a log file.
         const std::string line = "progress: " + m_percent + ", remaining " + m_remaining + ", total " + m_total;
-        if (line == m_lastPlainProgress || m_percent.empty()) return;
+        // The start-up display sets the percent before the two times: no
+        // line until all three have a text.
+        if (line == m_lastPlainProgress || m_percent.empty() || m_remaining.empty() || m_total.empty())
+            return;
         m_lastPlainProgress = line;
         std::fprintf(m_out, "%s\n", line.c_str());
     }

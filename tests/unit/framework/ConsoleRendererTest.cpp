@@ -62,6 +62,7 @@ protected:
 
 TEST_F(ConsoleRendererTest, PlainOutputHasEachLogLineAndEachNewPercentOnce) {
     Attach(false);
+    m_dialog.SetDlgItemText(kPercent, "0 %");  // start-up: no times yet, no line
     CEdit log = m_dialog.GetEdit(kLog);
     log.AppendLine("Start");
     log.AppendLine("===> Required file\r\n=> Writing");
