@@ -7,7 +7,6 @@
 
 #include "app/DialogLogSink.h"
 #include "compilation/DvdRootScan.h"
-#include "compilation/VolumeLabel.h"
 #include "framework/CheckedFormat.h"
 #include "neroapi/LibraryMemory.h"
 #include "neroapi/NeroApiLib.h"
@@ -35,50 +34,7 @@ constexpr const char* kCaptionReallocProblem = "Problem Reallocation!";
 constexpr unsigned kBoxReallocQuestion = 0x34;
 constexpr const char* kNoTrackLine = "No ISO track could be made of the compilation: nothing was burned.";
 
-// The label check needs the window's two texts as std::string; they are
-// copied in and written back whenever the check pushes or pulls.
-class BurnLabelWindow final : public compilation::LabelWindow {
-public:
-    explicit BurnLabelWindow(CBurnDlg& dialog) : m_dialog(dialog) { Take(); }
-    void PullValues() override {
-        m_dialog.UpdateData(TRUE);
-        Take();
-    }
-    void PushValues() override {
-        m_dialog.m_strVolume = m_volume.c_str();
-        m_dialog.m_strSourceDir = m_source.c_str();
-        m_dialog.UpdateData(FALSE);
-    }
-    std::string& Volume() override { return m_volume; }
-    std::string& SourceDir() override { return m_source; }
-    void SetLabelLengthText(const std::string& text) override {
-        m_dialog.SetDlgItemText(IDC_LABEL_LENGTH, text.c_str());
-    }
-    uint32_t GetMoreFlags() override { return m_dialog.m_pOtherDlg->GetMoreFlags(); }
-    void CheckSourceSize() override { m_dialog.CheckSourceSize(); }
-    int ShowMessage(const std::string& text, const std::string& caption, unsigned type) override {
-        return m_dialog.ShowMessage(text.c_str(), caption.c_str(), type);
-    }
-    void AppendLog(const std::string& line) override { m_dialog.AppendLog(line.c_str()); }
-    const LanguageTable& Texts() override { return *m_dialog.m_pLanguage; }
-    platform::Files& Files() override { return platform::SystemFiles(); }
-
-private:
-    void Take() {
-        m_volume = m_dialog.m_strVolume.str();
-        m_source = m_dialog.m_strSourceDir.str();
-    }
-    CBurnDlg& m_dialog;
-    std::string m_volume;
-    std::string m_source;
-};
-
 }  // namespace
-
-int CBurnDlg::CheckLabelBeforeBurn() {
-    BurnLabelWindow window(*this);
-    return compilation::CheckVolumeLabel(window);
-}
 
 void CBurnDlg::OnBurn() {
     UpdateData(TRUE);

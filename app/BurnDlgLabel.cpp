@@ -62,6 +62,11 @@ void CBurnDlg::OnSourceKillFocus() {
     compilation::OnSourceKillFocus(window);
 }
 
+int CBurnDlg::CheckLabelBeforeBurn() {
+    app::DialogLabelWindow window(*this);
+    return compilation::CheckVolumeLabel(window);
+}
+
 void CBurnDlg::OnDropFiles(const std::vector<CString>& paths) {
     std::vector<std::string> dropped;
     for (const CString& path : paths)
