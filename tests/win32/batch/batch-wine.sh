@@ -11,10 +11,9 @@
 set -u
 exe=$(readlink -f "$1") driver=$(readlink -f "$2") sample=$(readlink -f "$3") shots=$4
 build_dir=$(cd "$(dirname "$exe")/.." && pwd)
+. "$(dirname "$0")/../../../cmake/wine-env.sh"
 export WINEPREFIX="$build_dir/wineprefix-batch"
-export WINEARCH=win32
-export WINEDEBUG="${WINEDEBUG:--all}"
-export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
+bb_wine_select "$exe" || exit 1
 mkdir -p "$shots"
 shots=$(readlink -f "$shots")
 
@@ -24,27 +23,17 @@ run_in_x() {
     failures=0
     fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
     check() { echo "ok: $*"; }
-    d() { wine "$driver" "$@" | tr -d '\r'; }
+    d() { bb_wine "$driver" "$@" | tr -d '\r'; }
 
-    if [ ! -f "$WINEPREFIX/.bb-ready" ]; then
-        rm -rf "$WINEPREFIX"
-        wineboot -i >/dev/null 2>&1
-        wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
-        wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
-        wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
-        mkdir -p "$WINEPREFIX/drive_c/windows/Fonts"
-        cp -n /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null
-        wineserver -w
-        touch "$WINEPREFIX/.bb-ready"
-    fi
-    wine reg add 'HKLM\SOFTWARE\ahead\Shared' /v NeroAPI /d "$(winpath "$(dirname "$exe")")" /f >/dev/null 2>&1
+    bb_wine_prefix desktop || return 1
+    bb_wine reg add 'HKLM\SOFTWARE\ahead\Shared' /v NeroAPI /d "$(winpath "$(dirname "$exe")")" /f >/dev/null 2>&1
 
     work=$(mktemp -d "${TMPDIR:-/tmp}/bb-batch-wine.XXXXXX")
     cp -r "$sample" "$work/dvd"
     cd "$(dirname "$exe")" || return 1
 
     # --- 1. the command-line run ------------------------------------------------
-    wine "$exe" /D "$(winpath "$work/dvd")" /V SAMPLE >/dev/null 2>&1 &
+    bb_wine "$exe" /D "$(winpath "$work/dvd")" /V SAMPLE >/dev/null 2>&1 &
     pid=$!
     d wait "Brenvik Burn" 60 || fail "the window did not appear"
     if d wait "Save As" 60 >/dev/null; then
@@ -71,7 +60,7 @@ run_in_x() {
         check "SAMPLE.nrg written and read by isoinfo" || fail "no readable SAMPLE.nrg"
 
     # --- 2. a burn from the window --------------------------------------------------
-    wine "$exe" >/dev/null 2>&1 &
+    bb_wine "$exe" >/dev/null 2>&1 &
     pid=$!
     d wait "Brenvik Burn" 60 || fail "the window did not appear"
     sleep 2

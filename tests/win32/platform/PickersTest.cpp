@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <windows.h>
+#include <commdlg.h>
+#include <cderr.h>
 
 #include <atomic>
 #include <cstring>
@@ -100,6 +102,28 @@ TEST(PickersWin32, CancelledOpenDialogAnswersFalse) {
     EXPECT_FALSE(platform::SystemFilePickers().RunFileDialog(true, record));
     EXPECT_TRUE(answer.answered());
     EXPECT_STREQ(buffers.file, "NO_NAME.nrg");
+}
+
+// The program names the record by its 32-bit sizes, 88 (full) and 76 (the
+// form without the Windows 2000 tail); both open the dialog on either build,
+// and a size that names no form is refused before anything is shown.
+TEST(PickersWin32, RecordSizesOfTheProgramOpenTheDialogAndOthersAreRefused) {
+    for (uint32_t size : {88u, 76u}) {
+        FileDialogBuffers buffers;
+        auto record = buffers.Record(0x80000);
+        record.structSize = size;
+        DialogAnswerer answer(GetCurrentThreadId(), [](HWND dialog) { Press(dialog, IDCANCEL); });
+        EXPECT_FALSE(platform::SystemFilePickers().RunFileDialog(true, record)) << size;
+        EXPECT_TRUE(answer.answered()) << "no dialog for a record of " << size << " bytes";
+        EXPECT_EQ(CommDlgExtendedError(), 0u) << size;
+    }
+    FileDialogBuffers buffers;
+    auto record = buffers.Record(0x80000);
+    record.structSize = 100;
+    DialogAnswerer answer(GetCurrentThreadId(), [](HWND dialog) { Press(dialog, IDCANCEL); });
+    EXPECT_FALSE(platform::SystemFilePickers().RunFileDialog(true, record));
+    EXPECT_EQ(CommDlgExtendedError(), DWORD(CDERR_STRUCTSIZE));
+    EXPECT_FALSE(answer.answered()) << "a dialog was shown for a record of 100 bytes";
 }
 
 TEST(PickersWin32, FolderBrowserStartsAtTheInitialFolder) {

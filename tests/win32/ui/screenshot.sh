@@ -4,43 +4,32 @@
 #   screenshot.sh <BrenvikBurn.exe> <WindowProbe.exe> <picture.png>
 # The program runs from its own folder (english.lng and the build's recording
 # library beside it). The prefix is a throwaway one of this build, with the
-# X11 driver and a 1024x768 desktop.
+# X11 driver and a 1024x768 desktop; the loader follows the build's machine
+# type (32- or 64-bit).
 set -u
 exe=$(readlink -f "$1") probe=$(readlink -f "$2") out=$(readlink -f "$3")
 title="Brenvik Burn 1.2.1"
 build_dir=$(cd "$(dirname "$exe")/.." && pwd)
+. "$(dirname "$0")/../../../cmake/wine-env.sh"
 export WINEPREFIX="$build_dir/wineprefix-x11"
-export WINEARCH=win32
-export WINEDEBUG="${WINEDEBUG:--all}"
-export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
+bb_wine_select "$exe" || exit 1
 mkdir -p "$(dirname "$out")"
 rm -f "$out"
 
 run_in_x() {
-    if [ ! -f "$WINEPREFIX/.bb-ready" ]; then
-        rm -rf "$WINEPREFIX"
-        wineboot -i >/dev/null 2>&1
-        wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
-        wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
-        wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
-        # Debian's Wine does not find the fonts of its own package.
-        mkdir -p "$WINEPREFIX/drive_c/windows/Fonts"
-        cp -n /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null
-        wineserver -w
-        touch "$WINEPREFIX/.bb-ready"
-    fi
+    bb_wine_prefix desktop || return 1
     # The recording library of this build, beside the program.
-    wine reg add 'HKLM\SOFTWARE\ahead\Shared' /v NeroAPI /d "Z:$(dirname "$exe" | tr / '\\')" /f >/dev/null 2>&1
+    bb_wine reg add 'HKLM\SOFTWARE\ahead\Shared' /v NeroAPI /d "Z:$(dirname "$exe" | tr / '\\')" /f >/dev/null 2>&1
     cd "$(dirname "$exe")" || return 1
-    wine "$exe" >/dev/null 2>&1 &
+    bb_wine "$exe" >/dev/null 2>&1 &
     pid=$!
-    if ! wine "$probe" wait "$title" 60; then
+    if ! bb_wine "$probe" wait "$title" 60; then
         kill "$pid" 2>/dev/null
         return 1
     fi
     sleep 3  # let the desktop and the window paint
     import -window root "$out" || return 1
-    wine "$probe" quit "$title" || return 1
+    bb_wine "$probe" quit "$title" || return 1
     wait "$pid"
     status=$?
     wineserver -w
