@@ -92,6 +92,27 @@ TEST_F(BatchTest, DesktopLogIsNamedAfterTheLabelAndReplaced) {
     (void)h;
 }
 
+// A forced shutdown after the label was refused: the window keeps the
+// normalised label, and the desktop log is written under a name made safe.
+TEST_F(BatchTest, RefusedLabelStaysNormalisedAndNamesASafeDesktopLog) {
+    WriteDrives("");
+    auto& h = Start("MoreFlags: 1\r\n");  // force the shutdown, even on error
+    ChooseRoot(h, SampleRoot(), "my<dvd>|*/x");
+    ASSERT_TRUE(h.Click(IDC_SHUTDOWN));
+    ASSERT_TRUE(h.Click(IDC_BURN));
+    Settle();
+
+    EXPECT_EQ(dlg_->m_strVolume.str(), "MY<DVD>|*/X");
+    EXPECT_TRUE(Has(h.Lines(IDC_LOG), bbfmt::Format(T(kTxtLabelBadCharLog), {int('<')})));
+    EXPECT_FALSE(Has(h.Lines(IDC_LOG), T(kTxtBurnStart)));
+    EXPECT_EQ(shutdown_.Calls().size(), 1u);
+    const fs::path desktop = home_ / "MY_DVD____X.log";
+    ASSERT_TRUE(fs::exists(desktop));
+    const std::string file = ReadAll(desktop);
+    EXPECT_NE(file.find("Volume: MY<DVD>|*/X\n"), std::string::npos) << file;
+    EXPECT_NE(LogPart(file).find(bbfmt::Format(T(kTxtLabelBadCharLog), {int('<')})), std::string::npos);
+}
+
 TEST_F(BatchTest, SaveLogWritesTheChosenFileOrSaysBreak) {
     WriteDrives("");
     auto& h = Start();
