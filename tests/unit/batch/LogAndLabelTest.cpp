@@ -65,6 +65,29 @@ TEST_F(BatchTest, LogFilesKeepTheLogAsItIs) {
     }
 }
 
+// A long session (a few jobs, a root of a few hundred files) fills more
+// than an edit control holds by default; the window and the file it is
+// saved to keep every line, the last ones included.
+TEST_F(BatchTest, LongSessionKeepsEveryLineInTheWindowAndTheFile) {
+    WriteDrives("");
+    auto& h = Start();
+    dlg_->OnClearLog();
+    std::string expected;
+    for (int i = 0; i < 2000; ++i) {
+        const std::string line = "Adding file /media/dvd/extras/clip-" + std::to_string(10000 + i) + ".txt...";
+        dlg_->AppendLog(line.c_str());
+        expected += (i ? "\n" : "") + line;
+    }
+    ASSERT_GT(expected.size(), 60000u) << "twice what an edit control holds at first";
+    EXPECT_EQ(h.Lines(IDC_LOG).size(), 2000u);
+
+    const fs::path path = dir_ / "long.log";
+    dlg_->WriteLogFile(int(recording::LogFileKind::Saved), path.string().c_str());
+    const std::string part = LogPart(ReadAll(path));
+    EXPECT_EQ(part.size(), expected.size());
+    EXPECT_TRUE(part == expected) << "the saved log differs from the lines appended";
+}
+
 TEST_F(BatchTest, DesktopLogIsNamedAfterTheLabelAndReplaced) {
     WriteDrives("");
     auto& h = Start();
