@@ -14,6 +14,10 @@
 
 BOOL CBurnDlg::OnInitDialog() {
     CDialog::OnInitDialog();
+    // The log edit would stop taking lines at about 30,000 characters, a few
+    // jobs or one root of a few hundred files; Save Log and the desktop log
+    // read it back and would lose the same lines.
+    m_editLog.SetLimitText(0);
     // A language text that does not fit the values formatted into it is
     // written out as it stands; what did not fit goes to the log.
     bbfmt::SetProblemReporter([this](const std::string& problem) { AppendLog(problem.c_str()); });

@@ -44,7 +44,7 @@ void CBurnDlg::OnClearLog() {
 void CBurnDlg::OnSaveLog() {
     app::DialogLogSink status(*this);
     status.ShowStatus(kStatusSavingLog);
-    const CString suggested = m_strVolume + ".log";
+    const CString suggested = CString(recording::LogFileBaseName(m_strVolume.str()).c_str()) + ".log";
     CFilePicker picker(FALSE, nullptr, suggested, kSaveLogFlags, kLogFileFilter, this);
     if (picker.PickFile() == CFilePicker::kChosen)
         WriteLogFile(int(recording::LogFileKind::Saved), picker.GetFilePath());

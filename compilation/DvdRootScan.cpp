@@ -49,6 +49,8 @@ nero::IsoItem* NewFixedFolder(const char* name) {
 
 nero::IsoItem* ScanDvdRoot(const std::string& root, ScanContext& ctx, StatusLine& status) {
     FreeIsoTree(ctx.tree);
+    // AUDIO_TS and the other entries are walked inside the root.
+    const FolderTrail::Inside inRoot(ctx.trail, ctx.files, root);
     status.ShowStatus(ctx.texts.GetText(kTxtStatusScanning));
     ctx.log.AppendLogId(kTxtScanStart);
     ctx.log.AppendLog(ctx.texts.GetText(kTxtScanRootPrefix) + " \"" + root + "\"");

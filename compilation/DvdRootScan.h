@@ -9,6 +9,7 @@
 #include <string>
 
 #include "compilation/CompilationHost.h"
+#include "compilation/FolderTrail.h"
 #include "compilation/IsoTree.h"
 
 class LanguageTable;
@@ -24,6 +25,7 @@ struct ScanContext {
     LogSink& log;
     const LanguageTable& texts;
     platform::Files& files;
+    FolderTrail trail = {};      // the folders the scan is inside
 };
 
 // Builds the tree of `root` into ctx.tree (releasing any tree held before),
@@ -38,7 +40,8 @@ nero::IsoItem* ScanDvdRoot(const std::string& root, ScanContext& ctx, StatusLine
 [[nodiscard]] int AddVideoTsFiles(const std::string& folder, nero::IsoItem* videoTs,
                                   ScanContext& ctx);
 // Every entry of `folder`, recursively, except folders and files named
-// AUDIO_TS, VIDEO_TS or JACKET_P at any depth. The first new item becomes
+// AUDIO_TS, VIDEO_TS or JACKET_P at any depth, and links back to a folder
+// the scan is inside (each logged). The first new item becomes
 // the first child of `anchor` when `asFirstChild` is set, else its next.
 [[nodiscard]] int AddFolderItems(const std::string& folder, nero::IsoItem* anchor,
                                  bool asFirstChild, ScanContext& ctx);
@@ -51,5 +54,7 @@ constexpr const char* kAddingLine = "Adding ";
 constexpr const char* kAddingFileLine = "Adding file ";
 constexpr const char* kPathTooLongLine = "Path too long for the disc (255 characters at most): ";
 constexpr const char* kUnreadableFolderLine = "Can't read folder ";
+// A symbolic link (or junction) to a folder that the walk is already inside.
+constexpr const char* kFolderLoopLine = "Link back to a folder that holds it, not followed: ";
 
 }  // namespace compilation

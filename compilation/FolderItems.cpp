@@ -19,6 +19,7 @@ bool IsDvdFolderName(const std::string& name) {
 int AddFolderItems(const std::string& folder, nero::IsoItem* anchor, bool asFirstChild,
                    ScanContext& ctx) {
     ctx.log.AppendLog(ctx.texts.GetText(kTxtAddingFolderPrefix) + " \"" + folder + "\"...");
+    const FolderTrail::Inside inside(ctx.trail, ctx.files, folder);
     const auto entries = ctx.files.List(folder, "*");
     if (!entries) {
         // Not passed over in silence: the disc will lack what the folder holds.
@@ -34,6 +35,10 @@ int AddFolderItems(const std::string& folder, nero::IsoItem* anchor, bool asFirs
             if (AddFileItem(chain, entry.name, path, ctx) != 0)
                 return 1;
             ctx.log.AppendLog(kAddingFileLine + path + "...");
+            continue;
+        }
+        if (ctx.trail.Holds(ctx.files, path)) {
+            ctx.log.AppendLog(kFolderLoopLine + path);
             continue;
         }
         if (entry.name.size() > kIsoTextMax)

@@ -4,13 +4,15 @@
 
 #include "compilation/CompilationHost.h"
 #include "compilation/DvdRootScan.h"
+#include "compilation/FolderTrail.h"
 #include "platform/Files.h"
 #include "platform/Paths.h"
 
 namespace compilation {
 namespace {
 
-uint64_t FolderBytes(platform::Files& files, const std::string& folder, LogSink* log) {
+uint64_t FolderBytes(platform::Files& files, const std::string& folder, LogSink* log, FolderTrail& trail) {
+    const FolderTrail::Inside inside(trail, files, folder);
     const auto entries = files.List(folder, "*");
     if (!entries) {
         if (log)
@@ -18,8 +20,19 @@ uint64_t FolderBytes(platform::Files& files, const std::string& folder, LogSink*
         return 0;
     }
     uint64_t total = 0;
-    for (const platform::FolderEntry& e : *entries)
-        total += e.isFolder ? FolderBytes(files, platform::JoinPath(folder, e.name), log) : e.size;
+    for (const platform::FolderEntry& e : *entries) {
+        if (!e.isFolder) {
+            total += e.size;
+            continue;
+        }
+        const std::string path = platform::JoinPath(folder, e.name);
+        if (trail.Holds(files, path)) {
+            if (log)
+                log->AppendLog(kFolderLoopLine + path);
+            continue;
+        }
+        total += FolderBytes(files, path, log, trail);
+    }
     return total;
 }
 
@@ -31,7 +44,8 @@ double GetFolderSize(platform::Files& files, const std::string& path, LogSink* l
         folder.pop_back();
     if (!files.IsFolder(folder))
         return 0;
-    return static_cast<double>(FolderBytes(files, folder, log));
+    FolderTrail trail;
+    return static_cast<double>(FolderBytes(files, folder, log, trail));
 }
 
 double GetFolderSize(const std::string& path, LogSink* log) {

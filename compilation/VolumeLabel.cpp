@@ -45,6 +45,10 @@ void UpdateLabelLength(LabelWindow& w) {
 
 int CheckVolumeLabel(LabelWindow& w) {
     w.Volume() = NormalizeVolumeLabel(w, w.Volume());
+    // The window keeps the normalised label, refused or not: the user corrects
+    // that text, and a desktop log written after a refused burn is named
+    // after it rather than after what was typed.
+    w.PushValues();
     const int at = FirstForbiddenLabelChar(w.Volume());
     if (at >= 0) {
         const int code = static_cast<unsigned char>(w.Volume()[static_cast<size_t>(at)]);
@@ -53,7 +57,6 @@ int CheckVolumeLabel(LabelWindow& w) {
         w.AppendLog(bbfmt::Format(w.Texts().GetText(kTxtLabelBadCharLog), {code}));
         return -1;
     }
-    w.PushValues();
     return 0;
 }
 

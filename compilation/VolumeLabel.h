@@ -53,9 +53,9 @@ void DeriveVolumeLabel(LabelWindow& w, const std::string& path);
 // The limit minus the label's length, as "%d" (negative while too long).
 void UpdateLabelLength(LabelWindow& w);
 
-// 0 when the normalised label holds only "A-Z_0-9"; else -1 after the error
-// box (text 594, "Error!", 0x10) and the log line (text 596) about the first
-// offending character, by its byte value 0..255.
+// Normalises the label and shows it. 0 when it holds only "A-Z_0-9"; else
+// -1 after the error box (text 594, "Error!", 0x10) and the log line (text
+// 596) about the first offending character, by its byte value 0..255.
 [[nodiscard]] int CheckVolumeLabel(LabelWindow& w);
 
 void OnVolumeKillFocus(LabelWindow& w);

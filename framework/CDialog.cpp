@@ -91,6 +91,10 @@ void CEdit::AppendLine(const char* line) {
     if (auto* h = Host()) h->EditAppendLine(m_nID, line ? line : "");
 }
 
+void CEdit::SetLimitText(unsigned limit) {
+    if (auto* h = Host()) h->EditSetLimitText(m_nID, limit);
+}
+
 int CEdit::GetLineCount() const {
     auto* h = Host();
     return h ? h->EditGetLineCount(m_nID) : 1;

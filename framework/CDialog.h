@@ -85,6 +85,8 @@ public:
     using CDlgItem::CDlgItem;
     // Adds a line (CR LF before it unless the edit is empty), shows the end.
     void AppendLine(const char* line);
+    // The most characters the edit holds; 0: as many as the system allows.
+    void SetLimitText(unsigned limit);
     [[nodiscard]] int GetLineCount() const;
     void LineScroll(int lines);
     [[nodiscard]] int GetFirstVisibleLine() const;

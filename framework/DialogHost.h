@@ -85,8 +85,12 @@ public:
 
     // --- multi-line edits (lines separated by CR LF) ---------------------------
     // Adds `line` (after a CR LF unless the edit is empty) and scrolls the new
-    // end into view.
+    // end into view. Like the edit control's EM_REPLACESEL it honours the text
+    // limit: what does not fit is cut off.
     virtual void EditAppendLine(int id, const std::string& line) = 0;
+    // The most characters the edit holds (EM_SETLIMITTEXT); an edit control
+    // starts at about 30,000. 0: as many as the system allows.
+    virtual void EditSetLimitText(int id, unsigned limit) = 0;
     [[nodiscard]] virtual int EditGetLineCount(int id) = 0;
     virtual void EditLineScroll(int id, int lines) = 0;
     // Index of the first visible line.

@@ -36,6 +36,14 @@ std::string_view WithoutTrailingSeparator(std::string_view text, char separator)
     return text;
 }
 
+// The library's full path in `folder`; empty for an empty folder, which
+// would otherwise name the root of the current drive ("\NeroAPI.dll"), a
+// place no registry value gave.
+std::string LibraryIn(const std::string& folder, const PathStyle& style) {
+    if (folder.empty()) return {};
+    return JoinFolder(folder, style.libraryFileName, style);
+}
+
 struct Located {
     std::string folder;    // as the registry gave it; empty when none
     std::string libraryPath;  // empty when no usable folder was found
@@ -54,7 +62,7 @@ Located LocateLibrary(const detail::ResolvedServices& services) {
                 folder.pop_back();
                 StoreFolder(folder);
             }
-            found.libraryPath = JoinFolder(folder, style.libraryFileName, style);
+            found.libraryPath = LibraryIn(folder, style);
         }
     }
     // A value that was read, even one too long to use, ends the search; an
@@ -67,7 +75,7 @@ Located LocateLibrary(const detail::ResolvedServices& services) {
     if (appPath) {
         found.folder = *appPath;
         if (appPath->size() <= kMaxFolderLength) {
-            found.libraryPath = JoinFolder(*appPath, style.libraryFileName, style);
+            found.libraryPath = LibraryIn(*appPath, style);
         }
         StoreFolder(*appPath);
     }

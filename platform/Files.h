@@ -16,6 +16,16 @@ struct FolderEntry {
     uint64_t size = 0;      // bytes; 0 for folders
 };
 
+// A folder as the file system knows it, whatever path leads there: the
+// device and inode on POSIX, the volume serial number and file index on
+// Windows. Two paths give the same id when one of them goes through a
+// symbolic link, junction or mount to the other.
+struct FolderId {
+    uint64_t volume = 0;
+    uint64_t index = 0;
+    friend bool operator==(const FolderId&, const FolderId&) = default;
+};
+
 enum class LineEnding { Lf, CrLf };
 
 class Files {
@@ -29,6 +39,9 @@ public:
                                                          const std::string& pattern) = 0;
     virtual bool Exists(const std::string& path) = 0;
     virtual bool IsFolder(const std::string& path) = 0;
+    // The id of the folder `path` leads to (links followed); nothing for a
+    // file, a missing path, or a folder the system will not say.
+    virtual std::optional<FolderId> FolderIdentity(const std::string& path) = 0;
     // Size of a file in bytes, 4 GiB and more included; nothing for a missing
     // file or a folder.
     virtual std::optional<uint64_t> FileSize(const std::string& path) = 0;

@@ -20,7 +20,15 @@ enum class LogFileKind {
 // `log` with every CR removed, so that CR LF line ends become LF.
 [[nodiscard]] std::string WithoutCarriageReturns(const std::string& log);
 
-// The desktop log "<desktop><separator><volume>.log".
+// The volume label made fit to name a file on every system: each character
+// that a Windows file name cannot hold (\ / : * ? " < > | and control
+// characters) becomes "_", a device name (CON, NUL, COM1...) gets a "_"
+// before it, and an empty label gives "NO_NAME". A refused label can hold
+// any of them, and a file that cannot be created is skipped without a word.
+[[nodiscard]] std::string LogFileBaseName(const std::string& volume);
+
+// The desktop log "<desktop><separator><volume>.log", the label made safe
+// by LogFileBaseName.
 [[nodiscard]] std::string DesktopLogPath(const std::string& desktop, const std::string& volume,
                                          char separator);
 

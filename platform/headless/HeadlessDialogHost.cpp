@@ -510,11 +510,17 @@ std::pair<int, int> HeadlessDialogHost::ProgressGetRange(int id) {
 void HeadlessDialogHost::EditAppendLine(int id, const std::string& line) {
     std::lock_guard<std::mutex> lock(m_mutex);
     Control& c = At(id);
-    std::string text = c.text;
-    if (!text.empty()) text += "\r\n";
-    text += line;
-    SetTextLocked(id, std::move(text));
+    std::string added = c.text.empty() ? line : "\r\n" + line;
+    // EM_REPLACESEL inserts only what fits under the limit.
+    const size_t room = c.text.size() < c.textLimit ? c.textLimit - c.text.size() : 0;
+    if (added.size() > room) added.resize(room);
+    SetTextLocked(id, c.text + added);
     c.firstVisible = CountLines(c.text) - 1;
+}
+
+void HeadlessDialogHost::EditSetLimitText(int id, unsigned limit) {
+    std::lock_guard<std::mutex> lock(m_mutex);
+    At(id).textLimit = limit == 0 ? SIZE_MAX : limit;
 }
 
 int HeadlessDialogHost::EditGetLineCount(int id) {

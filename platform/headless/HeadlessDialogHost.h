@@ -24,6 +24,11 @@ namespace platform {
 
 class HeadlessUi;
 
+// What a multi-line edit holds until the program raises its limit: Wine's
+// edit control starts at 30,000 characters (Windows documents 32,767); the
+// smaller one keeps a program that forgets to raise it from passing here.
+constexpr size_t kEditTextLimit = 30000;
+
 class HeadlessDialogHost final : public fw::DialogHost {
 public:
     HeadlessDialogHost(HeadlessUi& ui, CDialog& dialog);
@@ -103,6 +108,7 @@ public:
     [[nodiscard]] std::pair<int, int> ProgressGetRange(int id) override;
 
     void EditAppendLine(int id, const std::string& line) override;
+    void EditSetLimitText(int id, unsigned limit) override;
     [[nodiscard]] int EditGetLineCount(int id) override;
     void EditLineScroll(int id, int lines) override;
     [[nodiscard]] int EditGetFirstVisibleLine(int id) override;
@@ -143,6 +149,7 @@ private:
         int curSel = -1;
         int low = 0, high = 100, pos = 0;
         int firstVisible = 0;
+        size_t textLimit = kEditTextLimit;
     };
     struct MenuItem {
         int command = 0;

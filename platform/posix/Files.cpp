@@ -117,6 +117,13 @@ public:
         return stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
     }
 
+    std::optional<FolderId> FolderIdentity(const std::string& path) override {
+        struct stat st;
+        if (stat(path.empty() ? "." : path.c_str(), &st) != 0 || !S_ISDIR(st.st_mode))
+            return std::nullopt;
+        return FolderId{static_cast<uint64_t>(st.st_dev), static_cast<uint64_t>(st.st_ino)};
+    }
+
     std::optional<uint64_t> FileSize(const std::string& path) override {
         struct stat st;
         if (stat(path.c_str(), &st) != 0 || S_ISDIR(st.st_mode))

@@ -235,6 +235,7 @@ public:
             SendMessageA(edit, EM_LINESCROLL, 0, lines);
         });
     }
+    void EditSetLimitText(int id, unsigned limit) override { Send(id, EM_SETLIMITTEXT, WPARAM(limit), 0); }
     int EditGetLineCount(int id) override { return int(Send(id, EM_GETLINECOUNT, 0, 0, 1)); }
     void EditLineScroll(int id, int lines) override { Send(id, EM_LINESCROLL, 0, LPARAM(lines)); }
     int EditGetFirstVisibleLine(int id) override { return int(Send(id, EM_GETFIRSTVISIBLELINE, 0, 0)); }

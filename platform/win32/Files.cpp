@@ -64,6 +64,23 @@ public:
         return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
     }
 
+    // Opening the folder follows symbolic links and junctions to the folder
+    // itself; only its attributes are read (a folder opens only with backup
+    // semantics).
+    std::optional<FolderId> FolderIdentity(const std::string& path) override {
+        HANDLE folder = CreateFileA(path.empty() ? "." : path.c_str(), FILE_READ_ATTRIBUTES,
+                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                    OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+        if (folder == INVALID_HANDLE_VALUE)
+            return std::nullopt;
+        BY_HANDLE_FILE_INFORMATION info;
+        const BOOL read = GetFileInformationByHandle(folder, &info);
+        CloseHandle(folder);
+        if (!read || !(info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+            return std::nullopt;
+        return FolderId{info.dwVolumeSerialNumber, SizeOf(info.nFileIndexHigh, info.nFileIndexLow)};
+    }
+
     std::optional<uint64_t> FileSize(const std::string& path) override {
         WIN32_FILE_ATTRIBUTE_DATA data;
         if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data) ||

@@ -65,6 +65,29 @@ TEST_F(BatchTest, LogFilesKeepTheLogAsItIs) {
     }
 }
 
+// A long session (a few jobs, a root of a few hundred files) fills more
+// than an edit control holds by default; the window and the file it is
+// saved to keep every line, the last ones included.
+TEST_F(BatchTest, LongSessionKeepsEveryLineInTheWindowAndTheFile) {
+    WriteDrives("");
+    auto& h = Start();
+    dlg_->OnClearLog();
+    std::string expected;
+    for (int i = 0; i < 2000; ++i) {
+        const std::string line = "Adding file /media/dvd/extras/clip-" + std::to_string(10000 + i) + ".txt...";
+        dlg_->AppendLog(line.c_str());
+        expected += (i ? "\n" : "") + line;
+    }
+    ASSERT_GT(expected.size(), 60000u) << "twice what an edit control holds at first";
+    EXPECT_EQ(h.Lines(IDC_LOG).size(), 2000u);
+
+    const fs::path path = dir_ / "long.log";
+    dlg_->WriteLogFile(int(recording::LogFileKind::Saved), path.string().c_str());
+    const std::string part = LogPart(ReadAll(path));
+    EXPECT_EQ(part.size(), expected.size());
+    EXPECT_TRUE(part == expected) << "the saved log differs from the lines appended";
+}
+
 TEST_F(BatchTest, DesktopLogIsNamedAfterTheLabelAndReplaced) {
     WriteDrives("");
     auto& h = Start();
@@ -90,6 +113,27 @@ TEST_F(BatchTest, DesktopLogIsNamedAfterTheLabelAndReplaced) {
     EXPECT_TRUE(fs::is_empty(home_));
     EXPECT_TRUE(ui_.Boxes().empty());
     (void)h;
+}
+
+// A forced shutdown after the label was refused: the window keeps the
+// normalised label, and the desktop log is written under a name made safe.
+TEST_F(BatchTest, RefusedLabelStaysNormalisedAndNamesASafeDesktopLog) {
+    WriteDrives("");
+    auto& h = Start("MoreFlags: 1\r\n");  // force the shutdown, even on error
+    ChooseRoot(h, SampleRoot(), "my<dvd>|*/x");
+    ASSERT_TRUE(h.Click(IDC_SHUTDOWN));
+    ASSERT_TRUE(h.Click(IDC_BURN));
+    Settle();
+
+    EXPECT_EQ(dlg_->m_strVolume.str(), "MY<DVD>|*/X");
+    EXPECT_TRUE(Has(h.Lines(IDC_LOG), bbfmt::Format(T(kTxtLabelBadCharLog), {int('<')})));
+    EXPECT_FALSE(Has(h.Lines(IDC_LOG), T(kTxtBurnStart)));
+    EXPECT_EQ(shutdown_.Calls().size(), 1u);
+    const fs::path desktop = home_ / "MY_DVD____X.log";
+    ASSERT_TRUE(fs::exists(desktop));
+    const std::string file = ReadAll(desktop);
+    EXPECT_NE(file.find("Volume: MY<DVD>|*/X\n"), std::string::npos) << file;
+    EXPECT_NE(LogPart(file).find(bbfmt::Format(T(kTxtLabelBadCharLog), {int('<')})), std::string::npos);
 }
 
 TEST_F(BatchTest, SaveLogWritesTheChosenFileOrSaysBreak) {

@@ -70,6 +70,10 @@ TEST_F(LoadTest, RegistrySourcesDecideTheLibraryPathTheWriteBackAndPath) {
         {"App Paths keeps its backslash", "", "C:\\App\\", "C:\\App",
          "C:\\App\\\\NeroAPI.dll", "C:\\App\\", "C:\\App", true},
         {"both missing", {}, {}, "C:\\Win", {}, {}, "C:\\Win", true},
+        // An empty folder must not become "\NeroAPI.dll", the current drive's root.
+        {"empty value, no App Paths", "", {}, "C:\\Win", {}, "", "C:\\Win", true},
+        {"empty values at both sources", "", "", "C:\\Win", {}, "", "C:\\Win", true},
+        {"a lone backslash leaves no folder", "\\", {}, "C:\\Win", {}, "", "\\;C:\\Win", false},
         {"242 characters fit", y242, {}, y242, y242 + "\\NeroAPI.dll", y242, y242, false},
         {"243 characters end the search", x243, "C:\\App", x243, {}, x243, x243, false},
         {"long App Paths value written back", {}, x243, x243, {}, x243, x243, true},

@@ -208,6 +208,38 @@ TEST(HeadlessHost, LogEditAppendsLinesAndScrollsToTheNewest) {
     EXPECT_TRUE(h.Lines(kLog).empty());
 }
 
+// Like an edit control, the log takes lines up to its limit and cuts off
+// what does not fit, until the program raises the limit.
+TEST(HeadlessHost, LogEditHoldsWhatItsLimitAllows) {
+    platform::HeadlessUi ui;
+    CDialog dialog(kTemplate);
+    platform::HeadlessDialogHost& h = ui.Open(dialog);
+    CEdit log = dialog.GetEdit(kLog);
+    const int kLines = 1000;  // 41,998 characters with the CR LFs
+    auto appendAll = [&] {
+        for (int i = 0; i < kLines; ++i)
+            log.AppendLine((std::string(36, '.') + std::to_string(1000 + i)).c_str());
+    };
+
+    appendAll();
+    EXPECT_EQ(dialog.GetDlgItemText(kLog).GetLength(), int(platform::kEditTextLimit));
+    const std::vector<std::string> cut = h.Lines(kLog);
+    ASSERT_EQ(cut.size(), 715u);
+    EXPECT_EQ(cut.back(), std::string(12, '.')) << "the line that did not fit is cut off";
+
+    dialog.SetDlgItemText(kLog, "");
+    log.SetLimitText(0);
+    appendAll();
+    EXPECT_EQ(h.Lines(kLog).size(), size_t(kLines));
+    EXPECT_EQ(h.Lines(kLog).back(), std::string(36, '.') + "1999");
+
+    dialog.SetDlgItemText(kLog, "");
+    log.SetLimitText(12);
+    log.AppendLine("first");
+    log.AppendLine("second");
+    EXPECT_EQ(dialog.GetDlgItemText(kLog), "first\r\nsecon");
+}
+
 // A burn that blocks the UI thread and keeps the window alive by pumping its
 // messages, as the library's idle callback does.
 class BlockingJobDialog : public CDialog {

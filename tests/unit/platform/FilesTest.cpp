@@ -57,6 +57,27 @@ TEST_F(FilesTest, ExistsAndIsFolder) {
     }
 }
 
+// The scan tells a link back up by the id of the folder it leads to.
+TEST_F(FilesTest, FolderIdentityIsTheFolderWhateverThePath) {
+    MakeFolder("a");
+    MakeFolder("a/inner");
+    MakeFolder("b");
+    MakeFile("file");
+    const auto a = files_.FolderIdentity(At("a"));
+    ASSERT_TRUE(a.has_value());
+    EXPECT_EQ(files_.FolderIdentity(platform::JoinPath(At("a"), "inner") + platform::kPathSeparator + ".."), a);
+    EXPECT_NE(files_.FolderIdentity(At("b")), a);
+    EXPECT_NE(files_.FolderIdentity(platform::JoinPath(At("a"), "inner")), a);
+    EXPECT_EQ(files_.FolderIdentity(At("file")), std::nullopt);
+    EXPECT_EQ(files_.FolderIdentity(At("missing")), std::nullopt);
+
+    std::error_code error;
+    std::filesystem::create_directory_symlink(At("a"), At("link"), error);
+    if (error || !std::filesystem::is_directory(At("link")))
+        GTEST_SKIP() << "this system makes no symbolic links to folders";
+    EXPECT_EQ(files_.FolderIdentity(At("link")), a);
+}
+
 TEST_F(FilesTest, SizesBeyondFourGibibytes) {
     // Sparse: takes no disk space on file systems that support holes.
     const uint64_t size = (uint64_t(5) << 30) + 3;

@@ -11,6 +11,9 @@ public:
     }
     bool Exists(const std::string& p) override { return real().Exists(p); }
     bool IsFolder(const std::string& p) override { return real().IsFolder(p); }
+    std::optional<platform::FolderId> FolderIdentity(const std::string& p) override {
+        return real().FolderIdentity(p);
+    }
     std::optional<uint64_t> FileSize(const std::string& p) override { return real().FileSize(p); }
     bool Move(const std::string& a, const std::string& b) override { return real().Move(a, b); }
     bool Delete(const std::string& p) override { return real().Delete(p); }

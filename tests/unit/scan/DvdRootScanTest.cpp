@@ -206,6 +206,57 @@ TEST_F(ScanDetailsTest, RescanReplacesTheTreeAndAFailedOneLeavesNone) {
     EXPECT_FALSE(tree);
 }
 
+// Names of the items of one folder, in sorted order (the file system
+// lists them in an order of its own).
+std::vector<std::string> SortedNames(const nero::IsoItem* item) {
+    std::vector<std::string> names;
+    for (; item; item = item->next)
+        names.push_back(item->name);
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+const nero::IsoItem* Find(const nero::IsoItem* item, const std::string& name) {
+    for (; item; item = item->next)
+        if (name == item->name)
+            return item;
+    return nullptr;
+}
+
+// Links back to the root or to the folder itself once made the scan walk
+// round until the path was too long; they are passed by with a line each,
+// while a link to a folder outside the root is followed as before.
+TEST_F(ScanDetailsTest, LinksBackUpAreLoggedAndLeftOffTheDisc) {
+    MakeTree(kVideoTs + std::vector<std::string>{"AUDIO_TS/", "data/a.txt", "other/"});
+    MakeTree({"../elsewhere/e.txt"});
+    if (!MakeFolderLink("AUDIO_TS/back", "..") || !MakeFolderLink("data/up", "..") ||
+        !MakeFolderLink("other/self", ".") || !MakeFolderLink("data/out", base_ / "elsewhere"))
+        GTEST_SKIP() << "this system makes no symbolic links to folders";
+    RecordingWindow window(texts_);
+    IsoTree tree;
+    ScanContext ctx{tree, window, texts_, platform::SystemFiles()};
+
+    const nero::IsoItem* audio = compilation::ScanDvdRoot(root_, ctx, window);
+
+    ASSERT_NE(audio, nullptr);
+    EXPECT_EQ(audio->firstChild, nullptr) << Render(audio);
+    std::vector<std::string> skipped;
+    for (const std::string& line : window.log)
+        if (line.rfind(compilation::kFolderLoopLine, 0) == 0)
+            skipped.push_back(line.substr(std::strlen(compilation::kFolderLoopLine)));
+    std::sort(skipped.begin(), skipped.end());
+    EXPECT_EQ(skipped, (std::vector<std::string>{At("AUDIO_TS/back"), At("data/up"), At("other/self")}));
+    const nero::IsoItem* rest = audio->next->next;
+    EXPECT_EQ(SortedNames(rest), (std::vector<std::string>{"data", "other"}));
+    const nero::IsoItem* data = Find(rest, "data");
+    ASSERT_NE(data, nullptr);
+    EXPECT_EQ(SortedNames(data->firstChild), (std::vector<std::string>{"a.txt", "out"}));
+    const nero::IsoItem* out = Find(data->firstChild, "out");
+    ASSERT_NE(out, nullptr);
+    EXPECT_EQ(Render(out->firstChild), "e.txt");
+    EXPECT_EQ(window.status, (std::vector<std::string>{"T771", "T773"}));
+}
+
 TEST(IsoTreeTest, FreesLongChainsAndDeepFoldersAndClearsThePointer) {
     nero::IsoItem* root = compilation::NewIsoItem();
     nero::IsoItem* last = root;

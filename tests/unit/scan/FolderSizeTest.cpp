@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <fstream>
+
 #include "DelegatingFiles.h"
 #include "ScanSandbox.h"
 #include "compilation/DvdRootScan.h"
@@ -66,6 +69,25 @@ TEST_F(FolderSizeTest, UnreadableFolderIsLoggedNotCountedAsEmptyInSilence) {
 
     EXPECT_EQ(compilation::GetFolderSize(files, root_, &window), 100.0);
     EXPECT_EQ(window.log, std::vector<std::string>{compilation::kUnreadableFolderLine + At("locked")});
+}
+
+// Two links to ".." in one folder once kept the walk busy for minutes; a
+// link to a folder elsewhere is no loop and counts.
+TEST_F(FolderSizeTest, LinksBackUpAreLoggedAndNotFollowed) {
+    MakeFileOfSize("top.bin", 10);
+    MakeFileOfSize("data/a.bin", 100);
+    std::filesystem::create_directories(base_ / "elsewhere");
+    std::ofstream(base_ / "elsewhere" / "e.bin", std::ios::binary) << std::string(1000, 'e');
+    if (!MakeFolderLink("data/up1", "..") || !MakeFolderLink("data/up2", "..") ||
+        !MakeFolderLink("self", ".") || !MakeFolderLink("data/out", base_ / "elsewhere"))
+        GTEST_SKIP() << "this system makes no symbolic links to folders";
+    RecordingWindow window(texts_);
+
+    EXPECT_EQ(compilation::GetFolderSize(root_, &window), 1110.0);
+    std::sort(window.log.begin(), window.log.end());
+    EXPECT_EQ(window.log, (std::vector<std::string>{compilation::kFolderLoopLine + At("data/up1"),
+                                                    compilation::kFolderLoopLine + At("data/up2"),
+                                                    compilation::kFolderLoopLine + At("self")}));
 }
 
 }  // namespace

@@ -69,6 +69,14 @@ protected:
         }
     }
 
+    // A symbolic link at `relative` to the folder `target` (relative to the
+    // link's folder, or absolute). False where the system makes none.
+    bool MakeFolderLink(const std::string& relative, const std::filesystem::path& target) const {
+        std::error_code error;
+        std::filesystem::create_directory_symlink(target, At(relative), error);
+        return !error && std::filesystem::is_directory(At(relative), error);
+    }
+
     std::filesystem::path base_;
     std::string root_;
     LanguageTable texts_;

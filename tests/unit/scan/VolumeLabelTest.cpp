@@ -192,6 +192,7 @@ TEST_F(VolumeLabelTest, CheckRejectsTheFirstForbiddenCharacter) {
         window_.volume = c.volume;
         EXPECT_EQ(compilation::CheckVolumeLabel(window_), c.result) << c.volume;
         EXPECT_EQ(window_.volume, c.normalized) << c.volume;
+        EXPECT_EQ(window_.controlVolume, c.normalized) << c.volume << ": the window keeps the normalised label";
         EXPECT_EQ(window_.boxes, c.boxes) << c.volume;
         EXPECT_EQ(window_.log, c.log) << c.volume;
     }

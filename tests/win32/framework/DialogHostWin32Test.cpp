@@ -132,6 +132,35 @@ TEST_F(Win32HostTest, ControlsRoundTripThroughTheRealDialog) {
     EXPECT_FALSE(dialog.IsOpen());
 }
 
+// The real edit control stops taking appended text at its limit (30,000
+// characters under Wine, 32,767 on Windows) until the limit is raised.
+TEST_F(Win32HostTest, LogEditTakesEveryLineOnceItsLimitIsRaised) {
+    const int kLines = 1000;  // 41,998 characters with the CR LFs
+    bool ran = false;
+    CheckingDialog dialog([&](CheckingDialog& d) {
+        ran = true;
+        CEdit log = d.GetEdit(IDC_FW_LOG);
+        auto appendAll = [&] {
+            for (int i = 0; i < kLines; ++i)
+                log.AppendLine((std::string(36, '.') + std::to_string(1000 + i)).c_str());
+        };
+        appendAll();
+        const int cut = d.GetDlgItemText(IDC_FW_LOG).GetLength();
+        EXPECT_GE(cut, 30000);
+        EXPECT_LE(cut, 32767);
+
+        d.SetDlgItemText(IDC_FW_LOG, "");
+        log.SetLimitText(0);
+        appendAll();
+        const CString text = d.GetDlgItemText(IDC_FW_LOG);
+        EXPECT_EQ(text.GetLength(), 42 * kLines - 2);
+        EXPECT_EQ(text.Right(42), ("\r\n" + std::string(36, '.') + "1999").c_str());
+        EXPECT_EQ(log.GetLineCount(), kLines);
+    });
+    EXPECT_EQ(dialog.DoModal(), 77);
+    EXPECT_TRUE(ran);
+}
+
 class TimerDialog : public CDialog {
 public:
     TimerDialog() : CDialog(IDD_FW_TEST) {}

@@ -64,6 +64,7 @@ struct Seen {
     std::map<int, int> checks;  // check boxes and radios
     std::map<int, RECT> rects;  // client pixels
     std::map<int, RECT> expected;
+    size_t logLimit = 0;  // characters the log edit takes
 };
 
 std::string TextOf(HWND hwnd) {
@@ -128,6 +129,7 @@ void Inspect(Seen& seen, DWORD uiThread) {
         MapDialogRect(hwnd, &want);
         seen.expected[c.id] = want;
     }
+    seen.logLimit = size_t(SendMessageA(GetDlgItem(hwnd, IDC_LOG), EM_GETLIMITTEXT, 0, 0));
     HMENU bar = GetMenu(hwnd);
     char text[128] = {};
     GetMenuStringA(bar, 0, text, sizeof text, MF_BYPOSITION);
@@ -209,6 +211,9 @@ TEST_F(MainWindowWin32, OpensWithEnglishTextsMenuAndTitleAndQuits) {
     EXPECT_EQ(seen.texts.at(IDC_PERCENT), "0 %");
     EXPECT_EQ(seen.texts.at(IDC_TIME_REMAINING), "--:--");
     EXPECT_EQ(seen.texts.at(IDC_STATUS), english.GetText(kTxtNameAndCredit));
+    // A long session's log fits: the edit's default of about 30,000
+    // characters is raised.
+    EXPECT_GE(seen.logLimit, size_t(0x7FFFFFFE)) << seen.logLimit;
     // No settings file in the folder: the log names it.
     EXPECT_NE(seen.texts.at(IDC_LOG).find(folder_ + "\\Brenvik.ini"), std::string::npos) << seen.texts.at(IDC_LOG);
 
