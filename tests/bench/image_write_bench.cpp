@@ -1,5 +1,7 @@
 // Writes the image of a DVD root to a file with the recording library's
-// writer: the benchmark driver, also handy to look at an image by hand.
+// writer and its image file sink, without the program around them: handy to
+// look at an image by hand and to time the writer alone (bench/image-write.sh
+// times the program itself).
 //
 //   image_write_bench ROOT OUT.iso [--realloc] [--joliet] [--no-udf]
 //                     [--label TEXT] [--time SECONDS] [--nrg] [--verify] [--no-copy]
@@ -9,65 +11,11 @@
 #include <cstring>
 #include <string>
 
-#ifdef __linux__
-#include <cerrno>
-#include <fcntl.h>
-#include <unistd.h>
-#endif
-
+#include "recorder/image/ImageFileSink.h"
 #include "recorder/image/ImageWriter.h"
 #include "tests/bench/DvdRootTree.h"
 
 namespace {
-
-// An unbuffered file; on Linux file data is copied inside the kernel
-// (copy_file_range), as cat does.
-class FileSink : public rec::image::Sink {
-public:
-    explicit FileSink(std::FILE* f) : f_(f) {}
-    ~FileSink() override { CloseSource(); }
-    bool Write(const void* data, size_t size) override { return std::fwrite(data, 1, size, f_) == size; }
-
-#ifdef __linux__
-    CopyResult CopyFromFile(const std::string& path, uint64_t offset, uint64_t size) override {
-        if (!copying_) return CopyResult::Unsupported;
-        if (path != sourcePath_) {
-            CloseSource();
-            sourceFd_ = ::open(path.c_str(), O_RDONLY);
-            if (sourceFd_ < 0) return CopyResult::SourceFailed;
-            sourcePath_ = path;
-        }
-        loff_t in = loff_t(offset);
-        uint64_t left = size;
-        while (left > 0) {
-            const ssize_t n = ::copy_file_range(sourceFd_, &in, fileno(f_), nullptr, size_t(left), 0);
-            if (n < 0 && left == size && (errno == EXDEV || errno == ENOSYS || errno == EINVAL || errno == EOPNOTSUPP)) {
-                copying_ = false;  // another file system or an old kernel: plain writes
-                return CopyResult::Unsupported;
-            }
-            if (n < 0) return errno == EIO ? CopyResult::SourceFailed : CopyResult::SinkFailed;
-            if (n == 0) return CopyResult::SourceFailed;  // the source ended early
-            left -= uint64_t(n);
-        }
-        return CopyResult::Done;
-    }
-#endif
-
-    void DisableCopy() { copying_ = false; }
-
-private:
-    void CloseSource() {
-#ifdef __linux__
-        if (sourceFd_ >= 0) ::close(sourceFd_);
-        sourceFd_ = -1;
-        sourcePath_.clear();
-#endif
-    }
-    std::FILE* f_;
-    [[maybe_unused]] bool copying_ = true;
-    [[maybe_unused]] int sourceFd_ = -1;
-    std::string sourcePath_;
-};
 
 const char* StatusName(rec::image::Status s) {
     switch (s) {
@@ -112,17 +60,21 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "plan: %s: %s\n", StatusName(planned.status), planned.message.c_str());
         return 3;
     }
-    std::FILE* f = std::fopen(argv[2], "wb");
-    if (!f) {
+    // The recording library's own sink; --no-copy takes away the in-kernel calls.
+    rec::image::ImageFileSink sink(plainWrites ? rec::image::KernelCopyCalls{} : rec::image::SystemKernelCopyCalls());
+    if (!sink.Create(argv[2])) {
         std::perror(argv[2]);
         return 4;
     }
-    std::setvbuf(f, nullptr, _IONBF, 0);
-    FileSink sink(f);
-    if (plainWrites) sink.DisableCopy();
+    const uint64_t imageBytes = planned.plan->TotalSectors() * rec::image::kSectorSize;
+    const uint64_t footerBytes = nrg ? rec::image::BuildNrgFooter(planned.plan->TotalSectors(), true).size() : 0;
+    if (sink.Reserve(imageBytes + footerBytes) == rec::image::SystemFile::Reservation::NoSpace) {
+        std::fprintf(stderr, "%s: not enough disk space\n", argv[2]);
+        return 4;
+    }
     rec::image::WriteResult written = rec::image::WriteImage(*planned.plan, sink, {});
     bool footerOk = !nrg || rec::image::WriteNrgFooter(sink, planned.plan->TotalSectors(), true);
-    if (std::fclose(f) != 0) footerOk = false;
+    if (!sink.Close()) footerOk = false;
     if (written.status != rec::image::Status::Ok || !footerOk) {
         std::fprintf(stderr, "write: %s: %s\n", StatusName(written.status), written.message.c_str());
         std::remove(argv[2]);
