@@ -2,7 +2,8 @@
 // and padding arrive through Write, file contents through CopyFromFile,
 // which moves them inside the kernel where the files allow it (see
 // ExtentCopier). Space for the whole image can be reserved before the first
-// byte so that a full disk shows at once.
+// byte so that a full disk shows at once, and written data is sent on to
+// the disk as the image grows.
 #pragma once
 
 #include <string>
@@ -36,8 +37,11 @@ private:
     SystemFile file_;
     SystemFile source_;
     std::string sourcePath_;
+    void WriteBehind();
+
     ExtentCopier copier_;
     uint64_t written_ = 0;
+    uint64_t writeBackFrom_ = 0;  // written bytes from here on are not yet on their way to the disk
 };
 
 }  // namespace rec::image

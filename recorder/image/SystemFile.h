@@ -40,6 +40,9 @@ public:
 
     // Tells the system that the file will be read once, front to back.
     void ReadsSequentially();
+    // Starts writing the given range of the file to the disk without
+    // waiting for it (where the system can).
+    void StartWriteBack(uint64_t offset, uint64_t size);
 
     // False when the system reports an error at closing (data that did not
     // reach the disk).

@@ -81,6 +81,15 @@ void SystemFile::ReadsSequentially() {
 #endif
 }
 
+void SystemFile::StartWriteBack(uint64_t offset, uint64_t size) {
+#ifdef __linux__
+    (void)::sync_file_range(fd_, off64_t(offset), off64_t(size), SYNC_FILE_RANGE_WRITE);
+#else
+    (void)offset;
+    (void)size;
+#endif
+}
+
 bool SystemFile::Close() {
     if (fd_ < 0) return true;
     const bool ok = ::close(fd_) == 0;

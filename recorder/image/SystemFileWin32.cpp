@@ -64,6 +64,9 @@ SystemFile::Reservation SystemFile::Reserve(uint64_t) { return Reservation::Unsu
 // Opened with _O_SEQUENTIAL already.
 void SystemFile::ReadsSequentially() {}
 
+// The system's lazy writer streams on its own.
+void SystemFile::StartWriteBack(uint64_t, uint64_t) {}
+
 bool SystemFile::Close() {
     if (fd_ < 0) return true;
     const bool ok = ::_close(fd_) == 0;
