@@ -5,6 +5,7 @@
 //
 //   image_write_bench ROOT OUT.iso [--realloc] [--joliet] [--no-udf]
 //                     [--label TEXT] [--time SECONDS] [--nrg] [--verify] [--no-copy]
+//                     [--no-reserve]
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -33,12 +34,12 @@ const char* StatusName(rec::image::Status s) {
 
 int main(int argc, char** argv) {
     if (argc < 3) {
-        std::fprintf(stderr, "usage: %s ROOT OUT [--realloc] [--joliet] [--no-udf] [--label TEXT] [--time S] [--nrg] [--verify] [--no-copy]\n", argv[0]);
+        std::fprintf(stderr, "usage: %s ROOT OUT [--realloc] [--joliet] [--no-udf] [--label TEXT] [--time S] [--nrg] [--verify] [--no-copy] [--no-reserve]\n", argv[0]);
         return 2;
     }
     rec::image::Options options;
     options.volumeLabel = "DVD_VIDEO";
-    bool nrg = false, verify = false, plainWrites = false;
+    bool nrg = false, verify = false, plainWrites = false, reserve = true;
     for (int i = 3; i < argc; ++i) {
         const std::string a = argv[i];
         if (a == "--realloc") options.dvdVideoRealloc = true;
@@ -47,6 +48,7 @@ int main(int argc, char** argv) {
         else if (a == "--nrg") nrg = true;
         else if (a == "--verify") verify = true;
         else if (a == "--no-copy") plainWrites = true;
+        else if (a == "--no-reserve") reserve = false;
         else if (a == "--label" && i + 1 < argc) options.volumeLabel = argv[++i];
         else if (a == "--time" && i + 1 < argc) options.recordingTime = std::atoll(argv[++i]);
         else {
@@ -68,7 +70,7 @@ int main(int argc, char** argv) {
     }
     const uint64_t imageBytes = planned.plan->TotalSectors() * rec::image::kSectorSize;
     const uint64_t footerBytes = nrg ? rec::image::BuildNrgFooter(planned.plan->TotalSectors(), true).size() : 0;
-    if (sink.Reserve(imageBytes + footerBytes) == rec::image::SystemFile::Reservation::NoSpace) {
+    if (reserve && sink.Reserve(imageBytes + footerBytes) == rec::image::SystemFile::Reservation::NoSpace) {
         std::fprintf(stderr, "%s: not enough disk space\n", argv[2]);
         return 4;
     }
