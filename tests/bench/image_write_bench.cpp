@@ -5,7 +5,8 @@
 //
 //   image_write_bench ROOT OUT.iso [--realloc] [--joliet] [--no-udf]
 //                     [--label TEXT] [--time SECONDS] [--nrg] [--verify] [--no-copy]
-//                     [--no-reserve]
+//                     [--no-reserve] [--verify-only]
+// --verify-only compares an image written before with the sources.
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -30,16 +31,41 @@ const char* StatusName(rec::image::Status s) {
     return "?";
 }
 
+// Writes the image; 0 or the exit status of a failure.
+int WriteTo(const char* path, const rec::image::Plan& plan, bool nrg, bool plainWrites, bool reserve) {
+    // The recording library's own sink; --no-copy takes away the in-kernel calls.
+    rec::image::ImageFileSink sink(plainWrites ? rec::image::KernelCopyCalls{} : rec::image::SystemKernelCopyCalls());
+    if (!sink.Create(path)) {
+        std::perror(path);
+        return 4;
+    }
+    const uint64_t imageBytes = plan.TotalSectors() * rec::image::kSectorSize;
+    const uint64_t footerBytes = nrg ? rec::image::BuildNrgFooter(plan.TotalSectors(), true).size() : 0;
+    if (reserve && sink.Reserve(imageBytes + footerBytes) == rec::image::SystemFile::Reservation::NoSpace) {
+        std::fprintf(stderr, "%s: not enough disk space\n", path);
+        return 4;
+    }
+    rec::image::WriteResult written = rec::image::WriteImage(plan, sink, {});
+    bool footerOk = !nrg || rec::image::WriteNrgFooter(sink, plan.TotalSectors(), true);
+    if (!sink.Close()) footerOk = false;
+    if (written.status != rec::image::Status::Ok || !footerOk) {
+        std::fprintf(stderr, "write: %s: %s\n", StatusName(written.status), written.message.c_str());
+        std::remove(path);
+        return 5;
+    }
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     if (argc < 3) {
-        std::fprintf(stderr, "usage: %s ROOT OUT [--realloc] [--joliet] [--no-udf] [--label TEXT] [--time S] [--nrg] [--verify] [--no-copy] [--no-reserve]\n", argv[0]);
+        std::fprintf(stderr, "usage: %s ROOT OUT [--realloc] [--joliet] [--no-udf] [--label TEXT] [--time S] [--nrg] [--verify] [--no-copy] [--no-reserve] [--verify-only]\n", argv[0]);
         return 2;
     }
     rec::image::Options options;
     options.volumeLabel = "DVD_VIDEO";
-    bool nrg = false, verify = false, plainWrites = false, reserve = true;
+    bool nrg = false, verify = false, verifyOnly = false, plainWrites = false, reserve = true;
     for (int i = 3; i < argc; ++i) {
         const std::string a = argv[i];
         if (a == "--realloc") options.dvdVideoRealloc = true;
@@ -49,6 +75,7 @@ int main(int argc, char** argv) {
         else if (a == "--verify") verify = true;
         else if (a == "--no-copy") plainWrites = true;
         else if (a == "--no-reserve") reserve = false;
+        else if (a == "--verify-only") verify = verifyOnly = true;
         else if (a == "--label" && i + 1 < argc) options.volumeLabel = argv[++i];
         else if (a == "--time" && i + 1 < argc) options.recordingTime = std::atoll(argv[++i]);
         else {
@@ -62,25 +89,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "plan: %s: %s\n", StatusName(planned.status), planned.message.c_str());
         return 3;
     }
-    // The recording library's own sink; --no-copy takes away the in-kernel calls.
-    rec::image::ImageFileSink sink(plainWrites ? rec::image::KernelCopyCalls{} : rec::image::SystemKernelCopyCalls());
-    if (!sink.Create(argv[2])) {
-        std::perror(argv[2]);
-        return 4;
-    }
-    const uint64_t imageBytes = planned.plan->TotalSectors() * rec::image::kSectorSize;
-    const uint64_t footerBytes = nrg ? rec::image::BuildNrgFooter(planned.plan->TotalSectors(), true).size() : 0;
-    if (reserve && sink.Reserve(imageBytes + footerBytes) == rec::image::SystemFile::Reservation::NoSpace) {
-        std::fprintf(stderr, "%s: not enough disk space\n", argv[2]);
-        return 4;
-    }
-    rec::image::WriteResult written = rec::image::WriteImage(*planned.plan, sink, {});
-    bool footerOk = !nrg || rec::image::WriteNrgFooter(sink, planned.plan->TotalSectors(), true);
-    if (!sink.Close()) footerOk = false;
-    if (written.status != rec::image::Status::Ok || !footerOk) {
-        std::fprintf(stderr, "write: %s: %s\n", StatusName(written.status), written.message.c_str());
-        std::remove(argv[2]);
-        return 5;
+    if (!verifyOnly) {
+        if (const int failed = WriteTo(argv[2], *planned.plan, nrg, plainWrites, reserve)) return failed;
     }
     if (verify) {
         rec::image::WriteResult checked = rec::image::VerifyImage(*planned.plan, argv[2], {});
