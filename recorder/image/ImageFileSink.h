@@ -22,7 +22,7 @@ public:
 
     // Creates the file, or empties an existing one.
     [[nodiscard]] bool Create(const std::string& path);
-    SystemFile::Reservation Reserve(uint64_t bytes) { return file_.Reserve(bytes); }
+    [[nodiscard]] SystemFile::Reservation Reserve(uint64_t bytes) { return file_.Reserve(bytes); }
 
     bool Write(const void* data, size_t size) override;
     CopyResult CopyFromFile(const std::string& sourcePath, uint64_t offset, uint64_t size) override;

@@ -36,7 +36,7 @@ public:
     // Allocates disk space for the first `bytes` of the file without
     // changing its size, so that a full disk shows before the first write.
     enum class Reservation { Done, Unsupported, NoSpace };
-    Reservation Reserve(uint64_t bytes);
+    [[nodiscard]] Reservation Reserve(uint64_t bytes);
 
     // Tells the system that the file will be read once, front to back.
     void ReadsSequentially();

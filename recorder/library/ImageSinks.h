@@ -20,7 +20,7 @@ public:
 
     [[nodiscard]] bool Open();
     // Allocates the image's disk space before the write (see SystemFile::Reserve).
-    image::SystemFile::Reservation Reserve(uint64_t bytes) { return m_file.Reserve(bytes); }
+    [[nodiscard]] image::SystemFile::Reservation Reserve(uint64_t bytes) { return m_file.Reserve(bytes); }
     bool Write(const void* data, size_t size) override { return m_file.Write(data, size); }
     CopyResult CopyFromFile(const std::string& sourcePath, uint64_t offset, uint64_t size) override {
         return m_file.CopyFromFile(sourcePath, offset, size);
