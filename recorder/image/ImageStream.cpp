@@ -118,12 +118,14 @@ WriteResult FromOutput(const Output& out) {
 }
 
 // Lets a file-backed sink copy the data itself, in slices sized to take
-// about a tenth of a second each, so an abort is seen as quickly on a slow
-// disk as on a fast one. Returns false when the sink cannot copy.
+// about a tenth of a second each (a few MiB), so that progress and the abort
+// poll come several times a second on a slow disk as on a fast one. Returns
+// false when the sink cannot copy.
 bool CopyDirect(Output& out, const LayoutFile& f, uint64_t& done, WriteResult& result) {
     using Clock = std::chrono::steady_clock;
-    constexpr uint64_t kMinSlice = uint64_t(4) << 20, kMaxSlice = uint64_t(64) << 20;
-    uint64_t slice = kMinSlice;
+    constexpr uint64_t kMinSlice = uint64_t(1) << 20, kFirstSlice = uint64_t(4) << 20;
+    constexpr uint64_t kMaxSlice = uint64_t(16) << 20;
+    uint64_t slice = kFirstSlice;
     if (!out.directCopy || f.size < kChunkBytes) return false;
     if (!out.Flush()) {
         result = FromOutput(out);

@@ -78,10 +78,10 @@ public:
 
     // Optional fast path for a sink backed by a file: append `size` bytes of
     // the file at `sourcePath` from byte `offset` without passing them
-    // through the writer's memory (copy_file_range on Linux, say). The
-    // writer has handed over every earlier byte through Write before it
-    // calls this, and asks for at most 64 MiB at a time so that it can poll
-    // for an abort in between. Unsupported must leave the sink unchanged;
+    // through the writer's memory (copy_file_range on Linux, say; see
+    // ImageFileSink). The writer has handed over every earlier byte through
+    // Write before it calls this, and asks for at most 16 MiB at a time so
+    // that it can report progress and poll for an abort in between. Unsupported must leave the sink unchanged;
     // the writer then reads and writes the data itself from there on.
     enum class CopyResult { Done, Unsupported, SourceFailed, SinkFailed };
     virtual CopyResult CopyFromFile(const std::string& sourcePath, uint64_t offset, uint64_t size) {

@@ -355,6 +355,14 @@ int BurnJob::Write() {
         if (!file.Open()) {
             return Fail(nero::kBurnWriteError, "Cannot create " + file.TemporaryPath());
         }
+        // The whole image's room first: a full disk ends the job now, not at
+        // 90 %. File systems that cannot reserve are written all the same.
+        const uint64_t fileBytes =
+            imageBytes + (m_writeNrg ? image::BuildNrgFooter(m_plan->TotalSectors(), m_dvd).size() : 0);
+        if (file.Reserve(fileBytes) == image::SystemFile::Reservation::NoSpace) {
+            return Fail(nero::kBurnWriteError, "Not enough disk space for " + m_target + ": the image needs " +
+                                                   std::to_string(fileBytes) + " bytes");
+        }
         const bool rehearseError = toDisc && m_config.writeErrorPercent >= 0;
         FailingSink failing(file, rehearseError ? imageBytes * m_config.writeErrorPercent / 100 : UINT64_MAX);
         image::Sink& sink = rehearseError ? static_cast<image::Sink&>(failing) : file;

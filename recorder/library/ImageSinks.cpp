@@ -1,51 +1,25 @@
 #include "recorder/library/ImageSinks.h"
 
-#include <algorithm>
+#include <cstdio>
 
 namespace rec::lib {
-namespace {
-
-// Large sequential writes: the image is streamed once, front to back.
-constexpr size_t kFileBuffer = 1 << 20;
-
-}  // namespace
 
 PendingFileSink::PendingFileSink(std::string target)
     : m_target(std::move(target)), m_temporary(m_target + ".part") {}
 
 PendingFileSink::~PendingFileSink() {
-    if (m_file != nullptr) {
-        std::fclose(m_file);
-    }
+    (void)m_file.Close();
     if (!m_committed) {
         std::remove(m_temporary.c_str());
     }
 }
 
-bool PendingFileSink::Open() {
-    m_file = std::fopen(m_temporary.c_str(), "wb");
-    if (m_file != nullptr) {
-        std::setvbuf(m_file, nullptr, _IOFBF, kFileBuffer);
-    }
-    return m_file != nullptr;
-}
+bool PendingFileSink::Open() { return m_file.Create(m_temporary); }
 
-bool PendingFileSink::Write(const void* data, size_t size) {
-    return m_file != nullptr && std::fwrite(data, 1, size, m_file) == size;
-}
-
-bool PendingFileSink::Close() {
-    if (m_file == nullptr) {
-        return false;
-    }
-    const bool flushed = std::fflush(m_file) == 0 && std::ferror(m_file) == 0;
-    const bool closed = std::fclose(m_file) == 0;
-    m_file = nullptr;
-    return flushed && closed;
-}
+bool PendingFileSink::Close() { return m_file.IsOpen() && m_file.Close(); }
 
 bool PendingFileSink::Commit() {
-    if (m_file != nullptr || !ReplaceFile(m_temporary, m_target)) {
+    if (m_file.IsOpen() || !ReplaceFile(m_temporary, m_target)) {
         return false;
     }
     m_committed = true;

@@ -4,6 +4,7 @@
 // errors).
 #pragma once
 
+#include "recorder/image/ImageFileSink.h"
 #include "recorder/image/ImageWriter.h"
 
 #include <cstdint>
@@ -18,9 +19,13 @@ public:
     ~PendingFileSink() override;  // removes the temporary file unless committed
 
     [[nodiscard]] bool Open();
-    bool Write(const void* data, size_t size) override;
-    // Flushes and closes the temporary file; false when the data did not all
-    // reach it.
+    // Allocates the image's disk space before the write (see SystemFile::Reserve).
+    [[nodiscard]] image::SystemFile::Reservation Reserve(uint64_t bytes) { return m_file.Reserve(bytes); }
+    bool Write(const void* data, size_t size) override { return m_file.Write(data, size); }
+    CopyResult CopyFromFile(const std::string& sourcePath, uint64_t offset, uint64_t size) override {
+        return m_file.CopyFromFile(sourcePath, offset, size);
+    }
+    // Closes the temporary file; false when the data did not all reach it.
     [[nodiscard]] bool Close();
     // Moves the closed temporary file over the target.
     [[nodiscard]] bool Commit();
@@ -31,7 +36,7 @@ public:
 private:
     std::string m_target;
     std::string m_temporary;
-    std::FILE* m_file = nullptr;
+    image::ImageFileSink m_file;
     bool m_committed = false;
 };
 

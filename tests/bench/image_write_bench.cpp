@@ -1,73 +1,23 @@
 // Writes the image of a DVD root to a file with the recording library's
-// writer: the benchmark driver, also handy to look at an image by hand.
+// writer and its image file sink, without the program around them: handy to
+// look at an image by hand and to time the writer alone (bench/image-write.sh
+// times the program itself).
 //
 //   image_write_bench ROOT OUT.iso [--realloc] [--joliet] [--no-udf]
 //                     [--label TEXT] [--time SECONDS] [--nrg] [--verify] [--no-copy]
+//                     [--no-reserve] [--verify-only]
+// --verify-only compares an image written before with the sources.
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
 
-#ifdef __linux__
-#include <cerrno>
-#include <fcntl.h>
-#include <unistd.h>
-#endif
-
+#include "recorder/image/ImageFileSink.h"
 #include "recorder/image/ImageWriter.h"
 #include "tests/bench/DvdRootTree.h"
 
 namespace {
-
-// An unbuffered file; on Linux file data is copied inside the kernel
-// (copy_file_range), as cat does.
-class FileSink : public rec::image::Sink {
-public:
-    explicit FileSink(std::FILE* f) : f_(f) {}
-    ~FileSink() override { CloseSource(); }
-    bool Write(const void* data, size_t size) override { return std::fwrite(data, 1, size, f_) == size; }
-
-#ifdef __linux__
-    CopyResult CopyFromFile(const std::string& path, uint64_t offset, uint64_t size) override {
-        if (!copying_) return CopyResult::Unsupported;
-        if (path != sourcePath_) {
-            CloseSource();
-            sourceFd_ = ::open(path.c_str(), O_RDONLY);
-            if (sourceFd_ < 0) return CopyResult::SourceFailed;
-            sourcePath_ = path;
-        }
-        loff_t in = loff_t(offset);
-        uint64_t left = size;
-        while (left > 0) {
-            const ssize_t n = ::copy_file_range(sourceFd_, &in, fileno(f_), nullptr, size_t(left), 0);
-            if (n < 0 && left == size && (errno == EXDEV || errno == ENOSYS || errno == EINVAL || errno == EOPNOTSUPP)) {
-                copying_ = false;  // another file system or an old kernel: plain writes
-                return CopyResult::Unsupported;
-            }
-            if (n < 0) return errno == EIO ? CopyResult::SourceFailed : CopyResult::SinkFailed;
-            if (n == 0) return CopyResult::SourceFailed;  // the source ended early
-            left -= uint64_t(n);
-        }
-        return CopyResult::Done;
-    }
-#endif
-
-    void DisableCopy() { copying_ = false; }
-
-private:
-    void CloseSource() {
-#ifdef __linux__
-        if (sourceFd_ >= 0) ::close(sourceFd_);
-        sourceFd_ = -1;
-        sourcePath_.clear();
-#endif
-    }
-    std::FILE* f_;
-    [[maybe_unused]] bool copying_ = true;
-    [[maybe_unused]] int sourceFd_ = -1;
-    std::string sourcePath_;
-};
 
 const char* StatusName(rec::image::Status s) {
     switch (s) {
@@ -81,16 +31,41 @@ const char* StatusName(rec::image::Status s) {
     return "?";
 }
 
+// Writes the image; 0 or the exit status of a failure.
+int WriteTo(const char* path, const rec::image::Plan& plan, bool nrg, bool plainWrites, bool reserve) {
+    // The recording library's own sink; --no-copy takes away the in-kernel calls.
+    rec::image::ImageFileSink sink(plainWrites ? rec::image::KernelCopyCalls{} : rec::image::SystemKernelCopyCalls());
+    if (!sink.Create(path)) {
+        std::perror(path);
+        return 4;
+    }
+    const uint64_t imageBytes = plan.TotalSectors() * rec::image::kSectorSize;
+    const uint64_t footerBytes = nrg ? rec::image::BuildNrgFooter(plan.TotalSectors(), true).size() : 0;
+    if (reserve && sink.Reserve(imageBytes + footerBytes) == rec::image::SystemFile::Reservation::NoSpace) {
+        std::fprintf(stderr, "%s: not enough disk space\n", path);
+        return 4;
+    }
+    rec::image::WriteResult written = rec::image::WriteImage(plan, sink, {});
+    bool footerOk = !nrg || rec::image::WriteNrgFooter(sink, plan.TotalSectors(), true);
+    if (!sink.Close()) footerOk = false;
+    if (written.status != rec::image::Status::Ok || !footerOk) {
+        std::fprintf(stderr, "write: %s: %s\n", StatusName(written.status), written.message.c_str());
+        std::remove(path);
+        return 5;
+    }
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     if (argc < 3) {
-        std::fprintf(stderr, "usage: %s ROOT OUT [--realloc] [--joliet] [--no-udf] [--label TEXT] [--time S] [--nrg] [--verify] [--no-copy]\n", argv[0]);
+        std::fprintf(stderr, "usage: %s ROOT OUT [--realloc] [--joliet] [--no-udf] [--label TEXT] [--time S] [--nrg] [--verify] [--no-copy] [--no-reserve] [--verify-only]\n", argv[0]);
         return 2;
     }
     rec::image::Options options;
     options.volumeLabel = "DVD_VIDEO";
-    bool nrg = false, verify = false, plainWrites = false;
+    bool nrg = false, verify = false, verifyOnly = false, plainWrites = false, reserve = true;
     for (int i = 3; i < argc; ++i) {
         const std::string a = argv[i];
         if (a == "--realloc") options.dvdVideoRealloc = true;
@@ -99,6 +74,8 @@ int main(int argc, char** argv) {
         else if (a == "--nrg") nrg = true;
         else if (a == "--verify") verify = true;
         else if (a == "--no-copy") plainWrites = true;
+        else if (a == "--no-reserve") reserve = false;
+        else if (a == "--verify-only") verify = verifyOnly = true;
         else if (a == "--label" && i + 1 < argc) options.volumeLabel = argv[++i];
         else if (a == "--time" && i + 1 < argc) options.recordingTime = std::atoll(argv[++i]);
         else {
@@ -112,21 +89,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "plan: %s: %s\n", StatusName(planned.status), planned.message.c_str());
         return 3;
     }
-    std::FILE* f = std::fopen(argv[2], "wb");
-    if (!f) {
-        std::perror(argv[2]);
-        return 4;
-    }
-    std::setvbuf(f, nullptr, _IONBF, 0);
-    FileSink sink(f);
-    if (plainWrites) sink.DisableCopy();
-    rec::image::WriteResult written = rec::image::WriteImage(*planned.plan, sink, {});
-    bool footerOk = !nrg || rec::image::WriteNrgFooter(sink, planned.plan->TotalSectors(), true);
-    if (std::fclose(f) != 0) footerOk = false;
-    if (written.status != rec::image::Status::Ok || !footerOk) {
-        std::fprintf(stderr, "write: %s: %s\n", StatusName(written.status), written.message.c_str());
-        std::remove(argv[2]);
-        return 5;
+    if (!verifyOnly) {
+        if (const int failed = WriteTo(argv[2], *planned.plan, nrg, plainWrites, reserve)) return failed;
     }
     if (verify) {
         rec::image::WriteResult checked = rec::image::VerifyImage(*planned.plan, argv[2], {});

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <thread>
 
@@ -124,6 +125,50 @@ TEST_F(ImageRecorderBurn, AbortWhileWritingEndsWithinASecondAndLeavesNoFile) {
     EXPECT_LT(returned - job.abortTime, std::chrono::seconds(1));
     EXPECT_FALSE(fs::exists(job.imagePath));
     EXPECT_FALSE(AnyPartialFile(sandbox.Path()));
+}
+
+TEST_F(ImageRecorderBurn, AbortDuringALargeFilesCopyEndsWithinASecondAndLeavesNoImage) {
+    // A sparse 4 GiB file (no disk space taken) is nearly the whole image;
+    // the abort comes when a tenth of it has been copied.
+    const fs::path big = sandbox / "movie.bin";
+    { std::ofstream create(big); }
+    fs::resize_file(big, uint64_t(4) << 30);
+    ItemTree large;
+    nero::IsoItem* folder = large.Add("VIDEO", true, "", nullptr);
+    large.Add("MOVIE.BIN", false, big.string(), folder);
+    tree = std::move(large);
+    JobRecorder job;
+    job.imagePath = (sandbox / "large.iso").string();
+    job.abortInPhase = "Writing the image file";
+    job.abortAtPercent = 10;
+    EXPECT_EQ(Burn(job), nero::kBurnAborted);
+    const auto returned = std::chrono::steady_clock::now();
+    ASSERT_TRUE(job.abortRequested);
+    EXPECT_LT(returned - job.abortTime, std::chrono::seconds(1));
+    const auto phases = job.Phases();
+    const auto writing = std::find(phases.begin(), phases.end(), "Writing the image file");
+    ASSERT_NE(writing, phases.end());
+    const std::vector<int> reports = job.ProgressByPhase().at(size_t(writing - phases.begin()));
+    EXPECT_LT(reports.back(), 20);  // the job stopped inside the file
+    EXPECT_FALSE(fs::exists(job.imagePath));
+    EXPECT_FALSE(AnyPartialFile(sandbox.Path()));
+    Api().ClearErrors();
+}
+
+TEST_F(ImageRecorderBurn, SourceDateEpochGivesTheSameImageTwice) {
+    ::setenv("SOURCE_DATE_EPOCH", "1700000000", 1);
+    std::string images[2];
+    for (int run = 0; run < 2; ++run) {
+        JobRecorder job;
+        job.imagePath = (sandbox / ("run" + std::to_string(run) + ".iso")).string();
+        EXPECT_EQ(Burn(job, kProgramBurnFlags, 0x4058), 0) << TakeText(Api().GetErrorLog());
+        std::ifstream in(job.imagePath, std::ios::binary);
+        images[run].assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+        if (run == 0) std::this_thread::sleep_for(std::chrono::milliseconds(1100));  // another second
+    }
+    ::unsetenv("SOURCE_DATE_EPOCH");
+    EXPECT_GT(images[0].size(), 16u * 2048u);
+    EXPECT_TRUE(images[0] == images[1]);
 }
 
 TEST_F(ImageRecorderBurn, ReplacesAnExistingImageOnlyWhenTheBurnSucceeds) {
