@@ -2,7 +2,7 @@
 // writes with 64-bit offsets, space reserved ahead of a long write, and the
 // platform's in-kernel copy calls. SystemFilePosix.cpp and
 // SystemFileWin32.cpp are the only places that know the platform's names
-// for them.
+// for them; SystemFile.cpp loops over their single calls.
 #pragma once
 
 #include <cstddef>
@@ -49,6 +49,11 @@ public:
     [[nodiscard]] bool Close();
 
 private:
+    // One call of the platform's read or write at the current position: the
+    // bytes moved (0 at the end of the file), or -1 with errno set.
+    int64_t ReadSome(void* data, size_t size);
+    int64_t WriteSome(const void* data, size_t size);
+
     int fd_ = -1;
 };
 

@@ -23,29 +23,20 @@ bool SystemFile::Create(const std::string& path) {
     return fd_ >= 0;
 }
 
-int64_t SystemFile::Read(void* data, size_t size) {
-    auto* p = static_cast<char*>(data);
-    size_t done = 0;
-    while (done < size) {
-        const ssize_t n = ::read(fd_, p + done, size - done);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) return -1;
-        if (n == 0) break;
-        done += size_t(n);
-    }
-    return int64_t(done);
+int64_t SystemFile::ReadSome(void* data, size_t size) {
+    ssize_t n;
+    do {
+        n = ::read(fd_, data, size);
+    } while (n < 0 && errno == EINTR);
+    return n;
 }
 
-bool SystemFile::WriteAll(const void* data, size_t size) {
-    const auto* p = static_cast<const char*>(data);
-    while (size > 0) {
-        const ssize_t n = ::write(fd_, p, size);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return false;
-        p += n;
-        size -= size_t(n);
-    }
-    return true;
+int64_t SystemFile::WriteSome(const void* data, size_t size) {
+    ssize_t n;
+    do {
+        n = ::write(fd_, data, size);
+    } while (n < 0 && errno == EINTR);
+    return n;
 }
 
 bool SystemFile::Seek(uint64_t offset) {

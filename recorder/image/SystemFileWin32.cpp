@@ -28,27 +28,12 @@ bool SystemFile::Create(const std::string& path) {
     return fd_ >= 0;
 }
 
-int64_t SystemFile::Read(void* data, size_t size) {
-    auto* p = static_cast<char*>(data);
-    size_t done = 0;
-    while (done < size) {
-        const int n = ::_read(fd_, p + done, unsigned(std::min(size - done, kMaxTransfer)));
-        if (n < 0) return -1;
-        if (n == 0) break;
-        done += size_t(n);
-    }
-    return int64_t(done);
+int64_t SystemFile::ReadSome(void* data, size_t size) {
+    return ::_read(fd_, data, unsigned(std::min(size, kMaxTransfer)));
 }
 
-bool SystemFile::WriteAll(const void* data, size_t size) {
-    const auto* p = static_cast<const char*>(data);
-    while (size > 0) {
-        const int n = ::_write(fd_, p, unsigned(std::min(size, kMaxTransfer)));
-        if (n <= 0) return false;
-        p += n;
-        size -= size_t(n);
-    }
-    return true;
+int64_t SystemFile::WriteSome(const void* data, size_t size) {
+    return ::_write(fd_, data, unsigned(std::min(size, kMaxTransfer)));
 }
 
 bool SystemFile::Seek(uint64_t offset) {
