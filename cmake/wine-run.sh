@@ -22,6 +22,15 @@ bb_wine_prefix "${BB_WINE_GRAPHICS:-null}" || exit 1
 out=$(mktemp) err=$(mktemp)
 bb_wine "$exe" "$@" >"$out" 2>"$err" </dev/null
 rc=$?
+# Once in some thousand starts under load, the 64-bit loader has ended with
+# a failure before the program wrote a byte (a test exe prints its first
+# line as main starts). That start is reported and made once more; a program
+# that fails again, or that wrote anything, fails as it is.
+if [ "$rc" -ne 0 ] && [ ! -s "$out" ] && [ ! -s "$err" ]; then
+    echo "wine-run: $(basename "$exe") ended with status $rc before writing anything; starting it once more" >&2
+    bb_wine "$exe" "$@" >"$out" 2>"$err" </dev/null
+    rc=$?
+fi
 tr -d '\r' <"$out"
 tr -d '\r' <"$err" >&2
 rm -f "$out" "$err"
