@@ -17,6 +17,7 @@ BOOL CBurnApp::InitInstance() {
     m_pMainWnd = &dlg;
     dlg.m_strCommandLine = m_strCmdLine;
     dlg.m_onCommandLineDone = m_onCommandLineDone;
+    dlg.m_pEvents = m_pEvents;
     dlg.m_strProgramDir = m_strModulePath.Left(kModulePathMax);
     dlg.DoModal();
     m_pMainWnd = nullptr;

@@ -3,6 +3,8 @@
 #include "app/BurnDlg.h"
 
 #include "app/ProgramIdentity.h"
+#include "app/WindowEvents.h"
+#include "app/WindowJobHost.h"
 #include "controls/PathUtil.h"
 #include "framework/CheckedFormat.h"
 #include "framework/WorkerThread.h"
@@ -12,27 +14,30 @@
 #include "settings/LanguageTable.h"
 #include "settings/OtherSettings.h"
 
-CBurnDlg::CBurnDlg(CDialog* parent) : CDialog(IDD_MAIN, parent) {
+// The language table starts without a file; OnInitDialog points it at the
+// real one. The job engine reads its texts from it.
+CBurnDlg::CBurnDlg(CDialog* parent)
+    : CDialog(IDD_MAIN, parent),
+      m_pLanguage(std::make_unique<LanguageTable>(std::string())),
+      m_pJobHost(std::make_unique<app::WindowJobHost>(*this)),
+      m_jobs(*m_pJobHost, *m_pLanguage) {
     m_hIcon = IDI_MAIN;
     m_pPath = std::make_unique<CPathUtil>();
-    // The language table starts with the language file name as it stands
-    // (empty); OnInitDialog points it at the real file.
-    m_pLanguage = std::make_unique<LanguageTable>(m_strLanguageFile.str());
     m_pFsFlagsDlg = std::make_unique<CFsFlagsSettings>(*m_pLanguage);
     m_pOtherDlg = std::make_unique<COtherSettings>(*m_pLanguage);
     m_pAudioDlg = std::make_unique<CAudioSettings>(*m_pLanguage);
     MapJobCommands();
     MapLogAndLabelCommands();
-    m_eventJobDone.ResetEvent();
 }
 
 CBurnDlg::~CBurnDlg() {
     // The job threads use the window's members to the end.
     m_eventClosing.SetEvent();
     (void)WaitForWorkerThreads(INFINITE);
+    m_pJobHost->WindowGone();
     // A window that was never closed (a test, a failed start) still gives
     // the recorder context back.
-    if (m_pDriveList != nullptr)
+    if (m_jobs.Session().Started())
         TeardownRecorder();
     bbfmt::SetProblemReporter({});
 }
@@ -101,18 +106,26 @@ CString CBurnDlg::Text(int id) const {
 }
 
 void CBurnDlg::AppendLog(const char* text) {
-    m_editLog.AppendLine(text ? text : "");
+    const char* line = text ? text : "";
+    m_editLog.AppendLine(line);
+    if (m_pEvents != nullptr)
+        m_pEvents->OnLogLine(line);
 }
+
+void CBurnDlg::ShowStatus(const CString& text) {
+    m_strStatus = text;
+    SetDlgItemText(IDC_STATUS, text);
+}
+
+// Help arrives with the help file; until then the Help button and F1 do nothing.
+void CBurnDlg::OpenHelp() {}
 
 void CBurnDlg::AppendLogId(int textId) {
     AppendLog(Text(textId));
 }
 
 void CBurnDlg::ResetProgressDisplay() {
-    m_tStart = 0;
-    m_nTotalSecs = 0;
-    m_nStartPercent = 0;
-    m_nLastPercent = 0;
+    m_pJobHost->ResetProgress();
     ShowIdleProgressLabels();
 }
 

@@ -1,22 +1,25 @@
-// The main window: the one top-level dialog (template IDD_MAIN) and the hub
-// that owns the program's state. The subsystems keep their logic in their
-// own folders and reach the window through the operations below.
+// The main window: the one top-level dialog (template IDD_MAIN). It owns its
+// controls and the values they show; every burn, erase and command-line run
+// goes to the job engine (recording/JobEngine.h), which reaches the window
+// only through its JobHost (app/WindowJobHost.h).
 #pragma once
 
 #include <array>
 #include <atomic>
 #include <cstdint>
-#include <ctime>
 #include <functional>
 #include <memory>
+#include <string>
+#include <thread>
 #include <vector>
 
-#include "compilation/IsoTree.h"
 #include "controls/SizeMeterModel.h"
 #include "framework/CDialog.h"
 #include "framework/CEvent.h"
 #include "framework/CString.h"
 #include "neroapi/NeroRecords.h"
+#include "recording/JobEngine.h"
+#include "recording/JobHost.h"
 
 class CPathUtil;
 class LanguageTable;
@@ -24,7 +27,14 @@ class CFsFlagsSettings;
 class COtherSettings;
 class CAudioSettings;
 
+namespace app {
+class WindowEvents;
+class WindowJobHost;
+}  // namespace app
+
 class CBurnDlg : public CDialog {
+    friend class app::WindowJobHost;
+
 public:
     explicit CBurnDlg(CDialog* parent = nullptr);
     ~CBurnDlg() override;
@@ -42,7 +52,7 @@ public:
     // The language text `id` of the current language file.
     [[nodiscard]] CString Text(int id) const;
     // Enter and leave the job state: controls that could start another job
-    // or change this one's inputs are disabled meanwhile. Any thread.
+    // or change this one's inputs are disabled meanwhile. The window's thread.
     void DisableForJob(BOOL abortEnabled);
     void EnableAfterJob();
     // Full path of the settings file in the program folder.
@@ -52,56 +62,32 @@ public:
     // when the file could not be opened (nothing changed then).
     int LoadSettings();
 
-    // Not built yet: each is called where the window's sequence needs it and
-    // does nothing until its own work lands (see BurnDlgPending.cpp).
+    // The size gate: the size meter's limits and value from the DVD root, and
+    // Burn refused above the red limit (then 1, else 0).
     int CheckSourceSize();
     void DeriveVolumeLabel(const CString& folder);
     void UpdateLabelLength();
+    // The recorder context: the library started with the recorders of
+    // `mediaMask` in the recorder list, and given back.
     void SetupRecorder(uint32_t mediaMask);
     void TeardownRecorder();
+    // Starts the command-line run once the window's start-up is over.
     void StartCommandLineWorker();
     // Splits m_strCommandLine into m_argv / m_argc.
     void StoreCommandLineWords();
     void OpenHelp();
 
-    // --- recorder context and jobs (BurnDlgRecorder, BurnDlgBurn, BurnDlgMedia,
-    // BurnDlgCallbacks, BurnDlgSound) ----------------------------------------------------
     // Rebuilds the speed list from the selected recorder.
     void FillSpeedList();
-    // The disc in m_hDevice: recording::kMediaBurnNow, kMediaEraseFirst or kMediaStop.
-    [[nodiscard]] int CheckMedia();
-    // The Burn button: the job, the retry without reallocation, the shutdown.
+    // The Burn button: the job engine burns on this thread.
     void OnBurn();
-    // Checks, opens the recorder, looks at the disc and burns, or hands the
-    // disc to the automatic erase first (then 0, and *handedToErase is set).
-    [[nodiscard]] int PrepareAndBurn(bool* handedToErase = nullptr);
-    // The burn itself on the open m_hDevice: NeroBurn's result, or -1 when the
-    // DVD root could not be scanned or the library made no track.
-    [[nodiscard]] int RunBurnJob(const nero::DriveInfo& drive);
-    // The success (0) or error sound of the audio settings.
-    void PlayJobSound(int result);
     // The erase job; `automatic` for the erase before a burn.
     void StartErase(bool automatic);
+    void OnErase();
+    // The success (0) or error sound of the audio settings.
+    void PlayJobSound(int result);
     // The shutdown after burning.
     void RunShutdownSequence();
-
-    // --- erase job, command-line run, shutdown, log files, volume label
-    // (BurnDlgErase, BurnDlgBatch, BurnDlgShutdown, BurnDlgLog, BurnDlgLabel) -------------
-    void OnErase();
-    // The erase worker's job, on its own thread: estimate, erase, and after an
-    // automatic erase the burn.
-    void EraseWorker();
-    // The erase countdown of the progress controls; `wait(ms)` waits for the
-    // job-finished event and says whether it came.
-    void RunEraseProgress(const std::function<bool(int ms)>& wait);
-    void ShowTimeoutError();
-    // The command-line worker's job: 0 for a successful burn, the burn's
-    // result otherwise, 99 when no burn ran.
-    int CommandLineWorker();
-    // The unattended burn of the command line, and its preparation that
-    // waits for a burn handed to the automatic erase.
-    [[nodiscard]] int RunBatchBurn();
-    [[nodiscard]] int BatchPrepareAndBurn();
     void ShutdownWindows();
     [[nodiscard]] static int GetWindowsKind();
     void OnClearLog();
@@ -116,29 +102,30 @@ public:
     void OnVolumeKillFocus();
     void OnSourceKillFocus();
 
+    // The window's values as a job starts with them (the window's thread).
+    [[nodiscard]] recording::JobInputs CollectJobInputs();
+    // What a job changed, shown (the window's thread).
+    void ShowJobInputs(const recording::JobInputs& inputs);
+    // The status line alone, so that a job does not push the other fields
+    // back into their controls.
+    void ShowStatus(const CString& text);
+    [[nodiscard]] recording::JobEngine& Jobs() { return m_jobs; }
+    [[nodiscard]] bool OnUiThread() const { return std::this_thread::get_id() == m_uiThread.load(); }
+
+    // --- set before the window opens -------------------------------------------
     // Called by the command-line worker with its result, as the very last
     // thing it does (the console front end ends the program from there).
-    // Set before the window opens.
     std::function<void(CDialog& window, int result)> m_onCommandLineDone;
     // How long the command-line worker waits before it reads the words.
     int m_nCommandLineDelayMs = 1000;
+    // Sees every log line and progress step the window shows (the console
+    // front end renders them); called on the window's thread.
+    app::WindowEvents* m_pEvents = nullptr;
     // Set when the window object is about to go: a worker still waiting to
     // start gives up, and the destructor waits for the running ones.
     CEvent m_eventClosing{false, true};
-    // The batch run waits for the burn that follows an automatic erase.
-    std::atomic<bool> m_bBatchRunning{false};
-    CEvent m_eventBurnAfterEraseDone{false, false};
-    std::atomic<int> m_nBurnAfterEraseResult{0};
-
-    // The recording library's callbacks land here (BurnDlgCallbacks.cpp).
-    BOOL IdlePoll();
-    BOOL OnLibraryProgress(uint32_t percent);
-    void OnLibraryLogLine(const char* text);
-    void OnLibraryPhase(const char* text);
-    int AnswerLibraryRequest(int request, void* data);
 
     // --- owned objects ---------------------------------------------------------
-    CEvent m_eventJobDone{false, false};  // auto-reset; set when an erase job ends
     std::unique_ptr<CPathUtil> m_pPath;
     std::unique_ptr<LanguageTable> m_pLanguage;
     std::unique_ptr<CFsFlagsSettings> m_pFsFlagsDlg;
@@ -149,8 +136,6 @@ public:
     // --- texts -------------------------------------------------------------------
     CString m_strProgramDir;    // executable path from the application, then its folder
     CString m_strCommandLine;   // command-line tail, without the program name
-    CString m_strMsg;           // scratch for formatted log lines
-    CString m_strMsgText;       // text of the latest message fetched for a box
     CString m_strLanguageFile;  // settings key Language
     CString m_strDevice;        // settings key Device
 
@@ -158,36 +143,8 @@ public:
     std::array<CString, 100> m_argv;
     int m_argc = 0;
 
-    // --- recorder context and job state --------------------------------------------
-    nero::DriveInfoList* m_pDriveList = nullptr;
-    nero::DeviceHandle m_hDevice = nullptr;
-    nero::DriveInfo* m_pEraseDrive = nullptr;
-    // Read by the library's abort query on the job thread, set by Abort.
-    std::atomic<uint8_t> m_bAbort{0};
-    nero::LibSettingsRecord m_libSettings{};
-    nero::LibProgressRecord m_libProgress{};
-    char m_szLanguageText[128] = {};
-    char m_szSoftware[128] = {};
-    char m_szVendor[128] = {};
-    char m_szLibFilesFolder[128] = {};
-    std::time_t m_tStart = 0;
-    int m_nTotalSecs = 0;
-    int m_nStartPercent = 0;
-    int m_nLastPercent = 0;
-    // The compilation tree; its root is m_isoTree.Root().
-    compilation::IsoTree m_isoTree;
-    int32_t m_nEraseSecs = 0;
-    BOOL m_bEraseOnly = FALSE;
-    BOOL m_bReallocFailed = FALSE;
-    // Set by the erase worker just before it calls PrepareAndBurn after an
-    // automatic erase, so that the preparation never hands the disc to a
-    // second erase.
-    std::atomic<bool> m_bBurnAfterErase{false};
     // Limits and value of the size meter (IDC_SIZE_METER), kept by CheckSourceSize.
     controls::SizeMeterModel m_sizeMeter;
-    // True while OnBurn will ask about a burn without reallocation: only then
-    // does the report of a reallocation failure leave it to that question.
-    bool m_bOfferReallocRetry = false;
 
     // --- values exchanged with the controls (DoDataExchange order) -----------------
     CString m_strSourceDir;
@@ -228,10 +185,6 @@ private:
     void OnEject();
     void OnAbort();
     void OnReallocate();
-    // Logs, shows and puts in the status line what a burn result means.
-    void ReportBurnResult(int result);
-    // The volume label check before a burn: 0, or -1 after its message.
-    [[nodiscard]] int CheckLabelBeforeBurn();
     // The DriveInfo record of the selected recorder line, or null.
     [[nodiscard]] const nero::DriveInfo* SelectedRecorder();
 
@@ -243,4 +196,11 @@ private:
 
     // Handlers of the erase, log and label controls (BurnDlgLabel.cpp).
     void MapLogAndLabelCommands();
+
+    // Every piece of job state lives in the engine; the host is the
+    // engine's way into this window. Declared in this order so that the
+    // host outlives the engine.
+    std::unique_ptr<app::WindowJobHost> m_pJobHost;
+    recording::JobEngine m_jobs;
+    std::atomic<std::thread::id> m_uiThread{};
 };

@@ -13,6 +13,8 @@
 #include "settings/StartupChoices.h"
 
 BOOL CBurnDlg::OnInitDialog() {
+    // This thread is the window's: jobs on workers reach it through posts.
+    m_uiThread = std::this_thread::get_id();
     CDialog::OnInitDialog();
     // The log edit would stop taking lines at about 30,000 characters, a few
     // jobs or one root of a few hundred files; Save Log and the desktop log
@@ -38,9 +40,9 @@ BOOL CBurnDlg::OnInitDialog() {
     m_pLanguage->SetFile(platform::JoinPath(m_strProgramDir.str(), m_strLanguageFile.str()));
 
     if (settingsRead < 0) {
-        m_strMsgText = Text(kTxtSettingsNotRead);
-        m_strMsg.Format(m_strMsgText, SettingsFilePath());
-        AppendLog(m_strMsg);
+        CString line;
+        line.Format(Text(kTxtSettingsNotRead), SettingsFilePath());
+        AppendLog(line);
     } else if (!m_strSourceDir.IsEmpty() && m_strCommandLine.IsEmpty()) {
         CheckSourceSize();
         DeriveVolumeLabel(m_strSourceDir);

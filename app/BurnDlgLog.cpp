@@ -14,6 +14,7 @@
 #include "platform/Files.h"
 #include "platform/Paths.h"
 #include "recording/LogFile.h"
+#include "res/OwnTexts.h"
 #include "res/TextIds.h"
 #include "res/resource.h"
 #include "settings/CtimeText.h"
@@ -21,19 +22,10 @@
 
 namespace {
 
-constexpr const char* kStatusSavingLog = "Saving Log...";
-constexpr const char* kStatusSaveCancelled = "Break...";
 // Pairs of description and pattern, each ended by a zero; an empty string ends the list.
 constexpr const char kLogFileFilter[] = "Log Files (*.log)\0*.log\0All Files (*.*)\0*.*\0";
 // OFN_OVERWRITEPROMPT: an existing file is replaced only when the user agrees.
 constexpr uint32_t kSaveLogFlags = 0x2;
-
-// Log files are text files: CR LF on Windows, LF elsewhere.
-#ifdef _WIN32
-constexpr platform::LineEnding kTextFileEnding = platform::LineEnding::CrLf;
-#else
-constexpr platform::LineEnding kTextFileEnding = platform::LineEnding::Lf;
-#endif
 
 }  // namespace
 
@@ -43,13 +35,13 @@ void CBurnDlg::OnClearLog() {
 
 void CBurnDlg::OnSaveLog() {
     app::DialogLogSink status(*this);
-    status.ShowStatus(kStatusSavingLog);
+    status.ShowStatus(bbres::kStatusSavingLog);
     const CString suggested = CString(recording::LogFileBaseName(m_strVolume.str()).c_str()) + ".log";
     CFilePicker picker(FALSE, nullptr, suggested, kSaveLogFlags, kLogFileFilter, this);
     if (picker.PickFile() == CFilePicker::kChosen)
         WriteLogFile(int(recording::LogFileKind::Saved), picker.GetFilePath());
     else
-        status.ShowStatus(kStatusSaveCancelled);
+        status.ShowStatus(bbres::kStatusSaveCancelled);
     UpdateData(FALSE);
 }
 
@@ -67,9 +59,9 @@ void CBurnDlg::WriteLogFile(int kind, const char* path) {
         return;
     const std::string log = recording::WithoutCarriageReturns(m_editLog.GetWindowText().str());
     const std::string now = CtimeText(std::time(nullptr));
-    m_strMsg = recording::LogFileContent(tmpl.str(), now, m_strVolume.str(), app::kProgramVersion, log).c_str();
+    const std::string content = recording::LogFileContent(tmpl.str(), now, m_strVolume.str(), app::kProgramVersion, log);
     // A file that cannot be written is left unwritten without a word.
-    (void)platform::SystemFiles().WriteText(file.str(), m_strMsg.str(), kTextFileEnding);
+    (void)platform::SystemFiles().WriteText(file.str(), content, platform::kTextFileEnding);
 }
 
 void CBurnDlg::OnShutdownCheck() {
@@ -79,6 +71,7 @@ void CBurnDlg::OnShutdownCheck() {
     const CString path = DesktopLogPath();
     // The disc stays in the recorder while the system goes down.
     m_pOtherDlg->SetBurnFlags(m_pOtherDlg->GetBurnFlags() | burnflags::kNoEject);
-    m_strMsg.Format(Text(kTxtShutdownLogPath), path);
-    AppendLog(m_strMsg);
+    CString line;
+    line.Format(Text(kTxtShutdownLogPath), path);
+    AppendLog(line);
 }

@@ -2,7 +2,6 @@
 // initialised, the recorder list of the chosen media class and the speed
 // list of the selected recorder; and the handlers that rebuild them.
 #include "app/BurnDlg.h"
-#include "app/BurnDlgCallbacks.h"
 
 #include <cstring>
 #include <string>
@@ -17,47 +16,15 @@
 
 void CBurnDlg::SetupRecorder(uint32_t mediaMask) {
     m_cbRecorders.ResetContent();
-    m_bAbort = 0;
-    AppendLogId(kTxtRecorderSetup);
-
-    if (!NeroApiLib::Load()) {
-        AppendLogId(kTxtLibraryNotLoaded);
-        ShowMessage(Text(kTxtLibraryNotLoadedBox), "Error", MB_ICONERROR);
+    if (!m_jobs.Session().Start(mediaMask)) {
         EndDialog(-1);
         return;
     }
-
-    uint16_t version[4] = {};
-    (void)NeroApiLib::NeroGetAPIVersionEx(&version[0], &version[1], &version[2], &version[3], nullptr);
-    m_strMsg.Format("Nero API version %d.%d.%d.%d", int(version[0]), int(version[1]), int(version[2]),
-                    int(version[3]));
-    AppendLog(m_strMsg);
-
-    recording::FillLibraryRecords(m_libSettings, m_libProgress,
-                                  {m_szLanguageText, m_szSoftware, m_szVendor, m_szLibFilesFolder},
-                                  app::LibraryCallbacksOf(*this));
-    m_pDriveList = nullptr;
-
-    AppendLogId(recording::InitResultTextId(NeroApiLib::NeroInit(&m_libSettings, nullptr)));
-
-    m_pDriveList = NeroApiLib::NeroGetAvailableDrivesEx(mediaMask, nullptr);
-    if (m_pDriveList == nullptr) {
-        AppendLogId(kTxtNoDriveList);
-    } else if (m_pDriveList->count == 0) {
-        AppendLogId(kTxtNoRecorders);
-    } else {
-        AppendLogId(kTxtRecordersFound);
-        for (uint32_t i = 0; i < m_pDriveList->count; ++i) {
-            nero::DriveInfo& drive = m_pDriveList->drives[i];
-            if (!recording::IsListedRecorder(drive, mediaMask))
-                continue;
-            const std::string name(drive.deviceName, strnlen(drive.deviceName, sizeof drive.deviceName));
-            AppendLog(name.c_str());
-            const int index = m_cbRecorders.AddString(name.c_str());
-            m_cbRecorders.SetItemData(index, reinterpret_cast<uintptr_t>(&drive));
-        }
+    for (const nero::DriveInfo* drive : m_jobs.Session().Recorders()) {
+        const std::string name(drive->deviceName, strnlen(drive->deviceName, sizeof drive->deviceName));
+        const int index = m_cbRecorders.AddString(name.c_str());
+        m_cbRecorders.SetItemData(index, reinterpret_cast<uintptr_t>(drive));
     }
-
     if (m_cbRecorders.GetCount() > 0) {
         if (m_strDevice.IsEmpty() || m_cbRecorders.SelectString(-1, m_strDevice) == CB_ERR)
             m_cbRecorders.SetCurSel(0);
@@ -66,14 +33,7 @@ void CBurnDlg::SetupRecorder(uint32_t mediaMask) {
 }
 
 void CBurnDlg::TeardownRecorder() {
-    m_isoTree.Reset();
-    if (m_pDriveList != nullptr) {
-        NeroApiLib::NeroFreeMem(m_pDriveList);
-        m_pDriveList = nullptr;
-    }
-    NeroApiLib::NeroClearErrors();
-    (void)NeroApiLib::NeroDone();
-    NeroApiLib::Unload();
+    m_jobs.Session().Stop();
     m_cbSpeeds.ResetContent();
 }
 

@@ -5,7 +5,6 @@
 
 #include "app/BurnDlg.h"
 #include "compilation/CompilationHost.h"
-#include "res/resource.h"
 
 namespace app {
 
@@ -14,12 +13,7 @@ public:
     explicit DialogLogSink(CBurnDlg& dialog) : m_dialog(dialog) {}
     void AppendLog(const std::string& line) override { m_dialog.AppendLog(line.c_str()); }
     void AppendLogId(int id) override { m_dialog.AppendLogId(id); }
-    // The status line alone, so that a job on a worker does not push the
-    // other fields back into their controls.
-    void ShowStatus(const std::string& text) override {
-        m_dialog.m_strStatus = text.c_str();
-        m_dialog.SetDlgItemText(IDC_STATUS, text.c_str());
-    }
+    void ShowStatus(const std::string& text) override { m_dialog.ShowStatus(text.c_str()); }
 
 private:
     CBurnDlg& m_dialog;

@@ -5,6 +5,8 @@
 #include "framework/WinDefs.h"
 #include "platform/Files.h"
 #include "platform/Paths.h"
+#include "res/BoxStyles.h"
+#include "res/OwnTexts.h"
 #include "res/TextIds.h"
 #include "settings/LanguageTable.h"
 
@@ -15,7 +17,7 @@ std::string NormalizeVolumeLabel(LabelWindow& w, std::string_view text) {
     NormalizedLabel result = NormalizeLabelText(text, limit, NativeLabelEncoding());
     if (result.truncated)
         w.ShowMessage(bbfmt::Format(w.Texts().GetText(kTxtLabelTooLong), {limit}),
-                      kCaptionInformation, MB_ICONINFORMATION);
+                      bbres::kCaptionInformation, bbres::kBoxInformation);
     return result.label;
 }
 
@@ -52,8 +54,8 @@ int CheckVolumeLabel(LabelWindow& w) {
     const int at = FirstForbiddenLabelChar(w.Volume());
     if (at >= 0) {
         const int code = static_cast<unsigned char>(w.Volume()[static_cast<size_t>(at)]);
-        w.ShowMessage(bbfmt::Format(w.Texts().GetText(kTxtLabelBadCharBox), {code}), kCaptionError,
-                      MB_ICONERROR);
+        w.ShowMessage(bbfmt::Format(w.Texts().GetText(kTxtLabelBadCharBox), {code}), bbres::kCaptionError,
+                      bbres::kBoxError);
         w.AppendLog(bbfmt::Format(w.Texts().GetText(kTxtLabelBadCharLog), {code}));
         return -1;
     }

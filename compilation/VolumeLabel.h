@@ -19,8 +19,6 @@ class Files;
 
 namespace compilation {
 
-constexpr const char* kCaptionInformation = "Information";
-constexpr const char* kCaptionError = "Error!";
 
 // What the label handlers need from the main window.
 class LabelWindow {

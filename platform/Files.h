@@ -27,6 +27,8 @@ struct FolderId {
 };
 
 enum class LineEnding { Lf, CrLf };
+// How this platform ends the lines of a text file: CR LF on Windows, LF elsewhere.
+extern const LineEnding kTextFileEnding;
 
 class Files {
 public:

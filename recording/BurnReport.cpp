@@ -1,5 +1,6 @@
 #include "recording/BurnReport.h"
 
+#include "res/BoxStyles.h"
 #include "res/TextIds.h"
 
 namespace recording {
@@ -25,7 +26,7 @@ BurnReport ReportForResult(int result, const BurnReportContext& context) {
         if (!context.shutdownAfter) {
             report.boxTextId = kTxtBurnOk;
             report.boxCaption = "Info";
-            report.boxType = kBoxInformation;
+            report.boxType = bbres::kBoxInformation;
         }
         report.statusTextId = kTxtStatusReady;
         report.logTotalTime = true;
@@ -48,7 +49,7 @@ BurnReport ReportForResult(int result, const BurnReportContext& context) {
     if (!(context.shutdownAfter && context.forceShutdown)) {
         report.boxTextId = report.logTextId;
         report.boxCaption = "Error";
-        report.boxType = kBoxError;
+        report.boxType = bbres::kBoxError;
     }
     return report;
 }

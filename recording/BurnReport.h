@@ -6,8 +6,6 @@
 
 namespace recording {
 
-constexpr uint32_t kBoxError = 0x10;
-constexpr uint32_t kBoxInformation = 0x40;
 
 struct BurnReport {
     int logTextId = 0;      // 0: nothing logged

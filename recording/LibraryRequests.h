@@ -21,11 +21,6 @@ constexpr int kAnswerImageCancelled = 0;
 constexpr int kAnswerOverwrite = 5;
 constexpr int kAnswerKeep = 0;
 
-constexpr const char* kCaptionInformation = "Information";
-constexpr const char* kCaptionOverwriteRw = "Overwrite ReWriteable?!";
-constexpr unsigned kBoxInformation = 0x40;
-// Yes/No, question icon, No as the default button.
-constexpr unsigned kBoxQuestionDefaultNo = 0x124;
 
 struct LibraryLogLine {
     std::string line;           // as it goes into the log, "===> " first

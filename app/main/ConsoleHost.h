@@ -1,18 +1,15 @@
 // The console front end's window system: the headless host with the main
-// window's template, its log and message boxes printed on the terminal.
+// window's template, its log, progress and message boxes on the terminal.
 #pragma once
 
-#include <string>
+#include "app/main/ConsoleRenderer.h"
 
 namespace app {
 
-// Installs the headless window system for the rest of the process. With
+// Installs the headless window system for the rest of the process and
+// returns the renderer that the main window reports to. With
 // `closeAfterStartup` the main window leaves through Quit as soon as its
-// start-up has run.
-void InstallConsoleHost(bool closeAfterStartup);
-
-// Full path of the running executable (`argv0` made absolute when the
-// system cannot tell).
-std::string ExecutablePath(const std::string& argv0);
+// start-up has run; `interactive` asks the boxes' questions on the terminal.
+ConsoleRenderer& InstallConsoleHost(bool closeAfterStartup, bool interactive);
 
 }  // namespace app

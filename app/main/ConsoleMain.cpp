@@ -18,26 +18,11 @@
 #include "framework/CDialog.h"
 #include "framework/WorkerThread.h"
 #include "platform/FilePickerService.h"
-#include "platform/headless/ConsoleRenderer.h"
-
-#ifndef _WIN32
-#include <unistd.h>
-#endif
+#include "platform/Console.h"
 
 namespace {
 CBurnApp theApp;
 
-std::string ModulePath(const char* argv0) {
-    return app::ExecutablePath(argv0 ? argv0 : "");
-}
-
-bool StdinIsTerminal() {
-#ifdef _WIN32
-    return false;
-#else
-    return isatty(STDIN_FILENO) != 0;
-#endif
-}
 
 std::string CurrentFolder() {
     std::error_code ec;
@@ -54,7 +39,7 @@ int main(int argc, char** argv) {
     std::cout.flush();
 
     const std::string tail = app::CommandLineTail(args);
-    const bool interactive = platform::ConsoleRenderer::StdoutIsTerminal() && StdinIsTerminal();
+    const bool interactive = platform::IsTerminal(stdout) && platform::IsTerminal(stdin);
     app::ConsoleFilePicker picker(stdout, stdin, interactive, CurrentFolder());
     platform::SetSystemFilePickers(&picker);
 
@@ -72,8 +57,8 @@ int main(int argc, char** argv) {
     // start-up log, close the window and explain how to run the program.
     // A command line of one character is not read either.
     const bool readsCommandLine = tail.size() > 1;
-    app::InstallConsoleHost(/*closeAfterStartup=*/!readsCommandLine);
-    (void)theApp.Start(tail, ModulePath(argv[0]));
+    theApp.m_pEvents = &app::InstallConsoleHost(/*closeAfterStartup=*/!readsCommandLine, platform::IsTerminal(stdout));
+    (void)theApp.Start(tail, platform::RunningExecutablePath(argv[0] ? argv[0] : ""));
     (void)WaitForWorkerThreads(INFINITE);
     platform::SetSystemFilePickers(nullptr);
 

@@ -1,6 +1,6 @@
-// The volume label and the DVD root of the main window: the two edits, the
-// folder browser and dropped folders; and the handlers of the erase, log
-// and label controls.
+// The DVD root and the volume label of the main window: the two edits, the
+// folder browser, dropped folders and the size gate; and the handlers of the
+// erase, log and label controls.
 #include "app/BurnDlg.h"
 
 #include <memory>
@@ -8,6 +8,10 @@
 #include <vector>
 
 #include "app/DialogLabelWindow.h"
+#include "app/DialogLogSink.h"
+#include "compilation/FolderSize.h"
+#include "res/OwnTexts.h"
+#include "settings/OtherSettings.h"
 #include "controls/FilePicker.h"
 #include "res/TextIds.h"
 #include "res/resource.h"
@@ -15,7 +19,6 @@
 namespace {
 // Folders of the file system only, the new dialog style, file-system ancestors.
 constexpr uint32_t kBrowseFlags = 0x49;
-constexpr const char* kNoFolderChosen = "Can't get dir...";
 }  // namespace
 
 void CBurnDlg::MapLogAndLabelCommands() {
@@ -62,11 +65,6 @@ void CBurnDlg::OnSourceKillFocus() {
     compilation::OnSourceKillFocus(window);
 }
 
-int CBurnDlg::CheckLabelBeforeBurn() {
-    app::DialogLabelWindow window(*this);
-    return compilation::CheckVolumeLabel(window);
-}
-
 void CBurnDlg::OnDropFiles(const std::vector<CString>& paths) {
     std::vector<std::string> dropped;
     for (const CString& path : paths)
@@ -87,8 +85,29 @@ void CBurnDlg::OnBrowse() {
             DeriveVolumeLabel(m_strSourceDir);
         }
     } else {
-        m_strSourceDir = kNoFolderChosen;
+        m_strSourceDir = bbres::kNoFolderChosen;
     }
     m_strStatus = Text(kTxtStatusReady);
     UpdateData(FALSE);
+}
+
+int CBurnDlg::CheckSourceSize() {
+    if (m_strSourceDir.GetLength() < 2) {
+        m_sizeMeter.valueMb = 0;
+        return 0;
+    }
+    app::DialogLogSink log(*this);
+    const double bytes = compilation::GetFolderSize(m_strSourceDir.str(), &log);
+    const bool cd = m_nMediaType == 1;
+    m_sizeMeter.yellowLimitMb = cd ? m_pOtherDlg->GetLimitCd() : m_pOtherDlg->GetLimitDvd();
+    m_sizeMeter.redLimitMb = cd ? m_pOtherDlg->GetLimitCdRed() : m_pOtherDlg->GetLimitDvdRed();
+    m_sizeMeter.valueMb = controls::RoundedMegabytes(bytes);
+
+    const bool ignore = (m_pOtherDlg->GetMoreFlags() & moreflags::kIgnoreSourceSize) != 0;
+    if (controls::IsOverRedLimit(bytes, m_sizeMeter.redLimitMb, ignore)) {
+        EnableWindow(IDC_BURN, FALSE);
+        return 1;
+    }
+    EnableWindow(IDC_BURN, TRUE);
+    return 0;
 }

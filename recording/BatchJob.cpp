@@ -1,0 +1,154 @@
+#include "recording/BatchJob.h"
+
+#include "framework/CheckedFormat.h"
+#include "neroapi/NeroApiLib.h"
+#include "recording/BatchRun.h"
+#include "recording/BurnJob.h"
+#include "recording/CommandLine.h"
+#include "recording/EraseJob.h"
+#include "recording/JobLabel.h"
+#include "res/BoxStyles.h"
+#include "res/OwnTexts.h"
+#include "res/ResultCodes.h"
+#include "res/TextIds.h"
+#include "settings/SettingsFlags.h"
+
+namespace recording {
+
+namespace {
+constexpr int kQuickErase = 1;
+}  // namespace
+
+int BatchJob::Run(JobInputs& inputs, const std::vector<std::string>& words) {
+    JobHost& host = m_session.Host();
+    BatchParse parse;
+    for (const BatchStep& step : ReadBatchOptions(words)) {
+        using Kind = BatchStep::Kind;
+        switch (step.kind) {
+            case Kind::PrepareOnly:
+                parse.prepareOnly = true;
+                break;
+            case Kind::Folder:
+                inputs.sourceDir = step.value;
+                host.ShowInputs(inputs);
+                host.CheckSourceSize();
+                host.LogLine(bbfmt::Format(m_session.Text(kTxtClFolder), {step.value}));
+                parse.folderGiven = true;
+                break;
+            case Kind::NoEject:
+                inputs.burnFlags |= burnflags::kNoEject;
+                host.SetBurnFlags(inputs.burnFlags);
+                host.LogLine(m_session.Text(kTxtClNoEject));
+                break;
+            case Kind::LogToDesktop:
+                parse.logToDesktop = true;
+                host.LogLine(m_session.Text(kTxtClLogToDesktop));
+                break;
+            case Kind::NoOverwriteAsk:
+                inputs.burnFlags |= burnflags::kNoOverwriteQuestion;
+                host.SetBurnFlags(inputs.burnFlags);
+                host.LogLine(m_session.Text(kTxtClNoOverwriteQuestion));
+                break;
+            case Kind::Shutdown:
+                parse.shutdown = true;
+                // The disc stays in the recorder while the system goes down.
+                inputs.shutdown = true;
+                inputs.burnFlags |= burnflags::kNoEject;
+                host.ShowInputs(inputs);
+                host.ShutdownChosen();
+                host.LogLine(m_session.Text(kTxtClShutdown));
+                break;
+            case Kind::Label:
+                inputs.volume = step.value;
+                host.LogLine(bbfmt::Format(m_session.Text(kTxtClLabel), {step.value}));
+                parse.labelGiven = true;
+                break;
+            case Kind::NotAnOption:
+                host.LogLine(m_session.Text(kTxtClUnknownWord));
+                parse.error = true;
+                break;
+            case Kind::FolderMissing:
+                host.LogLine(m_session.Text(kTxtClMissingFolder));
+                parse.error = true;
+                break;
+            case Kind::LabelMissing:
+                host.LogLine(m_session.Text(kTxtClMissingLabel));
+                parse.error = true;
+                break;
+        }
+    }
+    host.ShowInputs(inputs);
+
+    const BatchDecision decision = DecideBatch(parse);
+    if (decision.deriveLabel) {
+        JobLabel label(inputs, host, m_session.Texts());
+        compilation::DeriveVolumeLabel(label, inputs.sourceDir);
+    }
+    if (decision.enableBurn)
+        host.EnableBurn();
+
+    int result = bbres::kResultNoBurnRan;
+    if (decision.action == BatchAction::ErrorBox)
+        (void)host.Ask(bbres::kParseErrorBody, bbres::kCaptionParseError, bbres::kBoxError);
+    else if (decision.action == BatchAction::Run)
+        result = Burn(inputs);
+    host.ShowInputs(inputs);
+    if (decision.action != BatchAction::Run)
+        return result;
+
+    // Whatever closes the window runs last, on the window's own thread.
+    switch (DecideAfterBatchBurn(result, parse)) {
+        case AfterBatchBurn::StayOpen:
+            break;
+        case AfterBatchBurn::Shutdown:
+            host.JobEnded(AfterJob::Shutdown);
+            break;
+        case AfterBatchBurn::WriteLogAndClose:
+            host.JobEnded(AfterJob::WriteLogAndClose);
+            break;
+        case AfterBatchBurn::Close:
+            host.JobEnded(AfterJob::Close);
+            break;
+    }
+    return result;
+}
+
+int BatchJob::Burn(JobInputs& inputs) {
+    JobHost& host = m_session.Host();
+    host.SetCommands(JobCommands::Busy);
+    host.Minimise();
+
+    BurnJob burn(m_session);
+    {
+        OpenRecorder device(inputs.drive);
+        if (device) {
+            const bool dontAsk = (inputs.burnFlags & burnflags::kNoOverwriteQuestion) != 0;
+            if (burn.LookAtDisc(device.get(), inputs) == DiscVerdict::EraseFirst && dontAsk) {
+                host.LogLine(m_session.Text(kTxtErasing));
+                (void)NeroApiLib::NeroEraseCDRW(device.get(), kQuickErase);
+            }
+        }
+    }
+
+    // A disc handed to the automatic erase is erased here, then burned.
+    const auto prepareAndBurn = [&] {
+        BurnJob::Outcome outcome = burn.PrepareAndBurn(inputs);
+        if (outcome.handedToErase) {
+            EraseJob erase(m_session);
+            erase.Prepare(inputs, /*automatic=*/true);
+            outcome = erase.Run(inputs, /*eraseOnly=*/false);
+        }
+        return outcome;
+    };
+    m_session.SetOfferReallocRetry(true);
+    BurnJob::Outcome outcome = prepareAndBurn();
+    if (burn.AskBurnWithoutReallocation(inputs, bbres::kBoxWarningQuestionDefaultNo, outcome))
+        outcome = prepareAndBurn();
+    m_session.SetOfferReallocRetry(false);
+    // A run that stopped before its burn leaves the window usable.
+    if (outcome.result != bbres::kResultOk)
+        host.SetCommands(JobCommands::Idle);
+    return outcome.result;
+}
+
+}  // namespace recording

@@ -1,0 +1,28 @@
+// The command-line run: reads the words, shows them in the window and, when
+// folder and label are there, burns unattended (erasing a rewritable disc
+// first when the settings say not to ask); then decides what the window
+// does next. Runs on a worker.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "recording/JobHost.h"
+#include "recording/RecorderSession.h"
+
+namespace recording {
+
+class BatchJob {
+public:
+    explicit BatchJob(RecorderSession& session) : m_session(session) {}
+
+    // 0 for a successful burn, the burn's result otherwise, 99 when no burn ran.
+    [[nodiscard]] int Run(JobInputs& inputs, const std::vector<std::string>& words);
+
+private:
+    [[nodiscard]] int Burn(JobInputs& inputs);
+
+    RecorderSession& m_session;
+};
+
+}  // namespace recording

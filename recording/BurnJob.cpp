@@ -1,0 +1,215 @@
+#include "recording/BurnJob.h"
+
+#include <cstring>
+#include <string>
+
+#include "compilation/DvdRootScan.h"
+#include "framework/CheckedFormat.h"
+#include "framework/WinDefs.h"
+#include "neroapi/LibraryMemory.h"
+#include "neroapi/NeroApiLib.h"
+#include "platform/Files.h"
+#include "recording/BurnReport.h"
+#include "recording/JobFlags.h"
+#include "recording/JobLabel.h"
+#include "recording/MediaCheck.h"
+#include "recording/RecorderList.h"
+#include "res/BoxStyles.h"
+#include "res/OwnTexts.h"
+#include "res/ResultCodes.h"
+#include "res/TextIds.h"
+#include "settings/LanguageTable.h"
+#include "settings/SettingsFlags.h"
+
+namespace recording {
+
+namespace {
+
+constexpr int kCompileTypeIso = 0;
+// What NeroGetCDInfo is asked for.
+constexpr uint32_t kDiscInfoFlags = 3;
+
+std::string DeviceName(const nero::DriveInfo& drive) {
+    return std::string(drive.deviceName, strnlen(drive.deviceName, sizeof drive.deviceName));
+}
+
+// The job's log and status line, as the DVD root scan sees them.
+class HostLog final : public compilation::LogSink, public compilation::StatusLine {
+public:
+    HostLog(JobHost& host, const LanguageTable& texts) : m_host(host), m_texts(texts) {}
+    void AppendLog(const std::string& line) override { m_host.LogLine(line); }
+    void AppendLogId(int id) override { m_host.LogLine(m_texts.GetText(id)); }
+    void ShowStatus(const std::string& text) override { m_host.SetStatus(text); }
+
+private:
+    JobHost& m_host;
+    const LanguageTable& m_texts;
+};
+
+}  // namespace
+
+OpenRecorder::OpenRecorder(const nero::DriveInfo* drive)
+    : m_device(drive != nullptr ? NeroApiLib::NeroOpenDevice(drive) : nullptr) {}
+
+OpenRecorder::~OpenRecorder() {
+    if (m_device != nullptr)
+        NeroApiLib::NeroCloseDevice(m_device);
+}
+
+BurnJob::Outcome BurnJob::PrepareAndBurn(JobInputs& inputs, bool afterErase) {
+    JobHost& host = m_session.Host();
+    if (inputs.sourceDir.empty()) {
+        host.LogLine(m_session.Text(kTxtNoDvdRoot));
+        return {bbres::kResultNoDvdRoot, false};
+    }
+    JobLabel label(inputs, host, m_session.Texts());
+    if (compilation::CheckVolumeLabel(label) != 0)
+        return {bbres::kResultLabelRejected, false};
+    if (inputs.drive == nullptr)
+        return {bbres::kResultJobFailed, false};
+
+    OpenRecorder device(inputs.drive);
+    if (!device) {
+        host.LogLine(m_session.Text(kTxtCannotOpenRecorder) + ": " + DeviceName(*inputs.drive));
+        return {bbres::kResultJobFailed, false};
+    }
+
+    // A disc that still holds data right after the automatic erase goes to
+    // the burn (the library asks about overwriting it) rather than round
+    // again into another erase.
+    const DiscVerdict disc = LookAtDisc(device.get(), inputs);
+    if (disc == DiscVerdict::EraseFirst && !afterErase)
+        return {bbres::kResultOk, true};
+    if (disc == DiscVerdict::Stop)
+        return {kMediaStop, false};
+    return {Burn(device.get(), inputs), false};
+}
+
+DiscVerdict BurnJob::LookAtDisc(nero::DeviceHandle device, const JobInputs& inputs) {
+    JobHost& host = m_session.Host();
+    const bool dontAsk = (inputs.burnFlags & burnflags::kNoOverwriteQuestion) != 0;
+    NeroApiLib::LibraryMemory<nero::DiscInfo> disc(NeroApiLib::NeroGetCDInfo(device, kDiscInfoFlags));
+    if (!disc) {
+        host.LogLine(m_session.Text(kTxtNoDiscInfo));
+        return DiscVerdict::BurnNow;
+    }
+    const char* kind = RewritableKindWord(*disc);
+    if (kind == nullptr)
+        return DiscVerdict::BurnNow;
+    if (!dontAsk &&
+        host.Ask(m_session.Text(kTxtEraseQuestion), bbres::kCaptionOverwriteRw, bbres::kBoxQuestionDefaultNo) != IDYES)
+        return DiscVerdict::Stop;
+    host.LogLine(m_session.Text(kTxtEraseBeforeBurn) + kind);
+    return DiscVerdict::EraseFirst;
+}
+
+int BurnJob::Burn(nero::DeviceHandle device, const JobInputs& inputs) {
+    JobHost& host = m_session.Host();
+    nero::WriteDescription description;
+    std::memset(&description, 0, sizeof description);
+    host.SetCommands(JobCommands::BusyAbortable);
+    // A failure reported by an earlier job must not stand for this one.
+    m_session.ClearReallocFailed();
+    m_session.SetImageLabel(inputs.volume);
+    HostLog log(host, m_session.Texts());
+
+    const IsoTrackFlags isoFlags = BuildIsoTrackFlags(inputs.fsFlags, inputs.reallocate);
+    host.LogLine(m_session.Text(kTxtBurnStart));
+    const std::string recorder = inputs.recorderName.empty() ? DeviceName(*inputs.drive) : inputs.recorderName;
+    host.LogLine(m_session.Text(kTxtRecorderPrefix) + " \"" + recorder + "\"");
+    host.LogLine(bbres::kIsoFlagsPrefix + isoFlags.words);
+
+    const uint32_t burnFlags = BuildBurnFlags(inputs.burnFlags, inputs.verify);
+    compilation::IsoTree& tree = m_session.Tree();
+    int result = bbres::kResultJobFailed;
+    compilation::ScanContext scan{tree, log, m_session.Texts(), platform::SystemFiles()};
+    if (compilation::ScanDvdRoot(inputs.sourceDir, scan, log) == nullptr) {
+        host.SetStatus(m_session.Text(kTxtStatusNoTree));
+    } else {
+        host.SetStatus(m_session.Text(kTxtStatusBurning));
+        nero::IsoTrack* track = NeroApiLib::NeroCreateIsoTrackEx(tree.Root(), inputs.volume.c_str(), isoFlags.flags);
+        description.track = track;
+        description.mediaMask = inputs.cd ? nero::kMediaMaskCd : nero::kMediaMaskDvd;
+        host.LogLine(m_session.Text(inputs.cd ? kTxtMediaIsCd : kTxtMediaIsDvd));
+
+        uint32_t speed = 0;
+        const nero::SpeedInfo& speeds = inputs.drive->writeSpeeds;
+        const int count = int(speeds.count > nero::kMaxSpeeds ? nero::kMaxSpeeds : speeds.count);
+        // A recorder without usable speed data burns at the library's own speed (0).
+        if (count > 0 && int(speeds.baseRate) > 0) {
+            speed = speeds.rates[SpeedIndexToSelect(inputs.speedIndex, count)];
+            host.LogLine(m_session.Text(kTxtSpeedPrefix) + ": " + BurnSpeedText(speed, speeds.baseRate));
+        }
+
+        if (track == nullptr) {
+            // Burning a description without a track would only make the
+            // library fail in its own words; say what went wrong instead.
+            host.LogLine(bbres::kNoTrackLine);
+            host.PlayJobSound(bbres::kResultJobFailed);
+            tree.Reset();
+            host.SetStatus(m_session.Text(kTxtStatusBurnFailed));
+        } else {
+            result = NeroApiLib::NeroBurn(device, kCompileTypeIso, &description, burnFlags, speed,
+                                          m_session.ProgressRecord());
+            host.PlayJobSound(result);
+            NeroApiLib::NeroFreeIsoTrack(track);
+            tree.Reset();
+            NeroApiLib::LibraryText errors(NeroApiLib::NeroGetErrorLog());
+            if (errors)
+                host.LogLine(errors.get());
+            Report(result, inputs);
+        }
+    }
+
+    host.SetCommands(JobCommands::Idle);
+    m_session.ClearAbort();
+    return result;
+}
+
+void BurnJob::Report(int result, const JobInputs& inputs) {
+    JobHost& host = m_session.Host();
+    BurnReportContext context;
+    context.shutdownAfter = inputs.shutdown;
+    context.forceShutdown = (inputs.moreFlags & moreflags::kForceShutdown) != 0;
+    context.reallocFailed = m_session.ReallocFailed() && m_session.OfferReallocRetry();
+    const BurnReport report = ReportForResult(result, context);
+
+    std::string text;
+    if (report.logTextId != 0) {
+        text = report.logWithResult ? bbfmt::Format(m_session.Text(report.logTextId), {result})
+                                    : m_session.Text(report.logTextId);
+        host.LogLine(text);
+    }
+    if (report.boxTextId != 0)
+        (void)host.Ask(text, report.boxCaption, report.boxType);
+    if (report.statusTextId != 0)
+        host.SetStatus(m_session.Text(report.statusTextId));
+    if (report.logTotalTime) {
+        const int32_t secs = m_session.TotalSeconds();
+        host.LogLine(bbfmt::Format(m_session.Text(kTxtBurnTime), {secs / 3600, (secs % 3600) / 60, secs % 60}));
+    }
+}
+
+bool BurnJob::AskBurnWithoutReallocation(JobInputs& inputs, unsigned boxType, const Outcome& outcome) {
+    if (outcome.handedToErase || outcome.result != bbres::kResultReallocFailed || !m_session.ReallocFailed() ||
+        !m_session.OfferReallocRetry())
+        return false;
+    JobHost& host = m_session.Host();
+    m_session.ClearReallocFailed();
+    if (host.Ask(m_session.Text(kTxtReallocRetryQuestion), bbres::kCaptionReallocProblem, boxType) == IDYES) {
+        host.LogLine(m_session.Text(kTxtReallocRetryYes));
+        inputs.reallocate = false;
+        host.ShowInputs(inputs);
+        return true;
+    }
+    host.LogLine(m_session.Text(kTxtReallocRetryNo));
+    host.SetStatus(m_session.Text(kTxtStatusReallocDeclined));
+    return false;
+}
+
+bool BurnJob::ShutsDownAfter(int result, const JobInputs& inputs) {
+    const bool forceShutdown = (inputs.moreFlags & moreflags::kForceShutdown) != 0;
+    return inputs.shutdown && (result == bbres::kResultOk || forceShutdown);
+}
+
+}  // namespace recording

@@ -1,0 +1,64 @@
+// The burn job: the checks before it (DVD root, label, recorder, disc), the
+// ISO track burned with the window's choices, the report of its result, the
+// offer to burn again without reallocation, and the hand-off of a disc that
+// must be erased first.
+#pragma once
+
+#include "recording/JobHost.h"
+#include "recording/RecorderSession.h"
+
+namespace recording {
+
+// What the look at the disc before a burn decided.
+enum class DiscVerdict {
+    BurnNow,
+    EraseFirst,  // a rewritable disc holding data; the user agreed to erase it
+    Stop,        // the user kept the disc
+};
+
+class BurnJob {
+public:
+    explicit BurnJob(RecorderSession& session) : m_session(session) {}
+
+    struct Outcome {
+        int result = 0;
+        bool handedToErase = false;  // nothing burned yet: the disc goes to the erase first
+    };
+
+    // The preparation and the burn. `afterErase`: the disc was just erased for
+    // this burn, and never goes round to a second erase.
+    [[nodiscard]] Outcome PrepareAndBurn(JobInputs& inputs, bool afterErase = false);
+
+    // After a burn the library gave up because reallocation failed: asks
+    // with `boxType` whether to burn again without reallocation. True when
+    // the answer is Yes (reallocation is then off in `inputs` and the window).
+    [[nodiscard]] bool AskBurnWithoutReallocation(JobInputs& inputs, unsigned boxType, const Outcome& outcome);
+
+    // The disc in `device`, asked about (text 642) unless the settings say not to.
+    [[nodiscard]] DiscVerdict LookAtDisc(nero::DeviceHandle device, const JobInputs& inputs);
+
+    // Whether the burn's result is followed by the shutdown sequence.
+    [[nodiscard]] static bool ShutsDownAfter(int result, const JobInputs& inputs);
+
+private:
+    [[nodiscard]] int Burn(nero::DeviceHandle device, const JobInputs& inputs);
+    void Report(int result, const JobInputs& inputs);
+
+    RecorderSession& m_session;
+};
+
+// The recorder open for one job; closed when it goes.
+class OpenRecorder {
+public:
+    explicit OpenRecorder(const nero::DriveInfo* drive);
+    ~OpenRecorder();
+    OpenRecorder(const OpenRecorder&) = delete;
+    OpenRecorder& operator=(const OpenRecorder&) = delete;
+    [[nodiscard]] nero::DeviceHandle get() const { return m_device; }
+    explicit operator bool() const { return m_device != nullptr; }
+
+private:
+    nero::DeviceHandle m_device = nullptr;
+};
+
+}  // namespace recording

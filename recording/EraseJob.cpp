@@ -1,0 +1,79 @@
+#include "recording/EraseJob.h"
+
+#include <memory>
+
+#include "framework/CEvent.h"
+#include "framework/CheckedFormat.h"
+#include "framework/WinDefs.h"
+#include "framework/WorkerThread.h"
+#include "neroapi/NeroApiLib.h"
+#include "recording/BatchRun.h"
+#include "recording/EraseCountdown.h"
+#include "res/BoxStyles.h"
+#include "res/OwnTexts.h"
+#include "res/TextIds.h"
+
+namespace recording {
+
+namespace {
+constexpr int kQuickErase = 1;
+}  // namespace
+
+void EraseJob::Prepare(JobInputs& inputs, bool automatic) {
+    JobHost& host = m_session.Host();
+    host.SetStatus(m_session.Text(kTxtStatusErasing));
+    // An erase cannot be aborted.
+    host.SetCommands(JobCommands::Busy);
+    if (automatic) {
+        inputs.eraseMode = kQuickErase;
+        host.ShowInputs(inputs);
+    }
+}
+
+BurnJob::Outcome EraseJob::Run(JobInputs& inputs, bool eraseOnly) {
+    JobHost& host = m_session.Host();
+    {
+        OpenRecorder device(inputs.drive);
+        if (device) {
+            const int estimate = NeroApiLib::NeroGetCDRWErasingTime(device.get(), inputs.eraseMode);
+            if (const int refusal = EraseEstimateRefusalTextId(estimate)) {
+                host.LogLine(m_session.Text(refusal));
+                if (eraseOnly)
+                    (void)host.Ask(m_session.Text(refusal), "", bbres::kBoxError);
+            } else {
+                // The countdown ends by itself once `done` is set; the job
+                // waits for it so that nothing writes the progress display
+                // after the window has left its job state.
+                auto done = std::make_shared<CEvent>(false, true);
+                auto countdownEnded = std::make_shared<CEvent>(false, true);
+                const bool counting = StartWorkerThread([this, estimate, done, countdownEnded] {
+                    JobHost& view = m_session.Host();
+                    const EraseCountdownEnd end =
+                        RunEraseCountdown(estimate, view, [&done](int ms) { return done->Lock(uint32_t(ms)); });
+                    // An erase that ran over its estimate but ended is no
+                    // error; one that has not ended after all the extra waits is.
+                    if (end == EraseCountdownEnd::NeverEnded)
+                        (void)view.Ask(m_session.Text(kTxtEraseTimeout), bbres::kCaptionTimeout, bbres::kBoxError);
+                    countdownEnded->SetEvent();
+                });
+                host.LogLine(bbfmt::Format(m_session.Text(kTxtEraseEstimate), {estimate}));
+                host.LogLine(m_session.Text(kTxtErasing));
+                (void)NeroApiLib::NeroEraseCDRW(device.get(), inputs.eraseMode);
+                done->SetEvent();
+                if (counting)
+                    (void)countdownEnded->Lock();
+                if (eraseOnly)
+                    (void)host.Ask(m_session.Text(kTxtEraseDone), "", bbres::kBoxInformation);
+            }
+        }
+    }
+    host.SetCommands(JobCommands::Idle);
+    host.LogLine(m_session.Text(kTxtStatusReady));
+    host.LogLine(m_session.Text(kTxtEraseDone));
+    if (eraseOnly)
+        return {};
+    // The preparation that follows never hands the disc to a second erase.
+    return BurnJob(m_session).PrepareAndBurn(inputs, /*afterErase=*/true);
+}
+
+}  // namespace recording
