@@ -119,14 +119,13 @@ int BatchJob::Burn(JobInputs& inputs) {
     host.Minimise();
 
     BurnJob burn(m_session);
-    {
+    // Told not to ask, a rewritable disc that holds data is erased before
+    // the burn without a word. Asked, the look before the burn asks (once).
+    if ((inputs.burnFlags & burnflags::kNoOverwriteQuestion) != 0) {
         OpenRecorder device(inputs.drive);
-        if (device) {
-            const bool dontAsk = (inputs.burnFlags & burnflags::kNoOverwriteQuestion) != 0;
-            if (burn.LookAtDisc(device.get(), inputs) == DiscVerdict::EraseFirst && dontAsk) {
-                host.LogLine(m_session.Text(kTxtErasing));
-                (void)NeroApiLib::NeroEraseCDRW(device.get(), kQuickErase);
-            }
+        if (device && burn.LookAtDisc(device.get(), inputs, /*logMissingInfo=*/false) == DiscVerdict::EraseFirst) {
+            host.LogLine(m_session.Text(kTxtErasing));
+            (void)NeroApiLib::NeroEraseCDRW(device.get(), kQuickErase);
         }
     }
 

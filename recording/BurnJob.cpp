@@ -85,12 +85,13 @@ BurnJob::Outcome BurnJob::PrepareAndBurn(JobInputs& inputs, bool afterErase) {
     return {Burn(device.get(), inputs), false};
 }
 
-DiscVerdict BurnJob::LookAtDisc(nero::DeviceHandle device, const JobInputs& inputs) {
+DiscVerdict BurnJob::LookAtDisc(nero::DeviceHandle device, const JobInputs& inputs, bool logMissingInfo) {
     JobHost& host = m_session.Host();
     const bool dontAsk = (inputs.burnFlags & burnflags::kNoOverwriteQuestion) != 0;
     NeroApiLib::LibraryMemory<nero::DiscInfo> disc(NeroApiLib::NeroGetCDInfo(device, kDiscInfoFlags));
     if (!disc) {
-        host.LogLine(m_session.Text(kTxtNoDiscInfo));
+        if (logMissingInfo)
+            host.LogLine(m_session.Text(kTxtNoDiscInfo));
         return DiscVerdict::BurnNow;
     }
     const char* kind = RewritableKindWord(*disc);

@@ -34,8 +34,11 @@ public:
     // the answer is Yes (reallocation is then off in `inputs` and the window).
     [[nodiscard]] bool AskBurnWithoutReallocation(JobInputs& inputs, unsigned boxType, const Outcome& outcome);
 
-    // The disc in `device`, asked about (text 642) unless the settings say not to.
-    [[nodiscard]] DiscVerdict LookAtDisc(nero::DeviceHandle device, const JobInputs& inputs);
+    // The disc in `device`, asked about (text 642) unless the settings say
+    // not to. `logMissingInfo`: a disc the library tells nothing about is
+    // logged (the look before the burn itself does that).
+    [[nodiscard]] DiscVerdict LookAtDisc(nero::DeviceHandle device, const JobInputs& inputs,
+                                         bool logMissingInfo = true);
 
     // Whether the burn's result is followed by the shutdown sequence.
     [[nodiscard]] static bool ShutsDownAfter(int result, const JobInputs& inputs);

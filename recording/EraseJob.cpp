@@ -47,13 +47,7 @@ BurnJob::Outcome EraseJob::Run(JobInputs& inputs, bool eraseOnly) {
                 auto done = std::make_shared<CEvent>(false, true);
                 auto countdownEnded = std::make_shared<CEvent>(false, true);
                 const bool counting = StartWorkerThread([this, estimate, done, countdownEnded] {
-                    JobHost& view = m_session.Host();
-                    const EraseCountdownEnd end =
-                        RunEraseCountdown(estimate, view, [&done](int ms) { return done->Lock(uint32_t(ms)); });
-                    // An erase that ran over its estimate but ended is no
-                    // error; one that has not ended after all the extra waits is.
-                    if (end == EraseCountdownEnd::NeverEnded)
-                        (void)view.Ask(m_session.Text(kTxtEraseTimeout), bbres::kCaptionTimeout, bbres::kBoxError);
+                    CountDown(estimate, [&done](int ms) { return done->Lock(uint32_t(ms)); });
                     countdownEnded->SetEvent();
                 });
                 host.LogLine(bbfmt::Format(m_session.Text(kTxtEraseEstimate), {estimate}));
@@ -74,6 +68,14 @@ BurnJob::Outcome EraseJob::Run(JobInputs& inputs, bool eraseOnly) {
         return {};
     // The preparation that follows never hands the disc to a second erase.
     return BurnJob(m_session).PrepareAndBurn(inputs, /*afterErase=*/true);
+}
+
+void EraseJob::CountDown(int32_t estimateSecs, const std::function<bool(int ms)>& wait) {
+    JobHost& view = m_session.Host();
+    // An erase that ran over its estimate but ended is no error; one that
+    // has not ended after all the extra waits is.
+    if (RunEraseCountdown(estimateSecs, view, wait) == EraseCountdownEnd::NeverEnded)
+        (void)view.Ask(m_session.Text(kTxtEraseTimeout), bbres::kCaptionTimeout, bbres::kBoxError);
 }
 
 }  // namespace recording

@@ -3,6 +3,9 @@
 // erase the burn that asked for it. Runs on a worker.
 #pragma once
 
+#include <cstdint>
+#include <functional>
+
 #include "recording/BurnJob.h"
 #include "recording/JobHost.h"
 #include "recording/RecorderSession.h"
@@ -20,6 +23,12 @@ public:
     // The erase. `eraseOnly` for the Erase button; otherwise the burn follows
     // and its outcome is returned.
     BurnJob::Outcome Run(JobInputs& inputs, bool eraseOnly);
+
+    // The countdown of an estimate of `estimateSecs` in the window's
+    // progress display; `wait(ms)` waits for the erase's end and says whether
+    // it came. An erase that has not ended after all the extra waits is
+    // reported in a box.
+    void CountDown(int32_t estimateSecs, const std::function<bool(int ms)>& wait);
 
 private:
     RecorderSession& m_session;

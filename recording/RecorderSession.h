@@ -48,6 +48,7 @@ public:
     void ClearAbort() { m_abort = 0; }
     [[nodiscard]] bool AbortRequested() const { return m_abort.load() != 0; }
     [[nodiscard]] nero::LibProgressRecord* ProgressRecord() { return &m_libProgress; }
+    [[nodiscard]] const nero::LibSettingsRecord& SettingsRecord() const { return m_libSettings; }
     [[nodiscard]] int32_t TotalSeconds() const { return m_progress.m_nTotalSecs; }
     void ClearReallocFailed() { m_reallocFailed = false; }
     [[nodiscard]] bool ReallocFailed() const { return m_reallocFailed; }

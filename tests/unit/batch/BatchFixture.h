@@ -99,17 +99,6 @@ protected:
         return ui_.Open(*dlg_);
     }
 
-    // Lets every job thread end and runs what they left for the window's
-    // thread (closing the window, the shutdown sequence), until nothing is left.
-    void Settle() {
-        for (int round = 0; round < 10; ++round) {
-            ASSERT_TRUE(WaitForWorkerThreads(120000)) << "a job thread did not end";
-            if (!ui_.HasPendingMessage()) return;
-            while (ui_.HasPendingMessage())
-                (void)ui_.PumpMessage();
-        }
-    }
-
     std::vector<std::string> BoxTexts() const {
         std::vector<std::string> texts;
         for (const auto& box : ui_.Boxes()) texts.push_back(box.caption + "|" + box.text);

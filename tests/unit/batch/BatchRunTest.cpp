@@ -1,6 +1,7 @@
 // The command-line run on the headless window with the build's recording
 // library: the words read by the worker, what runs, what is shown, and what
 // follows a burn (closing, the desktop log, the shutdown sequence).
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 
@@ -116,6 +117,30 @@ TEST_F(BatchTest, OverwriteSwitchQuickErasesBeforeTheBurn) {
         EXPECT_NE(box.text, T(kTxtEraseQuestion)) << "no question about the disc";
     EXPECT_EQ(workerResult_.load(), 0);
     EXPECT_TRUE(h.Ended());
+}
+
+// Without /O the look at the disc happens once: one question about a
+// rewritable disc holding data, one line about a disc the library cannot
+// describe.
+TEST_F(BatchTest, DiscIsLookedAtOnceWithoutTheOverwriteSwitch) {
+    WriteDrives("[BB RW]\ndisc = data\nmedium = DVD-RW\ndisc image = discs/rw.iso\n");
+    const std::string root = SampleRoot("dvd");
+    ui_.QueueAnswers({IDNO});
+    auto& rw = StartWith("/D " + root + " /V MOVIE", "Device: BB RW\r\n");
+    Settle();
+    const auto boxes = ui_.Boxes();
+    EXPECT_EQ(std::count_if(boxes.begin(), boxes.end(), [&](const auto& b) { return b.text == T(kTxtEraseQuestion); }),
+              1);
+    EXPECT_FALSE(Has(rw.Lines(IDC_LOG), T(kTxtBurnStart))) << "the disc was kept";
+    dlg_.reset();
+
+    WriteDrives("");
+    pickers_.QueuePath((dir_ / "out.nrg").string());
+    auto& image = StartWith("/D " + root + " /V MOVIE");
+    Settle();
+    const auto log = image.Lines(IDC_LOG);
+    EXPECT_EQ(std::count(log.begin(), log.end(), T(kTxtNoDiscInfo)), 1);
+    EXPECT_TRUE(Has(log, T(kTxtBurnOk)));
 }
 
 TEST_F(BatchTest, ShutdownSwitchWithAFailingBurnDoesNotShutDown) {

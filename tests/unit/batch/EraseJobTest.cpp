@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "BatchFixture.h"
+#include "recording/EraseJob.h"
 #include "res/TextIds.h"
 
 namespace batchtest {
@@ -183,11 +184,10 @@ TEST_F(BatchTest, EraseCountdownShowsTheEstimateAndItsEnd) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.endsAtWait);
         ui_.ClearBoxes();
-        dlg_->m_nEraseSecs = 90;
         std::vector<std::string> remaining, percent;
         std::string total;
         int waits = 0;
-        dlg_->RunEraseProgress([&](int ms) {
+        recording::EraseJob(dlg_->Jobs().Session()).CountDown(90, [&](int ms) {
             EXPECT_EQ(ms, 1000);
             ++waits;
             remaining.push_back(h.GetItemText(IDC_TIME_REMAINING));

@@ -7,6 +7,7 @@
 #include <thread>
 
 #include "JobsWindowFixture.h"
+#include "recording/BurnJob.h"
 #include "framework/CheckedFormat.h"
 #include "framework/WorkerThread.h"
 #include "res/TextIds.h"
@@ -70,9 +71,8 @@ TEST_F(JobsWindowTest, SuccessfulDvdImageBurnLogsEachStepInOrder) {
     EXPECT_EQ(h.GetItemText(IDC_TIME_REMAINING), "--:--");
     EXPECT_TRUE(h.IsItemEnabled(IDC_BURN));
     EXPECT_FALSE(h.IsItemEnabled(IDC_ABORT));
-    EXPECT_EQ(dlg_->m_bAbort.load(), 0);
-    EXPECT_EQ(dlg_->m_hDevice, nullptr);
-    EXPECT_FALSE(dlg_->m_isoTree);
+    EXPECT_FALSE(dlg_->Jobs().Session().AbortRequested());
+    EXPECT_FALSE(dlg_->Jobs().Session().Tree());
 }
 
 TEST_F(JobsWindowTest, CancelledImageFileIsAFailedBurn) {
@@ -151,7 +151,7 @@ TEST_F(JobsWindowTest, ReallocationFailureAsksOnceAndRetriesWithoutIt) {
         EXPECT_EQ(boxes[0].text, T(kTxtReallocRetryQuestion));
         EXPECT_EQ(boxes[0].caption, "Problem Reallocation!");
         EXPECT_EQ(boxes[0].type, 0x34u);
-        EXPECT_EQ(dlg_->m_bReallocFailed, FALSE);
+        EXPECT_FALSE(dlg_->Jobs().Session().ReallocFailed());
         if (answer == IDYES) {
             ASSERT_EQ(boxes.size(), 2u) << "asked once";
             EXPECT_EQ(boxes[1].text, T(kTxtBurnOk));
@@ -225,10 +225,15 @@ TEST_F(JobsWindowTest, RewritableDiscWithDataQuestions) {
             ui_.QueueAnswers({c.mediaAnswer});
         if (c.overwriteAnswer != 0)
             ui_.QueueAnswers({c.overwriteAnswer});
-        dlg_->m_bBurnAfterErase = c.afterErase;
-        ASSERT_TRUE(h.Click(IDC_BURN));
+        if (c.afterErase) {
+            // The burn right after an automatic erase.
+            recording::JobInputs inputs = dlg_->CollectJobInputs();
+            (void)recording::BurnJob(dlg_->Jobs().Session()).PrepareAndBurn(inputs, /*afterErase=*/true);
+        } else {
+            ASSERT_TRUE(h.Click(IDC_BURN));
+        }
         // The erase and the burn after it run on the erase worker.
-        ASSERT_TRUE(WaitForWorkerThreads(60000));
+        Settle();
 
         const auto log = h.Lines(IDC_LOG);
         const auto boxes = ui_.Boxes();
@@ -241,7 +246,6 @@ TEST_F(JobsWindowTest, RewritableDiscWithDataQuestions) {
         const bool declined = c.mediaAnswer == IDNO;
         EXPECT_EQ(Has(log, T(kTxtEraseBeforeBurn) + " DVD-RW"), !declined);
         EXPECT_EQ(Has(log, T(kTxtBurnStart)), !declined);
-        EXPECT_FALSE(dlg_->m_bBurnAfterErase.load());
         if (c.erased) {
             // Erased first, then burned onto the blank disc without a question.
             const auto afterCheck = From(log, T(kTxtEraseBeforeBurn) + " DVD-RW");
@@ -279,7 +283,7 @@ TEST_F(JobsWindowTest, AbortFromAnotherThreadIsAnsweredWithinASecond) {
             std::this_thread::sleep_for(std::chrono::milliseconds(20));
         }
         h.Click(IDC_ABORT);
-        EXPECT_EQ(dlg_->m_bAbort.load(), 0) << "No keeps the job running";
+        EXPECT_FALSE(dlg_->Jobs().Session().AbortRequested()) << "No keeps the job running";
         abortedAt = std::chrono::steady_clock::now();
         clicked = h.Click(IDC_ABORT);
     });
@@ -297,17 +301,21 @@ TEST_F(JobsWindowTest, AbortFromAnotherThreadIsAnsweredWithinASecond) {
     EXPECT_EQ(boxes[0].caption, T(kTxtAbortCaption));
     EXPECT_EQ(boxes[2].caption, "Error");
     EXPECT_FALSE(Has(h.Lines(IDC_LOG), T(kTxtBurnOk)));
-    EXPECT_EQ(dlg_->m_bAbort.load(), 0) << "cleared at the end of the job";
+    EXPECT_FALSE(dlg_->Jobs().Session().AbortRequested()) << "cleared at the end of the job";
 }
 
 TEST_F(JobsWindowTest, BurnPreparationStopsBeforeTheRecorder) {
     WriteDrives("");
     auto& h = Start();
-    EXPECT_EQ(dlg_->PrepareAndBurn(), -9);
+    const auto prepareAndBurn = [this] {
+        recording::JobInputs inputs = dlg_->CollectJobInputs();
+        return recording::BurnJob(dlg_->Jobs().Session()).PrepareAndBurn(inputs).result;
+    };
+    EXPECT_EQ(prepareAndBurn(), -9);
     EXPECT_EQ(h.Lines(IDC_LOG).back(), T(kTxtNoDvdRoot));
 
     ChooseRoot(h, SampleRoot(), "BAD*LABEL");
-    EXPECT_EQ(dlg_->PrepareAndBurn(), 42);
+    EXPECT_EQ(prepareAndBurn(), 42);
     ASSERT_EQ(ui_.Boxes().size(), 1u);
     EXPECT_EQ(ui_.Boxes()[0].caption, "Error!");
 
@@ -315,7 +323,7 @@ TEST_F(JobsWindowTest, BurnPreparationStopsBeforeTheRecorder) {
     h.Type(IDC_VOLUME, "GOOD");
     dlg_->UpdateData(TRUE);
     const size_t lines = h.Lines(IDC_LOG).size();
-    EXPECT_EQ(dlg_->PrepareAndBurn(), -1);
+    EXPECT_EQ(prepareAndBurn(), -1);
     EXPECT_EQ(h.Lines(IDC_LOG).size(), lines) << "no recorder: nothing logged";
 }
 

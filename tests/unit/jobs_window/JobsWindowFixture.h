@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -17,6 +18,7 @@
 
 #include "app/BurnDlg.h"
 #include "app/MainDialogHeadless.h"
+#include "framework/WorkerThread.h"
 #include "neroapi/NeroApiLib.h"
 #include "platform/FileRegistry.h"
 #include "platform/Files.h"
@@ -110,6 +112,19 @@ protected:
     }
 
     std::string T(int id) const { return texts_.at(id); }
+
+    // Lets the jobs on workers run to their end, handling on this (the
+    // window's) thread what they post to the window meanwhile.
+    void Settle() {
+        const auto giveUp = std::chrono::steady_clock::now() + std::chrono::minutes(2);
+        for (;;) {
+            while (ui_.HasPendingMessage())
+                (void)ui_.PumpMessage();
+            if (WaitForWorkerThreads(10) && !ui_.HasPendingMessage())
+                return;
+            ASSERT_LT(std::chrono::steady_clock::now(), giveUp) << "a job thread did not end";
+        }
+    }
 
     // The log lines from the first that equals `first` on.
     static std::vector<std::string> From(const std::vector<std::string>& log, const std::string& first) {

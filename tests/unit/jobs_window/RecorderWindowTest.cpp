@@ -153,26 +153,25 @@ TEST_F(JobsWindowTest, LibraryThatCannotBeLoadedEndsTheWindow) {
 TEST_F(JobsWindowTest, LibraryRecordsCarryTheWindowsTextsAndCallbacks) {
     WriteDrives("");
     auto& h = Start();
-    const nero::LibSettingsRecord& s = dlg_->m_libSettings;
+    recording::RecorderSession& session = dlg_->Jobs().Session();
+    const nero::LibSettingsRecord& s = session.SettingsRecord();
     EXPECT_STREQ(s.libraryFilesFolder, "NeroFiles");
     EXPECT_STREQ(s.vendor, "ahead");
     EXPECT_STREQ(s.software, "Nero - Burning Rom");
     EXPECT_STREQ(s.languageFile, "Nero.txt");
-    EXPECT_EQ(s.languageFile, dlg_->m_szLanguageText);
-    EXPECT_EQ(s.libraryFilesFolder, dlg_->m_szLibFilesFolder);
-    EXPECT_EQ(s.idleUser, dlg_.get());
-    EXPECT_EQ(s.userDialogUser, dlg_.get());
+    EXPECT_EQ(s.idleUser, &session);
+    EXPECT_EQ(s.userDialogUser, &session);
     EXPECT_EQ(s.reserved1 | s.reserved2, 0u);
-    const nero::LibProgressRecord& p = dlg_->m_libProgress;
-    EXPECT_EQ(p.user, dlg_.get());
+    const nero::LibProgressRecord& p = *session.ProgressRecord();
+    EXPECT_EQ(p.user, &session);
     EXPECT_TRUE(p.progress && p.aborted && p.addLogLine && p.setPhase);
     EXPECT_FALSE(p.disableAbort || p.setMajorPhase || p.subTaskProgress);
 
     // Through the records as the library calls them.
-    dlg_->m_bAbort = 1;
+    session.RequestAbort();
     EXPECT_EQ(p.aborted(p.user), 1);
     EXPECT_EQ(s.idle(s.idleUser), 1);
-    dlg_->m_bAbort = 0;
+    session.ClearAbort();
     EXPECT_EQ(s.userDialog(s.userDialogUser, 13, nullptr), 1);
     p.setPhase(p.user, "Writing");
     EXPECT_EQ(h.Lines(IDC_LOG).back(), "=> Writing");
@@ -181,27 +180,25 @@ TEST_F(JobsWindowTest, LibraryRecordsCarryTheWindowsTextsAndCallbacks) {
 TEST_F(JobsWindowTest, ProgressReportsDriveTheLabelsBarAndTitle) {
     WriteDrives("");
     auto& h = Start();
-    EXPECT_EQ(dlg_->OnLibraryProgress(0), FALSE);
+    recording::RecorderSession& session = dlg_->Jobs().Session();
+    EXPECT_EQ(session.OnProgress(0), 0);
     EXPECT_EQ(h.GetItemText(IDC_PERCENT), "0 %");
     EXPECT_EQ(h.GetItemText(IDC_TIME_REMAINING), "?:??");
     EXPECT_EQ(h.GetItemText(IDC_TIME_TOTAL), "?:??");
     EXPECT_EQ(h.GetTitle(), "0 % Brenvik Burn 1.2.1");
 
-    (void)dlg_->OnLibraryProgress(10);
+    (void)session.OnProgress(10);
     EXPECT_EQ(h.GetItemText(IDC_PERCENT), "10 %");
     EXPECT_EQ(h.GetItemText(IDC_TIME_REMAINING), "?:??") << "first report: no estimate yet";
     EXPECT_EQ(h.GetTitle(), "10 % Brenvik Burn 1.2.1");
     EXPECT_EQ(h.ProgressGetPos(IDC_PROGRESS), 10);
 
-    dlg_->m_tStart -= 30;  // the 10 % report came 30 s ago
-    (void)dlg_->OnLibraryProgress(20);
-    EXPECT_EQ(h.GetItemText(IDC_TIME_REMAINING), "04:00");
-    EXPECT_EQ(h.GetItemText(IDC_TIME_TOTAL), "05:00");
+    (void)session.OnProgress(20);
     EXPECT_EQ(h.GetItemText(IDC_PERCENT), "20 %");
-    EXPECT_EQ(dlg_->m_nTotalSecs, 300);
+    EXPECT_NE(h.GetItemText(IDC_TIME_REMAINING), "--:--");
 
-    dlg_->m_bAbort = 1;
-    EXPECT_EQ(dlg_->OnLibraryProgress(20), TRUE);
+    session.RequestAbort();
+    EXPECT_EQ(session.OnProgress(20), 1);
     EXPECT_EQ(h.ProgressGetPos(IDC_PROGRESS), 20);
 }
 
@@ -219,27 +216,28 @@ TEST_F(JobsWindowTest, LibraryLinesAndPhasesGoToTheLog) {
     };
     WriteDrives("");
     auto& h = Start();
+    recording::RecorderSession& session = dlg_->Jobs().Session();
     for (const Case& c : cases) {
-        dlg_->m_bReallocFailed = FALSE;
-        dlg_->OnLibraryLogLine(c.text);
+        session.ClearReallocFailed();
+        session.OnLogLine(c.text);
         EXPECT_EQ(h.Lines(IDC_LOG).back(), c.logged);
-        EXPECT_EQ(dlg_->m_bReallocFailed, c.reallocFailed) << c.text;
+        EXPECT_EQ(session.ReallocFailed(), c.reallocFailed != FALSE) << c.text;
     }
-    dlg_->OnLibraryPhase("Writing the image");
+    session.OnPhase("Writing the image");
     EXPECT_EQ(h.Lines(IDC_LOG).back(), "=> Writing the image");
 }
 
 TEST_F(JobsWindowTest, LibraryRequestsAreAnswered) {
     WriteDrives("");
     auto& h = Start();
-    ASSERT_TRUE(h.Type(IDC_VOLUME, "MYDISC"));
-    dlg_->UpdateData(TRUE);
+    recording::RecorderSession& session = dlg_->Jobs().Session();
+    session.SetImageLabel("MYDISC");
     for (auto [request, answer] : std::vector<std::pair<int, int>>{{2, 5}, {6, 3}, {7, 5}, {12, 5}, {13, 1}, {3, 0}, {99, 0}})
-        EXPECT_EQ(dlg_->AnswerLibraryRequest(request, nullptr), answer) << request;
+        EXPECT_EQ(session.AnswerRequest(request, nullptr), answer) << request;
     EXPECT_TRUE(ui_.Boxes().empty());
 
     // Waiting for a disc: the library's own text in an information box.
-    EXPECT_EQ(dlg_->AnswerLibraryRequest(15, reinterpret_cast<void*>(intptr_t(1))), 0);
+    EXPECT_EQ(session.AnswerRequest(15, reinterpret_cast<void*>(intptr_t(1))), 0);
     ASSERT_EQ(ui_.Boxes().size(), 1u);
     EXPECT_EQ(ui_.Boxes()[0].caption, "Information");
     EXPECT_EQ(ui_.Boxes()[0].type, 0x40u);
@@ -247,11 +245,11 @@ TEST_F(JobsWindowTest, LibraryRequestsAreAnswered) {
     // The image file: cancelled, then a name longer than the library's buffer.
     char buffer[nero::kImageFileNameCapacity + 8];
     std::memset(buffer, 'x', sizeof buffer);
-    EXPECT_EQ(dlg_->AnswerLibraryRequest(20, buffer), 0);
+    EXPECT_EQ(session.AnswerRequest(20, buffer), 0);
     EXPECT_EQ(buffer[0], 'x');
     const std::string longest = "/" + std::string(254, 'a') + ".nrg";  // 259 characters
     pickers_.QueuePath(longest);
-    EXPECT_EQ(dlg_->AnswerLibraryRequest(20, buffer), 1);
+    EXPECT_EQ(session.AnswerRequest(20, buffer), 1);
     EXPECT_EQ(std::string(buffer), longest);
     EXPECT_EQ(buffer[260], 'x') << "nothing written past the library's buffer";
     EXPECT_EQ(pickers_.Requests().back().initialName, "MYDISC.nrg");
@@ -259,9 +257,9 @@ TEST_F(JobsWindowTest, LibraryRequestsAreAnswered) {
     // Overwriting a rewritable disc.
     ui_.ClearBoxes();
     ui_.QueueAnswers({IDYES, IDNO});
-    EXPECT_EQ(dlg_->AnswerLibraryRequest(22, nullptr), 5);
+    EXPECT_EQ(session.AnswerRequest(22, nullptr), 5);
     EXPECT_EQ(h.Lines(IDC_LOG).back(), T(kTxtOverwriteAccepted));
-    EXPECT_EQ(dlg_->AnswerLibraryRequest(22, nullptr), 0);
+    EXPECT_EQ(session.AnswerRequest(22, nullptr), 0);
     EXPECT_EQ(h.Lines(IDC_LOG).back(), T(kTxtOverwriteDeclined));
     const auto boxes = ui_.Boxes();
     ASSERT_EQ(boxes.size(), 2u);

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "app/BurnDlg.h"
+#include "recording/BurnJob.h"
 #include "app/MainDialogHeadless.h"
 #include "neroapi/NeroApiLib.h"
 #include "platform/FileRegistry.h"
@@ -228,7 +229,6 @@ TEST_F(FakeLibraryWindow, MediaCheckDecidesFromTheDisc) {
     g_state.drives = {Drive("BB Fake", 1, 1385)};
     auto& h = Start();
     int device = 0;
-    EXPECT_EQ(dlg_->CheckMedia(), recording::kMediaStop) << "no recorder open";
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         g_state.disc.reset();
@@ -243,9 +243,10 @@ TEST_F(FakeLibraryWindow, MediaCheckDecidesFromTheDisc) {
         dlg_->SetDlgItemText(IDC_LOG, "");
         ui_.ClearBoxes();
         if (c.answer != 0) ui_.QueueAnswers({c.answer});
-        dlg_->m_hDevice = &device;
-        EXPECT_EQ(dlg_->CheckMedia(), c.result);
-        dlg_->m_hDevice = nullptr;
+        const recording::DiscVerdict want = c.result < 0    ? recording::DiscVerdict::Stop
+                                            : c.result == 0 ? recording::DiscVerdict::BurnNow
+                                                            : recording::DiscVerdict::EraseFirst;
+        EXPECT_EQ(recording::BurnJob(dlg_->Jobs().Session()).LookAtDisc(&device, dlg_->CollectJobInputs()), want);
 
         const auto log = h.Lines(IDC_LOG);
         if (c.logged.empty()) {
@@ -276,11 +277,11 @@ TEST_F(FakeLibraryWindow, NoTrackEndsTheJobWithoutBurning) {
     ASSERT_TRUE(h.Type(IDC_VOLUME, "SAMPLE"));
     dlg_->UpdateData(TRUE);
 
-    EXPECT_EQ(dlg_->PrepareAndBurn(), -1);
+    recording::JobInputs inputs = dlg_->CollectJobInputs();
+    EXPECT_EQ(recording::BurnJob(dlg_->Jobs().Session()).PrepareAndBurn(inputs).result, -1);
     EXPECT_EQ(g_state.burns, 0);
     EXPECT_EQ(g_state.openDevices, 0) << "the recorder is closed again";
-    EXPECT_EQ(dlg_->m_hDevice, nullptr);
-    EXPECT_FALSE(dlg_->m_isoTree) << "the tree is released";
+    EXPECT_FALSE(dlg_->Jobs().Session().Tree()) << "the tree is released";
     const auto log = h.Lines(IDC_LOG);
     EXPECT_EQ(log.back(), "No ISO track could be made of the compilation: nothing was burned.");
     EXPECT_EQ(h.GetItemText(IDC_STATUS), T(kTxtStatusBurnFailed));
