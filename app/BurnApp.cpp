@@ -1,14 +1,14 @@
 #include "app/BurnApp.h"
 
 #include "app/BurnDlg.h"
-#include "app/ProgramIdentity.h"
+#include "res/ProgramIdentity.h"
 
 namespace {
 // The module file name is read into a 500-byte buffer, terminator included.
 constexpr int kModulePathMax = 499;
 }  // namespace
 
-CBurnApp::CBurnApp() : CWinApp(app::kProgramName) {}
+CBurnApp::CBurnApp() : CWinApp(bbres::kProgramName) {}
 
 BOOL CBurnApp::InitInstance() {
     // The Win32 host registers the common control classes and the dialog

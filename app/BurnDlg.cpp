@@ -2,7 +2,7 @@
 // boxes and exit.
 #include "app/BurnDlg.h"
 
-#include "app/ProgramIdentity.h"
+#include "res/ProgramIdentity.h"
 #include "app/WindowEvents.h"
 #include "app/WindowJobHost.h"
 #include "controls/PathUtil.h"
@@ -137,6 +137,6 @@ void CBurnDlg::ShowIdleProgressLabels() {
 
 void CBurnDlg::SetProgramTitle() {
     CString title;
-    title.Format(app::kTitleFormat, app::kProgramName, app::kProgramVersion);
+    title.Format(bbres::kTitleFormat, bbres::kProgramName, bbres::kProgramVersion);
     SetWindowText(title);
 }

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "app/DialogLogSink.h"
-#include "app/ProgramIdentity.h"
+#include "res/ProgramIdentity.h"
 #include "controls/FilePicker.h"
 #include "platform/DesktopFolder.h"
 #include "platform/Files.h"
@@ -59,7 +59,7 @@ void CBurnDlg::WriteLogFile(int kind, const char* path) {
         return;
     const std::string log = recording::WithoutCarriageReturns(m_editLog.GetWindowText().str());
     const std::string now = CtimeText(std::time(nullptr));
-    const std::string content = recording::LogFileContent(tmpl.str(), now, m_strVolume.str(), app::kProgramVersion, log);
+    const std::string content = recording::LogFileContent(tmpl.str(), now, m_strVolume.str(), bbres::kProgramVersion, log);
     // A file that cannot be written is left unwritten without a word.
     (void)platform::SystemFiles().WriteText(file.str(), content, platform::kTextFileEnding);
 }

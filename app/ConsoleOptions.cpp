@@ -1,13 +1,13 @@
 #include "app/ConsoleOptions.h"
 
-#include "app/ProgramIdentity.h"
 #include "framework/CString.h"
+#include "res/ProgramIdentity.h"
 
 namespace app {
 
 std::string VersionLine() {
     CString line;
-    line.Format(kTitleFormat, kProgramName, kProgramVersion);
+    line.Format(bbres::kTitleFormat, bbres::kProgramName, bbres::kProgramVersion);
     return line.str();
 }
 

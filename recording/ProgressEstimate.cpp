@@ -2,11 +2,11 @@
 
 #include <cstdio>
 
+#include "res/ProgramIdentity.h"
+
 namespace recording {
 
 namespace {
-const char* const kProgramName = "Brenvik Burn";
-const char* const kProgramVersion = "1.2.1";
 
 std::string PercentText(uint32_t percent) {
     char text[32];
@@ -16,11 +16,11 @@ std::string PercentText(uint32_t percent) {
 }  // namespace
 
 std::string IdleTitle() {
-    return std::string(kProgramName) + " " + kProgramVersion;
+    return std::string(bbres::kProgramName) + " " + bbres::kProgramVersion;
 }
 
 std::string JobTitle(const std::string& percentText) {
-    return percentText + " " + kProgramName + " " + kProgramVersion;
+    return percentText + " " + bbres::kProgramName + " " + bbres::kProgramVersion;
 }
 
 std::string FormatMinutesSeconds2(int32_t seconds) {
