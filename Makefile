@@ -64,12 +64,13 @@ demo: deps-native native
 test-native: native
 	ctest --test-dir build/native --output-on-failure -j$(JOBS)
 
-# Sanitizers on the fast tests; the ThreadSanitizer build runs the threaded areas.
+# Sanitizers on the fast tests: every unit test, the whole job suite included,
+# under AddressSanitizer/UBSan and under ThreadSanitizer.
 test-asan: native-asan
 	ctest --test-dir build/native-asan -L unit --output-on-failure -j$(JOBS)
 
 test-tsan: native-tsan
-	ctest --test-dir build/native-tsan -L 'framework|jobs' --output-on-failure -j$(JOBS)
+	ctest --test-dir build/native-tsan -L unit --output-on-failure -j$(JOBS)
 
 # A Windows tier that ran no test fails (--no-tests=error).
 test-win32: win32
