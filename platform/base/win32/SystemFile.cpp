@@ -1,4 +1,4 @@
-#include "recorder/image/SystemFile.h"
+#include "platform/base/SystemFile.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -6,7 +6,7 @@
 #include <io.h>
 #include <sys/stat.h>
 
-namespace rec::image {
+namespace platform {
 namespace {
 
 // The runtime's _read and _write take an unsigned int count; stay well below it.
@@ -61,4 +61,4 @@ bool SystemFile::Close() {
 
 KernelCopyCalls SystemKernelCopyCalls() { return {}; }
 
-}  // namespace rec::image
+}  // namespace platform

@@ -1,7 +1,7 @@
 // A file reached through the C runtime's descriptor: unbuffered reads and
 // writes with 64-bit offsets, space reserved ahead of a long write, and the
-// platform's in-kernel copy calls. SystemFilePosix.cpp and
-// SystemFileWin32.cpp are the only places that know the platform's names
+// platform's in-kernel copy calls. posix/SystemFile.cpp and
+// win32/SystemFile.cpp are the only places that know the platform's names
 // for them; SystemFile.cpp loops over their single calls.
 #pragma once
 
@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <string>
 
-namespace rec::image {
+namespace platform {
 
 class SystemFile {
 public:
@@ -70,4 +70,4 @@ struct KernelCopyCalls {
 // This platform's calls: both on Linux, none elsewhere.
 KernelCopyCalls SystemKernelCopyCalls();
 
-}  // namespace rec::image
+}  // namespace platform

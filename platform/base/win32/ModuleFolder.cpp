@@ -1,6 +1,6 @@
-#include "recorder/library/ModuleFolder.h"
+#include "platform/base/ModuleFolder.h"
 
-// recorder/ stays free of <windows.h>; these two kernel32 functions are all
+// The recording library links this file and stays free of <windows.h>; these two kernel32 functions are all
 // it needs, declared with the types of their ABI.
 extern "C" {
 __declspec(dllimport) int __stdcall GetModuleHandleExA(unsigned long flags, const char* address,
@@ -9,7 +9,7 @@ __declspec(dllimport) unsigned long __stdcall GetModuleFileNameA(void* module, c
                                                                  unsigned long size);
 }
 
-namespace rec::lib {
+namespace platform {
 namespace {
 
 constexpr unsigned long kFromAddress = 0x4;        // GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS
@@ -35,4 +35,4 @@ std::string ModuleFolder() {
     return separator == std::string::npos ? std::string(".") : file.substr(0, separator);
 }
 
-}  // namespace rec::lib
+}  // namespace platform

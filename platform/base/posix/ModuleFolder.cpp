@@ -1,8 +1,8 @@
-#include "recorder/library/ModuleFolder.h"
+#include "platform/base/ModuleFolder.h"
 
 #include <dlfcn.h>
 
-namespace rec::lib {
+namespace platform {
 namespace {
 
 void Anchor() {}
@@ -19,4 +19,4 @@ std::string ModuleFolder() {
     return slash == std::string::npos ? std::string(".") : file.substr(0, slash);
 }
 
-}  // namespace rec::lib
+}  // namespace platform

@@ -1,4 +1,4 @@
-#include "recorder/image/SystemFile.h"
+#include "platform/base/SystemFile.h"
 
 #include <cerrno>
 #include <fcntl.h>
@@ -9,7 +9,7 @@
 #include <sys/sendfile.h>
 #endif
 
-namespace rec::image {
+namespace platform {
 
 bool SystemFile::OpenRead(const std::string& path) {
     (void)Close();
@@ -112,4 +112,4 @@ KernelCopyCalls SystemKernelCopyCalls() { return {CopyFileRange, SendFile}; }
 KernelCopyCalls SystemKernelCopyCalls() { return {}; }
 #endif
 
-}  // namespace rec::image
+}  // namespace platform
