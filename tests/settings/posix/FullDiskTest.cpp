@@ -9,8 +9,10 @@
 
 namespace {
 
+using SettingsFullDiskTest = SettingsFileTest;
+
 // A full disk during a save must not cost the user the settings they had.
-TEST_F(SettingsFileTest, FailedWriteLeavesTheOldFile) {
+TEST_F(SettingsFullDiskTest, FailedWriteLeavesTheOldFile) {
     const std::string old = "Speed: 3\r\n";
     Write(old);
     BurnSettings big;
