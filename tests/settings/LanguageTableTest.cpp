@@ -5,7 +5,6 @@
 #include <thread>
 #include <vector>
 
-#include "framework/CheckedFormat.h"
 #include "res/TextIds.h"
 #include "settings/BuiltinTexts.h"
 #include "tests/support/Sandbox.h"
@@ -64,18 +63,6 @@ TEST_F(LanguageTableTest, BuiltinsExistForFourIdsOnly) {
                        entry.id == kTxtNameAndCredit || entry.id == kTxtSettingsTemplate;
         EXPECT_EQ(settings::BuiltinText(entry.id) != nullptr, builtin) << entry.id;
     }
-}
-
-TEST(BuiltinTexts, SettingsTemplateWritesTheDefaults) {
-    bbfmt::Result r = bbfmt::FormatChecked(settings::BuiltinText(kTxtSettingsTemplate),
-                                           {"Sun Dec  6 20:28:58 2026\n", "", 0, 0x58, 0x8040u, 0u, -1, "english.lng",
-                                            "", "", 0, 650, 4482, 700, 8106, "C:\\100% DVD"});
-    ASSERT_TRUE(r.ok) << r.problem;
-    const std::string hashes(54, '#');
-    EXPECT_EQ(r.text, hashes + "\n# Brenvik ini file, created: Sun Dec  6 20:28:58 2026\n" + hashes +
-                          "\nDevice: \nMediaType: 0\nFSFlags: 58\nBurnFlags: 8040\nMoreFlags: 0\nSpeed: -1\n"
-                          "Language: english.lng\nSuccessWave: \nErrorWave: \nEnableAudio: 0\nLimitCD: 650\n"
-                          "LimitDVD: 4482\nLimitCDRed: 700\nLimitDVDRed: 8106\nDefaultSourceDir: C:\\100% DVD\n");
 }
 
 TEST_F(LanguageTableTest, EveryLookupRereadsTheFile) {
