@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/base/HostSystem.h"
+
 namespace NeroApiLib {
 
 struct PathStyle {
@@ -19,11 +21,7 @@ struct PathStyle {
 constexpr PathStyle kWindowsPaths{'\\', ';', true, "NeroAPI.dll"};
 constexpr PathStyle kPosixPaths{'/', ':', false, "libNeroAPI.so"};
 
-#ifdef _WIN32
-constexpr PathStyle kHostPaths = kWindowsPaths;
-#else
-constexpr PathStyle kHostPaths = kPosixPaths;
-#endif
+constexpr PathStyle kHostPaths = platform::kWindowsHost ? kWindowsPaths : kPosixPaths;
 
 // folder + separator + name; the folder is taken as it is (a trailing
 // separator is not removed here).

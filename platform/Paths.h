@@ -1,4 +1,5 @@
-// The platform's path separator and joining of path parts.
+// The platform's path separator and joining of path parts (in bb_platform_base,
+// which the recording library links too).
 #pragma once
 
 #include <string>

@@ -2,6 +2,8 @@
 
 #include <cctype>
 
+#include "platform/Paths.h"
+
 namespace recording {
 
 std::vector<std::string> SplitCommandLine(const std::string& commandLine) {
@@ -56,12 +58,11 @@ std::vector<std::string> SplitCommandLine(const std::string& commandLine) {
 
 namespace {
 bool IsOptionWord(const std::string& word) {
-#ifndef _WIN32
-    // An absolute path ("/media/dvd/MOVIE") is a value, not an option: an
-    // option word never holds a second "/".
-    if (!word.empty() && word[0] == '/' && word.find('/', 1) != std::string::npos)
+    // Where "/" separates folders, an absolute path ("/media/dvd/MOVIE") is
+    // a value, not an option: an option word never holds a second "/".
+    if (platform::kPathSeparator == '/' && !word.empty() && word[0] == '/' &&
+        word.find('/', 1) != std::string::npos)
         return false;
-#endif
     return !word.empty() && (word[0] == '/' || word[0] == '-');
 }
 }  // namespace

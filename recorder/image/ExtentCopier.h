@@ -10,9 +10,13 @@
 #include <cstdint>
 #include <memory>
 
-#include "recorder/image/SystemFile.h"
+#include "platform/base/SystemFile.h"
 
 namespace rec::image {
+
+using platform::KernelCopyCalls;
+using platform::SystemFile;
+using platform::SystemKernelCopyCalls;
 
 enum class CopyMethod { CopyFileRange, SendFile, ReadWrite };
 constexpr size_t kCopyMethods = 3;

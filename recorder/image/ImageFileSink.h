@@ -8,9 +8,9 @@
 
 #include <string>
 
+#include "platform/base/SystemFile.h"
 #include "recorder/image/ExtentCopier.h"
 #include "recorder/image/ImageWriter.h"
-#include "recorder/image/SystemFile.h"
 
 namespace rec::image {
 

@@ -4,10 +4,12 @@
 #include <cstring>
 #include <vector>
 
+#include "platform/base/SystemFile.h"
 #include "recorder/image/ImageWriter.h"
-#include "recorder/image/SystemFile.h"
 
 namespace rec::image {
+
+using platform::SystemFile;
 
 WriteResult VerifyImage(const Plan& plan, const std::string& imagePath, const Callbacks& callbacks) {
     // Large reads of each file in turn; the system's read-ahead, told that

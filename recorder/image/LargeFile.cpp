@@ -1,30 +1,11 @@
 #include "recorder/image/LargeFile.h"
 
-#ifndef _WIN32
-#include <sys/types.h>
-#endif
+#include "platform/base/StreamOffsets.h"
 
 namespace rec::image {
 
-namespace {
-
-int SeekTo(std::FILE* f, int64_t offset, int whence) {
-#ifdef _WIN32
-    return _fseeki64(f, offset, whence);
-#else
-    return fseeko(f, off_t(offset), whence);
-#endif
-}
-
-int64_t Tell(std::FILE* f) {
-#ifdef _WIN32
-    return _ftelli64(f);
-#else
-    return int64_t(ftello(f));
-#endif
-}
-
-}  // namespace
+using platform::SeekStream;
+using platform::TellStream;
 
 bool LargeFile::OpenRead(const std::string& path) {
     Close();
@@ -35,7 +16,7 @@ bool LargeFile::OpenRead(const std::string& path) {
 }
 
 bool LargeFile::Seek(uint64_t offset) {
-    return file_ && SeekTo(file_, int64_t(offset), SEEK_SET) == 0;
+    return file_ && SeekStream(file_, int64_t(offset), SEEK_SET) == 0;
 }
 
 size_t LargeFile::Read(void* data, size_t size) {
@@ -44,10 +25,10 @@ size_t LargeFile::Read(void* data, size_t size) {
 
 int64_t LargeFile::Size() {
     if (!file_) return -1;
-    const int64_t here = Tell(file_);
-    if (here < 0 || SeekTo(file_, 0, SEEK_END) != 0) return -1;
-    const int64_t end = Tell(file_);
-    if (SeekTo(file_, here, SEEK_SET) != 0) return -1;
+    const int64_t here = TellStream(file_);
+    if (here < 0 || SeekStream(file_, 0, SEEK_END) != 0) return -1;
+    const int64_t end = TellStream(file_);
+    if (SeekStream(file_, here, SEEK_SET) != 0) return -1;
     return end;
 }
 

@@ -1,5 +1,5 @@
 // Files beyond 2 GiB on every build: a thin owner of a stdio stream with
-// 64-bit seeks, the only place that knows the platform's name for them.
+// 64-bit seeks (platform/base/StreamOffsets.h).
 #pragma once
 
 #include <cstdint>

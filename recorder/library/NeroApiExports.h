@@ -25,12 +25,9 @@
 #pragma once
 
 #include "neroapi/NeroRecords.h"
+#include "platform/base/SharedLibraryExport.h"
 
-#if defined(_WIN32)
-#define NEROAPI_EXPORT
-#else
-#define NEROAPI_EXPORT __attribute__((visibility("default")))
-#endif
+#define NEROAPI_EXPORT BB_SHARED_LIBRARY_EXPORT
 
 namespace nero {
 

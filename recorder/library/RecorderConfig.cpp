@@ -1,7 +1,8 @@
 #include "recorder/library/RecorderConfig.h"
 
+#include "platform/Paths.h"
+#include "platform/base/ModuleFolder.h"
 #include "recorder/library/Media.h"
-#include "recorder/library/ModuleFolder.h"
 
 #include <algorithm>
 #include <cctype>
@@ -93,7 +94,7 @@ std::string Resolve(const std::string& folder, const std::string& path) {
     if (IsAbsolute(path) || folder.empty()) {
         return path;
     }
-    return folder + kPathSeparator + path;
+    return platform::JoinPath(folder, path);
 }
 
 std::string DefaultImageName(const std::string& recorderName) {
@@ -263,8 +264,7 @@ std::string RecorderConfigPath() {
     if (const char* configured = std::getenv("BB_NEROAPI_CONFIG"); configured != nullptr && *configured != '\0') {
         return configured;
     }
-    const std::string folder = ModuleFolder();
-    return folder.empty() ? std::string("NeroAPI-drives.ini") : folder + kPathSeparator + "NeroAPI-drives.ini";
+    return platform::JoinPath(platform::ModuleFolder(), "NeroAPI-drives.ini");
 }
 
 ConfigReadResult ReadRecorderConfig() {

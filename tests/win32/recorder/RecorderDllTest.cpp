@@ -4,6 +4,7 @@
 // callbacks.
 #include "neroapi/NeroFunctions.h"
 #include "recorder/library/NeroApiExports.h"
+#include "tests/support/Sandbox.h"
 
 #include <gtest/gtest.h>
 
@@ -138,18 +139,10 @@ TEST(RecorderDll, DriveListAndMediaNames) {
 
 TEST(RecorderDll, ReadsTheDrivesFileBesideItsOwnModule) {
     ASSERT_NE(Library(), nullptr);
-    char temp[MAX_PATH];
-    GetTempPathA(sizeof temp, temp);
-    const std::string folder = std::string(temp) + "bb-recorder-module-test";
-    CreateDirectoryA(folder.c_str(), nullptr);
-    const std::string copy = folder + "\\NeroAPI.dll";
+    bbtest::Sandbox box;
+    const std::string copy = box.At("NeroAPI.dll");
     ASSERT_TRUE(CopyFileA((ProgramFolder() + "\\NeroAPI.dll").c_str(), copy.c_str(), FALSE));
-    const std::string ini = folder + "\\NeroAPI-drives.ini";
-    HANDLE file = CreateFileA(ini.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    const char text[] = "[Beside The Module]\r\nmedia = 0x4\r\n";
-    DWORD written = 0;
-    WriteFile(file, text, sizeof text - 1, &written, nullptr);
-    CloseHandle(file);
+    box.WriteFile("NeroAPI-drives.ini", "[Beside The Module]\r\nmedia = 0x4\r\n");
 
     SetEnvironmentVariableA("BB_NEROAPI_CONFIG", nullptr);
     HMODULE second = LoadLibraryA(copy.c_str());
@@ -163,9 +156,6 @@ TEST(RecorderDll, ReadsTheDrivesFileBesideItsOwnModule) {
     EXPECT_STREQ(list->drives[1].deviceName, "Beside The Module");
     freeMem(list);
     FreeLibrary(second);
-    DeleteFileA(ini.c_str());
-    DeleteFileA(copy.c_str());
-    RemoveDirectoryA(folder.c_str());
 }
 
 // Callbacks of the program's kind: cdecl, user data first.
@@ -202,10 +192,8 @@ TEST(RecorderDll, SimulatedImageBurnCallsBackThroughCdeclCallbacks) {
     ASSERT_NE(Library(), nullptr);
     SetEnvironmentVariableA("BB_NEROAPI_CONFIG", "Z:\\nonexistent\\drives.ini");
     Job job;
-    char temp[MAX_PATH];
-    GetTempPathA(sizeof temp, temp);
-    job.imagePath = std::string(temp) + "bb-recorder-win32-test.iso";
-    DeleteFileA(job.imagePath.c_str());
+    bbtest::Sandbox box;
+    job.imagePath = box.At("image.iso");
 
     nero::LibSettingsRecord settings{};
     settings.idle = &Idle;
@@ -220,11 +208,7 @@ TEST(RecorderDll, SimulatedImageBurnCallsBackThroughCdeclCallbacks) {
     ASSERT_NE(device, nullptr);
 
     // A one-file compilation from a file of our own.
-    const std::string source = std::string(temp) + "bb-recorder-win32-source.txt";
-    HANDLE file = CreateFileA(source.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    DWORD written = 0;
-    WriteFile(file, "hello", 5, &written, nullptr);
-    CloseHandle(file);
+    const std::string source = box.WriteFile("source.txt", "hello");
     nero::IsoItem item{};
     std::strcpy(item.name, "HELLO.TXT");
     std::strcpy(item.sourcePath, source.c_str());
@@ -252,7 +236,6 @@ TEST(RecorderDll, SimulatedImageBurnCallsBackThroughCdeclCallbacks) {
     Get<nero::FnNeroCloseDevice>("NeroCloseDevice")(device);
     Get<nero::FnNeroFreeMem>("NeroFreeMem")(list);
     EXPECT_EQ(Get<nero::FnNeroDone>("NeroDone")(), 0);
-    DeleteFileA(source.c_str());
 }
 
 }  // namespace

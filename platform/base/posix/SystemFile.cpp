@@ -1,0 +1,115 @@
+#include "platform/base/SystemFile.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#ifdef __linux__
+#include <sys/sendfile.h>
+#endif
+
+namespace platform {
+
+bool SystemFile::OpenRead(const std::string& path) {
+    (void)Close();
+    fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    return fd_ >= 0;
+}
+
+bool SystemFile::Create(const std::string& path) {
+    (void)Close();
+    fd_ = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    return fd_ >= 0;
+}
+
+int64_t SystemFile::ReadSome(void* data, size_t size) {
+    ssize_t n;
+    do {
+        n = ::read(fd_, data, size);
+    } while (n < 0 && errno == EINTR);
+    return n;
+}
+
+int64_t SystemFile::WriteSome(const void* data, size_t size) {
+    ssize_t n;
+    do {
+        n = ::write(fd_, data, size);
+    } while (n < 0 && errno == EINTR);
+    return n;
+}
+
+bool SystemFile::Seek(uint64_t offset) {
+    return fd_ >= 0 && ::lseek(fd_, off_t(offset), SEEK_SET) == off_t(offset);
+}
+
+int64_t SystemFile::Size() const {
+    struct stat st {};
+    if (fd_ < 0 || ::fstat(fd_, &st) != 0) return -1;
+    return int64_t(st.st_size);
+}
+
+SystemFile::Reservation SystemFile::Reserve(uint64_t bytes) {
+#ifdef __linux__
+    // KEEP_SIZE: the blocks are the file's, its length stays what has been
+    // written, so an unfinished image never has a finished one's size.
+    int result;
+    do {
+        result = ::fallocate(fd_, FALLOC_FL_KEEP_SIZE, 0, off_t(bytes));
+    } while (result != 0 && errno == EINTR);
+    if (result == 0) return Reservation::Done;
+    if (errno == ENOSPC || errno == EFBIG || errno == EDQUOT) return Reservation::NoSpace;
+#else
+    (void)bytes;
+#endif
+    // File systems without the call (FAT, network shares) are written as before.
+    return Reservation::Unsupported;
+}
+
+void SystemFile::ReadsSequentially() {
+#ifdef POSIX_FADV_SEQUENTIAL
+    (void)::posix_fadvise(fd_, 0, 0, POSIX_FADV_SEQUENTIAL);
+#endif
+}
+
+void SystemFile::StartWriteBack(uint64_t offset, uint64_t size) {
+#ifdef __linux__
+    (void)::sync_file_range(fd_, off64_t(offset), off64_t(size), SYNC_FILE_RANGE_WRITE);
+#else
+    (void)offset;
+    (void)size;
+#endif
+}
+
+bool SystemFile::Close() {
+    if (fd_ < 0) return true;
+    const bool ok = ::close(fd_) == 0;
+    fd_ = -1;
+    return ok;
+}
+
+#ifdef __linux__
+namespace {
+
+int64_t CopyFileRange(int source, uint64_t* sourceOffset, int target, size_t size) {
+    loff_t in = loff_t(*sourceOffset);
+    const ssize_t n = ::copy_file_range(source, &in, target, nullptr, size, 0);
+    if (n > 0) *sourceOffset = uint64_t(in);
+    return n;
+}
+
+int64_t SendFile(int target, int source, uint64_t* sourceOffset, size_t size) {
+    off_t in = off_t(*sourceOffset);
+    const ssize_t n = ::sendfile(target, source, &in, size);
+    if (n > 0) *sourceOffset = uint64_t(in);
+    return n;
+}
+
+}  // namespace
+
+KernelCopyCalls SystemKernelCopyCalls() { return {CopyFileRange, SendFile}; }
+#else
+KernelCopyCalls SystemKernelCopyCalls() { return {}; }
+#endif
+
+}  // namespace platform

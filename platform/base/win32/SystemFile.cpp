@@ -1,0 +1,64 @@
+#include "platform/base/SystemFile.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <fcntl.h>
+#include <io.h>
+#include <sys/stat.h>
+
+namespace platform {
+namespace {
+
+// The runtime's _read and _write take an unsigned int count; stay well below it.
+constexpr size_t kMaxTransfer = size_t(1) << 30;
+
+}  // namespace
+
+bool SystemFile::OpenRead(const std::string& path) {
+    (void)Close();
+    // _O_SEQUENTIAL asks for the system's sequential-scan caching.
+    fd_ = ::_open(path.c_str(), _O_RDONLY | _O_BINARY | _O_NOINHERIT | _O_SEQUENTIAL);
+    return fd_ >= 0;
+}
+
+bool SystemFile::Create(const std::string& path) {
+    (void)Close();
+    fd_ = ::_open(path.c_str(), _O_WRONLY | _O_CREAT | _O_TRUNC | _O_BINARY | _O_NOINHERIT | _O_SEQUENTIAL,
+                  _S_IREAD | _S_IWRITE);
+    return fd_ >= 0;
+}
+
+int64_t SystemFile::ReadSome(void* data, size_t size) {
+    return ::_read(fd_, data, unsigned(std::min(size, kMaxTransfer)));
+}
+
+int64_t SystemFile::WriteSome(const void* data, size_t size) {
+    return ::_write(fd_, data, unsigned(std::min(size, kMaxTransfer)));
+}
+
+bool SystemFile::Seek(uint64_t offset) {
+    return fd_ >= 0 && ::_lseeki64(fd_, int64_t(offset), SEEK_SET) == int64_t(offset);
+}
+
+int64_t SystemFile::Size() const { return fd_ >= 0 ? int64_t(::_filelengthi64(fd_)) : -1; }
+
+// The runtime has no reservation that leaves the size alone; _chsize_s
+// would fill the file with zeros, a second write of the whole image.
+SystemFile::Reservation SystemFile::Reserve(uint64_t) { return Reservation::Unsupported; }
+
+// Opened with _O_SEQUENTIAL already.
+void SystemFile::ReadsSequentially() {}
+
+// The system's lazy writer streams on its own.
+void SystemFile::StartWriteBack(uint64_t, uint64_t) {}
+
+bool SystemFile::Close() {
+    if (fd_ < 0) return true;
+    const bool ok = ::_close(fd_) == 0;
+    fd_ = -1;
+    return ok;
+}
+
+KernelCopyCalls SystemKernelCopyCalls() { return {}; }
+
+}  // namespace platform

@@ -1,0 +1,282 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+
+#include "compilation/DvdRootScan.h"
+#include "platform/Files.h"
+#include "tests/compilation/ScanFixture.h"
+#include "tests/compilation/TestText.h"
+
+using compilation::IsoTree;
+using compilation::ScanContext;
+
+namespace {
+
+const std::vector<std::string> kVideoTs = {
+    "VIDEO_TS/VIDEO_TS.IFO", "VIDEO_TS/VIDEO_TS.VOB", "VIDEO_TS/VIDEO_TS.BUP",
+    "VIDEO_TS/VTS_01_0.IFO", "VIDEO_TS/VTS_01_1.VOB", "VIDEO_TS/VTS_01_0.BUP"};
+const char* const kVideoTsTree =
+    "VIDEO_TS{VIDEO_TS.IFO VIDEO_TS.VOB VIDEO_TS.BUP VTS_01_0.IFO VTS_01_1.VOB VTS_01_0.BUP}";
+const std::vector<std::string> kVideoTsLog = {
+    "T694",
+    "Adding VIDEO_TS.IFO",
+    "Adding VIDEO_TS.VOB",
+    "Adding VIDEO_TS.BUP",
+    "Adding VTS_01_0.IFO",
+    "Adding VTS_01_1.VOB",
+    "Adding VTS_01_0.BUP"};
+
+std::vector<std::string> operator+(std::vector<std::string> a, const std::vector<std::string>& b) {
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+
+// "NAME{children} NAME ..." with every record checked on the way: only the
+// fields the scan sets may be non-zero.
+std::string Render(const nero::IsoItem* item) {
+    std::string out;
+    static const uint8_t kZero[sizeof item->zero] = {};
+    for (; item; item = item->next) {
+        if (!out.empty())
+            out += ' ';
+        out += item->name;
+        EXPECT_EQ(item->reference, 0u) << item->name;
+        EXPECT_EQ(std::memcmp(item->zero, kZero, sizeof kZero), 0) << item->name;
+        if (item->isFolder == 1) {
+            EXPECT_STREQ(item->sourcePath, "") << item->name;
+            out += "{" + Render(item->firstChild) + "}";
+        } else {
+            EXPECT_EQ(item->isFolder, 0u) << item->name;
+            EXPECT_EQ(item->firstChild, nullptr) << item->name;
+            EXPECT_STRNE(item->sourcePath, "") << item->name;
+        }
+    }
+    return out;
+}
+
+struct ScanCase {
+    const char* name;
+    std::vector<std::string> entries;
+    std::string tree;               // empty: the scan fails
+    std::vector<std::string> log;   // "{root}" stands for the root; empty: not compared
+};
+
+void PrintTo(const ScanCase& c, std::ostream* os) { *os << c.name; }
+
+class DvdRootScanTest : public ScanSandbox, public ::testing::WithParamInterface<ScanCase> {
+protected:
+    std::string Expand(std::string line) const {
+        line = P(line);
+        for (size_t at; (at = line.find("{root}")) != std::string::npos;)
+            line.replace(at, 6, root_);
+        return line;
+    }
+};
+
+// A folder that Windows can still list (its path below MAX_PATH) holding a
+// file whose path does not fit the 256-byte field.
+const std::string kLongFolder(120, 'f');
+const std::string kLongFile(100, 'n');
+
+const ScanCase kScanCases[] = {
+    {"OnlyVideoTs", kVideoTs, "AUDIO_TS{} " + std::string(kVideoTsTree),
+     std::vector<std::string>{"T682", "T772 \"{root}\"", "T690", "T684"} + kVideoTsLog +
+         std::vector<std::string>{"T775 \"{root}\"..."}},
+    {"RootIsTheVideoTsFolder",
+     {"VIDEO_TS.IFO", "VIDEO_TS.BUP", "VTS_01_0.IFO", "VTS_01_0.VOB", "notes.txt", "extra/"},
+     "AUDIO_TS{} VIDEO_TS{VIDEO_TS.IFO VIDEO_TS.BUP VTS_01_0.IFO VTS_01_0.VOB}",
+     {"T682", "T772 \"{root}\"", "T690", "T686", "T694", "Adding VIDEO_TS.IFO", "T696",
+      "Adding VIDEO_TS.BUP", "Adding VTS_01_0.IFO", "Adding VTS_01_0.VOB"}},
+    {"TitleSetGapsPartsAndStrays",
+     {"VIDEO_TS/VIDEO_TS.IFO", "VIDEO_TS/VIDEO_TS.BUP", "VIDEO_TS/VTS_01_0.IFO",
+      "VIDEO_TS/VTS_01_1.VOB", "VIDEO_TS/VTS_01_9.VOB", "VIDEO_TS/VTS_01_10.VOB",
+      "VIDEO_TS/VTS_01_0.BUP", "VIDEO_TS/VTS_02_0.IFO", "VIDEO_TS/VTS_02_1.VOB",
+      "VIDEO_TS/VTS_03_1.VOB", "VIDEO_TS/VTS_03_0.BUP", "VIDEO_TS/VTS_05_0.IFO",
+      "VIDEO_TS/VTS_05_0.BUP", "VIDEO_TS/VTS_99_0.IFO", "VIDEO_TS/VIDEO_TS.TXT",
+      "VIDEO_TS/VTS_04_0.IFO/"},
+     "AUDIO_TS{} VIDEO_TS{VIDEO_TS.IFO VIDEO_TS.BUP VTS_01_0.IFO VTS_01_1.VOB VTS_01_9.VOB "
+     "VTS_01_0.BUP VTS_02_0.IFO VTS_02_1.VOB VTS_05_0.IFO VTS_05_0.BUP VTS_99_0.IFO}",
+     {}},
+    {"LowerCaseNamesGoUpOnlyInsideVideoTs",
+     {"video_ts/video_ts.ifo", "video_ts/Video_Ts.Bup", "video_ts/vts_01_0.ifo",
+      "video_ts/vts_01_1.vob", "ReadMe.txt"},
+     "AUDIO_TS{} VIDEO_TS{VIDEO_TS.IFO VIDEO_TS.BUP VTS_01_0.IFO VTS_01_1.VOB} ReadMe.txt",
+     {"T682", "T772 \"{root}\"", "T690", "T684", "T694", "Adding VIDEO_TS.IFO", "T696",
+      "Adding VIDEO_TS.BUP", "Adding VTS_01_0.IFO", "Adding VTS_01_1.VOB", "T775 \"{root}\"...",
+      "Adding file {root}/ReadMe.txt..."}},
+    {"DvdFolderNamesSkippedAtAnyDepth",
+     kVideoTs + std::vector<std::string>{"data/Sub/video_ts/x.txt", "data/Sub/Audio_TS/",
+                                         "data/Sub/keep.txt", "data/jacket_p"},
+     "AUDIO_TS{} " + std::string(kVideoTsTree) + " data{Sub{keep.txt}}",
+     std::vector<std::string>{"T682", "T772 \"{root}\"", "T690", "T684"} + kVideoTsLog +
+         std::vector<std::string>{"T775 \"{root}\"...", "T775 \"{root}/data\"...",
+                                  "T775 \"{root}/data/Sub\"...",
+                                  "Adding file {root}/data/Sub/keep.txt..."}},
+    {"JacketTakesOnlyPictures",
+     kVideoTs + std::vector<std::string>{"JACKET_P/j00___5l.mp2", "JACKET_P/cover.jpg"},
+     "AUDIO_TS{} " + std::string(kVideoTsTree) + " JACKET_P{J00___5L.MP2}",
+     std::vector<std::string>{"T682", "T772 \"{root}\"", "T690", "T684", "T692"} + kVideoTsLog +
+         std::vector<std::string>{"T698", "Adding J00___5L.MP2", "T775 \"{root}\"..."}},
+    {"AudioTsContentKeepsItsCase",
+     kVideoTs + std::vector<std::string>{"AUDIO_TS/Sound.aob"},
+     "AUDIO_TS{Sound.aob} " + std::string(kVideoTsTree),
+     std::vector<std::string>{"T682", "T772 \"{root}\"", "T688", "T684",
+                              "T775 \"{root}/AUDIO_TS\"...",
+                              "Adding file {root}/AUDIO_TS/Sound.aob..."} +
+         kVideoTsLog + std::vector<std::string>{"T775 \"{root}\"..."}},
+    {"MissingIfoFails",
+     {"VIDEO_TS/VIDEO_TS.BUP", "VIDEO_TS/VTS_01_0.IFO"},
+     "",
+     {"T682", "T772 \"{root}\"", "T690", "T684", "T694", "T616"}},
+    {"MissingBupFails",
+     {"VIDEO_TS/VIDEO_TS.IFO", "VIDEO_TS/VIDEO_TS.VOB"},
+     "",
+     {"T682", "T772 \"{root}\"", "T690", "T684", "T694", "Adding VIDEO_TS.IFO",
+      "Adding VIDEO_TS.VOB", "T618"}},
+    {"OverlongSourcePathRefused",
+     kVideoTs + std::vector<std::string>{"data/" + kLongFolder + "/" + kLongFile},
+     "",
+     std::vector<std::string>{"T682", "T772 \"{root}\"", "T690", "T684"} + kVideoTsLog +
+         std::vector<std::string>{
+             "T775 \"{root}\"...", "T775 \"{root}/data\"...",
+             "T775 \"{root}/data/" + kLongFolder + "\"...",
+             compilation::kPathTooLongLine + std::string("{root}/data/") + kLongFolder + "/" +
+                 kLongFile}},
+};
+
+TEST_P(DvdRootScanTest, BuildsTreeAndLog) {
+    const ScanCase& c = GetParam();
+    MakeTree(c.entries);
+    RecordingWindow window(texts_);
+    IsoTree tree;
+    ScanContext ctx{tree, window, texts_, platform::SystemFiles()};
+
+    const nero::IsoItem* result = compilation::ScanDvdRoot(root_, ctx, window);
+
+    EXPECT_EQ(result, tree.Root());
+    if (!c.tree.empty()) {
+        ASSERT_NE(result, nullptr);
+        EXPECT_EQ(Render(result), c.tree);
+        EXPECT_EQ(window.status, (std::vector<std::string>{"T771", "T773"}));
+    } else {
+        EXPECT_EQ(result, nullptr);
+        EXPECT_EQ(window.status, (std::vector<std::string>{"T771", "T774"}));
+    }
+    if (!c.log.empty()) {
+        std::vector<std::string> expected;
+        for (const std::string& line : c.log)
+            expected.push_back(Expand(line));
+        EXPECT_EQ(window.log, expected);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Roots, DvdRootScanTest, ::testing::ValuesIn(kScanCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+class ScanDetailsTest : public ScanSandbox {};
+
+// Files are read from where they are, whatever the case of their names.
+TEST_F(ScanDetailsTest, SourcePathsNameTheFilesAsFound) {
+    MakeTree({"video_ts/video_ts.ifo", "video_ts/VIDEO_TS.BUP", "Extra/ReadMe.txt"});
+    RecordingWindow window(texts_);
+    IsoTree tree;
+    ScanContext ctx{tree, window, texts_, platform::SystemFiles()};
+    const nero::IsoItem* audio = compilation::ScanDvdRoot(root_, ctx, window);
+    ASSERT_NE(audio, nullptr);
+    const nero::IsoItem* ifo = audio->next->firstChild;
+    EXPECT_STREQ(ifo->sourcePath, At("video_ts/video_ts.ifo").c_str());
+    EXPECT_STREQ(ifo->next->sourcePath, At("video_ts/VIDEO_TS.BUP").c_str());
+    const nero::IsoItem* extra = audio->next->next;
+    ASSERT_NE(extra, nullptr);
+    EXPECT_STREQ(extra->firstChild->sourcePath, At("Extra/ReadMe.txt").c_str());
+}
+
+TEST_F(ScanDetailsTest, RescanReplacesTheTreeAndAFailedOneLeavesNone) {
+    MakeTree(kVideoTs);
+    RecordingWindow window(texts_);
+    IsoTree tree;
+    ScanContext ctx{tree, window, texts_, platform::SystemFiles()};
+    ASSERT_NE(compilation::ScanDvdRoot(root_, ctx, window), nullptr);
+    ASSERT_NE(compilation::ScanDvdRoot(root_, ctx, window), nullptr);
+    EXPECT_EQ(Render(tree.Root()), "AUDIO_TS{} " + std::string(kVideoTsTree));
+
+    std::filesystem::remove(At("VIDEO_TS/VIDEO_TS.IFO"));
+    EXPECT_EQ(compilation::ScanDvdRoot(root_, ctx, window), nullptr);
+    EXPECT_FALSE(tree);
+}
+
+// Names of the items of one folder, in sorted order (the file system
+// lists them in an order of its own).
+std::vector<std::string> SortedNames(const nero::IsoItem* item) {
+    std::vector<std::string> names;
+    for (; item; item = item->next)
+        names.push_back(item->name);
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+const nero::IsoItem* Find(const nero::IsoItem* item, const std::string& name) {
+    for (; item; item = item->next)
+        if (name == item->name)
+            return item;
+    return nullptr;
+}
+
+// Links back to the root or to the folder itself once made the scan walk
+// round until the path was too long; they are passed by with a line each,
+// while a link to a folder outside the root is followed as before.
+TEST_F(ScanDetailsTest, LinksBackUpAreLoggedAndLeftOffTheDisc) {
+    MakeTree(kVideoTs + std::vector<std::string>{"AUDIO_TS/", "data/a.txt", "other/"});
+    MakeTree({"../elsewhere/e.txt"});
+    if (!MakeFolderLink("AUDIO_TS/back", "..") || !MakeFolderLink("data/up", "..") ||
+        !MakeFolderLink("other/self", ".") || !MakeFolderLink("data/out", base_ / "elsewhere"))
+        GTEST_SKIP() << "this system makes no symbolic links to folders";
+    RecordingWindow window(texts_);
+    IsoTree tree;
+    ScanContext ctx{tree, window, texts_, platform::SystemFiles()};
+
+    const nero::IsoItem* audio = compilation::ScanDvdRoot(root_, ctx, window);
+
+    ASSERT_NE(audio, nullptr);
+    EXPECT_EQ(audio->firstChild, nullptr) << Render(audio);
+    std::vector<std::string> skipped;
+    for (const std::string& line : window.log)
+        if (line.rfind(compilation::kFolderLoopLine, 0) == 0)
+            skipped.push_back(line.substr(std::strlen(compilation::kFolderLoopLine)));
+    std::sort(skipped.begin(), skipped.end());
+    EXPECT_EQ(skipped, (std::vector<std::string>{At("AUDIO_TS/back"), At("data/up"), At("other/self")}));
+    const nero::IsoItem* rest = audio->next->next;
+    EXPECT_EQ(SortedNames(rest), (std::vector<std::string>{"data", "other"}));
+    const nero::IsoItem* data = Find(rest, "data");
+    ASSERT_NE(data, nullptr);
+    EXPECT_EQ(SortedNames(data->firstChild), (std::vector<std::string>{"a.txt", "out"}));
+    const nero::IsoItem* out = Find(data->firstChild, "out");
+    ASSERT_NE(out, nullptr);
+    EXPECT_EQ(Render(out->firstChild), "e.txt");
+    EXPECT_EQ(window.status, (std::vector<std::string>{"T771", "T773"}));
+}
+
+TEST(IsoTreeTest, FreesLongChainsAndDeepFoldersAndClearsThePointer) {
+    nero::IsoItem* root = compilation::NewIsoItem();
+    nero::IsoItem* last = root;
+    for (int i = 0; i < 200000; ++i) {
+        nero::IsoItem* item = compilation::NewIsoItem();
+        ASSERT_NE(item, nullptr);
+        // Alternate between widening and deepening the tree.
+        (i % 2 ? last->next : last->firstChild) = item;
+        last = item;
+    }
+    compilation::FreeIsoTree(root);
+    EXPECT_EQ(root, nullptr);
+}
+
+TEST(IsoTreeTest, NamesOfMoreThan255BytesDoNotFit) {
+    nero::IsoItem item{};
+    EXPECT_TRUE(compilation::SetIsoText(item.name, std::string(255, 'a')));
+    EXPECT_EQ(std::strlen(item.name), 255u);
+    EXPECT_FALSE(compilation::SetIsoText(item.name, std::string(256, 'b')));
+    EXPECT_EQ(item.name[0], 'a');
+}
+
+}  // namespace

@@ -1,0 +1,201 @@
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "compilation/VolumeLabel.h"
+#include "tests/compilation/DelegatingFiles.h"
+#include "tests/compilation/ScanFixture.h"
+#include "tests/compilation/TestText.h"
+
+namespace {
+
+// Volume names by root, as a drive would report them.
+class VolumeNames : public DelegatingFiles {
+public:
+    std::optional<std::string> VolumeName(const std::string& root) override {
+        asked.push_back(root);
+        auto it = names.find(root);
+        if (it == names.end())
+            return std::nullopt;
+        return it->second;
+    }
+    std::map<std::string, std::string> names;
+    std::vector<std::string> asked;
+};
+
+// The main window as the label handlers see it: members, a control layer
+// that Pull/Push exchange with, and a record of every box and log line.
+class FakeWindow : public compilation::LabelWindow {
+public:
+    FakeWindow(const LanguageTable& texts, VolumeNames& files) : texts_(texts), files_(files) {}
+
+    void PullValues() override {
+        volume = controlVolume;
+        sourceDir = controlSourceDir;
+    }
+    void PushValues() override {
+        controlVolume = volume;
+        controlSourceDir = sourceDir;
+        controlLength = lengthText;
+    }
+    std::string& Volume() override { return volume; }
+    std::string& SourceDir() override { return sourceDir; }
+    void SetLabelLengthText(const std::string& text) override { lengthText = text; }
+    uint32_t GetMoreFlags() override { return moreFlags; }
+    void CheckSourceSize() override { sizeChecks.push_back(sourceDir); }
+    int ShowMessage(const std::string& text, const std::string& caption, unsigned type) override {
+        boxes.push_back(text + "|" + caption + "|" + std::to_string(type));
+        return 1;
+    }
+    void AppendLog(const std::string& line) override { log.push_back(line); }
+    const LanguageTable& Texts() override { return texts_; }
+    platform::Files& Files() override { return files_; }
+
+    std::string volume = "UNDEFINED", sourceDir, lengthText;
+    std::string controlVolume = "UNDEFINED", controlSourceDir, controlLength;
+    uint32_t moreFlags = 0;
+    std::vector<std::string> sizeChecks, boxes, log;
+
+private:
+    const LanguageTable& texts_;
+    VolumeNames& files_;
+};
+
+// A drive root as the platform writes it, and the same followed by a blank
+// (the blank is trimmed, the separator put back).
+const std::string kDriveRoot = platform::kPathSeparator == '\\' ? "D:\\" : "/";
+const std::string kDriveRootBlank = platform::kPathSeparator == '\\' ? "D: " : "/ ";
+
+class VolumeLabelTest : public ScanSandbox {
+protected:
+    VolumeNames files_;
+    FakeWindow window_{texts_, files_};
+};
+
+TEST_F(VolumeLabelTest, DeriveFromFolderShowsLabelAndRemainingLength) {
+    const struct {
+        std::string path;
+        uint32_t moreFlags;
+        std::string label, length;
+        std::vector<std::string> boxes;
+    } cases[] = {
+        {"/movies/My Movie-2005", 0, "MY_MOVIE_2005", "19", {}},
+        {"/movies/Äpfel & Birnen (Teil 1)/", 0, "AEPFEL___BIRNEN_TEIL_1", "10", {}},
+        {"/movies/ABCDEFGHIJKLMNOPQRST", 0x2, "ABCDEFGHIJKLMNOP", "0", {"T622 16|Information|64"}},
+    };
+    for (const auto& c : cases) {
+        window_.moreFlags = c.moreFlags;
+        window_.boxes.clear();
+        compilation::DeriveVolumeLabel(window_, P(Native(c.path)));
+        EXPECT_EQ(window_.controlVolume, c.label) << c.path;
+        EXPECT_EQ(window_.controlLength, c.length) << c.path;
+        EXPECT_EQ(window_.boxes, c.boxes) << c.path;
+    }
+    EXPECT_TRUE(files_.asked.empty());
+}
+
+TEST_F(VolumeLabelTest, DriveRootTakesTheVolumeNameElseNoName) {
+    files_.names[kDriveRoot] = "MY_DVD";
+    compilation::DeriveVolumeLabel(window_, kDriveRoot);
+    EXPECT_EQ(window_.controlVolume, "MY_DVD");
+    EXPECT_EQ(files_.asked, std::vector<std::string>{kDriveRoot});
+
+    files_.names.clear();
+    compilation::DeriveVolumeLabel(window_, kDriveRootBlank);
+    EXPECT_EQ(window_.controlVolume, "NO_NAME");
+    EXPECT_EQ(files_.asked.back(), kDriveRoot);
+
+    files_.names[kDriveRoot] = "";  // an unlabelled volume
+    compilation::DeriveVolumeLabel(window_, kDriveRoot);
+    EXPECT_EQ(window_.controlVolume, "NO_NAME");
+}
+
+TEST_F(VolumeLabelTest, DropTakesExactlyOneFolderAndNeverAsksForAVolumeName) {
+    files_.names[kDriveRoot] = "MY_DVD";
+    window_.sourceDir = window_.controlSourceDir = P("/old");
+
+    compilation::OnDropFiles(window_, {P("/a/First"), P("/a/Second")});
+    EXPECT_EQ(window_.controlSourceDir, P("/old"));
+    EXPECT_EQ(window_.controlVolume, "UNDEFINED");
+    EXPECT_TRUE(window_.sizeChecks.empty());
+
+    compilation::OnDropFiles(window_, {kDriveRoot});
+    EXPECT_EQ(window_.controlSourceDir, kDriveRoot);
+    EXPECT_EQ(window_.controlVolume, "NO_NAME");
+    EXPECT_EQ(window_.sizeChecks, std::vector<std::string>{kDriveRoot});
+
+    compilation::OnDropFiles(window_, {P(Native("/movies/Straße"))});
+    EXPECT_EQ(window_.controlVolume, "STRASSE");
+    EXPECT_TRUE(files_.asked.empty());
+}
+
+TEST_F(VolumeLabelTest, SourceEditRelabelsOnlyWhenTheTextChanged) {
+    window_.sourceDir = window_.controlSourceDir = P("/movies/Old One");
+    compilation::OnSourceKillFocus(window_);
+    EXPECT_TRUE(window_.sizeChecks.empty());
+    EXPECT_EQ(window_.controlVolume, "UNDEFINED");
+
+    window_.controlSourceDir = P("/movies/New One");
+    compilation::OnSourceKillFocus(window_);
+    EXPECT_EQ(window_.sizeChecks, std::vector<std::string>{P("/movies/New One")});
+    EXPECT_EQ(window_.controlVolume, "NEW_ONE");
+    EXPECT_EQ(window_.controlLength, "25");
+}
+
+TEST_F(VolumeLabelTest, VolumeEditIsNormalizedOnLeaving) {
+    const struct {
+        std::string typed;
+        uint32_t moreFlags;
+        std::string label, length;
+        size_t boxes;
+    } cases[] = {
+        {"my label", 0, "MY_LABEL", "24", 0},
+        {"a", 0, "NO_NAME", "25", 0},
+        {"ABCDEFGHIJKLMNOPQRSTUVWXYZ", 0x2, "ABCDEFGHIJKLMNOP", "0", 1},
+    };
+    for (const auto& c : cases) {
+        window_.moreFlags = c.moreFlags;
+        window_.boxes.clear();
+        window_.controlVolume = c.typed;
+        compilation::OnVolumeKillFocus(window_);
+        EXPECT_EQ(window_.controlVolume, c.label) << c.typed;
+        EXPECT_EQ(window_.controlLength, c.length) << c.typed;
+        EXPECT_EQ(window_.boxes.size(), c.boxes) << c.typed;
+    }
+}
+
+TEST_F(VolumeLabelTest, RemainingLengthGoesNegativeWhileTyping) {
+    window_.moreFlags = 0x2;
+    window_.controlVolume = "ABCDEFGHIJKLMNOPQRST";
+    compilation::UpdateLabelLength(window_);
+    EXPECT_EQ(window_.controlLength, "-4");
+}
+
+TEST_F(VolumeLabelTest, CheckRejectsTheFirstForbiddenCharacter) {
+    // The first byte of É: the UTF-8 lead byte, or the code page 1252 letter.
+    const std::string eAcute = std::to_string(static_cast<unsigned char>(Native("\xC3\x89")[0]));
+    const struct {
+        std::string volume;
+        int result;
+        std::string normalized;
+        std::vector<std::string> boxes, log;
+    } cases[] = {
+        {"MY_DVD_2005", 0, "MY_DVD_2005", {}, {}},
+        {"Hello!", -1, "HELLO!", {"T594 33|Error!|16"}, {"T596 33"}},
+        {"it's 'mine'", -1, "IT'S_'MINE'", {"T594 39|Error!|16"}, {"T596 39"}},
+        {Native("caf\xC3\xA9"), -1, Native("CAF\xC3\x89"), {"T594 " + eAcute + "|Error!|16"},
+         {"T596 " + eAcute}},
+    };
+    for (const auto& c : cases) {
+        window_.boxes.clear();
+        window_.log.clear();
+        window_.volume = c.volume;
+        EXPECT_EQ(compilation::CheckVolumeLabel(window_), c.result) << c.volume;
+        EXPECT_EQ(window_.volume, c.normalized) << c.volume;
+        EXPECT_EQ(window_.controlVolume, c.normalized) << c.volume << ": the window keeps the normalised label";
+        EXPECT_EQ(window_.boxes, c.boxes) << c.volume;
+        EXPECT_EQ(window_.log, c.log) << c.volume;
+    }
+}
+
+}  // namespace

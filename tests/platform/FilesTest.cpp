@@ -1,0 +1,128 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "platform/Files.h"
+#include "platform/Paths.h"
+#include "tests/support/Sandbox.h"
+
+namespace {
+
+class FilesTest : public bbtest::SandboxTest {
+protected:
+    // "name/" for folders, "name=size" for files, sorted.
+    std::vector<std::string> Listing(const std::string& pattern) {
+        std::vector<std::string> out;
+        auto entries = files_.List(Folder(), pattern);
+        EXPECT_TRUE(entries.has_value());
+        if (!entries)
+            return out;
+        for (const auto& e : *entries)
+            out.push_back(e.isFolder ? e.name + "/" : e.name + "=" + std::to_string(e.size));
+        std::sort(out.begin(), out.end());
+        return out;
+    }
+
+    platform::Files& files_ = platform::SystemFiles();
+};
+
+TEST_F(FilesTest, ListsFilesAndFoldersMatchingThePattern) {
+    WriteFile("VIDEO_TS.IFO", "12345");
+    WriteFile("vts_01_1.vob", "123");
+    MakeFolder("JACKET_P");
+    MakeFolder("Extra.vob");
+
+    using V = std::vector<std::string>;
+    EXPECT_EQ(Listing("*"), (V{"Extra.vob/", "JACKET_P/", "VIDEO_TS.IFO=5", "vts_01_1.vob=3"}));
+    EXPECT_EQ(Listing("*.VOB"), (V{"Extra.vob/", "vts_01_1.vob=3"}));
+    EXPECT_EQ(Listing("video_ts.???"), (V{"VIDEO_TS.IFO=5"}));
+    EXPECT_EQ(Listing("*.lng"), V{});
+}
+
+TEST_F(FilesTest, ListingAMissingFolderOrAFileFails) {
+    WriteFile("plain.txt");
+    EXPECT_FALSE(files_.List(At("missing"), "*").has_value());
+    EXPECT_FALSE(files_.List(At("plain.txt"), "*").has_value());
+}
+
+TEST_F(FilesTest, ExistsAndIsFolder) {
+    WriteFile("file");
+    MakeFolder("folder");
+    struct Case {
+        std::string name;
+        bool exists, isFolder;
+    } cases[] = {{"file", true, false}, {"folder", true, true}, {"missing", false, false}};
+    for (const Case& c : cases) {
+        EXPECT_EQ(files_.Exists(At(c.name)), c.exists) << c.name;
+        EXPECT_EQ(files_.IsFolder(At(c.name)), c.isFolder) << c.name;
+    }
+}
+
+// The scan tells a link back up by the id of the folder it leads to.
+TEST_F(FilesTest, FolderIdentityIsTheFolderWhateverThePath) {
+    MakeFolder("a");
+    MakeFolder("a/inner");
+    MakeFolder("b");
+    WriteFile("file");
+    const auto a = files_.FolderIdentity(At("a"));
+    ASSERT_TRUE(a.has_value());
+    EXPECT_EQ(files_.FolderIdentity(platform::JoinPath(At("a"), "inner") + platform::kPathSeparator + ".."), a);
+    EXPECT_NE(files_.FolderIdentity(At("b")), a);
+    EXPECT_NE(files_.FolderIdentity(platform::JoinPath(At("a"), "inner")), a);
+    EXPECT_EQ(files_.FolderIdentity(At("file")), std::nullopt);
+    EXPECT_EQ(files_.FolderIdentity(At("missing")), std::nullopt);
+
+    std::error_code error;
+    std::filesystem::create_directory_symlink(At("a"), At("link"), error);
+    if (error || !std::filesystem::is_directory(At("link")))
+        GTEST_SKIP() << "this system makes no symbolic links to folders";
+    EXPECT_EQ(files_.FolderIdentity(At("link")), a);
+}
+
+TEST_F(FilesTest, SizesBeyondFourGibibytes) {
+    // Sparse: takes no disk space on file systems that support holes.
+    const uint64_t size = (uint64_t(5) << 30) + 3;
+    WriteFile("big.vob");
+    std::filesystem::resize_file(At("big.vob"), size);
+
+    EXPECT_EQ(files_.FileSize(At("big.vob")), size);
+    EXPECT_EQ(Listing("big.*"), std::vector<std::string>{"big.vob=" + std::to_string(size)});
+    EXPECT_EQ(files_.FileSize(At("missing")), std::nullopt);
+    EXPECT_EQ(files_.FileSize(Folder()), std::nullopt);
+}
+
+TEST_F(FilesTest, MoveRefusesToReplaceAndDeleteRemovesOnce) {
+    WriteFile("a.dll", "A");
+    WriteFile("b.dll", "B");
+    EXPECT_FALSE(files_.Move(At("a.dll"), At("b.dll")));
+    EXPECT_EQ(Read("a.dll"), "A");
+    EXPECT_EQ(Read("b.dll"), "B");
+
+    ASSERT_TRUE(files_.Move(At("a.dll"), At("a.dll.bak")));
+    EXPECT_FALSE(files_.Exists(At("a.dll")));
+    EXPECT_EQ(Read("a.dll.bak"), "A");
+    EXPECT_FALSE(files_.Move(At("a.dll"), At("c.dll")));
+
+    EXPECT_TRUE(files_.Delete(At("b.dll")));
+    EXPECT_FALSE(files_.Exists(At("b.dll")));
+    EXPECT_FALSE(files_.Delete(At("b.dll")));
+}
+
+TEST(Files, ProgramPathNamesThisTest) {
+    auto& files = platform::SystemFiles();
+    const std::string program = files.ProgramPath();
+    ASSERT_FALSE(program.empty());
+    EXPECT_TRUE(files.Exists(program));
+    EXPECT_FALSE(files.IsFolder(program));
+    const std::string name = program.substr(program.rfind(platform::kPathSeparator) + 1);
+    EXPECT_EQ(name.substr(0, name.find('.')), "platform_tests");
+}
+
+TEST(Paths, JoinPath) {
+    const std::string s(1, platform::kPathSeparator);
+    EXPECT_EQ(platform::JoinPath("dir", "file"), "dir" + s + "file");
+    EXPECT_EQ(platform::JoinPath("dir" + s, "file"), "dir" + s + "file");
+    EXPECT_EQ(platform::JoinPath("", "file"), "file");
+}
+
+}  // namespace

@@ -1,0 +1,261 @@
+#include "tests/recorder/LibraryUnderTest.h"
+
+#include <gtest/gtest.h>
+
+#include <dlfcn.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <atomic>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+
+namespace rec::test {
+namespace {
+
+template <typename Fn>
+void Resolve(void* module, const char* name, Fn& fn) {
+    fn = reinterpret_cast<Fn>(dlsym(module, name));
+    if (fn == nullptr) {
+        ADD_FAILURE() << "export missing: " << name;
+    }
+}
+
+NeroApi Load() {
+    const std::string path = std::string(BB_PROGRAM_DIR) + "/libNeroAPI.so";
+    void* module = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+    if (module == nullptr) {
+        ADD_FAILURE() << "cannot load " << path << ": " << dlerror();
+        std::abort();
+    }
+    NeroApi api;
+    Resolve(module, "NeroFreeMem", api.FreeMem);
+    Resolve(module, "NeroGetErrorLog", api.GetErrorLog);
+    Resolve(module, "NeroClearErrors", api.ClearErrors);
+    Resolve(module, "NeroGetAPIVersion", api.GetAPIVersion);
+    Resolve(module, "NeroGetAPIVersionEx", api.GetAPIVersionEx);
+    Resolve(module, "NeroSetExpectedAPIVersion", api.SetExpectedAPIVersion);
+    Resolve(module, "NeroSetExpectedAPIVersionEx", api.SetExpectedAPIVersionEx);
+    Resolve(module, "NeroInit", api.Init);
+    Resolve(module, "NeroDone", api.Done);
+    Resolve(module, "NeroGetAvailableDrives", api.GetAvailableDrives);
+    Resolve(module, "NeroGetAvailableDrivesEx", api.GetAvailableDrivesEx);
+    Resolve(module, "NeroOpenDevice", api.OpenDevice);
+    Resolve(module, "NeroCloseDevice", api.CloseDevice);
+    Resolve(module, "NeroGetCDInfo", api.GetCDInfo);
+    Resolve(module, "NeroBurn", api.Burn);
+    Resolve(module, "NeroCreateIsoItemOfSize", api.CreateIsoItemOfSize);
+    Resolve(module, "NeroCreateIsoTrackEx", api.CreateIsoTrackEx);
+    Resolve(module, "NeroFreeIsoTrack", api.FreeIsoTrack);
+    Resolve(module, "NeroEjectLoadCD", api.EjectLoadCD);
+    Resolve(module, "NeroGetCDRWErasingTime", api.GetCDRWErasingTime);
+    Resolve(module, "NeroEraseCDRW", api.EraseCDRW);
+    Resolve(module, "NeroGetTypeNameOfMedia", api.GetTypeNameOfMedia);
+    Resolve(module, "NeroGetLocalizedWaitCDTexts", api.GetLocalizedWaitCDTexts);
+    return api;
+}
+
+}  // namespace
+
+const NeroApi& Api() {
+    static const NeroApi api = Load();
+    return api;
+}
+
+std::string TakeText(char* text) {
+    if (text == nullptr) {
+        return "<null>";
+    }
+    std::string copy = text;
+    Api().FreeMem(text);
+    return copy;
+}
+
+nero::IsoItem* ItemTree::Add(const std::string& name, bool folder, const std::string& source,
+                             nero::IsoItem* parent) {
+    auto item = std::make_unique<nero::IsoItem>();
+    std::memset(item.get(), 0, sizeof(nero::IsoItem));
+    std::strncpy(item->name, name.c_str(), sizeof item->name - 1);
+    std::strncpy(item->sourcePath, source.c_str(), sizeof item->sourcePath - 1);
+    item->isFolder = folder ? 1 : 0;
+    nero::IsoItem** link = parent != nullptr ? &parent->firstChild : &m_first;
+    while (*link != nullptr) {
+        link = &(*link)->next;
+    }
+    *link = item.get();
+    m_items.push_back(std::move(item));
+    return m_items.back().get();
+}
+
+void ItemTree::AddFolder(const std::filesystem::path& folder, nero::IsoItem* parent) {
+    std::vector<std::filesystem::directory_entry> entries;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        entries.push_back(entry);
+    }
+    std::sort(entries.begin(), entries.end());
+    for (const auto& entry : entries) {
+        const bool isFolder = entry.is_directory();
+        nero::IsoItem* item = Add(entry.path().filename().string(), isFolder,
+                                  isFolder ? std::string() : entry.path().string(), parent);
+        if (isFolder) {
+            AddFolder(entry.path(), item);
+        }
+    }
+}
+
+ItemTree ItemTree::FromFolder(const std::filesystem::path& folder) {
+    ItemTree tree;
+    if (std::filesystem::is_directory(folder)) {
+        tree.AddFolder(folder, nullptr);
+    }
+    return tree;
+}
+
+struct JobRecorderCallbacks {
+    static JobRecorder& Of(void* user) { return *static_cast<JobRecorder*>(user); }
+
+    static int NERO_CDECL Idle(void* user) {
+        JobRecorder& job = Of(user);
+        job.events.push_back({Event::Idle, {}, 0, 0});
+        return job.abortRequested ? 1 : 0;
+    }
+    static int NERO_CDECL UserDialog(void* user, int request, void* data) {
+        JobRecorder& job = Of(user);
+        job.events.push_back({Event::Request, {}, request, reinterpret_cast<intptr_t>(data)});
+        if (request == nero::kRequestImageFileName) {
+            if (job.imagePath.empty()) {
+                return 0;
+            }
+            std::strncpy(static_cast<char*>(data), job.imagePath.c_str(), nero::kImageFileNameCapacity - 1);
+            return 1;
+        }
+        if (request == nero::kRequestOverwriteRw) {
+            return job.overwriteAnswer;
+        }
+        return 0;
+    }
+    static int NERO_CDECL Progress(void* user, uint32_t percent) {
+        JobRecorder& job = Of(user);
+        job.events.push_back({Event::Progress, {}, static_cast<int>(percent), 0});
+        const bool phaseMatches = job.abortInPhase.empty() || job.m_phase == job.abortInPhase;
+        if (!job.abortRequested && job.abortAtPercent >= 0 && phaseMatches &&
+            static_cast<int>(percent) >= job.abortAtPercent) {
+            job.abortRequested = true;
+            job.abortTime = std::chrono::steady_clock::now();
+        }
+        return 0;  // the abort flag is reported by the aborted query
+    }
+    static int NERO_CDECL Aborted(void* user) { return Of(user).abortRequested ? 1 : 0; }
+    static void NERO_CDECL AddLogLine(void* user, int, const char* text) {
+        Of(user).events.push_back({Event::Log, text, 0, 0});
+    }
+    static void NERO_CDECL SetPhase(void* user, const char* text) {
+        JobRecorder& job = Of(user);
+        job.m_phase = text;
+        job.events.push_back({Event::Phase, text, 0, 0});
+    }
+};
+
+JobRecorder::JobRecorder() {
+    m_settings.libraryFilesFolder = "NeroFiles";
+    m_settings.vendor = "ahead";
+    m_settings.software = "Nero - Burning Rom";
+    m_settings.languageFile = "Nero.txt";
+    m_settings.idle = &JobRecorderCallbacks::Idle;
+    m_settings.idleUser = this;
+    m_settings.userDialog = &JobRecorderCallbacks::UserDialog;
+    m_settings.userDialogUser = this;
+    m_progress.progress = &JobRecorderCallbacks::Progress;
+    m_progress.aborted = &JobRecorderCallbacks::Aborted;
+    m_progress.addLogLine = &JobRecorderCallbacks::AddLogLine;
+    m_progress.setPhase = &JobRecorderCallbacks::SetPhase;
+    m_progress.user = this;
+    EXPECT_EQ(Api().Init(&m_settings, nullptr), 0);
+}
+
+JobRecorder::~JobRecorder() {
+    Api().Done();
+}
+
+std::vector<std::string> JobRecorder::Logs() const {
+    std::vector<std::string> lines;
+    for (const Event& event : events) {
+        if (event.kind == Event::Log) lines.push_back(event.text);
+    }
+    return lines;
+}
+
+std::vector<std::string> JobRecorder::Phases() const {
+    std::vector<std::string> lines;
+    for (const Event& event : events) {
+        if (event.kind == Event::Phase) lines.push_back(event.text);
+    }
+    return lines;
+}
+
+std::vector<int> JobRecorder::Requests() const {
+    std::vector<int> codes;
+    for (const Event& event : events) {
+        if (event.kind == Event::Request) codes.push_back(event.value);
+    }
+    return codes;
+}
+
+bool JobRecorder::HasLog(const std::string& line) const {
+    const auto lines = Logs();
+    return std::find(lines.begin(), lines.end(), line) != lines.end();
+}
+
+std::vector<std::vector<int>> JobRecorder::ProgressByPhase() const {
+    std::vector<std::vector<int>> phases;
+    for (const Event& event : events) {
+        if (event.kind == Event::Phase) {
+            phases.emplace_back();
+        } else if (event.kind == Event::Progress && !phases.empty()) {
+            phases.back().push_back(event.value);
+        }
+    }
+    return phases;
+}
+
+Sandbox::Sandbox() {
+    ::setenv("BB_NEROAPI_CONFIG", (Root() / "drives.ini").c_str(), 1);
+    Api().ClearErrors();
+}
+
+Sandbox::~Sandbox() { ::unsetenv("BB_NEROAPI_CONFIG"); }
+
+std::filesystem::path SampleRoot() {
+    return std::filesystem::path(BB_SOURCE_DIR) / "samples" / "dvd-sample";
+}
+
+}  // namespace rec::test
+
+namespace rec::test {
+
+nero::DeviceHandle OpenByName(const std::string& name) {
+    auto* list = static_cast<nero::DriveInfoList*>(Api().GetAvailableDrives());
+    nero::DeviceHandle handle = nullptr;
+    for (uint32_t i = 0; list != nullptr && i < list->count; ++i) {
+        if (name == list->drives[i].deviceName) {
+            handle = Api().OpenDevice(&list->drives[i]);
+        }
+    }
+    Api().FreeMem(list);
+    return handle;
+}
+
+BurnInput::BurnInput(const ItemTree& tree, uint32_t isoFlags, bool dvd, const char* label) {
+    std::memset(&description, 0, sizeof description);
+    track = Api().CreateIsoTrackEx(tree.Root(), label, isoFlags);
+    EXPECT_NE(track, nullptr) << TakeText(Api().GetErrorLog());
+    description.track = track;
+    description.mediaMask = dvd ? nero::kMediaMaskDvd : nero::kMediaMaskCd;
+}
+
+BurnInput::~BurnInput() {
+    Api().FreeIsoTrack(track);
+}
+
+}  // namespace rec::test

@@ -1,0 +1,207 @@
+// Start-up answers: versions, drive lists and their speeds, media names.
+#include "tests/recorder/LibraryUnderTest.h"
+
+#include <gtest/gtest.h>
+
+#include <dlfcn.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <memory>
+
+namespace rec::test {
+namespace {
+
+struct ListDeleter {
+    void operator()(nero::DriveInfoList* list) const { Api().FreeMem(list); }
+};
+using DriveList = std::unique_ptr<nero::DriveInfoList, ListDeleter>;
+
+std::vector<std::string> Names(const nero::DriveInfoList& list) {
+    std::vector<std::string> names;
+    for (uint32_t i = 0; i < list.count; ++i) {
+        names.push_back(list.drives[i].deviceName);
+    }
+    return names;
+}
+
+const nero::DriveInfo* Find(const nero::DriveInfoList& list, const std::string& name) {
+    for (uint32_t i = 0; i < list.count; ++i) {
+        if (name == list.drives[i].deviceName) return &list.drives[i];
+    }
+    return nullptr;
+}
+
+TEST(RecorderVersion, AnnouncesCurrentVersionInBothForms) {
+    uint16_t parts[4] = {9, 9, 9, 9};
+    EXPECT_EQ(Api().GetAPIVersionEx(&parts[0], &parts[1], &parts[2], &parts[3], nullptr), 1);
+    EXPECT_EQ(std::vector<uint16_t>(parts, parts + 4), (std::vector<uint16_t>{6, 6, 0, 1}));
+    EXPECT_EQ(Api().GetAPIVersion(), 6601u);
+}
+
+TEST(RecorderVersion, AcceptsExpectationsItCanServe) {
+    struct Case {
+        uint16_t a, b, c, d;
+        int accepted;
+    };
+    const Case cases[] = {
+        {6, 6, 0, 1, 1}, {6, 3, 0, 5, 1}, {6, 0, 0, 10, 1}, {5, 5, 9, 16, 1},
+        {5, 5, 9, 15, 0},  // old ISO track operation table
+        {6, 6, 0, 2, 0},   {6, 7, 0, 0, 0}, {7, 0, 0, 0, 0},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(Api().SetExpectedAPIVersionEx(c.a, c.b, c.c, c.d, nullptr), c.accepted)
+            << c.a << "." << c.b << "." << c.c << "." << c.d;
+    }
+    const std::pair<uint32_t, int> fourDigit[] = {{6601, 1}, {6000, 1}, {5599, 1}, {5598, 0}, {5564, 0}, {6602, 0}, {9999, 0}};
+    for (const auto& [version, accepted] : fourDigit) {
+        EXPECT_EQ(Api().SetExpectedAPIVersion(version), accepted) << version;
+    }
+}
+
+constexpr const char* kTwoRecorders =
+    "[DVD Only]\nmedia = 0x4001C\ndvd speeds = 2 4 8\ndvd base rate = 1350\n"
+    "[CD Only]\nmedia = 0x1\ncd speeds = 8 16 24\n"
+    "[Reader]\ndevice kind = 2\ncapabilities = 0\nmedia = 0x4\n";
+
+TEST(RecorderDrives, FiltersByMediaMask) {
+    Sandbox sandbox;
+    sandbox.WriteConfig(kTwoRecorders);
+    struct Case {
+        uint32_t mask;
+        std::vector<std::string> names;
+    };
+    const Case cases[] = {
+        {nero::kMediaMaskDvd, {"Image Recorder", "DVD Only", "Reader"}},
+        {nero::kMediaMaskCd, {"Image Recorder", "CD Only"}},
+        {0x4, {"Image Recorder", "DVD Only", "Reader"}},
+        {0x20000000, {}},
+    };
+    for (const Case& c : cases) {
+        DriveList list(Api().GetAvailableDrivesEx(c.mask, nullptr));
+        ASSERT_NE(list, nullptr) << std::hex << c.mask;
+        EXPECT_EQ(Names(*list), c.names) << std::hex << c.mask;
+    }
+    DriveList all(static_cast<nero::DriveInfoList*>(Api().GetAvailableDrives()));
+    ASSERT_NE(all, nullptr);
+    EXPECT_EQ(all->count, 4u);
+    const nero::DriveInfo* reader = Find(*all, "Reader");
+    ASSERT_NE(reader, nullptr);
+    EXPECT_EQ(reader->deviceKind, 2u);
+    EXPECT_EQ(reader->capabilities, 0u);
+}
+
+TEST(RecorderDrives, ImageRecorderIsAlwaysAWritingRecorderOfDvdAndCd) {
+    Sandbox sandbox;  // no configuration file at all
+    DriveList list(Api().GetAvailableDrivesEx(nero::kMediaMaskDvd, nullptr));
+    ASSERT_NE(list, nullptr);
+    ASSERT_EQ(list->count, 1u);
+    const nero::DriveInfo& image = list->drives[0];
+    EXPECT_STREQ(image.deviceName, "Image Recorder");
+    EXPECT_EQ(image.deviceKind, 1u);
+    EXPECT_EQ(image.capabilities & 1u, 1u);
+    EXPECT_EQ(image.mediaMask, nero::kMediaMaskDvd | nero::kMediaMaskCd);
+}
+
+TEST(RecorderDrives, WriteSpeedsFollowTheMediaClassAsked) {
+    Sandbox sandbox;
+    sandbox.WriteConfig(kTwoRecorders);
+    struct Case {
+        uint32_t mask;
+        const char* recorder;
+        uint32_t baseRate;
+        std::vector<uint32_t> rates;
+    };
+    const Case cases[] = {
+        {nero::kMediaMaskDvd, "Image Recorder", 1385, {1385, 2770, 5540, 8310, 11080, 16620, 22160}},
+        {nero::kMediaMaskCd, "Image Recorder", 150, {150, 300, 600, 1200, 2400, 3600, 4800, 6000, 7200, 7800}},
+        {nero::kMediaMaskDvd, "DVD Only", 1350, {2700, 5400, 10800}},
+        {nero::kMediaMaskCd, "CD Only", 150, {1200, 2400, 3600}},
+    };
+    for (const Case& c : cases) {
+        DriveList list(Api().GetAvailableDrivesEx(c.mask, nullptr));
+        ASSERT_NE(list, nullptr);
+        const nero::DriveInfo* drive = Find(*list, c.recorder);
+        ASSERT_NE(drive, nullptr) << c.recorder;
+        const nero::SpeedInfo& speeds = drive->writeSpeeds;
+        EXPECT_EQ(speeds.baseRate, c.baseRate) << c.recorder;
+        ASSERT_EQ(speeds.count, c.rates.size()) << c.recorder;
+        for (uint32_t i = 0; i < speeds.count; ++i) {
+            EXPECT_EQ(speeds.rates[i], c.rates[i]) << c.recorder << " speed " << i;
+            EXPECT_EQ(speeds.multiples[i], c.rates[i] / c.baseRate) << c.recorder << " speed " << i;
+        }
+    }
+}
+
+TEST(RecorderDrives, ConfigurationMistakesAreReportedWithTheirLine) {
+    Sandbox sandbox;
+    sandbox.WriteConfig("[Good]\nmedium = DVD-RW\nspeed = 4\nmedia = lots\n[Image Recorder]\n[Good]\n");
+    DriveList list(Api().GetAvailableDrivesEx(nero::kMediaMaskDvd, nullptr));
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(Names(*list), (std::vector<std::string>{"Image Recorder", "Good"}));
+    const std::string errors = TakeText(Api().GetErrorLog());
+    const std::string file = (sandbox / "drives.ini").string();
+    EXPECT_NE(errors.find(file + ":3: unknown key \"speed\""), std::string::npos) << errors;
+    EXPECT_NE(errors.find(file + ":4: bad value \"lots\" for \"media\""), std::string::npos) << errors;
+    EXPECT_NE(errors.find(file + ":5: recorder \"Image Recorder\" ignored"), std::string::npos) << errors;
+    EXPECT_NE(errors.find(file + ":6: recorder \"Good\" ignored"), std::string::npos) << errors;
+}
+
+TEST(RecorderDrives, WithoutTheVariableReadsTheFileBesideItsOwnModule) {
+    Sandbox sandbox;
+    ::unsetenv("BB_NEROAPI_CONFIG");
+    // A copy elsewhere is a module of its own, with its own folder.
+    const auto copy = sandbox / "libNeroAPI.so";
+    std::filesystem::copy_file(std::string(BB_PROGRAM_DIR) + "/libNeroAPI.so", copy);
+    std::ofstream(sandbox / "NeroAPI-drives.ini") << "[Beside The Module]\nmedia = 0x4\n";
+    void* module = dlopen(copy.c_str(), RTLD_NOW | RTLD_LOCAL);
+    ASSERT_NE(module, nullptr) << dlerror();
+    auto drives = reinterpret_cast<nero::FnNeroGetAvailableDrivesEx>(dlsym(module, "NeroGetAvailableDrivesEx"));
+    auto freeMem = reinterpret_cast<nero::FnNeroFreeMem>(dlsym(module, "NeroFreeMem"));
+    ASSERT_NE(drives, nullptr);
+    ASSERT_NE(freeMem, nullptr);
+    nero::DriveInfoList* list = drives(nero::kMediaMaskDvd, nullptr);
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(Names(*list), (std::vector<std::string>{"Image Recorder", "Beside The Module"}));
+    freeMem(list);
+    dlclose(module);
+}
+
+TEST(RecorderDrives, TheCommittedSampleConfigurationReadsWithoutComplaint) {
+    Sandbox sandbox;
+    ::setenv("BB_NEROAPI_CONFIG", (std::string(BB_SOURCE_DIR) + "/recorder/library/NeroAPI-drives.sample.ini").c_str(), 1);
+    DriveList list(Api().GetAvailableDrivesEx(nero::kMediaMaskDvd | nero::kMediaMaskCd, nullptr));
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(Names(*list), (std::vector<std::string>{"Image Recorder", "BB DVD-RW Writer", "BB DVD-R Writer",
+                                                      "BB Empty Tray", "BB Faulty Writer", "BB CD Writer"}));
+    EXPECT_EQ(TakeText(Api().GetErrorLog()), "<null>");
+}
+
+TEST(RecorderMedia, TypeNamesOfAMask) {
+    struct Case {
+        uint32_t mask;
+        const char* delimiter;
+        std::string names;
+    };
+    const Case cases[] = {
+        {nero::kMediaMaskDvd | nero::kMediaMaskCd, nullptr, "CD-R/RW, DVD-R, DVD+R, DVD-RAM, DVD+R DL"},
+        {0x5004, nullptr, "DVD-R, DVD-RW, DVD+RW"},
+        {nero::kMediaMaskCd, nullptr, "CD-R/RW"},
+        {nero::kMediaDvdPlusRw, " | ", "DVD+R | DVD+RW"},
+        {0x80000000, nullptr, ""},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(TakeText(Api().GetTypeNameOfMedia(c.mask, c.delimiter)), c.names) << std::hex << c.mask;
+    }
+}
+
+TEST(RecorderMedia, WaitTextsOfEachWaitType) {
+    EXPECT_EQ(TakeText(Api().GetLocalizedWaitCDTexts(1)), "Please insert a blank disc.");
+    for (int type = 0; type <= 4; ++type) {
+        EXPECT_NE(TakeText(Api().GetLocalizedWaitCDTexts(type)), "<null>") << type;
+    }
+    EXPECT_EQ(Api().GetLocalizedWaitCDTexts(99), nullptr);
+}
+
+}  // namespace
+}  // namespace rec::test

@@ -1,0 +1,158 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "settings/AudioSettings.h"
+#include "settings/FsFlagsSettings.h"
+#include "settings/LanguageTable.h"
+#include "settings/OtherSettings.h"
+#include "settings/SettingsTransfer.h"
+#include "settings/StartupChoices.h"
+
+namespace {
+
+class HoldersTest : public ::testing::Test {
+protected:
+    LanguageTable texts_;
+    CFsFlagsSettings fs_{texts_};
+    COtherSettings other_{texts_};
+    CAudioSettings audio_{texts_};
+};
+
+TEST_F(HoldersTest, FsFlagsPresetsAndValues) {
+    const struct {
+        const char* steps;
+        std::function<void(CFsFlagsSettings&)> run;
+        int32_t flags;
+    } cases[] = {
+        {"fresh", [](CFsFlagsSettings&) {}, 0x18},
+        {"0x1B then DVD", [](CFsFlagsSettings& f) { f.SetFlags(0x1B); f.ApplyDvdPreset(); }, 0x18},
+        {"0x1B then CD", [](CFsFlagsSettings& f) { f.SetFlags(0x1B); f.ApplyCdPreset(); }, 0x1A},
+        {"CD then DVD", [](CFsFlagsSettings& f) { f.ApplyCdPreset(); f.ApplyDvdPreset(); }, 0x18},
+        {"0x5B: reallocation is not ours", [](CFsFlagsSettings& f) { f.SetFlags(0x5B); }, 0x1B},
+        {"all off", [](CFsFlagsSettings& f) { f.SetFlags(0); }, 0},
+        {"only the value 1 counts", [](CFsFlagsSettings& f) { f.m_bJoliet = 2; }, 0x18},
+    };
+    for (const auto& c : cases) {
+        CFsFlagsSettings fs(texts_);
+        c.run(fs);
+        EXPECT_EQ(fs.GetFlags(), c.flags) << c.steps;
+    }
+}
+
+TEST_F(HoldersTest, BurnFlagsCarryTheBookTypeAsTwoStates) {
+    const struct {
+        uint32_t set, get;
+    } cases[] = {
+        {0x8040, 0x8040},       {0x4042, 0x4042},         {0x40, 0x8040},
+        {0x80008040, 0x80008040}, {0x4040, 0x4040},       {0xC000, 0x4000},
+        {0xFFFFFFFF, 0x80004642}, {0, 0x8000},
+    };
+    for (const auto& c : cases) {
+        other_.SetBurnFlags(c.set);
+        EXPECT_EQ(other_.GetBurnFlags(), c.get) << std::hex << c.set;
+    }
+    other_.SetBurnFlags(0x80008040);
+    EXPECT_TRUE(other_.m_bNoOverwriteQuestion && other_.m_bBurnProof);
+    EXPECT_LT(static_cast<int32_t>(other_.GetBurnFlags()), 0);
+}
+
+TEST_F(HoldersTest, OtherSettingsDefaultsMoreFlagsAndReset) {
+    EXPECT_EQ(other_.GetBurnFlags(), 0x8040u);
+    EXPECT_EQ(other_.GetMoreFlags(), 0u);
+    other_.SetMoreFlags(0xFF);
+    EXPECT_EQ(other_.GetMoreFlags(), 0x7u);
+    other_.SetMoreFlags(0x2);
+    EXPECT_EQ(other_.m_bLabel16, 1);
+    EXPECT_EQ(other_.m_bForceShutdown + other_.m_bIgnoreSourceSize, 0);
+
+    other_.SetLimitCd(-5);
+    other_.SetLimitDvdRed(2);
+    other_.m_bSimulate = 1;
+    other_.ResetLimits();
+    EXPECT_EQ(std::vector<int>({other_.GetLimitCd(), other_.GetLimitDvd(), other_.GetLimitCdRed(),
+                                other_.GetLimitDvdRed()}),
+              std::vector<int>({650, 4482, 700, 8106}));
+    EXPECT_EQ(other_.m_bSimulate, 1);
+}
+
+TEST_F(HoldersTest, JobSoundNeedsAudioOnAndAWavExtension) {
+    const struct {
+        int enabled;
+        const char* success;
+        const char* error;
+        int result;
+        const char* plays;
+    } cases[] = {
+        {0, "/s/ok.wav", "/s/bad.wav", 0, ""},
+        {0, "/s/ok.wav", "/s/bad.wav", 3, ""},
+        {1, "/s/ok.wav", "/s/bad.WAV", 0, "/s/ok.wav"},
+        {1, "/s/ok.wav", "/s/bad.WAV", -1, "/s/bad.WAV"},
+        {1, "/s/ok.mp3", "", 0, ""},
+        {1, "/my.sounds/done", "", 0, ""},
+        {1, "", "", 0, ""},
+    };
+    for (const auto& c : cases) {
+        audio_.SetAudioEnabled(c.enabled);
+        audio_.SetSuccessWave(c.success);
+        audio_.SetErrorWave(c.error);
+        EXPECT_EQ(audio_.SoundForJobResult(c.result), c.plays) << c.success << " " << c.result;
+    }
+    EXPECT_FALSE(CAudioSettings::IsPlayablePreview("a.wa"));
+    EXPECT_TRUE(CAudioSettings::IsPlayablePreview("a.mp3"));
+}
+
+TEST_F(HoldersTest, TransferRoundTripsThroughTheHolders) {
+    MainWindowSettings window;
+    const SettingsHolders holders{window, fs_, other_, audio_};
+    EXPECT_EQ(CollectSettings(holders), BurnSettings{});
+
+    BurnSettings file;
+    file.device = "Rec";
+    file.mediaType = 1;
+    file.fsFlags = 0x1B;  // reallocation off
+    file.burnFlags = 0x80004642;
+    file.moreFlags = 0x5;
+    file.speed = 2;
+    file.language = "deutsch.lng";
+    file.successWave = "a.wav";
+    file.errorWave = "b.wav";
+    file.enableAudio = 1;
+    file.limitCd = 1;
+    file.limitDvd = 2;
+    file.limitCdRed = 3;
+    file.limitDvdRed = 4;
+    file.defaultSourceDir = "/dvd";
+    DistributeSettings(file, holders);
+    EXPECT_EQ(window.reallocate, 0);
+    EXPECT_EQ(fs_.GetFlags(), 0x1B);
+    EXPECT_EQ(CollectSettings(holders), file);
+
+    file.fsFlags = 0x40;
+    DistributeSettings(file, holders);
+    EXPECT_EQ(window.reallocate, 1);
+    EXPECT_EQ(fs_.GetFlags(), 0);
+}
+
+TEST(StartupChoicesTest, LanguageRecorderAndSpeed) {
+    EXPECT_EQ(EffectiveLanguageFile(""), "english.lng");
+    EXPECT_EQ(EffectiveLanguageFile("a.lg"), "english.lng");
+    EXPECT_EQ(EffectiveLanguageFile("x.lng"), "x.lng");
+
+    const std::vector<std::string> recorders = {"Image Recorder", "HL-DT-ST DVDRAM", "hl-dt-st other"};
+    const struct {
+        const char* device;
+        int index;
+    } recorderCases[] = {{"", 0}, {"HL-DT", 1}, {"hl-dt-st o", 2}, {"Plextor", 0}, {"HL-DT-ST DVDRAM GSA", 0}};
+    for (const auto& c : recorderCases)
+        EXPECT_EQ(RecorderIndexFor(c.device, recorders), c.index) << c.device;
+    EXPECT_EQ(RecorderIndexFor("x", {}), -1);
+
+    const struct {
+        int speed, count, index;
+    } speedCases[] = {{-1, 4, 3}, {99, 4, 3}, {0, 4, 0}, {3, 4, 3}, {4, 4, 3}, {2, 0, -1}};
+    for (const auto& c : speedCases)
+        EXPECT_EQ(SpeedIndexFor(c.speed, c.count), c.index) << c.speed << "/" << c.count;
+}
+
+}  // namespace
