@@ -138,7 +138,7 @@ TYPED_TEST_P(DialogHostContract, ComboSelectStringIsACaseInsensitivePrefixSearch
             int want;
         } cases[] = {
             {-1, "dvd", 1}, {1, "DVD", 2}, {2, "dvd", 1}, {-1, "cd-rw", 3},
-            {-1, "", 0},    {-1, "Blu", CB_ERR}, {-1, "DVD Writer AB", CB_ERR},
+            {-1, "image", 0}, {-1, "Blu", CB_ERR}, {-1, "DVD Writer AB", CB_ERR},
         };
         for (const Case& c : cases)
             EXPECT_EQ(combo.SelectString(c.startAfter, c.prefix), c.want) << c.prefix << " after " << c.startAfter;
@@ -148,6 +148,7 @@ TYPED_TEST_P(DialogHostContract, ComboSelectStringIsACaseInsensitivePrefixSearch
         EXPECT_EQ(combo.GetLBText(3), "CD-RW");
         EXPECT_EQ(combo.SetItemData(9, 1), CB_ERR);
         EXPECT_EQ(combo.SetCurSel(9), CB_ERR);
+        EXPECT_EQ(combo.SetCurSel(-1), CB_ERR) << "clearing the selection";
         EXPECT_EQ(combo.GetCurSel(), -1);
         combo.ResetContent();
         EXPECT_EQ(combo.GetCount(), 0);

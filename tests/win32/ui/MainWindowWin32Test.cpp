@@ -116,9 +116,10 @@ void Inspect(Seen& seen, DWORD uiThread) {
     seen.opened = true;
     seen.visibleAtStart = IsWindowVisible(hwnd);
     seen.title = TextOf(hwnd);
+    const uitest::BaseUnits base = uitest::BaseUnitsOf(hwnd, bbres::MainDialog());
     for (const bbres::ControlTemplate& c : bbres::MainDialog().controls) {
         ++seen.placed;
-        if (std::string wrong = uitest::MisplacementOf(hwnd, c); !wrong.empty())
+        if (std::string wrong = uitest::MisplacementOf(hwnd, base, c); !wrong.empty())
             seen.misplaced[c.id] = c.idName + (": " + wrong);
         HWND item = GetDlgItem(hwnd, c.id);
         if (!item) continue;

@@ -41,16 +41,25 @@ int main(int argc, char** argv) {
             std::printf("no window \"%s\"\n", argv[2]);
             return 1;
         }
+        const uitest::BaseUnits base = uitest::BaseUnitsOf(hwnd, bbres::MainDialog());
+        RECT client;
+        GetClientRect(hwnd, &client);
         int wrong = 0, placed = 0;
+        if (client.right != MulDiv(bbres::MainDialog().cx, base.x, 4) ||
+            client.bottom != MulDiv(bbres::MainDialog().cy, base.y, 8)) {
+            std::printf("window: client %ldx%ld, template %dx%d\n", long(client.right), long(client.bottom),
+                        MulDiv(bbres::MainDialog().cx, base.x, 4), MulDiv(bbres::MainDialog().cy, base.y, 8));
+            ++wrong;
+        }
         for (const bbres::ControlTemplate& c : bbres::MainDialog().controls) {
             ++placed;
-            const std::string fault = uitest::MisplacementOf(hwnd, c);
+            const std::string fault = uitest::MisplacementOf(hwnd, base, c);
             if (!fault.empty()) {
                 std::printf("%s: %s\n", c.idName, fault.c_str());
                 ++wrong;
             }
         }
-        std::printf("%d of %d controls where the template puts them\n", placed - wrong, placed);
+        std::printf("base units %dx%d; %d faults in %d controls and the window\n", base.x, base.y, wrong, placed);
         return wrong == 0 && placed > 0 ? 0 : 1;
     }
     if (argc >= 3 && std::strcmp(argv[1], "quit") == 0) {

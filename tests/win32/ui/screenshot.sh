@@ -9,7 +9,8 @@
 # X11 driver and a 1024x768 desktop; the loader follows the build's machine
 # type (32- or 64-bit).
 set -u
-exe=$(readlink -f "$1") probe=$(readlink -f "$2") out=$(readlink -f "$3")
+# -m: the picture's folder may not exist yet.
+exe=$(readlink -f "$1") probe=$(readlink -f "$2") out=$(readlink -m "$3")
 title="Brenvik Burn 1.2.1"
 build_dir=$(cd "$(dirname "$exe")/.." && pwd)
 . "$(dirname "$0")/../../../cmake/wine-env.sh"
