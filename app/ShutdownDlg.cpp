@@ -1,11 +1,8 @@
 #include "app/ShutdownDlg.h"
 
 #include "framework/WorkerThread.h"
+#include "res/HeadlessDialogs.h"
 #include "res/resource.h"
-
-namespace {
-constexpr const char* kTemplateText = "...please Stand By, Windows will shutdown shortly!";
-}  // namespace
 
 CShutdownDlg::CShutdownDlg(CDialog* parent) : CDialog(IDD_SHUTDOWN, parent) {}
 
@@ -59,10 +56,7 @@ int CShutdownDlg::DoModal() {
 namespace app {
 
 platform::HeadlessDialogTemplate HeadlessShutdownDialog() {
-    platform::HeadlessDialogTemplate t;
-    t.id = IDD_SHUTDOWN;
-    t.controls.push_back({IDC_SHUTDOWN_TEXT, platform::HeadlessKind::Static, kTemplateText, false, false});
-    return t;
+    return bbres::HeadlessDialog(IDD_SHUTDOWN);
 }
 
 }  // namespace app

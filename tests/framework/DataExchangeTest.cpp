@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/unit/framework/TestDialogs.h"
+#include "tests/framework/TestDialogs.h"
 #include "platform/headless/HeadlessDialogHost.h"
 #include "platform/headless/HeadlessUi.h"
 

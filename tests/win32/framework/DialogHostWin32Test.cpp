@@ -1,5 +1,6 @@
-// Real dialogs from FrameworkTest.rc, run by the Win32 host under Wine. Each
-// dialog checks itself from work it posts to its own UI thread, then ends.
+// The dialog host contract on the Win32 host, with real dialogs from
+// FrameworkTest.rc under Wine; then what only real windows show: box and
+// dialog owners, keys before the dialog manager, dropped files.
 #include <windows.h>
 #include <shlobj.h>
 
@@ -9,211 +10,35 @@
 #include <string>
 #include <thread>
 
-#include "TestIds.h"
 #include "framework/CDialog.h"
 #include "framework/CEvent.h"
 #include "framework/WorkerThread.h"
 #include "platform/DialogHostWin32.h"
+#include "tests/framework/DialogHostContract.h"
 
 namespace {
 
-class Win32HostTest : public ::testing::Test {
-protected:
-    void SetUp() override { m_previous = platform::InstallWin32DialogHosts(); }
-    void TearDown() override { fw::SetDialogHostFactory(std::move(m_previous)); }
-
-private:
-    fw::DialogHostFactory m_previous;
-};
+using namespace hostcontract;
 
 HWND ItemOf(CDialog& dialog, int id) {
     return static_cast<HWND>(dialog.Host()->ItemNativeHandle(id));
 }
 
-// Runs `checks` on the dialog's UI thread once the window is up, then ends
-// the dialog with `result`.
-class CheckingDialog : public CDialog {
-public:
-    CheckingDialog(std::function<void(CheckingDialog&)> checks, int result = 77)
-        : CDialog(IDD_FW_TEST), m_checks(std::move(checks)), m_result(result) {}
+struct Win32Env {
+    Win32Env() : previous(platform::InstallWin32DialogHosts()) {}
+    ~Win32Env() { fw::SetDialogHostFactory(std::move(previous)); }
+    static void Click(CDialog& dialog, int id) { SendMessageA(ItemOf(dialog, id), BM_CLICK, 0, 0); }
+    static void Type(CDialog& dialog, int id, const char* text) { SetWindowTextA(ItemOf(dialog, id), text); }
 
-    CString m_strName = "UNDEFINED";
-    int m_nCount = 4482;
-    int m_bFlag = 1;
-    int m_nMode = 1;
-    int m_nSpeed = -1;
-
-protected:
-    BOOL OnInitDialog() override {
-        CDialog::OnInitDialog();
-        PostToUi([this] {
-            m_checks(*this);
-            EndDialog(m_result);
-        });
-        return TRUE;
-    }
-    void DoDataExchange(CDataExchange* pDX) override {
-        DDX_Text(pDX, IDC_FW_NAME, m_strName);
-        DDX_Text(pDX, IDC_FW_COUNT, m_nCount);
-        DDX_Check(pDX, IDC_FW_FLAG, m_bFlag);
-        DDX_Radio(pDX, IDC_FW_MODE_A, m_nMode);
-        DDX_CBIndex(pDX, IDC_FW_SPEED, m_nSpeed);
-    }
-
-private:
-    std::function<void(CheckingDialog&)> m_checks;
-    int m_result;
+    fw::DialogHostFactory previous;
 };
 
-TEST_F(Win32HostTest, ControlsRoundTripThroughTheRealDialog) {
-    bool ran = false;
-    CheckingDialog dialog([&](CheckingDialog& d) {
-        ran = true;
-        EXPECT_TRUE(d.IsOpen());
-        // OnInitDialog pushed the members.
-        EXPECT_EQ(d.GetDlgItemText(IDC_FW_NAME), "UNDEFINED");
-        EXPECT_EQ(d.GetDlgItemText(IDC_FW_COUNT), "4482");
-        EXPECT_EQ(d.IsDlgButtonChecked(IDC_FW_FLAG), BST_CHECKED);
-        EXPECT_EQ(d.GetRadioIndex(IDC_FW_MODE_A), 1);
-        EXPECT_EQ(SendMessageA(ItemOf(d, IDC_FW_OTHER), BM_GETCHECK, 0, 0), BST_UNCHECKED)
-            << "the next group's radio is not part of the first";
+INSTANTIATE_TYPED_TEST_SUITE_P(Win32, DialogHostContract, Win32Env);
 
-        // The user picks radio C and a speed, types a name.
-        CComboBox speed = d.GetCombo(IDC_FW_SPEED);
-        for (const char* s : {"Max", "16x", "8x", "4x"}) speed.AddString(s);
-        EXPECT_EQ(speed.SetItemData(2, 0xBEEF), 0);
-        SendMessageA(ItemOf(d, IDC_FW_MODE_C), BM_CLICK, 0, 0);
-        EXPECT_EQ(d.GetRadioIndex(IDC_FW_MODE_A), 2);
-        EXPECT_EQ(speed.SelectString(-1, "8X"), 2);
-        SetWindowTextA(ItemOf(d, IDC_FW_NAME), "MOVIE");
-        EXPECT_TRUE(d.UpdateData(TRUE));
-        EXPECT_EQ(d.m_strName, "MOVIE");
-        EXPECT_EQ(d.m_nMode, 2);
-        EXPECT_EQ(d.m_nSpeed, 2);
-        EXPECT_EQ(speed.GetItemData(d.m_nSpeed), 0xBEEFu);
-        EXPECT_EQ(speed.GetLBText(1), "16x");
-        EXPECT_EQ(speed.GetCount(), 4);
-        EXPECT_EQ(speed.SelectString(-1, "32"), CB_ERR);
-
-        CProgressCtrl bar = d.GetProgress(IDC_FW_PROGRESS);
-        bar.SetRange32(0, 90);
-        bar.SetPos(45);
-        EXPECT_EQ(bar.GetPos(), 45);
-        EXPECT_EQ(d.Host()->ProgressGetRange(IDC_FW_PROGRESS), std::make_pair(0, 90));
-
-        CEdit log = d.GetEdit(IDC_FW_LOG);
-        log.AppendLine("first");
-        log.AppendLine("second");
-        EXPECT_EQ(d.GetDlgItemText(IDC_FW_LOG), "first\r\nsecond");
-        EXPECT_EQ(log.GetLineCount(), 2);
-
-        EXPECT_FALSE(d.IsWindowEnabled(IDC_FW_ABORT));
-        d.EnableWindow(IDC_FW_ABORT, TRUE);
-        EXPECT_TRUE(d.IsWindowEnabled(IDC_FW_ABORT));
-
-        d.SetMenuPopupText(0, "Einstellungen");
-        d.SetMenuItemText(ID_FW_SAVE, "Speichern");
-        d.EnableMenuPopup(0, FALSE);
-        d.DrawMenuBar();
-        EXPECT_EQ(d.Host()->MenuGetTextByPosition(0), "Einstellungen");
-        EXPECT_EQ(d.Host()->MenuGetTextByCommand(ID_FW_SAVE), "Speichern");
-        EXPECT_FALSE(d.Host()->MenuIsEnabledByPosition(0));
-        EXPECT_TRUE(d.Host()->MenuIsEnabledByCommand(ID_FW_FLAGS));
-
-        d.SetWindowText("42 % Brenvik Burn 1.2.1");
-        EXPECT_EQ(d.GetWindowText(), "42 % Brenvik Burn 1.2.1");
-        d.ShowWindow(SW_MINIMIZE);
-        EXPECT_TRUE(d.IsIconic());
-        d.ShowWindow(SW_SHOWNORMAL);
-        EXPECT_FALSE(d.IsIconic());
-    });
-    EXPECT_EQ(dialog.DoModal(), 77);
-    EXPECT_TRUE(ran);
-    EXPECT_FALSE(dialog.IsOpen());
-}
-
-// The real edit control stops taking appended text at its limit (30,000
-// characters under Wine, 32,767 on Windows) until the limit is raised.
-TEST_F(Win32HostTest, LogEditTakesEveryLineOnceItsLimitIsRaised) {
-    const int kLines = 1000;  // 41,998 characters with the CR LFs
-    bool ran = false;
-    CheckingDialog dialog([&](CheckingDialog& d) {
-        ran = true;
-        CEdit log = d.GetEdit(IDC_FW_LOG);
-        auto appendAll = [&] {
-            for (int i = 0; i < kLines; ++i)
-                log.AppendLine((std::string(36, '.') + std::to_string(1000 + i)).c_str());
-        };
-        appendAll();
-        const int cut = d.GetDlgItemText(IDC_FW_LOG).GetLength();
-        EXPECT_GE(cut, 30000);
-        EXPECT_LE(cut, 32767);
-
-        d.SetDlgItemText(IDC_FW_LOG, "");
-        log.SetLimitText(0);
-        appendAll();
-        const CString text = d.GetDlgItemText(IDC_FW_LOG);
-        EXPECT_EQ(text.GetLength(), 42 * kLines - 2);
-        EXPECT_EQ(text.Right(42), ("\r\n" + std::string(36, '.') + "1999").c_str());
-        EXPECT_EQ(log.GetLineCount(), kLines);
-    });
-    EXPECT_EQ(dialog.DoModal(), 77);
-    EXPECT_TRUE(ran);
-}
-
-class TimerDialog : public CDialog {
-public:
-    TimerDialog() : CDialog(IDD_FW_TEST) {}
-    int m_ticks = 0;
-
+class Win32HostTest : public ::testing::Test {
 protected:
-    BOOL OnInitDialog() override {
-        EXPECT_TRUE(SetTimer(5, 10));
-        return TRUE;
-    }
-    void OnTimer(int id) override {
-        EXPECT_EQ(id, 5);
-        if (++m_ticks == 3) {
-            KillTimer(5);
-            EndDialog(m_ticks);
-        }
-    }
+    Win32Env env_;
 };
-
-TEST_F(Win32HostTest, TimersTickUntilTheDialogEndsItself) {
-    TimerDialog dialog;
-    EXPECT_EQ(dialog.DoModal(), 3);
-}
-
-TEST_F(Win32HostTest, WorkerThreadsReachTheControlsThroughMessages) {
-    constexpr int kLines = 100;
-    std::atomic<int> finished{0};
-    CheckingDialog* self = nullptr;
-    CEvent workersDone(false, true);
-    CheckingDialog dialog([&](CheckingDialog& d) {
-        self = &d;
-        d.GetProgress(IDC_FW_PROGRESS).SetRange32(0, kLines);
-        for (int w = 0; w < 2; ++w) {
-            ASSERT_TRUE(StartWorkerThread([&, w] {
-                for (int i = 0; i < kLines; ++i) {
-                    CString line;
-                    line.Format("worker %d line %d", w, i);
-                    self->GetEdit(IDC_FW_LOG).AppendLine(line);
-                    if (w == 0) self->GetProgress(IDC_FW_PROGRESS).SetPos(i + 1);
-                }
-                if (++finished == 2) workersDone.SetEvent();
-            }));
-        }
-        // Keep the UI thread serving the workers' messages until they are done.
-        while (!workersDone.Lock(0)) {
-            if (!d.PumpMessage()) break;
-        }
-        EXPECT_EQ(d.GetEdit(IDC_FW_LOG).GetLineCount(), 2 * kLines);
-        EXPECT_EQ(d.GetProgress(IDC_FW_PROGRESS).GetPos(), kLines);
-    });
-    EXPECT_EQ(dialog.DoModal(), 77);
-    EXPECT_TRUE(WaitForWorkerThreads(10000));
-}
 
 TEST_F(Win32HostTest, WorkerAsksThroughABoxOwnedByTheDialog) {
     std::atomic<int> answer{0};

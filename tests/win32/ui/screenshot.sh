@@ -1,13 +1,16 @@
 #!/bin/sh
-# Opens BrenvikBurn.exe under Xvfb in a Wine virtual desktop, saves a picture
-# of the screen and closes the program through its Quit button.
+# Opens BrenvikBurn.exe under Xvfb in a Wine virtual desktop, checks that every
+# control of its window sits where the template puts it (WindowProbe layout),
+# saves a picture of the screen for people to look at and closes the program
+# through its Quit button.
 #   screenshot.sh <BrenvikBurn.exe> <WindowProbe.exe> <picture.png>
 # The program runs from its own folder (english.lng and the build's recording
 # library beside it). The prefix is a throwaway one of this build, with the
 # X11 driver and a 1024x768 desktop; the loader follows the build's machine
 # type (32- or 64-bit).
 set -u
-exe=$(readlink -f "$1") probe=$(readlink -f "$2") out=$(readlink -f "$3")
+# -m: the picture's folder may not exist yet.
+exe=$(readlink -f "$1") probe=$(readlink -f "$2") out=$(readlink -m "$3")
 title="Brenvik Burn 1.2.1"
 build_dir=$(cd "$(dirname "$exe")/.." && pwd)
 . "$(dirname "$0")/../../../cmake/wine-env.sh"
@@ -28,12 +31,15 @@ run_in_x() {
         return 1
     fi
     sleep 3  # let the desktop and the window paint
+    bb_wine "$probe" layout "$title"
+    layout=$?
     import -window root "$out" || return 1
     bb_wine "$probe" quit "$title" || return 1
     wait "$pid"
     status=$?
     wineserver -w
     [ "$status" -eq 0 ] || { echo "BrenvikBurn.exe ended with status $status"; return 1; }
+    [ "$layout" -eq 0 ] || { echo "controls out of place"; return 1; }
 }
 
 if [ "${BB_IN_XVFB:-}" = 1 ]; then

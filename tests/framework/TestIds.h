@@ -1,4 +1,4 @@
-// Ids of the test dialogs; shared by the resource script and the tests.
+// Ids of the dialogs of FrameworkTest.rc, which both dialog hosts run.
 #pragma once
 
 #define IDD_FW_TEST 300

@@ -1,0 +1,13 @@
+// C++ source holding a parsed resource script's dialogs and menus as the
+// tables of res/DialogTemplate.h.
+#pragma once
+
+#include <string>
+
+#include "tools/rc2template/RcScript.h"
+
+namespace rc2template {
+
+std::string WriteTemplateSource(const RcScript& script, const std::string& scriptName);
+
+}  // namespace rc2template
