@@ -296,7 +296,7 @@ TEST(ImageWriter, AbortIsAnsweredWithinASecond) {
 
     NullSink plain;        // the writer reads and writes
     SlowCopySink slow(40);  // the sink copies, slowly
-    SlowCopySink crawl(5);  // a USB stick: the first 4 MiB slice alone takes 0.8 s
+    SlowCopySink crawl(10);  // a USB stick: the first 4 MiB slice alone takes 0.4 s
     for (NullSink* sink : {&plain, static_cast<NullSink*>(&slow), static_cast<NullSink*>(&crawl)}) {
         using Clock = std::chrono::steady_clock;
         const auto started = Clock::now();

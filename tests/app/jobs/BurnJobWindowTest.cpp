@@ -16,9 +16,12 @@
 namespace jobstest {
 namespace {
 
+// This file's own suite over the shared fixture.
+class BurnJobWindowTest : public JobsWindowTest {};
+
 using platform::ShownMessageBox;
 
-TEST_F(JobsWindowTest, SuccessfulDvdImageBurnLogsEachStepInOrder) {
+TEST_F(BurnJobWindowTest, SuccessfulDvdImageBurnLogsEachStepInOrder) {
     WriteDrives("");
     auto& h = Start();
     const std::string root = SampleRoot();
@@ -75,7 +78,7 @@ TEST_F(JobsWindowTest, SuccessfulDvdImageBurnLogsEachStepInOrder) {
     EXPECT_FALSE(dlg_->Jobs().Session().Tree());
 }
 
-TEST_F(JobsWindowTest, CancelledImageFileIsAFailedBurn) {
+TEST_F(BurnJobWindowTest, CancelledImageFileIsAFailedBurn) {
     WriteDrives("");
     auto& h = Start();
     ChooseRoot(h, SampleRoot(), "SAMPLE");
@@ -87,7 +90,7 @@ TEST_F(JobsWindowTest, CancelledImageFileIsAFailedBurn) {
 }
 
 // Each library result as the log, the box and the status line report it.
-TEST_F(JobsWindowTest, EachResultIsReportedInLogBoxAndStatus) {
+TEST_F(BurnJobWindowTest, EachResultIsReportedInLogBoxAndStatus) {
     struct Case {
         int result;
         int textId;
@@ -133,7 +136,7 @@ TEST_F(JobsWindowTest, EachResultIsReportedInLogBoxAndStatus) {
 
 // The library gives up reallocating the DVD-Video files: one question; Yes
 // burns again without reallocation, No leaves it.
-TEST_F(JobsWindowTest, ReallocationFailureAsksOnceAndRetriesWithoutIt) {
+TEST_F(BurnJobWindowTest, ReallocationFailureAsksOnceAndRetriesWithoutIt) {
     for (const int answer : {IDYES, IDNO}) {
         SCOPED_TRACE(answer);
         WriteDrives("[BB Writer]\ndisc = blank\nmedium = DVD-R\nrealloc fails = yes\n");
@@ -171,7 +174,7 @@ TEST_F(JobsWindowTest, ReallocationFailureAsksOnceAndRetriesWithoutIt) {
 }
 
 // A forced unattended shutdown asks nothing, so the failure is reported.
-TEST_F(JobsWindowTest, ReallocationFailureIsReportedWhenNobodyWillBeAsked) {
+TEST_F(BurnJobWindowTest, ReallocationFailureIsReportedWhenNobodyWillBeAsked) {
     WriteDrives("[BB Writer]\ndisc = blank\nmedium = DVD-R\nrealloc fails = yes\n");
     auto& h = Start("Device: BB Writer\r\nMoreFlags: 1\r\n");
     ChooseRoot(h, SampleRoot(), "SAMPLE");
@@ -182,7 +185,7 @@ TEST_F(JobsWindowTest, ReallocationFailureIsReportedWhenNobodyWillBeAsked) {
     EXPECT_EQ(h.GetItemText(IDC_STATUS), T(kTxtStatusBurnFailed));
 }
 
-TEST_F(JobsWindowTest, RecorderWithoutSpeedsBurnsAtZeroAndLogsNoSpeed) {
+TEST_F(BurnJobWindowTest, RecorderWithoutSpeedsBurnsAtZeroAndLogsNoSpeed) {
     WriteDrives("[BB Slow]\ndisc = blank\nmedium = DVD-R\ndvd base rate = 0\n");
     auto& h = Start("Device: BB Slow\r\n");
     EXPECT_FALSE(h.IsItemEnabled(IDC_SPEED_LIST));
@@ -199,7 +202,7 @@ TEST_F(JobsWindowTest, RecorderWithoutSpeedsBurnsAtZeroAndLogsNoSpeed) {
 // hands the disc to the automatic erase, whose worker then burns; right
 // after that erase the preparation never hands it to another erase, so
 // the library asks whether to overwrite.
-TEST_F(JobsWindowTest, RewritableDiscWithDataQuestions) {
+TEST_F(BurnJobWindowTest, RewritableDiscWithDataQuestions) {
     struct Case {
         const char* burnFlags;
         bool afterErase;
@@ -266,7 +269,7 @@ TEST_F(JobsWindowTest, RewritableDiscWithDataQuestions) {
     }
 }
 
-TEST_F(JobsWindowTest, AbortFromAnotherThreadIsAnsweredWithinASecond) {
+TEST_F(BurnJobWindowTest, AbortFromAnotherThreadIsAnsweredWithinASecond) {
     // About ten seconds of writing, unless aborted.
     WriteDrives("[BB Writer]\ndisc = blank\nmedium = DVD-R\nburn seconds = 1000\n");
     auto& h = Start("Device: BB Writer\r\n");
@@ -304,7 +307,7 @@ TEST_F(JobsWindowTest, AbortFromAnotherThreadIsAnsweredWithinASecond) {
     EXPECT_FALSE(dlg_->Jobs().Session().AbortRequested()) << "cleared at the end of the job";
 }
 
-TEST_F(JobsWindowTest, BurnPreparationStopsBeforeTheRecorder) {
+TEST_F(BurnJobWindowTest, BurnPreparationStopsBeforeTheRecorder) {
     WriteDrives("");
     auto& h = Start();
     const auto prepareAndBurn = [this] {

@@ -11,6 +11,9 @@
 namespace batchtest {
 namespace {
 
+// This file's own suite over the shared fixture.
+class EraseJobTest : public BatchTest {};
+
 std::string ReadAll(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
     std::stringstream text;
@@ -26,7 +29,7 @@ bool DiscErased(const fs::path& sandbox) {
 constexpr const char* kRewritable =
     "[BB RW]\ndisc = data\nmedium = DVD-RW\ndisc image = discs/rw.iso\n";
 
-TEST_F(BatchTest, EraseAnsweredNoChangesNothing) {
+TEST_F(EraseJobTest, EraseAnsweredNoChangesNothing) {
     WriteDrives(kRewritable);
     auto& h = Start("Device: BB RW\r\n");
     const auto logBefore = h.Lines(IDC_LOG);
@@ -47,7 +50,7 @@ TEST_F(BatchTest, EraseAnsweredNoChangesNothing) {
 }
 
 // Each refusal of the estimate is logged and shown, and nothing is erased.
-TEST_F(BatchTest, RefusedEstimateIsLoggedAndShownWithoutErasing) {
+TEST_F(EraseJobTest, RefusedEstimateIsLoggedAndShownWithoutErasing) {
     const struct {
         int estimate;
         int textId;
@@ -76,7 +79,7 @@ TEST_F(BatchTest, RefusedEstimateIsLoggedAndShownWithoutErasing) {
     }
 }
 
-TEST_F(BatchTest, ErasePressedErasesWithAbortDisabledAndReports) {
+TEST_F(EraseJobTest, ErasePressedErasesWithAbortDisabledAndReports) {
     // An estimate of two seconds; the erase itself takes a hundredth of it.
     WriteDrives(std::string(kRewritable) + "erase seconds = 2\n");
     auto& h = Start("Device: BB RW\r\n");
@@ -110,7 +113,7 @@ TEST_F(BatchTest, ErasePressedErasesWithAbortDisabledAndReports) {
     EXPECT_EQ(h.GetItemText(IDC_PERCENT), "0 %");
 }
 
-TEST_F(BatchTest, NoRecorderSelectedEndsLikeAnUnopenedRecorder) {
+TEST_F(EraseJobTest, NoRecorderSelectedEndsLikeAnUnopenedRecorder) {
     WriteDrives("");
     auto& h = Start();
     h.ComboSetCurSel(IDC_RECORDER_LIST, -1);
@@ -125,7 +128,7 @@ TEST_F(BatchTest, NoRecorderSelectedEndsLikeAnUnopenedRecorder) {
 // Burn on a rewritable disc holding data, agreed to be overwritten: the
 // quick erase runs on its worker without a question of its own, and the
 // burn follows on that worker once the erase is over.
-TEST_F(BatchTest, AutomaticEraseThenBurnsOnTheWorker) {
+TEST_F(EraseJobTest, AutomaticEraseThenBurnsOnTheWorker) {
     WriteDrives(std::string(kRewritable) + "quick erase seconds = 30\n");
     auto& h = Start("Device: BB RW\r\n");
     ChooseRoot(h, SampleRoot(), "SAMPLE");
@@ -158,7 +161,7 @@ TEST_F(BatchTest, AutomaticEraseThenBurnsOnTheWorker) {
 
 // An erase that leaves data on the disc does not send the burn round into
 // another erase: the burn goes ahead and the library asks about overwriting.
-TEST_F(BatchTest, BurnAfterAutomaticEraseNeverErasesAgain) {
+TEST_F(EraseJobTest, BurnAfterAutomaticEraseNeverErasesAgain) {
     // A recorder whose erase is refused: the disc keeps its data.
     WriteDrives(std::string(kRewritable) + "quick erase seconds = -3\n");
     auto& h = Start("Device: BB RW\r\nBurnFlags: 80008040\r\n");
@@ -174,7 +177,7 @@ TEST_F(BatchTest, BurnAfterAutomaticEraseNeverErasesAgain) {
 }
 
 // The countdown of a 90-second estimate with a wait the test controls.
-TEST_F(BatchTest, EraseCountdownShowsTheEstimateAndItsEnd) {
+TEST_F(EraseJobTest, EraseCountdownShowsTheEstimateAndItsEnd) {
     WriteDrives("");
     auto& h = Start();
     struct Case {

@@ -22,7 +22,7 @@
 #include "res/resource.h"
 #include "settings/BuiltinTexts.h"
 #include "settings/LanguageTable.h"
-#include "tests/win32/ui/ControlPlacement.h"
+#include "tests/win32/app/window/ControlPlacement.h"
 
 namespace {
 

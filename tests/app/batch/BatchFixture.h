@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "../jobs_window/JobsWindowFixture.h"
+#include "../jobs/JobsWindowFixture.h"
 #include "app/ShutdownDlg.h"
 #include "framework/WorkerThread.h"
 #include "platform/Environment.h"

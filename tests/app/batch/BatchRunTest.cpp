@@ -12,6 +12,9 @@
 namespace batchtest {
 namespace {
 
+// This file's own suite over the shared fixture.
+class BatchRunTest : public BatchTest {};
+
 constexpr int kNoBurnRan = 99;
 
 std::string ReadAll(const fs::path& path) {
@@ -21,7 +24,7 @@ std::string ReadAll(const fs::path& path) {
     return text.str();
 }
 
-TEST_F(BatchTest, CommandLinesThroughTheWorker) {
+TEST_F(BatchRunTest, CommandLinesThroughTheWorker) {
     WriteDrives("");  // the image recorder only
     const std::string spaced = SampleRoot("My DVD");
     const std::string root = SampleRoot("dvd");
@@ -90,7 +93,7 @@ TEST_F(BatchTest, CommandLinesThroughTheWorker) {
     }
 }
 
-TEST_F(BatchTest, FolderAndLabelAreLoggedWithTheirValues) {
+TEST_F(BatchRunTest, FolderAndLabelAreLoggedWithTheirValues) {
     WriteDrives("");
     const std::string root = SampleRoot("dvd");
     auto& h = StartWith("/C /D " + root + " /V Movie /E /O");
@@ -105,7 +108,7 @@ TEST_F(BatchTest, FolderAndLabelAreLoggedWithTheirValues) {
 }
 
 // /O erases a rewritable disc holding data before the burn without asking.
-TEST_F(BatchTest, OverwriteSwitchQuickErasesBeforeTheBurn) {
+TEST_F(BatchRunTest, OverwriteSwitchQuickErasesBeforeTheBurn) {
     WriteDrives("[BB RW]\ndisc = data\nmedium = DVD-RW\ndisc image = discs/rw.iso\n");
     const std::string root = SampleRoot("dvd");
     auto& h = StartWith("/D " + root + " /V MOVIE /O", "Device: BB RW\r\n");
@@ -122,7 +125,7 @@ TEST_F(BatchTest, OverwriteSwitchQuickErasesBeforeTheBurn) {
 // Without /O the look at the disc happens once: one question about a
 // rewritable disc holding data, one line about a disc the library cannot
 // describe.
-TEST_F(BatchTest, DiscIsLookedAtOnceWithoutTheOverwriteSwitch) {
+TEST_F(BatchRunTest, DiscIsLookedAtOnceWithoutTheOverwriteSwitch) {
     WriteDrives("[BB RW]\ndisc = data\nmedium = DVD-RW\ndisc image = discs/rw.iso\n");
     const std::string root = SampleRoot("dvd");
     ui_.QueueAnswers({IDNO});
@@ -143,7 +146,7 @@ TEST_F(BatchTest, DiscIsLookedAtOnceWithoutTheOverwriteSwitch) {
     EXPECT_TRUE(Has(log, T(kTxtBurnOk)));
 }
 
-TEST_F(BatchTest, ShutdownSwitchWithAFailingBurnDoesNotShutDown) {
+TEST_F(BatchRunTest, ShutdownSwitchWithAFailingBurnDoesNotShutDown) {
     WriteDrives("[BB Faulty]\ndisc = blank\nmedium = DVD+R\ndisc image = discs/f.iso\nwrite error at = 40\n");
     const std::string root = SampleRoot("dvd");
     auto& h = StartWith("/D " + root + " /V MOVIE /S /L", "Device: BB Faulty\r\n");
@@ -163,7 +166,7 @@ TEST_F(BatchTest, ShutdownSwitchWithAFailingBurnDoesNotShutDown) {
 
 // After a successful run with /S: the notice closes, the log of kind 1 is
 // written, the system is asked to go down, and only then the window closes.
-TEST_F(BatchTest, ShutdownSequenceRunsInOrder) {
+TEST_F(BatchRunTest, ShutdownSequenceRunsInOrder) {
     WriteDrives("");
     const std::string root = SampleRoot("dvd");
     pickers_.QueuePath((dir_ / "out.nrg").string());

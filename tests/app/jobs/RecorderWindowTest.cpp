@@ -11,6 +11,9 @@
 namespace jobstest {
 namespace {
 
+// This file's own suite over the shared fixture.
+class RecorderWindowTest : public JobsWindowTest {};
+
 constexpr const char* kDrives =
     "[BB Reader]\ndevice kind = 2\n"
     "[BB Forbidden]\ncapabilities = 0\n"
@@ -24,7 +27,7 @@ std::vector<std::string> Names(platform::HeadlessDialogHost& h) {
     return names;
 }
 
-TEST_F(JobsWindowTest, RecordersAreFilteredByKindPermissionAndMedia) {
+TEST_F(RecorderWindowTest, RecordersAreFilteredByKindPermissionAndMedia) {
     WriteDrives(kDrives);
     auto& h = Start();
     EXPECT_EQ(Names(h), (std::vector<std::string>{"Image Recorder", "BB DVD Only"}));
@@ -44,7 +47,7 @@ TEST_F(JobsWindowTest, RecordersAreFilteredByKindPermissionAndMedia) {
         << "the set-up's own selection logs no media line";
 }
 
-TEST_F(JobsWindowTest, SpeedsOfTheSelectedRecorderAndTheSavedChoice) {
+TEST_F(RecorderWindowTest, SpeedsOfTheSelectedRecorderAndTheSavedChoice) {
     struct Case {
         const char* settings;
         const char* recorder;
@@ -76,7 +79,7 @@ TEST_F(JobsWindowTest, SpeedsOfTheSelectedRecorderAndTheSavedChoice) {
     }
 }
 
-TEST_F(JobsWindowTest, SelectingARecorderLogsItsNameAndMediaTypes) {
+TEST_F(RecorderWindowTest, SelectingARecorderLogsItsNameAndMediaTypes) {
     WriteDrives(kDrives);
     auto& h = Start();
     ASSERT_TRUE(h.SelectCombo(IDC_RECORDER_LIST, 1));
@@ -87,7 +90,7 @@ TEST_F(JobsWindowTest, SelectingARecorderLogsItsNameAndMediaTypes) {
     EXPECT_EQ(h.ComboGetCount(IDC_SPEED_LIST), 3);
 }
 
-TEST_F(JobsWindowTest, SwitchingMediaClassRebuildsTheContextAndAppliesThePreset) {
+TEST_F(RecorderWindowTest, SwitchingMediaClassRebuildsTheContextAndAppliesThePreset) {
     struct Step {
         int radio;
         int logTextId;
@@ -119,7 +122,7 @@ TEST_F(JobsWindowTest, SwitchingMediaClassRebuildsTheContextAndAppliesThePreset)
     }
 }
 
-TEST_F(JobsWindowTest, RefreshRebuildsForTheCurrentClass) {
+TEST_F(RecorderWindowTest, RefreshRebuildsForTheCurrentClass) {
     WriteDrives(kDrives);
     auto& h = Start("MediaType: 1\r\n");
     EXPECT_EQ(Names(h), (std::vector<std::string>{"Image Recorder", "BB CD Only"}));
@@ -128,7 +131,7 @@ TEST_F(JobsWindowTest, RefreshRebuildsForTheCurrentClass) {
     EXPECT_EQ(Names(h), (std::vector<std::string>{"Image Recorder", "BB CD Only", "BB New CD"}));
 }
 
-TEST_F(JobsWindowTest, LibraryThatCannotBeLoadedEndsTheWindow) {
+TEST_F(RecorderWindowTest, LibraryThatCannotBeLoadedEndsTheWindow) {
     registry_ = std::make_unique<platform::FileRegistry>(
         platform::SystemFiles(), (dir_ / "registry.ini").string(),
         std::vector<platform::RegistryDefault>{{platform::RegistryRoot::LocalMachine, NeroApiLib::kSharedKey,
@@ -150,7 +153,7 @@ TEST_F(JobsWindowTest, LibraryThatCannotBeLoadedEndsTheWindow) {
 
 // The records handed to the library point at the dialog's own texts and
 // callbacks, and stay valid while it lives.
-TEST_F(JobsWindowTest, LibraryRecordsCarryTheWindowsTextsAndCallbacks) {
+TEST_F(RecorderWindowTest, LibraryRecordsCarryTheWindowsTextsAndCallbacks) {
     WriteDrives("");
     auto& h = Start();
     recording::RecorderSession& session = dlg_->Jobs().Session();
@@ -177,7 +180,7 @@ TEST_F(JobsWindowTest, LibraryRecordsCarryTheWindowsTextsAndCallbacks) {
     EXPECT_EQ(h.Lines(IDC_LOG).back(), "=> Writing");
 }
 
-TEST_F(JobsWindowTest, ProgressReportsDriveTheLabelsBarAndTitle) {
+TEST_F(RecorderWindowTest, ProgressReportsDriveTheLabelsBarAndTitle) {
     WriteDrives("");
     auto& h = Start();
     recording::RecorderSession& session = dlg_->Jobs().Session();
@@ -202,7 +205,7 @@ TEST_F(JobsWindowTest, ProgressReportsDriveTheLabelsBarAndTitle) {
     EXPECT_EQ(h.ProgressGetPos(IDC_PROGRESS), 20);
 }
 
-TEST_F(JobsWindowTest, LibraryLinesAndPhasesGoToTheLog) {
+TEST_F(RecorderWindowTest, LibraryLinesAndPhasesGoToTheLog) {
     struct Case {
         const char* text;
         std::string logged;
@@ -227,7 +230,7 @@ TEST_F(JobsWindowTest, LibraryLinesAndPhasesGoToTheLog) {
     EXPECT_EQ(h.Lines(IDC_LOG).back(), "=> Writing the image");
 }
 
-TEST_F(JobsWindowTest, LibraryRequestsAreAnswered) {
+TEST_F(RecorderWindowTest, LibraryRequestsAreAnswered) {
     WriteDrives("");
     auto& h = Start();
     recording::RecorderSession& session = dlg_->Jobs().Session();
@@ -268,7 +271,7 @@ TEST_F(JobsWindowTest, LibraryRequestsAreAnswered) {
     EXPECT_EQ(boxes[0].type, 0x124u);
 }
 
-TEST_F(JobsWindowTest, ReallocateBoxLogsAndInformsOnlyWhenTurnedOff) {
+TEST_F(RecorderWindowTest, ReallocateBoxLogsAndInformsOnlyWhenTurnedOff) {
     WriteDrives("");
     auto& h = Start();
     ASSERT_TRUE(h.Click(IDC_REALLOCATE));  // on -> off
@@ -281,7 +284,7 @@ TEST_F(JobsWindowTest, ReallocateBoxLogsAndInformsOnlyWhenTurnedOff) {
     EXPECT_EQ(ui_.Boxes().size(), 1u);
 }
 
-TEST_F(JobsWindowTest, SizeGateFollowsTheRedLimitOfTheMediaClass) {
+TEST_F(RecorderWindowTest, SizeGateFollowsTheRedLimitOfTheMediaClass) {
     struct Case {
         const char* settings;
         int gate;

@@ -8,7 +8,10 @@
 namespace uitest {
 namespace {
 
-TEST_F(MainWindowTest, EscapeAndAltF4DoNotCloseQuitDoes) {
+// This file's own suite over the shared fixture.
+class MainWindowBehaviourTest : public MainWindowTest {};
+
+TEST_F(MainWindowBehaviourTest, EscapeAndAltF4DoNotCloseQuitDoes) {
     auto& h = Start("/D x /V y");
     ASSERT_EQ(dlg_->m_argc, 4);
     EXPECT_TRUE(h.PressKey(VK_ESCAPE));
@@ -26,7 +29,7 @@ TEST_F(MainWindowTest, EscapeAndAltF4DoNotCloseQuitDoes) {
         EXPECT_TRUE(word.IsEmpty());
 }
 
-TEST_F(MainWindowTest, CloseBoxLeavesThroughTheSameExit) {
+TEST_F(MainWindowBehaviourTest, CloseBoxLeavesThroughTheSameExit) {
     auto& h = Start("/C /D x");
     h.Close();
     EXPECT_TRUE(h.Ended());
@@ -34,7 +37,7 @@ TEST_F(MainWindowTest, CloseBoxLeavesThroughTheSameExit) {
     EXPECT_EQ(dlg_->m_argc, 0);
 }
 
-TEST_F(MainWindowTest, ShowMessageRestoresAMinimisedWindowBeforeAsking) {
+TEST_F(MainWindowBehaviourTest, ShowMessageRestoresAMinimisedWindowBeforeAsking) {
     auto& h = Start();
     for (int before : {SW_MINIMIZE, SW_SHOWNORMAL}) {
         h.ShowWindow(before);
@@ -54,7 +57,7 @@ TEST_F(MainWindowTest, ShowMessageRestoresAMinimisedWindowBeforeAsking) {
     EXPECT_EQ(boxes[0].templateId, IDD_MAIN);
 }
 
-TEST_F(MainWindowTest, AppendLogAddsLinesAndShowsTheNewest) {
+TEST_F(MainWindowBehaviourTest, AppendLogAddsLinesAndShowsTheNewest) {
     WriteFile("Brenvik.ini", "");  // read, so start-up logs only the recorder set-up
     auto& h = Start();
     dlg_->SetDlgItemText(IDC_LOG, "");
@@ -83,7 +86,7 @@ namespace uitest {
 namespace {
 
 // Which controls a job leaves usable, and what leaving the job restores.
-TEST_F(MainWindowTest, JobStateDisablesInputsAndRestoresTheIdleDisplay) {
+TEST_F(MainWindowBehaviourTest, JobStateDisablesInputsAndRestoresTheIdleDisplay) {
     CopyEnglish();
     auto& h = Start();
     const std::vector<int> disabledDuringJob = {

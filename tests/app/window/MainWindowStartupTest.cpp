@@ -14,7 +14,10 @@
 namespace uitest {
 namespace {
 
-TEST_F(MainWindowTest, WithoutSettingsFileLogsItsPathAndKeepsDefaults) {
+// This file's own suite over the shared fixture.
+class MainWindowStartupTest : public MainWindowTest {};
+
+TEST_F(MainWindowStartupTest, WithoutSettingsFileLogsItsPathAndKeepsDefaults) {
     CopyEnglish();
     auto& h = Start();
 
@@ -40,7 +43,7 @@ TEST_F(MainWindowTest, WithoutSettingsFileLogsItsPathAndKeepsDefaults) {
 }
 
 // Each row is a settings file and what start-up makes of it.
-TEST_F(MainWindowTest, SettingsFileDecidesLanguageMediaAndBoxes) {
+TEST_F(MainWindowStartupTest, SettingsFileDecidesLanguageMediaAndBoxes) {
     struct Case {
         const char* ini;
         const char* languageFile;
@@ -68,7 +71,7 @@ TEST_F(MainWindowTest, SettingsFileDecidesLanguageMediaAndBoxes) {
     }
 }
 
-TEST_F(MainWindowTest, LanguageTextsReplaceTemplateCaptions) {
+TEST_F(MainWindowStartupTest, LanguageTextsReplaceTemplateCaptions) {
     CopyEnglish();
     auto& h = Start();
     const LanguageTable english((dir_ / "english.lng").string());
@@ -89,7 +92,7 @@ TEST_F(MainWindowTest, LanguageTextsReplaceTemplateCaptions) {
     EXPECT_EQ(h.GetItemText(IDC_STATUS), english.GetText(kTxtNameAndCredit));
 }
 
-TEST_F(MainWindowTest, WithoutLanguageFileOnlyBuiltInTextsShow) {
+TEST_F(MainWindowStartupTest, WithoutLanguageFileOnlyBuiltInTextsShow) {
     auto& h = Start();
     for (const bbres::ControlTemplate& c : bbres::MainDialog().controls)
         if (c.textId != 0) {
@@ -107,7 +110,7 @@ TEST_F(MainWindowTest, WithoutLanguageFileOnlyBuiltInTextsShow) {
     EXPECT_EQ(log[1], "");
 }
 
-TEST_F(MainWindowTest, TitleIconProgressLabelsAndSystemMenu) {
+TEST_F(MainWindowStartupTest, TitleIconProgressLabelsAndSystemMenu) {
     CopyEnglish();
     auto& h = Start();
     EXPECT_EQ(h.GetTitle(), "Brenvik Burn 1.2.1");
@@ -126,7 +129,7 @@ TEST_F(MainWindowTest, TitleIconProgressLabelsAndSystemMenu) {
     EXPECT_FALSE(h.IsItemEnabled(IDC_STATUS));
 }
 
-TEST_F(MainWindowTest, CommandLineOfTwoOrMoreCharactersStartsTheBatchRun) {
+TEST_F(MainWindowStartupTest, CommandLineOfTwoOrMoreCharactersStartsTheBatchRun) {
     CopyEnglish();
     const std::string started = LanguageTable((dir_ / "english.lng").string()).GetText(kTxtClStarted);
     ASSERT_FALSE(started.empty());

@@ -12,6 +12,9 @@
 namespace batchtest {
 namespace {
 
+// This file's own suite over the shared fixture.
+class LogAndLabelTest : public BatchTest {};
+
 std::string ReadAll(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
     std::stringstream text;
@@ -29,7 +32,7 @@ std::string LogPart(const std::string& file) {
     return file.substr(begin + rule.size(), end - begin - rule.size());
 }
 
-TEST_F(BatchTest, LogFilesKeepTheLogAsItIs) {
+TEST_F(LogAndLabelTest, LogFilesKeepTheLogAsItIs) {
     WriteDrives("");
     auto& h = Start();
     dlg_->OnClearLog();
@@ -68,7 +71,7 @@ TEST_F(BatchTest, LogFilesKeepTheLogAsItIs) {
 // A long session (a few jobs, a root of a few hundred files) fills more
 // than an edit control holds by default; the window and the file it is
 // saved to keep every line, the last ones included.
-TEST_F(BatchTest, LongSessionKeepsEveryLineInTheWindowAndTheFile) {
+TEST_F(LogAndLabelTest, LongSessionKeepsEveryLineInTheWindowAndTheFile) {
     WriteDrives("");
     auto& h = Start();
     dlg_->OnClearLog();
@@ -88,7 +91,7 @@ TEST_F(BatchTest, LongSessionKeepsEveryLineInTheWindowAndTheFile) {
     EXPECT_TRUE(part == expected) << "the saved log differs from the lines appended";
 }
 
-TEST_F(BatchTest, DesktopLogIsNamedAfterTheLabelAndReplaced) {
+TEST_F(LogAndLabelTest, DesktopLogIsNamedAfterTheLabelAndReplaced) {
     WriteDrives("");
     auto& h = Start();
     dlg_->m_strVolume = "NO_NAME";
@@ -117,7 +120,7 @@ TEST_F(BatchTest, DesktopLogIsNamedAfterTheLabelAndReplaced) {
 
 // A forced shutdown after the label was refused: the window keeps the
 // normalised label, and the desktop log is written under a name made safe.
-TEST_F(BatchTest, RefusedLabelStaysNormalisedAndNamesASafeDesktopLog) {
+TEST_F(LogAndLabelTest, RefusedLabelStaysNormalisedAndNamesASafeDesktopLog) {
     WriteDrives("");
     auto& h = Start("MoreFlags: 1\r\n");  // force the shutdown, even on error
     ChooseRoot(h, SampleRoot(), "my<dvd>|*/x");
@@ -136,7 +139,7 @@ TEST_F(BatchTest, RefusedLabelStaysNormalisedAndNamesASafeDesktopLog) {
     EXPECT_NE(LogPart(file).find(bbfmt::Format(T(kTxtLabelBadCharLog), {int('<')})), std::string::npos);
 }
 
-TEST_F(BatchTest, SaveLogWritesTheChosenFileOrSaysBreak) {
+TEST_F(LogAndLabelTest, SaveLogWritesTheChosenFileOrSaysBreak) {
     WriteDrives("");
     auto& h = Start();
     ASSERT_TRUE(h.Type(IDC_VOLUME, "MOVIE"));
@@ -162,7 +165,7 @@ TEST_F(BatchTest, SaveLogWritesTheChosenFileOrSaysBreak) {
     EXPECT_EQ(requests[1].filter.substr(0, pairs.size()), pairs);
 }
 
-TEST_F(BatchTest, ShutdownBoxAnnouncesTheLogAndKeepsTheDisc) {
+TEST_F(LogAndLabelTest, ShutdownBoxAnnouncesTheLogAndKeepsTheDisc) {
     WriteDrives("");
     auto& h = Start();
     ASSERT_TRUE(h.Type(IDC_VOLUME, "MOVIE"));
@@ -182,7 +185,7 @@ TEST_F(BatchTest, ShutdownBoxAnnouncesTheLogAndKeepsTheDisc) {
     EXPECT_TRUE(shutdown_.Calls().empty());
 }
 
-TEST_F(BatchTest, LabelFollowsTheEditsTheBrowserAndDrops) {
+TEST_F(LogAndLabelTest, LabelFollowsTheEditsTheBrowserAndDrops) {
     WriteDrives("");
     auto& h = Start();
     const std::string root = SampleRoot("My Movie-2005");

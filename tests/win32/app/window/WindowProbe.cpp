@@ -12,7 +12,7 @@
 #include <string>
 
 #include "res/MainDialogTemplate.h"
-#include "tests/win32/ui/ControlPlacement.h"
+#include "tests/win32/app/window/ControlPlacement.h"
 
 namespace {
 
