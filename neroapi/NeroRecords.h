@@ -246,6 +246,19 @@ using SetMajorPhaseCallback = void(NERO_CDECL*)(void* user, int phase, void* res
 using SubTaskProgressCallback = int(NERO_CDECL*)(void* user, uint32_t percent);
 
 // User-dialog requests the library makes.
+// Results of NeroBurn.
+constexpr int kBurnOk = 0;
+constexpr int kBurnFailed = 1;            // bad arguments, unusable track, rehearsed failure
+constexpr int kBurnAborted = 2;           // the user aborted, cancelled the file name or declined to overwrite
+constexpr int kBurnDvdVideo = 3;          // "DVD-Video files reallocation failed"
+constexpr int kBurnNoDisc = 4;            // no disc, wrong medium, disc not blank, disc too small
+constexpr int kBurnWriteError = 5;        // writing failed (disk full, I/O error) or verify mismatch
+constexpr int kBurnSourceUnreadable = 6;  // a source file is missing or unreadable
+// The library's log line when it gave up reallocating the DVD-Video files
+// (and the burn ends with kBurnDvdVideo); the program offers a burn without
+// reallocation when it sees it.
+constexpr const char* kReallocFailedLine = "DVD-Video files reallocation failed";
+
 constexpr int kRequestWaitCd = 15;         // data: wait type for NeroGetLocalizedWaitCDTexts
 constexpr int kRequestImageFileName = 20;  // data: char[260] receiving the chosen path
 constexpr int kRequestOverwriteRw = 22;

@@ -192,7 +192,7 @@ void BurnJob::Report(int result, const JobInputs& inputs) {
 }
 
 bool BurnJob::AskBurnWithoutReallocation(JobInputs& inputs, unsigned boxType, const Outcome& outcome) {
-    if (outcome.handedToErase || outcome.result != bbres::kResultReallocFailed || !m_session.ReallocFailed() ||
+    if (outcome.handedToErase || outcome.result != nero::kBurnDvdVideo || !m_session.ReallocFailed() ||
         !m_session.OfferReallocRetry())
         return false;
     JobHost& host = m_session.Host();

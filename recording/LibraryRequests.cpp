@@ -2,11 +2,13 @@
 
 #include <cstring>
 
+#include "neroapi/NeroRecords.h"
+
 namespace recording {
 
 namespace {
 constexpr std::string_view kRequiredFile = "Required file";
-constexpr std::string_view kReallocFailed = "DVD-Video files reallocation failed";
+constexpr std::string_view kReallocFailed = nero::kReallocFailedLine;
 }  // namespace
 
 std::optional<int> FixedRequestAnswer(int request) {

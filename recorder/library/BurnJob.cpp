@@ -20,7 +20,6 @@
 namespace rec::lib {
 namespace {
 
-constexpr const char* kReallocFailedLine = "DVD-Video files reallocation failed";
 
 std::string Hex(uint32_t value) {
     char text[16];
@@ -131,8 +130,8 @@ int BurnJob::FailFromStatus(image::Status status, const std::string& message) {
     switch (status) {
     case image::Status::Ok: return nero::kBurnOk;
     case image::Status::ReallocFailed:
-        m_channel.Log(kReallocFailedLine, nero::kLogError);
-        return Fail(nero::kBurnDvdVideo, message.empty() ? std::string(kReallocFailedLine) : message);
+        m_channel.Log(nero::kReallocFailedLine, nero::kLogError);
+        return Fail(nero::kBurnDvdVideo, message.empty() ? std::string(nero::kReallocFailedLine) : message);
     case image::Status::SourceUnreadable: return Fail(nero::kBurnSourceUnreadable, message);
     case image::Status::WriteFailed: return Fail(nero::kBurnWriteError, message);
     case image::Status::Aborted: return Fail(nero::kBurnAborted, "The burn process was aborted by the user");
@@ -203,7 +202,7 @@ std::optional<int> BurnJob::Prepare() {
     m_channel.Progress(0);
     const bool realloc = (m_track->Flags() & nero::kIsoRealloc) != 0;
     if (realloc && m_config.reallocFails) {
-        m_channel.Log(kReallocFailedLine, nero::kLogError);
+        m_channel.Log(nero::kReallocFailedLine, nero::kLogError);
         return Fail(nero::kBurnDvdVideo, "DVD-Video reallocation was refused by " + m_config.name + " (rehearsed)");
     }
     image::Options options;

@@ -35,15 +35,6 @@ namespace nero {
 constexpr uint16_t kApiVersion[4] = {6, 6, 0, 1};
 constexpr uint32_t kApiVersionFourDigit = 6601;
 
-// Results of NeroBurn.
-constexpr int kBurnOk = 0;
-constexpr int kBurnFailed = 1;            // bad arguments, unusable track, rehearsed failure
-constexpr int kBurnAborted = 2;           // the user aborted, cancelled the file name or declined to overwrite
-constexpr int kBurnDvdVideo = 3;          // "DVD-Video files reallocation failed"
-constexpr int kBurnNoDisc = 4;            // no disc, wrong medium, disc not blank, disc too small
-constexpr int kBurnWriteError = 5;        // writing failed (disk full, I/O error) or verify mismatch
-constexpr int kBurnSourceUnreadable = 6;  // a source file is missing or unreadable
-
 // Results of NeroGetCDRWErasingTime besides seconds.
 constexpr int kEraseNoDisc = -1;          // no disc in the recorder, or a recorder that cannot erase
 constexpr int kEraseNotRewritable = -2;   // the disc is not rewritable

@@ -11,7 +11,7 @@
 set -u
 exe=$(readlink -f "$1") driver=$(readlink -f "$2") sample=$(readlink -f "$3") shots=$4
 build_dir=$(cd "$(dirname "$exe")/.." && pwd)
-. "$(dirname "$0")/../../../cmake/wine-env.sh"
+. "$(dirname "$0")/../../../../cmake/wine-env.sh"
 export WINEPREFIX="$build_dir/wineprefix-batch"
 bb_wine_select "$exe" || exit 1
 mkdir -p "$shots"

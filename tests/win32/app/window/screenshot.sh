@@ -13,7 +13,7 @@ set -u
 exe=$(readlink -f "$1") probe=$(readlink -f "$2") out=$(readlink -m "$3")
 title="Brenvik Burn 1.2.1"
 build_dir=$(cd "$(dirname "$exe")/.." && pwd)
-. "$(dirname "$0")/../../../cmake/wine-env.sh"
+. "$(dirname "$0")/../../../../cmake/wine-env.sh"
 export WINEPREFIX="$build_dir/wineprefix-x11"
 bb_wine_select "$exe" || exit 1
 mkdir -p "$(dirname "$out")"
