@@ -318,10 +318,7 @@ void HeadlessDialogHost::DropFiles(const std::vector<CString>& paths) {
 
 void HeadlessDialogHost::SetTextLocked(int id, std::string text) {
     Control& c = At(id);
-    if (c.text == text) return;
-    std::string before = std::move(c.text);
     c.text = std::move(text);
-    if (HeadlessObserver* o = m_ui.Observer()) o->OnTextChanged(m_templateId, id, before, c.text);
 }
 
 std::string HeadlessDialogHost::GetItemText(int id) {
@@ -483,7 +480,6 @@ void HeadlessDialogHost::ProgressSetRange(int id, int low, int high) {
     c.low = low;
     c.high = high;
     c.pos = std::clamp(c.pos, std::min(low, high), std::max(low, high));
-    if (HeadlessObserver* o = m_ui.Observer()) o->OnProgress(m_templateId, id, c.pos, c.low, c.high);
 }
 
 void HeadlessDialogHost::ProgressSetPos(int id, int pos) {
@@ -491,7 +487,6 @@ void HeadlessDialogHost::ProgressSetPos(int id, int pos) {
     Control& c = At(id);
     // The bar keeps its position inside its range, like the common control.
     c.pos = std::clamp(pos, std::min(c.low, c.high), std::max(c.low, c.high));
-    if (HeadlessObserver* o = m_ui.Observer()) o->OnProgress(m_templateId, id, c.pos, c.low, c.high);
 }
 
 int HeadlessDialogHost::ProgressGetPos(int id) {
@@ -514,7 +509,7 @@ void HeadlessDialogHost::EditAppendLine(int id, const std::string& line) {
     // EM_REPLACESEL inserts only what fits under the limit.
     const size_t room = c.text.size() < c.textLimit ? c.textLimit - c.text.size() : 0;
     if (added.size() > room) added.resize(room);
-    SetTextLocked(id, c.text + added);
+    c.text += added;
     c.firstVisible = CountLines(c.text) - 1;
 }
 
@@ -624,7 +619,6 @@ void HeadlessDialogHost::SetTitle(const std::string& title) {
     std::lock_guard<std::mutex> lock(m_mutex);
     if (m_title == title) return;
     m_title = title;
-    if (HeadlessObserver* o = m_ui.Observer()) o->OnTitleChanged(m_templateId, title);
 }
 
 std::string HeadlessDialogHost::GetTitle() {

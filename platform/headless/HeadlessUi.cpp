@@ -30,10 +30,6 @@ const HeadlessDialogTemplate* HeadlessUi::FindTemplate(int templateId) const {
     return it == m_templates.end() ? nullptr : &it->second;
 }
 
-void HeadlessUi::SetObserver(HeadlessObserver* observer) {
-    m_observer = observer;
-}
-
 HeadlessDialogHost& HeadlessUi::Open(CDialog& dialog) {
     auto host = std::make_unique<HeadlessDialogHost>(*this, dialog);
     HeadlessDialogHost& result = *host;

@@ -44,18 +44,6 @@ struct ShownMessageBox {
     int answer = 0;
 };
 
-// Sees what happens on the headless windows; the console renderer is one.
-// Called on the thread that made the change, with the host's lock held: an
-// observer must not call back into the host.
-class HeadlessObserver {
-public:
-    virtual ~HeadlessObserver() = default;
-    virtual void OnTextChanged(int templateId, int id, const std::string& before,
-                               const std::string& after) = 0;
-    virtual void OnProgress(int templateId, int id, int pos, int low, int high) = 0;
-    virtual void OnTitleChanged(int templateId, const std::string& title) = 0;
-};
-
 class HeadlessUi {
 public:
     using Responder = std::function<int(const ShownMessageBox& box)>;
@@ -84,7 +72,6 @@ public:
     // which becomes the UI thread; no modal loop runs. The dialog owns the host.
     HeadlessDialogHost& Open(CDialog& dialog);
 
-    void SetObserver(HeadlessObserver* observer);
     // Makes the next PumpMessage of the UI thread report "quit".
     void PostQuit();
 
@@ -104,7 +91,6 @@ public:
     void KillTimers(HeadlessDialogHost* host);
     [[nodiscard]] const HeadlessDialogTemplate* FindTemplate(int templateId) const;
     [[nodiscard]] Script TakeScript(int templateId);
-    [[nodiscard]] HeadlessObserver* Observer() const { return m_observer.load(); }
 
 private:
     using Clock = std::chrono::steady_clock;
@@ -120,7 +106,6 @@ private:
 
     fw::DialogHostFactory m_previousFactory;
     std::map<int, HeadlessDialogTemplate> m_templates;
-    std::atomic<HeadlessObserver*> m_observer{nullptr};
 
     mutable std::mutex m_boxMutex;
     std::deque<int> m_answers;
