@@ -194,7 +194,7 @@ private:
     void ShowIdleProgressLabels();
     void SetProgramTitle();
 
-    // Handlers of the erase, log and label controls (BurnDlgLabel.cpp).
+    // Handlers of the erase, log and label controls (BurnDlgSource.cpp).
     void MapLogAndLabelCommands();
 
     // Every piece of job state lives in the engine; the host is the
