@@ -4,7 +4,7 @@
 # library's version, its links are drawn in the link colour; Help starts the
 # help viewer on english.chm, and on deutsch.chm with the German language
 # file; with the help files gone Help says so in a box. Pictures for people
-# to look at go to <picture folder>: about-en.png, about-de.png,
+# to look at go to <picture folder>: about-en.png, about-de.png, main-window-en.png,
 # main-window-de.png, help-viewer-en.png, help-viewer-de.png, help-missing.png.
 #   about-help.sh <BrenvikBurn.exe> <WindowProbe.exe> <picture folder>
 # The program runs from a scratch copy of its folder, so that the help files
@@ -52,13 +52,13 @@ link_pixels() { # picture "left top right bottom"
 about_box() { # language picture expected-title
     bb_wine "$probe" click "$title" 1013 || { fail "no About button"; return; }
     out=$(bb_wine "$probe" about 20 | tr -d '\r')
-    echo "$out"
-    echo "$out" | grep -q "^title: $3\$" || fail "$1: About box title"
-    echo "$out" | grep -q "^version:  Brenvik Burn / Ver. 1.2.1 (API 6.6.0.1) Build ... .. .... \$" ||
+    printf "%s\n" "$out"
+    printf "%s\n" "$out" | LC_ALL=C grep -q "^title: $3\$" || fail "$1: About box title"
+    printf "%s\n" "$out" | grep -q "^version:  Brenvik Burn / Ver. 1.2.1 (API 6.6.0.1) Build ... .. .... \$" ||
         fail "$1: version line"
     shoot "$2"
     for id in 1072 1073; do
-        rect=$(echo "$out" | sed -n "s/^link $id: \([-0-9]* [-0-9]* [-0-9]* [-0-9]*\) .*/\1/p")
+        rect=$(printf "%s\n" "$out" | sed -n "s/^link $id: \([-0-9]* [-0-9]* [-0-9]* [-0-9]*\) .*/\1/p")
         n=$(link_pixels "$2" "$rect")
         echo "$1: link $id at $rect: $n pixels in the link colour"
         [ "${n:-0}" -gt 20 ] || fail "$1: link $id is not drawn as a link"
@@ -88,6 +88,7 @@ run_in_x() {
     cp "$bin"/BrenvikBurn.exe "$bin"/NeroAPI.dll "$bin"/*.lng "$bin"/*.chm "$work/" || return 1
 
     start_program english.lng || return 1
+    shoot main-window-en.png
     about_box English about-en.png "About Brenvik Burn 1.2.1"
     help_viewer English help-viewer-en.png "Brenvik Burn Help"
     quit_program
@@ -100,8 +101,8 @@ run_in_x() {
     rm -f "$work"/*.chm
     bb_wine "$probe" click "$title" 1006
     if box=$(bb_wine "$probe" box 20 | tr -d '\r'); then
-        echo "without help files: $box"
-        echo "$box" | grep -q 'english.chm' || fail "the box does not name the missing help file"
+        printf "without help files: %s\n" "$box"
+        printf "%s\n" "$box" | grep -q 'english.chm' || fail "the box does not name the missing help file"
         shoot help-missing.png
         bb_wine "$probe" ok
     else
