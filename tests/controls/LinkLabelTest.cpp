@@ -30,22 +30,6 @@ TEST(LinkLabel, ColourFollowsHoverAndOpening) {
     EXPECT_EQ(link.TextColour(), 0xEE0000u);
 }
 
-TEST(LinkLabel, UnderlineModes) {
-    struct Case {
-        int mode;
-        bool hot;
-        bool underlined;
-    } cases[] = {{-1, false, false}, {-1, true, true}, {1, false, true}, {1, true, true}, {0, true, false}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << "mode " << c.mode << " hot " << c.hot);
-        CLinkLabel link;
-        link.m_nUnderlineMode = c.mode;
-        if (c.hot)
-            link.OnMouseOver();
-        EXPECT_EQ(link.ShowsUnderline(), c.underlined);
-    }
-}
-
 TEST(LinkLabel, FitsToItsTextKeepingTheEdgeItsStyleNames) {
     // A 161 x 15 control at (80, 240) with a 2-pixel frame all round; the
     // text measures 120 x 13, so the window becomes 124 x 17.
