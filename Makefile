@@ -14,7 +14,7 @@ SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 # their tests the second; the independent disc-image readers of the tests the third.
 # wine32:i386 installs on every machine, though only some can start it.
 PKGS_NATIVE := cmake make g++ googletest
-PKGS_WIN32  := g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine64 wine32:i386 xvfb xauth imagemagick fonts-wine xdotool
+PKGS_WIN32  := g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine64 wine32:i386 xvfb xauth imagemagick fonts-wine xdotool fp-utils-3.2.2
 PKGS_READERS := genisoimage p7zip-full lsdvd xorriso udftools
 
 .PHONY: all demo test deps-native deps-all native native-asan native-tsan win32 win64 \

@@ -28,6 +28,7 @@ CBurnDlg::CBurnDlg(CDialog* parent)
     m_pAudioDlg = std::make_unique<CAudioSettings>(*m_pLanguage);
     MapJobCommands();
     MapLogAndLabelCommands();
+    MapAboutAndHelpCommands();
 }
 
 CBurnDlg::~CBurnDlg() {
@@ -116,9 +117,6 @@ void CBurnDlg::ShowStatus(const CString& text) {
     m_strStatus = text;
     SetDlgItemText(IDC_STATUS, text);
 }
-
-// Help arrives with the help file; until then the Help button and F1 do nothing.
-void CBurnDlg::OpenHelp() {}
 
 void CBurnDlg::AppendLogId(int textId) {
     AppendLog(Text(textId));

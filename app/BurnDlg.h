@@ -75,7 +75,12 @@ public:
     void StartCommandLineWorker();
     // Splits m_strCommandLine into m_argv / m_argc.
     void StoreCommandLineWords();
+    // The help viewer on the help file of the current language (english.chm
+    // when there is none); a missing file or viewer is said in a box.
     void OpenHelp();
+    // The About button: the status line says so while the box is open.
+    void OnAbout();
+    void ShowAboutBox();
 
     // Rebuilds the speed list from the selected recorder.
     void FillSpeedList();
@@ -170,6 +175,7 @@ protected:
     BOOL OnInitDialog() override;
     void OnCancel() override;
     void OnDropFiles(const std::vector<CString>& paths) override;
+    BOOL OnSysCommand(int id) override;
 
 private:
     // Data exchanges in progress (any thread); control notifications that
@@ -196,6 +202,8 @@ private:
 
     // Handlers of the erase, log and label controls (BurnDlgSource.cpp).
     void MapLogAndLabelCommands();
+    // The About and Help buttons (BurnDlgAbout.cpp).
+    void MapAboutAndHelpCommands();
 
     // Every piece of job state lives in the engine; the host is the
     // engine's way into this window. Declared in this order so that the

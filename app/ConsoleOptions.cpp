@@ -1,6 +1,10 @@
 #include "app/ConsoleOptions.h"
 
+#include <filesystem>
+#include <system_error>
+
 #include "framework/CString.h"
+#include "platform/Paths.h"
 #include "res/ProgramIdentity.h"
 
 namespace app {
@@ -11,7 +15,7 @@ std::string VersionLine() {
     return line.str();
 }
 
-void PrintUsage(std::ostream& out, const std::string& programName) {
+void PrintUsage(std::ostream& out, const std::string& programName, const std::string& helpFolder) {
     out << "Usage: " << programName << " [options]\n"
         << "Writes a DVD-Video folder (a DVD root holding VIDEO_TS) to disc or to an image file.\n"
         << "\n"
@@ -37,14 +41,26 @@ void PrintUsage(std::ostream& out, const std::string& programName) {
         << "  " << kExitJobFailed << "  nothing was burned: the burn failed, a question was answered No,\n"
         << "     the command line was refused, /D was missing, or /C only prepared\n"
         << "  " << kExitUsage << "  no command line given: the usage was shown\n";
+    if (!helpFolder.empty()) {
+        out << "\n"
+            << "Help pages (HTML), English and German:\n"
+            << "  " << platform::JoinPath(platform::JoinPath(helpFolder, "en"), "index.htm") << "\n"
+            << "  " << platform::JoinPath(platform::JoinPath(helpFolder, "de"), "index.htm") << "\n";
+    }
+}
+
+std::string HelpPagesFolder(const std::string& programFolder, const std::string& installedFolder) {
+    const std::string beside = platform::JoinPath(programFolder, "help");
+    std::error_code ec;
+    return std::filesystem::is_directory(beside, ec) ? beside : installedFolder;
 }
 
 std::optional<int> AnswerFrontEndOption(const std::vector<std::string>& args, std::ostream& out,
-                                        const std::string& programName) {
+                                        const std::string& programName, const std::string& helpFolder) {
     if (args.size() != 1)
         return std::nullopt;
     if (args[0] == "--help") {
-        PrintUsage(out, programName);
+        PrintUsage(out, programName, helpFolder);
         return kExitSuccess;
     }
     if (args[0] == "--version") {

@@ -3,7 +3,7 @@
 // it stands; the shipped language files are checked against this table.
 #pragma once
 
-// Text ids run from 500 to 832; the language files hold the words.
+// Text ids run from 500 to 899; the language files hold the words.
 inline constexpr int kTxtSysMenuAbout = 500;
 inline constexpr int kTxtEraseTip = 510;
 inline constexpr int kTxtDirectoryTip = 512;
@@ -179,6 +179,11 @@ inline constexpr int kTxtResetButton = 829;
 inline constexpr int kTxtEjectTip = 830;
 inline constexpr int kTxtYellowLimitGroup = 831;
 inline constexpr int kTxtRedLimitGroup = 832;
+// The About box's library version when no library is loaded, and the help command's boxes.
+inline constexpr int kTxtNoLibraryLoaded = 880;
+inline constexpr int kTxtHelpFileMissing = 881;
+inline constexpr int kTxtHelpViewerFailed = 882;
+inline constexpr int kTxtHelpCaption = 883;
 
 struct TextIdSignature {
     int id;
@@ -361,4 +366,8 @@ inline constexpr TextIdSignature kTextIdTable[] = {
     {kTxtEjectTip, ""},
     {kTxtYellowLimitGroup, ""},
     {kTxtRedLimitGroup, ""},
+    {kTxtNoLibraryLoaded, "%s"},
+    {kTxtHelpFileMissing, "%s"},
+    {kTxtHelpViewerFailed, "%d%s"},
+    {kTxtHelpCaption, ""},
 };

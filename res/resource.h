@@ -40,6 +40,7 @@
 #define IDI_EJECT               5008
 #define IDCUR_HAND              109
 #define IDB_SIZE_METER          5010
+#define IDB_LOGO                104
 
 // --- controls of the main window (template IDD_MAIN) -------------------------------
 #ifndef IDC_STATIC
@@ -89,6 +90,14 @@
 
 // --- the stand-by notice before a shutdown (template IDD_SHUTDOWN) ------------------
 #define IDC_SHUTDOWN_TEXT       1069
+
+// --- the About box (template IDD_ABOUT) ----------------------------------------------
+#define IDC_ABOUT_VERSION       1013    // group box: its caption is the version line
+#define IDC_ABOUT_CONTACT       1070
+#define IDC_ABOUT_THANKS        1071
+#define IDC_ABOUT_MAIL          1072
+#define IDC_ABOUT_HOMEPAGE      1073
+#define IDC_ABOUT_TRANSLATION   1103
 
 // Language text ids (numbers 500 to 832); C++ only.
 #ifndef RC_INVOKED

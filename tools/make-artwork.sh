@@ -125,3 +125,15 @@ eval convert -size 28x50 xc:white +antialias \
     "$(bar 4 8 2 2)" \
     -fill black -draw "'rectangle 5,24 24,25'" -draw "'line 5,4 5,45'" \
     -type Palette -depth 8 "BMP3:$out/sizemeter.bmp"
+
+# --- About box logo 104: a disc with a flame over the name, 140 x 99 ----------
+# (93 x 61 dialog units of the About box at the usual 8-point dialog font;
+# the name in DejaVu Sans Bold, package fonts-dejavu-core)
+convert -size 140x99 xc:'#d4d0c8' \
+    -fill '#c0c0d8' -stroke '#404060' -draw 'circle 70,40 70,4' \
+    -fill '#e8e8ff' -stroke none -draw 'circle 70,40 70,16' \
+    -fill none -stroke '#404060' -draw 'circle 70,40 70,29' \
+    -fill '#f04010' -stroke '#a02000' -draw 'polygon 88,6 99,18 101,28 97,36 85,36 81,28 83,18 86,22' \
+    -fill '#ffd020' -stroke none -draw 'polygon 91,20 95,26 95,34 87,34 87,26' \
+    -fill '#102080' -stroke none -font DejaVu-Sans-Bold -pointsize 14 -gravity south -annotate +0+2 'Brenvik Burn' \
+    -type TrueColor "BMP3:$out/logo.bmp"

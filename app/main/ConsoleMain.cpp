@@ -34,7 +34,10 @@ std::string CurrentFolder() {
 int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
     const std::string programName = "brenvik-burn";
-    if (auto status = app::AnswerFrontEndOption(args, std::cout, programName))
+    const std::string helpFolder = app::HelpPagesFolder(
+        std::filesystem::path(platform::RunningExecutablePath(argv[0] ? argv[0] : "")).parent_path().string(),
+        BB_INSTALLED_HELP_DIR);
+    if (auto status = app::AnswerFrontEndOption(args, std::cout, programName, helpFolder))
         return *status;
     std::cout.flush();
 
@@ -64,7 +67,7 @@ int main(int argc, char** argv) {
 
     if (!readsCommandLine) {
         std::cout << "\n";
-        app::PrintUsage(std::cout, programName);
+        app::PrintUsage(std::cout, programName, helpFolder);
         return app::kExitUsage;
     }
     return runResult.load() == 0 ? app::kExitSuccess : app::kExitJobFailed;

@@ -1,6 +1,7 @@
 // What the console front end answers before the program's command line.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -42,6 +43,23 @@ TEST(ConsoleOptions, HelpDocumentsEveryExitStatusAndOption) {
         EXPECT_NE(text.find(needle), std::string::npos) << needle;
     for (int status : {app::kExitSuccess, app::kExitJobFailed, app::kExitUsage})
         EXPECT_NE(text.find(std::to_string(status) + " "), std::string::npos) << status;
+}
+
+TEST(ConsoleOptions, HelpNamesTheHelpPagesBesideTheProgramElseInstalled) {
+    namespace fs = std::filesystem;
+    const fs::path program = fs::temp_directory_path() / "bb-help-pages-test";
+    fs::remove_all(program);
+    fs::create_directories(program);
+    EXPECT_EQ(app::HelpPagesFolder(program.string(), "/usr/share/doc/x"), "/usr/share/doc/x");
+    fs::create_directories(program / "help" / "en");
+    const std::string beside = (program / "help").string();
+    EXPECT_EQ(app::HelpPagesFolder(program.string(), "/usr/share/doc/x"), beside);
+
+    std::ostringstream out;
+    EXPECT_EQ(app::AnswerFrontEndOption({"--help"}, out, "brenvik-burn", beside), app::kExitSuccess);
+    EXPECT_NE(out.str().find(beside + "/en/index.htm\n"), std::string::npos) << out.str();
+    EXPECT_NE(out.str().find(beside + "/de/index.htm\n"), std::string::npos) << out.str();
+    fs::remove_all(program);
 }
 
 // The tail rebuilt from the shell's words splits back into the same words.
