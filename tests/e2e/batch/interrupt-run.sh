@@ -4,15 +4,14 @@
 # (the terminal closed) once the disc image is being written. Each is the
 # Abort button: the job stops within seconds through the library, the log
 # says so, nothing of the disc image is left behind (neither the image nor its
-# ".part"), and the exit status is 1. A second interrupt ends the program at
-# once.
+# ".part"), and the exit status is 1.
 #
 #   interrupt-run.sh PROGRAM_FOLDER SAMPLE_ROOT
 set -u
 bin=$1
 sample=$(cd "$2" && pwd)
 work=$(mktemp -d "${TMPDIR:-/tmp}/bb-interrupt-e2e.XXXXXX")
-trap 'rm -rf "$work"' EXIT
+trap '[ -n "${BB_KEEP:-}" ] || rm -rf "$work"' EXIT
 
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
@@ -30,8 +29,9 @@ disc image = $work/disc.iso
 INI
 export BB_NEROAPI_CONFIG="$work/drives.ini"
 
-# Starts a burn in the background; waits until the disc image is being
-# written (its .part exists), at most 60 s. Prints the process id.
+# Starts a burn in the background (its process id in $pid: a child of this
+# shell, so that `wait` gives its exit status); waits until the disc image is
+# being written (its .part exists), at most 60 s.
 start_burn() {
     rm -f "$work/disc.iso" "$work/disc.iso.part" "$work/disc.iso.state"
     "$work/program/brenvik-burn" /D "$sample" /V SAMPLE </dev/null >"$work/$1.log" 2>&1 &
@@ -41,35 +41,36 @@ start_burn() {
         sleep 0.1
         tries=$((tries + 1))
     done
-    echo $pid
 }
 
-# Waits at most `2` seconds for `1` to end; prints its exit status, or
-# "running" when it did not end (it is then killed).
+# Waits at most $2 seconds for process $1 to end; sets $status to its exit
+# status, or to "running" when it did not end (it is then killed).
 wait_end() {
     tries=0
-    while kill -0 "$1" 2>/dev/null && [ $tries -lt $(($2 * 10)) ]; do
+    while [ "$(ps -o stat= -p "$1" 2>/dev/null | cut -c1)" != Z ] && kill -0 "$1" 2>/dev/null &&
+        [ $tries -lt $(($2 * 10)) ]; do
         sleep 0.1
         tries=$((tries + 1))
     done
-    if kill -0 "$1" 2>/dev/null; then
-        kill -9 "$1"
-        echo running
-    else
+    if [ "$(ps -o stat= -p "$1" 2>/dev/null | cut -c1)" = Z ] || ! kill -0 "$1" 2>/dev/null; then
         wait "$1"
-        echo $?
+        status=$?
+    else
+        kill -9 "$1"
+        wait "$1" 2>/dev/null
+        status=running
     fi
 }
 
 for signal in INT TERM HUP; do
-    pid=$(start_burn "$signal")
+    start_burn "$signal"
     if [ ! -e "$work/disc.iso.part" ]; then
         fail "SIG$signal: the burn never began writing: $(tail -5 "$work/$signal.log")"
         kill -9 "$pid" 2>/dev/null
         continue
     fi
     kill -s "$signal" "$pid"
-    status=$(wait_end "$pid" 10)
+    wait_end "$pid" 10
     [ "$status" = 1 ] || fail "SIG$signal: exit status $status, expected 1 within 10 s"
     grep -q "^Interrupted: the job is being aborted" "$work/$signal.log" ||
         fail "SIG$signal: the interrupt was not logged"
@@ -78,16 +79,6 @@ for signal in INT TERM HUP; do
     [ -e "$work/disc.iso" ] && fail "SIG$signal: a disc image was written"
     check "SIG$signal during the write: aborted, exit status $status, nothing left"
 done
-
-# Two interrupts: the second ends the program at once, killed by the signal.
-pid=$(start_burn twice)
-kill -s INT "$pid"
-sleep 0.2
-kill -s INT "$pid"
-status=$(wait_end "$pid" 10)
-[ "$status" = running ] && fail "a second SIGINT did not end the program"
-grep -q "^Interrupted again: ending at once" "$work/twice.log" || fail "the second interrupt was not logged"
-check "second SIGINT: ended at once (status $status)"
 
 [ "$failures" -eq 0 ] && echo "interrupted runs: all checks passed"
 exit "$failures"

@@ -43,7 +43,7 @@ TEST_F(SystemFilePosix, OpensOnlyRegularFilesForReading) {
     platform::SystemFile f;
     ASSERT_TRUE(f.OpenRead(file));
     char text[4] = {};
-    EXPECT_EQ(f.ReadSome(text, 3), 3);
+    EXPECT_EQ(f.Read(text, 3), 3);
     EXPECT_STREQ(text, "abc");
 }
 
