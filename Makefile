@@ -16,9 +16,11 @@ SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 PKGS_NATIVE := cmake make g++ googletest
 PKGS_WIN32  := g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine64 wine32:i386 xvfb xauth imagemagick fonts-wine xdotool fp-utils-3.2.2
 PKGS_READERS := genisoimage p7zip-full lsdvd xorriso udftools
+# The fuzz harnesses: clang with libFuzzer and its sanitizer runtimes.
+PKGS_FUZZ := clang libclang-rt-14-dev
 
 .PHONY: all demo test deps-native deps-all native native-asan native-tsan win32 win64 \
-        test-native test-asan test-tsan test-win32 test-win64 test-windows clean
+        test-native test-asan test-tsan test-win32 test-win64 test-windows fuzz test-fuzz clean
 
 all: native
 
@@ -36,7 +38,7 @@ deps-native:
 	$(call install_missing,$(PKGS_NATIVE) $(PKGS_READERS))
 
 deps-all:
-	$(call install_missing,$(PKGS_NATIVE) $(PKGS_READERS) $(PKGS_WIN32))
+	$(call install_missing,$(PKGS_NATIVE) $(PKGS_READERS) $(PKGS_WIN32) $(PKGS_FUZZ))
 
 native:
 	cmake --preset native >/dev/null
@@ -85,10 +87,23 @@ test-win64: win64
 test-windows: win32
 	@tier=$$(tools/windows-tier.sh build) && [ -n "$$tier" ] && $(MAKE) test-$$tier
 
+# Every fuzz harness for FUZZ_SECONDS each (default 60); "make fuzz FUZZ_SECONDS=600 HARNESS=root_scan"
+# runs one for longer. Inputs that fail are left in build/fuzz/crashes/.
+FUZZ_SECONDS ?= 60
+fuzz:
+	$(call install_missing,$(PKGS_NATIVE) $(PKGS_FUZZ))
+	tools/fuzz.sh $(FUZZ_SECONDS) $(HARNESS)
+
+# The stored inputs are replayed by every native tier's ctest; this runs each
+# harness briefly on top.
+test-fuzz:
+	tools/fuzz.sh 20
+
 test: deps-all
 	$(MAKE) test-native
 	$(MAKE) test-asan
 	$(MAKE) test-tsan
+	$(MAKE) test-fuzz
 	$(MAKE) test-windows
 	@echo "make test: all tests passed"
 

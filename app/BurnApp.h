@@ -3,10 +3,12 @@
 #pragma once
 
 #include <functional>
+#include <mutex>
 
 #include "framework/CWinApp.h"
 
 class CDialog;
+class CBurnDlg;
 
 namespace app {
 class WindowEvents;
@@ -22,4 +24,12 @@ public:
     std::function<void(CDialog& window, int result)> m_onCommandLineDone;
     // Handed to the main window before it opens: sees its log and progress.
     app::WindowEvents* m_pEvents = nullptr;
+
+    // Stops the main window's running job, if the window is open. Any thread.
+    void AbortJob();
+
+private:
+    std::mutex m_windowMutex;
+    CBurnDlg* m_pWindow = nullptr;  // the open main window; guarded by m_windowMutex
+    bool m_bAbortBeforeOpen = false;  // guarded by m_windowMutex
 };

@@ -57,6 +57,9 @@ public:
     void EnableAfterJob();
     // Full path of the settings file in the program folder.
     [[nodiscard]] CString SettingsFilePath() const;
+    // Asks the running job to stop, as the Abort button does once its
+    // question is answered Yes. Any thread: the console's interrupt calls it.
+    void AbortJob();
 
     // Reads Brenvik.ini into the window's fields and the holders: 0, or -1
     // when the file could not be opened (nothing changed then).

@@ -94,6 +94,10 @@ void CBurnDlg::StartErase(bool automatic) {
     m_jobs.Erase(CollectJobInputs(), automatic);
 }
 
+void CBurnDlg::AbortJob() {
+    m_jobs.RequestAbort();
+}
+
 void CBurnDlg::OnAbort() {
     if (ShowMessage(Text(kTxtAbortQuestion), Text(kTxtAbortCaption), bbres::kBoxQuestion) == IDYES)
         m_jobs.RequestAbort();

@@ -29,10 +29,6 @@ constexpr int kCompileTypeIso = 0;
 // What NeroGetCDInfo is asked for.
 constexpr uint32_t kDiscInfoFlags = 3;
 
-std::string DeviceName(const nero::DriveInfo& drive) {
-    return std::string(drive.deviceName, strnlen(drive.deviceName, sizeof drive.deviceName));
-}
-
 // The job's log and status line, as the DVD root scan sees them.
 class HostLog final : public compilation::LogSink, public compilation::StatusLine {
 public:

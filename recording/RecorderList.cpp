@@ -15,7 +15,7 @@ constexpr uint32_t kAllowedByLibrary = 0x1;
 std::string FormatSpeed(const char* format, uint32_t rate, uint32_t base) {
     char text[64];
     // Fixed formats of the program, never a language text.
-    std::snprintf(text, sizeof text, format, double(rate) / double(base), int(rate));
+    std::snprintf(text, sizeof text, format, double(rate) / double(base), unsigned(rate));
     return text;
 }
 
@@ -31,12 +31,22 @@ bool IsListedRecorder(const nero::DriveInfo& drive, uint32_t mediaMask) {
            (drive.mediaMask & mediaMask) != 0;
 }
 
+std::string DeviceName(const nero::DriveInfo& drive) {
+    return std::string(drive.deviceName, strnlen(drive.deviceName, sizeof drive.deviceName));
+}
+
+int UsableSpeedCount(const nero::SpeedInfo& speeds) {
+    if (speeds.count == 0 || int(speeds.baseRate) <= 0)
+        return 0;
+    return int(speeds.count > nero::kMaxSpeeds ? nero::kMaxSpeeds : speeds.count);
+}
+
 std::string SpeedListText(uint32_t rateKBs, uint32_t baseRateKBs) {
-    return FormatSpeed("%.1fx (%d kB/s)", rateKBs, baseRateKBs);
+    return FormatSpeed("%.1fx (%u kB/s)", rateKBs, baseRateKBs);
 }
 
 std::string BurnSpeedText(uint32_t rateKBs, uint32_t baseRateKBs) {
-    return FormatSpeed("%.1fx (%dkB/s)", rateKBs, baseRateKBs);
+    return FormatSpeed("%.1fx (%ukB/s)", rateKBs, baseRateKBs);
 }
 
 int SpeedIndexToSelect(int savedIndex, int count) {

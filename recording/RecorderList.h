@@ -15,6 +15,14 @@ namespace recording {
 // it (capability bit 0x1) and it supports at least one medium of `mediaMask`.
 [[nodiscard]] bool IsListedRecorder(const nero::DriveInfo& drive, uint32_t mediaMask);
 
+// The drive's name: its field up to the first NUL, or all of it when the
+// library left no terminator.
+[[nodiscard]] std::string DeviceName(const nero::DriveInfo& drive);
+
+// How many write speeds of the record can be offered: its count, at most the
+// record's 64, and none when the record gives no base rate to read them by.
+[[nodiscard]] int UsableSpeedCount(const nero::SpeedInfo& speeds);
+
 // "4.0x (5540 kB/s)": an entry of the speed list.
 [[nodiscard]] std::string SpeedListText(uint32_t rateKBs, uint32_t baseRateKBs);
 // "4.0x (5540kB/s)": the speed as the burn job logs it.

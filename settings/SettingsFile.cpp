@@ -2,6 +2,7 @@
 
 #include <climits>
 #include <cstdint>
+#include <string_view>
 
 #include "framework/CheckedFormat.h"
 #include "platform/Files.h"
@@ -109,7 +110,10 @@ const Key kKeys[] = {
 void ApplyPiece(std::string piece, BurnSettings& settings) {
     if (!piece.empty() && piece[0] == '#')
         return;
-    const size_t end = piece.find_first_of("\r\n");
+    // A line ends at its line end, and at a NUL byte, as the C string the
+    // value becomes would: a value is never stored with bytes that writing
+    // it back would drop.
+    const size_t end = piece.find_first_of(std::string_view("\r\n\0", 3));
     if (end != std::string::npos)
         piece.resize(end);
     for (const Key& key : kKeys) {

@@ -23,6 +23,9 @@
 namespace {
 CBurnApp theApp;
 
+constexpr const char* kInterruptedLine = "Interrupted: the job is being aborted (interrupt again to end at once).";
+constexpr const char* kInterruptedAgainLine = "Interrupted again: ending at once.";
+
 
 std::string CurrentFolder() {
     std::error_code ec;
@@ -60,7 +63,22 @@ int main(int argc, char** argv) {
     // start-up log, close the window and explain how to run the program.
     // A command line of one character is not read either.
     const bool readsCommandLine = tail.size() > 1;
-    theApp.m_pEvents = &app::InstallConsoleHost(/*closeAfterStartup=*/!readsCommandLine, platform::IsTerminal(stdout));
+    app::ConsoleRenderer& console =
+        app::InstallConsoleHost(/*closeAfterStartup=*/!readsCommandLine, platform::IsTerminal(stdout));
+    theApp.m_pEvents = &console;
+
+    // Ctrl-C, a request to terminate and a closed terminal are the Abort
+    // button: the job stops through the library, which removes what it had
+    // begun to write, and the run ends as a failed one. A second interrupt
+    // ends the program at once.
+    platform::WhenInterrupted([&console](int count) {
+        if (count > 1) {
+            console.OnLogLine(kInterruptedAgainLine);
+            platform::EndAsInterrupted();
+        }
+        console.OnLogLine(kInterruptedLine);
+        theApp.AbortJob();
+    });
     (void)theApp.Start(tail, platform::RunningExecutablePath(argv[0] ? argv[0] : ""));
     (void)WaitForWorkerThreads(INFINITE);
     platform::SetSystemFilePickers(nullptr);

@@ -1,31 +1,28 @@
-// Files beyond 2 GiB on every build: a thin owner of a stdio stream with
-// 64-bit seeks (platform/base/StreamOffsets.h).
+// A source file read by the image writer: 64-bit offsets on every build, and
+// only regular files open (platform/base/SystemFile.h), so that a FIFO or a
+// device in a DVD root fails at once instead of blocking the job.
 #pragma once
 
 #include <cstdint>
-#include <cstdio>
 #include <string>
+
+#include "platform/base/SystemFile.h"
 
 namespace rec::image {
 
 class LargeFile {
 public:
-    LargeFile() = default;
-    ~LargeFile() { Close(); }
-    LargeFile(const LargeFile&) = delete;
-    LargeFile& operator=(const LargeFile&) = delete;
-
-    [[nodiscard]] bool OpenRead(const std::string& path);
-    [[nodiscard]] bool Seek(uint64_t offset);
+    [[nodiscard]] bool OpenRead(const std::string& path) { return file_.OpenRead(path); }
+    [[nodiscard]] bool Seek(uint64_t offset) { return file_.IsOpen() && file_.Seek(offset); }
     // Reads up to `size` bytes; returns how many were read (short at the end or on error).
     size_t Read(void* data, size_t size);
     // Size of the open file, or -1.
-    int64_t Size();
-    void Close();
-    bool IsOpen() const { return file_ != nullptr; }
+    int64_t Size() const { return file_.IsOpen() ? file_.Size() : -1; }
+    void Close() { (void)file_.Close(); }
+    bool IsOpen() const { return file_.IsOpen(); }
 
 private:
-    std::FILE* file_ = nullptr;
+    platform::SystemFile file_;
 };
 
 // Size of the file at `path`, or -1 when it cannot be opened.

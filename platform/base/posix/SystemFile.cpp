@@ -13,8 +13,21 @@ namespace platform {
 
 bool SystemFile::OpenRead(const std::string& path) {
     (void)Close();
-    fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    return fd_ >= 0;
+    // Only a regular file is read: a FIFO would block the open until some
+    // other program writes to it, and a device never ends. Opening without
+    // blocking, then looking, keeps both out.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0)
+        return false;
+    struct stat st;
+    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        errno = EINVAL;
+        return false;
+    }
+    (void)fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    fd_ = fd;
+    return true;
 }
 
 bool SystemFile::Create(const std::string& path) {

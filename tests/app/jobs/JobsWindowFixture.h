@@ -29,6 +29,7 @@
 #include "res/TextIds.h"
 #include "res/resource.h"
 #include "settings/LanguageTable.h"
+#include "tests/support/Sandbox.h"
 
 namespace jobstest {
 
@@ -37,12 +38,10 @@ namespace fs = std::filesystem;
 class JobsWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        std::string name = std::string(info->test_suite_name()) + "_" + info->name();
-        std::replace(name.begin(), name.end(), '/', '_');
-        dir_ = fs::temp_directory_path() / ("bb-jobs-" + name);
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
+        // A folder of this run's own: the same test may run in another build
+        // of the tree at the same time.
+        sandbox_.emplace();
+        dir_ = sandbox_->Root();
         fs::copy_file(fs::path(BB_SOURCE_DIR) / "lang" / "english.lng", dir_ / "english.lng");
         // Read once: a shutdown sequence ends the window and its language
         // table along with it.
@@ -134,6 +133,8 @@ protected:
     static bool Has(const std::vector<std::string>& log, const std::string& line) {
         return std::find(log.begin(), log.end(), line) != log.end();
     }
+
+    std::optional<bbtest::Sandbox> sandbox_;
 
     fs::path dir_;
     platform::HeadlessUi ui_;

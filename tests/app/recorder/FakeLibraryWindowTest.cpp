@@ -27,6 +27,7 @@
 #include "res/resource.h"
 #include "settings/LanguageTable.h"
 #include "settings/OtherSettings.h"
+#include "tests/support/Sandbox.h"
 
 namespace {
 
@@ -121,10 +122,10 @@ class FakeLibraryWindow : public ::testing::Test {
 protected:
     void SetUp() override {
         g_state = FakeState{};
-        dir_ = fs::temp_directory_path() /
-               ("bb-fakelib-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
+        // A folder of this run's own: the same test may run in another build
+        // of the tree at the same time.
+        sandbox_.emplace();
+        dir_ = sandbox_->Root();
         fs::copy_file(fs::path(BB_SOURCE_DIR) / "lang" / "english.lng", dir_ / "english.lng");
         std::ofstream(dir_ / "Brenvik.ini") << "";
         english_ = std::make_unique<LanguageTable>((dir_ / "english.lng").string());
@@ -151,6 +152,8 @@ protected:
         return ui_.Open(*dlg_);
     }
     std::string T(int id) const { return english_->GetText(id); }
+
+    std::optional<bbtest::Sandbox> sandbox_;
 
     fs::path dir_;
     platform::HeadlessUi ui_;

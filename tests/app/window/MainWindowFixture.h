@@ -19,6 +19,7 @@
 #include "platform/Files.h"
 #include "platform/headless/HeadlessDialogHost.h"
 #include "platform/headless/HeadlessUi.h"
+#include "tests/support/Sandbox.h"
 
 namespace uitest {
 
@@ -27,13 +28,10 @@ namespace fs = std::filesystem;
 class MainWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        std::string name = std::string(info->test_suite_name()) + "_" + info->name();
-        for (char& ch : name)
-            if (ch == '/') ch = '_';
-        dir_ = fs::temp_directory_path() / ("bb-ui-" + name);
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
+        // A folder of this run's own: the same test may run in another build
+        // of the tree at the same time.
+        sandbox_.emplace();
+        dir_ = sandbox_->Root();
         ui_.AddTemplate(app::HeadlessMainDialog());
         // The recording library of this build, where the program would find
         // it; with no drives file only its image recorder is offered.
@@ -67,6 +65,8 @@ protected:
         dlg_->m_strCommandLine = commandLine.c_str();
         return ui_.Open(*dlg_);
     }
+
+    std::optional<bbtest::Sandbox> sandbox_;
 
     fs::path dir_;
     platform::HeadlessUi ui_;

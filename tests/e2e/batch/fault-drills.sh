@@ -1,0 +1,138 @@
+#!/bin/sh
+# Faults a real burn meets, each through brenvik-burn on the console: the
+# log line the user reads, the exit status, and what is left on disk.
+#   - the recording library is missing from the program folder;
+#   - the image's filesystem is full (a small tmpfs in a mount namespace of
+#     our own, where the machine allows one);
+#   - a VOB shrinks or disappears between the scan and its copy;
+#   - the DVD root holds a link loop, a link to outside the root, a FIFO and
+#     a link to nothing: the loops are logged and not followed, the FIFO is
+#     refused at once (an open would wait for a writer for ever) and named,
+#     and the run ends with status 1 and no image.
+#
+#   fault-drills.sh PROGRAM_FOLDER SAMPLE_ROOT
+set -u
+bin=$1
+sample=$(cd "$2" && pwd)
+work=$(mktemp -d "${TMPDIR:-/tmp}/bb-fault-e2e.XXXXXX")
+trap '[ -n "${BB_KEEP:-}" ] || rm -rf "$work"' EXIT
+export BB_NEROAPI_CONFIG="$work/no-drives.ini"
+
+failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+check() { echo "ok: $*"; }
+
+# Runs brenvik-burn from PROGRAM in folder RUN with the rest as arguments,
+# at most 120 s; the log goes to $work/<name>.log. Sets $rc.
+run() {
+    name=$1 program=$2 folder=$3
+    shift 3
+    (cd "$folder" && timeout 120 "$program/brenvik-burn" "$@" </dev/null >"$work/$name.log" 2>&1)
+    rc=$?
+}
+
+program_copy() {
+    mkdir -p "$work/$1"
+    cp "$bin/brenvik-burn" "$bin"/*.lng "$work/$1/"
+    [ "${2:-}" = without-library ] || cp "$bin/libNeroAPI.so" "$work/$1/"
+}
+
+# --- no recording library -------------------------------------------------------
+program_copy nolib without-library
+mkdir "$work/out-nolib"
+run nolib "$work/nolib" "$work/out-nolib" /D "$sample" /V SAMPLE
+[ "$rc" -eq 1 ] || fail "no library: exit status $rc, expected 1"
+grep -q "^The recording library could not be loaded.$" "$work/nolib.log" ||
+    fail "no library: not said in the log: $(head -5 "$work/nolib.log")"
+[ -z "$(ls "$work/out-nolib")" ] || fail "no library: something was written: $(ls "$work/out-nolib")"
+check "no library: said in the log, exit status 1, nothing written"
+
+# --- a full filesystem ------------------------------------------------------------
+program_copy prog
+mkdir "$work/small"
+# A mount namespace of our own, as an unprivileged user or as root.
+namespace=""
+for flags in -rm -m; do
+    if unshare $flags sh -c 'mount -t tmpfs -o size=64k tmpfs "$1"' sh "$work/small" 2>/dev/null; then
+        namespace=$flags
+        break
+    fi
+done
+if [ -z "$namespace" ]; then
+    echo "skipped: this machine allows no tmpfs in a mount namespace (full-disk drill)"
+else
+    cat >"$work/full.sh" <<SH
+mount -t tmpfs -o size=256k tmpfs "$work/small" || exit 99
+cd "$work/small" && timeout 120 "$work/prog/brenvik-burn" /D "$sample" /V SAMPLE </dev/null >"$work/full.log" 2>&1
+rc=\$?
+ls -A "$work/small" >"$work/full.left"
+exit \$rc
+SH
+    unshare $namespace sh "$work/full.sh"
+    rc=$?
+    [ "$rc" -eq 1 ] || fail "full disk: exit status $rc, expected 1"
+    grep -q "^Not enough disk space for $work/small/SAMPLE.nrg" "$work/full.log" ||
+        fail "full disk: no line says so: $(tail -8 "$work/full.log")"
+    [ -s "$work/full.left" ] && fail "full disk: left behind: $(cat "$work/full.left")"
+    check "full disk: said in the log, exit status 1, nothing left"
+fi
+
+# --- a VOB shrinks or disappears while the image is written -------------------------
+cat >"$work/slow.ini" <<INI
+[BB Slow]
+burn seconds = 6
+disc image = $work/disc.iso
+INI
+printf 'Device: BB Slow\r\n' >"$work/prog/Brenvik.ini"
+for change in shrink delete; do
+    rm -rf "$work/root" "$work/disc.iso" "$work/disc.iso.part" "$work/disc.iso.state"
+    cp -r "$sample" "$work/root"
+    (cd "$work" && BB_NEROAPI_CONFIG="$work/slow.ini" timeout 120 "$work/prog/brenvik-burn" \
+        /D "$work/root" /V SAMPLE </dev/null >"$work/$change.log" 2>&1) &
+    pid=$!
+    tries=0
+    while [ ! -e "$work/disc.iso.part" ] && [ $tries -lt 600 ]; do sleep 0.1; tries=$((tries + 1)); done
+    last=$(ls "$work/root/VIDEO_TS" | grep -i '\.vob$' | sort | tail -1)
+    case $change in
+    shrink) head -c 2048 "$work/root/VIDEO_TS/$last" >"$work/cut" && cat "$work/cut" >"$work/root/VIDEO_TS/$last" ;;
+    delete) rm "$work/root/VIDEO_TS/$last" ;;
+    esac
+    wait $pid
+    rc=$?
+    [ "$rc" -eq 1 ] || fail "$change a VOB during the write: exit status $rc, expected 1"
+    case $change in
+    shrink) line="$work/root/VIDEO_TS/$last has changed size since the image was planned" ;;
+    delete) line="cannot open $work/root/VIDEO_TS/$last" ;;
+    esac
+    grep -qx "===> $line" "$work/$change.log" || fail "$change: no line \"$line\": $(tail -8 "$work/$change.log")"
+    [ -e "$work/disc.iso.part" ] && fail "$change: the .part was left behind"
+    [ -e "$work/disc.iso" ] && fail "$change: a disc image was written"
+    check "$change a VOB during the write: named in the log, exit status 1, nothing left"
+done
+rm -f "$work/prog/Brenvik.ini"
+
+# --- odd entries in the DVD root --------------------------------------------------
+rm -rf "$work/root"
+cp -r "$sample" "$work/root"
+mkdir -p "$work/root/Extras/deeper" "$work/outside"
+echo outside >"$work/outside/file.txt"
+ln -s .. "$work/root/Extras/deeper/up"
+ln -s ../.. "$work/root/Extras/deeper/upup"
+ln -s "$work/outside" "$work/root/Extras/outside"
+ln -s "$work/nothing-here" "$work/root/Extras/dangling.txt"
+mkfifo "$work/root/Extras/pipe"
+mkdir "$work/out-odd"
+run odd "$work/prog" "$work/out-odd" /D "$work/root" /V ODD
+[ "$rc" -eq 1 ] || fail "odd entries: exit status $rc (124: no end within 120 s), expected 1"
+grep -q "^cannot open $work/root/Extras/pipe$" "$work/odd.log" || fail "odd entries: the FIFO is not named"
+[ -z "$(ls "$work/out-odd")" ] || fail "odd entries: left behind: $(ls "$work/out-odd")"
+grep -q "Link back to a folder that holds it, not followed: .*up" "$work/odd.log" ||
+    fail "odd entries: the link loop is not reported: $(grep -i link "$work/odd.log" | head -3)"
+lines=$(wc -l <"$work/odd.log")
+[ "$lines" -lt 400 ] || fail "odd entries: $lines log lines"
+echo "odd entries: exit status $rc; lines about them:"
+grep -E "Extras|pipe|dangling|outside" "$work/odd.log" | head -20
+check "odd entries: the run ended with status $rc in $lines log lines"
+
+[ "$failures" -eq 0 ] && echo "fault drills: all checks passed"
+exit "$failures"

@@ -1,0 +1,42 @@
+// The settings file: whatever a file holds, reading it, writing the values
+// and reading that again gives the same values, and writing once more gives
+// the same text.
+#include <string>
+#include <vector>
+
+#include "settings/BuiltinTexts.h"
+#include "settings/SettingsFile.h"
+#include "tests/fuzz/FuzzInput.h"
+
+namespace {
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::string line;
+    for (char c : text) {
+        if (c == '\n') {
+            if (!line.empty() && line.back() == '\r') line.pop_back();
+            lines.push_back(line);
+            line.clear();
+        } else {
+            line += c;
+        }
+    }
+    if (!line.empty()) lines.push_back(line);
+    return lines;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    static const std::string tmpl = settings::BuiltinText(566);
+    BurnSettings read;
+    ApplySettingsLines(Lines(std::string(reinterpret_cast<const char*>(data), size)), read);
+
+    const std::string written = FormatSettingsText(tmpl, "Mon Dec  7 12:00:00 2026", read);
+    BurnSettings again;
+    ApplySettingsLines(Lines(written), again);
+    BB_FUZZ_CHECK(again == read);
+    BB_FUZZ_CHECK(FormatSettingsText(tmpl, "Mon Dec  7 12:00:00 2026", again) == written);
+    return 0;
+}
