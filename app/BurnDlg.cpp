@@ -28,6 +28,7 @@ CBurnDlg::CBurnDlg(CDialog* parent)
     m_pAudioDlg = std::make_unique<CAudioSettings>(*m_pLanguage);
     MapJobCommands();
     MapLogAndLabelCommands();
+    MapSettingsCommands();
 }
 
 CBurnDlg::~CBurnDlg() {
