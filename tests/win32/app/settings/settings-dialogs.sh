@@ -25,7 +25,13 @@ run_in_x() {
     cd "$run" || return 1
     failures=0
 
-    probe() { bb_wine "$probe" "$@" | tr -d '\r'; }
+    # The probe's output without CRs, and its exit status.
+    probe() {
+        bb_wine "$probe" "$@" >"$run/probe.out"
+        _status=$?
+        tr -d '\r' <"$run/probe.out"
+        return $_status
+    }
     fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
     # ini <key>: the value Brenvik.ini holds for the key.
     ini() { tr -d '\r' <Brenvik.ini 2>/dev/null | sed -n "s/^$1: //p"; }
