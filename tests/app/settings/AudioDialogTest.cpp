@@ -113,22 +113,5 @@ TEST_F(AudioDialogTest, PlayUsesTheStoredPathWhenLongerThanFourCharacters) {
     }
 }
 
-TEST_F(AudioDialogTest, TheDialogShowsItsLanguageTexts) {
-    CopyLanguages();
-    WriteFile("Brenvik.ini", "Language: deutsch.lng\n");
-    auto& h = Start();
-    RunFromMenu(h, ID_SETTINGS_AUDIO, IDD_AUDIO, [&](platform::HeadlessDialogHost& d) {
-        EXPECT_EQ(d.GetTitle(), TextOf("deutsch.lng", kTxtAudioTitle));
-        const std::pair<int, int> texts[] = {
-            {IDC_AUDIO_GROUP, kTxtAudio},           {IDC_AUDIO_ENABLE, kTxtEnableAudioBox},
-            {IDC_AUDIO_SUCCESS_LABEL, kTxtSuccessWaveLabel}, {IDC_AUDIO_ERROR_LABEL, kTxtErrorWaveLabel},
-            {IDC_AUDIO_SUCCESS_WAV, kTxtWavButton}, {IDC_AUDIO_ERROR_WAV, kTxtWavButton},
-            {IDCANCEL, kTxtCancelButton}};
-        for (const auto& [control, text] : texts)
-            EXPECT_EQ(d.GetItemText(control), TextOf("deutsch.lng", text)) << control;
-        d.Click(IDCANCEL);
-    });
-}
-
 }  // namespace
 }  // namespace uitest

@@ -56,22 +56,6 @@ TEST_F(FsFlagsDialogTest, PresetsBoxesOkAndCancel) {
     }
 }
 
-TEST_F(FsFlagsDialogTest, TheDialogShowsItsLanguageTexts) {
-    CopyLanguages();
-    WriteFile("Brenvik.ini", "Language: deutsch.lng\n");
-    auto& h = Start();
-    RunFromMenu(h, ID_SETTINGS_FSFLAGS, IDD_FSFLAGS, [&](platform::HeadlessDialogHost& d) {
-        EXPECT_EQ(d.GetTitle(), TextOf("deutsch.lng", kTxtFsFlagsTitle));
-        const std::pair<int, int> texts[] = {{IDC_FS_UDF, kTxtUdfBox},         {IDC_FS_JOLIET, kTxtJolietBox},
-                                             {IDC_FS_ISO9660, kTxtIso9660Box}, {IDC_FS_MODE2, kTxtMode2Box},
-                                             {IDCANCEL, kTxtCancelButton}};
-        for (const auto& [control, text] : texts)
-            EXPECT_EQ(d.GetItemText(control), TextOf("deutsch.lng", text)) << control;
-        EXPECT_EQ(d.GetItemText(IDC_FS_PRESET_CD), "&cDVD") << "no language text: the template's";
-        d.Click(IDCANCEL);
-    });
-}
-
 TEST_F(FsFlagsDialogTest, MediaRadiosApplyThePresetsWithoutWritingTheFile) {
     CopyEnglish();
     auto& h = Start();

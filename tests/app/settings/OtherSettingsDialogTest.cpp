@@ -158,29 +158,5 @@ TEST_F(OtherSettingsDialogTest, AfterClosingTheWindowFollowsVerifyAndTheLabelLim
     EXPECT_EQ(h.GetCheck(IDC_VERIFY), 0);
 }
 
-TEST_F(OtherSettingsDialogTest, TheDialogShowsItsLanguageTexts) {
-    CopyLanguages();
-    WriteFile("Brenvik.ini", "Language: deutsch.lng\n");
-    auto& h = Start();
-    RunFromMenu(h, ID_SETTINGS_OTHER, IDD_OTHER_SETTINGS, [&](platform::HeadlessDialogHost& d) {
-        EXPECT_EQ(d.GetTitle(), TextOf("deutsch.lng", kTxtOtherSettingsTitle));
-        const std::pair<int, int> texts[] = {
-            {IDC_OS_BURN_PROOF, kTxtBurnProofBox},       {IDC_OS_SIMULATE, kTxtSimulateBox},
-            {IDC_OS_NO_EJECT, kTxtNoEjectBox},           {IDC_OS_VERIFY, kTxtVerifyBox},
-            {IDC_OS_NO_OVERWRITE_ASK, kTxtNoOverwriteQuestionBox},
-            {IDC_OS_DVDROM_BOOKTYPE, kTxtDvdRomBooktypeBox}, {IDCANCEL, kTxtCancelButton},
-            {IDC_OS_MORE_GROUP, kTxtMoreSettingsGroup},  {IDC_OS_FORCE_SHUTDOWN, kTxtForceShutdownBox},
-            {IDC_OS_LABEL16, kTxtLabel16Box},            {IDC_OS_IGNORE_SIZE, kTxtIgnoreSourceSizeBox},
-            {IDC_OS_LIMITS_GROUP, kTxtLimitsGroup},      {IDC_OS_RESET, kTxtResetButton},
-            {IDC_OS_YELLOW_GROUP, kTxtYellowLimitGroup}, {IDC_OS_RED_GROUP, kTxtRedLimitGroup}};
-        for (const auto& [control, text] : texts) {
-            EXPECT_FALSE(TextOf("deutsch.lng", text).empty()) << text;
-            EXPECT_EQ(d.GetItemText(control), TextOf("deutsch.lng", text)) << control;
-        }
-        EXPECT_EQ(d.GetItemText(IDOK), "OK");
-        d.Click(IDCANCEL);
-    });
-}
-
 }  // namespace
 }  // namespace uitest
