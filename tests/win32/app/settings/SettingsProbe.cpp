@@ -3,6 +3,8 @@
 // visible window that the main window owns (the settings dialog that is open).
 //   SettingsProbe wait <window> <seconds>     exit 0 once the window is there
 //   SettingsProbe gone <seconds>              exit 0 once no dialog is open
+//   SettingsProbe idle <window>               returns once the window's thread takes
+//                                             messages again (its handler has ended)
 //   SettingsProbe command <window> <id>       a menu command or button (WM_COMMAND, posted)
 //   SettingsProbe click <window> <id>         clicks a button or check box (BM_CLICK)
 //   SettingsProbe settext <window> <id> <text>
@@ -127,6 +129,10 @@ int main(int argc, char** argv) {
     if (!hwnd) {
         std::printf("no window \"%s\"\n", argv[2]);
         return 1;
+    }
+    if (verb == "idle") {
+        DWORD_PTR result = 0;
+        return SendMessageTimeoutA(hwnd, WM_NULL, 0, 0, SMTO_NORMAL, 20000, &result) ? 0 : 1;
     }
     if (verb == "texts" && argc >= 4)
         return CompareTexts(hwnd, argv[3]);

@@ -50,6 +50,8 @@ run_in_x() {
         # of another process was lost once in four runs under load.
         probe command dialog "$1"
         probe gone 20 >/dev/null || fail "the dialog \"$_title\" stayed open after button $1"
+        # The window saves the settings after the dialog has gone.
+        probe idle main || fail "the main window did not come back after \"$_title\""
     }
     start() {
         bb_wine ./BrenvikBurn.exe >/dev/null 2>&1 &
@@ -96,9 +98,12 @@ run_in_x() {
     open 40004 language-de && probe select dialog 1089 english.lng && close 1
     expect_ini Language english.lng "language English again"
     probe texts main english.lng || fail "the main window is not all English again"
+    # Save Settings writes the file anew.
+    rm -f Brenvik.ini
     probe command main 40002
-    sleep 1
+    probe idle main
     expect_ini Language english.lng "Save Settings"
+    expect_ini LimitDVD 5000 "Save Settings"
     quit
 
     # The second start shows what the first one saved.
