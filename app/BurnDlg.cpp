@@ -29,6 +29,7 @@ CBurnDlg::CBurnDlg(CDialog* parent)
     MapJobCommands();
     MapLogAndLabelCommands();
     MapAboutAndHelpCommands();
+    MapSettingsCommands();
 }
 
 CBurnDlg::~CBurnDlg() {

@@ -64,6 +64,9 @@ public:
     // Reads Brenvik.ini into the window's fields and the holders: 0, or -1
     // when the file could not be opened (nothing changed then).
     int LoadSettings();
+    // Writes Brenvik.ini from the window's fields and the holders (the
+    // recorder list's selection as Device) and says so in the status line.
+    void SaveSettings();
 
     // The size gate: the size meter's limits and value from the DVD root, and
     // Burn refused above the red limit (then 1, else 0).
@@ -207,6 +210,14 @@ private:
     void MapLogAndLabelCommands();
     // The About and Help buttons (BurnDlgAbout.cpp).
     void MapAboutAndHelpCommands();
+
+    // The Settings menu (BurnDlgSettingsMenu.cpp): each dialog edits its
+    // holder; OK there saves the settings file.
+    void MapSettingsCommands();
+    void OnFsFlags();
+    void OnOtherSettings();
+    void OnLanguage();
+    void OnAudio();
 
     // Every piece of job state lives in the engine; the host is the
     // engine's way into this window. Declared in this order so that the

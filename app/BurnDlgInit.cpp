@@ -44,8 +44,13 @@ BOOL CBurnDlg::OnInitDialog() {
         line.Format(Text(kTxtSettingsNotRead), SettingsFilePath());
         AppendLog(line);
     } else if (!m_strSourceDir.IsEmpty() && m_strCommandLine.IsEmpty()) {
+        // The label handlers take every control into the members, the speed
+        // list too, which is still empty here: the saved speed would become
+        // "none" and the list would open on its last entry.
+        const int savedSpeed = m_nSpeed;
         CheckSourceSize();
         DeriveVolumeLabel(m_strSourceDir);
+        m_nSpeed = savedSpeed;
     }
 
     m_strStatus = Text(kTxtNameAndCredit);

@@ -2,6 +2,10 @@
 // holders travel to and from Brenvik.ini together.
 #include "app/BurnDlg.h"
 
+#include <ctime>
+
+#include "res/TextIds.h"
+
 #include "settings/AudioSettings.h"
 #include "settings/FsFlagsSettings.h"
 #include "settings/OtherSettings.h"
@@ -29,4 +33,18 @@ int CBurnDlg::LoadSettings() {
     m_strSourceDir = window.sourceDir;
     UpdateData(FALSE);
     return 0;
+}
+
+void CBurnDlg::SaveSettings() {
+    UpdateData(TRUE);
+    const int selected = m_cbRecorders.GetCurSel();
+    MainWindowSettings window{selected >= 0 ? m_cbRecorders.GetLBText(selected).str() : std::string(),
+                              m_nMediaType, m_bReallocate, m_nSpeed, m_strLanguageFile.str(),
+                              m_strSourceDir.str()};
+    const SettingsHolders holders{window, *m_pFsFlagsDlg, *m_pOtherDlg, *m_pAudioDlg};
+    // The new file replaces the old one only once it is complete.
+    const bool saved = ::SaveSettings(SettingsFilePath().str(), CollectSettings(holders), *m_pLanguage,
+                                      std::time(nullptr));
+    m_strStatus = Text(saved ? kTxtSettingsSaved : kTxtSettingsNotSaved);
+    UpdateData(FALSE);
 }

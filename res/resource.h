@@ -99,6 +99,52 @@
 #define IDC_ABOUT_HOMEPAGE      1073
 #define IDC_ABOUT_TRANSLATION   1103
 
+// --- Filesystem Flags (template IDD_FSFLAGS) ------------------------------------------
+#define IDC_FS_UDF              1054
+#define IDC_FS_JOLIET           1055
+#define IDC_FS_ISO9660          1056
+#define IDC_FS_MODE2            1057
+#define IDC_FS_PRESET_DVD       1058
+#define IDC_FS_PRESET_CD        1059
+
+// --- Other Settings (template IDD_OTHER_SETTINGS) -------------------------------------
+#define IDC_OS_BURN_PROOF       1062
+#define IDC_OS_SIMULATE         1063
+#define IDC_OS_NO_EJECT         1064
+#define IDC_OS_VERIFY           1065
+#define IDC_OS_NO_OVERWRITE_ASK 1074
+#define IDC_OS_DVDROM_BOOKTYPE  1075
+#define IDC_OS_MORE_GROUP       1107
+#define IDC_OS_FORCE_SHUTDOWN   1108
+#define IDC_OS_LABEL16          1109
+#define IDC_OS_IGNORE_SIZE      1113
+#define IDC_OS_LIMITS_GROUP     1114
+#define IDC_OS_LIMIT_CD         1115
+#define IDC_OS_LIMIT_DVD        1116
+#define IDC_OS_RESET            1117
+#define IDC_OS_LIMIT_CD_RED     1118
+#define IDC_OS_LIMIT_DVD_RED    1119
+#define IDC_OS_YELLOW_GROUP     1120
+#define IDC_OS_RED_GROUP        1121
+
+// --- Language (template IDD_LANGUAGE) --------------------------------------------------
+#define IDC_LANG_GROUP          1088
+#define IDC_LANG_LIST           1089
+
+// --- Audio (template IDD_AUDIO) ----------------------------------------------------------
+#define IDI_WAV                 5003
+#define IDI_PLAY                5005
+#define IDC_AUDIO_SUCCESS_PATH  1095
+#define IDC_AUDIO_SUCCESS_WAV   1096
+#define IDC_AUDIO_SUCCESS_LABEL 1097
+#define IDC_AUDIO_ERROR_PATH    1098
+#define IDC_AUDIO_ERROR_WAV     1099
+#define IDC_AUDIO_ERROR_LABEL   1100
+#define IDC_AUDIO_GROUP         1101
+#define IDC_AUDIO_SUCCESS_PLAY  1102
+#define IDC_AUDIO_ERROR_PLAY    1103
+#define IDC_AUDIO_ENABLE        1106
+
 // Language text ids (numbers 500 to 832); C++ only.
 #ifndef RC_INVOKED
 #include "res/TextIds.h"

@@ -22,7 +22,9 @@ BurnSettings CollectSettings(const SettingsHolders& h) {
 
 void DistributeSettings(const BurnSettings& s, const SettingsHolders& h) {
     h.window.device = s.device;
-    h.window.mediaType = s.mediaType;
+    // DVD for 0, CD for anything else: the radio pair, the recorder list and
+    // the size limits then all see the same media class.
+    h.window.mediaType = s.mediaType == 0 ? 0 : 1;
     h.fsFlags.SetFlags(s.fsFlags);
     h.window.reallocate = (s.fsFlags & fsflags::kReallocate) ? 1 : 0;
     h.other.SetBurnFlags(s.burnFlags);

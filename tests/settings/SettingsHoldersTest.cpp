@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <utility>
+#include <vector>
 
 #include "settings/AudioSettings.h"
 #include "settings/FsFlagsSettings.h"
@@ -132,27 +134,20 @@ TEST_F(HoldersTest, TransferRoundTripsThroughTheHolders) {
     DistributeSettings(file, holders);
     EXPECT_EQ(window.reallocate, 1);
     EXPECT_EQ(fs_.GetFlags(), 0);
+
+    // A media type other than 0 and 1 is CD everywhere.
+    const std::pair<int, int> mediaTypes[] = {{0, 0}, {1, 1}, {2, 1}, {-1, 1}};
+    for (const auto& [stored, held] : mediaTypes) {
+        file.mediaType = stored;
+        DistributeSettings(file, holders);
+        EXPECT_EQ(window.mediaType, held) << stored;
+    }
 }
 
-TEST(StartupChoicesTest, LanguageRecorderAndSpeed) {
+TEST(StartupChoicesTest, LanguageFileFallback) {
     EXPECT_EQ(EffectiveLanguageFile(""), "english.lng");
     EXPECT_EQ(EffectiveLanguageFile("a.lg"), "english.lng");
     EXPECT_EQ(EffectiveLanguageFile("x.lng"), "x.lng");
-
-    const std::vector<std::string> recorders = {"Image Recorder", "HL-DT-ST DVDRAM", "hl-dt-st other"};
-    const struct {
-        const char* device;
-        int index;
-    } recorderCases[] = {{"", 0}, {"HL-DT", 1}, {"hl-dt-st o", 2}, {"Plextor", 0}, {"HL-DT-ST DVDRAM GSA", 0}};
-    for (const auto& c : recorderCases)
-        EXPECT_EQ(RecorderIndexFor(c.device, recorders), c.index) << c.device;
-    EXPECT_EQ(RecorderIndexFor("x", {}), -1);
-
-    const struct {
-        int speed, count, index;
-    } speedCases[] = {{-1, 4, 3}, {99, 4, 3}, {0, 4, 0}, {3, 4, 3}, {4, 4, 3}, {2, 0, -1}};
-    for (const auto& c : speedCases)
-        EXPECT_EQ(SpeedIndexFor(c.speed, c.count), c.index) << c.speed << "/" << c.count;
 }
 
 }  // namespace

@@ -1,0 +1,30 @@
+// Settings > Audio (template IDD_AUDIO): the sounds played when a burn job
+// ends, the switch that enables them, and buttons to pick and try each file.
+//
+// The window edits the main window's CAudioSettings in place; a file picked
+// with "Wav" is stored at once (a later Cancel keeps it), OK sets m_bChanged.
+#pragma once
+
+#include "framework/CDialog.h"
+
+class CAudioSettings;
+
+class CAudioDlg : public CDialog {
+public:
+    explicit CAudioDlg(CAudioSettings& values, CDialog* parent = nullptr);
+
+protected:
+    BOOL OnInitDialog() override;
+    void DoDataExchange(CDataExchange* pDX) override;
+    void OnOK() override;
+
+private:
+    // The edits and their buttons are usable only while audio is enabled.
+    void ApplyEnabling();
+    // "Wav": an open-file dialog for *.wav; the chosen path goes to `path`.
+    void PickWave(std::string& path);
+    // "Play": the stored path (not the edit's text), when it is long enough.
+    void Play(const std::string& path);
+
+    CAudioSettings& m_values;
+};

@@ -1,0 +1,38 @@
+// Settings > Language (template IDD_LANGUAGE): the language files of the
+// program folder in a sorted list; OK takes the selected file name.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "framework/CDialog.h"
+#include "framework/CString.h"
+
+class LanguageTable;
+
+class CLanguageDlg : public CDialog {
+public:
+    explicit CLanguageDlg(const LanguageTable& texts, CDialog* parent = nullptr);
+
+    // The folder to list and the current file name (without folder), before
+    // the window opens; the chosen file name after it.
+    void SetFolder(const CString& folder) { m_strFolder = folder; }
+    void SetFile(const CString& file) { m_strChosenFile = file; }
+    [[nodiscard]] CString GetFile() const { return m_strChosenFile; }
+
+    // The "*.lng" files of `folder` (not folders of that name), sorted as
+    // the list shows them: letter case ignored.
+    static std::vector<std::string> LanguageFilesIn(const std::string& folder);
+
+    bool m_bChanged = false;
+    CString m_strFolder;
+    CString m_strChosenFile;
+
+protected:
+    BOOL OnInitDialog() override;
+    void OnOK() override;
+
+private:
+    const LanguageTable& m_texts;
+    CComboBox m_cbFiles;
+};

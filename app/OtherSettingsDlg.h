@@ -1,0 +1,25 @@
+// Settings > Other Settings (template IDD_OTHER_SETTINGS): the recording
+// options (BurnFlags), three further options (MoreFlags) and the four size
+// limits of the size meter.
+//
+// The window edits the main window's COtherSettings in place. Leaving a
+// limit edit and Reset write the members at once, so a later Cancel keeps
+// them; only OK sets m_bChanged, and only once every value was taken.
+#pragma once
+
+#include "framework/CDialog.h"
+
+class COtherSettings;
+
+class COtherSettingsDlg : public CDialog {
+public:
+    explicit COtherSettingsDlg(COtherSettings& values, CDialog* parent = nullptr);
+
+protected:
+    BOOL OnInitDialog() override;
+    void DoDataExchange(CDataExchange* pDX) override;
+    void OnOK() override;
+
+private:
+    COtherSettings& m_values;
+};
