@@ -3,7 +3,7 @@
 // it stands; the shipped language files are checked against this table.
 #pragma once
 
-// Text ids run from 500 to 832; the language files hold the words.
+// Text ids run from 500 to 859; the language files hold the words.
 inline constexpr int kTxtSysMenuAbout = 500;
 inline constexpr int kTxtEraseTip = 510;
 inline constexpr int kTxtDirectoryTip = 512;
@@ -179,6 +179,10 @@ inline constexpr int kTxtResetButton = 829;
 inline constexpr int kTxtEjectTip = 830;
 inline constexpr int kTxtYellowLimitGroup = 831;
 inline constexpr int kTxtRedLimitGroup = 832;
+// The program's own texts beyond the numbered set.
+inline constexpr int kTxtEraseFailed = 840;
+inline constexpr int kTxtClTooManyWords = 841;
+inline constexpr int kTxtNoIsoTrack = 842;
 
 struct TextIdSignature {
     int id;
@@ -361,4 +365,7 @@ inline constexpr TextIdSignature kTextIdTable[] = {
     {kTxtEjectTip, ""},
     {kTxtYellowLimitGroup, ""},
     {kTxtRedLimitGroup, ""},
+    {kTxtEraseFailed, ""},
+    {kTxtClTooManyWords, "%d"},
+    {kTxtNoIsoTrack, ""},
 };
