@@ -153,6 +153,7 @@ public:
     // Command line: owned copies of its words; at most 99 are stored.
     std::array<CString, 100> m_argv;
     int m_argc = 0;
+    bool m_bTooManyWords = false;  // the line held more words than are stored: refused
 
     // Limits and value of the size meter (IDC_SIZE_METER), kept by CheckSourceSize.
     controls::SizeMeterModel m_sizeMeter;

@@ -120,9 +120,10 @@ void CBurnDlg::PlayJobSound(int result) {
 }
 
 void CBurnDlg::StoreCommandLineWords() {
-    const std::vector<std::string> words = recording::SplitCommandLine(m_strCommandLine.str());
+    const recording::CommandLineWords line = recording::SplitCommandLine(m_strCommandLine.str());
+    m_bTooManyWords = line.tooMany;
     m_argc = 0;
-    for (const std::string& word : words) {
+    for (const std::string& word : line.words) {
         if (size_t(m_argc) >= recording::kMaxCommandLineWords)
             break;
         m_argv[size_t(m_argc++)] = CString(word);
@@ -133,9 +134,10 @@ void CBurnDlg::StartCommandLineWorker() {
     // The run starts once the window's start-up is over: it starts from the
     // values that the start-up is still filling in.
     PostToUi([this] {
-        std::vector<std::string> words;
+        recording::CommandLineWords words;
         for (int i = 0; i < m_argc; ++i)
-            words.push_back(m_argv[size_t(i)].str());
+            words.words.push_back(m_argv[size_t(i)].str());
+        words.tooMany = m_bTooManyWords;
         // Taken now: after a successful run the window may be gone by the
         // time the result is handed on.
         auto done = m_onCommandLineDone;

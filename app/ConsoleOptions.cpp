@@ -38,7 +38,8 @@ void PrintUsage(std::ostream& out, const std::string& programName, const std::st
         << "\n"
         << "Exit status:\n"
         << "  " << kExitSuccess << "  the burn succeeded (or --help, --version)\n"
-        << "  " << kExitJobFailed << "  nothing was burned: the burn failed, a question was answered No,\n"
+        << "  " << kExitJobFailed << "  nothing was burned: the burn (or the erase before it) failed,\n"
+        << "     a question was answered No,\n"
         << "     the command line was refused, /D was missing, or /C only prepared\n"
         << "  " << kExitUsage << "  no command line given: the usage was shown\n";
     if (!helpFolder.empty()) {

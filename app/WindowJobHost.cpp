@@ -192,6 +192,10 @@ void WindowJobHost::Minimise() {
     Show([this] { m_window.ShowWindow(SW_MINIMIZE); });
 }
 
+void WindowJobHost::Restore() {
+    Show([this] { m_window.ShowWindow(SW_SHOWNORMAL); });
+}
+
 void WindowJobHost::EnableBurn() {
     Show([this] { m_window.EnableWindow(IDC_BURN, TRUE); });
 }

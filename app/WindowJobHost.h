@@ -31,6 +31,7 @@ public:
     void SetBurnFlags(uint32_t burnFlags) override;
     void ShutdownChosen() override;
     void Minimise() override;
+    void Restore() override;
     void EnableBurn() override;
     void PlayJobSound(int result) override;
     void JobEnded(recording::AfterJob after) override;

@@ -19,10 +19,16 @@ namespace {
 constexpr int kQuickErase = 1;
 }  // namespace
 
-int BatchJob::Run(JobInputs& inputs, const std::vector<std::string>& words) {
+int BatchJob::Run(JobInputs& inputs, const CommandLineWords& line) {
     JobHost& host = m_session.Host();
     BatchParse parse;
-    for (const BatchStep& step : ReadBatchOptions(words)) {
+    if (line.tooMany) {
+        // Reading the first 99 words alone could burn what was not meant.
+        host.LogLine(bbfmt::Format(m_session.Text(kTxtClTooManyWords), {int(kMaxCommandLineWords)}));
+        parse.error = true;
+    }
+    const std::vector<BatchStep> steps = line.tooMany ? std::vector<BatchStep>{} : ReadBatchOptions(line.words);
+    for (const BatchStep& step : steps) {
         using Kind = BatchStep::Kind;
         switch (step.kind) {
             case Kind::PrepareOnly:
@@ -64,7 +70,7 @@ int BatchJob::Run(JobInputs& inputs, const std::vector<std::string>& words) {
                 parse.labelGiven = true;
                 break;
             case Kind::NotAnOption:
-                host.LogLine(m_session.Text(kTxtClUnknownWord));
+                host.LogLine(m_session.Text(kTxtClUnknownWord) + " \"" + step.value + "\"");
                 parse.error = true;
                 break;
             case Kind::FolderMissing:
@@ -118,36 +124,44 @@ int BatchJob::Burn(JobInputs& inputs) {
     host.SetCommands(JobCommands::Busy);
     host.Minimise();
 
-    BurnJob burn(m_session);
-    // Told not to ask, a rewritable disc that holds data is erased before
-    // the burn without a word. Asked, the look before the burn asks (once).
-    if ((inputs.burnFlags & burnflags::kNoOverwriteQuestion) != 0) {
-        OpenRecorder device(inputs.drive);
-        if (device && burn.LookAtDisc(device.get(), inputs, /*logMissingInfo=*/false) == DiscVerdict::EraseFirst) {
-            host.LogLine(m_session.Text(kTxtErasing));
-            (void)NeroApiLib::NeroEraseCDRW(device.get(), kQuickErase);
+    BurnJob burn(m_session, /*offerReallocRetry=*/true);
+    constexpr unsigned kRetryBox = bbres::kBoxWarningQuestionDefaultNo;
+    const int result = [&]() -> int {
+        // Told not to ask, a rewritable disc that holds data is erased before
+        // the burn without a word; the burn follows only a disc that was erased.
+        bool erased = false;
+        if ((inputs.burnFlags & burnflags::kNoOverwriteQuestion) != 0) {
+            OpenRecorder device(inputs.drive);
+            if (device &&
+                burn.LookAtDisc(device.get(), inputs, /*logMissingInfo=*/false) == DiscVerdict::EraseFirst) {
+                host.LogLine(m_session.Text(kTxtErasing));
+                NeroApiLib::NeroClearErrors();
+                if (NeroApiLib::NeroEraseCDRW(device.get(), kQuickErase) != 0) {
+                    EraseJob(m_session).ReportNotErased(LibraryErrors());
+                    return bbres::kResultJobFailed;
+                }
+                erased = true;
+            }
         }
-    }
-
-    // A disc handed to the automatic erase is erased here, then burned.
-    const auto prepareAndBurn = [&] {
-        BurnJob::Outcome outcome = burn.PrepareAndBurn(inputs);
+        // Asked, the look before the burn asks (once) and hands the disc to
+        // the erase, which runs here.
+        BurnJob::Outcome outcome = burn.BurnOfferingRetry(inputs, kRetryBox, erased);
         if (outcome.handedToErase) {
             EraseJob erase(m_session);
             erase.Prepare(inputs, /*automatic=*/true);
-            outcome = erase.Run(inputs, /*eraseOnly=*/false);
+            if (!erase.Run(inputs, /*eraseOnly=*/false))
+                return bbres::kResultJobFailed;
+            outcome = burn.BurnOfferingRetry(inputs, kRetryBox, /*afterErase=*/true);
         }
-        return outcome;
-    };
-    m_session.SetOfferReallocRetry(true);
-    BurnJob::Outcome outcome = prepareAndBurn();
-    if (burn.AskBurnWithoutReallocation(inputs, bbres::kBoxWarningQuestionDefaultNo, outcome))
-        outcome = prepareAndBurn();
-    m_session.SetOfferReallocRetry(false);
-    // A run that stopped before its burn leaves the window usable.
-    if (outcome.result != bbres::kResultOk)
+        return outcome.result;
+    }();
+    // A run that did not burn leaves the window usable, and shown: the log
+    // says why, even when no box did.
+    if (result != bbres::kResultOk) {
         host.SetCommands(JobCommands::Idle);
-    return outcome.result;
+        host.Restore();
+    }
+    return result;
 }
 
 }  // namespace recording

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "recording/CommandLine.h"
 #include "recording/JobHost.h"
 #include "recording/RecorderSession.h"
 
@@ -17,7 +18,8 @@ public:
     explicit BatchJob(RecorderSession& session) : m_session(session) {}
 
     // 0 for a successful burn, the burn's result otherwise, 99 when no burn ran.
-    [[nodiscard]] int Run(JobInputs& inputs, const std::vector<std::string>& words);
+    // A line of too many words is refused as a whole.
+    [[nodiscard]] int Run(JobInputs& inputs, const CommandLineWords& line);
 
 private:
     [[nodiscard]] int Burn(JobInputs& inputs);

@@ -44,6 +44,18 @@ private:
 
 }  // namespace
 
+std::string RecorderName(const nero::DriveInfo& drive) {
+    return std::string(drive.deviceName, strnlen(drive.deviceName, sizeof drive.deviceName));
+}
+
+std::string LibraryErrors() {
+    NeroApiLib::LibraryText errors(NeroApiLib::NeroGetErrorLog());
+    std::string text = errors ? std::string(errors.get()) : std::string();
+    while (!text.empty() && (text.back() == '\n' || text.back() == '\r'))
+        text.pop_back();
+    return text;
+}
+
 OpenRecorder::OpenRecorder(const nero::DriveInfo* drive)
     : m_device(drive != nullptr ? NeroApiLib::NeroOpenDevice(drive) : nullptr) {}
 
@@ -66,19 +78,25 @@ BurnJob::Outcome BurnJob::PrepareAndBurn(JobInputs& inputs, bool afterErase) {
 
     OpenRecorder device(inputs.drive);
     if (!device) {
-        host.LogLine(m_session.Text(kTxtCannotOpenRecorder) + ": " + DeviceName(*inputs.drive));
+        host.LogLine(m_session.Text(kTxtCannotOpenRecorder) + ": " + RecorderName(*inputs.drive));
         return {bbres::kResultJobFailed, false};
     }
 
-    // A disc that still holds data right after the automatic erase goes to
-    // the burn (the library asks about overwriting it) rather than round
-    // again into another erase.
-    const DiscVerdict disc = LookAtDisc(device.get(), inputs);
-    if (disc == DiscVerdict::EraseFirst && !afterErase)
+    // The disc just erased for this burn was asked about and logged before
+    // its erase; should it still hold data, the library asks about it.
+    const DiscVerdict disc = afterErase ? DiscVerdict::BurnNow : LookAtDisc(device.get(), inputs);
+    if (disc == DiscVerdict::EraseFirst)
         return {bbres::kResultOk, true};
     if (disc == DiscVerdict::Stop)
         return {kMediaStop, false};
     return {Burn(device.get(), inputs), false};
+}
+
+BurnJob::Outcome BurnJob::BurnOfferingRetry(JobInputs& inputs, unsigned boxType, bool afterErase) {
+    Outcome outcome = PrepareAndBurn(inputs, afterErase);
+    if (AskBurnWithoutReallocation(inputs, boxType, outcome))
+        outcome = PrepareAndBurn(inputs, afterErase);
+    return outcome;
 }
 
 DiscVerdict BurnJob::LookAtDisc(nero::DeviceHandle device, const JobInputs& inputs, bool logMissingInfo) {
@@ -105,14 +123,15 @@ int BurnJob::Burn(nero::DeviceHandle device, const JobInputs& inputs) {
     nero::WriteDescription description;
     std::memset(&description, 0, sizeof description);
     host.SetCommands(JobCommands::BusyAbortable);
-    // A failure reported by an earlier job must not stand for this one.
+    // What an earlier job reported must not stand for this one.
     m_session.ClearReallocFailed();
+    m_session.ResetProgress();
     m_session.SetImageLabel(inputs.volume);
     HostLog log(host, m_session.Texts());
 
     const IsoTrackFlags isoFlags = BuildIsoTrackFlags(inputs.fsFlags, inputs.reallocate);
     host.LogLine(m_session.Text(kTxtBurnStart));
-    const std::string recorder = inputs.recorderName.empty() ? DeviceName(*inputs.drive) : inputs.recorderName;
+    const std::string recorder = inputs.recorderName.empty() ? RecorderName(*inputs.drive) : inputs.recorderName;
     host.LogLine(m_session.Text(kTxtRecorderPrefix) + " \"" + recorder + "\"");
     host.LogLine(bbres::kIsoFlagsPrefix + isoFlags.words);
 
@@ -141,7 +160,7 @@ int BurnJob::Burn(nero::DeviceHandle device, const JobInputs& inputs) {
         if (track == nullptr) {
             // Burning a description without a track would only make the
             // library fail in its own words; say what went wrong instead.
-            host.LogLine(bbres::kNoTrackLine);
+            host.LogLine(m_session.Text(kTxtNoIsoTrack));
             host.PlayJobSound(bbres::kResultJobFailed);
             tree.Reset();
             host.SetStatus(m_session.Text(kTxtStatusBurnFailed));
@@ -151,9 +170,9 @@ int BurnJob::Burn(nero::DeviceHandle device, const JobInputs& inputs) {
             host.PlayJobSound(result);
             NeroApiLib::NeroFreeIsoTrack(track);
             tree.Reset();
-            NeroApiLib::LibraryText errors(NeroApiLib::NeroGetErrorLog());
-            if (errors)
-                host.LogLine(errors.get());
+            const std::string errors = LibraryErrors();
+            if (!errors.empty())
+                host.LogLine(errors);
             Report(result, inputs);
         }
     }
@@ -168,7 +187,7 @@ void BurnJob::Report(int result, const JobInputs& inputs) {
     BurnReportContext context;
     context.shutdownAfter = inputs.shutdown;
     context.forceShutdown = (inputs.moreFlags & moreflags::kForceShutdown) != 0;
-    context.reallocFailed = m_session.ReallocFailed() && m_session.OfferReallocRetry();
+    context.reallocFailed = m_session.ReallocFailed() && m_offerReallocRetry;
     const BurnReport report = ReportForResult(result, context);
 
     std::string text;
@@ -189,7 +208,7 @@ void BurnJob::Report(int result, const JobInputs& inputs) {
 
 bool BurnJob::AskBurnWithoutReallocation(JobInputs& inputs, unsigned boxType, const Outcome& outcome) {
     if (outcome.handedToErase || outcome.result != nero::kBurnDvdVideo || !m_session.ReallocFailed() ||
-        !m_session.OfferReallocRetry())
+        !m_offerReallocRetry)
         return false;
     JobHost& host = m_session.Host();
     m_session.ClearReallocFailed();

@@ -4,6 +4,8 @@
 // must be erased first.
 #pragma once
 
+#include <string>
+
 #include "recording/JobHost.h"
 #include "recording/RecorderSession.h"
 
@@ -18,7 +20,11 @@ enum class DiscVerdict {
 
 class BurnJob {
 public:
-    explicit BurnJob(RecorderSession& session) : m_session(session) {}
+    // `offerReallocRetry`: this job offers a burn without reallocation after
+    // the library gave up on it; only then does the report of that failure
+    // leave it to the question.
+    explicit BurnJob(RecorderSession& session, bool offerReallocRetry = false)
+        : m_session(session), m_offerReallocRetry(offerReallocRetry) {}
 
     struct Outcome {
         int result = 0;
@@ -26,8 +32,12 @@ public:
     };
 
     // The preparation and the burn. `afterErase`: the disc was just erased for
-    // this burn, and never goes round to a second erase.
+    // this burn; it is not looked at (nor asked about) again.
     [[nodiscard]] Outcome PrepareAndBurn(JobInputs& inputs, bool afterErase = false);
+
+    // PrepareAndBurn, and after a reallocation failure the offer (a box of
+    // `boxType`) to burn again without reallocation.
+    [[nodiscard]] Outcome BurnOfferingRetry(JobInputs& inputs, unsigned boxType, bool afterErase = false);
 
     // After a burn the library gave up because reallocation failed: asks
     // with `boxType` whether to burn again without reallocation. True when
@@ -48,7 +58,14 @@ private:
     void Report(int result, const JobInputs& inputs);
 
     RecorderSession& m_session;
+    const bool m_offerReallocRetry;
 };
+
+// The recorder's name as the library lists it.
+[[nodiscard]] std::string RecorderName(const nero::DriveInfo& drive);
+// The library's error log as one log entry (without its last line break);
+// empty when it holds nothing.
+[[nodiscard]] std::string LibraryErrors();
 
 // The recorder open for one job; closed when it goes.
 class OpenRecorder {

@@ -6,28 +6,40 @@
 
 namespace recording {
 
-std::vector<std::string> SplitCommandLine(const std::string& commandLine) {
-    // Tabs count as blanks; one pass turns each pair of blanks into one.
+CommandLineWords SplitCommandLine(const std::string& commandLine) {
+    // Outside quotes tabs count as blanks, and one pass turns each pair of
+    // blanks into one; inside quotes every character stays as typed.
     std::string text;
-    for (char c : commandLine + " ")
-        text += c == '\t' ? ' ' : c;
-    std::string squeezed;
-    for (size_t i = 0; i < text.size(); ++i) {
-        squeezed += text[i];
-        if (text[i] == ' ' && i + 1 < text.size() && text[i + 1] == ' ')
+    bool quoted = false;
+    const std::string line = commandLine + " ";
+    for (size_t i = 0; i < line.size(); ++i) {
+        const char c = line[i];
+        if (c == '"')
+            quoted = !quoted;
+        if (quoted) {
+            text += c;
+            continue;
+        }
+        const bool blank = c == ' ' || c == '\t';
+        text += blank ? ' ' : c;
+        if (blank && i + 1 < line.size() && (line[i + 1] == ' ' || line[i + 1] == '\t'))
             ++i;
     }
 
-    std::vector<std::string> words;
-    auto store = [&words](const std::string& word) {
-        if (!word.empty() && words.size() < kMaxCommandLineWords)
-            words.push_back(word);
+    CommandLineWords split;
+    auto store = [&split](const std::string& word) {
+        if (word.empty())
+            return;
+        if (split.words.size() < kMaxCommandLineWords)
+            split.words.push_back(word);
+        else
+            split.tooMany = true;
     };
     bool inQuotes = false;
     bool inWord = false;
     std::string word;
-    for (char c : squeezed) {
-        if (c == ' ') {
+    for (char c : text) {
+        if (c == ' ' || (c == '\t' && inQuotes)) {
             if (inQuotes) {
                 if (inWord)
                     word += c;
@@ -53,7 +65,7 @@ std::vector<std::string> SplitCommandLine(const std::string& commandLine) {
             word += c;
         }
     }
-    return words;  // a word still in quotes is dropped
+    return split;  // a word still in quotes is dropped
 }
 
 namespace {

@@ -15,11 +15,17 @@ namespace recording {
 
 constexpr size_t kMaxCommandLineWords = 99;
 
+// The words of a command line.
+struct CommandLineWords {
+    std::vector<std::string> words;  // at most kMaxCommandLineWords
+    bool tooMany = false;            // the line held more words: it is refused as a whole
+};
+
 // Splits the command-line tail into words: blanks and tabs separate words,
-// double quotes group (and are never part of a word), a word begun right
-// before an opening quote is dropped, an unclosed quote drops its word, and
-// words beyond the 99th are ignored.
-std::vector<std::string> SplitCommandLine(const std::string& commandLine);
+// double quotes group (and are never part of a word; blanks and tabs inside
+// them are kept as typed), a word begun right before an opening quote is
+// dropped, and an unclosed quote drops its word.
+CommandLineWords SplitCommandLine(const std::string& commandLine);
 
 // One step of reading the words, in order; the worker applies them in order.
 struct BatchStep {

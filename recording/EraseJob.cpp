@@ -30,16 +30,20 @@ void EraseJob::Prepare(JobInputs& inputs, bool automatic) {
     }
 }
 
-BurnJob::Outcome EraseJob::Run(JobInputs& inputs, bool eraseOnly) {
+bool EraseJob::Run(JobInputs& inputs, bool eraseOnly) {
     JobHost& host = m_session.Host();
+    bool erased = false;
+    std::string reason;
     {
         OpenRecorder device(inputs.drive);
-        if (device) {
+        if (!device) {
+            reason = m_session.Text(kTxtCannotOpenRecorder);
+            if (inputs.drive != nullptr)
+                reason += ": " + RecorderName(*inputs.drive);
+        } else {
             const int estimate = NeroApiLib::NeroGetCDRWErasingTime(device.get(), inputs.eraseMode);
             if (const int refusal = EraseEstimateRefusalTextId(estimate)) {
-                host.LogLine(m_session.Text(refusal));
-                if (eraseOnly)
-                    (void)host.Ask(m_session.Text(refusal), "", bbres::kBoxError);
+                reason = m_session.Text(refusal);
             } else {
                 // The countdown ends by itself once `done` is set; the job
                 // waits for it so that nothing writes the progress display
@@ -52,22 +56,38 @@ BurnJob::Outcome EraseJob::Run(JobInputs& inputs, bool eraseOnly) {
                 });
                 host.LogLine(bbfmt::Format(m_session.Text(kTxtEraseEstimate), {estimate}));
                 host.LogLine(m_session.Text(kTxtErasing));
-                (void)NeroApiLib::NeroEraseCDRW(device.get(), inputs.eraseMode);
+                NeroApiLib::NeroClearErrors();
+                erased = NeroApiLib::NeroEraseCDRW(device.get(), inputs.eraseMode) == 0;
                 done->SetEvent();
                 if (counting)
                     (void)countdownEnded->Lock();
-                if (eraseOnly)
+                if (!erased)
+                    reason = LibraryErrors();
+                else if (eraseOnly)
                     (void)host.Ask(m_session.Text(kTxtEraseDone), "", bbres::kBoxInformation);
             }
         }
     }
+    if (!erased) {
+        ReportNotErased(reason);
+        return false;
+    }
     host.SetCommands(JobCommands::Idle);
     host.LogLine(m_session.Text(kTxtStatusReady));
     host.LogLine(m_session.Text(kTxtEraseDone));
-    if (eraseOnly)
-        return {};
-    // The preparation that follows never hands the disc to a second erase.
-    return BurnJob(m_session).PrepareAndBurn(inputs, /*afterErase=*/true);
+    return true;
+}
+
+void EraseJob::ReportNotErased(const std::string& reason) {
+    JobHost& host = m_session.Host();
+    const std::string notErased = m_session.Text(kTxtEraseFailed);
+    if (!reason.empty())
+        host.LogLine(reason);
+    host.LogLine(notErased);
+    host.SetStatus(notErased);
+    (void)host.Ask(reason.empty() ? notErased : notErased + "\n" + reason, bbres::kCaptionErrorPlain,
+                   bbres::kBoxError);
+    host.SetCommands(JobCommands::Idle);
 }
 
 void EraseJob::CountDown(int32_t estimateSecs, const std::function<bool(int ms)>& wait) {

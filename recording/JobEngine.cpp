@@ -15,17 +15,18 @@
 
 namespace recording {
 
-void JobEngine::Burn(JobInputs inputs) {
+namespace {
+// The window's burn offers to burn again without reallocation, except
+// before an unattended forced shutdown, which reports the failure instead.
+bool OffersReallocRetry(const JobInputs& inputs) {
     const bool forceShutdown = (inputs.moreFlags & moreflags::kForceShutdown) != 0;
-    // The reallocation failure is left to the question below only when the
-    // question will be asked; an unattended forced shutdown reports it.
-    m_session.SetOfferReallocRetry(!(inputs.shutdown && forceShutdown));
+    return !(inputs.shutdown && forceShutdown);
+}
+}  // namespace
 
-    BurnJob burn(m_session);
-    BurnJob::Outcome outcome = burn.PrepareAndBurn(inputs);
-    if (burn.AskBurnWithoutReallocation(inputs, bbres::kBoxWarningQuestion, outcome))
-        outcome = burn.PrepareAndBurn(inputs);
-    m_session.SetOfferReallocRetry(false);
+void JobEngine::Burn(JobInputs inputs) {
+    const BurnJob::Outcome outcome =
+        BurnJob(m_session, OffersReallocRetry(inputs)).BurnOfferingRetry(inputs, bbres::kBoxWarningQuestion);
     // After a hand-off to the automatic erase nothing has been burned yet:
     // the erase worker burns, and the shutdown waits for that.
     if (outcome.handedToErase) {
@@ -43,15 +44,20 @@ void JobEngine::Erase(JobInputs inputs, bool automatic) {
         return;
     EraseJob(m_session).Prepare(inputs, automatic);
     const bool started = StartWorkerThread([this, inputs, automatic]() mutable {
-        const BurnJob::Outcome outcome = EraseJob(m_session).Run(inputs, /*eraseOnly=*/!automatic);
-        if (automatic && BurnJob::ShutsDownAfter(outcome.result, inputs))
+        // The burn that asked for the erase follows only a disc that was erased.
+        if (!EraseJob(m_session).Run(inputs, /*eraseOnly=*/!automatic) || !automatic)
+            return;
+        const BurnJob::Outcome outcome = BurnJob(m_session, OffersReallocRetry(inputs))
+                                             .BurnOfferingRetry(inputs, bbres::kBoxWarningQuestion,
+                                                                /*afterErase=*/true);
+        if (BurnJob::ShutsDownAfter(outcome.result, inputs))
             m_session.Host().JobEnded(AfterJob::Shutdown);
     });
     if (!started)
         host.SetCommands(JobCommands::Idle);
 }
 
-void JobEngine::StartCommandLine(JobInputs inputs, std::vector<std::string> words, int delayMs,
+void JobEngine::StartCommandLine(JobInputs inputs, CommandLineWords words, int delayMs,
                                  std::function<void(int result)> done) {
     const bool started = StartWorkerThread([this, inputs, words = std::move(words), delayMs, done]() mutable {
         int result = bbres::kResultNoBurnRan;

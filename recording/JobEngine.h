@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "recording/CommandLine.h"
 #include "recording/JobHost.h"
 #include "recording/RecorderSession.h"
 
@@ -34,7 +35,7 @@ public:
     // and, with a folder and a label, burns unattended. `done` gets the
     // result (0 for a successful burn, 99 when no burn ran) as the very last
     // thing the worker does.
-    void StartCommandLine(JobInputs inputs, std::vector<std::string> words, int delayMs,
+    void StartCommandLine(JobInputs inputs, CommandLineWords words, int delayMs,
                           std::function<void(int result)> done);
 
     void RequestAbort() { m_session.RequestAbort(); }

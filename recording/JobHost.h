@@ -73,6 +73,8 @@ public:
     // the box ticked and logs where the desktop log goes.
     virtual void ShutdownChosen() = 0;
     virtual void Minimise() = 0;
+    // The window shown again after Minimise.
+    virtual void Restore() = 0;
     virtual void EnableBurn() = 0;
     virtual void PlayJobSound(int result) = 0;
     virtual void JobEnded(AfterJob after) = 0;

@@ -13,6 +13,10 @@ std::string PercentText(uint32_t percent) {
     std::snprintf(text, sizeof text, "%d %%", static_cast<int>(percent));
     return text;
 }
+
+int32_t NotNegative(int32_t seconds) {
+    return seconds < 0 ? 0 : seconds;
+}
 }  // namespace
 
 std::string IdleTitle() {
@@ -24,6 +28,7 @@ std::string JobTitle(const std::string& percentText) {
 }
 
 std::string FormatMinutesSeconds2(int32_t seconds) {
+    seconds = NotNegative(seconds);
     char text[40];
     std::snprintf(text, sizeof text, "%.2d:%.2d", static_cast<int>(seconds / 60),
                   static_cast<int>(seconds % 60));
@@ -31,6 +36,7 @@ std::string FormatMinutesSeconds2(int32_t seconds) {
 }
 
 std::string FormatMinutesSeconds(int32_t seconds) {
+    seconds = NotNegative(seconds);
     char text[40];
     std::snprintf(text, sizeof text, "%d:%2.2d", static_cast<int>(seconds / 60),
                   static_cast<int>(seconds % 60));
@@ -48,7 +54,9 @@ ProgressDisplay OnProgressReport(ProgressBookkeeping& book, uint32_t percent, in
         show.total = "?:??";
         show.percent = "0 %";
         show.title = JobTitle("0 %");
-    } else if (book.m_nLastPercent == 0) {
+    } else if (book.m_nLastPercent == 0 || now < book.m_tStart || p < book.m_nStartPercent) {
+        // The first non-zero report, or one that the measured rate cannot
+        // take (the clock went back, the percentage fell): measure afresh.
         book.m_nLastPercent = book.m_nStartPercent = p;
         book.m_tStart = now;
         show.percent = PercentText(percent);

@@ -33,9 +33,10 @@ ProgressDisplay OnProgressReport(ProgressBookkeeping& book, uint32_t percent, in
 std::string IdleTitle();
 std::string JobTitle(const std::string& percentText);
 
-// "mm:ss" with at least two digits each ("%.2d:%.2d").
+// "mm:ss" with at least two digits each ("%.2d:%.2d"); a negative time
+// shows as 0.
 std::string FormatMinutesSeconds2(int32_t seconds);
-// "m:ss" ("%d:%2.2d"), as the erase countdown shows it.
+// "m:ss" ("%d:%2.2d"), as the erase countdown shows it; never negative.
 std::string FormatMinutesSeconds(int32_t seconds);
 
 }  // namespace recording

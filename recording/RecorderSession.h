@@ -52,10 +52,8 @@ public:
     [[nodiscard]] int32_t TotalSeconds() const { return m_progress.m_nTotalSecs; }
     void ClearReallocFailed() { m_reallocFailed = false; }
     [[nodiscard]] bool ReallocFailed() const { return m_reallocFailed; }
-    // True while the job will offer a burn without reallocation: only then
-    // does the report of a reallocation failure leave it to that question.
-    void SetOfferReallocRetry(bool offer) { m_offerReallocRetry = offer; }
-    [[nodiscard]] bool OfferReallocRetry() const { return m_offerReallocRetry; }
+    // A job starts: its times are measured afresh.
+    void ResetProgress() { m_progress = ProgressBookkeeping{}; }
     [[nodiscard]] compilation::IsoTree& Tree() { return m_tree; }
     // The label of the job that runs: the image file is named after it.
     void SetImageLabel(const std::string& label) { m_imageLabel = label; }
@@ -86,7 +84,6 @@ private:
     // after the window has seen the last one end.
     ProgressBookkeeping m_progress{};
     std::atomic<bool> m_reallocFailed{false};
-    bool m_offerReallocRetry = false;
     compilation::IsoTree m_tree;
     std::string m_imageLabel;
 };

@@ -16,7 +16,6 @@ inline constexpr const char* kCaptionParseError = "CL parsing error!";
 
 inline constexpr const char* kParseErrorBody =
     "The command line could not be read. The log names each word that was refused; nothing was burned.";
-inline constexpr const char* kNoTrackLine = "No ISO track could be made of the compilation: nothing was burned.";
 inline constexpr const char* kIsoFlagsPrefix = "Using ISO Flags: ";
 inline constexpr const char* kLibraryVersionFormat = "Nero API version %d.%d.%d.%d";
 

@@ -179,6 +179,10 @@ inline constexpr int kTxtResetButton = 829;
 inline constexpr int kTxtEjectTip = 830;
 inline constexpr int kTxtYellowLimitGroup = 831;
 inline constexpr int kTxtRedLimitGroup = 832;
+// The program's own texts beyond the numbered set.
+inline constexpr int kTxtEraseFailed = 840;
+inline constexpr int kTxtClTooManyWords = 841;
+inline constexpr int kTxtNoIsoTrack = 842;
 // The About box's library version when no library is loaded, and the help command's boxes.
 inline constexpr int kTxtNoLibraryLoaded = 880;
 inline constexpr int kTxtHelpFileMissing = 881;
@@ -366,6 +370,9 @@ inline constexpr TextIdSignature kTextIdTable[] = {
     {kTxtEjectTip, ""},
     {kTxtYellowLimitGroup, ""},
     {kTxtRedLimitGroup, ""},
+    {kTxtEraseFailed, ""},
+    {kTxtClTooManyWords, "%d"},
+    {kTxtNoIsoTrack, ""},
     {kTxtNoLibraryLoaded, "%s"},
     {kTxtHelpFileMissing, "%s"},
     {kTxtHelpViewerFailed, "%d%s"},

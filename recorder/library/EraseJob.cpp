@@ -38,7 +38,7 @@ int EraseRewritable(const Device& device, int mode) {
     }
     // No progress record here: the program counts the estimate down itself.
     std::this_thread::sleep_for(std::chrono::duration<double>(seconds * device.recorder.config.timeScale));
-    if (!EraseDisc(device.recorder.config)) {
+    if (device.recorder.config.eraseFails || !EraseDisc(device.recorder.config)) {
         AddError("The disc in " + device.recorder.config.name + " could not be erased");
         return -1;
     }

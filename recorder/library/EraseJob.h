@@ -10,7 +10,7 @@ namespace rec::lib {
 [[nodiscard]] int ErasingTime(const Device& device, int mode);
 
 // Blocks for the time-scaled estimate, then empties the disc. 0, or -1 when
-// there is nothing to erase.
+// there is nothing to erase or the recorder fails to erase ("erase fails").
 [[nodiscard]] int EraseRewritable(const Device& device, int mode);
 
 }  // namespace rec::lib

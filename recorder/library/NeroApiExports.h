@@ -152,7 +152,8 @@ NEROAPI_EXPORT int NERO_CDECL NeroEjectLoadCD(nero::DeviceHandle device, int eje
 // Seconds a full (0) or quick (1) erase takes, or kErase* (negative).
 NEROAPI_EXPORT int NERO_CDECL NeroGetCDRWErasingTime(nero::DeviceHandle device, int mode);
 // Erases the rewritable disc; blocks for the estimated time and makes no
-// callbacks. Result 0; -1 when there is nothing to erase.
+// callbacks. Result 0; -1 when there is nothing to erase or the erase failed
+// (the error log says why).
 NEROAPI_EXPORT int NERO_CDECL NeroEraseCDRW(nero::DeviceHandle device, int mode);
 
 // Names of the media in the mask ("CD-R/RW", "DVD-R", "DVD-RW", "DVD+R",

@@ -162,6 +162,7 @@ const std::map<std::string, KeyParser>& KeyParsers() {
         {"quick erase seconds", [](RecorderConfig& r, const std::string& v) { return SetInt(r.eraseSecondsQuick, v, -3, 86400); }},
         {"burn result", [](RecorderConfig& r, const std::string& v) { return SetInt(r.burnResult, v, -1000, 1000); }},
         {"realloc fails", [](RecorderConfig& r, const std::string& v) { return ParseYesNo(v, r.reallocFails); }},
+        {"erase fails", [](RecorderConfig& r, const std::string& v) { return ParseYesNo(v, r.eraseFails); }},
         {"burn seconds", [](RecorderConfig& r, const std::string& v) { return SetDuration(r.burnSeconds, v); }},
         {"write error at", [](RecorderConfig& r, const std::string& v) { return SetInt(r.writeErrorPercent, v, 0, 100); }},
         {"wait seconds", [](RecorderConfig& r, const std::string& v) { return SetDuration(r.waitSeconds, v); }},

@@ -23,6 +23,7 @@ struct RecorderConfig {
     std::string medium = "DVD-R";
     int eraseSecondsFull = 900;                      // or -1, -2, -3 as the estimate's result
     int eraseSecondsQuick = 60;
+    bool eraseFails = false;                         // the erase itself fails; the disc keeps its data
     int burnResult = 0;                              // rehearsed NeroBurn result; 0 burns
     bool reallocFails = false;                       // with track flag 0x40: result 3
     double burnSeconds = 0;                          // the write phase lasts at least this long

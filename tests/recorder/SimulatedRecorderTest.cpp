@@ -110,6 +110,20 @@ TEST_F(SimulatedRecorder, EraseEmptiesTheDiscForEveryLaterLook) {
     EXPECT_EQ(Api().EraseCDRW(Open(), nero::kEraseFull), -1);
 }
 
+// A recorder that fails to erase: the estimate is given, the erase fails
+// with its reason in the error log, and the disc keeps its data.
+TEST_F(SimulatedRecorder, FailingEraseKeepsTheData) {
+    Configure("disc = data\nmedium = DVD-RW\nquick erase seconds = 10\nerase fails = yes\n");
+    std::ofstream(sandbox / "sim.iso") << std::string(4096, 'x');
+    EXPECT_EQ(Api().GetCDRWErasingTime(Open(), nero::kEraseQuick), 10);
+    EXPECT_EQ(Api().EraseCDRW(Open(), nero::kEraseQuick), -1);
+    EXPECT_NE(TakeText(Api().GetErrorLog()).find("could not be erased"), std::string::npos);
+    EXPECT_EQ(fs::file_size(sandbox / "sim.iso"), 4096u);
+    const DiscInfoPtr info = Info();
+    ASSERT_NE(info, nullptr);
+    EXPECT_NE(info->hasData, 0u);
+}
+
 TEST_F(SimulatedRecorder, BurnWritesTheDiscImageAndMarksTheDiscUsed) {
     Configure("disc = blank\nmedium = DVD-R\n");
     JobRecorder job;

@@ -27,18 +27,33 @@ TEST(CommandLine, SplitsLikeTheProgramAlwaysHas) {
         {"x \" lead\"", {"x", "lead"}},
         {"", {}},
         {" ", {}},
+        // Inside quotes the text stays as typed; outside, blanks only separate.
+        {"/D \"Two  Spaces\" /V X", {"/D", "Two  Spaces", "/V", "X"}},
+        {"/D \"Tab\there\"", {"/D", "Tab\there"}},
+        {"\"a   b\t\tc\"  \t d", {"a   b\t\tc", "d"}},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(SplitCommandLine(c.line), c.words) << c.line;
+    for (const Case& c : cases) {
+        const recording::CommandLineWords split = SplitCommandLine(c.line);
+        EXPECT_EQ(split.words, c.words) << c.line;
+        EXPECT_FALSE(split.tooMany) << c.line;
+    }
 }
 
-TEST(CommandLine, KeepsAtMost99Words) {
-    std::string line;
-    for (int i = 0; i < 120; ++i)
-        line += "w" + std::to_string(i) + " ";
-    const Words words = SplitCommandLine(line);
-    ASSERT_EQ(words.size(), 99u);
-    EXPECT_EQ(words.back(), "w98");
+// More than 99 words: the 99 are kept and the line is marked as refused.
+TEST(CommandLine, MarksALineOfMoreThan99Words) {
+    const struct {
+        int words;
+        bool tooMany;
+    } cases[] = {{99, false}, {100, true}, {300, true}};
+    for (const auto& c : cases) {
+        std::string line;
+        for (int i = 0; i < c.words; ++i)
+            line += "w" + std::to_string(i) + " ";
+        const recording::CommandLineWords split = SplitCommandLine(line);
+        ASSERT_EQ(split.words.size(), 99u) << c.words;
+        EXPECT_EQ(split.words.back(), "w98");
+        EXPECT_EQ(split.tooMany, c.tooMany) << c.words;
+    }
 }
 
 std::vector<Kind> KindsOf(const std::vector<BatchStep>& steps) {

@@ -48,6 +48,27 @@ TEST(ProgressEstimate, ZeroStartsAPhaseAfresh) {
     EXPECT_FALSE(shown.remaining.has_value());
 }
 
+// A clock that steps back or a percentage that falls measures afresh; a
+// negative time shows as zero.
+TEST(ProgressEstimate, NeverShowsANegativeTime) {
+    const struct {
+        uint32_t percent;
+        int64_t now;
+    } steps[] = {{0, 100}, {10, 100}, {20, 110}, {30, 50}, {40, 60}, {5, 70}, {15, 80}};
+    ProgressBookkeeping book;
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.percent);
+        const recording::ProgressDisplay shown = OnProgressReport(book, step.percent, step.now);
+        for (const auto& time : {shown.remaining, shown.total})
+            if (time)
+                EXPECT_EQ(time->find('-'), std::string::npos) << *time;
+        EXPECT_GE(book.m_nTotalSecs, 0);
+    }
+    EXPECT_EQ(book.m_nTotalSecs, 100) << "10 s for the last 10 %";
+    EXPECT_EQ(recording::FormatMinutesSeconds2(-800), "00:00");
+    EXPECT_EQ(recording::FormatMinutesSeconds(-5), "0:00");
+}
+
 TEST(ProgressEstimate, TimeTexts) {
     EXPECT_EQ(recording::FormatMinutesSeconds2(0), "00:00");
     EXPECT_EQ(recording::FormatMinutesSeconds2(3725), "62:05");

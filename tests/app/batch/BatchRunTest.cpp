@@ -28,13 +28,11 @@ TEST_F(BatchRunTest, CommandLinesThroughTheWorker) {
     WriteDrives("");  // the image recorder only
     const std::string spaced = SampleRoot("My DVD");
     const std::string root = SampleRoot("dvd");
-    std::string hundredWords = "/D " + root;
-    for (int i = 0; i < 96; ++i) hundredWords += " /E";
-    hundredWords += " /V LABEL";  // the 100th word is dropped
+    const auto refused = [this](const std::string& word) { return T(kTxtClUnknownWord) + " \"" + word + "\""; };
 
     struct Case {
         std::string commandLine;
-        std::vector<int> logged;  // language texts without arguments, in this order
+        std::vector<std::string> logged;  // these log lines, in this order
         std::string volume;       // the label afterwards
         bool burned;
         bool errorBox;
@@ -42,17 +40,18 @@ TEST_F(BatchRunTest, CommandLinesThroughTheWorker) {
         std::string desktopLog;   // a log file expected in the home folder
     } cases[] = {
         {"-d \"" + spaced + "\" -v MOVIE", {}, "MOVIE", true, false, false, ""},
-        {"/D " + root + " /L", {kTxtClLogToDesktop}, "DVD", true, false, false, "DVD.log"},
+        {"/D " + root + " /L", {T(kTxtClLogToDesktop)}, "DVD", true, false, false, "DVD.log"},
         {"/C /D " + root, {}, "DVD", false, false, true, ""},
         {"/C\t/D  " + root, {}, "DVD", false, false, true, ""},
-        {"/Dfolder", {kTxtClMissingFolder}, "UNDEFINED", false, true, false, ""},
-        {"/D \"\" /V MOVIE", {kTxtClMissingFolder}, "MOVIE", false, true, false, ""},
-        {"/X /C", {kTxtClUnknownWord}, "UNDEFINED", false, true, false, ""},
+        {"/Dfolder", {T(kTxtClMissingFolder)}, "UNDEFINED", false, true, false, ""},
+        {"/D \"\" /V MOVIE", {T(kTxtClMissingFolder)}, "MOVIE", false, true, false, ""},
+        // Each refused word is named.
+        {"/X /C", {refused("/X")}, "UNDEFINED", false, true, false, ""},
+        {"/X MOVIE /Q", {refused("/X"), refused("MOVIE"), refused("/Q")}, "UNDEFINED", false, true, false, ""},
         // A folder that was read has been through the size gate, which
         // enables Burn; the refused word keeps the run from starting.
-        {"MOVIE /D " + root, {kTxtClUnknownWord}, "UNDEFINED", false, true, true, ""},
-        {"/D " + root + " /V", {kTxtClMissingLabel}, "UNDEFINED", false, true, true, ""},
-        {hundredWords, {kTxtClMissingLabel}, "UNDEFINED", false, true, true, ""},
+        {"MOVIE /D " + root, {refused("MOVIE")}, "UNDEFINED", false, true, true, ""},
+        {"/D " + root + " /V", {T(kTxtClMissingLabel)}, "UNDEFINED", false, true, true, ""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.commandLine.substr(0, 80));
@@ -63,9 +62,9 @@ TEST_F(BatchRunTest, CommandLinesThroughTheWorker) {
 
         const auto log = h.Lines(IDC_LOG);
         size_t from = 0;
-        for (int id : c.logged) {
-            auto it = std::find(log.begin() + long(from), log.end(), T(id));
-            ASSERT_NE(it, log.end()) << "text " << id;
+        for (const std::string& line : c.logged) {
+            auto it = std::find(log.begin() + long(from), log.end(), line);
+            ASSERT_NE(it, log.end()) << line;
             from = size_t(it - log.begin()) + 1;
         }
         EXPECT_EQ(h.GetItemText(IDC_VOLUME), c.volume);
@@ -88,6 +87,41 @@ TEST_F(BatchRunTest, CommandLinesThroughTheWorker) {
             fs::remove(home_ / c.desktopLog);
         }
         EXPECT_TRUE(fs::is_empty(home_)) << "no other desktop log";
+        fs::remove(dir_ / "out.nrg");
+        dlg_.reset();
+    }
+}
+
+// 99 words are read; a line of more is refused as a whole, with the limit
+// named, and nothing of it is read or burned.
+TEST_F(BatchRunTest, LinesOfMoreThan99WordsAreRefusedWhole) {
+    WriteDrives("");
+    const std::string root = SampleRoot("dvd");
+    for (int count : {99, 100, 300}) {
+        SCOPED_TRACE(count);
+        std::string line = "/D " + root;
+        for (int i = 0; i < count - 4; ++i) line += " /E";
+        line += " /V LABEL";
+        const bool read = count <= 99;
+        ui_.ClearBoxes();
+        if (read) pickers_.QueuePath((dir_ / "out.nrg").string());
+        auto& h = StartWith(line);
+        Settle();
+
+        const auto log = h.Lines(IDC_LOG);
+        EXPECT_EQ(Has(log, bbfmt::Format(T(kTxtClTooManyWords), {99})), !read);
+        EXPECT_EQ(Has(log, bbfmt::Format(T(kTxtClFolder), {root})), read);
+        EXPECT_EQ(Has(log, T(kTxtBurnOk)), read);
+        EXPECT_EQ(workerResult_.load(), read ? 0 : kNoBurnRan);
+        const auto boxes = ui_.Boxes();
+        if (read) {
+            EXPECT_EQ(h.GetItemText(IDC_VOLUME), "LABEL");
+        } else {
+            ASSERT_EQ(boxes.size(), 1u);
+            EXPECT_EQ(boxes[0].caption, "CL parsing error!");
+            EXPECT_EQ(boxes[0].type, 0x10u);
+            EXPECT_FALSE(fs::exists(dir_ / "out.nrg"));
+        }
         fs::remove(dir_ / "out.nrg");
         dlg_.reset();
     }

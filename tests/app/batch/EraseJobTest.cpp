@@ -49,7 +49,8 @@ TEST_F(EraseJobTest, EraseAnsweredNoChangesNothing) {
     EXPECT_FALSE(DiscErased(dir_));
 }
 
-// Each refusal of the estimate is logged and shown, and nothing is erased.
+// Each refusal of the estimate is logged and shown with the word that the
+// disc was not erased, and nothing is erased.
 TEST_F(EraseJobTest, RefusedEstimateIsLoggedAndShownWithoutErasing) {
     const struct {
         int estimate;
@@ -66,11 +67,12 @@ TEST_F(EraseJobTest, RefusedEstimateIsLoggedAndShownWithoutErasing) {
         Settle();
 
         const auto log = From(h.Lines(IDC_LOG), T(c.textId));
-        EXPECT_EQ(log, (std::vector<std::string>{T(c.textId), T(kTxtStatusReady), T(kTxtEraseDone)}));
+        EXPECT_EQ(log, (std::vector<std::string>{T(c.textId), T(kTxtEraseFailed)}));
         const auto boxes = ui_.Boxes();
         ASSERT_EQ(boxes.size(), 2u);
-        EXPECT_EQ(boxes[1].text, T(c.textId));
+        EXPECT_EQ(boxes[1].text, T(kTxtEraseFailed) + "\n" + T(c.textId));
         EXPECT_EQ(boxes[1].type, unsigned(MB_ICONERROR));
+        EXPECT_EQ(h.GetItemText(IDC_STATUS), T(kTxtEraseFailed));
         EXPECT_FALSE(Has(h.Lines(IDC_LOG), T(kTxtErasing))) << "NeroEraseCDRW was not called";
         EXPECT_FALSE(DiscErased(dir_));
         EXPECT_TRUE(h.IsItemEnabled(IDC_ERASE)) << "back to idle";
@@ -120,9 +122,12 @@ TEST_F(EraseJobTest, NoRecorderSelectedEndsLikeAnUnopenedRecorder) {
     ui_.QueueAnswers({IDYES});
     ASSERT_TRUE(h.Click(IDC_ERASE));
     Settle();
-    EXPECT_EQ(From(h.Lines(IDC_LOG), T(kTxtStatusReady)),
-              (std::vector<std::string>{T(kTxtStatusReady), T(kTxtEraseDone)}));
-    EXPECT_EQ(ui_.Boxes().size(), 1u) << "only the confirmation";
+    EXPECT_EQ(From(h.Lines(IDC_LOG), T(kTxtCannotOpenRecorder)),
+              (std::vector<std::string>{T(kTxtCannotOpenRecorder), T(kTxtEraseFailed)}));
+    const auto boxes = ui_.Boxes();
+    ASSERT_EQ(boxes.size(), 2u);
+    EXPECT_EQ(boxes[1].type, 0x10u);
+    EXPECT_TRUE(h.IsItemEnabled(IDC_ERASE)) << "back to idle";
 }
 
 // Burn on a rewritable disc holding data, agreed to be overwritten: the
@@ -159,21 +164,37 @@ TEST_F(EraseJobTest, AutomaticEraseThenBurnsOnTheWorker) {
     EXPECT_GT(fs::file_size(dir_ / "discs" / "rw.iso"), 0u);
 }
 
-// An erase that leaves data on the disc does not send the burn round into
-// another erase: the burn goes ahead and the library asks about overwriting.
-TEST_F(EraseJobTest, BurnAfterAutomaticEraseNeverErasesAgain) {
-    // A recorder whose erase is refused: the disc keeps its data.
-    WriteDrives(std::string(kRewritable) + "quick erase seconds = -3\n");
-    auto& h = Start("Device: BB RW\r\nBurnFlags: 80008040\r\n");
-    ChooseRoot(h, SampleRoot(), "SAMPLE");
-    ui_.ClearBoxes();
-    ui_.SetResponder([](const platform::ShownMessageBox&) { return IDNO; });
-    ASSERT_TRUE(h.Click(IDC_BURN));
-    Settle();
-    const auto log = h.Lines(IDC_LOG);
-    EXPECT_EQ(std::count(log.begin(), log.end(), T(kTxtEraseNotRewritable)), 1);
-    EXPECT_EQ(std::count(log.begin(), log.end(), T(kTxtEraseDone)), 1);
-    EXPECT_TRUE(Has(log, T(kTxtOverwriteDeclined))) << "the library's own question was reached";
+// A refused automatic erase ends the job: the disc was asked about once (or
+// not at all, when the settings say not to ask), logged as to be erased once,
+// and the burn does not start.
+TEST_F(EraseJobTest, RefusedAutomaticEraseStopsTheBurn) {
+    for (const bool dontAsk : {false, true}) {
+        SCOPED_TRACE(dontAsk);
+        fs::remove_all(dir_ / "discs");
+        WriteDrives(std::string(kRewritable) + "quick erase seconds = -3\n");
+        auto& h = Start(std::string("Device: BB RW\r\nBurnFlags: ") + (dontAsk ? "80008040" : "8040") + "\r\n");
+        ChooseRoot(h, SampleRoot(), "SAMPLE");
+        ui_.ClearBoxes();
+        ui_.SetResponder([](const platform::ShownMessageBox&) { return IDYES; });
+        ASSERT_TRUE(h.Click(IDC_BURN));
+        Settle();
+
+        const auto log = From(h.Lines(IDC_LOG), T(kTxtEraseBeforeBurn) + " DVD-RW");
+        EXPECT_EQ(log, (std::vector<std::string>{T(kTxtEraseBeforeBurn) + " DVD-RW", T(kTxtEraseNotRewritable),
+                                                 T(kTxtEraseFailed)}));
+        std::vector<std::string> boxes;
+        for (const auto& box : ui_.Boxes())
+            boxes.push_back(box.text + "|" + std::to_string(box.type));
+        std::vector<std::string> expected;
+        if (!dontAsk)
+            expected.push_back(T(kTxtEraseQuestion) + "|" + std::to_string(0x124));
+        expected.push_back(T(kTxtEraseFailed) + "\n" + T(kTxtEraseNotRewritable) + "|" + std::to_string(0x10));
+        EXPECT_EQ(boxes, expected);
+        EXPECT_EQ(h.GetItemText(IDC_STATUS), T(kTxtEraseFailed));
+        EXPECT_TRUE(h.IsItemEnabled(IDC_BURN)) << "back to idle";
+        EXPECT_FALSE(DiscErased(dir_));
+        dlg_.reset();
+    }
 }
 
 // The countdown of a 90-second estimate with a wait the test controls.

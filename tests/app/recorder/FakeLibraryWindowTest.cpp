@@ -270,9 +270,13 @@ TEST_F(FakeLibraryWindow, MediaCheckDecidesFromTheDisc) {
 }
 
 // A compilation the library makes no track of is not handed to NeroBurn:
-// the job fails with its own line and leaves the window idle.
+// the job fails with its own line, in the user's language, and leaves the
+// window idle.
 TEST_F(FakeLibraryWindow, NoTrackEndsTheJobWithoutBurning) {
     g_state.drives = {Drive("BB Fake", 1, 1385)};
+    fs::copy_file(fs::path(BB_SOURCE_DIR) / "lang" / "deutsch.lng", dir_ / "deutsch.lng");
+    std::ofstream(dir_ / "Brenvik.ini") << "Language: deutsch.lng\r\n";
+    const LanguageTable german((dir_ / "deutsch.lng").string());
     auto& h = Start();
     const fs::path root = dir_ / "dvd";
     fs::copy(fs::path(BB_SOURCE_DIR) / "samples" / "dvd-sample", root, fs::copy_options::recursive);
@@ -286,8 +290,8 @@ TEST_F(FakeLibraryWindow, NoTrackEndsTheJobWithoutBurning) {
     EXPECT_EQ(g_state.openDevices, 0) << "the recorder is closed again";
     EXPECT_FALSE(dlg_->Jobs().Session().Tree()) << "the tree is released";
     const auto log = h.Lines(IDC_LOG);
-    EXPECT_EQ(log.back(), "No ISO track could be made of the compilation: nothing was burned.");
-    EXPECT_EQ(h.GetItemText(IDC_STATUS), T(kTxtStatusBurnFailed));
+    EXPECT_EQ(log.back(), german.GetText(kTxtNoIsoTrack));
+    EXPECT_EQ(h.GetItemText(IDC_STATUS), german.GetText(kTxtStatusBurnFailed));
     EXPECT_FALSE(h.IsItemEnabled(IDC_ABORT));
     EXPECT_TRUE(h.IsItemEnabled(IDC_RECORDER_LIST)) << "out of the job state";
 }

@@ -66,13 +66,15 @@ TEST(ConsoleOptions, HelpNamesTheHelpPagesBesideTheProgramElseInstalled) {
 TEST(ConsoleOptions, CommandLineTailKeepsWordsWithBlanksTogether) {
     const std::vector<std::vector<std::string>> cases = {
         {"/D", "/tmp/My DVD", "/V", "MOVIE"},
+        {"/D", "/tmp/Two  Spaces", "/V", "TWO"},
+        {"/D", "/tmp/a\tb"},
         {"-d", "C:\\Program Files\\DVD"},
         {"/C"},
         {},
     };
     for (const auto& words : cases) {
         const std::string tail = app::CommandLineTail(words);
-        EXPECT_EQ(recording::SplitCommandLine(tail), words) << tail;
+        EXPECT_EQ(recording::SplitCommandLine(tail).words, words) << tail;
     }
 }
 
