@@ -88,7 +88,8 @@ public:
     void OnAbout();
     void ShowAboutBox();
 
-    // Rebuilds the speed list from the selected recorder.
+    // Rebuilds the speed list from the selected recorder; the list is
+    // usable only when the recorder names speeds.
     void FillSpeedList();
     // The Burn button: the job engine burns on this thread.
     void OnBurn();
@@ -200,6 +201,10 @@ private:
     void OnReallocate();
     // The DriveInfo record of the selected recorder line, or null.
     [[nodiscard]] const nero::DriveInfo* SelectedRecorder();
+
+    // The state FillSpeedList gave the speed list: a job disables the list,
+    // and leaving the job gives this state back.
+    BOOL m_bSpeedListEnabled = FALSE;
 
     // The idle display of the progress area, with and without clearing the
     // progress bookkeeping.

@@ -21,7 +21,8 @@
 namespace {
 
 // Help, Clear Log, the Shutdown box and the size meter stay as they are
-// during a job; the speed list is left to the speed-list builder afterwards.
+// during a job; afterwards the speed list gets back the state its builder
+// gave it (FillSpeedList).
 constexpr std::initializer_list<int> kDisabledDuringJob = {
     IDC_QUIT,     IDC_MEDIA_DVD,  IDC_MEDIA_CD,     IDC_FULL_ERASE, IDC_QUICK_ERASE, IDC_REALLOCATE,
     IDC_ERASE,    IDC_RECORDER_LIST, IDC_BURN,      IDC_SPEED_LIST, IDC_BROWSE,      IDC_VOLUME,
@@ -99,7 +100,8 @@ void CBurnDlg::AbortJob() {
 }
 
 void CBurnDlg::OnAbort() {
-    if (ShowMessage(Text(kTxtAbortQuestion), Text(kTxtAbortCaption), bbres::kBoxQuestion) == IDYES)
+    // No is the default: Enter on the question leaves the job running.
+    if (ShowMessage(Text(kTxtAbortQuestion), Text(kTxtAbortCaption), bbres::kBoxQuestionDefaultNo) == IDYES)
         m_jobs.RequestAbort();
 }
 
@@ -169,6 +171,7 @@ void CBurnDlg::EnableAfterJob() {
     m_pJobHost->ResetProgress();
     for (int id : kEnabledAfterJobLast)
         EnableWindow(id, TRUE);
+    m_cbSpeeds.EnableWindow(m_bSpeedListEnabled);
     EnableMenuPopup(kSettingsMenuPosition, TRUE);
     DrawMenuBar();
     CheckSourceSize();

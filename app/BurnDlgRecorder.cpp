@@ -46,17 +46,20 @@ const nero::DriveInfo* CBurnDlg::SelectedRecorder() {
 
 void CBurnDlg::FillSpeedList() {
     m_cbSpeeds.ResetContent();
+    // Without a recorder, or with one that names no speeds, there is
+    // nothing to choose from.
+    m_bSpeedListEnabled = FALSE;
+    m_cbSpeeds.EnableWindow(FALSE);
     const nero::DriveInfo* drive = SelectedRecorder();
     if (drive == nullptr)
         return;
     const nero::SpeedInfo& speeds = drive->writeSpeeds;
     const int count = int(speeds.count > nero::kMaxSpeeds ? nero::kMaxSpeeds : speeds.count);
-    if (count <= 0 || int(speeds.baseRate) <= 0) {
-        m_cbSpeeds.EnableWindow(FALSE);
+    if (count <= 0 || int(speeds.baseRate) <= 0)
         return;
-    }
     for (int i = 0; i < count; ++i)
         m_cbSpeeds.AddString(recording::SpeedListText(speeds.rates[i], speeds.baseRate).c_str());
+    m_bSpeedListEnabled = TRUE;
     m_cbSpeeds.EnableWindow(TRUE);
     m_cbSpeeds.SetCurSel(recording::SpeedIndexToSelect(m_nSpeed, count));
     // Only the speed is taken from the controls: a full pull would replace

@@ -311,6 +311,12 @@ BOOL CDialog::OnSysCommand(int) {
 }
 
 void CDialog::OnClose() {
+    // A dialog that has greyed its Cancel button (a job that must not be
+    // left running) cannot be closed past it.
+    if (m_host && m_host->HasItem(IDCANCEL) && !m_host->IsItemEnabled(IDCANCEL)) {
+        m_host->Beep();
+        return;
+    }
     OnCommand(IDCANCEL, BN_CLICKED);
 }
 

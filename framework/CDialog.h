@@ -188,7 +188,9 @@ protected:
     virtual void OnDropFiles(const std::vector<CString>& paths);
     // System-menu commands of the program's own items. TRUE when handled.
     virtual BOOL OnSysCommand(int id);
-    // The close box, Alt+F4 or the system menu's Close: a Cancel click.
+    // The close box, Alt+F4 or the system menu's Close: a Cancel click, as
+    // long as the dialog's Cancel button (IDCANCEL), if it has one, is
+    // enabled; otherwise a beep and nothing else, as the dialog manager does.
     virtual void OnClose();
 
     // Handlers by control id and notification code (BN_CLICKED for buttons

@@ -52,6 +52,8 @@ public:
     virtual void SetItemText(int id, const std::string& text) = 0;
     virtual void EnableItem(int id, bool enable) = 0;
     [[nodiscard]] virtual bool IsItemEnabled(int id) = 0;
+    // Whether the window has a control with this id.
+    [[nodiscard]] virtual bool HasItem(int id) const = 0;
     virtual void SetFocusItem(int id) = 0;
     // BST_UNCHECKED, BST_CHECKED or BST_INDETERMINATE.
     virtual void SetCheck(int id, int state) = 0;
@@ -119,6 +121,8 @@ public:
     [[nodiscard]] virtual int GetShowState() = 0;
     // Large and small window icon from an icon resource of the program.
     virtual void SetIcon(int iconResourceId) = 0;
+    // The default beep of a refused action (MessageBeep(MB_OK)).
+    virtual void Beep() = 0;
     // A message box owned by the dialog; IDOK, IDYES, IDNO, ...
     virtual int ShowMessageBox(const std::string& text, const std::string& caption, unsigned type) = 0;
     // OnTimer(id) every `intervalMs` on the UI thread until KillTimer.

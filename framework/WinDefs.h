@@ -138,6 +138,9 @@ typedef unsigned int UINT;
 #ifndef VK_MENU
 #define VK_MENU 0x12
 #endif
+#ifndef SC_CLOSE
+#define SC_CLOSE 0xF060
+#endif
 #ifndef VK_ESCAPE
 #define VK_ESCAPE 0x1B
 #endif

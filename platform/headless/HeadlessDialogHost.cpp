@@ -221,7 +221,16 @@ bool HeadlessDialogHost::ChooseMenu(int command) {
 
 bool HeadlessDialogHost::SysCommand(int command) {
     bool handled = false;
-    OnUi([&] { handled = m_dialog.HostSysCommand(command) != FALSE; });
+    OnUi([&] {
+        if (command == SC_CLOSE) {
+            // The system menu's Close: the default window procedure turns it
+            // into the close message.
+            if (!Ended()) m_dialog.HostClose();
+            handled = true;
+            return;
+        }
+        handled = m_dialog.HostSysCommand(command) != FALSE;
+    });
     return handled;
 }
 
@@ -339,6 +348,11 @@ void HeadlessDialogHost::EnableItem(int id, bool enable) {
 bool HeadlessDialogHost::IsItemEnabled(int id) {
     std::lock_guard<std::mutex> lock(m_mutex);
     return At(id).enabled;
+}
+
+bool HeadlessDialogHost::HasItem(int id) const {
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_controls.count(id) != 0;
 }
 
 void HeadlessDialogHost::SetFocusItem(int id) {
@@ -655,6 +669,16 @@ void HeadlessDialogHost::SetIcon(int iconResourceId) {
 int HeadlessDialogHost::Icon() const {
     std::lock_guard<std::mutex> lock(m_mutex);
     return m_icon;
+}
+
+void HeadlessDialogHost::Beep() {
+    std::lock_guard<std::mutex> lock(m_mutex);
+    ++m_beeps;
+}
+
+int HeadlessDialogHost::Beeps() const {
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_beeps;
 }
 
 int HeadlessDialogHost::ShowMessageBox(const std::string& text, const std::string& caption, unsigned type) {

@@ -50,7 +50,7 @@ public:
     // A key pressed while the dialog has the focus. True when the dialog's
     // filter swallowed it; otherwise Escape cancels, Return is OK, Alt+F4 closes.
     bool PressKey(int virtualKey, bool alt = false);
-    // The close box.
+    // The close box (the system menu's Close, SC_CLOSE, does the same).
     void Close();
     void DropFiles(const std::vector<CString>& paths);
 
@@ -86,6 +86,7 @@ public:
     void SetItemText(int id, const std::string& text) override;
     void EnableItem(int id, bool enable) override;
     [[nodiscard]] bool IsItemEnabled(int id) override;
+    [[nodiscard]] bool HasItem(int id) const override;
     void SetFocusItem(int id) override;
     void SetCheck(int id, int state) override;
     [[nodiscard]] int GetCheck(int id) override;
@@ -129,6 +130,7 @@ public:
     void ShowWindow(int showCommand) override;
     [[nodiscard]] int GetShowState() override;
     void SetIcon(int iconResourceId) override;
+    void Beep() override;
     int ShowMessageBox(const std::string& text, const std::string& caption, unsigned type) override;
     bool SetTimer(int id, unsigned intervalMs) override;
     void KillTimer(int id) override;
@@ -137,6 +139,8 @@ public:
     // The system menu's own items (command, text), for tests.
     [[nodiscard]] std::vector<std::pair<int, std::string>> SystemMenuItems() const;
     [[nodiscard]] int Icon() const;
+    // How often the window beeped at a refused action.
+    [[nodiscard]] int Beeps() const;
 
 private:
     struct Control {
@@ -186,6 +190,7 @@ private:
     bool m_open = false;  // the window exists: from initialisation until it is destroyed
     bool m_ended = false;
     int m_result = 0;
+    int m_beeps = 0;
 };
 
 }  // namespace platform

@@ -149,6 +149,7 @@ public:
         HWND item = Item(id);
         return item && IsWindowEnabled(item);
     }
+    bool HasItem(int id) const override { return Item(id) != nullptr; }
     void SetFocusItem(int id) override {
         Invoke([&] {
             if (HWND item = Item(id)) SendMessageA(m_hwnd.load(), WM_NEXTDLGCTL, WPARAM(item), TRUE);
@@ -302,6 +303,7 @@ public:
             if (small) SendMessageA(hwnd, WM_SETICON, ICON_SMALL, LPARAM(small));
         });
     }
+    void Beep() override { MessageBeep(MB_OK); }
     // Runs on the calling thread; a box asked from a worker is still owned
     // by the dialog, which it disables while it is up.
     int ShowMessageBox(const std::string& text, const std::string& caption, unsigned type) override {
@@ -447,6 +449,8 @@ private:
             self->m_dialog.HostCommand(LOWORD(wParam), HIWORD(wParam));
             return TRUE;
         case WM_CLOSE:
+            // The close box and the system menu's Close (SC_CLOSE) arrive
+            // here; the dialog decides whether it may close.
             self->m_dialog.HostClose();
             return TRUE;
         case WM_TIMER:

@@ -196,6 +196,7 @@ TEST_F(BurnJobWindowTest, RecorderWithoutSpeedsBurnsAtZeroAndLogsNoSpeed) {
     EXPECT_TRUE(Has(log, T(kTxtBurnOk)));
     for (const std::string& line : log)
         EXPECT_NE(line.rfind(T(kTxtSpeedPrefix), 0), 0u) << line;
+    EXPECT_FALSE(h.IsItemEnabled(IDC_SPEED_LIST)) << "after the burn: still nothing to choose from";
 }
 
 // A DVD-RW that holds data: the media check asks (unless told not to) and

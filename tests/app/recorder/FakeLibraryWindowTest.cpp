@@ -42,6 +42,10 @@ struct FakeState {
     int liveBlocks = 0;
     int openDevices = 0;
     int burns = 0;
+    bool openFails = false;
+    int opens = 0;
+    int closes = 0;
+    std::vector<int> ejects;  // the argument of every NeroEjectLoadCD
 };
 FakeState g_state;
 
@@ -79,10 +83,19 @@ public:
                  return list;
              })},
             {"NeroOpenDevice", reinterpret_cast<void*>(+[](const nero::DriveInfo*) NERO_CDECL -> void* {
+                 ++g_state.opens;
+                 if (g_state.openFails) return nullptr;
                  ++g_state.openDevices;
                  return &g_state;
              })},
-            {"NeroCloseDevice", reinterpret_cast<void*>(+[](void*) NERO_CDECL { --g_state.openDevices; })},
+            {"NeroCloseDevice", reinterpret_cast<void*>(+[](void*) NERO_CDECL {
+                 ++g_state.closes;
+                 --g_state.openDevices;
+             })},
+            {"NeroEjectLoadCD", reinterpret_cast<void*>(+[](void*, int eject) NERO_CDECL -> int {
+                 g_state.ejects.push_back(eject);
+                 return 0;
+             })},
             // No NeroCreateIsoTrackEx: the binding gives no track.
             {"NeroBurn", reinterpret_cast<void*>(+[](void*, int, void*, uint32_t, uint32_t, nero::LibProgressRecord*)
                                                      NERO_CDECL -> int {
@@ -204,6 +217,44 @@ TEST_F(FakeLibraryWindow, RecorderWithoutUsableSpeedsDisablesTheSpeedList) {
         auto& h = Start();
         EXPECT_EQ(h.ComboGetCount(IDC_SPEED_LIST), 0);
         EXPECT_FALSE(h.IsItemEnabled(IDC_SPEED_LIST)) << count << " " << base;
+        dlg_->TeardownRecorder();
+        dlg_.reset();
+    }
+}
+
+// Eject opens the selected recorder, opens its tray and closes it again,
+// silently; without a recorder, or when it will not open, nothing happens.
+TEST_F(FakeLibraryWindow, EjectOpensTheTrayOfTheSelectedRecorder) {
+    struct Case {
+        const char* what;
+        int drives;
+        bool openFails;
+        int opens;
+        std::vector<int> ejects;
+        int closes;
+    } cases[] = {
+        {"recorder selected", 1, false, 1, {1}, 1},
+        {"recorder will not open", 1, true, 1, {}, 0},
+        {"no recorder", 0, false, 0, {}, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        g_state = FakeState{};
+        g_state.drives.assign(size_t(c.drives), Drive("BB Fake", 2, 1385));
+        g_state.openFails = c.openFails;
+        auto& h = Start();
+        const auto logBefore = h.Lines(IDC_LOG);
+        const std::string statusBefore = h.GetItemText(IDC_STATUS);
+        ui_.ClearBoxes();
+
+        ASSERT_TRUE(h.Click(IDC_EJECT));
+        EXPECT_EQ(g_state.opens, c.opens);
+        EXPECT_EQ(g_state.ejects, c.ejects);
+        EXPECT_EQ(g_state.closes, c.closes);
+        EXPECT_EQ(g_state.openDevices, 0) << "nothing stays open";
+        EXPECT_EQ(h.Lines(IDC_LOG), logBefore) << "nothing is logged";
+        EXPECT_EQ(h.GetItemText(IDC_STATUS), statusBefore);
+        EXPECT_TRUE(ui_.Boxes().empty()) << "nothing is shown";
         dlg_->TeardownRecorder();
         dlg_.reset();
     }

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "MainWindowFixture.h"
+#include "res/MainDialogTemplate.h"
 #include "res/resource.h"
 
 namespace uitest {
@@ -85,28 +86,58 @@ TEST_F(MainWindowBehaviourTest, AppendLogAddsLinesAndShowsTheNewest) {
 namespace uitest {
 namespace {
 
+// A control of template 101 as a user names it: by its template caption, or,
+// for the controls without one, by where it sits (left, top in dialog units).
+struct Named {
+    const char* caption;
+    int x = 0, y = 0;
+};
+
+int IdOf(const Named& named) {
+    for (const bbres::ControlTemplate& c : bbres::MainDialog().controls) {
+        const bool found = *named.caption ? std::string(c.caption) == named.caption : c.x == named.x && c.y == named.y;
+        if (found) return c.id;
+    }
+    ADD_FAILURE() << "template 101 has no control " << named.caption << " at " << named.x << "," << named.y;
+    return -1;
+}
+
+std::vector<int> IdsOf(const std::vector<Named>& names) {
+    std::vector<int> ids;
+    for (const Named& n : names) ids.push_back(IdOf(n));
+    return ids;
+}
+
 // Which controls a job leaves usable, and what leaving the job restores.
 TEST_F(MainWindowBehaviourTest, JobStateDisablesInputsAndRestoresTheIdleDisplay) {
     CopyEnglish();
     auto& h = Start();
-    const std::vector<int> disabledDuringJob = {
-        IDC_QUIT,    IDC_MEDIA_DVD,   IDC_MEDIA_CD,  IDC_FULL_ERASE, IDC_QUICK_ERASE,  IDC_REALLOCATE, IDC_ERASE,
-        IDC_RECORDER_LIST, IDC_BURN,  IDC_SPEED_LIST, IDC_BROWSE,    IDC_VOLUME,       IDC_ABOUT,      IDC_SAVE_LOG,
-        IDC_REFRESH, IDC_SOURCE_DIR,  IDC_LABEL_LENGTH, IDC_EJECT,   IDC_VERIFY,
-    };
-    const std::vector<int> untouched = {IDC_HELP_BUTTON, IDC_CLEAR_LOG, IDC_SHUTDOWN, IDC_SIZE_METER};
+    const Named burn{"Bur&n"}, speeds{"", 61, 31};
+    const std::vector<int> disabledDuringJob = IdsOf({
+        {"&Quit"}, {"&DVD"}, {"&CD"}, {"F&ull Erase"}, {"Quic&k Erase"}, {"Reallocate VIDEO_TS &Structure"},
+        {"E&rase"}, {"", 61, 14} /* recorder list */, burn, speeds, {"D&irectory"}, {"", 72, 125} /* volume */,
+        {"A&bout"}, {"Save &Log"}, {"", 149, 29} /* refresh */, {"", 72, 110} /* DVD root */,
+        {"", 283, 125} /* label length */, {"", 263, 185} /* eject */, {"&Verify written media"},
+    });
+    const std::vector<int> untouched =
+        IdsOf({{"&Help"}, {"Clear Log"}, {"Shutdown &Windows after burning"}, {"#5010"} /* size meter */});
+    const int abort = IdOf({"Ab&ort"});
 
     ASSERT_FALSE(h.Ended()) << ::testing::PrintToString(h.Lines(IDC_LOG));
+    // The speed list's state as the speed-list builder left it.
+    const bool speedsUsable = h.IsItemEnabled(IdOf(speeds));
+    EXPECT_EQ(speedsUsable, h.ComboGetCount(IdOf(speeds)) > 0);
     for (BOOL abortEnabled : {TRUE, FALSE}) {
         SCOPED_TRACE(abortEnabled);
         dlg_->DisableForJob(abortEnabled);
-        EXPECT_EQ(h.IsItemEnabled(IDC_ABORT), bool(abortEnabled));
+        EXPECT_EQ(h.IsItemEnabled(abort), bool(abortEnabled));
         for (int id : disabledDuringJob) EXPECT_FALSE(h.IsItemEnabled(id)) << id;
         for (int id : untouched) EXPECT_TRUE(h.IsItemEnabled(id)) << id;
         EXPECT_FALSE(h.MenuIsEnabledByPosition(0));
         EXPECT_EQ(h.ProgressGetRange(IDC_PROGRESS), std::make_pair(0, 100));
         EXPECT_FALSE(h.Click(IDC_QUIT)) << "no way out while a job runs";
-        EXPECT_FALSE(h.Ended());
+        h.Close();
+        EXPECT_FALSE(h.Ended()) << "nor through the close box";
 
         // What a job leaves behind.
         h.ProgressSetPos(IDC_PROGRESS, 57);
@@ -116,15 +147,15 @@ TEST_F(MainWindowBehaviourTest, JobStateDisablesInputsAndRestoresTheIdleDisplay)
         h.SetItemText(IDC_TIME_TOTAL, "2:24");
 
         dlg_->EnableAfterJob();
-        EXPECT_FALSE(h.IsItemEnabled(IDC_ABORT));
+        EXPECT_FALSE(h.IsItemEnabled(abort));
         for (int id : disabledDuringJob) {
-            // Burn waits for the size check of a DVD root; the speed list for
-            // its builder.
-            if (id == IDC_BURN || id == IDC_SPEED_LIST) continue;
+            // Burn waits for the size check of a DVD root; the speed list
+            // gets back its builder's state.
+            if (id == IdOf(burn) || id == IdOf(speeds)) continue;
             EXPECT_TRUE(h.IsItemEnabled(id)) << id;
         }
-        EXPECT_FALSE(h.IsItemEnabled(IDC_BURN));
-        EXPECT_FALSE(h.IsItemEnabled(IDC_SPEED_LIST));
+        EXPECT_FALSE(h.IsItemEnabled(IdOf(burn)));
+        EXPECT_EQ(h.IsItemEnabled(IdOf(speeds)), speedsUsable);
         EXPECT_TRUE(h.MenuIsEnabledByPosition(0));
         EXPECT_EQ(h.ProgressGetPos(IDC_PROGRESS), 0);
         EXPECT_EQ(h.GetTitle(), "Brenvik Burn 1.2.1");
