@@ -9,8 +9,11 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string line(reinterpret_cast<const char*>(data), size);
-    const std::vector<std::string> words = recording::SplitCommandLine(line);
+    const recording::CommandLineWords split = recording::SplitCommandLine(line);
+    const std::vector<std::string>& words = split.words;
     BB_FUZZ_CHECK(words.size() <= recording::kMaxCommandLineWords);
+    // A line of more words than that is refused as a whole, never cut short.
+    if (split.tooMany) BB_FUZZ_CHECK(words.size() == recording::kMaxCommandLineWords);
     for (const std::string& w : words) {
         BB_FUZZ_CHECK(!w.empty());
         BB_FUZZ_CHECK(w.find('"') == std::string::npos);
