@@ -1,5 +1,6 @@
 #include "recorder/library/BurnJob.h"
 
+#include "platform/base/ProcessEnvironment.h"
 #include "recorder/image/ImageWriter.h"
 #include "recorder/library/DiscState.h"
 #include "recorder/library/ErrorLog.h"
@@ -70,9 +71,9 @@ bool EndsWithNoCase(const std::string& text, const std::string& suffix) {
 // Reproducible builds set SOURCE_DATE_EPOCH; every image structure then
 // carries that time instead of now.
 int64_t RecordingTime() {
-    if (const char* epoch = std::getenv("SOURCE_DATE_EPOCH"); epoch != nullptr && *epoch != '\0') {
+    if (const auto epoch = platform::EnvironmentValue("SOURCE_DATE_EPOCH")) {
         char* end = nullptr;
-        const long long seconds = std::strtoll(epoch, &end, 10);
+        const long long seconds = std::strtoll(epoch->c_str(), &end, 10);
         if (end != nullptr && *end == '\0' && seconds >= 0) {
             return seconds;
         }

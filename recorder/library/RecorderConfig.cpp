@@ -2,6 +2,7 @@
 
 #include "platform/Paths.h"
 #include "platform/base/ModuleFolder.h"
+#include "platform/base/ProcessEnvironment.h"
 #include "recorder/library/Media.h"
 
 #include <algorithm>
@@ -262,8 +263,10 @@ ConfigReadResult ParseRecorderConfig(const std::string& text, const std::string&
 }
 
 std::string RecorderConfigPath() {
-    if (const char* configured = std::getenv("BB_NEROAPI_CONFIG"); configured != nullptr && *configured != '\0') {
-        return configured;
+    // As the system holds it now: a program that loaded the library may have
+    // set it since it started.
+    if (const auto configured = platform::EnvironmentValue("BB_NEROAPI_CONFIG")) {
+        return *configured;
     }
     return platform::JoinPath(platform::ModuleFolder(), "NeroAPI-drives.ini");
 }

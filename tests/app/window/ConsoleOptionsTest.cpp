@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/ConsoleOptions.h"
+#include "platform/Paths.h"
 #include "recording/CommandLine.h"
 
 namespace {
@@ -57,8 +58,10 @@ TEST(ConsoleOptions, HelpNamesTheHelpPagesBesideTheProgramElseInstalled) {
 
     std::ostringstream out;
     EXPECT_EQ(app::AnswerFrontEndOption({"--help"}, out, "brenvik-burn", beside), app::kExitSuccess);
-    EXPECT_NE(out.str().find(beside + "/en/index.htm\n"), std::string::npos) << out.str();
-    EXPECT_NE(out.str().find(beside + "/de/index.htm\n"), std::string::npos) << out.str();
+    for (const char* language : {"en", "de"}) {
+        const std::string page = platform::JoinPath(platform::JoinPath(beside, language), "index.htm");
+        EXPECT_NE(out.str().find(page + "\n"), std::string::npos) << out.str();
+    }
     fs::remove_all(program);
 }
 
