@@ -141,6 +141,9 @@ private:
                 cursor += Sectors(s.titleVobs[p]);
             }
         }
+        // A start sector past the set's end would put a VOB over the next
+        // set (or past the image): the sizes alone do not show that.
+        if (cursor > setSectors) return Fail(name + ": its VOBs would end past the last sector its IFO declares");
         if (s.bup >= 0) {
             const uint64_t bupSectors = Sectors(s.bup);
             if (setSectors < bupSectors || setSectors - bupSectors < cursor)

@@ -36,7 +36,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string written = FormatSettingsText(tmpl, "Mon Dec  7 12:00:00 2026", read);
     BurnSettings again;
     ApplySettingsLines(Lines(written), again);
+    // FSFlags is read as strtol reads hexadecimal, saturating above 7FFFFFFF,
+    // and written with %X: a negative value (only a hand-edited file holds
+    // one) comes back as 7FFFFFFF. The file has always been read that way.
+    if (read.fsFlags < 0) {
+        BB_FUZZ_CHECK(again.fsFlags == 0x7FFFFFFF);
+        again.fsFlags = read.fsFlags;
+    }
     BB_FUZZ_CHECK(again == read);
-    BB_FUZZ_CHECK(FormatSettingsText(tmpl, "Mon Dec  7 12:00:00 2026", again) == written);
+    if (read.fsFlags >= 0)
+        BB_FUZZ_CHECK(FormatSettingsText(tmpl, "Mon Dec  7 12:00:00 2026", again) == written);
     return 0;
 }
