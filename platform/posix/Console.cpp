@@ -1,5 +1,6 @@
 #include "platform/Console.h"
 
+#include <fcntl.h>
 #include <signal.h>
 #include <unistd.h>
 
@@ -40,7 +41,8 @@ extern "C" void OnSignal(int signal) {
 }  // namespace
 
 void WhenInterrupted(std::function<void(int count)> handler) {
-    if (g_interruptPipe[0] >= 0 || pipe(g_interruptPipe) != 0)
+    // Close-on-exec: programs the job starts must not hold the pipe.
+    if (g_interruptPipe[0] >= 0 || pipe2(g_interruptPipe, O_CLOEXEC) != 0)
         return;
     std::thread([handler = std::move(handler)] {
         int count = 0;
