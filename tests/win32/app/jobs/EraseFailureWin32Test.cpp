@@ -87,25 +87,27 @@ HWND WaitFor(const char* className, const char* title, int tenths = 300) {
     return nullptr;
 }
 
+struct BoxSearch {
+    HWND main;
+    std::vector<HWND> found;
+};
+
+// A window procedure's calling convention (stdcall on 32-bit), so not a lambda.
+BOOL CALLBACK CollectBox(HWND hwnd, LPARAM param) {
+    auto& s = *reinterpret_cast<BoxSearch*>(param);
+    char cls[16] = {};
+    DWORD pid = 0;
+    GetWindowThreadProcessId(hwnd, &pid);
+    GetClassNameA(hwnd, cls, sizeof cls);
+    if (hwnd != s.main && pid == GetCurrentProcessId() && IsWindowVisible(hwnd) && std::string(cls) == "#32770")
+        s.found.push_back(hwnd);
+    return TRUE;
+}
+
 // The boxes of this process still open besides the main window.
 std::vector<HWND> OtherBoxes(HWND main) {
-    struct Search {
-        HWND main;
-        std::vector<HWND> found;
-    } search{main, {}};
-    EnumWindows(
-        [](HWND hwnd, LPARAM param) -> BOOL {
-            auto& s = *reinterpret_cast<Search*>(param);
-            char cls[16] = {};
-            DWORD pid = 0;
-            GetWindowThreadProcessId(hwnd, &pid);
-            GetClassNameA(hwnd, cls, sizeof cls);
-            if (hwnd != s.main && pid == GetCurrentProcessId() && IsWindowVisible(hwnd) &&
-                std::string(cls) == "#32770")
-                s.found.push_back(hwnd);
-            return TRUE;
-        },
-        LPARAM(&search));
+    BoxSearch search{main, {}};
+    EnumWindows(CollectBox, LPARAM(&search));
     return search.found;
 }
 
