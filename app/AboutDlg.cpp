@@ -41,6 +41,7 @@ BOOL CAboutDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     m_linkMail.Attach(this, IDC_ABOUT_MAIL);
     m_linkHome.Attach(this, IDC_ABOUT_HOMEPAGE);
+    m_buttons.Attach(*this, {IDOK});
     SetWindowText(bbfmt::Format(m_language.GetText(kTxtAboutTitle), {bbres::kProgramName, bbres::kProgramVersion})
                       .c_str());
     SetDlgItemText(IDC_ABOUT_CONTACT, Text(kTxtContactGroup));

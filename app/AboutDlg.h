@@ -4,6 +4,7 @@
 #pragma once
 
 #include "controls/LinkLabel.h"
+#include "app/DialogButtons.h"
 #include "framework/CDialog.h"
 #include "framework/CString.h"
 #include "neroapi/ApiVersion.h"
@@ -35,6 +36,7 @@ private:
 
     const LanguageTable& m_language;
     NeroApiLib::VersionReading m_library;
+    app::DialogButtons m_buttons;
 };
 
 namespace app {

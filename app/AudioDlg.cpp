@@ -4,6 +4,7 @@
 #include "controls/FilePicker.h"
 #include "platform/Sound.h"
 #include "res/TextIds.h"
+#include "settings/LanguageTable.h"
 #include "res/resource.h"
 #include "settings/AudioSettings.h"
 
@@ -43,10 +44,6 @@ void CAudioDlg::DoDataExchange(CDataExchange* pDX) {
 
 BOOL CAudioDlg::OnInitDialog() {
     CDialog::OnInitDialog();
-    // The Wav and Play buttons take their theme, icon (IDI_WAV, IDI_PLAY) and
-    // tooltip (texts 816, 817) here once the icon button control exists;
-    // until then Play keeps its caption, as a button without an icon would
-    // otherwise show nothing at all.
     app::ApplyDialogTexts(*this, m_values.Texts(), kTxtAudioTitle,
                           {{IDC_AUDIO_GROUP, kTxtAudio},
                            {IDC_AUDIO_ENABLE, kTxtEnableAudioBox},
@@ -55,8 +52,31 @@ BOOL CAudioDlg::OnInitDialog() {
                            {IDC_AUDIO_ERROR_LABEL, kTxtErrorWaveLabel},
                            {IDC_AUDIO_ERROR_WAV, kTxtWavButton},
                            {IDCANCEL, kTxtCancelButton}});
+    SetUpIconButtons();
     ApplyEnabling();
     return TRUE;
+}
+
+void CAudioDlg::SetUpIconButtons() {
+    m_buttons.Attach(*this, {IDC_AUDIO_SUCCESS_WAV, IDC_AUDIO_SUCCESS_PLAY, IDC_AUDIO_ERROR_WAV,
+                             IDC_AUDIO_ERROR_PLAY, IDOK, IDCANCEL});
+    // Wav shows its icon beside the caption, Play instead of it.
+    struct ImageButton {
+        int id;
+        UINT icon;
+        int tooltip;
+        bool captionShown;
+    };
+    static constexpr ImageButton kImageButtons[] = {{IDC_AUDIO_SUCCESS_WAV, IDI_WAV, kTxtWavTip, true},
+                                                    {IDC_AUDIO_SUCCESS_PLAY, IDI_PLAY, kTxtPlayTip, false},
+                                                    {IDC_AUDIO_ERROR_WAV, IDI_WAV, kTxtWavTip, true},
+                                                    {IDC_AUDIO_ERROR_PLAY, IDI_PLAY, kTxtPlayTip, false}};
+    for (const ImageButton& b : kImageButtons) {
+        if (!b.captionShown)
+            SetDlgItemText(b.id, "");
+        (void)m_buttons[b.id].LoadIconImage(b.icon);
+        m_buttons[b.id].SetTipText(m_values.Texts().GetText(b.tooltip).c_str(), TRUE);
+    }
 }
 
 void CAudioDlg::ApplyEnabling() {

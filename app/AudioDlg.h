@@ -5,6 +5,7 @@
 // with "Wav" is stored at once (a later Cancel keeps it), OK sets m_bChanged.
 #pragma once
 
+#include "app/DialogButtons.h"
 #include "framework/CDialog.h"
 
 class CAudioSettings;
@@ -26,5 +27,9 @@ private:
     // "Play": the stored path (not the edit's text), when it is long enough.
     void Play(const std::string& path);
 
+    // Theme, icons and tooltips of the six push buttons.
+    void SetUpIconButtons();
+
     CAudioSettings& m_values;
+    app::DialogButtons m_buttons;
 };

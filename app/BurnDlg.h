@@ -8,12 +8,16 @@
 #include <atomic>
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <thread>
 #include <vector>
 
+#include "controls/SizeMeter.h"
 #include "controls/SizeMeterModel.h"
+#include "controls/ThemeLib.h"
+#include "controls/ThemedIconButton.h"
 #include "framework/CDialog.h"
 #include "framework/CEvent.h"
 #include "framework/CString.h"
@@ -138,6 +142,8 @@ public:
     CEvent m_eventClosing{false, true};
 
     // --- owned objects ---------------------------------------------------------
+    // Theme access of the icon buttons; declared before them so it outlives them.
+    ThemeLib m_theme;
     std::unique_ptr<CPathUtil> m_pPath;
     std::unique_ptr<LanguageTable> m_pLanguage;
     std::unique_ptr<CFsFlagsSettings> m_pFsFlagsDlg;
@@ -158,6 +164,8 @@ public:
 
     // Limits and value of the size meter (IDC_SIZE_METER), kept by CheckSourceSize.
     controls::SizeMeterModel m_sizeMeter;
+    // The control that draws them.
+    CSizeMeter m_meter;
 
     // --- values exchanged with the controls (DoDataExchange order) -----------------
     CString m_strSourceDir;
@@ -175,6 +183,8 @@ public:
     CComboBox m_cbSpeeds;
     CProgressCtrl m_progress;
     CEdit m_editLog;
+    // Every push button of the window, by control id (made by ApplyLanguageTexts).
+    std::map<int, std::unique_ptr<CThemedIconButton>> m_iconButtons;
 
 protected:
     BOOL OnCommand(int id, int notifyCode) override;
@@ -211,6 +221,10 @@ private:
     void ResetProgressDisplay();
     void ShowIdleProgressLabels();
     void SetProgramTitle();
+    // The size meter's limits for the media class and its value.
+    void ShowSizeMeter();
+    // Theme, icon, hover cursor and tooltip of every push button.
+    void SetUpIconButtons();
 
     // Handlers of the erase, log and label controls (BurnDlgSource.cpp).
     void MapLogAndLabelCommands();

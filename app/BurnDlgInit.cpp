@@ -60,12 +60,14 @@ BOOL CBurnDlg::OnInitDialog() {
         UpdateData(FALSE);
     }
 
-    // The size meter (SetOwner, LoadStrip(IDB_SIZE_METER) and its limits)
-    // joins here and after SetupRecorder once the control exists.
-    if (m_nMediaType == 1)
-        SetupRecorder(nero::kMediaMaskCd);
-    else
-        SetupRecorder(nero::kMediaMaskDvd);
+    m_meter.Attach(this, IDC_SIZE_METER);
+    m_meter.SetOwner(this);
+    (void)m_meter.LoadStrip(IDB_SIZE_METER);
+
+    const bool cd = m_nMediaType == 1;
+    SetupRecorder(cd ? nero::kMediaMaskCd : nero::kMediaMaskDvd);
+    m_meter.SetYellowLimit(cd ? m_pOtherDlg->GetLimitCd() : m_pOtherDlg->GetLimitDvd());
+    m_meter.SetRedLimit(cd ? m_pOtherDlg->GetLimitCdRed() : m_pOtherDlg->GetLimitDvdRed());
 
     ResetProgressDisplay();
     SetProgramTitle();
@@ -94,8 +96,25 @@ void CBurnDlg::ApplyLanguageTexts() {
             SetMenuItemText(item.command, Text(item.textId));
     DrawMenuBar();
 
-    // The icon buttons' theme, icon, hover cursor and tooltip are given here
-    // once the icon button control exists; Clear Log shows its icon alone.
+    SetUpIconButtons();
+    // Clear Log shows its icon alone.
     SetDlgItemText(IDC_CLEAR_LOG, "");
     UpdateData(FALSE);
+}
+
+void CBurnDlg::SetUpIconButtons() {
+    for (const bbres::ControlTemplate& c : bbres::MainDialog().controls) {
+        if (c.kind != bbres::ControlKind::PushButton)
+            continue;
+        std::unique_ptr<CThemedIconButton>& button = m_iconButtons[c.id];
+        if (!button)
+            button = std::make_unique<CThemedIconButton>();
+        button->Attach(this, c.id);
+        button->SetTheme(&m_theme);
+        if (c.iconId != 0)
+            (void)button->LoadIconImage(UINT(c.iconId));
+        (void)button->SetHoverCursor(IDCUR_HAND, FALSE);
+        if (c.tooltipId != 0)
+            button->SetTipText(Text(c.tooltipId), TRUE);
+    }
 }

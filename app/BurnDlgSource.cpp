@@ -91,9 +91,16 @@ void CBurnDlg::OnBrowse() {
     UpdateData(FALSE);
 }
 
+void CBurnDlg::ShowSizeMeter() {
+    m_meter.SetYellowLimit(m_sizeMeter.yellowLimitMb);
+    m_meter.SetRedLimit(m_sizeMeter.redLimitMb);
+    m_meter.SetSize(m_sizeMeter.valueMb);
+}
+
 int CBurnDlg::CheckSourceSize() {
     if (m_strSourceDir.GetLength() < 2) {
         m_sizeMeter.valueMb = 0;
+        m_meter.SetSize(0);
         return 0;
     }
     app::DialogLogSink log(*this);
@@ -102,6 +109,7 @@ int CBurnDlg::CheckSourceSize() {
     m_sizeMeter.yellowLimitMb = cd ? m_pOtherDlg->GetLimitCd() : m_pOtherDlg->GetLimitDvd();
     m_sizeMeter.redLimitMb = cd ? m_pOtherDlg->GetLimitCdRed() : m_pOtherDlg->GetLimitDvdRed();
     m_sizeMeter.valueMb = controls::RoundedMegabytes(bytes);
+    ShowSizeMeter();
 
     const bool ignore = (m_pOtherDlg->GetMoreFlags() & moreflags::kIgnoreSourceSize) != 0;
     if (controls::IsOverRedLimit(bytes, m_sizeMeter.redLimitMb, ignore)) {

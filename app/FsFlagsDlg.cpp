@@ -27,7 +27,7 @@ void CFsFlagsDlg::DoDataExchange(CDataExchange* pDX) {
 
 BOOL CFsFlagsDlg::OnInitDialog() {
     CDialog::OnInitDialog();
-    // The push buttons take their theme here once the icon button control exists.
+    m_buttons.Attach(*this, {IDOK, IDCANCEL});
     app::ApplyDialogTexts(*this, m_values.Texts(), kTxtFsFlagsTitle,
                           {{IDC_FS_UDF, kTxtUdfBox},
                            {IDC_FS_JOLIET, kTxtJolietBox},

@@ -6,6 +6,7 @@
 // after a preset keeps the preset), and OK sets m_bChanged.
 #pragma once
 
+#include "app/DialogButtons.h"
 #include "framework/CDialog.h"
 
 class CFsFlagsSettings;
@@ -21,4 +22,5 @@ protected:
 
 private:
     CFsFlagsSettings& m_values;
+    app::DialogButtons m_buttons;
 };

@@ -37,7 +37,7 @@ std::vector<std::string> CLanguageDlg::LanguageFilesIn(const std::string& folder
 
 BOOL CLanguageDlg::OnInitDialog() {
     CDialog::OnInitDialog();
-    // OK and Cancel take their theme here once the icon button control exists.
+    m_buttons.Attach(*this, {IDOK, IDCANCEL});
     app::ApplyDialogTexts(*this, m_texts, kTxtLanguageTitle,
                           {{IDC_LANG_GROUP, kTxtChooseLanguageGroup}, {IDCANCEL, kTxtCancelButton}});
     m_cbFiles.ResetContent();

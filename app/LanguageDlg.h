@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "app/DialogButtons.h"
 #include "framework/CDialog.h"
 #include "framework/CString.h"
 
@@ -35,4 +36,5 @@ protected:
 private:
     const LanguageTable& m_texts;
     CComboBox m_cbFiles;
+    app::DialogButtons m_buttons;
 };

@@ -40,7 +40,7 @@ void COtherSettingsDlg::DoDataExchange(CDataExchange* pDX) {
 
 BOOL COtherSettingsDlg::OnInitDialog() {
     CDialog::OnInitDialog();
-    // OK, Cancel and Reset take their theme here once the icon button control exists.
+    m_buttons.Attach(*this, {IDOK, IDCANCEL, IDC_OS_RESET});
     app::ApplyDialogTexts(*this, m_values.Texts(), kTxtOtherSettingsTitle,
                           {{IDC_OS_BURN_PROOF, kTxtBurnProofBox},
                            {IDC_OS_SIMULATE, kTxtSimulateBox},

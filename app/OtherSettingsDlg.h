@@ -7,6 +7,7 @@
 // them; only OK sets m_bChanged, and only once every value was taken.
 #pragma once
 
+#include "app/DialogButtons.h"
 #include "framework/CDialog.h"
 
 class COtherSettings;
@@ -22,4 +23,5 @@ protected:
 
 private:
     COtherSettings& m_values;
+    app::DialogButtons m_buttons;
 };

@@ -15,6 +15,11 @@ class CDialog;
 
 namespace platform {
 
+// Messages the dialog hands back to the control they came from, at this
+// offset from the original (WM_DRAWITEM, WM_CTLCOLORBTN, and WM_COMMAND for a
+// button's BN_CLICKED), so owner-drawn controls paint and react on their own.
+inline constexpr unsigned kReflectedMessageBase = 0x2000;
+
 // Initialises the common controls and makes Win32 hosts the dialog host
 // factory. Returns the factory it replaced.
 fw::DialogHostFactory InstallWin32DialogHosts();

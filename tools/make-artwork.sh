@@ -1,6 +1,6 @@
 #!/bin/sh
-# Regenerates the placeholder artwork of the main window into res/art/:
-# the program icon, the button icons, the hover cursor and the size meter's
+# Regenerates the artwork of the program into res/art/: the program icon,
+# the button icons of the main window and the Audio dialog, the hover cursor and the size meter's
 # parts strip. The generated files are committed; run this only after
 # changing a drawing below. Needs ImageMagick 6 (convert).
 #
@@ -18,65 +18,101 @@ draw() { # size background file draw-arguments...
     convert -size "$size" "xc:$bg" +antialias "$@" "$file"
 }
 
-# --- program icon 102: a disc, 32 x 32 and 16 x 16 -------------------------
-draw 32x32 none "$tmp/disc32.png" \
-    -fill '#c0c0d8' -stroke '#404060' -draw 'circle 15.5,15.5 15.5,1' \
-    -fill '#e8e8ff' -stroke none -draw 'circle 15.5,15.5 15.5,6' \
-    -fill '#d03020' -draw 'polygon 21,5 27,11 17,13' \
-    -fill none -stroke '#404060' -draw 'circle 15.5,15.5 15.5,11.5'
+# --- program icon 102: a disc, 32 x 32 first, then 16 (its own simpler
+# drawing), 24 and 48 -------------------------------------------------------------
+disc() { # size
+    f=$(awk "BEGIN { print $1 / 32 }")
+    aa=-antialias; [ "$1" -eq 32 ] && aa=+antialias
+    convert -size "$1x$1" xc:none $aa -affine "$f,0,0,$f,0,0" \
+        -fill '#c0c0d8' -stroke '#404060' -draw 'circle 15.5,15.5 15.5,1' \
+        -fill '#e8e8ff' -stroke none -draw 'circle 15.5,15.5 15.5,6' \
+        -fill '#d03020' -draw 'polygon 21,5 27,11 17,13' \
+        -fill none -stroke '#404060' -draw 'circle 15.5,15.5 15.5,11.5' "$tmp/disc$1.png"
+}
+disc 32; disc 24; disc 48
 draw 16x16 none "$tmp/disc16.png" \
     -fill '#c0c0d8' -stroke '#404060' -draw 'circle 7.5,7.5 7.5,0' \
     -fill '#d03020' -stroke none -draw 'polygon 10,2 14,6 8,7' \
     -fill none -stroke '#404060' -draw 'circle 7.5,7.5 7.5,5.5'
-convert "$tmp/disc32.png" "$tmp/disc16.png" "$out/main.ico"
+convert "$tmp/disc32.png" "$tmp/disc16.png" "$tmp/disc24.png" "$tmp/disc48.png" "$out/main.ico"
 
-# --- button icons, 16 x 16 unless noted ---------------------------------------
+# --- button icons -------------------------------------------------------------
+# icon <file> <design size> <draw arguments in design pixels>: one .ico with
+# the design size first (the size the button lays out for at 96 DPI), then
+# 16, 24, 32 and 48 pixels drawn from the same shapes, so the icons stay
+# sharp at 100 % and 150 % scaling. The design size is drawn without
+# antialiasing (crisp, few colours); the other sizes are smoothed.
+icon() {
+    file=$1 design=$2; shift 2
+    sizes="$design"
+    for s in 16 24 32 48; do [ "$s" -eq "$design" ] || sizes="$sizes $s"; done
+    pngs=""
+    for s in $sizes; do
+        f=$(awk "BEGIN { print $s / $design }")
+        aa=-antialias; [ "$s" -eq "$design" ] && aa=+antialias
+        convert -size "${s}x${s}" xc:none $aa -affine "$f,0,0,$f,0,0" "$@" "$tmp/icon$s.png"
+        pngs="$pngs $tmp/icon$s.png"
+    done
+    # shellcheck disable=SC2086  # one file name per size
+    convert $pngs "$out/$file"
+}
+
 # 107 Directory: a yellow folder
-draw 16x16 none "$out/directory.ico" \
+icon directory.ico 16 \
     -fill '#e0b000' -stroke '#806000' -draw 'polygon 1,3 6,3 7,5 14,5 14,13 1,13' \
     -fill '#ffe060' -draw 'polygon 1,13 3,7 15,7 14,13'
 # 108 Burn: a flame
-draw 16x16 none "$out/burn.ico" \
+icon burn.ico 16 \
     -fill '#f04010' -stroke '#a02000' -draw 'polygon 8,1 12,6 13,10 11,14 5,14 3,10 4,6 6,8' \
     -fill '#ffd020' -stroke none -draw 'polygon 8,7 10,10 10,13 6,13 6,10'
 # 110 Quit: an open door with an arrow
-draw 16x16 none "$out/quit.ico" \
+icon quit.ico 16 \
     -fill '#a06030' -stroke '#603010' -draw 'rectangle 2,1 9,14' \
     -fill '#20a020' -stroke none -draw 'polygon 10,7 12,5 12,6 15,6 15,9 12,9 12,10'
 # 111 Abort: a stop sign
-draw 16x16 none "$out/abort.ico" \
+icon abort.ico 16 \
     -fill '#d01010' -stroke '#700000' -draw 'polygon 5,1 10,1 14,5 14,10 10,14 5,14 1,10 1,5' \
     -fill white -stroke none -draw 'rectangle 4,7 11,8'
 # 112 Help: a blue question mark in a circle
-draw 16x16 none "$out/help.ico" \
+icon help.ico 16 \
     -fill '#2050d0' -stroke '#102080' -draw 'circle 7.5,7.5 7.5,0.5' \
     -fill white -stroke none -draw 'rectangle 5,3 10,4' -draw 'rectangle 9,4 10,7' \
     -draw 'rectangle 7,7 9,9' -draw 'rectangle 7,11 8,12'
 # 113 About: a blue "i" in a circle
-draw 16x16 none "$out/about.ico" \
+icon about.ico 16 \
     -fill '#2050d0' -stroke '#102080' -draw 'circle 7.5,7.5 7.5,0.5' \
     -fill white -stroke none -draw 'rectangle 7,3 8,4' -draw 'rectangle 7,6 8,12'
 # 116 Save Log: a floppy disk
-draw 16x16 none "$out/savelog.ico" \
+icon savelog.ico 16 \
     -fill '#304080' -stroke '#101840' -draw 'rectangle 1,1 14,14' \
     -fill '#e0e0e0' -stroke none -draw 'rectangle 4,2 11,6' \
     -fill '#a0a0a0' -draw 'rectangle 4,9 11,13'
 # 119 Erase: a pink eraser
-draw 16x16 none "$out/erase.ico" \
+icon erase.ico 16 \
     -fill '#f080a0' -stroke '#803040' -draw 'polygon 1,10 8,3 14,9 7,15' \
     -fill '#4060c0' -draw 'polygon 1,10 4,7 10,13 7,15'
 # 120 Refresh: two green arrows in a ring
-draw 16x16 none "$out/refresh.ico" \
+icon refresh.ico 16 \
     -fill none -stroke '#208020' -strokewidth 2 -draw 'arc 2,2 13,13 200,340' -draw 'arc 2,2 13,13 20,160' \
     -fill '#208020' -stroke none -draw 'polygon 11,0 15,4 10,5' -draw 'polygon 4,15 0,11 5,10'
 # 754 Clear Log: a written page crossed out, 24 x 24 (the button has no caption)
-draw 24x24 none "$out/clearlog.ico" \
+icon clearlog.ico 24 \
     -fill white -stroke '#404040' -draw 'rectangle 4,2 19,21' \
     -stroke '#8080a0' -draw 'line 7,6 16,6' -draw 'line 7,9 16,9' -draw 'line 7,12 16,12' -draw 'line 7,15 14,15' \
     -stroke '#d01010' -strokewidth 2 -draw 'line 3,3 20,20' -draw 'line 20,3 3,20'
 # 5008 Eject: a triangle over a bar
-draw 16x16 none "$out/eject.ico" \
+icon eject.ico 16 \
     -fill '#404040' -stroke none -draw 'polygon 8,2 14,9 2,9' -draw 'rectangle 2,11 14,13'
+# 5003 Wav (Audio dialog, 32 x 32): an open folder holding a note
+icon wav.ico 32 \
+    -fill '#e0b000' -stroke '#806000' -draw 'polygon 2,7 11,7 13,10 28,10 28,27 2,27' \
+    -fill '#ffe060' -draw 'polygon 2,27 6,15 31,15 28,27' \
+    -fill '#203080' -stroke none -draw 'ellipse 14,23 3,2 0,360' -draw 'ellipse 22,21 3,2 0,360' \
+    -draw 'rectangle 16,12 17,23' -draw 'rectangle 24,10 25,21' -draw 'polygon 16,12 25,10 25,13 16,15'
+# 5005 Play (Audio dialog, 32 x 32): a loudspeaker with sound waves
+icon play.ico 32 \
+    -fill '#606060' -stroke '#202020' -draw 'polygon 3,12 9,12 17,5 17,27 9,20 3,20' \
+    -fill none -stroke '#2060d0' -strokewidth 2 -draw 'arc 14,10 24,22 -50,50' -draw 'arc 14,5 30,27 -50,50'
 
 # --- cursor 109: 32 x 32 monochrome pointing hand, hot spot (5, 0) ---------
 # ImageMagick writes cursors as 32-bit icons without a hot spot, so the file

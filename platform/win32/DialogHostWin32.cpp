@@ -446,8 +446,19 @@ private:
         if (!self) return FALSE;
         switch (message) {
         case WM_COMMAND:
+            if (lParam && HIWORD(wParam) == BN_CLICKED)
+                SendMessageA(reinterpret_cast<HWND>(lParam), kReflectedMessageBase + WM_COMMAND, wParam, lParam);
             self->m_dialog.HostCommand(LOWORD(wParam), HIWORD(wParam));
             return TRUE;
+        case WM_DRAWITEM: {
+            // Owner-drawn buttons paint themselves.
+            const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+            if (!item || item->CtlType != ODT_BUTTON || !item->hwndItem) return FALSE;
+            return SendMessageA(item->hwndItem, kReflectedMessageBase + WM_DRAWITEM, wParam, lParam) ? TRUE : FALSE;
+        }
+        case WM_CTLCOLORBTN:
+            return INT_PTR(SendMessageA(reinterpret_cast<HWND>(lParam), kReflectedMessageBase + WM_CTLCOLORBTN,
+                                        wParam, lParam));
         case WM_CLOSE:
             // The close box and the system menu's Close (SC_CLOSE) arrive
             // here; the dialog decides whether it may close.
