@@ -2,8 +2,6 @@
 // outside, for controls-wine.sh:
 //   ControlsProbe wait <title> <seconds>     exit 0 once a visible window has the title
 //   ControlsProbe rect <title> <id>          the control's screen rectangle: left top right bottom
-//   ControlsProbe point <title> <id>         moves the mouse to the control's centre
-//   ControlsProbe away <title>               moves the mouse onto the window's status line
 //   ControlsProbe tip <title> <id> <secs>    waits for the button's tooltip to show; prints its text
 //   ControlsProbe notip <title> <id> <secs>  exit 0 when no tooltip of the button shows that long
 //   ControlsProbe root <title> <path>        types a DVD root and leaves the field, as a user does
@@ -43,18 +41,6 @@ RECT ScreenRect(HWND control) {
     return r;
 }
 
-// The visible tooltip window that belongs to `button` (owned by it), or null.
-HWND VisibleTooltipOf(HWND button) {
-    DWORD process = 0;
-    GetWindowThreadProcessId(button, &process);
-    for (HWND w = FindWindowExA(nullptr, nullptr, TOOLTIPS_CLASSA, nullptr); w;
-         w = FindWindowExA(nullptr, w, TOOLTIPS_CLASSA, nullptr)) {
-        if (GetWindow(w, GW_OWNER) == button && IsWindowVisible(w))
-            return w;
-    }
-    return nullptr;
-}
-
 // The text of tool 1 of `tooltip`, read from the program's own memory: the
 // request and its buffer must live in the process that owns the tooltip.
 std::string ToolText(HWND tooltip, HWND button) {
@@ -86,16 +72,19 @@ std::string ToolText(HWND tooltip, HWND button) {
     return text;
 }
 
-void MoveMouseTo(int x, int y) {
-    SetCursorPos(x, y);
-    // The pointer of a virtual desktop moves through the X server; a real
-    // move event makes sure the window under it hears of it.
-    INPUT input{};
-    input.type = INPUT_MOUSE;
-    input.mi.dx = 0;
-    input.mi.dy = 0;
-    input.mi.dwFlags = MOUSEEVENTF_MOVE;
-    SendInput(1, &input, sizeof input);
+// The visible tooltip window of the program that has the button's tool
+// (each button has a tooltip of its own, owned by the dialog), or null.
+HWND VisibleTooltipOf(HWND button) {
+    DWORD program = 0;
+    GetWindowThreadProcessId(button, &program);
+    for (HWND w = FindWindowExA(nullptr, nullptr, TOOLTIPS_CLASSA, nullptr); w;
+         w = FindWindowExA(nullptr, w, TOOLTIPS_CLASSA, nullptr)) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(w, &owner);
+        if (owner == program && IsWindowVisible(w) && !ToolText(w, button).empty())
+            return w;
+    }
+    return nullptr;
 }
 
 }  // namespace
@@ -121,16 +110,6 @@ int main(int argc, char** argv) {
     if (command == "rect" && argc >= 4) {
         const RECT r = ScreenRect(GetDlgItem(window, std::atoi(argv[3])));
         std::printf("%ld %ld %ld %ld\n", long(r.left), long(r.top), long(r.right), long(r.bottom));
-        return 0;
-    }
-    if (command == "point" && argc >= 4) {
-        const RECT r = ScreenRect(GetDlgItem(window, std::atoi(argv[3])));
-        MoveMouseTo((r.left + r.right) / 2, (r.top + r.bottom) / 2);
-        return 0;
-    }
-    if (command == "away") {
-        const RECT r = ScreenRect(GetDlgItem(window, IDC_STATUS));
-        MoveMouseTo((r.left + r.right) / 2, (r.top + r.bottom) / 2);
         return 0;
     }
     if ((command == "tip" || command == "notip") && argc >= 5) {

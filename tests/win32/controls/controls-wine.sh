@@ -36,15 +36,22 @@ run_in_x() {
     check() { echo "ok: $*"; }
     p() { bb_wine "$probe" "$@" >"$work/out" 2>/dev/null; s=$?; tr -d '\r' <"$work/out"; return $s; }
     shot() { import -window root "$shots/$1" 2>/dev/null || fail "no screenshot $1"; }
-    # The controls' pixels of a screenshot: crop <picture> <id> <out>
+    # The pixels inside a control's frame in a screenshot: crop <picture> <id> <out>
     crop() {
         set -- "$1" "$(p rect "$title" "$2")" "$3"
         # shellcheck disable=SC2086  # left top right bottom
         set -- "$1" $2 "$3"
         convert "$1" -crop "$(($4 - $2))x$(($5 - $3))+$2+$3" +repage "$6"
+        convert "$6" -shave 4x4 "$6.inner.png"
+    }
+    # The X pointer moved onto a control's centre (Wine hears it as a user's move).
+    mouse() {
+        set -- $(p rect "$title" "$1")
+        xdotool mousemove $((($1 + $3) / 2)) $((($2 + $4) / 2))
     }
     differs() { [ "$(compare -metric AE "$1" "$2" null: 2>&1)" != 0 ]; }
-    colours() { convert "$1" -format %k info:; }
+    # Colours inside the frame: 1 for a blank face.
+    colours() { convert "$1.inner.png" -format %k info:; }
     # The colour class of one pixel: green, yellow, red, white or other.
     pixel() {
         convert "$1" -format "%[fx:int(255*p{$2,$3}.r)] %[fx:int(255*p{$2,$3}.g)] %[fx:int(255*p{$2,$3}.b)]" info: |
@@ -82,25 +89,25 @@ run_in_x() {
 
     # --- 1. and 2.: icons, hover, tooltip, a disabled button --------------------
     start || return 1
-    p away "$title"
+    mouse 1033
     sleep 1
     shot controls-idle.png
     for id in 1061 1118 1077; do
         crop "$shots/controls-idle.png" $id "$work/idle-$id.png"
         n=$(colours "$work/idle-$id.png")
-        [ "$n" -ge 4 ] && check "button $id shows an icon ($n colours)" || fail "button $id has no icon ($n colours)"
+        [ "$n" -ge 2 ] && check "button $id shows an icon ($n colours)" || fail "button $id has no icon ($n colours)"
     done
 
-    p point "$title" 1061
-    want=$(sed -n 's/^526: //p' "$work/bin/english.lng" | tr -d '\r')
+    mouse 1061
+    tip=$(sed -n 's/^526: //p' "$work/bin/english.lng" | tr -d '\r')
     got=$(p tip "$title" 1061 5)
-    [ "$got" = "$want" ] && check "Refresh's tooltip: $got" || fail "Refresh's tooltip \"$got\", want \"$want\""
+    [ "$got" = "$tip" ] && check "Refresh's tooltip: $got" || fail "Refresh's tooltip \"$got\", want \"$tip\""
     shot controls-hover.png
     crop "$shots/controls-hover.png" 1061 "$work/hover-1061.png"
     differs "$work/idle-1061.png" "$work/hover-1061.png" && check "hovering Refresh changes its face" ||
         fail "hovering Refresh changes nothing"
 
-    p away "$title"
+    mouse 1033
     sleep 1
     shot controls-left.png
     crop "$shots/controls-left.png" 1061 "$work/left-1061.png"
@@ -108,13 +115,13 @@ run_in_x() {
         check "leaving Refresh restores its face"
 
     crop "$shots/controls-idle.png" 1031 "$work/idle-1031.png"
-    p point "$title" 1031
+    mouse 1031
     p notip "$title" 1031 3 && check "the disabled Burn shows no tooltip" || fail "the disabled Burn shows a tooltip"
     import -window root "$work/burn-hover.png"
     crop "$work/burn-hover.png" 1031 "$work/hover-1031.png"
     differs "$work/idle-1031.png" "$work/hover-1031.png" && fail "the disabled Burn reacts to the mouse" ||
         check "the disabled Burn does not react to the mouse"
-    p away "$title"
+    mouse 1033
 
     # --- 3. the size meter ---------------------------------------------------------
     for root in empty half over; do
@@ -150,16 +157,17 @@ run_in_x() {
 
     # --- 4. without the theme library --------------------------------------------------
     WINEDLLOVERRIDES="$WINEDLLOVERRIDES;uxtheme=d" start || return 1
-    p away "$title"
+    mouse 1033
     sleep 1
     shot controls-no-theme.png
     crop "$shots/controls-no-theme.png" 1061 "$work/plain-1061.png"
     n=$(colours "$work/plain-1061.png")
-    [ "$n" -ge 4 ] && check "without the theme library Refresh shows its icon ($n colours)" ||
+    [ "$n" -ge 2 ] && check "without the theme library Refresh shows its icon ($n colours)" ||
         fail "without the theme library Refresh has no icon ($n colours)"
-    p point "$title" 1061
+    mouse 1061
     got=$(p tip "$title" 1061 5)
-    [ "$got" = "$want" ] && check "without the theme library the tooltip shows" || fail "no tooltip without the theme library: $got"
+    [ "$got" = "$tip" ] && check "without the theme library the tooltip shows" ||
+        fail "without the theme library the tooltip \"$got\", want \"$tip\""
     shot controls-no-theme-hover.png
     crop "$shots/controls-no-theme-hover.png" 1061 "$work/plain-hover-1061.png"
     differs "$work/plain-1061.png" "$work/plain-hover-1061.png" && check "without the theme library hovering draws the raised edge" ||
