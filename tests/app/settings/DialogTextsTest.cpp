@@ -42,7 +42,7 @@ TEST_F(DialogTextsTest, EachDialogShowsTheLanguageFilesTexts) {
           {IDC_AUDIO_SUCCESS_LABEL, kTxtSuccessWaveLabel}, {IDC_AUDIO_ERROR_LABEL, kTxtErrorWaveLabel},
           {IDC_AUDIO_SUCCESS_WAV, kTxtWavButton}, {IDC_AUDIO_ERROR_WAV, kTxtWavButton},
           {IDCANCEL, kTxtCancelButton}},
-         {{IDOK, "&OK"}, {IDC_AUDIO_SUCCESS_PLAY, "Play"}}},
+         {{IDOK, "&OK"}, {IDC_AUDIO_SUCCESS_PLAY, ""}, {IDC_AUDIO_ERROR_PLAY, ""}}},
     };
     CopyLanguages();
     for (const char* language : {"deutsch.lng", "english.lng"}) {
