@@ -83,7 +83,8 @@ TEST_F(LoadTest, RegistrySourcesDecideTheLibraryPathTheWriteBackAndPath) {
         Arrange(c.shared, c.appPath, c.path);
         EXPECT_EQ(NeroApiLib::Load(), c.loadPath.has_value()) << at;
         EXPECT_EQ(NeroApiLib::IsLoaded(), c.loadPath.has_value()) << at;
-        EXPECT_EQ(loader.loadedPaths, c.loadPath ? std::vector<std::string>{*c.loadPath} : std::vector<std::string>{}) << at;
+        EXPECT_EQ(loader.loadedPaths, c.loadPath ? std::vector<std::string>{*c.loadPath} : std::vector<std::string>{})
+            << at;
         EXPECT_EQ(registry.Value(kSharedKey, kSharedValue), c.sharedAfter) << at;
         EXPECT_EQ(environment.Get("PATH"), c.pathAfter) << at;
         EXPECT_EQ(AppPathsRead(), c.appPathsRead) << at;

@@ -74,7 +74,8 @@ TEST_F(TrackWrapperTest, CreateCopiesTheArgumentRecordAndWrapsOldTracksPartByPar
     for (const auto& [version, copied, wrapped] : cases) {
         for (uint32_t flags : {nero::kIsoUdf, nero::kIsoUdf | nero::kIsoArgsRecord}) {
             const bool record = flags & nero::kIsoArgsRecord;
-            const std::string at = std::to_string(version ? NeroApiLib::ToFourDigit(*version) : 0) + (record ? " record" : " label");
+            const std::string at =
+                std::to_string(version ? NeroApiLib::ToFourDigit(*version) : 0) + (record ? " record" : " label");
             LoadWithVersions(version);
             const char* second = record ? reinterpret_cast<const char*>(&args) : "LABEL";
             nero::IsoTrack* track = NeroApiLib::NeroCreateIsoTrackEx(nullptr, second, flags);
@@ -131,7 +132,8 @@ TEST_F(TrackWrapperTest, BurnAdaptsTheWriteDescriptionByCompileTypeAndRestoresTh
     for (const auto& [version, maskSeen, adapted] : libraries) {
         LoadWithVersions(version);
         for (const Case& c : cases) {
-            const std::string at = std::to_string(NeroApiLib::ToFourDigit(version)) + " type " + std::to_string(c.compileType);
+            const std::string at =
+                std::to_string(NeroApiLib::ToFourDigit(version)) + " type " + std::to_string(c.compileType);
             Journal journal;
             nero::IsoTrack* own = new CurrentTrack(journal);
             nero::WriteDescription record;

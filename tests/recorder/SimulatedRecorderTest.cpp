@@ -131,8 +131,10 @@ TEST_F(SimulatedRecorder, BurnOutcomes) {
         // A DVD-R is written once.
         {"disc = data\nmedium = DVD-R\n", kProgramBurnFlags, 0x4018, 5, "", nero::kBurnNoDisc, {}, "", 1, false},
         // A rewritable disc holding data is overwritten only when allowed.
-        {"disc = data\nmedium = DVD-RW\n", kProgramBurnFlags, 0x4018, 0, "", nero::kBurnAborted, overwrite, "", 1, false},
-        {"disc = data\nmedium = DVD-RW\n", kProgramBurnFlags, 0x4018, 5, "", nero::kBurnOk, overwrite, nullptr, 1, true},
+        {"disc = data\nmedium = DVD-RW\n", kProgramBurnFlags, 0x4018, 0, "", nero::kBurnAborted, overwrite, "", 1,
+         false},
+        {"disc = data\nmedium = DVD-RW\n", kProgramBurnFlags, 0x4018, 5, "", nero::kBurnOk, overwrite, nullptr, 1,
+         true},
         // A simulation asks nothing and leaves the disc as it was.
         {"disc = data\nmedium = DVD-RW\n", simulate, 0x4018, 0, "", nero::kBurnOk, {}, nullptr, 1, false},
         // An empty tray asks for a disc, then gives up.

@@ -212,7 +212,8 @@ TEST(Iso9660Records, JolietDescriptorCarriesEscapeAndUcs2Label) {
     ExpectFields(s.data(),
                  {{"type: supplementary", 0, 1, 2}, {"standard identifier", 1, -5, 0x4344303031 /* CD001 */},
                   {"escape sequence", 88, -3, 0x252F45 /* %/E */}, {"volume identifier", 40, -8, 0x00C9007400E90020},
-                  {"volume space, LE", 80, 4, 1000}, {"volume space, BE", 84, -4, 1000}, {"structure version", 881, 1, 1}},
+                  {"volume space, LE", 80, 4, 1000}, {"volume space, BE", 84, -4, 1000},
+                  {"structure version", 881, 1, 1}},
                  "Joliet descriptor");
 }
 
