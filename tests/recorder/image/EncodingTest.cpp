@@ -42,16 +42,6 @@ TEST(UdfTag, ChecksumCrcAndLocation) {
     EXPECT_NE(GetLe16(d.data() + 8), UdfCrc(d.data() + 16, 48));
 }
 
-TEST(ByteOrder, BothEndianFieldsPutLittleThenBig) {
-    uint8_t b[8];
-    PutBoth32(b, 0x01020304);
-    EXPECT_EQ(Bytes(b, 8), (std::vector<uint8_t>{4, 3, 2, 1, 1, 2, 3, 4}));
-    PutBoth16(b, 0x0800);
-    EXPECT_EQ(Bytes(b, 4), (std::vector<uint8_t>{0x00, 0x08, 0x08, 0x00}));
-    PutBe64(b, 0x0102030405060708ull);
-    EXPECT_EQ(Bytes(b, 8), (std::vector<uint8_t>{1, 2, 3, 4, 5, 6, 7, 8}));
-}
-
 TEST(DateTime, CivilDatesAcrossLeapYearsAndEras) {
     struct Case {
         int64_t seconds;
