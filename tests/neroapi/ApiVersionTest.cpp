@@ -90,27 +90,4 @@ TEST(ApiVersion, MediaMaskTakesTheFormOfTheLibraryVersion) {
     }
 }
 
-TEST(ApiVersion, TrackRulesCompareInOrderOrPartByPart) {
-    struct Case {
-        VersionReading version;
-        bool argsCopy, returnsOld, oldLayout;
-    } const cases[] = {
-        {std::nullopt, true, true, true},
-        {ApiVersion{5, 5, 9, 15}, true, true, true},
-        {ApiVersion{5, 5, 9, 16}, true, false, false},
-        {ApiVersion{5, 5, 9, 20}, true, false, false},
-        {ApiVersion{5, 5, 9, 26}, false, false, false},
-        // Part by part, 30 is above both limits, though 5.5.8.30 < 5.5.9.16.
-        {ApiVersion{5, 5, 8, 30}, false, false, true},
-        {ApiVersion{5, 4, 0, 0}, true, true, true},
-        {ApiVersion{6, 0, 0, 0}, false, false, false},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(Text(c.version));
-        EXPECT_EQ(NeroApiLib::NeedsIsoArgsCopy(c.version), c.argsCopy);
-        EXPECT_EQ(NeroApiLib::ReturnsOldTrack(c.version), c.returnsOld);
-        EXPECT_EQ(NeroApiLib::UsesOldTrackLayout(c.version), c.oldLayout);
-    }
-}
-
 }  // namespace

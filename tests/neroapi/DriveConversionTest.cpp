@@ -66,22 +66,22 @@ TEST(DriveConversion, SpeedCountsAreClampedAndTheFastestKept) {
         uint32_t count, oldCount, lastSlot;
     } const cases[] = {{0, 0, 0}, {3, 3, 3}, {20, 20, 20}, {25, 20, 25}, {500, 20, 64}};
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.count);
+        const std::string at = std::to_string(c.count);
         nero::DriveInfo drive{};
         drive.writeSpeeds.count = c.count;
         for (uint32_t i = 0; i < nero::kMaxSpeeds; ++i) drive.writeSpeeds.multiples[i] = i + 1;
         nero::DriveInfoOld old;
         NeroApiLib::ConvertDriveToOld(drive, old);
-        ASSERT_EQ(old.writeSpeedCount, c.oldCount);
+        ASSERT_EQ(old.writeSpeedCount, c.oldCount) << at;
         std::vector<uint32_t> expected(20, 0);
         for (uint32_t i = 0; i < c.oldCount; ++i) expected[i] = i + 1;
         if (c.oldCount) expected[c.oldCount - 1] = c.lastSlot;
-        EXPECT_EQ(std::vector<uint32_t>(old.writeSpeeds, old.writeSpeeds + 20), expected);
+        EXPECT_EQ(std::vector<uint32_t>(old.writeSpeeds, old.writeSpeeds + 20), expected) << at;
 
         // Back: an old count above the record's 20 reads as 20.
         old.writeSpeedCount = c.count;
         NeroApiLib::ConvertDriveFromOld(old, drive);
-        EXPECT_EQ(drive.writeSpeeds.count, c.oldCount);
+        EXPECT_EQ(drive.writeSpeeds.count, c.oldCount) << at;
     }
 }
 

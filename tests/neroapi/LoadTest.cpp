@@ -79,14 +79,15 @@ TEST_F(LoadTest, RegistrySourcesDecideTheLibraryPathTheWriteBackAndPath) {
         {"long App Paths value written back", {}, x243, x243, {}, x243, x243, true},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
+        const std::string at = c.name;
         Arrange(c.shared, c.appPath, c.path);
-        EXPECT_EQ(NeroApiLib::Load(), c.loadPath.has_value());
-        EXPECT_EQ(NeroApiLib::IsLoaded(), c.loadPath.has_value());
-        EXPECT_EQ(loader.loadedPaths, c.loadPath ? std::vector<std::string>{*c.loadPath} : std::vector<std::string>{});
-        EXPECT_EQ(registry.Value(kSharedKey, kSharedValue), c.sharedAfter);
-        EXPECT_EQ(environment.Get("PATH"), c.pathAfter);
-        EXPECT_EQ(AppPathsRead(), c.appPathsRead);
+        EXPECT_EQ(NeroApiLib::Load(), c.loadPath.has_value()) << at;
+        EXPECT_EQ(NeroApiLib::IsLoaded(), c.loadPath.has_value()) << at;
+        EXPECT_EQ(loader.loadedPaths, c.loadPath ? std::vector<std::string>{*c.loadPath} : std::vector<std::string>{})
+            << at;
+        EXPECT_EQ(registry.Value(kSharedKey, kSharedValue), c.sharedAfter) << at;
+        EXPECT_EQ(environment.Get("PATH"), c.pathAfter) << at;
+        EXPECT_EQ(AppPathsRead(), c.appPathsRead) << at;
     }
 }
 
@@ -120,7 +121,7 @@ TEST_F(LoadTest, ExpectedVersionIsAnnouncedAndARefusingLibraryIsFreed) {
     };
     const auto ex = loader.symbols.at("NeroSetExpectedAPIVersionEx");
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
+        const std::string at = c.name;
         loader.symbols.clear();
         loader.refuse = c.answer < 0;
         if (c.hasEx) loader.symbols["NeroSetExpectedAPIVersionEx"] = ex;
@@ -132,10 +133,10 @@ TEST_F(LoadTest, ExpectedVersionIsAnnouncedAndARefusingLibraryIsFreed) {
         }
         g_fake = {};
         g_fake.acceptExpected = c.answer;
-        EXPECT_EQ(NeroApiLib::Load(), c.loaded);
-        EXPECT_EQ(loader.liveModules, c.loaded ? 1 : 0);
-        EXPECT_EQ(g_fake.expectedEx, c.hasEx ? std::optional(NeroApiLib::ApiVersion{6, 6, 0, 1}) : std::nullopt);
-        EXPECT_EQ(g_fake.expectedFourDigit, !c.hasEx && c.hasFourDigit ? std::optional(6601u) : std::nullopt);
+        EXPECT_EQ(NeroApiLib::Load(), c.loaded) << at;
+        EXPECT_EQ(loader.liveModules, c.loaded ? 1 : 0) << at;
+        EXPECT_EQ(g_fake.expectedEx, c.hasEx ? std::optional(NeroApiLib::ApiVersion{6, 6, 0, 1}) : std::nullopt) << at;
+        EXPECT_EQ(g_fake.expectedFourDigit, !c.hasEx && c.hasFourDigit ? std::optional(6601u) : std::nullopt) << at;
     }
 }
 

@@ -63,31 +63,36 @@ TEST_F(TrackWrapperTest, CreateCopiesTheArgumentRecordAndWrapsOldTracksPartByPar
     Export(loader);
     const std::tuple<std::optional<ApiVersion>, bool, bool> cases[] = {
         // version, argument record copied, track wrapped
-        {std::nullopt, true, true},     {ApiVersion{5, 5, 9, 15}, true, true}, {ApiVersion{5, 5, 9, 20}, true, false},
+        // Each part at most 5.5.9.25 copies, at most 5.5.9.15 wraps: 5.5.8.30
+        // does neither though it is below 5.5.9.16.
+        {std::nullopt, true, true},              {ApiVersion{5, 4, 0, 0}, true, true},
+        {ApiVersion{5, 5, 9, 15}, true, true},   {ApiVersion{5, 5, 9, 16}, true, false},
+        {ApiVersion{5, 5, 9, 25}, true, false},  {ApiVersion{5, 5, 9, 26}, false, false},
         {ApiVersion{5, 5, 8, 30}, false, false}, {ApiVersion{6, 6, 0, 1}, false, false},
     };
     const nero::IsoTrackArgs args{{11, 22, 33, 44, 55}};
     for (const auto& [version, copied, wrapped] : cases) {
         for (uint32_t flags : {nero::kIsoUdf, nero::kIsoUdf | nero::kIsoArgsRecord}) {
             const bool record = flags & nero::kIsoArgsRecord;
-            SCOPED_TRACE(testing::Message() << (version ? NeroApiLib::ToFourDigit(*version) : 0) << " " << record);
+            const std::string at =
+                std::to_string(version ? NeroApiLib::ToFourDigit(*version) : 0) + (record ? " record" : " label");
             LoadWithVersions(version);
             const char* second = record ? reinterpret_cast<const char*>(&args) : "LABEL";
             nero::IsoTrack* track = NeroApiLib::NeroCreateIsoTrackEx(nullptr, second, flags);
-            EXPECT_EQ(g_tracks.nameSeen != second, record && copied);
+            EXPECT_EQ(g_tracks.nameSeen != second, record && copied) << at;
             if (record && copied) {
                 EXPECT_EQ(std::vector<uint32_t>(g_tracks.argsSeen.fields, g_tracks.argsSeen.fields + 5),
-                          (std::vector<uint32_t>{0, 22, 33, 44, 55}));
+                          (std::vector<uint32_t>{0, 22, 33, 44, 55})) << at;
             }
             auto* adapter = dynamic_cast<NeroApiLib::COldIsoTrackAsNew*>(track);
-            ASSERT_EQ(adapter != nullptr, wrapped);
+            ASSERT_EQ(adapter != nullptr, wrapped) << at;
             if (wrapped) {
-                EXPECT_EQ(adapter->Inner(), g_tracks.made);
+                EXPECT_EQ(adapter->Inner(), g_tracks.made) << at;
                 NeroApiLib::ReleaseIsoTrackAdapter(track);
             } else {
                 g_tracks.made->Destroy(1);
             }
-            EXPECT_EQ(g_tracks.madeJournal.alive, 0);
+            EXPECT_EQ(g_tracks.madeJournal.alive, 0) << at;
         }
     }
     EXPECT_EQ(args.fields[0], 11u);  // the caller's record is left alone
@@ -96,7 +101,8 @@ TEST_F(TrackWrapperTest, CreateCopiesTheArgumentRecordAndWrapsOldTracksPartByPar
 TEST_F(TrackWrapperTest, FreeHandsLibrariesBefore5_5_9_16AnOwningAdapter) {
     Export(loader);
     const std::pair<std::optional<ApiVersion>, bool> cases[] = {
-        {std::nullopt, true}, {ApiVersion{5, 5, 8, 30}, true}, {ApiVersion{5, 5, 9, 16}, false}};
+        {std::nullopt, true}, {ApiVersion{5, 5, 8, 30}, true}, {ApiVersion{5, 5, 9, 15}, true},
+        {ApiVersion{5, 5, 9, 16}, false}};
     for (const auto& [version, adapted] : cases) {
         LoadWithVersions(version);
         Journal journal;
@@ -126,7 +132,8 @@ TEST_F(TrackWrapperTest, BurnAdaptsTheWriteDescriptionByCompileTypeAndRestoresTh
     for (const auto& [version, maskSeen, adapted] : libraries) {
         LoadWithVersions(version);
         for (const Case& c : cases) {
-            SCOPED_TRACE(testing::Message() << NeroApiLib::ToFourDigit(version) << " type " << c.compileType);
+            const std::string at =
+                std::to_string(NeroApiLib::ToFourDigit(version)) + " type " + std::to_string(c.compileType);
             Journal journal;
             nero::IsoTrack* own = new CurrentTrack(journal);
             nero::WriteDescription record;
@@ -138,18 +145,18 @@ TEST_F(TrackWrapperTest, BurnAdaptsTheWriteDescriptionByCompileTypeAndRestoresTh
             if (c.mask >= 0) std::memcpy(expected.data() + c.mask, &maskSeen, 4);
             g_tracks.burnTrackAt = adapted ? c.track : -1;
 
-            EXPECT_EQ(NeroApiLib::NeroBurn(nullptr, c.compileType, &record, 0, 0, nullptr), 5);
+            EXPECT_EQ(NeroApiLib::NeroBurn(nullptr, c.compileType, &record, 0, 0, nullptr), 5) << at;
 
             // The library saw the converted mask, and an adapter that maps
             // old 13 onto current 21 of the caller's track.
             if (c.mask >= 0) {
-                EXPECT_EQ(std::memcmp(g_tracks.recordSeen.data() + c.mask, &maskSeen, 4), 0);
+                EXPECT_EQ(std::memcmp(g_tracks.recordSeen.data() + c.mask, &maskSeen, 4), 0) << at;
             }
             if (adapted && c.track >= 0) {
-                EXPECT_EQ(g_tracks.burnAnswer, 1000 + 21);
+                EXPECT_EQ(g_tracks.burnAnswer, 1000 + 21) << at;
             }
-            EXPECT_EQ(std::vector<unsigned char>(bytes, bytes + sizeof record), expected);
-            EXPECT_EQ(journal.alive, 1);
+            EXPECT_EQ(std::vector<unsigned char>(bytes, bytes + sizeof record), expected) << at;
+            EXPECT_EQ(journal.alive, 1) << at;
             own->Destroy(1);
         }
     }

@@ -104,15 +104,15 @@ TEST_F(WrapperTest, OldDriveListsComeBackConvertedAndTheirOwnListFreed) {
         return g_oldList = list;
     });
     for (uint32_t version : {0u, 5554u, 5555u}) {
-        SCOPED_TRACE(version);
+        const std::string at = std::to_string(version);
         LoadWithVersions({}, version);
         g_fake.freed.clear();
         NeroApiLib::LibraryMemory<nero::DriveInfoList> list(NeroApiLib::NeroGetAvailableDrives());
         const bool converted = version < 5555;
-        EXPECT_EQ(list.get() != g_oldList, converted);
-        EXPECT_EQ(g_fake.freed, converted ? std::vector<void*>{g_oldList} : std::vector<void*>{});
+        EXPECT_EQ(list.get() != g_oldList, converted) << at;
+        EXPECT_EQ(g_fake.freed, converted ? std::vector<void*>{g_oldList} : std::vector<void*>{}) << at;
         if (converted) {
-            EXPECT_STREQ(list->drives[0].deviceName, "Old Drive");
+            EXPECT_STREQ(list->drives[0].deviceName, "Old Drive") << at;
         }
     }
 }
@@ -161,15 +161,15 @@ TEST_F(WrapperTest, Version5564ListsDrivesWithDvdrDllMovedAside) {
     });
     // Version, file present, moved during the call.
     for (auto [version, present, moved] : {std::tuple{5564u, true, true}, {5565u, true, false}, {5564u, false, false}}) {
-        SCOPED_TRACE(testing::Message() << version << " " << present);
+        const std::string at = std::to_string(version) + (present ? " present" : " absent");
         fs::remove(g_folder / "DVDR.DLL");
         if (present) std::ofstream(g_folder / "DVDR.DLL") << "x";
         LoadWithVersions({}, version);
-        EXPECT_EQ(NeroApiLib::NeroGetAvailableDrivesEx(nero::kMediaMaskDvd, nullptr), nullptr);
-        EXPECT_EQ(g_hiddenDuringCall, moved);
-        EXPECT_EQ(g_shownDuringCall, present && !moved);
-        EXPECT_EQ(fs::exists(g_folder / "DVDR.DLL"), present);
-        EXPECT_FALSE(fs::exists(g_folder / "DVDR._DLL"));
+        EXPECT_EQ(NeroApiLib::NeroGetAvailableDrivesEx(nero::kMediaMaskDvd, nullptr), nullptr) << at;
+        EXPECT_EQ(g_hiddenDuringCall, moved) << at;
+        EXPECT_EQ(g_shownDuringCall, present && !moved) << at;
+        EXPECT_EQ(fs::exists(g_folder / "DVDR.DLL"), present) << at;
+        EXPECT_FALSE(fs::exists(g_folder / "DVDR._DLL")) << at;
     }
 }
 

@@ -12,8 +12,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr uint32_t kProgramBurnFlags = nero::kBurnAlways | nero::kBurnDvdRomBooktypeOff;  // 0x990C
-
 std::string Tail(const fs::path& file, size_t bytes) {
     std::ifstream in(file, std::ios::binary);
     in.seekg(-static_cast<std::streamoff>(bytes), std::ios::end);
@@ -29,50 +27,54 @@ bool AnyPartialFile(const fs::path& folder) {
     return false;
 }
 
-class ImageRecorderBurn : public ::testing::Test {
+class ImageRecorderBurn : public LibraryBurnTest {
 protected:
     void SetUp() override {
         device = OpenByName("Image Recorder");
         ASSERT_NE(device, nullptr);
     }
-    void TearDown() override { Api().CloseDevice(device); }
-
-    int Burn(JobRecorder& job, uint32_t flags = kProgramBurnFlags, uint32_t isoFlags = 0x4018) {
-        BurnInput input(tree, isoFlags);
-        return Api().Burn(device, 0, &input.description, flags, 22160, job.Progress());
+    // A tree of one folder holding one file read from `source`.
+    void OneFileTree(const char* folder, const char* name, const fs::path& source) {
+        ItemTree one;
+        one.Add(name, false, source.string(), one.Add(folder, true, "", nullptr));
+        tree = std::move(one);
     }
-
-    Sandbox sandbox;
-    ItemTree tree = ItemTree::FromFolder(SampleRoot());
-    nero::DeviceHandle device = nullptr;
 };
 
+// ".nrg" in any case gets the footer; an existing file is replaced.
 TEST_F(ImageRecorderBurn, WritesThePlainImageOrTheImageWithItsFooter) {
-    struct Case {
-        const char* file;
-        bool footer;
-    };
-    for (const Case& c : {Case{"disc.iso", false}, Case{"DISC.NRG", true}, Case{"disc.nrg", true}}) {
+    std::ofstream(sandbox / "old.iso") << "previous image";
+    for (const char* file : {"disc.iso", "DISC.NRG", "disc.nrg", "old.iso"}) {
+        const bool footer = fs::path(file).extension() != ".iso";
         JobRecorder job;
-        job.imagePath = (sandbox / c.file).string();
-        EXPECT_EQ(Burn(job), 0) << c.file << TakeText(Api().GetErrorLog());
-        ASSERT_TRUE(fs::exists(job.imagePath)) << c.file;
-        if (!c.footer) {
-            EXPECT_EQ(fs::file_size(job.imagePath) % 2048, 0u) << c.file;
-        }
-        EXPECT_EQ(Tail(job.imagePath, 12).substr(0, 4) == "NER5", c.footer) << c.file;
-        EXPECT_EQ(job.Requests(), std::vector<int>{nero::kRequestImageFileName}) << c.file;
-        EXPECT_FALSE(AnyPartialFile(sandbox.Path())) << c.file;
-        EXPECT_EQ(Api().GetErrorLog(), nullptr) << c.file;
+        job.imagePath = (sandbox / file).string();
+        EXPECT_EQ(Burn(job), 0) << file << TakeText(Api().GetErrorLog());
+        ASSERT_TRUE(fs::exists(job.imagePath)) << file;
+        EXPECT_GT(fs::file_size(job.imagePath), 16u * 2048u) << file;
+        EXPECT_EQ(fs::file_size(job.imagePath) % 2048 == 0, !footer) << file;
+        EXPECT_EQ(Tail(job.imagePath, 12).substr(0, 4) == "NER5", footer) << file;
+        EXPECT_EQ(job.Requests(), std::vector<int>{nero::kRequestImageFileName}) << file;
+        EXPECT_FALSE(AnyPartialFile(sandbox.Path())) << file;
+        EXPECT_EQ(Api().GetErrorLog(), nullptr) << file;
     }
 }
 
-TEST_F(ImageRecorderBurn, ReportsPhasesLogLinesAndProgressOfEachPhase) {
+TEST_F(ImageRecorderBurn, ReportsPhasesLogLinesAndProgressOnlyOnTheThreadThatBurns) {
     JobRecorder job;
     job.imagePath = (sandbox / "disc.iso").string();
-    ASSERT_EQ(Burn(job, kProgramBurnFlags, 0x4018 | nero::kIsoMode2), 0);
+    int result = -1;
+    std::thread::id burner;
+    std::thread worker([&] {
+        burner = std::this_thread::get_id();
+        result = Burn(job, kProgramBurnFlags, 0x4018 | nero::kIsoMode2);
+    });
+    worker.join();
+    ASSERT_EQ(result, 0);
+    for (const Event& event : job.events) {
+        EXPECT_EQ(event.thread, burner);
+    }
 
-    const auto logs = job.Logs();
+    const auto logs = job.Texts(Event::Log);
     ASSERT_FALSE(logs.empty());
     EXPECT_EQ(logs.front(), "Burn process started at 16x (22160 KB/s)");
     EXPECT_TRUE(job.HasLog("Mode 2 is ignored for DVD"));
@@ -80,79 +82,108 @@ TEST_F(ImageRecorderBurn, ReportsPhasesLogLinesAndProgressOfEachPhase) {
     EXPECT_TRUE(job.HasLog("Image file: " + job.imagePath));
 
     const auto phases = job.ProgressByPhase();
+    const auto names = job.Texts(Event::Phase);
     ASSERT_GE(phases.size(), 2u);
     for (size_t i = 0; i + 1 < phases.size(); ++i) {  // the last phase only announces the end
-        ASSERT_FALSE(phases[i].empty()) << job.Phases()[i];
-        EXPECT_EQ(phases[i].front(), 0) << job.Phases()[i];
-        EXPECT_EQ(phases[i].back(), 100) << job.Phases()[i];
-        EXPECT_TRUE(std::is_sorted(phases[i].begin(), phases[i].end())) << job.Phases()[i];
+        ASSERT_FALSE(phases[i].empty()) << names[i];
+        EXPECT_EQ(phases[i].front(), 0) << names[i];
+        EXPECT_EQ(phases[i].back(), 100) << names[i];
+        EXPECT_TRUE(std::is_sorted(phases[i].begin(), phases[i].end())) << names[i];
     }
-    EXPECT_EQ(job.Phases().back(), "Burn process completed successfully");
+    EXPECT_EQ(names.back(), "Burn process completed successfully");
 }
 
-TEST_F(ImageRecorderBurn, CallsBackOnlyOnTheThreadThatBurns) {
-    JobRecorder job;
-    job.imagePath = (sandbox / "disc.iso").string();
-    int result = -1;
-    std::thread::id burner;
-    std::thread worker([&] {
-        burner = std::this_thread::get_id();
-        result = Burn(job);
-    });
-    worker.join();
-    EXPECT_EQ(result, 0);
-    ASSERT_FALSE(job.events.empty());
-    for (const Event& event : job.events) {
-        EXPECT_EQ(event.thread, burner);
-    }
-}
-
-TEST_F(ImageRecorderBurn, CancelledFileSelectionWritesNothing) {
-    JobRecorder job;  // no image path: the file dialog is cancelled
-    EXPECT_EQ(Burn(job), nero::kBurnAborted);
-    EXPECT_TRUE(fs::is_empty(sandbox.Path()));
-    EXPECT_NE(TakeText(Api().GetErrorLog()).find("cancelled"), std::string::npos);
-}
-
-TEST_F(ImageRecorderBurn, AbortWhileWritingEndsWithinASecondAndLeavesNoFile) {
-    JobRecorder job;
-    job.imagePath = (sandbox / "disc.nrg").string();
-    job.abortInPhase = "Writing the image file";
-    job.abortAtPercent = 1;
-    EXPECT_EQ(Burn(job), nero::kBurnAborted);
-    const auto returned = std::chrono::steady_clock::now();
-    ASSERT_TRUE(job.abortRequested);
-    EXPECT_LT(returned - job.abortTime, std::chrono::seconds(1));
-    EXPECT_FALSE(fs::exists(job.imagePath));
-    EXPECT_FALSE(AnyPartialFile(sandbox.Path()));
-}
-
-TEST_F(ImageRecorderBurn, AbortDuringALargeFilesCopyEndsWithinASecondAndLeavesNoImage) {
-    // A sparse 4 GiB file (no disk space taken) is nearly the whole image;
-    // the abort comes when a tenth of it has been copied.
+// An abort while the image is written ends the job within a second and
+// leaves neither the image nor its partial file; an image the new one was
+// to replace stays as it was.
+TEST_F(ImageRecorderBurn, AbortWhileWritingEndsWithinASecondAndLeavesNoImage) {
+    // A sparse 4 GiB file (no disk space taken) is nearly the whole large
+    // image; the abort comes when a tenth of it has been copied.
     const fs::path big = sandbox / "movie.bin";
     { std::ofstream create(big); }
     fs::resize_file(big, uint64_t(4) << 30);
-    ItemTree large;
-    nero::IsoItem* folder = large.Add("VIDEO", true, "", nullptr);
-    large.Add("MOVIE.BIN", false, big.string(), folder);
-    tree = std::move(large);
-    JobRecorder job;
-    job.imagePath = (sandbox / "large.iso").string();
-    job.abortInPhase = "Writing the image file";
-    job.abortAtPercent = 10;
-    EXPECT_EQ(Burn(job), nero::kBurnAborted);
-    const auto returned = std::chrono::steady_clock::now();
-    ASSERT_TRUE(job.abortRequested);
-    EXPECT_LT(returned - job.abortTime, std::chrono::seconds(1));
-    const auto phases = job.Phases();
-    const auto writing = std::find(phases.begin(), phases.end(), "Writing the image file");
-    ASSERT_NE(writing, phases.end());
-    const std::vector<int> reports = job.ProgressByPhase().at(size_t(writing - phases.begin()));
-    EXPECT_LT(reports.back(), 20);  // the job stopped inside the file
-    EXPECT_FALSE(fs::exists(job.imagePath));
-    EXPECT_FALSE(AnyPartialFile(sandbox.Path()));
-    Api().ClearErrors();
+    std::ofstream(sandbox / "old.iso") << "previous image";
+    struct Case {
+        const char* file;
+        bool large;
+        int abortAt;
+    };
+    for (const Case& c : {Case{"disc.nrg", false, 1}, Case{"old.iso", true, 10}}) {
+        if (c.large) OneFileTree("VIDEO", "MOVIE.BIN", big);
+        JobRecorder job;
+        job.imagePath = (sandbox / c.file).string();
+        job.abortInPhase = "Writing the image file";
+        job.abortAtPercent = c.abortAt;
+        EXPECT_EQ(Burn(job), nero::kBurnAborted) << c.file;
+        const auto returned = std::chrono::steady_clock::now();
+        ASSERT_TRUE(job.abortRequested) << c.file;
+        EXPECT_LT(returned - job.abortTime, std::chrono::seconds(1)) << c.file;
+        const auto phases = job.Texts(Event::Phase);
+        const auto writing = std::find(phases.begin(), phases.end(), "Writing the image file");
+        ASSERT_NE(writing, phases.end()) << c.file;
+        EXPECT_EQ(fs::exists(job.imagePath), c.large) << c.file;
+        if (c.large) {  // stopped inside the big file
+            EXPECT_LT(job.ProgressByPhase().at(size_t(writing - phases.begin())).back(), 20);
+            EXPECT_EQ(fs::file_size(job.imagePath), std::string("previous image").size());
+        }
+        EXPECT_FALSE(AnyPartialFile(sandbox.Path())) << c.file;
+        Api().ClearErrors();
+    }
+}
+
+// What the job returns, logs and leaves when the file selection is
+// cancelled, when it only simulates or verifies, and when its sources fail.
+TEST_F(ImageRecorderBurn, Outcomes) {
+    bbtest::Sandbox sources;
+    const fs::path badIfo = sources.WriteFile("VIDEO_TS.IFO", std::string(4096, 'x'));  // no manager header
+    const std::vector<int> asked = {nero::kRequestImageFileName};
+    enum Tree { Sample, VanishedVob, BadIfo };
+    struct Case {
+        const char* name;
+        Tree tree;
+        bool named;
+        uint32_t flags, isoFlags;
+        int result;
+        const char* log;
+        std::vector<int> requests;
+        bool imageLeft;
+        const char* errorPart;  // a part of the error logged; null: none logged
+    };
+    const Case cases[] = {
+        {"cancelled", Sample, false, kProgramBurnFlags, 0x4018, nero::kBurnAborted, nullptr, asked, false, "cancelled"},
+        {"simulated", Sample, true, kProgramBurnFlags | nero::kBurnSimulate, 0x4018, nero::kBurnOk,
+         "Simulation completed successfully", asked, false, nullptr},
+        {"verified", Sample, true, kProgramBurnFlags | nero::kBurnVerify, 0x4018, nero::kBurnOk,
+         "Verification passed: the written data matches the sources", asked, true, nullptr},
+        // Refused before the file name is asked.
+        {"source vanished", VanishedVob, true, kProgramBurnFlags, 0x4018, nero::kBurnSourceUnreadable, nullptr, {},
+         false, ""},
+        {"invalid DVD-Video", BadIfo, true, kProgramBurnFlags, 0x4058, nero::kBurnDvdVideo,
+         "DVD-Video files reallocation failed", {}, false, ""},
+    };
+    for (const Case& c : cases) {
+        tree = ItemTree::FromFolder(SampleRoot());
+        if (c.tree == VanishedVob) OneFileTree("VIDEO_TS", "VTS_01_1.VOB", sources.Root() / "gone.vob");
+        if (c.tree == BadIfo) OneFileTree("VIDEO_TS", "VIDEO_TS.IFO", badIfo);
+        Api().ClearErrors();
+        JobRecorder job;
+        if (c.named) job.imagePath = (sandbox / "disc.iso").string();
+        EXPECT_EQ(Burn(job, c.flags, c.isoFlags), c.result) << c.name;
+        if (c.log != nullptr) {
+            EXPECT_TRUE(job.HasLog(c.log)) << c.name;
+        }
+        EXPECT_EQ(job.Requests(), c.requests) << c.name;
+        EXPECT_EQ(fs::exists(sandbox / "disc.iso"), c.imageLeft) << c.name;
+        if (!c.imageLeft) {
+            EXPECT_TRUE(fs::is_empty(sandbox.Path())) << c.name;
+        }
+        const std::string errors = TakeText(Api().GetErrorLog());
+        EXPECT_EQ(errors != "<null>", c.errorPart != nullptr) << c.name << errors;
+        if (c.errorPart != nullptr) {
+            EXPECT_NE(errors.find(c.errorPart), std::string::npos) << c.name << errors;
+        }
+        fs::remove(sandbox / "disc.iso");
+    }
 }
 
 TEST_F(ImageRecorderBurn, SourceDateEpochGivesTheSameImageTwice) {
@@ -162,78 +193,12 @@ TEST_F(ImageRecorderBurn, SourceDateEpochGivesTheSameImageTwice) {
         JobRecorder job;
         job.imagePath = (sandbox / ("run" + std::to_string(run) + ".iso")).string();
         EXPECT_EQ(Burn(job, kProgramBurnFlags, 0x4058), 0) << TakeText(Api().GetErrorLog());
-        std::ifstream in(job.imagePath, std::ios::binary);
-        images[run].assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+        images[run] = sandbox.Read("run" + std::to_string(run) + ".iso");
         if (run == 0) std::this_thread::sleep_for(std::chrono::milliseconds(1100));  // another second
     }
     ::unsetenv("SOURCE_DATE_EPOCH");
     EXPECT_GT(images[0].size(), 16u * 2048u);
     EXPECT_TRUE(images[0] == images[1]);
-}
-
-TEST_F(ImageRecorderBurn, ReplacesAnExistingImageOnlyWhenTheBurnSucceeds) {
-    const fs::path target = sandbox / "old.iso";
-    std::ofstream(target) << "previous image";
-    {
-        JobRecorder aborted;
-        aborted.imagePath = target.string();
-        aborted.abortInPhase = "Writing the image file";
-        aborted.abortAtPercent = 1;
-        EXPECT_EQ(Burn(aborted), nero::kBurnAborted);
-        EXPECT_EQ(fs::file_size(target), std::string("previous image").size());
-    }
-    JobRecorder job;
-    job.imagePath = target.string();
-    EXPECT_EQ(Burn(job), 0);
-    EXPECT_GT(fs::file_size(target), 16u * 2048u);
-}
-
-TEST_F(ImageRecorderBurn, SimulationRunsTheJobWithoutWriting) {
-    JobRecorder job;
-    job.imagePath = (sandbox / "disc.iso").string();
-    EXPECT_EQ(Burn(job, kProgramBurnFlags | nero::kBurnSimulate), 0);
-    EXPECT_FALSE(fs::exists(job.imagePath));
-    EXPECT_FALSE(AnyPartialFile(sandbox.Path()));
-    EXPECT_TRUE(job.HasLog("Simulation completed successfully"));
-}
-
-TEST_F(ImageRecorderBurn, VerifiedImageKeepsItsName) {
-    JobRecorder job;
-    job.imagePath = (sandbox / "verified.iso").string();
-    EXPECT_EQ(Burn(job, kProgramBurnFlags | nero::kBurnVerify), 0) << TakeText(Api().GetErrorLog());
-    EXPECT_TRUE(fs::exists(job.imagePath));
-    EXPECT_TRUE(job.HasLog("Verification passed: the written data matches the sources"));
-}
-
-TEST_F(ImageRecorderBurn, UnreadableSourceFileFailsWithResult6) {
-    const fs::path vanished = sandbox / "gone.vob";
-    ItemTree broken;
-    nero::IsoItem* video = broken.Add("VIDEO_TS", true, "", nullptr);
-    broken.Add("VTS_01_1.VOB", false, vanished.string(), video);
-    tree = std::move(broken);
-    JobRecorder job;
-    job.imagePath = (sandbox / "disc.iso").string();
-    EXPECT_EQ(Burn(job, kProgramBurnFlags, 0x4018), nero::kBurnSourceUnreadable);
-    EXPECT_FALSE(fs::exists(job.imagePath));
-    EXPECT_NE(TakeText(Api().GetErrorLog()), "<null>");
-    Api().ClearErrors();
-}
-
-TEST_F(ImageRecorderBurn, InvalidDvdVideoWithReallocationFailsWithTheRetryLine) {
-    const fs::path ifo = sandbox / "VIDEO_TS.IFO";
-    std::ofstream(ifo) << std::string(4096, 'x');  // no DVD-Video manager header
-    ItemTree broken;
-    nero::IsoItem* video = broken.Add("VIDEO_TS", true, "", nullptr);
-    broken.Add("VIDEO_TS.IFO", false, ifo.string(), video);
-    tree = std::move(broken);
-    JobRecorder job;
-    job.imagePath = (sandbox / "disc.iso").string();
-    EXPECT_EQ(Burn(job, kProgramBurnFlags, 0x4058), nero::kBurnDvdVideo);
-    EXPECT_TRUE(job.HasLog("DVD-Video files reallocation failed"));
-    EXPECT_TRUE(job.Requests().empty());  // refused before the file name is asked
-    EXPECT_FALSE(fs::exists(job.imagePath));
-    EXPECT_NE(TakeText(Api().GetErrorLog()), "<null>");
-    Api().ClearErrors();
 }
 
 TEST_F(ImageRecorderBurn, RefusesWhatItCannotBurn) {

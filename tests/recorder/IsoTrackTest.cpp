@@ -40,7 +40,7 @@ std::string VolumeIdOfImage(const Sandbox& sandbox, const char* label, uint32_t 
     JobRecorder job;
     job.imagePath = (sandbox / ("label" + std::to_string(images++) + ".iso")).string();
     const ItemTree tree = ItemTree::FromFolder(SampleRoot());
-    BurnInput input(tree, isoFlags, true, label);
+    BurnInput input(tree, isoFlags, label);
     nero::DeviceHandle image = OpenByName("Image Recorder");
     EXPECT_EQ(Api().Burn(image, 0, &input.description, nero::kBurnAlways, 0, job.Progress()), nero::kBurnOk)
         << TakeText(Api().GetErrorLog());

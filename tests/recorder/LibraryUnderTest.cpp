@@ -3,13 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <dlfcn.h>
-#include <unistd.h>
 
 #include <algorithm>
-#include <atomic>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
 
 namespace rec::test {
 namespace {
@@ -30,29 +27,9 @@ NeroApi Load() {
         std::abort();
     }
     NeroApi api;
-    Resolve(module, "NeroFreeMem", api.FreeMem);
-    Resolve(module, "NeroGetErrorLog", api.GetErrorLog);
-    Resolve(module, "NeroClearErrors", api.ClearErrors);
-    Resolve(module, "NeroGetAPIVersion", api.GetAPIVersion);
-    Resolve(module, "NeroGetAPIVersionEx", api.GetAPIVersionEx);
-    Resolve(module, "NeroSetExpectedAPIVersion", api.SetExpectedAPIVersion);
-    Resolve(module, "NeroSetExpectedAPIVersionEx", api.SetExpectedAPIVersionEx);
-    Resolve(module, "NeroInit", api.Init);
-    Resolve(module, "NeroDone", api.Done);
-    Resolve(module, "NeroGetAvailableDrives", api.GetAvailableDrives);
-    Resolve(module, "NeroGetAvailableDrivesEx", api.GetAvailableDrivesEx);
-    Resolve(module, "NeroOpenDevice", api.OpenDevice);
-    Resolve(module, "NeroCloseDevice", api.CloseDevice);
-    Resolve(module, "NeroGetCDInfo", api.GetCDInfo);
-    Resolve(module, "NeroBurn", api.Burn);
-    Resolve(module, "NeroCreateIsoItemOfSize", api.CreateIsoItemOfSize);
-    Resolve(module, "NeroCreateIsoTrackEx", api.CreateIsoTrackEx);
-    Resolve(module, "NeroFreeIsoTrack", api.FreeIsoTrack);
-    Resolve(module, "NeroEjectLoadCD", api.EjectLoadCD);
-    Resolve(module, "NeroGetCDRWErasingTime", api.GetCDRWErasingTime);
-    Resolve(module, "NeroEraseCDRW", api.EraseCDRW);
-    Resolve(module, "NeroGetTypeNameOfMedia", api.GetTypeNameOfMedia);
-    Resolve(module, "NeroGetLocalizedWaitCDTexts", api.GetLocalizedWaitCDTexts);
+#define BB_NERO_RESOLVE(name) Resolve(module, "Nero" #name, api.name);
+    BB_NERO_ENTRY_POINTS(BB_NERO_RESOLVE)
+#undef BB_NERO_RESOLVE
     return api;
 }
 
@@ -178,18 +155,10 @@ JobRecorder::~JobRecorder() {
     Api().Done();
 }
 
-std::vector<std::string> JobRecorder::Logs() const {
+std::vector<std::string> JobRecorder::Texts(Event::Kind kind) const {
     std::vector<std::string> lines;
     for (const Event& event : events) {
-        if (event.kind == Event::Log) lines.push_back(event.text);
-    }
-    return lines;
-}
-
-std::vector<std::string> JobRecorder::Phases() const {
-    std::vector<std::string> lines;
-    for (const Event& event : events) {
-        if (event.kind == Event::Phase) lines.push_back(event.text);
+        if (event.kind == kind) lines.push_back(event.text);
     }
     return lines;
 }
@@ -203,7 +172,7 @@ std::vector<int> JobRecorder::Requests() const {
 }
 
 bool JobRecorder::HasLog(const std::string& line) const {
-    const auto lines = Logs();
+    const auto lines = Texts(Event::Log);
     return std::find(lines.begin(), lines.end(), line) != lines.end();
 }
 
@@ -230,10 +199,6 @@ std::filesystem::path SampleRoot() {
     return std::filesystem::path(BB_SOURCE_DIR) / "samples" / "dvd-sample";
 }
 
-}  // namespace rec::test
-
-namespace rec::test {
-
 nero::DeviceHandle OpenByName(const std::string& name) {
     auto* list = static_cast<nero::DriveInfoList*>(Api().GetAvailableDrives());
     nero::DeviceHandle handle = nullptr;
@@ -246,12 +211,12 @@ nero::DeviceHandle OpenByName(const std::string& name) {
     return handle;
 }
 
-BurnInput::BurnInput(const ItemTree& tree, uint32_t isoFlags, bool dvd, const char* label) {
+BurnInput::BurnInput(const ItemTree& tree, uint32_t isoFlags, const char* label) {
     std::memset(&description, 0, sizeof description);
     track = Api().CreateIsoTrackEx(tree.Root(), label, isoFlags);
     EXPECT_NE(track, nullptr) << TakeText(Api().GetErrorLog());
     description.track = track;
-    description.mediaMask = dvd ? nero::kMediaMaskDvd : nero::kMediaMaskCd;
+    description.mediaMask = nero::kMediaMaskDvd;
 }
 
 BurnInput::~BurnInput() {

@@ -8,9 +8,10 @@
 #include "recorder/library/NeroApiExports.h"
 #include "tests/support/Sandbox.h"
 
+#include <gtest/gtest.h>
+
 #include <chrono>
 #include <filesystem>
-#include <functional>
 #include <memory>
 #include <string>
 #include <thread>
@@ -18,34 +19,21 @@
 
 namespace rec::test {
 
+// Every entry point the program calls, by its name without "Nero".
+#define BB_NERO_ENTRY_POINTS(X)                                                                  \
+    X(FreeMem) X(GetErrorLog) X(ClearErrors) X(GetAPIVersion) X(GetAPIVersionEx)                \
+    X(SetExpectedAPIVersion) X(SetExpectedAPIVersionEx) X(Init) X(Done) X(GetAvailableDrives)   \
+    X(GetAvailableDrivesEx) X(OpenDevice) X(CloseDevice) X(GetCDInfo) X(Burn)                   \
+    X(CreateIsoItemOfSize) X(CreateIsoTrackEx) X(FreeIsoTrack) X(EjectLoadCD)                   \
+    X(GetCDRWErasingTime) X(EraseCDRW) X(GetTypeNameOfMedia) X(GetLocalizedWaitCDTexts)
+
 struct NeroApi {
-    nero::FnNeroFreeMem FreeMem = nullptr;
-    nero::FnNeroGetErrorLog GetErrorLog = nullptr;
-    nero::FnNeroClearErrors ClearErrors = nullptr;
-    nero::FnNeroGetAPIVersion GetAPIVersion = nullptr;
-    nero::FnNeroGetAPIVersionEx GetAPIVersionEx = nullptr;
-    nero::FnNeroSetExpectedAPIVersion SetExpectedAPIVersion = nullptr;
-    nero::FnNeroSetExpectedAPIVersionEx SetExpectedAPIVersionEx = nullptr;
-    nero::FnNeroInit Init = nullptr;
-    nero::FnNeroDone Done = nullptr;
-    nero::FnNeroGetAvailableDrives GetAvailableDrives = nullptr;
-    nero::FnNeroGetAvailableDrivesEx GetAvailableDrivesEx = nullptr;
-    nero::FnNeroOpenDevice OpenDevice = nullptr;
-    nero::FnNeroCloseDevice CloseDevice = nullptr;
-    nero::FnNeroGetCDInfo GetCDInfo = nullptr;
-    nero::FnNeroBurn Burn = nullptr;
-    nero::FnNeroCreateIsoItemOfSize CreateIsoItemOfSize = nullptr;
-    nero::FnNeroCreateIsoTrackEx CreateIsoTrackEx = nullptr;
-    nero::FnNeroFreeIsoTrack FreeIsoTrack = nullptr;
-    nero::FnNeroEjectLoadCD EjectLoadCD = nullptr;
-    nero::FnNeroGetCDRWErasingTime GetCDRWErasingTime = nullptr;
-    nero::FnNeroEraseCDRW EraseCDRW = nullptr;
-    nero::FnNeroGetTypeNameOfMedia GetTypeNameOfMedia = nullptr;
-    nero::FnNeroGetLocalizedWaitCDTexts GetLocalizedWaitCDTexts = nullptr;
+#define BB_NERO_FIELD(name) nero::FnNero##name name = nullptr;
+    BB_NERO_ENTRY_POINTS(BB_NERO_FIELD)
+#undef BB_NERO_FIELD
 };
 
-// Loaded once per process; every entry point resolved (the test fails on a
-// missing one).
+// Loaded once per process; the test fails on a missing entry point.
 const NeroApi& Api();
 
 // Library text as a string, freed with NeroFreeMem; "<null>" for null.
@@ -93,8 +81,7 @@ public:
     std::chrono::steady_clock::time_point abortTime{};
 
     nero::LibProgressRecord* Progress() { return &m_progress; }
-    std::vector<std::string> Logs() const;
-    std::vector<std::string> Phases() const;
+    std::vector<std::string> Texts(Event::Kind kind) const;  // log or phase lines
     std::vector<int> Requests() const;
     bool HasLog(const std::string& line) const;
     // Progress reports of each phase, in order.
@@ -119,21 +106,34 @@ public:
 
 std::filesystem::path SampleRoot();
 
-}  // namespace rec::test
-
-namespace rec::test {
-
 // Opens the recorder of that name from a fresh drive list; null when absent.
 nero::DeviceHandle OpenByName(const std::string& name);
 
 // An ISO track of the tree with the flags, and the write description of a
-// DVD (or CD) burn that carries it.
+// DVD burn that carries it.
 struct BurnInput {
     nero::IsoTrack* track = nullptr;
     nero::WriteDescription description{};
-    explicit BurnInput(const ItemTree& tree, uint32_t isoFlags = 0x4018, bool dvd = true,
-                       const char* label = "SAMPLE");
+    explicit BurnInput(const ItemTree& tree, uint32_t isoFlags = 0x4018, const char* label = "SAMPLE");
     ~BurnInput();
+};
+
+// The burn flags the program always sends: 0x990C.
+constexpr uint32_t kProgramBurnFlags = nero::kBurnAlways | nero::kBurnDvdRomBooktypeOff;
+
+// A burn of `tree` on `device` at `speed` KB/s, in a sandbox of its own.
+class LibraryBurnTest : public ::testing::Test {
+protected:
+    void TearDown() override { Api().CloseDevice(device); }
+    int Burn(JobRecorder& job, uint32_t flags = kProgramBurnFlags, uint32_t isoFlags = 0x4018) {
+        BurnInput input(tree, isoFlags);
+        return Api().Burn(device, 0, &input.description, flags, speed, job.Progress());
+    }
+
+    Sandbox sandbox;
+    ItemTree tree = ItemTree::FromFolder(SampleRoot());
+    nero::DeviceHandle device = nullptr;
+    uint32_t speed = 22160;
 };
 
 }  // namespace rec::test

@@ -12,18 +12,19 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr uint32_t kProgramBurnFlags = nero::kBurnAlways | nero::kBurnDvdRomBooktypeOff;
-
 struct DiscInfoDeleter {
     void operator()(nero::DiscInfo* info) const { Api().FreeMem(info); }
 };
 using DiscInfoPtr = std::unique_ptr<nero::DiscInfo, DiscInfoDeleter>;
 
-class SimulatedRecorder : public ::testing::Test {
+class SimulatedRecorder : public LibraryBurnTest {
 protected:
-    // One recorder "Sim" with the given lines; durations a thousandth of nominal.
+    void SetUp() override { speed = 2770; }
+    // One recorder "Sim" with the given lines, opened afresh; durations a
+    // thousandth of nominal.
     void Configure(const std::string& lines) {
         sandbox.WriteConfig("time scale = 0.001\n[Sim]\ndisc image = sim.iso\n" + lines);
+        Open();
     }
     nero::DeviceHandle Open() {
         Api().CloseDevice(device);
@@ -31,195 +32,165 @@ protected:
         EXPECT_NE(device, nullptr);
         return device;
     }
+    // A new handle reads the state earlier jobs left.
     DiscInfoPtr Info() { return DiscInfoPtr(Api().GetCDInfo(Open(), 3)); }
-    int Burn(JobRecorder& job, uint32_t flags = kProgramBurnFlags, uint32_t isoFlags = 0x4018, bool dvd = true) {
-        BurnInput input(tree, isoFlags, dvd);
-        return Api().Burn(Open(), 0, &input.description, flags, 2770, job.Progress());
-    }
-    void TearDown() override { Api().CloseDevice(device); }
-
-    Sandbox sandbox;
-    ItemTree tree = ItemTree::FromFolder(SampleRoot());
-    nero::DeviceHandle device = nullptr;
 };
 
-TEST_F(SimulatedRecorder, DiscInformationOfEachDisc) {
-    struct Case {
-        const char* disc;
-        const char* medium;
-        uint32_t kind;
-        uint32_t mask;
-        uint32_t hasData;
-    };
-    const Case cases[] = {
-        {"blank", "DVD-R", 10, 0x4, 0},      {"data", "DVD-RW", 11, 0x1004, 1},
-        {"data", "DVD+RW", 13, 0x4008, 1},   {"blank", "DVD+R", 12, 0x8, 0},
-        {"data", "CD-RW", 3, 0x1, 1},        {"blank", "cd-r", 1, 0x1, 0},
-    };
-    for (const Case& c : cases) {
-        Configure(std::string("disc = ") + c.disc + "\nmedium = " + c.medium + "\n");
-        const DiscInfoPtr info = Info();
-        ASSERT_NE(info, nullptr) << c.medium;
-        EXPECT_EQ(info->mediumKind, c.kind) << c.medium;
-        EXPECT_EQ(info->mediaMask, c.mask) << c.medium;
-        EXPECT_EQ(info->hasData, c.hasData) << c.medium;
-    }
-    Configure("disc = none\n");
-    EXPECT_EQ(Info(), nullptr);
-    nero::DeviceHandle image = OpenByName("Image Recorder");
-    EXPECT_EQ(Api().GetCDInfo(image, 3), nullptr);
-    EXPECT_EQ(Api().EjectLoadCD(image, 1), 0);
-    Api().CloseDevice(image);
-}
-
-TEST_F(SimulatedRecorder, ErasingTimeByModeAndDisc) {
+TEST_F(SimulatedRecorder, DiscInformationAndErasingTimeOfEachDisc) {
     struct Case {
         const char* lines;
-        int full;
-        int quick;
+        uint32_t kind, mask, hasData;
+        int fullErase, quickErase;
     };
     const Case cases[] = {
-        {"disc = data\nmedium = DVD-RW\nerase seconds = 600\nquick erase seconds = 40\n", 600, 40},
-        {"disc = data\nmedium = DVD-RW\nerase seconds = -3\nquick erase seconds = -2\n", -3, -2},
-        {"disc = none\nmedium = DVD-RW\n", -1, -1},
-        {"disc = data\nmedium = DVD-R\n", -2, -2},
+        {"disc = blank\nmedium = DVD-R\n", 10, 0x4, 0, -2, -2},
+        {"disc = data\nmedium = DVD-RW\nerase seconds = 600\nquick erase seconds = 40\n", 11, 0x1004, 1, 600, 40},
+        {"disc = data\nmedium = DVD-RW\nerase seconds = -3\nquick erase seconds = -2\n", 11, 0x1004, 1, -3, -2},
+        {"disc = data\nmedium = DVD+RW\n", 13, 0x4008, 1, 900, 60},
+        {"disc = blank\nmedium = DVD+R\n", 12, 0x8, 0, -2, -2},
+        {"disc = data\nmedium = CD-RW\n", 3, 0x1, 1, 900, 60},  // the default estimates
+        {"disc = blank\nmedium = cd-r\n", 1, 0x1, 0, -2, -2},
+        {"disc = data\nmedium = DVD-R\n", 10, 0x4, 1, -2, -2},
     };
     for (const Case& c : cases) {
         Configure(c.lines);
-        EXPECT_EQ(Api().GetCDRWErasingTime(Open(), nero::kEraseFull), c.full) << c.lines;
-        EXPECT_EQ(Api().GetCDRWErasingTime(Open(), nero::kEraseQuick), c.quick) << c.lines;
+        EXPECT_EQ(Api().GetCDRWErasingTime(Open(), nero::kEraseFull), c.fullErase) << c.lines;
+        EXPECT_EQ(Api().GetCDRWErasingTime(Open(), nero::kEraseQuick), c.quickErase) << c.lines;
+        const DiscInfoPtr info = Info();
+        ASSERT_NE(info, nullptr) << c.lines;
+        EXPECT_EQ(info->mediumKind, c.kind) << c.lines;
+        EXPECT_EQ(info->mediaMask, c.mask) << c.lines;
+        EXPECT_EQ(info->hasData, c.hasData) << c.lines;
     }
+    Configure("disc = none\nmedium = DVD-RW\n");
+    EXPECT_EQ(Info(), nullptr);
+    EXPECT_EQ(Api().GetCDRWErasingTime(Open(), nero::kEraseFull), -1);
     nero::DeviceHandle image = OpenByName("Image Recorder");
+    EXPECT_EQ(Api().GetCDInfo(image, 3), nullptr);
+    EXPECT_EQ(Api().EjectLoadCD(image, 1), 0);
     EXPECT_EQ(Api().GetCDRWErasingTime(image, nero::kEraseQuick), -1);
     Api().CloseDevice(image);
 }
 
-TEST_F(SimulatedRecorder, EraseEmptiesTheDiscForEveryLaterLook) {
-    Configure("disc = data\nmedium = DVD+RW\nquick erase seconds = 100\n");
-    std::ofstream(sandbox / "sim.iso") << std::string(4096, 'x');
-    const auto start = std::chrono::steady_clock::now();
-    EXPECT_EQ(Api().EraseCDRW(Open(), nero::kEraseQuick), 0);
-    EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(100));  // 100 s x 0.001
-    EXPECT_EQ(fs::file_size(sandbox / "sim.iso"), 0u);
-    const DiscInfoPtr info = Info();  // a new handle reads the state the erase left
-    ASSERT_NE(info, nullptr);
-    EXPECT_EQ(info->hasData, 0u);
-    EXPECT_EQ(info->mediaMask, nero::kMediaDvdPlusRw);
-
-    Configure("disc = blank\nmedium = DVD-R\ndisc image = other.iso\n");
-    EXPECT_EQ(Api().EraseCDRW(Open(), nero::kEraseFull), -1);
-}
-
-// A recorder that fails to erase: the estimate is given, the erase fails
-// with its reason in the error log, and the disc keeps its data.
-TEST_F(SimulatedRecorder, FailingEraseKeepsTheData) {
-    Configure("disc = data\nmedium = DVD-RW\nquick erase seconds = 10\nerase fails = yes\n");
-    std::ofstream(sandbox / "sim.iso") << std::string(4096, 'x');
-    EXPECT_EQ(Api().GetCDRWErasingTime(Open(), nero::kEraseQuick), 10);
-    EXPECT_EQ(Api().EraseCDRW(Open(), nero::kEraseQuick), -1);
-    EXPECT_NE(TakeText(Api().GetErrorLog()).find("could not be erased"), std::string::npos);
-    EXPECT_EQ(fs::file_size(sandbox / "sim.iso"), 4096u);
-    const DiscInfoPtr info = Info();
-    ASSERT_NE(info, nullptr);
-    EXPECT_NE(info->hasData, 0u);
-}
-
-TEST_F(SimulatedRecorder, BurnWritesTheDiscImageAndMarksTheDiscUsed) {
-    Configure("disc = blank\nmedium = DVD-R\n");
-    JobRecorder job;
-    EXPECT_EQ(Burn(job), 0) << TakeText(Api().GetErrorLog());
-    EXPECT_GT(fs::file_size(sandbox / "sim.iso"), 16u * 2048u);
-    EXPECT_TRUE(job.Requests().empty());
-    EXPECT_EQ(job.Logs().front(), "Burn process started at 2x (2770 KB/s)");
-    const DiscInfoPtr info = Info();
-    ASSERT_NE(info, nullptr);
-    EXPECT_EQ(info->hasData, 1u);
-
-    JobRecorder again;  // a DVD-R is written once
-    EXPECT_EQ(Burn(again), nero::kBurnNoDisc);
-}
-
-TEST_F(SimulatedRecorder, RewritableDiscWithDataIsOverwrittenOnlyWhenAllowed) {
-    for (int answer : {0, 5}) {
-        Configure("disc = data\nmedium = DVD-RW\n");
-        fs::remove(sandbox / "sim.iso.state");
-        JobRecorder job;
-        job.overwriteAnswer = answer;
-        EXPECT_EQ(Burn(job), answer == 5 ? nero::kBurnOk : nero::kBurnAborted) << answer;
-        EXPECT_EQ(job.Requests(), std::vector<int>{nero::kRequestOverwriteRw}) << answer;
-        EXPECT_EQ(fs::exists(sandbox / "sim.iso"), answer == 5) << answer;
-    }
-    Api().ClearErrors();
-}
-
-TEST_F(SimulatedRecorder, EmptyTrayAsksForADiscThenGivesUp) {
-    Configure("disc = none\nwait seconds = 100\n");
-    JobRecorder job;
-    EXPECT_EQ(Burn(job), nero::kBurnNoDisc);
-    ASSERT_EQ(job.Requests(), std::vector<int>{nero::kRequestWaitCd});
-    const auto request = std::find_if(job.events.begin(), job.events.end(),
-                                      [](const Event& e) { return e.kind == Event::Request; });
-    EXPECT_EQ(TakeText(Api().GetLocalizedWaitCDTexts(static_cast<int>(request->data))), "Please insert a blank disc.");
-    EXPECT_FALSE(fs::exists(sandbox / "sim.iso"));
-    EXPECT_NE(TakeText(Api().GetErrorLog()).find("No disc"), std::string::npos);
-}
-
-TEST_F(SimulatedRecorder, RehearsedOutcomes) {
+// An erase empties the disc for every later look, takes its time, and a
+// failing one keeps the data and says why.
+TEST_F(SimulatedRecorder, EraseOutcomes) {
     struct Case {
         const char* lines;
-        uint32_t isoFlags;
-        int result;
+        int mode, result;
+        uint64_t imageBytes;
+        uint32_t hasData;
         const char* errorPart;
-        bool discUsed;
     };
     const Case cases[] = {
-        {"realloc fails = yes\n", 0x4058, nero::kBurnDvdVideo, "reallocation", false},
-        {"realloc fails = yes\n", 0x4018, nero::kBurnOk, nullptr, true},
-        {"burn result = 4\n", 0x4018, 4, "rehearsed result 4", false},
-        {"write error at = 50\n", 0x4018, nero::kBurnWriteError, "Write error at sector", true},
-        {"capacity sectors = 100\n", 0x4018, nero::kBurnNoDisc, "sectors but the disc holds only 100", false},
-        {"medium = CD-R\n", 0x4018, nero::kBurnNoDisc, "does not suit a DVD", false},
+        {"disc = data\nmedium = DVD+RW\nquick erase seconds = 100\n", nero::kEraseQuick, 0, 0, 0, nullptr},
+        {"disc = data\nmedium = DVD-RW\nquick erase seconds = 10\nerase fails = yes\n", nero::kEraseQuick, -1, 4096, 1,
+         "could not be erased"},
+        {"disc = blank\nmedium = DVD-R\n", nero::kEraseFull, -1, 4096, 0, nullptr},
     };
     for (const Case& c : cases) {
-        Configure(std::string("disc = blank\n") + c.lines);
+        Configure(c.lines);
         fs::remove(sandbox / "sim.iso.state");
+        std::ofstream(sandbox / "sim.iso") << std::string(4096, 'x');
         Api().ClearErrors();
-        JobRecorder job;
-        EXPECT_EQ(Burn(job, kProgramBurnFlags, c.isoFlags), c.result) << c.lines;
-        EXPECT_EQ(job.HasLog("DVD-Video files reallocation failed"), c.result == nero::kBurnDvdVideo) << c.lines;
-        const std::string errors = TakeText(Api().GetErrorLog());
-        if (c.errorPart != nullptr) {
-            EXPECT_NE(errors.find(c.errorPart), std::string::npos) << c.lines << errors;
-        } else {
-            EXPECT_EQ(errors, "<null>") << c.lines;
+        const auto start = std::chrono::steady_clock::now();
+        EXPECT_EQ(Api().EraseCDRW(device, c.mode), c.result) << c.lines;
+        if (c.result == 0) {
+            EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(100));  // 100 s x 0.001
         }
+        if (c.errorPart != nullptr) {
+            EXPECT_NE(TakeText(Api().GetErrorLog()).find(c.errorPart), std::string::npos) << c.lines;
+        }
+        EXPECT_EQ(fs::file_size(sandbox / "sim.iso"), c.imageBytes) << c.lines;
         const DiscInfoPtr info = Info();
         ASSERT_NE(info, nullptr);
-        EXPECT_EQ(info->hasData, c.discUsed ? 1u : 0u) << c.lines;
+        EXPECT_EQ(info->hasData, c.hasData) << c.lines;
     }
-}
-
-TEST_F(SimulatedRecorder, SlowBurnStillAnswersAbortWithinASecond) {
-    Configure("disc = blank\nburn seconds = 60000\n");  // a minute at this time scale
-    JobRecorder job;
-    job.abortInPhase = "Writing the disc";
-    job.abortAtPercent = 1;
-    EXPECT_EQ(Burn(job), nero::kBurnAborted);
-    ASSERT_TRUE(job.abortRequested);
-    EXPECT_LT(std::chrono::steady_clock::now() - job.abortTime, std::chrono::seconds(1));
-    EXPECT_FALSE(fs::exists(sandbox / "sim.iso"));
     Api().ClearErrors();
 }
 
-TEST_F(SimulatedRecorder, SimulationLeavesTheDiscAsItWas) {
-    Configure("disc = data\nmedium = DVD-RW\n");
-    JobRecorder job;
-    EXPECT_EQ(Burn(job, kProgramBurnFlags | nero::kBurnSimulate), 0);
-    EXPECT_TRUE(job.Requests().empty());
-    EXPECT_FALSE(fs::exists(sandbox / "sim.iso"));
-    const DiscInfoPtr info = Info();
-    ASSERT_NE(info, nullptr);
-    EXPECT_EQ(info->hasData, 1u);
+// What a burn on each kind of disc and rehearsed fault returns, asks, logs
+// and leaves on the disc.
+TEST_F(SimulatedRecorder, BurnOutcomes) {
+    constexpr int kNoDisc = -1;
+    struct Case {
+        const char* lines;
+        uint32_t flags, isoFlags;
+        int overwriteAnswer;
+        const char* abortInPhase;
+        int result;
+        std::vector<int> requests;
+        const char* errorPart;  // a part of the error logged; null: none logged
+        int hasData;            // afterwards; kNoDisc: no disc to tell
+        bool imageWritten;
+    };
+    const uint32_t simulate = kProgramBurnFlags | nero::kBurnSimulate;
+    const std::vector<int> overwrite = {nero::kRequestOverwriteRw};
+    const Case cases[] = {
+        {"disc = blank\nmedium = DVD-R\n", kProgramBurnFlags, 0x4018, 5, "", nero::kBurnOk, {}, nullptr, 1, true},
+        // A DVD-R is written once.
+        {"disc = data\nmedium = DVD-R\n", kProgramBurnFlags, 0x4018, 5, "", nero::kBurnNoDisc, {}, "", 1, false},
+        // A rewritable disc holding data is overwritten only when allowed.
+        {"disc = data\nmedium = DVD-RW\n", kProgramBurnFlags, 0x4018, 0, "", nero::kBurnAborted, overwrite, "", 1,
+         false},
+        {"disc = data\nmedium = DVD-RW\n", kProgramBurnFlags, 0x4018, 5, "", nero::kBurnOk, overwrite, nullptr, 1,
+         true},
+        // A simulation asks nothing and leaves the disc as it was.
+        {"disc = data\nmedium = DVD-RW\n", simulate, 0x4018, 0, "", nero::kBurnOk, {}, nullptr, 1, false},
+        // An empty tray asks for a disc, then gives up.
+        {"disc = none\nwait seconds = 100\n", kProgramBurnFlags, 0x4018, 5, "", nero::kBurnNoDisc,
+         {nero::kRequestWaitCd}, "No disc", kNoDisc, false},
+        {"disc = blank\nrealloc fails = yes\n", kProgramBurnFlags, 0x4058, 5, "", nero::kBurnDvdVideo, {},
+         "reallocation", 0, false},
+        {"disc = blank\nrealloc fails = yes\n", kProgramBurnFlags, 0x4018, 5, "", nero::kBurnOk, {}, nullptr, 1, true},
+        {"disc = blank\nburn result = 4\n", kProgramBurnFlags, 0x4018, 5, "", 4, {}, "rehearsed result 4", 0, false},
+        // Whatever reached the disc before a write error or an abort is on it.
+        {"disc = blank\nwrite error at = 50\n", kProgramBurnFlags, 0x4018, 5, "", nero::kBurnWriteError, {},
+         "Write error at sector", 1, false},
+        {"disc = blank\ncapacity sectors = 100\n", kProgramBurnFlags, 0x4018, 5, "", nero::kBurnNoDisc, {},
+         "sectors but the disc holds only 100", 0, false},
+        {"disc = blank\nmedium = CD-R\n", kProgramBurnFlags, 0x4018, 5, "", nero::kBurnNoDisc, {},
+         "does not suit a DVD", 0, false},
+        // A minute at this time scale still answers the abort within a second.
+        {"disc = blank\nburn seconds = 60000\n", kProgramBurnFlags, 0x4018, 5, "Writing the disc", nero::kBurnAborted,
+         {}, "", 1, false},
+    };
+    for (const Case& c : cases) {
+        Configure(c.lines);
+        fs::remove(sandbox / "sim.iso.state");
+        fs::remove(sandbox / "sim.iso");
+        Api().ClearErrors();
+        JobRecorder job;
+        job.overwriteAnswer = c.overwriteAnswer;
+        job.abortInPhase = c.abortInPhase;
+        job.abortAtPercent = *c.abortInPhase ? 1 : -1;
+        EXPECT_EQ(Burn(job, c.flags, c.isoFlags), c.result) << c.lines;
+        if (*c.abortInPhase) {
+            ASSERT_TRUE(job.abortRequested) << c.lines;
+            EXPECT_LT(std::chrono::steady_clock::now() - job.abortTime, std::chrono::seconds(1)) << c.lines;
+        }
+        EXPECT_EQ(job.Requests(), c.requests) << c.lines;
+        for (const Event& e : job.events) {
+            if (e.kind == Event::Request && e.value == nero::kRequestWaitCd) {
+                EXPECT_EQ(TakeText(Api().GetLocalizedWaitCDTexts(int(e.data))), "Please insert a blank disc.");
+            }
+        }
+        if (c.result == nero::kBurnOk && !(c.flags & nero::kBurnSimulate)) {
+            EXPECT_EQ(job.Texts(Event::Log).front(), "Burn process started at 2x (2770 KB/s)");
+        }
+        EXPECT_EQ(job.HasLog("DVD-Video files reallocation failed"), c.result == nero::kBurnDvdVideo) << c.lines;
+        const std::string errors = TakeText(Api().GetErrorLog());
+        EXPECT_EQ(errors != "<null>", c.errorPart != nullptr) << c.lines << errors;
+        if (c.errorPart != nullptr) {
+            EXPECT_NE(errors.find(c.errorPart), std::string::npos) << c.lines << errors;
+        }
+        EXPECT_EQ(fs::exists(sandbox / "sim.iso") && fs::file_size(sandbox / "sim.iso") > 16u * 2048u,
+                  c.imageWritten)
+            << c.lines;
+        const DiscInfoPtr info = Info();
+        EXPECT_EQ(info ? int(info->hasData) : kNoDisc, c.hasData) << c.lines;
+    }
+    Api().ClearErrors();
 }
 
 }  // namespace

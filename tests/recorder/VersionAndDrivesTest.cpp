@@ -19,9 +19,7 @@ using DriveList = std::unique_ptr<nero::DriveInfoList, ListDeleter>;
 
 std::vector<std::string> Names(const nero::DriveInfoList& list) {
     std::vector<std::string> names;
-    for (uint32_t i = 0; i < list.count; ++i) {
-        names.push_back(list.drives[i].deviceName);
-    }
+    for (uint32_t i = 0; i < list.count; ++i) names.push_back(list.drives[i].deviceName);
     return names;
 }
 
@@ -32,14 +30,11 @@ const nero::DriveInfo* Find(const nero::DriveInfoList& list, const std::string& 
     return nullptr;
 }
 
-TEST(RecorderVersion, AnnouncesCurrentVersionInBothForms) {
+TEST(RecorderVersion, AnnouncesTheCurrentVersionAndAcceptsWhatItCanServe) {
     uint16_t parts[4] = {9, 9, 9, 9};
     EXPECT_EQ(Api().GetAPIVersionEx(&parts[0], &parts[1], &parts[2], &parts[3], nullptr), 1);
     EXPECT_EQ(std::vector<uint16_t>(parts, parts + 4), (std::vector<uint16_t>{6, 6, 0, 1}));
     EXPECT_EQ(Api().GetAPIVersion(), 6601u);
-}
-
-TEST(RecorderVersion, AcceptsExpectationsItCanServe) {
     struct Case {
         uint16_t a, b, c, d;
         int accepted;
@@ -64,7 +59,9 @@ constexpr const char* kTwoRecorders =
     "[CD Only]\nmedia = 0x1\ncd speeds = 8 16 24\n"
     "[Reader]\ndevice kind = 2\ncapabilities = 0\nmedia = 0x4\n";
 
-TEST(RecorderDrives, FiltersByMediaMask) {
+// The Image Recorder comes first in every list, a writing recorder of DVD
+// and CD; the configured ones follow as their media allow.
+TEST(RecorderDrives, ListsFilteredByMediaMaskWithTheirKindsAndSpeeds) {
     Sandbox sandbox;
     sandbox.WriteConfig(kTwoRecorders);
     struct Case {
@@ -86,49 +83,38 @@ TEST(RecorderDrives, FiltersByMediaMask) {
     ASSERT_NE(all, nullptr);
     EXPECT_EQ(all->count, 4u);
     const nero::DriveInfo* reader = Find(*all, "Reader");
-    ASSERT_NE(reader, nullptr);
+    const nero::DriveInfo* image = Find(*all, "Image Recorder");
+    ASSERT_TRUE(reader != nullptr && image != nullptr);
     EXPECT_EQ(reader->deviceKind, 2u);
     EXPECT_EQ(reader->capabilities, 0u);
-}
+    EXPECT_EQ(image->deviceKind, 1u);
+    EXPECT_EQ(image->capabilities & 1u, 1u);
+    EXPECT_EQ(image->mediaMask, nero::kMediaMaskDvd | nero::kMediaMaskCd);
 
-TEST(RecorderDrives, ImageRecorderIsAlwaysAWritingRecorderOfDvdAndCd) {
-    Sandbox sandbox;  // no configuration file at all
-    DriveList list(Api().GetAvailableDrivesEx(nero::kMediaMaskDvd, nullptr));
-    ASSERT_NE(list, nullptr);
-    ASSERT_EQ(list->count, 1u);
-    const nero::DriveInfo& image = list->drives[0];
-    EXPECT_STREQ(image.deviceName, "Image Recorder");
-    EXPECT_EQ(image.deviceKind, 1u);
-    EXPECT_EQ(image.capabilities & 1u, 1u);
-    EXPECT_EQ(image.mediaMask, nero::kMediaMaskDvd | nero::kMediaMaskCd);
-}
-
-TEST(RecorderDrives, WriteSpeedsFollowTheMediaClassAsked) {
-    Sandbox sandbox;
-    sandbox.WriteConfig(kTwoRecorders);
-    struct Case {
+    // Write speeds follow the media class asked.
+    struct Speeds {
         uint32_t mask;
         const char* recorder;
         uint32_t baseRate;
         std::vector<uint32_t> rates;
     };
-    const Case cases[] = {
+    const Speeds speeds[] = {
         {nero::kMediaMaskDvd, "Image Recorder", 1385, {1385, 2770, 5540, 8310, 11080, 16620, 22160}},
         {nero::kMediaMaskCd, "Image Recorder", 150, {150, 300, 600, 1200, 2400, 3600, 4800, 6000, 7200, 7800}},
         {nero::kMediaMaskDvd, "DVD Only", 1350, {2700, 5400, 10800}},
         {nero::kMediaMaskCd, "CD Only", 150, {1200, 2400, 3600}},
     };
-    for (const Case& c : cases) {
+    for (const Speeds& c : speeds) {
         DriveList list(Api().GetAvailableDrivesEx(c.mask, nullptr));
         ASSERT_NE(list, nullptr);
         const nero::DriveInfo* drive = Find(*list, c.recorder);
         ASSERT_NE(drive, nullptr) << c.recorder;
-        const nero::SpeedInfo& speeds = drive->writeSpeeds;
-        EXPECT_EQ(speeds.baseRate, c.baseRate) << c.recorder;
-        ASSERT_EQ(speeds.count, c.rates.size()) << c.recorder;
-        for (uint32_t i = 0; i < speeds.count; ++i) {
-            EXPECT_EQ(speeds.rates[i], c.rates[i]) << c.recorder << " speed " << i;
-            EXPECT_EQ(speeds.multiples[i], c.rates[i] / c.baseRate) << c.recorder << " speed " << i;
+        const nero::SpeedInfo& got = drive->writeSpeeds;
+        EXPECT_EQ(got.baseRate, c.baseRate) << c.recorder;
+        ASSERT_EQ(got.count, c.rates.size()) << c.recorder;
+        for (uint32_t i = 0; i < got.count; ++i) {
+            EXPECT_EQ(got.rates[i], c.rates[i]) << c.recorder << " speed " << i;
+            EXPECT_EQ(got.multiples[i], c.rates[i] / c.baseRate) << c.recorder << " speed " << i;
         }
     }
 }
@@ -141,10 +127,19 @@ TEST(RecorderDrives, ConfigurationMistakesAreReportedWithTheirLine) {
     EXPECT_EQ(Names(*list), (std::vector<std::string>{"Image Recorder", "Good"}));
     const std::string errors = TakeText(Api().GetErrorLog());
     const std::string file = (sandbox / "drives.ini").string();
-    EXPECT_NE(errors.find(file + ":3: unknown key \"speed\""), std::string::npos) << errors;
-    EXPECT_NE(errors.find(file + ":4: bad value \"lots\" for \"media\""), std::string::npos) << errors;
-    EXPECT_NE(errors.find(file + ":5: recorder \"Image Recorder\" ignored"), std::string::npos) << errors;
-    EXPECT_NE(errors.find(file + ":6: recorder \"Good\" ignored"), std::string::npos) << errors;
+    for (const char* line : {":3: unknown key \"speed\"", ":4: bad value \"lots\" for \"media\"",
+                             ":5: recorder \"Image Recorder\" ignored", ":6: recorder \"Good\" ignored"}) {
+        EXPECT_NE(errors.find(file + line), std::string::npos) << line << "\n" << errors;
+    }
+
+    // The committed sample configuration reads without complaint.
+    Api().ClearErrors();
+    ::setenv("BB_NEROAPI_CONFIG", (std::string(BB_SOURCE_DIR) + "/recorder/library/NeroAPI-drives.sample.ini").c_str(), 1);
+    DriveList sample(Api().GetAvailableDrivesEx(nero::kMediaMaskDvd | nero::kMediaMaskCd, nullptr));
+    ASSERT_NE(sample, nullptr);
+    EXPECT_EQ(Names(*sample), (std::vector<std::string>{"Image Recorder", "BB DVD-RW Writer", "BB DVD-R Writer",
+                                                        "BB Empty Tray", "BB Faulty Writer", "BB CD Writer"}));
+    EXPECT_EQ(TakeText(Api().GetErrorLog()), "<null>");
 }
 
 TEST(RecorderDrives, WithoutTheVariableReadsTheFileBesideItsOwnModule) {
@@ -158,8 +153,7 @@ TEST(RecorderDrives, WithoutTheVariableReadsTheFileBesideItsOwnModule) {
     ASSERT_NE(module, nullptr) << dlerror();
     auto drives = reinterpret_cast<nero::FnNeroGetAvailableDrivesEx>(dlsym(module, "NeroGetAvailableDrivesEx"));
     auto freeMem = reinterpret_cast<nero::FnNeroFreeMem>(dlsym(module, "NeroFreeMem"));
-    ASSERT_NE(drives, nullptr);
-    ASSERT_NE(freeMem, nullptr);
+    ASSERT_TRUE(drives != nullptr && freeMem != nullptr);
     nero::DriveInfoList* list = drives(nero::kMediaMaskDvd, nullptr);
     ASSERT_NE(list, nullptr);
     EXPECT_EQ(Names(*list), (std::vector<std::string>{"Image Recorder", "Beside The Module"}));
@@ -167,17 +161,7 @@ TEST(RecorderDrives, WithoutTheVariableReadsTheFileBesideItsOwnModule) {
     dlclose(module);
 }
 
-TEST(RecorderDrives, TheCommittedSampleConfigurationReadsWithoutComplaint) {
-    Sandbox sandbox;
-    ::setenv("BB_NEROAPI_CONFIG", (std::string(BB_SOURCE_DIR) + "/recorder/library/NeroAPI-drives.sample.ini").c_str(), 1);
-    DriveList list(Api().GetAvailableDrivesEx(nero::kMediaMaskDvd | nero::kMediaMaskCd, nullptr));
-    ASSERT_NE(list, nullptr);
-    EXPECT_EQ(Names(*list), (std::vector<std::string>{"Image Recorder", "BB DVD-RW Writer", "BB DVD-R Writer",
-                                                      "BB Empty Tray", "BB Faulty Writer", "BB CD Writer"}));
-    EXPECT_EQ(TakeText(Api().GetErrorLog()), "<null>");
-}
-
-TEST(RecorderMedia, TypeNamesOfAMask) {
+TEST(RecorderMedia, TypeNamesOfAMaskAndWaitTexts) {
     struct Case {
         uint32_t mask;
         const char* delimiter;
@@ -193,9 +177,6 @@ TEST(RecorderMedia, TypeNamesOfAMask) {
     for (const Case& c : cases) {
         EXPECT_EQ(TakeText(Api().GetTypeNameOfMedia(c.mask, c.delimiter)), c.names) << std::hex << c.mask;
     }
-}
-
-TEST(RecorderMedia, WaitTextsOfEachWaitType) {
     EXPECT_EQ(TakeText(Api().GetLocalizedWaitCDTexts(1)), "Please insert a blank disc.");
     for (int type = 0; type <= 4; ++type) {
         EXPECT_NE(TakeText(Api().GetLocalizedWaitCDTexts(type)), "<null>") << type;

@@ -39,23 +39,6 @@ TEST(CommandLine, SplitsLikeTheProgramAlwaysHas) {
     }
 }
 
-// More than 99 words: the 99 are kept and the line is marked as refused.
-TEST(CommandLine, MarksALineOfMoreThan99Words) {
-    const struct {
-        int words;
-        bool tooMany;
-    } cases[] = {{99, false}, {100, true}, {300, true}};
-    for (const auto& c : cases) {
-        std::string line;
-        for (int i = 0; i < c.words; ++i)
-            line += "w" + std::to_string(i) + " ";
-        const recording::CommandLineWords split = SplitCommandLine(line);
-        ASSERT_EQ(split.words.size(), 99u) << c.words;
-        EXPECT_EQ(split.words.back(), "w98");
-        EXPECT_EQ(split.tooMany, c.tooMany) << c.words;
-    }
-}
-
 std::vector<Kind> KindsOf(const std::vector<BatchStep>& steps) {
     std::vector<Kind> kinds;
     for (const BatchStep& s : steps)

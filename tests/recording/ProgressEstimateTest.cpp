@@ -2,78 +2,58 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <string>
+#include <tuple>
+
 namespace {
 
 using recording::OnProgressReport;
 using recording::ProgressBookkeeping;
 
-TEST(ProgressEstimate, ZeroTenTenTwentyGivesTheRateFromTheFirstReport) {
-    ProgressBookkeeping book;
-    auto shown = OnProgressReport(book, 0, 1000);
-    EXPECT_EQ(shown.percent, "0 %");
-    EXPECT_EQ(shown.remaining, "?:??");
-    EXPECT_EQ(shown.total, "?:??");
-    EXPECT_EQ(shown.title, "0 % Brenvik Burn 1.2.1");
-
-    shown = OnProgressReport(book, 10, 1100);  // first non-zero: percent only
-    EXPECT_EQ(shown.percent, "10 %");
-    EXPECT_EQ(shown.title, "10 % Brenvik Burn 1.2.1");
-    EXPECT_FALSE(shown.remaining.has_value());
-    EXPECT_FALSE(shown.total.has_value());
-    EXPECT_EQ(book.m_tStart, 1100);
-
-    shown = OnProgressReport(book, 10, 1115);  // repeat: nothing new
-    EXPECT_FALSE(shown.percent.has_value());
-    EXPECT_FALSE(shown.remaining.has_value());
-    EXPECT_EQ(shown.barPosition, 10u);
-
-    shown = OnProgressReport(book, 20, 1130);  // 30 s after the 10 % report
-    EXPECT_EQ(shown.remaining, "04:00");
-    EXPECT_EQ(shown.total, "05:00");
-    EXPECT_EQ(shown.percent, "20 %");
-    EXPECT_EQ(book.m_nTotalSecs, 300);
-    EXPECT_EQ(shown.barPosition, 20u);
-}
-
-TEST(ProgressEstimate, ZeroStartsAPhaseAfresh) {
-    ProgressBookkeeping book;
-    OnProgressReport(book, 40, 10);
-    OnProgressReport(book, 60, 30);
-    OnProgressReport(book, 0, 40);
-    EXPECT_EQ(book.m_nLastPercent, 0);
-    EXPECT_EQ(book.m_nStartPercent, 0);
-    EXPECT_EQ(book.m_tStart, 0);
-    const auto shown = OnProgressReport(book, 5, 50);
-    EXPECT_EQ(book.m_nStartPercent, 5);
-    EXPECT_FALSE(shown.remaining.has_value());
-}
-
-// A clock that steps back or a percentage that falls measures afresh; a
-// negative time shows as zero.
-TEST(ProgressEstimate, NeverShowsANegativeTime) {
-    const struct {
+// One job's reports in order. The rate is measured from the first non-zero
+// report; 0 starts a phase afresh, and a clock that steps back or a
+// percentage that falls measures afresh. Null: the label is left alone.
+TEST(ProgressEstimate, ReportsInOrder) {
+    struct Step {
         uint32_t percent;
         int64_t now;
-    } steps[] = {{0, 100}, {10, 100}, {20, 110}, {30, 50}, {40, 60}, {5, 70}, {15, 80}};
+        const char *shown, *remaining, *total;
+    } const steps[] = {
+        {0, 1000, "0 %", "?:??", "?:??"},
+        {10, 1100, "10 %", nullptr, nullptr},  // the first non-zero: percent only
+        {10, 1115, nullptr, nullptr, nullptr},  // a repeat: nothing new
+        {20, 1130, "20 %", "04:00", "05:00"},   // 30 s for the 10 % since the first
+        {0, 1140, "0 %", "?:??", "?:??"},
+        {5, 1150, "5 %", nullptr, nullptr},
+        {15, 1160, "15 %", "01:25", "01:40"},
+        {25, 50, "25 %", nullptr, nullptr},     // the clock went back
+        {35, 60, "35 %", "01:05", "01:40"},
+        {5, 70, "5 %", nullptr, nullptr},       // the percentage fell
+        {15, 80, "15 %", "01:25", "01:40"},
+    };
     ProgressBookkeeping book;
-    for (const auto& step : steps) {
-        SCOPED_TRACE(step.percent);
-        const recording::ProgressDisplay shown = OnProgressReport(book, step.percent, step.now);
-        for (const auto& time : {shown.remaining, shown.total})
-            if (time)
-                EXPECT_EQ(time->find('-'), std::string::npos) << *time;
-        EXPECT_GE(book.m_nTotalSecs, 0);
+    for (const Step& s : steps) {
+        const recording::ProgressDisplay shown = OnProgressReport(book, s.percent, s.now);
+        const auto text = [](const std::optional<std::string>& v) { return v ? *v : std::string("<none>"); };
+        const auto expected = [](const char* v) { return v ? std::string(v) : std::string("<none>"); };
+        EXPECT_EQ(text(shown.percent), expected(s.shown)) << s.percent << " at " << s.now;
+        EXPECT_EQ(text(shown.remaining), expected(s.remaining)) << s.percent << " at " << s.now;
+        EXPECT_EQ(text(shown.total), expected(s.total)) << s.percent << " at " << s.now;
+        EXPECT_EQ(text(shown.title), s.shown ? expected(s.shown) + " Brenvik Burn 1.2.1" : "<none>") << s.percent;
+        EXPECT_EQ(shown.barPosition, s.percent);
     }
-    EXPECT_EQ(book.m_nTotalSecs, 100) << "10 s for the last 10 %";
-    EXPECT_EQ(recording::FormatMinutesSeconds2(-800), "00:00");
-    EXPECT_EQ(recording::FormatMinutesSeconds(-5), "0:00");
 }
 
-TEST(ProgressEstimate, TimeTexts) {
-    EXPECT_EQ(recording::FormatMinutesSeconds2(0), "00:00");
-    EXPECT_EQ(recording::FormatMinutesSeconds2(3725), "62:05");
-    EXPECT_EQ(recording::FormatMinutesSeconds(90), "1:30");
-    EXPECT_EQ(recording::FormatMinutesSeconds(9), "0:09");
+TEST(ProgressEstimate, TimeTextsAreNeverNegative) {
+    const std::tuple<int32_t, const char*, const char*> cases[] = {
+        {0, "00:00", "0:00"}, {9, "00:09", "0:09"}, {90, "01:30", "1:30"}, {3725, "62:05", "62:05"},
+        {-5, "00:00", "0:00"}, {-800, "00:00", "0:00"},
+    };
+    for (const auto& [seconds, twoDigits, countdown] : cases) {
+        EXPECT_EQ(recording::FormatMinutesSeconds2(seconds), twoDigits) << seconds;
+        EXPECT_EQ(recording::FormatMinutesSeconds(seconds), countdown) << seconds;
+    }
     EXPECT_EQ(recording::IdleTitle(), "Brenvik Burn 1.2.1");
 }
 

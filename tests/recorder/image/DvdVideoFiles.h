@@ -1,10 +1,14 @@
-// Small DVD-Video files and an in-memory sink for the image writer's tests.
+// Small DVD-Video files, an in-memory sink and a checker of on-disc fields
+// for the image writer's tests.
 #pragma once
+
+#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
+#include <initializer_list>
 #include <string>
 #include <utility>
 #include <vector>
@@ -75,6 +79,24 @@ public:
     size_t calls = 0;
     size_t maxChunk = 0;
 };
+
+// A field of a record: `width` bytes at `at`, little-endian (big-endian for
+// a negative width).
+struct Field {
+    const char* name;
+    size_t at;
+    int width;
+    uint64_t value;
+};
+
+inline void ExpectFields(const uint8_t* record, std::initializer_list<Field> fields, const char* what) {
+    for (const Field& f : fields) {
+        const int n = f.width < 0 ? -f.width : f.width;
+        uint64_t v = 0;
+        for (int i = 0; i < n; ++i) v = v << 8 | record[f.at + size_t(f.width < 0 ? i : n - 1 - i)];
+        EXPECT_EQ(v, f.value) << what << ": " << f.name << " at " << f.at;
+    }
+}
 
 inline std::string SampleRoot() { return std::string(BB_SOURCE_DIR) + "/samples/dvd-sample"; }
 

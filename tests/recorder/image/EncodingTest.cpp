@@ -1,6 +1,7 @@
 // Byte-level checks of the field encoders and on-disc records.
 #include <gtest/gtest.h>
 
+#include <tuple>
 #include <vector>
 
 #include "recorder/image/ByteOrder.h"
@@ -10,9 +11,12 @@
 #include "recorder/image/TextEncoding.h"
 #include "recorder/image/UdfRecords.h"
 #include "recorder/image/UdfTag.h"
+#include "tests/recorder/image/DvdVideoFiles.h"
 
 namespace rec::image {
 namespace {
+
+using testing::ExpectFields;
 
 std::vector<uint8_t> Bytes(const uint8_t* p, size_t n) { return {p, p + n}; }
 
@@ -27,27 +31,15 @@ TEST(UdfTag, ChecksumCrcAndLocation) {
     std::vector<uint8_t> d(64, 0);
     for (size_t i = 16; i < 64; ++i) d[i] = uint8_t(i * 7);
     FinishUdfTag(d.data(), 261, 0x12345678, 48);
-    EXPECT_EQ(GetLe16(d.data()), 261);
-    EXPECT_EQ(GetLe16(d.data() + 2), 2);  // NSR02 descriptor version
-    EXPECT_EQ(GetLe16(d.data() + 8), UdfCrc(d.data() + 16, 48));
-    EXPECT_EQ(GetLe16(d.data() + 10), 48);
-    EXPECT_EQ(GetLe32(d.data() + 12), 0x12345678u);
     unsigned sum = 0;
     for (int i = 0; i < 16; ++i)
         if (i != 4) sum += d[size_t(i)];
-    EXPECT_EQ(d[4], uint8_t(sum));
+    ExpectFields(d.data(),
+                 {{"identifier", 0, 2, 261}, {"descriptor version (NSR02)", 2, 2, 2}, {"checksum", 4, 1, sum & 0xFF},
+                  {"CRC", 8, 2, UdfCrc(d.data() + 16, 48)}, {"CRC length", 10, 2, 48}, {"location", 12, 4, 0x12345678}},
+                 "tag");
     d[40] ^= 1;  // a changed body no longer matches the stored CRC
     EXPECT_NE(GetLe16(d.data() + 8), UdfCrc(d.data() + 16, 48));
-}
-
-TEST(ByteOrder, BothEndianFieldsPutLittleThenBig) {
-    uint8_t b[8];
-    PutBoth32(b, 0x01020304);
-    EXPECT_EQ(Bytes(b, 8), (std::vector<uint8_t>{4, 3, 2, 1, 1, 2, 3, 4}));
-    PutBoth16(b, 0x0800);
-    EXPECT_EQ(Bytes(b, 4), (std::vector<uint8_t>{0x00, 0x08, 0x08, 0x00}));
-    PutBe64(b, 0x0102030405060708ull);
-    EXPECT_EQ(Bytes(b, 8), (std::vector<uint8_t>{1, 2, 3, 4, 5, 6, 7, 8}));
 }
 
 TEST(DateTime, CivilDatesAcrossLeapYearsAndEras) {
@@ -87,12 +79,13 @@ TEST(DateTime, EncodedForms) {
 }
 
 TEST(TextEncoding, DecodesUtf8AndFallsBackToLatin1) {
-    EXPECT_EQ(DecodeName("abc"), U"abc");
-    EXPECT_EQ(DecodeName("\xC3\xA9t\xC3\xA9"), U"\u00E9t\u00E9");
-    EXPECT_EQ(DecodeName("\xE2\x82\xAC"), U"\u20AC");
-    EXPECT_EQ(DecodeName("caf\xE9"), U"caf\u00E9");     // Windows ANSI byte, not UTF-8
-    EXPECT_EQ(DecodeName("\xC0\x80"), U"\u00C0\u0080");  // overlong: not UTF-8
-    EXPECT_EQ(DecodeName("\xE2\x82"), U"\u00E2\u0082");  // cut short
+    const std::pair<const char*, std::u32string> cases[] = {
+        {"abc", U"abc"}, {"\xC3\xA9t\xC3\xA9", U"\u00E9t\u00E9"}, {"\xE2\x82\xAC", U"\u20AC"},
+        {"caf\xE9", U"caf\u00E9"},         // Windows ANSI byte, not UTF-8
+        {"\xC0\x80", U"\u00C0\u0080"},     // overlong: not UTF-8
+        {"\xE2\x82", U"\u00E2\u0082"},     // cut short
+    };
+    for (const auto& [bytes, name] : cases) EXPECT_TRUE(DecodeName(bytes) == name) << bytes;
 }
 
 TEST(TextEncoding, VolumeIdentifierUsesDCharacters) {
@@ -163,10 +156,11 @@ TEST(IsoNames, JolietKeepsNamesAndShortensUniquely) {
 
 TEST(IsoNames, SortOrderComparesNameThenExtension) {
     // ISO 9660 9.3: "A.Z" before "AB.A" because the name "A" pads with spaces.
-    EXPECT_TRUE(IsoIdentifierLess("A.Z;1", "AB.A;1"));
-    EXPECT_TRUE(IsoIdentifierLess("VIDEO_TS.BUP;1", "VIDEO_TS.IFO;1"));
-    EXPECT_TRUE(IsoIdentifierLess("AUDIO_TS", "VIDEO_TS"));
-    EXPECT_FALSE(IsoIdentifierLess("B.;1", "A.ZZZ;1"));
+    const std::tuple<const char*, const char*, bool> cases[] = {{"A.Z;1", "AB.A;1", true},
+                                                                {"VIDEO_TS.BUP;1", "VIDEO_TS.IFO;1", true},
+                                                                {"AUDIO_TS", "VIDEO_TS", true},
+                                                                {"B.;1", "A.ZZZ;1", false}};
+    for (const auto& [a, b, less] : cases) EXPECT_EQ(IsoIdentifierLess(a, b), less) << a << " < " << b;
 }
 
 TEST(Iso9660Records, DirectoryRecordFields) {
@@ -178,15 +172,13 @@ TEST(Iso9660Records, DirectoryRecordFields) {
     r.identifier = "VTS_01_1.VOB;1";  // 14 bytes: even, so one pad byte
     uint8_t b[64];
     ASSERT_EQ(PutIsoDirRecord(b, r), 48u);
-    EXPECT_EQ(b[0], 48);
-    EXPECT_EQ(Bytes(b + 2, 8), (std::vector<uint8_t>{0x34, 0x12, 0, 0, 0, 0, 0x12, 0x34}));
-    EXPECT_EQ(Bytes(b + 10, 8), (std::vector<uint8_t>{0x00, 0x30, 0, 0, 0, 0, 0x30, 0x00}));
-    EXPECT_EQ(b[18], 123);
-    EXPECT_EQ(b[25], 0x80);
-    EXPECT_EQ(Bytes(b + 28, 4), (std::vector<uint8_t>{1, 0, 0, 1}));
-    EXPECT_EQ(b[32], 14);
+    ExpectFields(b,
+                 {{"record length", 0, 1, 48}, {"extent, LE", 2, 4, 0x1234}, {"extent, BE", 6, -4, 0x1234},
+                  {"data length, LE", 10, 4, 12288}, {"data length, BE", 14, -4, 12288}, {"year - 1900", 18, 1, 123},
+                  {"flags: multi-extent", 25, 1, 0x80}, {"volume sequence, both", 28, 4, 0x01000001},
+                  {"identifier length", 32, 1, 14}, {"pad byte", 47, 1, 0}},
+                 "directory record");
     EXPECT_EQ(std::string(reinterpret_cast<char*>(b + 33), 14), "VTS_01_1.VOB;1");
-    EXPECT_EQ(b[47], 0);
     EXPECT_EQ(IsoDirRecordLength(1), 34u);
 }
 
@@ -207,13 +199,12 @@ TEST(Iso9660Records, JolietDescriptorCarriesEscapeAndUcs2Label) {
     v.volumeId = JolietBytes(u"\u00C9t\u00E9");
     v.volumeSpaceSize = 1000;
     PutIsoVolumeDescriptor(s.data(), v);
-    EXPECT_EQ(s[0], 2);
-    EXPECT_EQ(std::string(reinterpret_cast<char*>(&s[1]), 5), "CD001");
-    EXPECT_EQ(std::string(reinterpret_cast<char*>(&s[88]), 3), "%/E");
-    EXPECT_EQ(Bytes(&s[40], 8), (std::vector<uint8_t>{0x00, 0xC9, 0x00, 't', 0x00, 0xE9, 0x00, ' '}));
-    EXPECT_EQ(GetLe32(&s[80]), 1000u);
-    EXPECT_EQ(GetBe32(&s[84]), 1000u);
-    EXPECT_EQ(s[881], 1);
+    ExpectFields(s.data(),
+                 {{"type: supplementary", 0, 1, 2}, {"standard identifier", 1, -5, 0x4344303031 /* CD001 */},
+                  {"escape sequence", 88, -3, 0x252F45 /* %/E */}, {"volume identifier", 40, -8, 0x00C9007400E90020},
+                  {"volume space, LE", 80, 4, 1000}, {"volume space, BE", 84, -4, 1000},
+                  {"structure version", 881, 1, 1}},
+                 "Joliet descriptor");
 }
 
 TEST(UdfRecords, FileEntryWithSeveralExtents) {
@@ -223,32 +214,25 @@ TEST(UdfRecords, FileEntryWithSeveralExtents) {
     f.extents = {{100, 0x3FFFF800}, {100 + 0x7FFFF, 0x3FFFF800}, {100 + 2 * 0x7FFFF, 4096}};
     f.uniqueId = 42;
     PutFileEntry(s.data(), 7, f);
-    EXPECT_EQ(GetLe16(&s[0]), 261);
-    EXPECT_EQ(s[27], 5);             // ICB file type: file
-    EXPECT_EQ(GetLe16(&s[34]), 0);   // short allocation descriptors
-    uint64_t size = 0;
-    for (int i = 7; i >= 0; --i) size = size << 8 | s[56 + size_t(i)];
-    EXPECT_EQ(size, 3ull << 30);
-    EXPECT_EQ(GetLe32(&s[64]), 2u * 0x7FFFF + 2);  // blocks recorded
-    EXPECT_EQ(GetLe32(&s[160]), 42u);
-    EXPECT_EQ(GetLe32(&s[172]), 24u);
-    EXPECT_EQ(GetLe32(&s[176]), 0x3FFFF800u);
-    EXPECT_EQ(GetLe32(&s[180]), 100u);
-    EXPECT_EQ(GetLe32(&s[196]), 100u + 2 * 0x7FFFF);
-    EXPECT_EQ(GetLe16(&s[10]), 176 + 24 - 16);  // CRC covers the descriptors too
+    ExpectFields(s.data(),
+                 {{"tag identifier", 0, 2, 261}, {"ICB file type: file", 27, 1, 5},
+                  {"ICB flags: short allocation descriptors", 34, 2, 0}, {"information length", 56, 8, 3ull << 30},
+                  {"blocks recorded", 64, 4, 2u * 0x7FFFF + 2}, {"unique id", 160, 4, 42},
+                  {"allocation descriptors length", 172, 4, 24}, {"first extent length", 176, 4, 0x3FFFF800},
+                  {"first extent position", 180, 4, 100}, {"third extent position", 196, 4, 100u + 2 * 0x7FFFF},
+                  {"CRC length: the descriptors too", 10, 2, 176 + 24 - 16}},
+                 "file entry");
 }
 
 TEST(UdfRecords, FileIdentifierLengthAndPadding) {
     uint8_t b[64] = {};
     const std::vector<uint8_t> id = {8, 'V', 'I', 'D', 'E', 'O', '_', 'T', 'S'};
     ASSERT_EQ(PutFileIdentifier(b, 3, kFidDirectory, 9, id), 48u);  // 38 + 9 rounded up to 4
-    EXPECT_EQ(GetLe16(b), 257);
-    EXPECT_EQ(b[18], kFidDirectory);
-    EXPECT_EQ(b[19], 9);
-    EXPECT_EQ(GetLe32(b + 20), 2048u);
-    EXPECT_EQ(GetLe32(b + 24), 9u);
-    EXPECT_EQ(GetLe32(b + 12), 3u);
-    EXPECT_EQ(b[47], 0);
+    ExpectFields(b,
+                 {{"tag identifier", 0, 2, 257}, {"location", 12, 4, 3}, {"characteristics", 18, 1, kFidDirectory},
+                  {"identifier length", 19, 1, 9}, {"ICB length", 20, 4, 2048}, {"ICB block", 24, 4, 9},
+                  {"padding", 47, 1, 0}},
+                 "file identifier");
     EXPECT_EQ(UdfFidLength(0), 40u);
 }
 
@@ -261,19 +245,18 @@ TEST(UdfRecords, LogicalVolumeDescriptorNamesUdf102) {
     v.integrityStart = 64;
     v.integritySectors = 2;
     PutVolumeDescriptorSequence(s.data(), 32, v);
-    const uint8_t* pvd = s.data();
-    EXPECT_EQ(pvd[24 + 31], 31);  // PVD volume identifier: 30 characters + compression id
+    // PVD volume identifier: 30 characters + compression id.
+    ExpectFields(s.data(), {{"volume identifier length", 24 + 31, 1, 31}}, "primary volume descriptor");
     const uint8_t* pd = s.data() + 2 * 2048;
     EXPECT_EQ(std::string(reinterpret_cast<const char*>(pd + 25), 6), "+NSR02");
-    EXPECT_EQ(GetLe32(pd + 188), 257u);
-    EXPECT_EQ(GetLe32(pd + 192), 1000u);
+    ExpectFields(pd, {{"partition start", 188, 4, 257}, {"partition length", 192, 4, 1000}}, "partition descriptor");
     const uint8_t* lvd = s.data() + 3 * 2048;
-    EXPECT_EQ(GetLe16(lvd), 6);
-    EXPECT_EQ(lvd[84 + 127], 1 + v.label.size());  // whole label in the LVD
+    ExpectFields(lvd,
+                 {{"tag identifier", 0, 2, 6}, {"identifier length: the whole label", 84 + 127, 1, 1 + v.label.size()},
+                  {"domain suffix: UDF revision", 216 + 24, 2, 0x0102}, {"logical block size", 212, 4, 2048},
+                  {"partition map type", 440, 1, 1}},
+                 "logical volume descriptor");
     EXPECT_EQ(std::string(reinterpret_cast<const char*>(lvd + 217), 19), "*OSTA UDF Compliant");
-    EXPECT_EQ(GetLe16(lvd + 216 + 24), 0x0102);
-    EXPECT_EQ(GetLe32(lvd + 212), 2048u);
-    EXPECT_EQ(lvd[440], 1);
     for (int i = 0; i < 6; ++i) EXPECT_EQ(GetLe32(s.data() + size_t(i) * 2048 + 12), 32u + unsigned(i));
     EXPECT_EQ(GetLe16(s.data() + 5 * 2048), 8);  // terminating descriptor
 }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "recorder/image/ImageWriter.h"
+#include "tests/recorder/image/DvdVideoFiles.h"
 
 namespace rec::image {
 namespace {
@@ -57,29 +58,22 @@ TEST(NrgFooter, ParsesBackAsOneMode1Track) {
         for (const Chunk& chunk : chunks) ids.push_back(chunk.id);
         ASSERT_EQ(ids, (std::vector<std::string>{"CUEX", "DAOX", "SINF", "MTYP", "END!"}));
 
-        const Chunk& cue = chunks[0];
-        ASSERT_EQ(cue.length, 32u);  // lead-in, index 0, index 1, lead-out
-        EXPECT_EQ(int32_t(Be(f, cue.at + 4, 4)), -150);
-        EXPECT_EQ(f[cue.at + 17], 1);  // track 1
-        EXPECT_EQ(f[cue.at + 18], 1);  // index 1
-        EXPECT_EQ(Be(f, cue.at + 20, 4), 0u);
-        EXPECT_EQ(f[cue.at + 25], 0xAA);
-        EXPECT_EQ(Be(f, cue.at + 28, 4), c.sectors);
-
-        const Chunk& dao = chunks[1];
-        ASSERT_EQ(dao.length, 22u + 42u);
-        EXPECT_EQ(f[dao.at + 20], 1);  // first track
-        EXPECT_EQ(f[dao.at + 21], 1);  // last track
-        const size_t track = dao.at + 22;
-        EXPECT_EQ(Be(f, track + 12, 2), 2048u);
-        EXPECT_EQ(f[track + 14], 0x00);  // Mode 1
-        EXPECT_EQ(Be(f, track + 18, 8), 0u);
-        EXPECT_EQ(Be(f, track + 26, 8), 0u);
-        EXPECT_EQ(Be(f, track + 34, 8), imageBytes);  // beyond 4 GiB in the larger cases
-
+        // Cue: lead-in, index 0, index 1, lead-out; one Mode 1 track in the
+        // disc-at-once chunk.
+        ASSERT_EQ(chunks[0].length, 32u);
+        ASSERT_EQ(chunks[1].length, 22u + 42u);
         EXPECT_EQ(chunks[2].length, 4u);
-        EXPECT_EQ(Be(f, chunks[2].at, 4), 1u);
-        EXPECT_EQ(Be(f, chunks[3].at, 4), c.mediaType);
+        const size_t cue = chunks[0].at, dao = chunks[1].at, track = dao + 22;
+        testing::ExpectFields(
+            f.data(),
+            {{"lead-in position", cue + 4, -4, uint32_t(-150)}, {"track number", cue + 17, 1, 1},
+             {"index number", cue + 18, 1, 1}, {"index 1 position", cue + 20, -4, 0}, {"lead-out", cue + 25, 1, 0xAA},
+             {"lead-out position", cue + 28, -4, c.sectors}, {"first track", dao + 20, 1, 1},
+             {"last track", dao + 21, 1, 1}, {"sector size", track + 12, -2, 2048}, {"mode 1", track + 14, 1, 0},
+             {"index 0 offset", track + 18, -8, 0}, {"index 1 offset", track + 26, -8, 0},
+             {"track end: beyond 4 GiB in the larger cases", track + 34, -8, imageBytes},
+             {"tracks in the session", chunks[2].at, -4, 1}, {"media type", chunks[3].at, -4, c.mediaType}},
+            "NRG footer");
         EXPECT_EQ(chunks[4].length, 0u);
     }
 }
