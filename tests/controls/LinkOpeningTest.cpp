@@ -2,51 +2,16 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <map>
-#include <optional>
 #include <vector>
 
 #include "controls/LinkOpening.h"
-#include "platform/Registry.h"
-#include "platform/Shell.h"
+#include "tests/controls/FakeShellAndRegistry.h"
 
 namespace {
 
+using controlstest::FakeRegistry;
+using controlstest::FakeShell;
 using platform::RegistryRoot;
-
-// A shell and a registry that answer from the test, installed while they live.
-struct FakeShell final : platform::Shell {
-    FakeShell() { platform::SetSystemShell(this); }
-    ~FakeShell() override { platform::SetSystemShell(nullptr); }
-    intptr_t Open(const std::string& target, int) override {
-        opened.push_back(target);
-        return openResult;
-    }
-    bool OpenQuietly(const std::string& target, int show) override { return Open(target, show) > 32; }
-    unsigned Run(const std::string& commandLine, int) override {
-        run.push_back(commandLine);
-        return runResult;
-    }
-    intptr_t openResult = 42;
-    unsigned runResult = 33;
-    std::vector<std::string> opened, run;
-};
-
-struct FakeRegistry final : platform::Registry {
-    FakeRegistry() { platform::SetSystemRegistry(this); }
-    ~FakeRegistry() override { platform::SetSystemRegistry(nullptr); }
-    std::optional<std::string> ReadString(RegistryRoot root, const std::string& key, const std::string& value,
-                                          size_t capacity) override {
-        ++reads;
-        auto found = values.find(root == RegistryRoot::ClassesRoot ? key + "|" + value : "");
-        if (found == values.end() || found->second.size() + 1 > capacity) return std::nullopt;
-        return found->second;
-    }
-    bool WriteString(RegistryRoot, const std::string&, const std::string&, const std::string&) override { return false; }
-    bool DeleteValue(RegistryRoot, const std::string&, const std::string&) override { return false; }
-    std::map<std::string, std::string> values;
-    int reads = 0;
-};
 
 TEST(LinkOpening, ErrorMessagesNameKnownCodesAndNumberTheRest) {
     const std::string prefix = "Unable to open hyperlink:\n\n";
@@ -86,7 +51,6 @@ TEST(LinkOpening, BrowserCommandIsCutAtItsPlaceholder) {
 
 // The shell first; when it fails, the open command of the ".htm" class.
 TEST(LinkOpening, TheHtmBrowserOpensWhatTheShellCouldNot) {
-    const std::string kCommand = "htmlfile\\shell\\open\\command|";
     struct Case {
         const char* name;
         intptr_t shellResult;
@@ -110,12 +74,16 @@ TEST(LinkOpening, TheHtmBrowserOpensWhatTheShellCouldNot) {
         FakeRegistry registry;
         shell.openResult = c.shellResult;
         shell.runResult = c.runResult;
-        if (c.htmClass) registry.values[".htm|"] = c.htmClass;
-        if (!c.command.empty()) registry.values[kCommand] = c.command;
+        if (c.htmClass) registry.WriteString(RegistryRoot::ClassesRoot, ".htm", "", c.htmClass);
+        if (!c.command.empty())
+            registry.WriteString(RegistryRoot::ClassesRoot, "htmlfile\\shell\\open\\command", "", c.command);
         EXPECT_EQ(controls::OpenLinkTarget("http://x/", 5), c.expected) << c.name;
-        EXPECT_EQ(shell.opened, std::vector<std::string>{"http://x/"}) << c.name;
-        EXPECT_EQ(shell.run, c.ran ? std::vector<std::string>{c.ran} : std::vector<std::string>{}) << c.name;
-        if (c.shellResult > 32) EXPECT_EQ(registry.reads, 0) << c.name;
+        ASSERT_EQ(shell.opened.size(), 1u) << c.name;
+        EXPECT_EQ(shell.opened[0], std::make_pair(std::string("http://x/"), 5)) << c.name;
+        std::vector<std::pair<std::string, int>> ran;
+        if (c.ran) ran.emplace_back(c.ran, 5);
+        EXPECT_EQ(shell.run, ran) << c.name;
+        if (c.shellResult > 32) EXPECT_TRUE(registry.reads.empty()) << c.name;
     }
 }
 

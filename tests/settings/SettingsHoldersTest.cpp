@@ -93,7 +93,8 @@ TEST_F(HoldersTest, TransferRoundTripsThroughTheHolders) {
 }
 
 TEST(StartupChoicesTest, LanguageFileFallback) {
-    const std::pair<const char*, const char*> cases[] = {{"", "english.lng"}, {"a.lg", "english.lng"}, {"x.lng", "x.lng"}};
+    const std::pair<const char*, const char*> cases[] = {
+        {"", "english.lng"}, {"a.lg", "english.lng"}, {"x.lng", "x.lng"}};
     for (const auto& [chosen, used] : cases)
         EXPECT_EQ(EffectiveLanguageFile(chosen), used) << chosen;
 }
