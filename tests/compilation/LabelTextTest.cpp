@@ -66,22 +66,6 @@ TEST(LabelTextTest, EncodingSpecificLetters) {
         EXPECT_EQ(compilation::NormalizeLabelText(c.text, 16, c.encoding).label, c.label) << c.text;
 }
 
-TEST(LabelTextTest, FirstForbiddenCharacter) {
-    const struct {
-        const char* label;
-        int at;
-    } cases[] = {
-        {"ABCDEFGHIJKLMNOPQRSTUVWXYZ_0123456789", -1},
-        {"", -1},
-        {"HELLO!", 5},
-        {"IT'S", 2},
-        {"lower", 0},
-        {"CAF\xC3\x89", 3},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(compilation::FirstForbiddenLabelChar(c.label), c.at) << c.label;
-}
-
 TEST(LabelTextTest, LastPathComponent) {
     const struct {
         const char* path;

@@ -92,6 +92,10 @@ TEST_F(VolumeLabelTest, DeriveFromFolderShowsLabelAndRemainingLength) {
         EXPECT_EQ(window_.boxes, c.boxes) << c.path;
     }
     EXPECT_TRUE(files_.asked.empty());
+    // While typing, the remaining length goes below zero.
+    window_.controlVolume = "ABCDEFGHIJKLMNOPQRST";
+    compilation::UpdateLabelLength(window_);
+    EXPECT_EQ(window_.controlLength, "-4");
 }
 
 TEST_F(VolumeLabelTest, DriveRootTakesTheVolumeNameElseNoName) {
@@ -108,67 +112,17 @@ TEST_F(VolumeLabelTest, DriveRootTakesTheVolumeNameElseNoName) {
     files_.names[kDriveRoot] = "";  // an unlabelled volume
     compilation::DeriveVolumeLabel(window_, kDriveRoot);
     EXPECT_EQ(window_.controlVolume, "NO_NAME");
-}
 
-TEST_F(VolumeLabelTest, DropTakesExactlyOneFolderAndNeverAsksForAVolumeName) {
+    // A dropped drive root is named from its path alone.
     files_.names[kDriveRoot] = "MY_DVD";
-    window_.sourceDir = window_.controlSourceDir = P("/old");
-
-    compilation::OnDropFiles(window_, {P("/a/First"), P("/a/Second")});
-    EXPECT_EQ(window_.controlSourceDir, P("/old"));
-    EXPECT_EQ(window_.controlVolume, "UNDEFINED");
-    EXPECT_TRUE(window_.sizeChecks.empty());
-
+    files_.asked.clear();
     compilation::OnDropFiles(window_, {kDriveRoot});
     EXPECT_EQ(window_.controlSourceDir, kDriveRoot);
     EXPECT_EQ(window_.controlVolume, "NO_NAME");
     EXPECT_EQ(window_.sizeChecks, std::vector<std::string>{kDriveRoot});
-
     compilation::OnDropFiles(window_, {P(Native("/movies/Straße"))});
     EXPECT_EQ(window_.controlVolume, "STRASSE");
     EXPECT_TRUE(files_.asked.empty());
-}
-
-TEST_F(VolumeLabelTest, SourceEditRelabelsOnlyWhenTheTextChanged) {
-    window_.sourceDir = window_.controlSourceDir = P("/movies/Old One");
-    compilation::OnSourceKillFocus(window_);
-    EXPECT_TRUE(window_.sizeChecks.empty());
-    EXPECT_EQ(window_.controlVolume, "UNDEFINED");
-
-    window_.controlSourceDir = P("/movies/New One");
-    compilation::OnSourceKillFocus(window_);
-    EXPECT_EQ(window_.sizeChecks, std::vector<std::string>{P("/movies/New One")});
-    EXPECT_EQ(window_.controlVolume, "NEW_ONE");
-    EXPECT_EQ(window_.controlLength, "25");
-}
-
-TEST_F(VolumeLabelTest, VolumeEditIsNormalizedOnLeaving) {
-    const struct {
-        std::string typed;
-        uint32_t moreFlags;
-        std::string label, length;
-        size_t boxes;
-    } cases[] = {
-        {"my label", 0, "MY_LABEL", "24", 0},
-        {"a", 0, "NO_NAME", "25", 0},
-        {"ABCDEFGHIJKLMNOPQRSTUVWXYZ", 0x2, "ABCDEFGHIJKLMNOP", "0", 1},
-    };
-    for (const auto& c : cases) {
-        window_.moreFlags = c.moreFlags;
-        window_.boxes.clear();
-        window_.controlVolume = c.typed;
-        compilation::OnVolumeKillFocus(window_);
-        EXPECT_EQ(window_.controlVolume, c.label) << c.typed;
-        EXPECT_EQ(window_.controlLength, c.length) << c.typed;
-        EXPECT_EQ(window_.boxes.size(), c.boxes) << c.typed;
-    }
-}
-
-TEST_F(VolumeLabelTest, RemainingLengthGoesNegativeWhileTyping) {
-    window_.moreFlags = 0x2;
-    window_.controlVolume = "ABCDEFGHIJKLMNOPQRST";
-    compilation::UpdateLabelLength(window_);
-    EXPECT_EQ(window_.controlLength, "-4");
 }
 
 TEST_F(VolumeLabelTest, CheckRejectsTheFirstForbiddenCharacter) {

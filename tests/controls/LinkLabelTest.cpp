@@ -46,10 +46,7 @@ TEST(LinkLabel, FitsToItsTextKeepingTheEdgeItsStyleNames) {
         {"centre and centre image", controls::kStaticCentre | controls::kStaticCentreImage, {98, 239, 222, 256}},
         {"notify alone", controls::kStaticNotify, {80, 240, 204, 257}},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        EXPECT_EQ(FitLinkToText(window, 120, 13, 4, 4, c.style), c.expected);
-    }
+    for (const Case& c : cases) EXPECT_EQ(FitLinkToText(window, 120, 13, 4, 4, c.style), c.expected) << c.name;
 }
 
 }  // namespace

@@ -43,6 +43,8 @@ TEST(CheckedFormat, FormatsOrRefusesEachConversion) {
         {"string precision", FormatChecked("%.3s", {"abcdef"}), "abc", ""},
         {"escaped percent", FormatChecked("100%% done", {}), "100% done", ""},
         {"empty", FormatChecked("", {}), "", ""},
+        {"width at the limit", FormatChecked("%4096d|%-4096s|", {1, "x"}),
+         std::string(4095, ' ') + "1|x" + std::string(4095, ' ') + "|", ""},
 
         {"string given an int", FormatChecked("[%s]", {5}), "[%s]", "needs a string but was given an integer"},
         {"integer given a string", FormatChecked("[%d]", {"5"}), "[%d]", "needs an integer but was given a string"},
@@ -66,18 +68,11 @@ TEST(CheckedFormat, FormatsOrRefusesEachConversion) {
         {"two problems", FormatChecked("%s %s", {1, 2}), "%s %s", "integer; \"%s\" needs"},
     };
     for (const FormatCase& c : cases) {
-        SCOPED_TRACE(c.name);
-        EXPECT_EQ(c.result.text, c.text);
-        EXPECT_EQ(c.result.ok, *c.problemHas == '\0');
-        EXPECT_NE(c.result.problem.find(c.problemHas), std::string::npos) << c.result.problem;
-        EXPECT_TRUE(!c.result.ok || c.result.problem.empty()) << c.result.problem;
+        EXPECT_EQ(c.result.text, c.text) << c.name;
+        EXPECT_EQ(c.result.ok, *c.problemHas == '\0') << c.name;
+        EXPECT_NE(c.result.problem.find(c.problemHas), std::string::npos) << c.name << ": " << c.result.problem;
+        EXPECT_TRUE(!c.result.ok || c.result.problem.empty()) << c.name << ": " << c.result.problem;
     }
-}
-
-TEST(CheckedFormat, WidthAtTheLimitIsHonoured) {
-    Result r = FormatChecked("%4096d|%-4096s|", {1, "x"});
-    EXPECT_TRUE(r.ok) << r.problem;
-    EXPECT_EQ(r.text.size(), 2u * 4096 + 2);
 }
 
 TEST(CheckedFormat, ArgumentKindsOfTemplates) {
@@ -98,10 +93,9 @@ TEST(CheckedFormat, ArgumentKindsOfTemplates) {
         {"%99999d", std::nullopt},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.tmpl);
         std::string problem;
-        EXPECT_EQ(ArgumentKinds(c.tmpl, &problem), c.kinds);
-        EXPECT_EQ(problem.empty(), c.kinds.has_value()) << problem;
+        EXPECT_EQ(ArgumentKinds(c.tmpl, &problem), c.kinds) << c.tmpl;
+        EXPECT_EQ(problem.empty(), c.kinds.has_value()) << c.tmpl << ": " << problem;
     }
 }
 

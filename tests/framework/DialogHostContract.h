@@ -211,23 +211,17 @@ TYPED_TEST_P(DialogHostContract, LogEditHoldsWhatItsLimitAllows) {
     });
 }
 
-TYPED_TEST_P(DialogHostContract, ProgressStaysInsideItsRange) {
-    RunChecks([](CheckingDialog& d) {
-        CProgressCtrl bar = d.GetProgress(IDC_FW_PROGRESS);
-        bar.SetRange32(0, 90);
-        bar.SetPos(45);
-        EXPECT_EQ(bar.GetPos(), 45);
-        bar.SetPos(120);
-        EXPECT_EQ(bar.GetPos(), 90);
-        bar.SetPos(-5);
-        EXPECT_EQ(bar.GetPos(), 0);
-        EXPECT_EQ(d.Host()->ProgressGetRange(IDC_FW_PROGRESS), std::make_pair(0, 90));
-    });
-}
-
-TYPED_TEST_P(DialogHostContract, EnableStateTextsOfMenusTitleAndShowState) {
+TYPED_TEST_P(DialogHostContract, EnableStateMenusTitleShowStateAndProgressRange) {
     RunChecks([](CheckingDialog& d) {
         fw::DialogHost& h = *d.Host();
+        CProgressCtrl bar = d.GetProgress(IDC_FW_PROGRESS);
+        bar.SetRange32(0, 90);
+        for (const auto& [set, got] : {std::pair{45, 45}, std::pair{120, 90}, std::pair{-5, 0}}) {
+            bar.SetPos(set);
+            EXPECT_EQ(bar.GetPos(), got) << set;
+        }
+        EXPECT_EQ(h.ProgressGetRange(IDC_FW_PROGRESS), std::make_pair(0, 90));
+
         EXPECT_FALSE(d.IsWindowEnabled(IDC_FW_ABORT)) << "disabled in the template";
         d.EnableWindow(IDC_FW_ABORT, TRUE);
         EXPECT_TRUE(d.IsWindowEnabled(IDC_FW_ABORT));
@@ -252,10 +246,10 @@ TYPED_TEST_P(DialogHostContract, EnableStateTextsOfMenusTitleAndShowState) {
         EXPECT_EQ(d.GetWindowText(), "Framework Test");
         d.SetWindowText("42 % Brenvik Burn 1.2.1");
         EXPECT_EQ(d.GetWindowText(), "42 % Brenvik Burn 1.2.1");
-        d.ShowWindow(SW_MINIMIZE);
-        EXPECT_TRUE(d.IsIconic());
-        d.ShowWindow(SW_SHOWNORMAL);
-        EXPECT_FALSE(d.IsIconic());
+        for (const auto& [show, iconic] : {std::pair{SW_MINIMIZE, true}, std::pair{SW_SHOWNORMAL, false}}) {
+            d.ShowWindow(show);
+            EXPECT_EQ(d.IsIconic() != 0, iconic) << show;
+        }
     });
 }
 
@@ -364,8 +358,8 @@ TYPED_TEST_P(DialogHostContract, NestedModalDialogRunsInsideItsParentsHandler) {
 
 REGISTER_TYPED_TEST_SUITE_P(DialogHostContract, DataExchangeFillsTheControlsAndReadsTheUserBack,
                             ComboSelectStringIsACaseInsensitivePrefixSearchThatWraps, LogEditAppendsLinesAndScrolls,
-                            LogEditHoldsWhatItsLimitAllows, ProgressStaysInsideItsRange,
-                            EnableStateTextsOfMenusTitleAndShowState, TimersTickOnTheUiThreadUntilKilled,
+                            LogEditHoldsWhatItsLimitAllows, EnableStateMenusTitleShowStateAndProgressRange,
+                            TimersTickOnTheUiThreadUntilKilled,
                             WorkerThreadsReachTheControlsWhileTheLoopRuns,
                             NestedModalDialogRunsInsideItsParentsHandler);
 

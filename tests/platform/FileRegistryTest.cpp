@@ -77,18 +77,16 @@ TEST_F(FileRegistryTest, ValueMustFitTheCallersBuffer) {
     EXPECT_EQ(store.ReadString(RegistryRoot::LocalMachine, "Seeded", "Long", 255), std::nullopt);
 }
 
-TEST_F(FileRegistryTest, RefusesWhatTheFileCannotHold) {
+TEST_F(FileRegistryTest, RefusesWhatTheFileCannotHoldOrWhereItCannotBe) {
     FileRegistry store = Store();
     EXPECT_FALSE(store.WriteString(RegistryRoot::LocalMachine, kShared, "a=b", "x"));
     EXPECT_FALSE(store.WriteString(RegistryRoot::LocalMachine, kShared, "v", "two\nlines"));
     EXPECT_FALSE(store.WriteString(RegistryRoot::LocalMachine, "key\r\n[x]", "v", "x"));
     EXPECT_FALSE(store.DeleteValue(RegistryRoot::LocalMachine, kShared, "never"));
     EXPECT_EQ(store.ReadString(RegistryRoot::LocalMachine, kShared, "v"), std::nullopt);
-}
-
-TEST_F(FileRegistryTest, WriteFailsWhenTheFileCannotBeReplaced) {
-    FileRegistry store(platform::SystemFiles(), platform::JoinPath(At("missing"), "registry.ini"));
-    EXPECT_FALSE(store.WriteString(RegistryRoot::LocalMachine, kShared, "NeroAPI", "/x"));
+    // Nor can a file be written where there is no folder.
+    FileRegistry elsewhere(platform::SystemFiles(), platform::JoinPath(At("missing"), "registry.ini"));
+    EXPECT_FALSE(elsewhere.WriteString(RegistryRoot::LocalMachine, kShared, "NeroAPI", "/x"));
 }
 
 }  // namespace

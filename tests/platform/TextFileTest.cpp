@@ -51,7 +51,7 @@ protected:
     platform::Files& files_ = platform::SystemFiles();
 };
 
-TEST_F(TextFileTest, WritesTheAskedLineEndsAndReadsBothBack) {
+TEST_F(TextFileTest, WritesTheAskedLineEndsReadsBothBackAndTruncates) {
     ASSERT_TRUE(files_.WriteText(At("crlf.txt"), "[General]\nLanguage=english.lng\n", LineEnding::CrLf));
     ASSERT_TRUE(files_.WriteText(At("lf.txt"), "[General]\nLanguage=english.lng\n", LineEnding::Lf));
     EXPECT_EQ(Read("crlf.txt"), "[General]\r\nLanguage=english.lng\r\n");
@@ -59,12 +59,9 @@ TEST_F(TextFileTest, WritesTheAskedLineEndsAndReadsBothBack) {
     const Lines expected{"[General]", "Language=english.lng"};
     EXPECT_EQ(files_.ReadLines(At("crlf.txt")), expected);
     EXPECT_EQ(files_.ReadLines(At("lf.txt")), expected);
-}
 
-TEST_F(TextFileTest, WriteTruncatesAndMissingFilesFail) {
-    WriteFile("old.txt", "a much longer old content\n");
-    ASSERT_TRUE(files_.WriteText(At("old.txt"), "new\n", LineEnding::Lf));
-    EXPECT_EQ(Read("old.txt"), "new\n");
+    ASSERT_TRUE(files_.WriteText(At("crlf.txt"), "new\n", LineEnding::Lf));
+    EXPECT_EQ(Read("crlf.txt"), "new\n") << "a shorter text truncates the file";
     EXPECT_EQ(files_.ReadLines(At("missing.txt")), std::nullopt);
     EXPECT_FALSE(files_.WriteText(platform::JoinPath(At("no-folder"), "x.txt"), "x", LineEnding::Lf));
 }

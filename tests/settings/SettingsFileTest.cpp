@@ -1,10 +1,8 @@
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <ctime>
 #include <filesystem>
 #include <fstream>
-#include <functional>
 
 #include "settings/CtimeText.h"
 #include "settings/LanguageTable.h"
@@ -12,6 +10,14 @@
 #include "tests/settings/SettingsFileFixture.h"
 
 namespace {
+
+// The defaults with some values changed.
+template <typename Change>
+BurnSettings With(Change change) {
+    BurnSettings s;
+    change(s);
+    return s;
+}
 
 TEST_F(SettingsFileTest, DefaultsAreWrittenByteForByte) {
     ASSERT_TRUE(SaveSettings(path_, BurnSettings{}, builtinTexts_, std::time(nullptr)));
@@ -30,53 +36,18 @@ TEST_F(SettingsFileTest, DefaultsAreWrittenByteForByte) {
                   "DefaultSourceDir: \r\n");
 }
 
-TEST_F(SettingsFileTest, MissingFileChangesNothing) {
-    BurnSettings settings;
-    EXPECT_EQ(LoadSettings(path_, settings), -1);
-    EXPECT_EQ(settings, BurnSettings{});
-}
-
 // Every value survives a save and a load into a record that starts with
 // different values, so each key is known to have been read.
 TEST_F(SettingsFileTest, ValuesRoundTrip) {
-    BurnSettings other;
-    other.device = "other";
-    other.mediaType = 7;
-    other.fsFlags = 0x7;
-    other.burnFlags = 0x1;
-    other.moreFlags = 0x7;
-    other.speed = 42;
-    other.language = "other.lng";
-    other.successWave = other.errorWave = other.defaultSourceDir = "other";
-    other.enableAudio = 9;
-    other.limitCd = other.limitDvd = other.limitCdRed = other.limitDvdRed = 1;
-
-    std::vector<std::pair<const char*, BurnSettings>> cases;
-    cases.push_back({"defaults", BurnSettings{}});
-    BurnSettings s;
-    s.burnFlags = 0x80008040;
-    s.speed = 99;
-    cases.push_back({"no overwrite question", s});
-    s = BurnSettings{};
-    s.burnFlags = 0x4040;
-    s.fsFlags = 0x1B;
-    s.mediaType = 1;
-    cases.push_back({"book type, CD", s});
-    s = BurnSettings{};
-    s.device = "  HL-DT-ST DVDRAM GSA-4163B  ";
-    s.defaultSourceDir = "C:\\Filme\\100% %s %d %n";
-    s.successWave = "/home/u/%x%%done.wav";
-    s.errorWave = "D:\\50%\\oops.WAV";
-    s.language = "deutsch.lng";
-    s.enableAudio = 1;
-    s.fsFlags = 0;
-    s.moreFlags = 0x7;
-    s.limitCd = -5;
-    s.limitDvd = 0;
-    s.limitCdRed = 2147483647;
-    s.limitDvdRed = -2147483647 - 1;
-    cases.push_back({"percent signs, blanks, extreme limits", s});
-
+    const BurnSettings other{"other", 7, 0x7, 0x1, 0x7, 42, "other.lng", "other", "other", 9, 1, 1, 1, 1, "other"};
+    const std::pair<const char*, BurnSettings> cases[] = {
+        {"defaults", {}},
+        {"no overwrite question", With([](BurnSettings& s) { s.burnFlags = 0x80008040; s.speed = 99; })},
+        {"book type, CD", With([](BurnSettings& s) { s.mediaType = 1; s.fsFlags = 0x1B; s.burnFlags = 0x4040; })},
+        {"percent signs, blanks, extreme limits",
+         {"  HL-DT-ST DVDRAM GSA-4163B  ", 0, 0, 0x8040, 0x7, -1, "deutsch.lng", "/home/u/%x%%done.wav",
+          "D:\\50%\\oops.WAV", 1, -5, 0, 2147483647, -2147483647 - 1, "C:\\Filme\\100% %s %d %n"}},
+    };
     for (const auto& [name, settings] : cases) {
         ASSERT_TRUE(SaveSettings(path_, settings, builtinTexts_, std::time(nullptr))) << name;
         BurnSettings loaded = other;
@@ -85,83 +56,46 @@ TEST_F(SettingsFileTest, ValuesRoundTrip) {
     }
 }
 
-struct ReadCase {
-    const char* name;
-    std::string content;
-    std::function<void(BurnSettings&)> expect;  // applied to the defaults
-};
-
-void PrintTo(const ReadCase& c, std::ostream* os) { *os << c.name; }
-
-const std::string kLongValue(300, 'v');
-
-const ReadCase kReadCases[] = {
-    {"LfEnds", "Speed: 3\nLanguage: x.lng\nBurnFlags: 4040\n",
-     [](BurnSettings& s) {
-         s.speed = 3;
-         s.language = "x.lng";
-         s.burnFlags = 0x4040;
-     }},
-    {"CrLfEnds", "Speed: 3\r\nLanguage: x.lng\r\nBurnFlags: 4040\r\n",
-     [](BurnSettings& s) {
-         s.speed = 3;
-         s.language = "x.lng";
-         s.burnFlags = 0x4040;
-     }},
-    {"LastLineWithoutEnd", "Speed: 3\r\nLanguage: x.lng", [](BurnSettings& s) {
-         s.speed = 3;
-         s.language = "x.lng";
-     }},
-    {"KeyWithoutItsBlankIsIgnored", "DefaultSourceDir:/dvd\nSpeed:4\n", [](BurnSettings&) {}},
-    {"KeysAreCaseSensitive", "speed: 4\nDEVICE: x\n", [](BurnSettings&) {}},
-    {"TabsAndLineEndsLeaveTheSourceDir", "DefaultSourceDir: C:\\my\tdvd\t\r\n",
-     [](BurnSettings& s) { s.defaultSourceDir = "C:\\mydvd"; }},
-    {"TextValuesKeepTheirBlanks", "Device:  two blanks \nErrorWave: \t/a b.wav \n",
-     [](BurnSettings& s) {
-         s.device = " two blanks ";
-         s.errorWave = "\t/a b.wav ";
-     }},
-    {"CommentLinesAreSkipped", "# Speed: 3\n#Device: x\n", [](BurnSettings&) {}},
-    {"LaterValueWins", "Speed: 3\nSpeed: 5\n", [](BurnSettings& s) { s.speed = 5; }},
-    {"DecimalAsAtoi", "Speed: abc\nMediaType:   -1x\nLimitCD: +12MB\nLimitDVD: 99999999999\n",
-     [](BurnSettings& s) {
-         s.speed = 0;
-         s.mediaType = -1;
-         s.limitCd = 12;
-         s.limitDvd = 2147483647;
-     }},
-    {"HexadecimalAsStrtol", "FSFlags: 0x1b\nBurnFlags: -1\nMoreFlags: zz\n",
-     [](BurnSettings& s) {
-         s.fsFlags = 0x1B;
-         s.burnFlags = 0xFFFFFFFF;
-         s.moreFlags = 0;
-     }},
-    {"HexadecimalSaturatesAt32Bits", "FSFlags: FFFFFFFF\nBurnFlags: 123456789\n",
-     [](BurnSettings& s) {
-         s.fsFlags = 0x7FFFFFFF;
-         s.burnFlags = 0xFFFFFFFF;
-     }},
-    // Lines are read in pieces of 254 characters, each taken as a line.
-    {"PieceAfterLongCommentIsALine", "#" + std::string(253, 'x') + "Speed: 7\n",
-     [](BurnSettings& s) { s.speed = 7; }},
-    {"LongValueIsCutAtThePiece", "Language: " + kLongValue + "\n",
-     [](BurnSettings& s) { s.language = kLongValue.substr(0, 244); }},
-};
-
-class SettingsReadTest : public SettingsFileTest,
-                         public ::testing::WithParamInterface<ReadCase> {};
-
-TEST_P(SettingsReadTest, Reads) {
-    Write(GetParam().content);
-    BurnSettings expected;
-    GetParam().expect(expected);
-    BurnSettings loaded;
-    ASSERT_EQ(LoadSettings(path_, loaded), 0);
-    EXPECT_EQ(loaded, expected);
+TEST_F(SettingsFileTest, ReadsLineByLine) {
+    const std::string longValue(300, 'v');
+    const struct {
+        const char* name;
+        std::string content;
+        BurnSettings expected;
+    } cases[] = {
+        {"LF ends", "Speed: 3\nLanguage: x.lng\nBurnFlags: 4040\n",
+         With([](BurnSettings& s) { s.burnFlags = 0x4040; s.speed = 3; s.language = "x.lng"; })},
+        {"CR LF ends", "Speed: 3\r\nLanguage: x.lng\r\nBurnFlags: 4040\r\n",
+         With([](BurnSettings& s) { s.burnFlags = 0x4040; s.speed = 3; s.language = "x.lng"; })},
+        {"last line without an end", "Speed: 3\r\nLanguage: x.lng",
+         With([](BurnSettings& s) { s.speed = 3; s.language = "x.lng"; })},
+        {"key without its blank is ignored", "DefaultSourceDir:/dvd\nSpeed:4\n", {}},
+        {"keys are case-sensitive", "speed: 4\nDEVICE: x\n", {}},
+        {"tabs and line ends leave the source dir", "DefaultSourceDir: C:\\my\tdvd\t\r\n",
+         With([](BurnSettings& s) { s.defaultSourceDir = "C:\\mydvd"; })},
+        {"text values keep their blanks", "Device:  two blanks \nErrorWave: \t/a b.wav \n",
+         With([](BurnSettings& s) { s.device = " two blanks "; s.errorWave = "\t/a b.wav "; })},
+        {"comment lines are skipped", "# Speed: 3\n#Device: x\n", {}},
+        {"later value wins", "Speed: 3\nSpeed: 5\n", With([](BurnSettings& s) { s.speed = 5; })},
+        {"decimals as atoi", "Speed: abc\nMediaType:   -1x\nLimitCD: +12MB\nLimitDVD: 99999999999\n",
+         With([](BurnSettings& s) { s.mediaType = -1; s.speed = 0; s.limitCd = 12; s.limitDvd = 2147483647; })},
+        {"hexadecimal as strtol", "FSFlags: 0x1b\nBurnFlags: -1\nMoreFlags: zz\n",
+         With([](BurnSettings& s) { s.fsFlags = 0x1B; s.burnFlags = 0xFFFFFFFF; s.moreFlags = 0; })},
+        {"hexadecimal saturates at 32 bits", "FSFlags: FFFFFFFF\nBurnFlags: 123456789\n",
+         With([](BurnSettings& s) { s.fsFlags = 0x7FFFFFFF; s.burnFlags = 0xFFFFFFFF; })},
+        // Lines are read in pieces of 254 characters, each taken as a line.
+        {"piece after a long comment is a line", "#" + std::string(253, 'x') + "Speed: 7\n",
+         With([](BurnSettings& s) { s.speed = 7; })},
+        {"long value is cut at the piece", "Language: " + longValue + "\n",
+         With([&](BurnSettings& s) { s.language = longValue.substr(0, 244); })},
+    };
+    for (const auto& c : cases) {
+        Write(c.content);
+        BurnSettings loaded;
+        EXPECT_EQ(LoadSettings(path_, loaded), 0) << c.name;
+        EXPECT_EQ(loaded, c.expected) << c.name;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Lines, SettingsReadTest, ::testing::ValuesIn(kReadCases),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 // A language file may word the header differently; the keys stay readable.
 TEST_F(SettingsFileTest, TemplateComesFromTheLanguageFile) {
@@ -171,25 +105,24 @@ TEST_F(SettingsFileTest, TemplateComesFromTheLanguageFile) {
            "BurnFlags: %X\\nMoreFlags: %X\\nSpeed: %d\\nLanguage: %s\\nSuccessWave: %s\\n"
            "ErrorWave: %s\\nEnableAudio: %d\\nLimitCD: %d\\nLimitDVD: %d\\nLimitCDRed: %d\\n"
            "LimitDVDRed: %d\\nDefaultSourceDir: %s\\n\n";
-    LanguageTable texts(lng);
-    BurnSettings s;
-    s.device = "Rec";
-    s.speed = 2;
-    ASSERT_TRUE(SaveSettings(path_, s, texts, std::time(nullptr)));
+    const BurnSettings s = With([](BurnSettings& s) { s.device = "Rec"; s.speed = 2; });
+    ASSERT_TRUE(SaveSettings(path_, s, LanguageTable(lng), std::time(nullptr)));
     EXPECT_EQ(Read().rfind("; Einstellungen vom ", 0), 0u) << Read();
     BurnSettings loaded;
     ASSERT_EQ(LoadSettings(path_, loaded), 0);
     EXPECT_EQ(loaded, s);
 }
 
-TEST_F(SettingsFileTest, MissingFolderFailsTheSave) {
-    EXPECT_FALSE(SaveSettings((Root() / "gone" / "Brenvik.ini").string(), BurnSettings{},
-                              builtinTexts_, std::time(nullptr)));
+TEST_F(SettingsFileTest, MissingFileChangesNothingAndAMissingFolderFailsTheSave) {
+    BurnSettings settings;
+    EXPECT_EQ(LoadSettings(path_, settings), -1);
+    EXPECT_EQ(settings, BurnSettings{});
+    EXPECT_FALSE(SaveSettings((Root() / "gone" / "Brenvik.ini").string(), BurnSettings{}, builtinTexts_,
+                              std::time(nullptr)));
 }
 
 TEST(CtimeTextTest, MatchesTheRuntimeForm) {
     std::tm t{};
-    t.tm_wday = 0;
     t.tm_mon = 11;
     t.tm_mday = 6;
     t.tm_hour = 20;
@@ -203,8 +136,7 @@ TEST(CtimeTextTest, MatchesTheRuntimeForm) {
     // pads with a zero).
     const std::string now = CtimeText(std::time(nullptr));
     ASSERT_EQ(now.size(), 25u) << now;
-    for (size_t blank : {3, 7, 10, 19})
-        EXPECT_EQ(now[blank], ' ') << now;
+    for (size_t blank : {3, 7, 10, 19}) EXPECT_EQ(now[blank], ' ') << now;
     EXPECT_NE(now[8], '0') << now;
     EXPECT_EQ(now.back(), '\n');
 }

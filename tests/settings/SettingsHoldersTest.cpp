@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <utility>
-#include <vector>
 
 #include "settings/AudioSettings.h"
 #include "settings/FsFlagsSettings.h"
@@ -21,34 +19,12 @@ protected:
     CAudioSettings audio_{texts_};
 };
 
-TEST_F(HoldersTest, FsFlagsPresetsAndValues) {
-    const struct {
-        const char* steps;
-        std::function<void(CFsFlagsSettings&)> run;
-        int32_t flags;
-    } cases[] = {
-        {"fresh", [](CFsFlagsSettings&) {}, 0x18},
-        {"0x1B then DVD", [](CFsFlagsSettings& f) { f.SetFlags(0x1B); f.ApplyDvdPreset(); }, 0x18},
-        {"0x1B then CD", [](CFsFlagsSettings& f) { f.SetFlags(0x1B); f.ApplyCdPreset(); }, 0x1A},
-        {"CD then DVD", [](CFsFlagsSettings& f) { f.ApplyCdPreset(); f.ApplyDvdPreset(); }, 0x18},
-        {"0x5B: reallocation is not ours", [](CFsFlagsSettings& f) { f.SetFlags(0x5B); }, 0x1B},
-        {"all off", [](CFsFlagsSettings& f) { f.SetFlags(0); }, 0},
-        {"only the value 1 counts", [](CFsFlagsSettings& f) { f.m_bJoliet = 2; }, 0x18},
-    };
-    for (const auto& c : cases) {
-        CFsFlagsSettings fs(texts_);
-        c.run(fs);
-        EXPECT_EQ(fs.GetFlags(), c.flags) << c.steps;
-    }
-}
-
-TEST_F(HoldersTest, BurnFlagsCarryTheBookTypeAsTwoStates) {
+TEST_F(HoldersTest, BurnFlagsCarryTheBookTypeAsTwoStatesMoreFlagsThreeBits) {
     const struct {
         uint32_t set, get;
     } cases[] = {
-        {0x8040, 0x8040},       {0x4042, 0x4042},         {0x40, 0x8040},
-        {0x80008040, 0x80008040}, {0x4040, 0x4040},       {0xC000, 0x4000},
-        {0xFFFFFFFF, 0x80004642}, {0, 0x8000},
+        {0x8040, 0x8040}, {0x4042, 0x4042}, {0x40, 0x8040},     {0x80008040, 0x80008040},
+        {0x4040, 0x4040}, {0xC000, 0x4000}, {0xFFFFFFFF, 0x80004642}, {0, 0x8000},
     };
     for (const auto& c : cases) {
         other_.SetBurnFlags(c.set);
@@ -56,26 +32,10 @@ TEST_F(HoldersTest, BurnFlagsCarryTheBookTypeAsTwoStates) {
     }
     other_.SetBurnFlags(0x80008040);
     EXPECT_TRUE(other_.m_bNoOverwriteQuestion && other_.m_bBurnProof);
-    EXPECT_LT(static_cast<int32_t>(other_.GetBurnFlags()), 0);
-}
-
-TEST_F(HoldersTest, OtherSettingsDefaultsMoreFlagsAndReset) {
-    EXPECT_EQ(other_.GetBurnFlags(), 0x8040u);
-    EXPECT_EQ(other_.GetMoreFlags(), 0u);
     other_.SetMoreFlags(0xFF);
     EXPECT_EQ(other_.GetMoreFlags(), 0x7u);
     other_.SetMoreFlags(0x2);
-    EXPECT_EQ(other_.m_bLabel16, 1);
-    EXPECT_EQ(other_.m_bForceShutdown + other_.m_bIgnoreSourceSize, 0);
-
-    other_.SetLimitCd(-5);
-    other_.SetLimitDvdRed(2);
-    other_.m_bSimulate = 1;
-    other_.ResetLimits();
-    EXPECT_EQ(std::vector<int>({other_.GetLimitCd(), other_.GetLimitDvd(), other_.GetLimitCdRed(),
-                                other_.GetLimitDvdRed()}),
-              std::vector<int>({650, 4482, 700, 8106}));
-    EXPECT_EQ(other_.m_bSimulate, 1);
+    EXPECT_EQ(other_.m_bLabel16 * 4 + other_.m_bForceShutdown * 2 + other_.m_bIgnoreSourceSize, 4);
 }
 
 TEST_F(HoldersTest, JobSoundNeedsAudioOnAndAWavExtension) {
@@ -86,12 +46,9 @@ TEST_F(HoldersTest, JobSoundNeedsAudioOnAndAWavExtension) {
         int result;
         const char* plays;
     } cases[] = {
-        {0, "/s/ok.wav", "/s/bad.wav", 0, ""},
-        {0, "/s/ok.wav", "/s/bad.wav", 3, ""},
-        {1, "/s/ok.wav", "/s/bad.WAV", 0, "/s/ok.wav"},
-        {1, "/s/ok.wav", "/s/bad.WAV", -1, "/s/bad.WAV"},
-        {1, "/s/ok.mp3", "", 0, ""},
-        {1, "/my.sounds/done", "", 0, ""},
+        {0, "/s/ok.wav", "/s/bad.wav", 0, ""},          {0, "/s/ok.wav", "/s/bad.wav", 3, ""},
+        {1, "/s/ok.wav", "/s/bad.WAV", 0, "/s/ok.wav"}, {1, "/s/ok.wav", "/s/bad.WAV", -1, "/s/bad.WAV"},
+        {1, "/s/ok.mp3", "", 0, ""},                    {1, "/my.sounds/done", "", 0, ""},
         {1, "", "", 0, ""},
     };
     for (const auto& c : cases) {
@@ -109,22 +66,8 @@ TEST_F(HoldersTest, TransferRoundTripsThroughTheHolders) {
     const SettingsHolders holders{window, fs_, other_, audio_};
     EXPECT_EQ(CollectSettings(holders), BurnSettings{});
 
-    BurnSettings file;
-    file.device = "Rec";
-    file.mediaType = 1;
-    file.fsFlags = 0x1B;  // reallocation off
-    file.burnFlags = 0x80004642;
-    file.moreFlags = 0x5;
-    file.speed = 2;
-    file.language = "deutsch.lng";
-    file.successWave = "a.wav";
-    file.errorWave = "b.wav";
-    file.enableAudio = 1;
-    file.limitCd = 1;
-    file.limitDvd = 2;
-    file.limitCdRed = 3;
-    file.limitDvdRed = 4;
-    file.defaultSourceDir = "/dvd";
+    // FSFlags 0x1B: reallocation off.
+    BurnSettings file{"Rec", 1, 0x1B, 0x80004642, 0x5, 2, "deutsch.lng", "a.wav", "b.wav", 1, 1, 2, 3, 4, "/dvd"};
     DistributeSettings(file, holders);
     EXPECT_EQ(window.reallocate, 0);
     EXPECT_EQ(fs_.GetFlags(), 0x1B);
@@ -134,6 +77,11 @@ TEST_F(HoldersTest, TransferRoundTripsThroughTheHolders) {
     DistributeSettings(file, holders);
     EXPECT_EQ(window.reallocate, 1);
     EXPECT_EQ(fs_.GetFlags(), 0);
+    // Reallocation is the window's: the holder keeps the four file system bits.
+    fs_.SetFlags(0x5B);
+    EXPECT_EQ(fs_.GetFlags(), 0x1B);
+    fs_.m_bJoliet = 2;  // only the value 1 counts
+    EXPECT_EQ(fs_.GetFlags(), 0x1A);
 
     // A media type other than 0 and 1 is CD everywhere.
     const std::pair<int, int> mediaTypes[] = {{0, 0}, {1, 1}, {2, 1}, {-1, 1}};
@@ -145,9 +93,10 @@ TEST_F(HoldersTest, TransferRoundTripsThroughTheHolders) {
 }
 
 TEST(StartupChoicesTest, LanguageFileFallback) {
-    EXPECT_EQ(EffectiveLanguageFile(""), "english.lng");
-    EXPECT_EQ(EffectiveLanguageFile("a.lg"), "english.lng");
-    EXPECT_EQ(EffectiveLanguageFile("x.lng"), "x.lng");
+    const std::pair<const char*, const char*> cases[] = {
+        {"", "english.lng"}, {"a.lg", "english.lng"}, {"x.lng", "x.lng"}};
+    for (const auto& [chosen, used] : cases)
+        EXPECT_EQ(EffectiveLanguageFile(chosen), used) << chosen;
 }
 
 }  // namespace

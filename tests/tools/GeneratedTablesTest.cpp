@@ -12,15 +12,12 @@ namespace {
 
 using bbres::ControlKind;
 
-TEST(RcTemplates, DialogHeaderAndEveryControl) {
+TEST(RcTemplates, DialogHeaderEveryControlAndTheRadioGroup) {
     const bbres::DialogTemplate* d = bbres::FindDialog(IDD_FIXTURE);
     ASSERT_NE(d, nullptr);
     EXPECT_STREQ(d->caption, "Say \"hi\", world");
     EXPECT_STREQ(d->fontFace, "Tahoma");
-    EXPECT_EQ(d->fontPoints, 9);
-    EXPECT_EQ(d->cx, 200);
-    EXPECT_EQ(d->cy, 100);
-    EXPECT_EQ(d->menuId, IDR_FIXTURE_MENU);
+    EXPECT_EQ((std::vector{d->fontPoints, d->cx, d->cy, d->menuId}), (std::vector{9, 200, 100, IDR_FIXTURE_MENU}));
 
     struct Row {
         int id;
@@ -29,45 +26,31 @@ TEST(RcTemplates, DialogHeaderAndEveryControl) {
         const char* caption;
         int x, y, cx, cy;
         bool disabled, group;
+        std::vector<int> radioGroup;  // what RadioGroup() gives from this control
     } rows[] = {
-        {IDC_ONE, "IDC_ONE", ControlKind::RadioButton, "&One", 1, 2, 30, 10, false, true},
-        {IDC_TWO, "IDC_TWO", ControlKind::RadioButton, "&Two", 1, 14, 30, 10, false, false},
-        {IDC_LIST, "IDC_LIST", ControlKind::DropDownList, "", 40, 2, 60, 50, true, false},
-        {IDC_TEXT, "IDC_TEXT", ControlKind::Label, "a, b", 40, 20, 60, 8, false, true},
+        {IDC_ONE, "IDC_ONE", ControlKind::RadioButton, "&One", 1, 2, 30, 10, false, true, {IDC_ONE, IDC_TWO}},
+        {IDC_TWO, "IDC_TWO", ControlKind::RadioButton, "&Two", 1, 14, 30, 10, false, false, {}},  // not the first
+        {IDC_LIST, "IDC_LIST", ControlKind::DropDownList, "", 40, 2, 60, 50, true, false, {}},
+        {IDC_TEXT, "IDC_TEXT", ControlKind::Label, "a, b", 40, 20, 60, 8, false, true, {}},
     };
     ASSERT_EQ(d->controls.size(), std::size(rows));
     for (size_t i = 0; i < std::size(rows); ++i) {
         const bbres::ControlTemplate& c = d->controls[i];
         const Row& r = rows[i];
-        SCOPED_TRACE(r.idName);
-        EXPECT_EQ(c.id, r.id);
+        EXPECT_EQ(c.id, r.id) << r.idName;
         EXPECT_STREQ(c.idName, r.idName);
-        EXPECT_EQ(c.kind, r.kind);
-        EXPECT_STREQ(c.caption, r.caption);
-        EXPECT_EQ((std::vector{c.x, c.y, c.cx, c.cy}), (std::vector{r.x, r.y, r.cx, r.cy}));
-        EXPECT_EQ(c.disabled, r.disabled);
-        EXPECT_EQ(c.group, r.group);
-        EXPECT_EQ(c.textId + c.tooltipId + c.iconId, 0);  // the script cannot say these
-        EXPECT_EQ(bbres::FindControl(*d, r.id), &c);
+        EXPECT_EQ(c.kind, r.kind) << r.idName;
+        EXPECT_STREQ(c.caption, r.caption) << r.idName;
+        EXPECT_EQ((std::vector{c.x, c.y, c.cx, c.cy}), (std::vector{r.x, r.y, r.cx, r.cy})) << r.idName;
+        EXPECT_EQ(c.disabled, r.disabled) << r.idName;
+        EXPECT_EQ(c.group, r.group) << r.idName;
+        EXPECT_EQ(c.textId + c.tooltipId + c.iconId, 0) << r.idName;  // the script cannot say these
+        EXPECT_EQ(bbres::FindControl(*d, r.id), &c) << r.idName;
+        std::vector<int> group;
+        for (const auto& radio : bbres::RadioGroup(*d, r.id)) group.push_back(radio.id);
+        EXPECT_EQ(group, r.radioGroup) << r.idName;
     }
     EXPECT_EQ(bbres::FindControl(*d, 4242), nullptr);
-}
-
-TEST(RcTemplates, RadioGroupRunsFromItsFirstRadioToTheNextGroup) {
-    const bbres::DialogTemplate& d = *bbres::FindDialog(IDD_FIXTURE);
-    struct Case {
-        int first;
-        std::vector<int> ids;
-    } cases[] = {
-        {IDC_ONE, {IDC_ONE, IDC_TWO}},
-        {IDC_TWO, {}},   // not the first of its group
-        {IDC_LIST, {}},  // not a radio
-    };
-    for (const Case& c : cases) {
-        std::vector<int> ids;
-        for (const auto& r : bbres::RadioGroup(d, c.first)) ids.push_back(r.id);
-        EXPECT_EQ(ids, c.ids) << c.first;
-    }
 }
 
 TEST(RcTemplates, MenuAndDialogsWithoutControls) {
@@ -75,15 +58,15 @@ TEST(RcTemplates, MenuAndDialogsWithoutControls) {
     ASSERT_NE(m, nullptr);
     EXPECT_STREQ(m->popupCaption, "&File");
     ASSERT_EQ(m->items.size(), 3u);
-    EXPECT_EQ(m->items[0].command, IDM_OPEN);
+    EXPECT_EQ((std::vector{m->items[0].command, m->items[1].command, m->items[2].command}),
+              (std::vector{IDM_OPEN, 0, IDM_CLOSE}));  // 0: the separator
     EXPECT_STREQ(m->items[0].caption, "&Open");
-    EXPECT_EQ(m->items[1].command, 0);  // separator
-    EXPECT_EQ(m->items[2].command, IDM_CLOSE);
     EXPECT_STREQ(m->items[2].caption, "&Close");
 
-    ASSERT_NE(bbres::FindDialog(IDD_EMPTY), nullptr);
-    EXPECT_TRUE(bbres::FindDialog(IDD_EMPTY)->controls.empty());
-    EXPECT_EQ(bbres::FindDialog(IDD_EMPTY)->menuId, 0);
+    const bbres::DialogTemplate* empty = bbres::FindDialog(IDD_EMPTY);
+    ASSERT_NE(empty, nullptr);
+    EXPECT_TRUE(empty->controls.empty());
+    EXPECT_EQ(empty->menuId, 0);
     EXPECT_EQ(bbres::RcDialogs().size(), 2u);
     EXPECT_EQ(bbres::FindDialog(999), nullptr);
     EXPECT_EQ(bbres::FindMenu(999), nullptr);

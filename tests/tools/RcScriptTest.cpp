@@ -59,14 +59,12 @@ TEST(RcScript, ControlStatementsGiveKindCaptionStateAndRectangle) {
         {R"(COMBOBOX IDC_A,1,2,3,40,CBS_DROPDOWNLIST | WS_VSCROLL)", "DropDownList", "", false, false, 1, 2, 3, 40},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.line);
         const RcControl got = OnlyControl(c.line);
-        EXPECT_EQ(got.id, "IDC_A");
-        EXPECT_EQ(got.kind, c.kind);
-        EXPECT_EQ(got.caption, c.caption);
-        EXPECT_EQ(got.Has("WS_DISABLED"), c.disabled);
-        EXPECT_EQ(got.Has("WS_GROUP"), c.group);
-        EXPECT_EQ((std::array{got.x, got.y, got.cx, got.cy}), (std::array{c.x, c.y, c.cx, c.cy}));
+        EXPECT_EQ(got.id, "IDC_A") << c.line;
+        EXPECT_EQ(got.kind, c.kind) << c.line;
+        EXPECT_EQ(got.caption, c.caption) << c.line;
+        EXPECT_EQ((std::array{got.Has("WS_DISABLED"), got.Has("WS_GROUP")}), (std::array{c.disabled, c.group})) << c.line;
+        EXPECT_EQ((std::array{got.x, got.y, got.cx, got.cy}), (std::array{c.x, c.y, c.cx, c.cy})) << c.line;
     }
 }
 
@@ -96,10 +94,9 @@ TEST(RcScript, RefusesWhatItCannotRepresent) {
         {"IDR_M MENU\nBEGIN\nPOPUP \"A\"\nBEGIN\nPOPUP \"B\"\nEND\nEND\n", "line 5: MENUITEM expected"},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.script);
         try {
             ParseRcScript(c.script);
-            ADD_FAILURE() << "accepted";
+            ADD_FAILURE() << "accepted: " << c.script;
         } catch (const RcError& e) {
             EXPECT_NE(std::string(e.what()).find(c.message), std::string::npos) << e.what();
         }

@@ -25,20 +25,19 @@ TEST_F(SystemFilePosix, OpensOnlyRegularFilesForReading) {
         bool opens;
     } cases[] = {{file, true}, {fifo, false}, {Folder(), false}, {At("missing"), false}};
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.path);
         // On its own thread: a blocking open must fail the test, not hang it.
         auto opened = std::async(std::launch::async, [&c] {
             platform::SystemFile f;
             return f.OpenRead(c.path);
         });
         if (opened.wait_for(std::chrono::seconds(5)) != std::future_status::ready) {
-            ADD_FAILURE() << "the open blocks";
+            ADD_FAILURE() << "the open blocks: " << c.path;
             const int writer = open(fifo.c_str(), O_WRONLY | O_NONBLOCK);  // lets it return
             opened.wait();
             if (writer >= 0) close(writer);
             continue;
         }
-        EXPECT_EQ(opened.get(), c.opens);
+        EXPECT_EQ(opened.get(), c.opens) << c.path;
     }
     platform::SystemFile f;
     ASSERT_TRUE(f.OpenRead(file));
