@@ -7,15 +7,17 @@
 
 #include "framework/CDialog.h"
 
-class CAudioSettings;
+namespace bb::settings { class CAudioSettings; }
 
-class CAudioDlg : public CDialog {
+namespace bb::app {
+
+class CAudioDlg : public framework::CDialog {
 public:
-    explicit CAudioDlg(CAudioSettings& values, CDialog* parent = nullptr);
+    explicit CAudioDlg(settings::CAudioSettings& values, framework::CDialog* parent = nullptr);
 
 protected:
     BOOL OnInitDialog() override;
-    void DoDataExchange(CDataExchange* pDX) override;
+    void DoDataExchange(framework::CDataExchange* pDX) override;
     void OnOK() override;
 
 private:
@@ -26,5 +28,7 @@ private:
     // "Play": the stored path (not the edit's text), when it is long enough.
     void Play(const std::string& path);
 
-    CAudioSettings& m_values;
+    settings::CAudioSettings& m_values;
 };
+
+}  // namespace bb::app

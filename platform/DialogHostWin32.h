@@ -11,15 +11,15 @@
 
 #include "framework/DialogHost.h"
 
-class CDialog;
+namespace bb::framework { class CDialog; }
 
-namespace platform {
+namespace bb::platform {
 
 // Initialises the common controls and makes Win32 hosts the dialog host
 // factory. Returns the factory it replaced.
-fw::DialogHostFactory InstallWin32DialogHosts();
+framework::DialogHostFactory InstallWin32DialogHosts();
 
 // One host for `dialog`, owned by the window of `owner` (may be null).
-std::unique_ptr<fw::DialogHost> CreateWin32DialogHost(CDialog& dialog, fw::DialogHost* owner);
+std::unique_ptr<framework::DialogHost> CreateWin32DialogHost(framework::CDialog& dialog, framework::DialogHost* owner);
 
-}  // namespace platform
+}  // namespace bb::platform

@@ -8,6 +8,8 @@
 #include "tests/compilation/ScanFixture.h"
 #include "tests/compilation/TestText.h"
 
+namespace bb::compilation {
+
 using compilation::IsoTree;
 using compilation::ScanContext;
 
@@ -34,7 +36,7 @@ std::vector<std::string> operator+(std::vector<std::string> a, const std::vector
 
 // "NAME{children} NAME ..." with every record checked on the way: only the
 // fields the scan sets may be non-zero.
-std::string Render(const nero::IsoItem* item) {
+std::string Render(const neroapi::IsoItem* item) {
     std::string out;
     static const uint8_t kZero[sizeof item->zero] = {};
     for (; item; item = item->next) {
@@ -69,7 +71,7 @@ protected:
     std::string Expand(std::string line) const {
         line = P(line);
         for (size_t at; (at = line.find("{root}")) != std::string::npos;)
-            line.replace(at, 6, root_);
+            line.replace(at, 6, m_root);
         return line;
     }
 };
@@ -148,11 +150,11 @@ const ScanCase kScanCases[] = {
 TEST_P(DvdRootScanTest, BuildsTreeAndLog) {
     const ScanCase& c = GetParam();
     MakeTree(c.entries);
-    RecordingWindow window(texts_);
+    RecordingWindow window(m_texts);
     IsoTree tree;
-    ScanContext ctx{tree, window, texts_, platform::SystemFiles()};
+    ScanContext ctx{tree, window, m_texts, platform::SystemFiles()};
 
-    const nero::IsoItem* result = compilation::ScanDvdRoot(root_, ctx, window);
+    const neroapi::IsoItem* result = compilation::ScanDvdRoot(m_root, ctx, window);
 
     EXPECT_EQ(result, tree.Root());
     if (!c.tree.empty()) {
@@ -179,36 +181,36 @@ class ScanDetailsTest : public ScanSandbox {};
 // Files are read from where they are, whatever the case of their names.
 TEST_F(ScanDetailsTest, SourcePathsNameTheFilesAsFound) {
     MakeTree({"video_ts/video_ts.ifo", "video_ts/VIDEO_TS.BUP", "Extra/ReadMe.txt"});
-    RecordingWindow window(texts_);
+    RecordingWindow window(m_texts);
     IsoTree tree;
-    ScanContext ctx{tree, window, texts_, platform::SystemFiles()};
-    const nero::IsoItem* audio = compilation::ScanDvdRoot(root_, ctx, window);
+    ScanContext ctx{tree, window, m_texts, platform::SystemFiles()};
+    const neroapi::IsoItem* audio = compilation::ScanDvdRoot(m_root, ctx, window);
     ASSERT_NE(audio, nullptr);
-    const nero::IsoItem* ifo = audio->next->firstChild;
+    const neroapi::IsoItem* ifo = audio->next->firstChild;
     EXPECT_STREQ(ifo->sourcePath, At("video_ts/video_ts.ifo").c_str());
     EXPECT_STREQ(ifo->next->sourcePath, At("video_ts/VIDEO_TS.BUP").c_str());
-    const nero::IsoItem* extra = audio->next->next;
+    const neroapi::IsoItem* extra = audio->next->next;
     ASSERT_NE(extra, nullptr);
     EXPECT_STREQ(extra->firstChild->sourcePath, At("Extra/ReadMe.txt").c_str());
 }
 
 TEST_F(ScanDetailsTest, RescanReplacesTheTreeAndAFailedOneLeavesNone) {
     MakeTree(kVideoTs);
-    RecordingWindow window(texts_);
+    RecordingWindow window(m_texts);
     IsoTree tree;
-    ScanContext ctx{tree, window, texts_, platform::SystemFiles()};
-    ASSERT_NE(compilation::ScanDvdRoot(root_, ctx, window), nullptr);
-    ASSERT_NE(compilation::ScanDvdRoot(root_, ctx, window), nullptr);
+    ScanContext ctx{tree, window, m_texts, platform::SystemFiles()};
+    ASSERT_NE(compilation::ScanDvdRoot(m_root, ctx, window), nullptr);
+    ASSERT_NE(compilation::ScanDvdRoot(m_root, ctx, window), nullptr);
     EXPECT_EQ(Render(tree.Root()), "AUDIO_TS{} " + std::string(kVideoTsTree));
 
     std::filesystem::remove(At("VIDEO_TS/VIDEO_TS.IFO"));
-    EXPECT_EQ(compilation::ScanDvdRoot(root_, ctx, window), nullptr);
+    EXPECT_EQ(compilation::ScanDvdRoot(m_root, ctx, window), nullptr);
     EXPECT_FALSE(tree);
 }
 
 // Names of the items of one folder, in sorted order (the file system
 // lists them in an order of its own).
-std::vector<std::string> SortedNames(const nero::IsoItem* item) {
+std::vector<std::string> SortedNames(const neroapi::IsoItem* item) {
     std::vector<std::string> names;
     for (; item; item = item->next)
         names.push_back(item->name);
@@ -216,7 +218,7 @@ std::vector<std::string> SortedNames(const nero::IsoItem* item) {
     return names;
 }
 
-const nero::IsoItem* Find(const nero::IsoItem* item, const std::string& name) {
+const neroapi::IsoItem* Find(const neroapi::IsoItem* item, const std::string& name) {
     for (; item; item = item->next)
         if (name == item->name)
             return item;
@@ -230,13 +232,13 @@ TEST_F(ScanDetailsTest, LinksBackUpAreLoggedAndLeftOffTheDisc) {
     MakeTree(kVideoTs + std::vector<std::string>{"AUDIO_TS/", "data/a.txt", "other/"});
     MakeTree({"../elsewhere/e.txt"});
     if (!MakeFolderLink("AUDIO_TS/back", "..") || !MakeFolderLink("data/up", "..") ||
-        !MakeFolderLink("other/self", ".") || !MakeFolderLink("data/out", base_ / "elsewhere"))
+        !MakeFolderLink("other/self", ".") || !MakeFolderLink("data/out", m_base / "elsewhere"))
         GTEST_SKIP() << "this system makes no symbolic links to folders";
-    RecordingWindow window(texts_);
+    RecordingWindow window(m_texts);
     IsoTree tree;
-    ScanContext ctx{tree, window, texts_, platform::SystemFiles()};
+    ScanContext ctx{tree, window, m_texts, platform::SystemFiles()};
 
-    const nero::IsoItem* audio = compilation::ScanDvdRoot(root_, ctx, window);
+    const neroapi::IsoItem* audio = compilation::ScanDvdRoot(m_root, ctx, window);
 
     ASSERT_NE(audio, nullptr);
     EXPECT_EQ(audio->firstChild, nullptr) << Render(audio);
@@ -246,22 +248,22 @@ TEST_F(ScanDetailsTest, LinksBackUpAreLoggedAndLeftOffTheDisc) {
             skipped.push_back(line.substr(std::strlen(compilation::kFolderLoopLine)));
     std::sort(skipped.begin(), skipped.end());
     EXPECT_EQ(skipped, (std::vector<std::string>{At("AUDIO_TS/back"), At("data/up"), At("other/self")}));
-    const nero::IsoItem* rest = audio->next->next;
+    const neroapi::IsoItem* rest = audio->next->next;
     EXPECT_EQ(SortedNames(rest), (std::vector<std::string>{"data", "other"}));
-    const nero::IsoItem* data = Find(rest, "data");
+    const neroapi::IsoItem* data = Find(rest, "data");
     ASSERT_NE(data, nullptr);
     EXPECT_EQ(SortedNames(data->firstChild), (std::vector<std::string>{"a.txt", "out"}));
-    const nero::IsoItem* out = Find(data->firstChild, "out");
+    const neroapi::IsoItem* out = Find(data->firstChild, "out");
     ASSERT_NE(out, nullptr);
     EXPECT_EQ(Render(out->firstChild), "e.txt");
     EXPECT_EQ(window.status, (std::vector<std::string>{"T771", "T773"}));
 }
 
 TEST(IsoTreeTest, FreesLongChainsAndDeepFoldersAndClearsThePointer) {
-    nero::IsoItem* root = compilation::NewIsoItem();
-    nero::IsoItem* last = root;
+    neroapi::IsoItem* root = compilation::NewIsoItem();
+    neroapi::IsoItem* last = root;
     for (int i = 0; i < 200000; ++i) {
-        nero::IsoItem* item = compilation::NewIsoItem();
+        neroapi::IsoItem* item = compilation::NewIsoItem();
         ASSERT_NE(item, nullptr);
         // Alternate between widening and deepening the tree.
         (i % 2 ? last->next : last->firstChild) = item;
@@ -272,7 +274,7 @@ TEST(IsoTreeTest, FreesLongChainsAndDeepFoldersAndClearsThePointer) {
 }
 
 TEST(IsoTreeTest, NamesOfMoreThan255BytesDoNotFit) {
-    nero::IsoItem item{};
+    neroapi::IsoItem item{};
     EXPECT_TRUE(compilation::SetIsoText(item.name, std::string(255, 'a')));
     EXPECT_EQ(std::strlen(item.name), 255u);
     EXPECT_FALSE(compilation::SetIsoText(item.name, std::string(256, 'b')));
@@ -280,3 +282,5 @@ TEST(IsoTreeTest, NamesOfMoreThan255BytesDoNotFit) {
 }
 
 }  // namespace
+
+}  // namespace bb::compilation

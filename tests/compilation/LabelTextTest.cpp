@@ -3,6 +3,8 @@
 #include "compilation/LabelText.h"
 #include "tests/compilation/TestText.h"
 
+namespace bb::compilation {
+
 using compilation::LabelEncoding;
 
 namespace {
@@ -100,3 +102,5 @@ TEST(LabelTextTest, LastPathComponent) {
 }
 
 }  // namespace
+
+}  // namespace bb::compilation

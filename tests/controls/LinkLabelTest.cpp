@@ -3,6 +3,8 @@
 
 #include "controls/LinkLabel.h"
 
+namespace bb::controls {
+
 namespace {
 
 using controls::FitLinkToText;
@@ -53,3 +55,5 @@ TEST(LinkLabel, FitsToItsTextKeepingTheEdgeItsStyleNames) {
 }
 
 }  // namespace
+
+}  // namespace bb::controls

@@ -4,10 +4,12 @@
 #include "controls/LinkOpening.h"
 #include "tests/controls/FakeShellAndRegistry.h"
 
+namespace bb::controls {
+
 namespace {
 
-using controlstest::FakeRegistry;
-using controlstest::FakeShell;
+using controls::test::FakeRegistry;
+using controls::test::FakeShell;
 using platform::RegistryRoot;
 
 struct ErrorCase {
@@ -107,3 +109,5 @@ TEST(LinkOpening, ARegistryValueLongerThanTheBufferCountsAsMissing) {
 }
 
 }  // namespace
+
+}  // namespace bb::controls

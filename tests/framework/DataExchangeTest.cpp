@@ -6,9 +6,11 @@
 #include "platform/headless/HeadlessDialogHost.h"
 #include "platform/headless/HeadlessUi.h"
 
+namespace bb::framework {
+
 namespace {
 
-using namespace fwtest;
+using namespace bb::framework::test;
 
 class DataExchangeTest : public ::testing::Test {
 protected:
@@ -154,3 +156,5 @@ TEST(ParseDialogInt, AcceptsSignedDecimalsWithinRange) {
 }
 
 }  // namespace
+
+}  // namespace bb::framework

@@ -25,7 +25,7 @@
 #include "framework/WorkerThread.h"
 #include "tests/framework/TestIds.h"
 
-namespace hostcontract {
+namespace bb::framework::test {
 
 // Runs `checks` on the dialog's UI thread once the window is up, then ends
 // the dialog with `result`.
@@ -89,7 +89,7 @@ inline std::vector<std::string> SplitLines(const std::string& text) {
 template <typename Env>
 class DialogHostContract : public ::testing::Test {
 protected:
-    Env env_;
+    Env m_env;
 };
 
 TYPED_TEST_SUITE_P(DialogHostContract);
@@ -227,7 +227,7 @@ TYPED_TEST_P(DialogHostContract, ProgressStaysInsideItsRange) {
 
 TYPED_TEST_P(DialogHostContract, EnableStateTextsOfMenusTitleAndShowState) {
     RunChecks([](CheckingDialog& d) {
-        fw::DialogHost& h = *d.Host();
+        framework::DialogHost& h = *d.Host();
         EXPECT_FALSE(d.IsWindowEnabled(IDC_FW_ABORT)) << "disabled in the template";
         d.EnableWindow(IDC_FW_ABORT, TRUE);
         EXPECT_TRUE(d.IsWindowEnabled(IDC_FW_ABORT));
@@ -369,4 +369,4 @@ REGISTER_TYPED_TEST_SUITE_P(DialogHostContract, DataExchangeFillsTheControlsAndR
                             WorkerThreadsReachTheControlsWhileTheLoopRuns,
                             NestedModalDialogRunsInsideItsParentsHandler);
 
-}  // namespace hostcontract
+}  // namespace bb::framework::test

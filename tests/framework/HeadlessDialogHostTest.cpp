@@ -13,9 +13,11 @@
 #include "res/HeadlessDialogs.h"
 #include "tests/framework/DialogHostContract.h"
 
+namespace bb::framework {
+
 namespace {
 
-using namespace hostcontract;
+using namespace bb::framework::test;
 
 platform::HeadlessDialogHost& HostOf(CDialog& dialog) {
     return *static_cast<platform::HeadlessDialogHost*>(dialog.Host());
@@ -23,7 +25,7 @@ platform::HeadlessDialogHost& HostOf(CDialog& dialog) {
 
 struct HeadlessEnv {
     HeadlessEnv() {
-        for (const bbres::DialogTemplate& d : bbres::RcDialogs()) ui.AddTemplate(bbres::HeadlessDialogOf(d));
+        for (const res::DialogTemplate& d : res::RcDialogs()) ui.AddTemplate(res::HeadlessDialogOf(d));
     }
     static void Click(CDialog& dialog, int id) { EXPECT_TRUE(HostOf(dialog).Click(id)) << id; }
     static void Type(CDialog& dialog, int id, const char* text) { EXPECT_TRUE(HostOf(dialog).Type(id, text)) << id; }
@@ -35,8 +37,8 @@ INSTANTIATE_TYPED_TEST_SUITE_P(Headless, DialogHostContract, HeadlessEnv);
 
 class HeadlessHost : public ::testing::Test {
 protected:
-    HeadlessEnv env_;
-    platform::HeadlessUi& ui_ = env_.ui;
+    HeadlessEnv m_env;
+    platform::HeadlessUi& m_ui = m_env.ui;
 };
 
 // The main window's key filter: Escape and Alt+F4 never close it.
@@ -68,7 +70,7 @@ TEST_F(HeadlessHost, KeyFilterDecidesWhetherEscapeAndAltF4Close) {
         KeyFilterDialog filtered;
         CDialog plain(IDD_FW_TEST);
         CDialog& dialog = c.filtered ? static_cast<CDialog&>(filtered) : plain;
-        platform::HeadlessDialogHost& h = ui_.Open(dialog);
+        platform::HeadlessDialogHost& h = m_ui.Open(dialog);
         EXPECT_EQ(h.PressKey(c.key, c.alt), c.swallowed) << "key " << c.key << " alt " << c.alt;
         EXPECT_EQ(h.Ended(), c.closes) << "key " << c.key << " alt " << c.alt;
         if (c.closes) {
@@ -80,7 +82,7 @@ TEST_F(HeadlessHost, KeyFilterDecidesWhetherEscapeAndAltF4Close) {
 
 TEST_F(HeadlessHost, MessageBoxesAnswerFromQueueThenResponderThenDefault) {
     CDialog dialog(IDD_FW_TEST);
-    ui_.Open(dialog);
+    m_ui.Open(dialog);
     struct Case {
         unsigned type;
         int defaultAnswer;
@@ -93,14 +95,14 @@ TEST_F(HeadlessHost, MessageBoxesAnswerFromQueueThenResponderThenDefault) {
     };
     for (const Case& c : defaults) EXPECT_EQ(dialog.MessageBox("q", "c", c.type), c.defaultAnswer) << c.type;
 
-    ui_.QueueAnswers({IDNO, IDYES});
-    ui_.SetResponder([](const platform::ShownMessageBox& box) { return box.caption == "ask" ? IDYES : IDNO; });
+    m_ui.QueueAnswers({IDNO, IDYES});
+    m_ui.SetResponder([](const platform::ShownMessageBox& box) { return box.caption == "ask" ? IDYES : IDNO; });
     EXPECT_EQ(dialog.MessageBox("1", "ask", 0x124), IDNO);
     EXPECT_EQ(dialog.MessageBox("2", "other", 0x124), IDYES);
     EXPECT_EQ(dialog.MessageBox("3", "ask", 0x124), IDYES);
     EXPECT_EQ(dialog.MessageBox("4", "other", 0x34), IDNO);
 
-    const auto boxes = ui_.Boxes();
+    const auto boxes = m_ui.Boxes();
     ASSERT_EQ(boxes.size(), std::size(defaults) + 4);
     EXPECT_EQ(boxes.back().text, "4");
     EXPECT_EQ(boxes.back().caption, "other");
@@ -110,7 +112,7 @@ TEST_F(HeadlessHost, MessageBoxesAnswerFromQueueThenResponderThenDefault) {
 }
 
 TEST_F(HeadlessHost, ScriptRunsOnOpeningAndTheClosedWindowStillAnswers) {
-    ui_.WhenOpened(IDD_FW_TEST, [](platform::HeadlessDialogHost& h) {
+    m_ui.WhenOpened(IDD_FW_TEST, [](platform::HeadlessDialogHost& h) {
         EXPECT_TRUE(h.IsOpen());
         h.Post([&h] { h.EndDialog(42); });
     });
@@ -138,7 +140,7 @@ public:
 
 TEST_F(HeadlessHost, DisabledControlsAndMenusIgnoreTheUser) {
     MenuDialog dialog;
-    platform::HeadlessDialogHost& h = ui_.Open(dialog);
+    platform::HeadlessDialogHost& h = m_ui.Open(dialog);
     EXPECT_FALSE(h.Click(IDC_FW_ABORT)) << "disabled in the template";
     dialog.EnableWindow(IDC_FW_ABORT, TRUE);
     EXPECT_TRUE(h.Click(IDC_FW_ABORT));
@@ -185,9 +187,9 @@ public:
 };
 
 TEST_F(HeadlessHost, IdlePumpLetsAClickFromAnotherThreadAbortTheJob) {
-    ui_.QueueAnswers({IDNO, IDYES});
+    m_ui.QueueAnswers({IDNO, IDYES});
     BlockingJobDialog dialog;
-    ui_.WhenOpened(IDD_FW_TEST, [](platform::HeadlessDialogHost& h) { h.Post([&h] { h.Click(IDOK); }); });
+    m_ui.WhenOpened(IDD_FW_TEST, [](platform::HeadlessDialogHost& h) { h.Post([&h] { h.Click(IDOK); }); });
     std::thread user([&] {
         ASSERT_TRUE(dialog.m_jobStarted.Lock(10000));
         EXPECT_TRUE(HostOf(dialog).Click(IDC_FW_ABORT));  // answered No: the job goes on
@@ -196,17 +198,19 @@ TEST_F(HeadlessHost, IdlePumpLetsAClickFromAnotherThreadAbortTheJob) {
     });
     EXPECT_EQ(dialog.DoModal(), 5);
     user.join();
-    EXPECT_EQ(ui_.Boxes().size(), 2u);
+    EXPECT_EQ(m_ui.Boxes().size(), 2u);
 }
 
 TEST_F(HeadlessHost, PumpReportsQuitWhenTheUiIsToEnd) {
     BlockingJobDialog dialog;
-    ui_.WhenOpened(IDD_FW_TEST, [this](platform::HeadlessDialogHost& h) {
+    m_ui.WhenOpened(IDD_FW_TEST, [this](platform::HeadlessDialogHost& h) {
         h.Post([&h] { h.Click(IDOK); });
-        ui_.PostQuit();
+        m_ui.PostQuit();
     });
     EXPECT_EQ(dialog.DoModal(), 6);
     EXPECT_FALSE(dialog.m_abort);
 }
 
 }  // namespace
+
+}  // namespace bb::framework

@@ -4,7 +4,7 @@
 #include "framework/CDialog.h"
 #include "platform/headless/HeadlessTemplate.h"
 
-namespace fwtest {
+namespace bb::framework::test {
 
 enum : int {
     kTemplate = 300,
@@ -70,4 +70,4 @@ protected:
     }
 };
 
-}  // namespace fwtest
+}  // namespace bb::framework::test

@@ -7,6 +7,8 @@
 #include "platform/ScriptedFilePickers.h"
 #include "platform/ServiceOverride.h"
 
+namespace bb::platform {
+
 namespace {
 
 using platform::ScriptedFilePickers;
@@ -16,18 +18,18 @@ const char kWavFilter[] = "WAV Audio (*.wav)\0*.wav\0All Files (*.*)\0*.*\0";
 
 class FilePickerTest : public ::testing::Test {
 protected:
-    ScriptedFilePickers pickers_;
-    platform::ScopedOverride<platform::FilePickerService, platform::SetSystemFilePickers> use_{pickers_};
-    const std::string sound_ = platform::JoinPath(platform::JoinPath("media", "sounds"), "ding.wav");
+    ScriptedFilePickers m_pickers;
+    platform::ScopedOverride<platform::FilePickerService, platform::SetSystemFilePickers> m_use{m_pickers};
+    const std::string m_sound = platform::JoinPath(platform::JoinPath("media", "sounds"), "ding.wav");
 };
 
 TEST_F(FilePickerTest, OpenDialogIsAskedWithTheRecordAndAnswersThePath) {
-    pickers_.QueuePath(sound_);
-    CFilePicker picker(1, nullptr, "*.wav", 0, kWavFilter, nullptr);
+    m_pickers.QueuePath(m_sound);
+    controls::CFilePicker picker(1, nullptr, "*.wav", 0, kWavFilter, nullptr);
     ASSERT_EQ(picker.PickFile(), 1);
-    EXPECT_EQ(picker.GetFilePath().str(), sound_);
+    EXPECT_EQ(picker.GetFilePath().str(), m_sound);
 
-    auto requests = pickers_.Requests();
+    auto requests = m_pickers.Requests();
     ASSERT_EQ(requests.size(), 1u);
     EXPECT_EQ(requests[0].kind, Kind::Open);
     EXPECT_EQ(requests[0].structSize, 88u);
@@ -38,10 +40,10 @@ TEST_F(FilePickerTest, OpenDialogIsAskedWithTheRecordAndAnswersThePath) {
 }
 
 TEST_F(FilePickerTest, SaveDialogKeepsTheCallersFlagsAndExtension) {
-    pickers_.QueuePath("image.nrg");
-    CFilePicker picker(0, "nrg", "NO_NAME.nrg", 0x2, kWavFilter, nullptr);
+    m_pickers.QueuePath("image.nrg");
+    controls::CFilePicker picker(0, "nrg", "NO_NAME.nrg", 0x2, kWavFilter, nullptr);
     ASSERT_EQ(picker.PickFile(), 1);
-    auto requests = pickers_.Requests();
+    auto requests = m_pickers.Requests();
     ASSERT_EQ(requests.size(), 1u);
     EXPECT_EQ(requests[0].kind, Kind::Save);
     EXPECT_EQ(requests[0].flags, 0x80002u);
@@ -49,10 +51,10 @@ TEST_F(FilePickerTest, SaveDialogKeepsTheCallersFlagsAndExtension) {
 }
 
 TEST_F(FilePickerTest, CancelEmptyScriptAndOverlongAnswerGiveTwo) {
-    pickers_.QueueCancel();
-    pickers_.QueuePath(std::string(260, 'x'));  // no room for the terminator
+    m_pickers.QueueCancel();
+    m_pickers.QueuePath(std::string(260, 'x'));  // no room for the terminator
     for (int run = 0; run < 3; ++run) {
-        CFilePicker picker(1, nullptr, "start.wav", 0, kWavFilter, nullptr);
+        controls::CFilePicker picker(1, nullptr, "start.wav", 0, kWavFilter, nullptr);
         EXPECT_EQ(picker.PickFile(), 2) << "run " << run;
         EXPECT_EQ(picker.GetFilePath().str(), "start.wav") << "run " << run;
     }
@@ -60,23 +62,23 @@ TEST_F(FilePickerTest, CancelEmptyScriptAndOverlongAnswerGiveTwo) {
 
 TEST_F(FilePickerTest, InitialNameIsCutToTheBuffer) {
     const std::string longName(300, 'n');
-    CFilePicker picker(1, nullptr, longName.c_str(), 0, kWavFilter, nullptr);
+    controls::CFilePicker picker(1, nullptr, longName.c_str(), 0, kWavFilter, nullptr);
     EXPECT_EQ(picker.GetFilePath().str(), std::string(259, 'n'));
-    CFilePicker unnamed(1, nullptr, nullptr, 0, kWavFilter, nullptr);
+    controls::CFilePicker unnamed(1, nullptr, nullptr, 0, kWavFilter, nullptr);
     EXPECT_EQ(unnamed.GetFilePath().str(), "");
 }
 
 TEST_F(FilePickerTest, FolderBrowserAnswersTheChosenFolder) {
     const std::string dvd = platform::JoinPath("media", "MOVIE");
-    pickers_.QueuePath(dvd);
-    pickers_.QueueCancel();
+    m_pickers.QueuePath(dvd);
+    m_pickers.QueueCancel();
 
-    CFilePicker picker;
+    controls::CFilePicker picker;
     ASSERT_EQ(picker.PickFolder("Choose the DVD root", "start", 0x49, nullptr), 1);
     EXPECT_EQ(picker.GetFolderPath().str(), dvd);
     EXPECT_EQ(picker.PickFolder("Again", nullptr, 0x49, nullptr), 2);
 
-    auto requests = pickers_.Requests();
+    auto requests = m_pickers.Requests();
     ASSERT_EQ(requests.size(), 2u);
     EXPECT_EQ(requests[0].kind, Kind::Folder);
     EXPECT_EQ(requests[0].title, "Choose the DVD root");
@@ -86,3 +88,5 @@ TEST_F(FilePickerTest, FolderBrowserAnswersTheChosenFolder) {
 }
 
 }  // namespace
+
+}  // namespace bb::platform

@@ -6,6 +6,8 @@
 #include "controls/PathUtil.h"
 #include "platform/Paths.h"
 
+namespace bb::platform {
+
 namespace {
 
 std::string Native(std::string path) {
@@ -21,7 +23,7 @@ struct Case {
     const char* expected;
 };
 
-std::string Apply(CPathUtil& util, Op op, const CString& path) {
+std::string Apply(controls::CPathUtil& util, Op op, const framework::CString& path) {
     switch (op) {
     case Op::FolderOf: return util.FolderOf(path).str();
     case Op::LastComponentOf: return util.LastComponentOf(path).str();
@@ -53,17 +55,19 @@ TEST(PathUtil, Table) {
         Case{Op::ExtensionOf, "ding.", ""},
         Case{Op::ExtensionOf, "C:\\v1.2\\ding", "2\\ding"}};
     for (const Case& c : cases) {
-        CPathUtil util;
+        controls::CPathUtil util;
         EXPECT_EQ(Apply(util, c.op, Native(c.path).c_str()), Native(c.expected))
             << "operation " << int(c.op) << " path " << c.path;
     }
 }
 
 TEST(PathUtil, OneObjectServesSuccessiveCalls) {
-    CPathUtil util;
+    controls::CPathUtil util;
     EXPECT_EQ(util.FolderOf(Native("C:\\a\\b.c").c_str()).str(), Native("C:\\a"));
     EXPECT_EQ(util.ExtensionOf("x").str(), "");
     EXPECT_EQ(util.WithoutExtension("x.y").str(), "x");
 }
 
 }  // namespace
+
+}  // namespace bb::platform

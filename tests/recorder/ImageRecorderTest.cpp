@@ -7,12 +7,12 @@
 #include <fstream>
 #include <thread>
 
-namespace rec::test {
+namespace bb::recorder::test {
 namespace {
 
 namespace fs = std::filesystem;
 
-constexpr uint32_t kProgramBurnFlags = nero::kBurnAlways | nero::kBurnDvdRomBooktypeOff;  // 0x990C
+constexpr uint32_t kProgramBurnFlags = neroapi::kBurnAlways | neroapi::kBurnDvdRomBooktypeOff;  // 0x990C
 
 std::string Tail(const fs::path& file, size_t bytes) {
     std::ifstream in(file, std::ios::binary);
@@ -44,7 +44,7 @@ protected:
 
     Sandbox sandbox;
     ItemTree tree = ItemTree::FromFolder(SampleRoot());
-    nero::DeviceHandle device = nullptr;
+    neroapi::DeviceHandle device = nullptr;
 };
 
 TEST_F(ImageRecorderBurn, WritesThePlainImageOrTheImageWithItsFooter) {
@@ -61,7 +61,7 @@ TEST_F(ImageRecorderBurn, WritesThePlainImageOrTheImageWithItsFooter) {
             EXPECT_EQ(fs::file_size(job.imagePath) % 2048, 0u) << c.file;
         }
         EXPECT_EQ(Tail(job.imagePath, 12).substr(0, 4) == "NER5", c.footer) << c.file;
-        EXPECT_EQ(job.Requests(), std::vector<int>{nero::kRequestImageFileName}) << c.file;
+        EXPECT_EQ(job.Requests(), std::vector<int>{neroapi::kRequestImageFileName}) << c.file;
         EXPECT_FALSE(AnyPartialFile(sandbox.Path())) << c.file;
         EXPECT_EQ(Api().GetErrorLog(), nullptr) << c.file;
     }
@@ -70,7 +70,7 @@ TEST_F(ImageRecorderBurn, WritesThePlainImageOrTheImageWithItsFooter) {
 TEST_F(ImageRecorderBurn, ReportsPhasesLogLinesAndProgressOfEachPhase) {
     JobRecorder job;
     job.imagePath = (sandbox / "disc.iso").string();
-    ASSERT_EQ(Burn(job, kProgramBurnFlags, 0x4018 | nero::kIsoMode2), 0);
+    ASSERT_EQ(Burn(job, kProgramBurnFlags, 0x4018 | neroapi::kIsoMode2), 0);
 
     const auto logs = job.Logs();
     ASSERT_FALSE(logs.empty());
@@ -109,7 +109,7 @@ TEST_F(ImageRecorderBurn, CallsBackOnlyOnTheThreadThatBurns) {
 
 TEST_F(ImageRecorderBurn, CancelledFileSelectionWritesNothing) {
     JobRecorder job;  // no image path: the file dialog is cancelled
-    EXPECT_EQ(Burn(job), nero::kBurnAborted);
+    EXPECT_EQ(Burn(job), neroapi::kBurnAborted);
     EXPECT_TRUE(fs::is_empty(sandbox.Path()));
     EXPECT_NE(TakeText(Api().GetErrorLog()).find("cancelled"), std::string::npos);
 }
@@ -119,7 +119,7 @@ TEST_F(ImageRecorderBurn, AbortWhileWritingEndsWithinASecondAndLeavesNoFile) {
     job.imagePath = (sandbox / "disc.nrg").string();
     job.abortInPhase = "Writing the image file";
     job.abortAtPercent = 1;
-    EXPECT_EQ(Burn(job), nero::kBurnAborted);
+    EXPECT_EQ(Burn(job), neroapi::kBurnAborted);
     const auto returned = std::chrono::steady_clock::now();
     ASSERT_TRUE(job.abortRequested);
     EXPECT_LT(returned - job.abortTime, std::chrono::seconds(1));
@@ -134,14 +134,14 @@ TEST_F(ImageRecorderBurn, AbortDuringALargeFilesCopyEndsWithinASecondAndLeavesNo
     { std::ofstream create(big); }
     fs::resize_file(big, uint64_t(4) << 30);
     ItemTree large;
-    nero::IsoItem* folder = large.Add("VIDEO", true, "", nullptr);
+    neroapi::IsoItem* folder = large.Add("VIDEO", true, "", nullptr);
     large.Add("MOVIE.BIN", false, big.string(), folder);
     tree = std::move(large);
     JobRecorder job;
     job.imagePath = (sandbox / "large.iso").string();
     job.abortInPhase = "Writing the image file";
     job.abortAtPercent = 10;
-    EXPECT_EQ(Burn(job), nero::kBurnAborted);
+    EXPECT_EQ(Burn(job), neroapi::kBurnAborted);
     const auto returned = std::chrono::steady_clock::now();
     ASSERT_TRUE(job.abortRequested);
     EXPECT_LT(returned - job.abortTime, std::chrono::seconds(1));
@@ -179,7 +179,7 @@ TEST_F(ImageRecorderBurn, ReplacesAnExistingImageOnlyWhenTheBurnSucceeds) {
         aborted.imagePath = target.string();
         aborted.abortInPhase = "Writing the image file";
         aborted.abortAtPercent = 1;
-        EXPECT_EQ(Burn(aborted), nero::kBurnAborted);
+        EXPECT_EQ(Burn(aborted), neroapi::kBurnAborted);
         EXPECT_EQ(fs::file_size(target), std::string("previous image").size());
     }
     JobRecorder job;
@@ -191,7 +191,7 @@ TEST_F(ImageRecorderBurn, ReplacesAnExistingImageOnlyWhenTheBurnSucceeds) {
 TEST_F(ImageRecorderBurn, SimulationRunsTheJobWithoutWriting) {
     JobRecorder job;
     job.imagePath = (sandbox / "disc.iso").string();
-    EXPECT_EQ(Burn(job, kProgramBurnFlags | nero::kBurnSimulate), 0);
+    EXPECT_EQ(Burn(job, kProgramBurnFlags | neroapi::kBurnSimulate), 0);
     EXPECT_FALSE(fs::exists(job.imagePath));
     EXPECT_FALSE(AnyPartialFile(sandbox.Path()));
     EXPECT_TRUE(job.HasLog("Simulation completed successfully"));
@@ -200,7 +200,7 @@ TEST_F(ImageRecorderBurn, SimulationRunsTheJobWithoutWriting) {
 TEST_F(ImageRecorderBurn, VerifiedImageKeepsItsName) {
     JobRecorder job;
     job.imagePath = (sandbox / "verified.iso").string();
-    EXPECT_EQ(Burn(job, kProgramBurnFlags | nero::kBurnVerify), 0) << TakeText(Api().GetErrorLog());
+    EXPECT_EQ(Burn(job, kProgramBurnFlags | neroapi::kBurnVerify), 0) << TakeText(Api().GetErrorLog());
     EXPECT_TRUE(fs::exists(job.imagePath));
     EXPECT_TRUE(job.HasLog("Verification passed: the written data matches the sources"));
 }
@@ -208,12 +208,12 @@ TEST_F(ImageRecorderBurn, VerifiedImageKeepsItsName) {
 TEST_F(ImageRecorderBurn, UnreadableSourceFileFailsWithResult6) {
     const fs::path vanished = sandbox / "gone.vob";
     ItemTree broken;
-    nero::IsoItem* video = broken.Add("VIDEO_TS", true, "", nullptr);
+    neroapi::IsoItem* video = broken.Add("VIDEO_TS", true, "", nullptr);
     broken.Add("VTS_01_1.VOB", false, vanished.string(), video);
     tree = std::move(broken);
     JobRecorder job;
     job.imagePath = (sandbox / "disc.iso").string();
-    EXPECT_EQ(Burn(job, kProgramBurnFlags, 0x4018), nero::kBurnSourceUnreadable);
+    EXPECT_EQ(Burn(job, kProgramBurnFlags, 0x4018), neroapi::kBurnSourceUnreadable);
     EXPECT_FALSE(fs::exists(job.imagePath));
     EXPECT_NE(TakeText(Api().GetErrorLog()), "<null>");
     Api().ClearErrors();
@@ -223,12 +223,12 @@ TEST_F(ImageRecorderBurn, InvalidDvdVideoWithReallocationFailsWithTheRetryLine) 
     const fs::path ifo = sandbox / "VIDEO_TS.IFO";
     std::ofstream(ifo) << std::string(4096, 'x');  // no DVD-Video manager header
     ItemTree broken;
-    nero::IsoItem* video = broken.Add("VIDEO_TS", true, "", nullptr);
+    neroapi::IsoItem* video = broken.Add("VIDEO_TS", true, "", nullptr);
     broken.Add("VIDEO_TS.IFO", false, ifo.string(), video);
     tree = std::move(broken);
     JobRecorder job;
     job.imagePath = (sandbox / "disc.iso").string();
-    EXPECT_EQ(Burn(job, kProgramBurnFlags, 0x4058), nero::kBurnDvdVideo);
+    EXPECT_EQ(Burn(job, kProgramBurnFlags, 0x4058), neroapi::kBurnDvdVideo);
     EXPECT_TRUE(job.HasLog("DVD-Video files reallocation failed"));
     EXPECT_TRUE(job.Requests().empty());  // refused before the file name is asked
     EXPECT_FALSE(fs::exists(job.imagePath));
@@ -240,17 +240,17 @@ TEST_F(ImageRecorderBurn, RefusesWhatItCannotBurn) {
     JobRecorder job;
     job.imagePath = (sandbox / "disc.iso").string();
     BurnInput input(tree);
-    nero::WriteDescription foreign = input.description;
+    neroapi::WriteDescription foreign = input.description;
     int notOurs = 0;
-    foreign.track = reinterpret_cast<nero::IsoTrack*>(&notOurs);
+    foreign.track = reinterpret_cast<neroapi::IsoTrack*>(&notOurs);
     struct Case {
         const char* what;
-        nero::DeviceHandle device;
+        neroapi::DeviceHandle device;
         int compileType;
         void* description;
     };
     const Case cases[] = {
-        {"unknown handle", reinterpret_cast<nero::DeviceHandle>(&notOurs), 0, &input.description},
+        {"unknown handle", reinterpret_cast<neroapi::DeviceHandle>(&notOurs), 0, &input.description},
         {"audio compilation", device, 1, &input.description},
         {"no write description", device, 0, nullptr},
         {"foreign track", device, 0, &foreign},
@@ -258,7 +258,7 @@ TEST_F(ImageRecorderBurn, RefusesWhatItCannotBurn) {
     for (const Case& c : cases) {
         Api().ClearErrors();
         EXPECT_EQ(Api().Burn(c.device, c.compileType, c.description, kProgramBurnFlags, 0, job.Progress()),
-                  nero::kBurnFailed)
+                  neroapi::kBurnFailed)
             << c.what;
         EXPECT_NE(TakeText(Api().GetErrorLog()), "<null>") << c.what;
     }
@@ -266,4 +266,4 @@ TEST_F(ImageRecorderBurn, RefusesWhatItCannotBurn) {
 }
 
 }  // namespace
-}  // namespace rec::test
+}  // namespace bb::recorder::test

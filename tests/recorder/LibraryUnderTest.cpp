@@ -11,7 +11,7 @@
 #include <cstring>
 #include <fstream>
 
-namespace rec::test {
+namespace bb::recorder::test {
 namespace {
 
 template <typename Fn>
@@ -72,14 +72,14 @@ std::string TakeText(char* text) {
     return copy;
 }
 
-nero::IsoItem* ItemTree::Add(const std::string& name, bool folder, const std::string& source,
-                             nero::IsoItem* parent) {
-    auto item = std::make_unique<nero::IsoItem>();
-    std::memset(item.get(), 0, sizeof(nero::IsoItem));
+neroapi::IsoItem* ItemTree::Add(const std::string& name, bool folder, const std::string& source,
+                             neroapi::IsoItem* parent) {
+    auto item = std::make_unique<neroapi::IsoItem>();
+    std::memset(item.get(), 0, sizeof(neroapi::IsoItem));
     std::strncpy(item->name, name.c_str(), sizeof item->name - 1);
     std::strncpy(item->sourcePath, source.c_str(), sizeof item->sourcePath - 1);
     item->isFolder = folder ? 1 : 0;
-    nero::IsoItem** link = parent != nullptr ? &parent->firstChild : &m_first;
+    neroapi::IsoItem** link = parent != nullptr ? &parent->firstChild : &m_first;
     while (*link != nullptr) {
         link = &(*link)->next;
     }
@@ -88,7 +88,7 @@ nero::IsoItem* ItemTree::Add(const std::string& name, bool folder, const std::st
     return m_items.back().get();
 }
 
-void ItemTree::AddFolder(const std::filesystem::path& folder, nero::IsoItem* parent) {
+void ItemTree::AddFolder(const std::filesystem::path& folder, neroapi::IsoItem* parent) {
     std::vector<std::filesystem::directory_entry> entries;
     for (const auto& entry : std::filesystem::directory_iterator(folder)) {
         entries.push_back(entry);
@@ -96,7 +96,7 @@ void ItemTree::AddFolder(const std::filesystem::path& folder, nero::IsoItem* par
     std::sort(entries.begin(), entries.end());
     for (const auto& entry : entries) {
         const bool isFolder = entry.is_directory();
-        nero::IsoItem* item = Add(entry.path().filename().string(), isFolder,
+        neroapi::IsoItem* item = Add(entry.path().filename().string(), isFolder,
                                   isFolder ? std::string() : entry.path().string(), parent);
         if (isFolder) {
             AddFolder(entry.path(), item);
@@ -123,14 +123,14 @@ struct JobRecorderCallbacks {
     static int NERO_CDECL UserDialog(void* user, int request, void* data) {
         JobRecorder& job = Of(user);
         job.events.push_back({Event::Request, {}, request, reinterpret_cast<intptr_t>(data)});
-        if (request == nero::kRequestImageFileName) {
+        if (request == neroapi::kRequestImageFileName) {
             if (job.imagePath.empty()) {
                 return 0;
             }
-            std::strncpy(static_cast<char*>(data), job.imagePath.c_str(), nero::kImageFileNameCapacity - 1);
+            std::strncpy(static_cast<char*>(data), job.imagePath.c_str(), neroapi::kImageFileNameCapacity - 1);
             return 1;
         }
-        if (request == nero::kRequestOverwriteRw) {
+        if (request == neroapi::kRequestOverwriteRw) {
             return job.overwriteAnswer;
         }
         return 0;
@@ -230,13 +230,13 @@ std::filesystem::path SampleRoot() {
     return std::filesystem::path(BB_SOURCE_DIR) / "samples" / "dvd-sample";
 }
 
-}  // namespace rec::test
+}  // namespace bb::recorder::test
 
-namespace rec::test {
+namespace bb::recorder::test {
 
-nero::DeviceHandle OpenByName(const std::string& name) {
-    auto* list = static_cast<nero::DriveInfoList*>(Api().GetAvailableDrives());
-    nero::DeviceHandle handle = nullptr;
+neroapi::DeviceHandle OpenByName(const std::string& name) {
+    auto* list = static_cast<neroapi::DriveInfoList*>(Api().GetAvailableDrives());
+    neroapi::DeviceHandle handle = nullptr;
     for (uint32_t i = 0; list != nullptr && i < list->count; ++i) {
         if (name == list->drives[i].deviceName) {
             handle = Api().OpenDevice(&list->drives[i]);
@@ -251,11 +251,11 @@ BurnInput::BurnInput(const ItemTree& tree, uint32_t isoFlags, bool dvd, const ch
     track = Api().CreateIsoTrackEx(tree.Root(), label, isoFlags);
     EXPECT_NE(track, nullptr) << TakeText(Api().GetErrorLog());
     description.track = track;
-    description.mediaMask = dvd ? nero::kMediaMaskDvd : nero::kMediaMaskCd;
+    description.mediaMask = dvd ? neroapi::kMediaMaskDvd : neroapi::kMediaMaskCd;
 }
 
 BurnInput::~BurnInput() {
     Api().FreeIsoTrack(track);
 }
 
-}  // namespace rec::test
+}  // namespace bb::recorder::test

@@ -16,32 +16,32 @@
 #include <thread>
 #include <vector>
 
-namespace rec::test {
+namespace bb::recorder::test {
 
 struct NeroApi {
-    nero::FnNeroFreeMem FreeMem = nullptr;
-    nero::FnNeroGetErrorLog GetErrorLog = nullptr;
-    nero::FnNeroClearErrors ClearErrors = nullptr;
-    nero::FnNeroGetAPIVersion GetAPIVersion = nullptr;
-    nero::FnNeroGetAPIVersionEx GetAPIVersionEx = nullptr;
-    nero::FnNeroSetExpectedAPIVersion SetExpectedAPIVersion = nullptr;
-    nero::FnNeroSetExpectedAPIVersionEx SetExpectedAPIVersionEx = nullptr;
-    nero::FnNeroInit Init = nullptr;
-    nero::FnNeroDone Done = nullptr;
-    nero::FnNeroGetAvailableDrives GetAvailableDrives = nullptr;
-    nero::FnNeroGetAvailableDrivesEx GetAvailableDrivesEx = nullptr;
-    nero::FnNeroOpenDevice OpenDevice = nullptr;
-    nero::FnNeroCloseDevice CloseDevice = nullptr;
-    nero::FnNeroGetCDInfo GetCDInfo = nullptr;
-    nero::FnNeroBurn Burn = nullptr;
-    nero::FnNeroCreateIsoItemOfSize CreateIsoItemOfSize = nullptr;
-    nero::FnNeroCreateIsoTrackEx CreateIsoTrackEx = nullptr;
-    nero::FnNeroFreeIsoTrack FreeIsoTrack = nullptr;
-    nero::FnNeroEjectLoadCD EjectLoadCD = nullptr;
-    nero::FnNeroGetCDRWErasingTime GetCDRWErasingTime = nullptr;
-    nero::FnNeroEraseCDRW EraseCDRW = nullptr;
-    nero::FnNeroGetTypeNameOfMedia GetTypeNameOfMedia = nullptr;
-    nero::FnNeroGetLocalizedWaitCDTexts GetLocalizedWaitCDTexts = nullptr;
+    neroapi::FnNeroFreeMem FreeMem = nullptr;
+    neroapi::FnNeroGetErrorLog GetErrorLog = nullptr;
+    neroapi::FnNeroClearErrors ClearErrors = nullptr;
+    neroapi::FnNeroGetAPIVersion GetAPIVersion = nullptr;
+    neroapi::FnNeroGetAPIVersionEx GetAPIVersionEx = nullptr;
+    neroapi::FnNeroSetExpectedAPIVersion SetExpectedAPIVersion = nullptr;
+    neroapi::FnNeroSetExpectedAPIVersionEx SetExpectedAPIVersionEx = nullptr;
+    neroapi::FnNeroInit Init = nullptr;
+    neroapi::FnNeroDone Done = nullptr;
+    neroapi::FnNeroGetAvailableDrives GetAvailableDrives = nullptr;
+    neroapi::FnNeroGetAvailableDrivesEx GetAvailableDrivesEx = nullptr;
+    neroapi::FnNeroOpenDevice OpenDevice = nullptr;
+    neroapi::FnNeroCloseDevice CloseDevice = nullptr;
+    neroapi::FnNeroGetCDInfo GetCDInfo = nullptr;
+    neroapi::FnNeroBurn Burn = nullptr;
+    neroapi::FnNeroCreateIsoItemOfSize CreateIsoItemOfSize = nullptr;
+    neroapi::FnNeroCreateIsoTrackEx CreateIsoTrackEx = nullptr;
+    neroapi::FnNeroFreeIsoTrack FreeIsoTrack = nullptr;
+    neroapi::FnNeroEjectLoadCD EjectLoadCD = nullptr;
+    neroapi::FnNeroGetCDRWErasingTime GetCDRWErasingTime = nullptr;
+    neroapi::FnNeroEraseCDRW EraseCDRW = nullptr;
+    neroapi::FnNeroGetTypeNameOfMedia GetTypeNameOfMedia = nullptr;
+    neroapi::FnNeroGetLocalizedWaitCDTexts GetLocalizedWaitCDTexts = nullptr;
 };
 
 // Loaded once per process; every entry point resolved (the test fails on a
@@ -56,14 +56,14 @@ class ItemTree {
 public:
     // A folder of the disk, sorted by name; an empty tree for a missing folder.
     static ItemTree FromFolder(const std::filesystem::path& folder);
-    nero::IsoItem* Add(const std::string& name, bool folder, const std::string& source,
-                       nero::IsoItem* parent);
-    nero::IsoItem* Root() const { return m_first; }
+    neroapi::IsoItem* Add(const std::string& name, bool folder, const std::string& source,
+                       neroapi::IsoItem* parent);
+    neroapi::IsoItem* Root() const { return m_first; }
 
 private:
-    void AddFolder(const std::filesystem::path& folder, nero::IsoItem* parent);
-    std::vector<std::unique_ptr<nero::IsoItem>> m_items;
-    nero::IsoItem* m_first = nullptr;
+    void AddFolder(const std::filesystem::path& folder, neroapi::IsoItem* parent);
+    std::vector<std::unique_ptr<neroapi::IsoItem>> m_items;
+    neroapi::IsoItem* m_first = nullptr;
 };
 
 struct Event {
@@ -92,7 +92,7 @@ public:
     bool abortRequested = false;
     std::chrono::steady_clock::time_point abortTime{};
 
-    nero::LibProgressRecord* Progress() { return &m_progress; }
+    neroapi::LibProgressRecord* Progress() { return &m_progress; }
     std::vector<std::string> Logs() const;
     std::vector<std::string> Phases() const;
     std::vector<int> Requests() const;
@@ -101,14 +101,14 @@ public:
     std::vector<std::vector<int>> ProgressByPhase() const;
 
 private:
-    nero::LibProgressRecord m_progress{};
-    nero::LibSettingsRecord m_settings{};
+    neroapi::LibProgressRecord m_progress{};
+    neroapi::LibSettingsRecord m_settings{};
     std::string m_phase;
     friend struct JobRecorderCallbacks;
 };
 
 // A sandbox for one test whose "drives.ini" BB_NEROAPI_CONFIG names.
-class Sandbox : public bbtest::Sandbox {
+class Sandbox : public bb::test::Sandbox {
 public:
     Sandbox();
     ~Sandbox();
@@ -119,21 +119,21 @@ public:
 
 std::filesystem::path SampleRoot();
 
-}  // namespace rec::test
+}  // namespace bb::recorder::test
 
-namespace rec::test {
+namespace bb::recorder::test {
 
 // Opens the recorder of that name from a fresh drive list; null when absent.
-nero::DeviceHandle OpenByName(const std::string& name);
+neroapi::DeviceHandle OpenByName(const std::string& name);
 
 // An ISO track of the tree with the flags, and the write description of a
 // DVD (or CD) burn that carries it.
 struct BurnInput {
-    nero::IsoTrack* track = nullptr;
-    nero::WriteDescription description{};
+    neroapi::IsoTrack* track = nullptr;
+    neroapi::WriteDescription description{};
     explicit BurnInput(const ItemTree& tree, uint32_t isoFlags = 0x4018, bool dvd = true,
                        const char* label = "SAMPLE");
     ~BurnInput();
 };
 
-}  // namespace rec::test
+}  // namespace bb::recorder::test

@@ -7,17 +7,17 @@
 #include <fstream>
 #include <memory>
 
-namespace rec::test {
+namespace bb::recorder::test {
 namespace {
 
 namespace fs = std::filesystem;
 
-constexpr uint32_t kProgramBurnFlags = nero::kBurnAlways | nero::kBurnDvdRomBooktypeOff;
+constexpr uint32_t kProgramBurnFlags = neroapi::kBurnAlways | neroapi::kBurnDvdRomBooktypeOff;
 
 struct DiscInfoDeleter {
-    void operator()(nero::DiscInfo* info) const { Api().FreeMem(info); }
+    void operator()(neroapi::DiscInfo* info) const { Api().FreeMem(info); }
 };
-using DiscInfoPtr = std::unique_ptr<nero::DiscInfo, DiscInfoDeleter>;
+using DiscInfoPtr = std::unique_ptr<neroapi::DiscInfo, DiscInfoDeleter>;
 
 class SimulatedRecorder : public ::testing::Test {
 protected:
@@ -25,7 +25,7 @@ protected:
     void Configure(const std::string& lines) {
         sandbox.WriteConfig("time scale = 0.001\n[Sim]\ndisc image = sim.iso\n" + lines);
     }
-    nero::DeviceHandle Open() {
+    neroapi::DeviceHandle Open() {
         Api().CloseDevice(device);
         device = OpenByName("Sim");
         EXPECT_NE(device, nullptr);
@@ -40,7 +40,7 @@ protected:
 
     Sandbox sandbox;
     ItemTree tree = ItemTree::FromFolder(SampleRoot());
-    nero::DeviceHandle device = nullptr;
+    neroapi::DeviceHandle device = nullptr;
 };
 
 TEST_F(SimulatedRecorder, DiscInformationOfEachDisc) {
@@ -66,7 +66,7 @@ TEST_F(SimulatedRecorder, DiscInformationOfEachDisc) {
     }
     Configure("disc = none\n");
     EXPECT_EQ(Info(), nullptr);
-    nero::DeviceHandle image = OpenByName("Image Recorder");
+    neroapi::DeviceHandle image = OpenByName("Image Recorder");
     EXPECT_EQ(Api().GetCDInfo(image, 3), nullptr);
     EXPECT_EQ(Api().EjectLoadCD(image, 1), 0);
     Api().CloseDevice(image);
@@ -86,11 +86,11 @@ TEST_F(SimulatedRecorder, ErasingTimeByModeAndDisc) {
     };
     for (const Case& c : cases) {
         Configure(c.lines);
-        EXPECT_EQ(Api().GetCDRWErasingTime(Open(), nero::kEraseFull), c.full) << c.lines;
-        EXPECT_EQ(Api().GetCDRWErasingTime(Open(), nero::kEraseQuick), c.quick) << c.lines;
+        EXPECT_EQ(Api().GetCDRWErasingTime(Open(), neroapi::kEraseFull), c.full) << c.lines;
+        EXPECT_EQ(Api().GetCDRWErasingTime(Open(), neroapi::kEraseQuick), c.quick) << c.lines;
     }
-    nero::DeviceHandle image = OpenByName("Image Recorder");
-    EXPECT_EQ(Api().GetCDRWErasingTime(image, nero::kEraseQuick), -1);
+    neroapi::DeviceHandle image = OpenByName("Image Recorder");
+    EXPECT_EQ(Api().GetCDRWErasingTime(image, neroapi::kEraseQuick), -1);
     Api().CloseDevice(image);
 }
 
@@ -98,16 +98,16 @@ TEST_F(SimulatedRecorder, EraseEmptiesTheDiscForEveryLaterLook) {
     Configure("disc = data\nmedium = DVD+RW\nquick erase seconds = 100\n");
     std::ofstream(sandbox / "sim.iso") << std::string(4096, 'x');
     const auto start = std::chrono::steady_clock::now();
-    EXPECT_EQ(Api().EraseCDRW(Open(), nero::kEraseQuick), 0);
+    EXPECT_EQ(Api().EraseCDRW(Open(), neroapi::kEraseQuick), 0);
     EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(100));  // 100 s x 0.001
     EXPECT_EQ(fs::file_size(sandbox / "sim.iso"), 0u);
     const DiscInfoPtr info = Info();  // a new handle reads the state the erase left
     ASSERT_NE(info, nullptr);
     EXPECT_EQ(info->hasData, 0u);
-    EXPECT_EQ(info->mediaMask, nero::kMediaDvdPlusRw);
+    EXPECT_EQ(info->mediaMask, neroapi::kMediaDvdPlusRw);
 
     Configure("disc = blank\nmedium = DVD-R\ndisc image = other.iso\n");
-    EXPECT_EQ(Api().EraseCDRW(Open(), nero::kEraseFull), -1);
+    EXPECT_EQ(Api().EraseCDRW(Open(), neroapi::kEraseFull), -1);
 }
 
 // A recorder that fails to erase: the estimate is given, the erase fails
@@ -115,8 +115,8 @@ TEST_F(SimulatedRecorder, EraseEmptiesTheDiscForEveryLaterLook) {
 TEST_F(SimulatedRecorder, FailingEraseKeepsTheData) {
     Configure("disc = data\nmedium = DVD-RW\nquick erase seconds = 10\nerase fails = yes\n");
     std::ofstream(sandbox / "sim.iso") << std::string(4096, 'x');
-    EXPECT_EQ(Api().GetCDRWErasingTime(Open(), nero::kEraseQuick), 10);
-    EXPECT_EQ(Api().EraseCDRW(Open(), nero::kEraseQuick), -1);
+    EXPECT_EQ(Api().GetCDRWErasingTime(Open(), neroapi::kEraseQuick), 10);
+    EXPECT_EQ(Api().EraseCDRW(Open(), neroapi::kEraseQuick), -1);
     EXPECT_NE(TakeText(Api().GetErrorLog()).find("could not be erased"), std::string::npos);
     EXPECT_EQ(fs::file_size(sandbox / "sim.iso"), 4096u);
     const DiscInfoPtr info = Info();
@@ -136,7 +136,7 @@ TEST_F(SimulatedRecorder, BurnWritesTheDiscImageAndMarksTheDiscUsed) {
     EXPECT_EQ(info->hasData, 1u);
 
     JobRecorder again;  // a DVD-R is written once
-    EXPECT_EQ(Burn(again), nero::kBurnNoDisc);
+    EXPECT_EQ(Burn(again), neroapi::kBurnNoDisc);
 }
 
 TEST_F(SimulatedRecorder, RewritableDiscWithDataIsOverwrittenOnlyWhenAllowed) {
@@ -145,8 +145,8 @@ TEST_F(SimulatedRecorder, RewritableDiscWithDataIsOverwrittenOnlyWhenAllowed) {
         fs::remove(sandbox / "sim.iso.state");
         JobRecorder job;
         job.overwriteAnswer = answer;
-        EXPECT_EQ(Burn(job), answer == 5 ? nero::kBurnOk : nero::kBurnAborted) << answer;
-        EXPECT_EQ(job.Requests(), std::vector<int>{nero::kRequestOverwriteRw}) << answer;
+        EXPECT_EQ(Burn(job), answer == 5 ? neroapi::kBurnOk : neroapi::kBurnAborted) << answer;
+        EXPECT_EQ(job.Requests(), std::vector<int>{neroapi::kRequestOverwriteRw}) << answer;
         EXPECT_EQ(fs::exists(sandbox / "sim.iso"), answer == 5) << answer;
     }
     Api().ClearErrors();
@@ -155,8 +155,8 @@ TEST_F(SimulatedRecorder, RewritableDiscWithDataIsOverwrittenOnlyWhenAllowed) {
 TEST_F(SimulatedRecorder, EmptyTrayAsksForADiscThenGivesUp) {
     Configure("disc = none\nwait seconds = 100\n");
     JobRecorder job;
-    EXPECT_EQ(Burn(job), nero::kBurnNoDisc);
-    ASSERT_EQ(job.Requests(), std::vector<int>{nero::kRequestWaitCd});
+    EXPECT_EQ(Burn(job), neroapi::kBurnNoDisc);
+    ASSERT_EQ(job.Requests(), std::vector<int>{neroapi::kRequestWaitCd});
     const auto request = std::find_if(job.events.begin(), job.events.end(),
                                       [](const Event& e) { return e.kind == Event::Request; });
     EXPECT_EQ(TakeText(Api().GetLocalizedWaitCDTexts(static_cast<int>(request->data))), "Please insert a blank disc.");
@@ -173,12 +173,12 @@ TEST_F(SimulatedRecorder, RehearsedOutcomes) {
         bool discUsed;
     };
     const Case cases[] = {
-        {"realloc fails = yes\n", 0x4058, nero::kBurnDvdVideo, "reallocation", false},
-        {"realloc fails = yes\n", 0x4018, nero::kBurnOk, nullptr, true},
+        {"realloc fails = yes\n", 0x4058, neroapi::kBurnDvdVideo, "reallocation", false},
+        {"realloc fails = yes\n", 0x4018, neroapi::kBurnOk, nullptr, true},
         {"burn result = 4\n", 0x4018, 4, "rehearsed result 4", false},
-        {"write error at = 50\n", 0x4018, nero::kBurnWriteError, "Write error at sector", true},
-        {"capacity sectors = 100\n", 0x4018, nero::kBurnNoDisc, "sectors but the disc holds only 100", false},
-        {"medium = CD-R\n", 0x4018, nero::kBurnNoDisc, "does not suit a DVD", false},
+        {"write error at = 50\n", 0x4018, neroapi::kBurnWriteError, "Write error at sector", true},
+        {"capacity sectors = 100\n", 0x4018, neroapi::kBurnNoDisc, "sectors but the disc holds only 100", false},
+        {"medium = CD-R\n", 0x4018, neroapi::kBurnNoDisc, "does not suit a DVD", false},
     };
     for (const Case& c : cases) {
         Configure(std::string("disc = blank\n") + c.lines);
@@ -186,7 +186,7 @@ TEST_F(SimulatedRecorder, RehearsedOutcomes) {
         Api().ClearErrors();
         JobRecorder job;
         EXPECT_EQ(Burn(job, kProgramBurnFlags, c.isoFlags), c.result) << c.lines;
-        EXPECT_EQ(job.HasLog("DVD-Video files reallocation failed"), c.result == nero::kBurnDvdVideo) << c.lines;
+        EXPECT_EQ(job.HasLog("DVD-Video files reallocation failed"), c.result == neroapi::kBurnDvdVideo) << c.lines;
         const std::string errors = TakeText(Api().GetErrorLog());
         if (c.errorPart != nullptr) {
             EXPECT_NE(errors.find(c.errorPart), std::string::npos) << c.lines << errors;
@@ -204,7 +204,7 @@ TEST_F(SimulatedRecorder, SlowBurnStillAnswersAbortWithinASecond) {
     JobRecorder job;
     job.abortInPhase = "Writing the disc";
     job.abortAtPercent = 1;
-    EXPECT_EQ(Burn(job), nero::kBurnAborted);
+    EXPECT_EQ(Burn(job), neroapi::kBurnAborted);
     ASSERT_TRUE(job.abortRequested);
     EXPECT_LT(std::chrono::steady_clock::now() - job.abortTime, std::chrono::seconds(1));
     EXPECT_FALSE(fs::exists(sandbox / "sim.iso"));
@@ -214,7 +214,7 @@ TEST_F(SimulatedRecorder, SlowBurnStillAnswersAbortWithinASecond) {
 TEST_F(SimulatedRecorder, SimulationLeavesTheDiscAsItWas) {
     Configure("disc = data\nmedium = DVD-RW\n");
     JobRecorder job;
-    EXPECT_EQ(Burn(job, kProgramBurnFlags | nero::kBurnSimulate), 0);
+    EXPECT_EQ(Burn(job, kProgramBurnFlags | neroapi::kBurnSimulate), 0);
     EXPECT_TRUE(job.Requests().empty());
     EXPECT_FALSE(fs::exists(sandbox / "sim.iso"));
     const DiscInfoPtr info = Info();
@@ -223,4 +223,4 @@ TEST_F(SimulatedRecorder, SimulationLeavesTheDiscAsItWas) {
 }
 
 }  // namespace
-}  // namespace rec::test
+}  // namespace bb::recorder::test

@@ -9,15 +9,15 @@
 #include <fstream>
 #include <memory>
 
-namespace rec::test {
+namespace bb::recorder::test {
 namespace {
 
 struct ListDeleter {
-    void operator()(nero::DriveInfoList* list) const { Api().FreeMem(list); }
+    void operator()(neroapi::DriveInfoList* list) const { Api().FreeMem(list); }
 };
-using DriveList = std::unique_ptr<nero::DriveInfoList, ListDeleter>;
+using DriveList = std::unique_ptr<neroapi::DriveInfoList, ListDeleter>;
 
-std::vector<std::string> Names(const nero::DriveInfoList& list) {
+std::vector<std::string> Names(const neroapi::DriveInfoList& list) {
     std::vector<std::string> names;
     for (uint32_t i = 0; i < list.count; ++i) {
         names.push_back(list.drives[i].deviceName);
@@ -25,7 +25,7 @@ std::vector<std::string> Names(const nero::DriveInfoList& list) {
     return names;
 }
 
-const nero::DriveInfo* Find(const nero::DriveInfoList& list, const std::string& name) {
+const neroapi::DriveInfo* Find(const neroapi::DriveInfoList& list, const std::string& name) {
     for (uint32_t i = 0; i < list.count; ++i) {
         if (name == list.drives[i].deviceName) return &list.drives[i];
     }
@@ -72,8 +72,8 @@ TEST(RecorderDrives, FiltersByMediaMask) {
         std::vector<std::string> names;
     };
     const Case cases[] = {
-        {nero::kMediaMaskDvd, {"Image Recorder", "DVD Only", "Reader"}},
-        {nero::kMediaMaskCd, {"Image Recorder", "CD Only"}},
+        {neroapi::kMediaMaskDvd, {"Image Recorder", "DVD Only", "Reader"}},
+        {neroapi::kMediaMaskCd, {"Image Recorder", "CD Only"}},
         {0x4, {"Image Recorder", "DVD Only", "Reader"}},
         {0x20000000, {}},
     };
@@ -82,10 +82,10 @@ TEST(RecorderDrives, FiltersByMediaMask) {
         ASSERT_NE(list, nullptr) << std::hex << c.mask;
         EXPECT_EQ(Names(*list), c.names) << std::hex << c.mask;
     }
-    DriveList all(static_cast<nero::DriveInfoList*>(Api().GetAvailableDrives()));
+    DriveList all(static_cast<neroapi::DriveInfoList*>(Api().GetAvailableDrives()));
     ASSERT_NE(all, nullptr);
     EXPECT_EQ(all->count, 4u);
-    const nero::DriveInfo* reader = Find(*all, "Reader");
+    const neroapi::DriveInfo* reader = Find(*all, "Reader");
     ASSERT_NE(reader, nullptr);
     EXPECT_EQ(reader->deviceKind, 2u);
     EXPECT_EQ(reader->capabilities, 0u);
@@ -93,14 +93,14 @@ TEST(RecorderDrives, FiltersByMediaMask) {
 
 TEST(RecorderDrives, ImageRecorderIsAlwaysAWritingRecorderOfDvdAndCd) {
     Sandbox sandbox;  // no configuration file at all
-    DriveList list(Api().GetAvailableDrivesEx(nero::kMediaMaskDvd, nullptr));
+    DriveList list(Api().GetAvailableDrivesEx(neroapi::kMediaMaskDvd, nullptr));
     ASSERT_NE(list, nullptr);
     ASSERT_EQ(list->count, 1u);
-    const nero::DriveInfo& image = list->drives[0];
+    const neroapi::DriveInfo& image = list->drives[0];
     EXPECT_STREQ(image.deviceName, "Image Recorder");
     EXPECT_EQ(image.deviceKind, 1u);
     EXPECT_EQ(image.capabilities & 1u, 1u);
-    EXPECT_EQ(image.mediaMask, nero::kMediaMaskDvd | nero::kMediaMaskCd);
+    EXPECT_EQ(image.mediaMask, neroapi::kMediaMaskDvd | neroapi::kMediaMaskCd);
 }
 
 TEST(RecorderDrives, WriteSpeedsFollowTheMediaClassAsked) {
@@ -113,17 +113,17 @@ TEST(RecorderDrives, WriteSpeedsFollowTheMediaClassAsked) {
         std::vector<uint32_t> rates;
     };
     const Case cases[] = {
-        {nero::kMediaMaskDvd, "Image Recorder", 1385, {1385, 2770, 5540, 8310, 11080, 16620, 22160}},
-        {nero::kMediaMaskCd, "Image Recorder", 150, {150, 300, 600, 1200, 2400, 3600, 4800, 6000, 7200, 7800}},
-        {nero::kMediaMaskDvd, "DVD Only", 1350, {2700, 5400, 10800}},
-        {nero::kMediaMaskCd, "CD Only", 150, {1200, 2400, 3600}},
+        {neroapi::kMediaMaskDvd, "Image Recorder", 1385, {1385, 2770, 5540, 8310, 11080, 16620, 22160}},
+        {neroapi::kMediaMaskCd, "Image Recorder", 150, {150, 300, 600, 1200, 2400, 3600, 4800, 6000, 7200, 7800}},
+        {neroapi::kMediaMaskDvd, "DVD Only", 1350, {2700, 5400, 10800}},
+        {neroapi::kMediaMaskCd, "CD Only", 150, {1200, 2400, 3600}},
     };
     for (const Case& c : cases) {
         DriveList list(Api().GetAvailableDrivesEx(c.mask, nullptr));
         ASSERT_NE(list, nullptr);
-        const nero::DriveInfo* drive = Find(*list, c.recorder);
+        const neroapi::DriveInfo* drive = Find(*list, c.recorder);
         ASSERT_NE(drive, nullptr) << c.recorder;
-        const nero::SpeedInfo& speeds = drive->writeSpeeds;
+        const neroapi::SpeedInfo& speeds = drive->writeSpeeds;
         EXPECT_EQ(speeds.baseRate, c.baseRate) << c.recorder;
         ASSERT_EQ(speeds.count, c.rates.size()) << c.recorder;
         for (uint32_t i = 0; i < speeds.count; ++i) {
@@ -136,7 +136,7 @@ TEST(RecorderDrives, WriteSpeedsFollowTheMediaClassAsked) {
 TEST(RecorderDrives, ConfigurationMistakesAreReportedWithTheirLine) {
     Sandbox sandbox;
     sandbox.WriteConfig("[Good]\nmedium = DVD-RW\nspeed = 4\nmedia = lots\n[Image Recorder]\n[Good]\n");
-    DriveList list(Api().GetAvailableDrivesEx(nero::kMediaMaskDvd, nullptr));
+    DriveList list(Api().GetAvailableDrivesEx(neroapi::kMediaMaskDvd, nullptr));
     ASSERT_NE(list, nullptr);
     EXPECT_EQ(Names(*list), (std::vector<std::string>{"Image Recorder", "Good"}));
     const std::string errors = TakeText(Api().GetErrorLog());
@@ -156,11 +156,11 @@ TEST(RecorderDrives, WithoutTheVariableReadsTheFileBesideItsOwnModule) {
     std::ofstream(sandbox / "NeroAPI-drives.ini") << "[Beside The Module]\nmedia = 0x4\n";
     void* module = dlopen(copy.c_str(), RTLD_NOW | RTLD_LOCAL);
     ASSERT_NE(module, nullptr) << dlerror();
-    auto drives = reinterpret_cast<nero::FnNeroGetAvailableDrivesEx>(dlsym(module, "NeroGetAvailableDrivesEx"));
-    auto freeMem = reinterpret_cast<nero::FnNeroFreeMem>(dlsym(module, "NeroFreeMem"));
+    auto drives = reinterpret_cast<neroapi::FnNeroGetAvailableDrivesEx>(dlsym(module, "NeroGetAvailableDrivesEx"));
+    auto freeMem = reinterpret_cast<neroapi::FnNeroFreeMem>(dlsym(module, "NeroFreeMem"));
     ASSERT_NE(drives, nullptr);
     ASSERT_NE(freeMem, nullptr);
-    nero::DriveInfoList* list = drives(nero::kMediaMaskDvd, nullptr);
+    neroapi::DriveInfoList* list = drives(neroapi::kMediaMaskDvd, nullptr);
     ASSERT_NE(list, nullptr);
     EXPECT_EQ(Names(*list), (std::vector<std::string>{"Image Recorder", "Beside The Module"}));
     freeMem(list);
@@ -170,7 +170,7 @@ TEST(RecorderDrives, WithoutTheVariableReadsTheFileBesideItsOwnModule) {
 TEST(RecorderDrives, TheCommittedSampleConfigurationReadsWithoutComplaint) {
     Sandbox sandbox;
     ::setenv("BB_NEROAPI_CONFIG", (std::string(BB_SOURCE_DIR) + "/recorder/library/NeroAPI-drives.sample.ini").c_str(), 1);
-    DriveList list(Api().GetAvailableDrivesEx(nero::kMediaMaskDvd | nero::kMediaMaskCd, nullptr));
+    DriveList list(Api().GetAvailableDrivesEx(neroapi::kMediaMaskDvd | neroapi::kMediaMaskCd, nullptr));
     ASSERT_NE(list, nullptr);
     EXPECT_EQ(Names(*list), (std::vector<std::string>{"Image Recorder", "BB DVD-RW Writer", "BB DVD-R Writer",
                                                       "BB Empty Tray", "BB Faulty Writer", "BB CD Writer"}));
@@ -184,10 +184,10 @@ TEST(RecorderMedia, TypeNamesOfAMask) {
         std::string names;
     };
     const Case cases[] = {
-        {nero::kMediaMaskDvd | nero::kMediaMaskCd, nullptr, "CD-R/RW, DVD-R, DVD+R, DVD-RAM, DVD+R DL"},
+        {neroapi::kMediaMaskDvd | neroapi::kMediaMaskCd, nullptr, "CD-R/RW, DVD-R, DVD+R, DVD-RAM, DVD+R DL"},
         {0x5004, nullptr, "DVD-R, DVD-RW, DVD+RW"},
-        {nero::kMediaMaskCd, nullptr, "CD-R/RW"},
-        {nero::kMediaDvdPlusRw, " | ", "DVD+R | DVD+RW"},
+        {neroapi::kMediaMaskCd, nullptr, "CD-R/RW"},
+        {neroapi::kMediaDvdPlusRw, " | ", "DVD+R | DVD+RW"},
         {0x80000000, nullptr, ""},
     };
     for (const Case& c : cases) {
@@ -204,4 +204,4 @@ TEST(RecorderMedia, WaitTextsOfEachWaitType) {
 }
 
 }  // namespace
-}  // namespace rec::test
+}  // namespace bb::recorder::test

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+namespace bb::recording {
+
 namespace {
 
 using recording::BatchStep;
@@ -84,3 +86,5 @@ TEST(CommandLine, ReadsOptionsAndReportsEachBadWordOnItsOwn) {
 }
 
 }  // namespace
+
+}  // namespace bb::recording

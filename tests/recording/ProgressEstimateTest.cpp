@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+namespace bb::recording {
+
 namespace {
 
 using recording::OnProgressReport;
@@ -78,3 +80,5 @@ TEST(ProgressEstimate, TimeTexts) {
 }
 
 }  // namespace
+
+}  // namespace bb::recording

@@ -15,6 +15,8 @@
 
 #include <gtest/gtest.h>
 
+namespace bb::settings {
+
 namespace {
 
 std::vector<std::string> LanguageFilesIn(const std::filesystem::path& folder) {
@@ -96,7 +98,7 @@ TEST_P(ShippedLanguageFile, CarriesEveryTextWithTheProgramsConversions) {
     EXPECT_NE(bytes.substr(0, 3), "\xEF\xBB\xBF") << "a byte order mark hides the first line";
 
     LanguageTable table(path);
-    for (const TextIdSignature& entry : kTextIdTable) {
+    for (const res::TextIdSignature& entry : res::kTextIdTable) {
         SCOPED_TRACE("text " + std::to_string(entry.id));
         std::optional<std::string> own = table.GetFileText(entry.id);
         if (!own) {
@@ -112,14 +114,14 @@ TEST_P(ShippedLanguageFile, CarriesEveryTextWithTheProgramsConversions) {
             continue;
         }
         std::string problem;
-        std::optional<std::string> kinds = bbfmt::ArgumentKinds(text, &problem);
-        EXPECT_EQ(kinds.value_or(problem), bbfmt::ArgumentKinds(entry.args).value_or("?")) << text;
+        std::optional<std::string> kinds = framework::ArgumentKinds(text, &problem);
+        EXPECT_EQ(kinds.value_or(problem), framework::ArgumentKinds(entry.args).value_or("?")) << text;
     }
 }
 
 TEST_P(ShippedLanguageFile, SettingsTemplateKeepsTheKeys) {
     LanguageTable table(GetParam().path);
-    EXPECT_EQ(KeyLines(table.GetText(kTxtSettingsTemplate)), KeyLines(settings::BuiltinText(kTxtSettingsTemplate)));
+    EXPECT_EQ(KeyLines(table.GetText(res::kTxtSettingsTemplate)), KeyLines(settings::BuiltinText(res::kTxtSettingsTemplate)));
 }
 
 INSTANTIATE_TEST_SUITE_P(Lang, ShippedLanguageFile, ::testing::ValuesIn(LanguageFilesToCheck()),
@@ -138,14 +140,16 @@ TEST(LanguageFiles, EnglishAndGermanAreShipped) {
 
 TEST(TextIdTable, IdsAreInRangeOnceEachWithUsableSignatures) {
     std::vector<int> seen;
-    for (const TextIdSignature& entry : kTextIdTable) {
+    for (const res::TextIdSignature& entry : res::kTextIdTable) {
         SCOPED_TRACE(entry.id);
         EXPECT_GE(entry.id, 500);
         EXPECT_LE(entry.id, 899);
         EXPECT_EQ(std::find(seen.begin(), seen.end(), entry.id), seen.end());
         seen.push_back(entry.id);
-        EXPECT_TRUE(bbfmt::ArgumentKinds(entry.args).has_value());
+        EXPECT_TRUE(framework::ArgumentKinds(entry.args).has_value());
     }
 }
 
 }  // namespace
+
+}  // namespace bb::settings

@@ -11,10 +11,12 @@
 #include "settings/SettingsFile.h"
 #include "tests/settings/SettingsFileFixture.h"
 
+namespace bb::settings {
+
 namespace {
 
 TEST_F(SettingsFileTest, DefaultsAreWrittenByteForByte) {
-    ASSERT_TRUE(SaveSettings(path_, BurnSettings{}, builtinTexts_, std::time(nullptr)));
+    ASSERT_TRUE(SaveSettings(m_path, BurnSettings{}, m_builtinTexts, std::time(nullptr)));
     const std::string bytes = Read();
     const std::string hashes(54, '#');
     const std::string header = hashes + "\r\n# Brenvik ini file, created: ";
@@ -32,7 +34,7 @@ TEST_F(SettingsFileTest, DefaultsAreWrittenByteForByte) {
 
 TEST_F(SettingsFileTest, MissingFileChangesNothing) {
     BurnSettings settings;
-    EXPECT_EQ(LoadSettings(path_, settings), -1);
+    EXPECT_EQ(LoadSettings(m_path, settings), -1);
     EXPECT_EQ(settings, BurnSettings{});
 }
 
@@ -78,9 +80,9 @@ TEST_F(SettingsFileTest, ValuesRoundTrip) {
     cases.push_back({"percent signs, blanks, extreme limits", s});
 
     for (const auto& [name, settings] : cases) {
-        ASSERT_TRUE(SaveSettings(path_, settings, builtinTexts_, std::time(nullptr))) << name;
+        ASSERT_TRUE(SaveSettings(m_path, settings, m_builtinTexts, std::time(nullptr))) << name;
         BurnSettings loaded = other;
-        ASSERT_EQ(LoadSettings(path_, loaded), 0) << name;
+        ASSERT_EQ(LoadSettings(m_path, loaded), 0) << name;
         EXPECT_EQ(loaded, settings) << name << "\n" << Read();
     }
 }
@@ -156,7 +158,7 @@ TEST_P(SettingsReadTest, Reads) {
     BurnSettings expected;
     GetParam().expect(expected);
     BurnSettings loaded;
-    ASSERT_EQ(LoadSettings(path_, loaded), 0);
+    ASSERT_EQ(LoadSettings(m_path, loaded), 0);
     EXPECT_EQ(loaded, expected);
 }
 
@@ -175,16 +177,16 @@ TEST_F(SettingsFileTest, TemplateComesFromTheLanguageFile) {
     BurnSettings s;
     s.device = "Rec";
     s.speed = 2;
-    ASSERT_TRUE(SaveSettings(path_, s, texts, std::time(nullptr)));
+    ASSERT_TRUE(SaveSettings(m_path, s, texts, std::time(nullptr)));
     EXPECT_EQ(Read().rfind("; Einstellungen vom ", 0), 0u) << Read();
     BurnSettings loaded;
-    ASSERT_EQ(LoadSettings(path_, loaded), 0);
+    ASSERT_EQ(LoadSettings(m_path, loaded), 0);
     EXPECT_EQ(loaded, s);
 }
 
 TEST_F(SettingsFileTest, MissingFolderFailsTheSave) {
     EXPECT_FALSE(SaveSettings((Root() / "gone" / "Brenvik.ini").string(), BurnSettings{},
-                              builtinTexts_, std::time(nullptr)));
+                              m_builtinTexts, std::time(nullptr)));
 }
 
 TEST(CtimeTextTest, MatchesTheRuntimeForm) {
@@ -210,3 +212,5 @@ TEST(CtimeTextTest, MatchesTheRuntimeForm) {
 }
 
 }  // namespace
+
+}  // namespace bb::settings

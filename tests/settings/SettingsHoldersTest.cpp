@@ -11,14 +11,16 @@
 #include "settings/SettingsTransfer.h"
 #include "settings/StartupChoices.h"
 
+namespace bb::settings {
+
 namespace {
 
 class HoldersTest : public ::testing::Test {
 protected:
-    LanguageTable texts_;
-    CFsFlagsSettings fs_{texts_};
-    COtherSettings other_{texts_};
-    CAudioSettings audio_{texts_};
+    LanguageTable m_texts;
+    CFsFlagsSettings m_fs{m_texts};
+    COtherSettings m_other{m_texts};
+    CAudioSettings m_audio{m_texts};
 };
 
 TEST_F(HoldersTest, FsFlagsPresetsAndValues) {
@@ -36,7 +38,7 @@ TEST_F(HoldersTest, FsFlagsPresetsAndValues) {
         {"only the value 1 counts", [](CFsFlagsSettings& f) { f.m_bJoliet = 2; }, 0x18},
     };
     for (const auto& c : cases) {
-        CFsFlagsSettings fs(texts_);
+        CFsFlagsSettings fs(m_texts);
         c.run(fs);
         EXPECT_EQ(fs.GetFlags(), c.flags) << c.steps;
     }
@@ -51,31 +53,31 @@ TEST_F(HoldersTest, BurnFlagsCarryTheBookTypeAsTwoStates) {
         {0xFFFFFFFF, 0x80004642}, {0, 0x8000},
     };
     for (const auto& c : cases) {
-        other_.SetBurnFlags(c.set);
-        EXPECT_EQ(other_.GetBurnFlags(), c.get) << std::hex << c.set;
+        m_other.SetBurnFlags(c.set);
+        EXPECT_EQ(m_other.GetBurnFlags(), c.get) << std::hex << c.set;
     }
-    other_.SetBurnFlags(0x80008040);
-    EXPECT_TRUE(other_.m_bNoOverwriteQuestion && other_.m_bBurnProof);
-    EXPECT_LT(static_cast<int32_t>(other_.GetBurnFlags()), 0);
+    m_other.SetBurnFlags(0x80008040);
+    EXPECT_TRUE(m_other.m_bNoOverwriteQuestion && m_other.m_bBurnProof);
+    EXPECT_LT(static_cast<int32_t>(m_other.GetBurnFlags()), 0);
 }
 
 TEST_F(HoldersTest, OtherSettingsDefaultsMoreFlagsAndReset) {
-    EXPECT_EQ(other_.GetBurnFlags(), 0x8040u);
-    EXPECT_EQ(other_.GetMoreFlags(), 0u);
-    other_.SetMoreFlags(0xFF);
-    EXPECT_EQ(other_.GetMoreFlags(), 0x7u);
-    other_.SetMoreFlags(0x2);
-    EXPECT_EQ(other_.m_bLabel16, 1);
-    EXPECT_EQ(other_.m_bForceShutdown + other_.m_bIgnoreSourceSize, 0);
+    EXPECT_EQ(m_other.GetBurnFlags(), 0x8040u);
+    EXPECT_EQ(m_other.GetMoreFlags(), 0u);
+    m_other.SetMoreFlags(0xFF);
+    EXPECT_EQ(m_other.GetMoreFlags(), 0x7u);
+    m_other.SetMoreFlags(0x2);
+    EXPECT_EQ(m_other.m_bLabel16, 1);
+    EXPECT_EQ(m_other.m_bForceShutdown + m_other.m_bIgnoreSourceSize, 0);
 
-    other_.SetLimitCd(-5);
-    other_.SetLimitDvdRed(2);
-    other_.m_bSimulate = 1;
-    other_.ResetLimits();
-    EXPECT_EQ(std::vector<int>({other_.GetLimitCd(), other_.GetLimitDvd(), other_.GetLimitCdRed(),
-                                other_.GetLimitDvdRed()}),
+    m_other.SetLimitCd(-5);
+    m_other.SetLimitDvdRed(2);
+    m_other.m_bSimulate = 1;
+    m_other.ResetLimits();
+    EXPECT_EQ(std::vector<int>({m_other.GetLimitCd(), m_other.GetLimitDvd(), m_other.GetLimitCdRed(),
+                                m_other.GetLimitDvdRed()}),
               std::vector<int>({650, 4482, 700, 8106}));
-    EXPECT_EQ(other_.m_bSimulate, 1);
+    EXPECT_EQ(m_other.m_bSimulate, 1);
 }
 
 TEST_F(HoldersTest, JobSoundNeedsAudioOnAndAWavExtension) {
@@ -95,10 +97,10 @@ TEST_F(HoldersTest, JobSoundNeedsAudioOnAndAWavExtension) {
         {1, "", "", 0, ""},
     };
     for (const auto& c : cases) {
-        audio_.SetAudioEnabled(c.enabled);
-        audio_.SetSuccessWave(c.success);
-        audio_.SetErrorWave(c.error);
-        EXPECT_EQ(audio_.SoundForJobResult(c.result), c.plays) << c.success << " " << c.result;
+        m_audio.SetAudioEnabled(c.enabled);
+        m_audio.SetSuccessWave(c.success);
+        m_audio.SetErrorWave(c.error);
+        EXPECT_EQ(m_audio.SoundForJobResult(c.result), c.plays) << c.success << " " << c.result;
     }
     EXPECT_FALSE(CAudioSettings::IsPlayablePreview("a.wa"));
     EXPECT_TRUE(CAudioSettings::IsPlayablePreview("a.mp3"));
@@ -106,7 +108,7 @@ TEST_F(HoldersTest, JobSoundNeedsAudioOnAndAWavExtension) {
 
 TEST_F(HoldersTest, TransferRoundTripsThroughTheHolders) {
     MainWindowSettings window;
-    const SettingsHolders holders{window, fs_, other_, audio_};
+    const SettingsHolders holders{window, m_fs, m_other, m_audio};
     EXPECT_EQ(CollectSettings(holders), BurnSettings{});
 
     BurnSettings file;
@@ -127,13 +129,13 @@ TEST_F(HoldersTest, TransferRoundTripsThroughTheHolders) {
     file.defaultSourceDir = "/dvd";
     DistributeSettings(file, holders);
     EXPECT_EQ(window.reallocate, 0);
-    EXPECT_EQ(fs_.GetFlags(), 0x1B);
+    EXPECT_EQ(m_fs.GetFlags(), 0x1B);
     EXPECT_EQ(CollectSettings(holders), file);
 
     file.fsFlags = 0x40;
     DistributeSettings(file, holders);
     EXPECT_EQ(window.reallocate, 1);
-    EXPECT_EQ(fs_.GetFlags(), 0);
+    EXPECT_EQ(m_fs.GetFlags(), 0);
 
     // A media type other than 0 and 1 is CD everywhere.
     const std::pair<int, int> mediaTypes[] = {{0, 0}, {1, 1}, {2, 1}, {-1, 1}};
@@ -151,3 +153,5 @@ TEST(StartupChoicesTest, LanguageFileFallback) {
 }
 
 }  // namespace
+
+}  // namespace bb::settings

@@ -8,12 +8,14 @@
 #include "res/DialogTemplate.h"
 #include "tests/tools/FixtureIds.h"
 
+namespace bb::tools {
+
 namespace {
 
-using bbres::ControlKind;
+using res::ControlKind;
 
 TEST(RcTemplates, DialogHeaderAndEveryControl) {
-    const bbres::DialogTemplate* d = bbres::FindDialog(IDD_FIXTURE);
+    const res::DialogTemplate* d = res::FindDialog(IDD_FIXTURE);
     ASSERT_NE(d, nullptr);
     EXPECT_STREQ(d->caption, "Say \"hi\", world");
     EXPECT_STREQ(d->fontFace, "Tahoma");
@@ -37,7 +39,7 @@ TEST(RcTemplates, DialogHeaderAndEveryControl) {
     };
     ASSERT_EQ(d->controls.size(), std::size(rows));
     for (size_t i = 0; i < std::size(rows); ++i) {
-        const bbres::ControlTemplate& c = d->controls[i];
+        const res::ControlTemplate& c = d->controls[i];
         const Row& r = rows[i];
         SCOPED_TRACE(r.idName);
         EXPECT_EQ(c.id, r.id);
@@ -48,13 +50,13 @@ TEST(RcTemplates, DialogHeaderAndEveryControl) {
         EXPECT_EQ(c.disabled, r.disabled);
         EXPECT_EQ(c.group, r.group);
         EXPECT_EQ(c.textId + c.tooltipId + c.iconId, 0);  // the script cannot say these
-        EXPECT_EQ(bbres::FindControl(*d, r.id), &c);
+        EXPECT_EQ(res::FindControl(*d, r.id), &c);
     }
-    EXPECT_EQ(bbres::FindControl(*d, 4242), nullptr);
+    EXPECT_EQ(res::FindControl(*d, 4242), nullptr);
 }
 
 TEST(RcTemplates, RadioGroupRunsFromItsFirstRadioToTheNextGroup) {
-    const bbres::DialogTemplate& d = *bbres::FindDialog(IDD_FIXTURE);
+    const res::DialogTemplate& d = *res::FindDialog(IDD_FIXTURE);
     struct Case {
         int first;
         std::vector<int> ids;
@@ -65,13 +67,13 @@ TEST(RcTemplates, RadioGroupRunsFromItsFirstRadioToTheNextGroup) {
     };
     for (const Case& c : cases) {
         std::vector<int> ids;
-        for (const auto& r : bbres::RadioGroup(d, c.first)) ids.push_back(r.id);
+        for (const auto& r : res::RadioGroup(d, c.first)) ids.push_back(r.id);
         EXPECT_EQ(ids, c.ids) << c.first;
     }
 }
 
 TEST(RcTemplates, MenuAndDialogsWithoutControls) {
-    const bbres::MenuTemplate* m = bbres::FindMenu(IDR_FIXTURE_MENU);
+    const res::MenuTemplate* m = res::FindMenu(IDR_FIXTURE_MENU);
     ASSERT_NE(m, nullptr);
     EXPECT_STREQ(m->popupCaption, "&File");
     ASSERT_EQ(m->items.size(), 3u);
@@ -81,12 +83,14 @@ TEST(RcTemplates, MenuAndDialogsWithoutControls) {
     EXPECT_EQ(m->items[2].command, IDM_CLOSE);
     EXPECT_STREQ(m->items[2].caption, "&Close");
 
-    ASSERT_NE(bbres::FindDialog(IDD_EMPTY), nullptr);
-    EXPECT_TRUE(bbres::FindDialog(IDD_EMPTY)->controls.empty());
-    EXPECT_EQ(bbres::FindDialog(IDD_EMPTY)->menuId, 0);
-    EXPECT_EQ(bbres::RcDialogs().size(), 2u);
-    EXPECT_EQ(bbres::FindDialog(999), nullptr);
-    EXPECT_EQ(bbres::FindMenu(999), nullptr);
+    ASSERT_NE(res::FindDialog(IDD_EMPTY), nullptr);
+    EXPECT_TRUE(res::FindDialog(IDD_EMPTY)->controls.empty());
+    EXPECT_EQ(res::FindDialog(IDD_EMPTY)->menuId, 0);
+    EXPECT_EQ(res::RcDialogs().size(), 2u);
+    EXPECT_EQ(res::FindDialog(999), nullptr);
+    EXPECT_EQ(res::FindMenu(999), nullptr);
 }
 
 }  // namespace
+
+}  // namespace bb::tools

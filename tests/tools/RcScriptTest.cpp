@@ -9,6 +9,8 @@
 
 #include "tools/rc2template/RcScript.h"
 
+namespace bb::tools {
+
 namespace {
 
 using rc2template::ParseRcScript;
@@ -148,3 +150,5 @@ TEST(RcScript, TheProgramScriptLosesNoControlLine) {
 }
 
 }  // namespace
+
+}  // namespace bb::tools

@@ -21,6 +21,8 @@
 #include "platform/posix/Spawn.h"
 #include "tests/support/Sandbox.h"
 
+namespace bb::platform {
+
 namespace {
 
 TEST(ShutdownStandIn, ReportsWithoutActing) {
@@ -41,7 +43,7 @@ TEST(WindowsVersionStandIn, IsNotWindows) {
     EXPECT_EQ(platform::FamilyOf({true, 2, 5, 1, 0}), platform::WindowsFamily::NT);
 }
 
-class RegistryStoreTest : public bbtest::SandboxTest {};
+class RegistryStoreTest : public bb::test::SandboxTest {};
 
 TEST_F(RegistryStoreTest, ProgramStoreIsSeededWithTheProgramFolder) {
     platform::Files& files = platform::SystemFiles();
@@ -61,7 +63,7 @@ TEST_F(RegistryStoreTest, ProgramStoreIsSeededWithTheProgramFolder) {
     EXPECT_NE(Read("registry.ini").find("[HKEY_CURRENT_USER\\Software\\Test]\nv=x\n"), std::string::npos);
 }
 
-class SpawnTest : public bbtest::SandboxTest {
+class SpawnTest : public bb::test::SandboxTest {
 protected:
     // Waits for the started program to leave its mark.
     bool AppearsWithin(const std::string& path, std::chrono::milliseconds limit) {
@@ -126,3 +128,5 @@ TEST(SoundStandIn, MissingFileStartsNothing) {
 }
 
 }  // namespace
+
+}  // namespace bb::platform

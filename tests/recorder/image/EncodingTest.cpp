@@ -11,7 +11,7 @@
 #include "recorder/image/UdfRecords.h"
 #include "recorder/image/UdfTag.h"
 
-namespace rec::image {
+namespace bb::recorder::image {
 namespace {
 
 std::vector<uint8_t> Bytes(const uint8_t* p, size_t n) { return {p, p + n}; }
@@ -152,7 +152,7 @@ TEST(IsoNames, IdentifiersAreValidAndUnique) {
 TEST(IsoNames, JolietKeepsNamesAndShortensUniquely) {
     const std::u32string longName(70, U'x');
     auto ids = MakeJolietIdentifiers({U"Menu: \u00E9t\u00E9?.png", longName + U".png", longName + U".jpg", longName + U"y.png"});
-    EXPECT_EQ(ids[0], u"Menu_ \u00E9t\u00E9_.png");
+    EXPECT_EQ(ids[0], u"Menu_ \u00E9t\m_u00E9.png");
     EXPECT_EQ(ids[1].size(), 64u);
     EXPECT_EQ(ids[2].size(), 64u);
     EXPECT_NE(ids[1], ids[2]);
@@ -279,4 +279,4 @@ TEST(UdfRecords, LogicalVolumeDescriptorNamesUdf102) {
 }
 
 }  // namespace
-}  // namespace rec::image
+}  // namespace bb::recorder::image

@@ -11,10 +11,10 @@
 #include "tests/recorder/image/DvdVideoFiles.h"
 #include "tests/support/Sandbox.h"
 
-namespace rec::image {
+namespace bb::recorder::image {
 namespace {
 
-using bbtest::Sandbox;
+using bb::test::Sandbox;
 using testing::VectorSink;
 
 std::vector<uint8_t> ReadAll(const std::string& path) {
@@ -173,4 +173,4 @@ TEST(ImageFileSink, ReservesRoomWithoutGrowingTheFileAndRefusesWhatCannotFit) {
 }
 
 }  // namespace
-}  // namespace rec::image
+}  // namespace bb::recorder::image

@@ -11,7 +11,7 @@
 
 #include "recorder/image/UdfTag.h"
 
-namespace rec::image::testing {
+namespace bb::recorder::image::testing {
 
 struct Extent {
     uint32_t sector = 0;
@@ -26,9 +26,9 @@ struct ReadFile {
 
 class ImageReader {
 public:
-    explicit ImageReader(const std::vector<uint8_t>& image) : img_(image) {}
+    explicit ImageReader(const std::vector<uint8_t>& image) : m_img(image) {}
 
-    const uint8_t* Sector(uint64_t n) const { return n * 2048 + 2048 <= img_.size() ? img_.data() + n * 2048 : nullptr; }
+    const uint8_t* Sector(uint64_t n) const { return n * 2048 + 2048 <= m_img.size() ? m_img.data() + n * 2048 : nullptr; }
     static uint16_t Le16(const uint8_t* p) { return uint16_t(p[0] | p[1] << 8); }
     static uint32_t Le32(const uint8_t* p) { return uint32_t(p[0] | p[1] << 8 | p[2] << 16 | uint32_t(p[3]) << 24); }
     static uint64_t Le64(const uint8_t* p) { return Le32(p) | uint64_t(Le32(p + 4)) << 32; }
@@ -59,25 +59,25 @@ public:
         for (uint32_t s = vds; s < vds + vdsLength; ++s) {
             const uint8_t* d = Sector(s);
             if (!d || !TagOk(d, s)) return Fail(error, "bad descriptor in the VDS");
-            if (Le16(d) == 5) partitionStart_ = Le32(d + 188);
-            if (Le16(d) == 6) fsdBlock_ = Le32(d + 248 + 4);
+            if (Le16(d) == 5) m_partitionStart = Le32(d + 188);
+            if (Le16(d) == 6) m_fsdBlock = Le32(d + 248 + 4);
             if (Le16(d) == 8) break;
         }
-        const uint8_t* fsd = Sector(uint64_t(partitionStart_) + fsdBlock_);
-        if (!fsd || Le16(fsd) != 256 || !TagOk(fsd, fsdBlock_)) return Fail(error, "no file set descriptor");
+        const uint8_t* fsd = Sector(uint64_t(m_partitionStart) + m_fsdBlock);
+        if (!fsd || Le16(fsd) != 256 || !TagOk(fsd, m_fsdBlock)) return Fail(error, "no file set descriptor");
         WalkUdf(Le32(fsd + 400 + 4), "", out, error, 0);
         return out;
     }
 
-    uint32_t PartitionStart() const { return partitionStart_; }
+    uint32_t PartitionStart() const { return m_partitionStart; }
 
     // Bytes of a file read through its extents.
     std::vector<uint8_t> Contents(const ReadFile& f) const {
         std::vector<uint8_t> data;
         for (const Extent& e : f.extents) {
             const size_t at = size_t(e.sector) * 2048;
-            if (at + e.bytes > img_.size()) return {};
-            data.insert(data.end(), img_.begin() + long(at), img_.begin() + long(at + e.bytes));
+            if (at + e.bytes > m_img.size()) return {};
+            data.insert(data.end(), m_img.begin() + long(at), m_img.begin() + long(at + e.bytes));
         }
         return data;
     }
@@ -153,7 +153,7 @@ private:
         size_t offset = 0;
         while (offset + 38 <= dir.size) {
             const uint8_t* fid = fids.data() + offset;
-            if (Le16(fid) != 257 || !TagOk(fid, dir.extents[0].sector - partitionStart_ + uint32_t(offset / 2048))) {
+            if (Le16(fid) != 257 || !TagOk(fid, dir.extents[0].sector - m_partitionStart + uint32_t(offset / 2048))) {
                 if (error) *error = "bad file identifier at " + path;
                 return;
             }
@@ -172,7 +172,7 @@ private:
 
     ReadFile UdfEntry(uint32_t block, std::string* error) const {
         ReadFile f;
-        const uint8_t* fe = Sector(uint64_t(partitionStart_) + block);
+        const uint8_t* fe = Sector(uint64_t(m_partitionStart) + block);
         if (!fe || Le16(fe) != 261 || !TagOk(fe, block)) {
             if (error) *error = "bad file entry";
             return f;
@@ -182,14 +182,14 @@ private:
         const uint32_t ea = Le32(fe + 168), ad = Le32(fe + 172);
         for (uint32_t i = 0; i < ad; i += 8) {
             const uint8_t* a = fe + 176 + ea + i;
-            f.extents.push_back({partitionStart_ + Le32(a + 4), Le32(a) & 0x3FFFFFFF});
+            f.extents.push_back({m_partitionStart + Le32(a + 4), Le32(a) & 0x3FFFFFFF});
         }
         return f;
     }
 
-    const std::vector<uint8_t>& img_;
-    mutable uint32_t partitionStart_ = 0;
-    mutable uint32_t fsdBlock_ = 0;
+    const std::vector<uint8_t>& m_img;
+    mutable uint32_t m_partitionStart = 0;
+    mutable uint32_t m_fsdBlock = 0;
 };
 
-}  // namespace rec::image::testing
+}  // namespace bb::recorder::image::testing

@@ -8,7 +8,7 @@
 
 #include "recorder/image/ImageWriter.h"
 
-namespace rec::image {
+namespace bb::recorder::image {
 namespace {
 
 uint64_t Be(const std::vector<uint8_t>& b, size_t at, int bytes) {
@@ -85,4 +85,4 @@ TEST(NrgFooter, ParsesBackAsOneMode1Track) {
 }
 
 }  // namespace
-}  // namespace rec::image
+}  // namespace bb::recorder::image
