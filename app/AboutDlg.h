@@ -10,36 +10,40 @@
 #include "neroapi/ApiVersion.h"
 #include "platform/headless/HeadlessTemplate.h"
 
-class LanguageTable;
+namespace bb::settings { class LanguageTable; }
 
-class CAboutDlg : public CDialog {
+namespace bb::app {
+
+class CAboutDlg : public framework::CDialog {
 public:
     // `library`: the version the loaded recording library reports, nothing
     // when no library is loaded.
-    CAboutDlg(const LanguageTable& language, NeroApiLib::VersionReading library, CDialog* parent = nullptr);
+    CAboutDlg(const settings::LanguageTable& language, neroapi::VersionReading library, framework::CDialog* parent = nullptr);
 
     // Builds the texts and the link targets, then shows the box.
     int DoModal() override;
 
-    CString m_strVersion;
-    CString m_strThanks;
-    CString m_strTranslation;
-    CLinkLabel m_linkMail;
-    CLinkLabel m_linkHome;
+    framework::CString m_strVersion;
+    framework::CString m_strThanks;
+    framework::CString m_strTranslation;
+    controls::CLinkLabel m_linkMail;
+    controls::CLinkLabel m_linkHome;
 
 protected:
-    void DoDataExchange(CDataExchange* pDX) override;
+    void DoDataExchange(framework::CDataExchange* pDX) override;
     BOOL OnInitDialog() override;
 
 private:
-    [[nodiscard]] CString Text(int id) const;
+    [[nodiscard]] framework::CString Text(int id) const;
 
-    const LanguageTable& m_language;
-    NeroApiLib::VersionReading m_library;
+    const settings::LanguageTable& m_language;
+    neroapi::VersionReading m_library;
     app::DialogButtons m_buttons;
 };
 
-namespace app {
+}  // namespace bb::app
+
+namespace bb::app {
 // The About box as the headless host models it.
 platform::HeadlessDialogTemplate HeadlessAboutDialog();
-}  // namespace app
+}  // namespace bb::app

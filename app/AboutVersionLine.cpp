@@ -3,27 +3,27 @@
 #include "framework/CheckedFormat.h"
 #include "res/ProgramIdentity.h"
 
-namespace app {
+namespace bb::app {
 
 namespace {
 constexpr const char* kVersionLineFormat = " %s / Ver. %s (API %s) Build %s ";
 }
 
-std::string VersionText(const NeroApiLib::ApiVersion& version) {
+std::string VersionText(const neroapi::ApiVersion& version) {
     return std::to_string(version.majorHigh) + '.' + std::to_string(version.majorLow) + '.' +
            std::to_string(version.minorHigh) + '.' + std::to_string(version.minorLow);
 }
 
-std::string AboutVersionLine(const NeroApiLib::VersionReading& library, const std::string& noLibraryTemplate,
+std::string AboutVersionLine(const neroapi::VersionReading& library, const std::string& noLibraryTemplate,
                              const char* buildDate) {
     const std::string api = library ? VersionText(*library)
-                                    : bbfmt::Format(noLibraryTemplate, {bbres::kLibraryInterfaceVersion});
-    return bbfmt::Format(kVersionLineFormat,
-                         {bbres::kProgramName, bbres::kProgramVersion, api.c_str(), buildDate ? buildDate : ""});
+                                    : framework::Format(noLibraryTemplate, {res::kLibraryInterfaceVersion});
+    return framework::Format(kVersionLineFormat,
+                         {res::kProgramName, res::kProgramVersion, api.c_str(), buildDate ? buildDate : ""});
 }
 
 const char* ProgramBuildDate() {
     return __DATE__;
 }
 
-}  // namespace app
+}  // namespace bb::app

@@ -8,6 +8,8 @@
 #include "res/resource.h"
 #include "settings/AudioSettings.h"
 
+namespace bb::app {
+
 namespace {
 
 constexpr int kAudioOnlyControls[] = {IDC_AUDIO_SUCCESS_PATH, IDC_AUDIO_ERROR_PATH,  IDC_AUDIO_SUCCESS_WAV,
@@ -18,7 +20,7 @@ constexpr char kWaveFilter[] = "WAV Audio (*.wav)\0*.wav\0All Files (*.*)\0*.*\0
 
 }  // namespace
 
-CAudioDlg::CAudioDlg(CAudioSettings& values, CDialog* parent) : CDialog(IDD_AUDIO, parent), m_values(values) {
+CAudioDlg::CAudioDlg(settings::CAudioSettings& values, framework::CDialog* parent) : framework::CDialog(IDD_AUDIO, parent), m_values(values) {
     MapCommand(IDC_AUDIO_ENABLE, [this] {
         (void)UpdateData(TRUE);
         ApplyEnabling();
@@ -29,13 +31,13 @@ CAudioDlg::CAudioDlg(CAudioSettings& values, CDialog* parent) : CDialog(IDD_AUDI
     MapCommand(IDC_AUDIO_ERROR_PLAY, [this] { Play(m_values.m_strErrorWave); });
 }
 
-void CAudioDlg::DoDataExchange(CDataExchange* pDX) {
-    CDialog::DoDataExchange(pDX);
-    CString success(m_values.m_strSuccessWave);
-    CString error(m_values.m_strErrorWave);
-    DDX_Text(pDX, IDC_AUDIO_SUCCESS_PATH, success);
-    DDX_Text(pDX, IDC_AUDIO_ERROR_PATH, error);
-    DDX_Check(pDX, IDC_AUDIO_ENABLE, m_values.m_bEnableAudio);
+void CAudioDlg::DoDataExchange(framework::CDataExchange* pDX) {
+    framework::CDialog::DoDataExchange(pDX);
+    framework::CString success(m_values.m_strSuccessWave);
+    framework::CString error(m_values.m_strErrorWave);
+    framework::DDX_Text(pDX, IDC_AUDIO_SUCCESS_PATH, success);
+    framework::DDX_Text(pDX, IDC_AUDIO_ERROR_PATH, error);
+    framework::DDX_Check(pDX, IDC_AUDIO_ENABLE, m_values.m_bEnableAudio);
     if (pDX->m_bSaveAndValidate) {
         m_values.m_strSuccessWave = success.str();
         m_values.m_strErrorWave = error.str();
@@ -43,15 +45,15 @@ void CAudioDlg::DoDataExchange(CDataExchange* pDX) {
 }
 
 BOOL CAudioDlg::OnInitDialog() {
-    CDialog::OnInitDialog();
-    app::ApplyDialogTexts(*this, m_values.Texts(), kTxtAudioTitle,
-                          {{IDC_AUDIO_GROUP, kTxtAudio},
-                           {IDC_AUDIO_ENABLE, kTxtEnableAudioBox},
-                           {IDC_AUDIO_SUCCESS_LABEL, kTxtSuccessWaveLabel},
-                           {IDC_AUDIO_SUCCESS_WAV, kTxtWavButton},
-                           {IDC_AUDIO_ERROR_LABEL, kTxtErrorWaveLabel},
-                           {IDC_AUDIO_ERROR_WAV, kTxtWavButton},
-                           {IDCANCEL, kTxtCancelButton}});
+    framework::CDialog::OnInitDialog();
+    app::ApplyDialogTexts(*this, m_values.Texts(), res::kTxtAudioTitle,
+                          {{IDC_AUDIO_GROUP, res::kTxtAudio},
+                           {IDC_AUDIO_ENABLE, res::kTxtEnableAudioBox},
+                           {IDC_AUDIO_SUCCESS_LABEL, res::kTxtSuccessWaveLabel},
+                           {IDC_AUDIO_SUCCESS_WAV, res::kTxtWavButton},
+                           {IDC_AUDIO_ERROR_LABEL, res::kTxtErrorWaveLabel},
+                           {IDC_AUDIO_ERROR_WAV, res::kTxtWavButton},
+                           {IDCANCEL, res::kTxtCancelButton}});
     SetUpIconButtons();
     ApplyEnabling();
     return TRUE;
@@ -67,10 +69,10 @@ void CAudioDlg::SetUpIconButtons() {
         int tooltip;
         bool captionShown;
     };
-    static constexpr ImageButton kImageButtons[] = {{IDC_AUDIO_SUCCESS_WAV, IDI_WAV, kTxtWavTip, true},
-                                                    {IDC_AUDIO_SUCCESS_PLAY, IDI_PLAY, kTxtPlayTip, false},
-                                                    {IDC_AUDIO_ERROR_WAV, IDI_WAV, kTxtWavTip, true},
-                                                    {IDC_AUDIO_ERROR_PLAY, IDI_PLAY, kTxtPlayTip, false}};
+    static constexpr ImageButton kImageButtons[] = {{IDC_AUDIO_SUCCESS_WAV, IDI_WAV, res::kTxtWavTip, true},
+                                                    {IDC_AUDIO_SUCCESS_PLAY, IDI_PLAY, res::kTxtPlayTip, false},
+                                                    {IDC_AUDIO_ERROR_WAV, IDI_WAV, res::kTxtWavTip, true},
+                                                    {IDC_AUDIO_ERROR_PLAY, IDI_PLAY, res::kTxtPlayTip, false}};
     for (const ImageButton& b : kImageButtons) {
         if (!b.captionShown)
             SetDlgItemText(b.id, "");
@@ -86,19 +88,21 @@ void CAudioDlg::ApplyEnabling() {
 }
 
 void CAudioDlg::PickWave(std::string& path) {
-    CFilePicker picker(1, nullptr, "*.wav", 0, kWaveFilter, this);
-    if (picker.PickFile() == CFilePicker::kChosen)
+    controls::CFilePicker picker(1, nullptr, "*.wav", 0, kWaveFilter, this);
+    if (picker.PickFile() == controls::CFilePicker::kChosen)
         path = picker.GetFilePath().str();
     // The members go back into both edits: typing not yet confirmed is replaced.
     UpdateData(FALSE);
 }
 
 void CAudioDlg::Play(const std::string& path) {
-    if (CAudioSettings::IsPlayablePreview(path))
+    if (settings::CAudioSettings::IsPlayablePreview(path))
         (void)platform::SystemSound().PlayFileAsync(path);
 }
 
 void CAudioDlg::OnOK() {
     m_values.m_bChanged = 1;
-    CDialog::OnOK();
+    framework::CDialog::OnOK();
 }
+
+}  // namespace bb::app

@@ -8,15 +8,17 @@
 #include "app/DialogButtons.h"
 #include "framework/CDialog.h"
 
-class CAudioSettings;
+namespace bb::settings { class CAudioSettings; }
 
-class CAudioDlg : public CDialog {
+namespace bb::app {
+
+class CAudioDlg : public framework::CDialog {
 public:
-    explicit CAudioDlg(CAudioSettings& values, CDialog* parent = nullptr);
+    explicit CAudioDlg(settings::CAudioSettings& values, framework::CDialog* parent = nullptr);
 
 protected:
     BOOL OnInitDialog() override;
-    void DoDataExchange(CDataExchange* pDX) override;
+    void DoDataExchange(framework::CDataExchange* pDX) override;
     void OnOK() override;
 
 private:
@@ -30,6 +32,8 @@ private:
     // Theme, icons and tooltips of the six push buttons.
     void SetUpIconButtons();
 
-    CAudioSettings& m_values;
+    settings::CAudioSettings& m_values;
     app::DialogButtons m_buttons;
 };
+
+}  // namespace bb::app

@@ -3,12 +3,14 @@
 #include "app/BurnDlg.h"
 #include "res/ProgramIdentity.h"
 
+namespace bb::app {
+
 namespace {
 // The module file name is read into a 500-byte buffer, terminator included.
 constexpr int kModulePathMax = 499;
 }  // namespace
 
-CBurnApp::CBurnApp() : CWinApp(bbres::kProgramName) {}
+CBurnApp::CBurnApp() : framework::CWinApp(res::kProgramName) {}
 
 BOOL CBurnApp::InitInstance() {
     // The Win32 host registers the common control classes and the dialog
@@ -43,3 +45,5 @@ void CBurnApp::AbortJob() {
     else
         m_bAbortBeforeOpen = true;  // the job the window is about to start stops at once
 }
+
+}  // namespace bb::app

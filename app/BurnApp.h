@@ -7,21 +7,27 @@
 
 #include "framework/CWinApp.h"
 
-class CDialog;
+namespace bb::framework { class CDialog; }
+namespace bb::app {
+
 class CBurnDlg;
 
-namespace app {
-class WindowEvents;
-}  // namespace app
+}  // namespace bb::app
 
-class CBurnApp : public CWinApp {
+namespace bb::app {
+class WindowEvents;
+}  // namespace bb::app
+
+namespace bb::app {
+
+class CBurnApp : public framework::CWinApp {
 public:
     CBurnApp();
     BOOL InitInstance() override;
 
     // Handed to the main window before it opens: called by the command-line
     // worker with its result (a console front end ends the program there).
-    std::function<void(CDialog& window, int result)> m_onCommandLineDone;
+    std::function<void(framework::CDialog& window, int result)> m_onCommandLineDone;
     // Handed to the main window before it opens: sees its log and progress.
     app::WindowEvents* m_pEvents = nullptr;
 
@@ -33,3 +39,5 @@ private:
     CBurnDlg* m_pWindow = nullptr;  // the open main window; guarded by m_windowMutex
     bool m_bAbortBeforeOpen = false;  // guarded by m_windowMutex
 };
+
+}  // namespace bb::app

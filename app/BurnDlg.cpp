@@ -14,18 +14,20 @@
 #include "settings/LanguageTable.h"
 #include "settings/OtherSettings.h"
 
+namespace bb::app {
+
 // The language table starts without a file; OnInitDialog points it at the
 // real one. The job engine reads its texts from it.
-CBurnDlg::CBurnDlg(CDialog* parent)
-    : CDialog(IDD_MAIN, parent),
-      m_pLanguage(std::make_unique<LanguageTable>(std::string())),
+CBurnDlg::CBurnDlg(framework::CDialog* parent)
+    : framework::CDialog(IDD_MAIN, parent),
+      m_pLanguage(std::make_unique<settings::LanguageTable>(std::string())),
       m_pJobHost(std::make_unique<app::WindowJobHost>(*this)),
       m_jobs(*m_pJobHost, *m_pLanguage) {
     m_hIcon = IDI_MAIN;
-    m_pPath = std::make_unique<CPathUtil>();
-    m_pFsFlagsDlg = std::make_unique<CFsFlagsSettings>(*m_pLanguage);
-    m_pOtherDlg = std::make_unique<COtherSettings>(*m_pLanguage);
-    m_pAudioDlg = std::make_unique<CAudioSettings>(*m_pLanguage);
+    m_pPath = std::make_unique<controls::CPathUtil>();
+    m_pFsFlagsDlg = std::make_unique<settings::CFsFlagsSettings>(*m_pLanguage);
+    m_pOtherDlg = std::make_unique<settings::COtherSettings>(*m_pLanguage);
+    m_pAudioDlg = std::make_unique<settings::CAudioSettings>(*m_pLanguage);
     MapJobCommands();
     MapLogAndLabelCommands();
     MapAboutAndHelpCommands();
@@ -35,16 +37,16 @@ CBurnDlg::CBurnDlg(CDialog* parent)
 CBurnDlg::~CBurnDlg() {
     // The job threads use the window's members to the end.
     m_eventClosing.SetEvent();
-    (void)WaitForWorkerThreads(INFINITE);
+    (void)framework::WaitForWorkerThreads(INFINITE);
     m_pJobHost->WindowGone();
     // A window that was never closed (a test, a failed start) still gives
     // the recorder context back.
     if (m_jobs.Session().Started())
         TeardownRecorder();
-    bbfmt::SetProblemReporter({});
+    framework::SetProblemReporter({});
 }
 
-void CBurnDlg::DoDataExchange(CDataExchange* pDX) {
+void CBurnDlg::DoDataExchange(framework::CDataExchange* pDX) {
     // Putting a text into an edit makes Windows report the edit as changed;
     // a handler of that report that exchanges the data itself would read the
     // controls not yet filled and put those stale values into the members.
@@ -54,30 +56,30 @@ void CBurnDlg::DoDataExchange(CDataExchange* pDX) {
         std::atomic<int>& depth;
         ~Done() { --depth; }
     } done{m_nExchanging};
-    CDialog::DoDataExchange(pDX);
-    DDX_Control(pDX, IDC_RECORDER_LIST, m_cbRecorders);
-    DDX_Control(pDX, IDC_SPEED_LIST, m_cbSpeeds);
-    DDX_Control(pDX, IDC_PROGRESS, m_progress);
-    DDX_Control(pDX, IDC_LOG, m_editLog);
-    DDX_Text(pDX, IDC_SOURCE_DIR, m_strSourceDir);
-    DDX_Text(pDX, IDC_STATUS, m_strStatus);
-    DDX_Radio(pDX, IDC_FULL_ERASE, m_nEraseMode);
-    DDX_Text(pDX, IDC_VOLUME, m_strVolume);
-    DDX_Check(pDX, IDC_REALLOCATE, m_bReallocate);
-    DDX_CBIndex(pDX, IDC_SPEED_LIST, m_nSpeed);
-    DDX_Check(pDX, IDC_SHUTDOWN, m_bShutdown);
-    DDX_Radio(pDX, IDC_MEDIA_DVD, m_nMediaType);
-    DDX_Check(pDX, IDC_VERIFY, m_bVerify);
+    framework::CDialog::DoDataExchange(pDX);
+    framework::DDX_Control(pDX, IDC_RECORDER_LIST, m_cbRecorders);
+    framework::DDX_Control(pDX, IDC_SPEED_LIST, m_cbSpeeds);
+    framework::DDX_Control(pDX, IDC_PROGRESS, m_progress);
+    framework::DDX_Control(pDX, IDC_LOG, m_editLog);
+    framework::DDX_Text(pDX, IDC_SOURCE_DIR, m_strSourceDir);
+    framework::DDX_Text(pDX, IDC_STATUS, m_strStatus);
+    framework::DDX_Radio(pDX, IDC_FULL_ERASE, m_nEraseMode);
+    framework::DDX_Text(pDX, IDC_VOLUME, m_strVolume);
+    framework::DDX_Check(pDX, IDC_REALLOCATE, m_bReallocate);
+    framework::DDX_CBIndex(pDX, IDC_SPEED_LIST, m_nSpeed);
+    framework::DDX_Check(pDX, IDC_SHUTDOWN, m_bShutdown);
+    framework::DDX_Radio(pDX, IDC_MEDIA_DVD, m_nMediaType);
+    framework::DDX_Check(pDX, IDC_VERIFY, m_bVerify);
 }
 
-BOOL CBurnDlg::PreTranslateMessage(const DialogMessage& message) {
+BOOL CBurnDlg::PreTranslateMessage(const framework::DialogMessage& message) {
     // The window closes only through Quit, the close box or the system menu:
     // Escape and Alt+F4 are swallowed.
-    if (message.kind == DialogMessage::Kind::KeyDown && message.key == VK_ESCAPE)
+    if (message.kind == framework::DialogMessage::Kind::KeyDown && message.key == VK_ESCAPE)
         return TRUE;
     if (IsKeyDown(VK_MENU) && IsKeyDown(VK_F4))
         return TRUE;
-    return CDialog::PreTranslateMessage(message);
+    return framework::CDialog::PreTranslateMessage(message);
 }
 
 BOOL CBurnDlg::OnCommand(int id, int notifyCode) {
@@ -87,7 +89,7 @@ BOOL CBurnDlg::OnCommand(int id, int notifyCode) {
         OpenHelp();
         return TRUE;
     }
-    return CDialog::OnCommand(id, notifyCode);
+    return framework::CDialog::OnCommand(id, notifyCode);
 }
 
 int CBurnDlg::ShowMessage(const char* text, const char* caption, unsigned type) {
@@ -100,11 +102,11 @@ void CBurnDlg::OnCancel() {
     for (int i = 0; i < m_argc; ++i)
         m_argv[size_t(i)].Empty();
     m_argc = 0;
-    CDialog::OnCancel();
+    framework::CDialog::OnCancel();
 }
 
-CString CBurnDlg::Text(int id) const {
-    return CString(m_pLanguage->GetText(id));
+framework::CString CBurnDlg::Text(int id) const {
+    return framework::CString(m_pLanguage->GetText(id));
 }
 
 void CBurnDlg::AppendLog(const char* text) {
@@ -114,7 +116,7 @@ void CBurnDlg::AppendLog(const char* text) {
         m_pEvents->OnLogLine(line);
 }
 
-void CBurnDlg::ShowStatus(const CString& text) {
+void CBurnDlg::ShowStatus(const framework::CString& text) {
     m_strStatus = text;
     SetDlgItemText(IDC_STATUS, text);
 }
@@ -135,7 +137,9 @@ void CBurnDlg::ShowIdleProgressLabels() {
 }
 
 void CBurnDlg::SetProgramTitle() {
-    CString title;
-    title.Format(bbres::kTitleFormat, bbres::kProgramName, bbres::kProgramVersion);
+    framework::CString title;
+    title.Format(res::kTitleFormat, res::kProgramName, res::kProgramVersion);
     SetWindowText(title);
 }
+
+}  // namespace bb::app

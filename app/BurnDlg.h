@@ -25,22 +25,24 @@
 #include "recording/JobEngine.h"
 #include "recording/JobHost.h"
 
-class CPathUtil;
-class LanguageTable;
-class CFsFlagsSettings;
-class COtherSettings;
-class CAudioSettings;
+namespace bb::controls { class CPathUtil; }
+namespace bb::settings { class LanguageTable; }
+namespace bb::settings { class CFsFlagsSettings; }
+namespace bb::settings { class COtherSettings; }
+namespace bb::settings { class CAudioSettings; }
 
-namespace app {
+namespace bb::app {
 class WindowEvents;
 class WindowJobHost;
-}  // namespace app
+}  // namespace bb::app
 
-class CBurnDlg : public CDialog {
+namespace bb::app {
+
+class CBurnDlg : public framework::CDialog {
     friend class app::WindowJobHost;
 
 public:
-    explicit CBurnDlg(CDialog* parent = nullptr);
+    explicit CBurnDlg(framework::CDialog* parent = nullptr);
     ~CBurnDlg() override;
 
     // --- operations the other parts of the program call -----------------------
@@ -54,13 +56,13 @@ public:
     // of language.
     void ApplyLanguageTexts();
     // The language text `id` of the current language file.
-    [[nodiscard]] CString Text(int id) const;
+    [[nodiscard]] framework::CString Text(int id) const;
     // Enter and leave the job state: controls that could start another job
     // or change this one's inputs are disabled meanwhile. The window's thread.
     void DisableForJob(BOOL abortEnabled);
     void EnableAfterJob();
     // Full path of the settings file in the program folder.
-    [[nodiscard]] CString SettingsFilePath() const;
+    [[nodiscard]] framework::CString SettingsFilePath() const;
     // Asks the running job to stop, as the Abort button does once its
     // question is answered Yes. Any thread: the console's interrupt calls it.
     void AbortJob();
@@ -75,7 +77,7 @@ public:
     // The size gate: the size meter's limits and value from the DVD root, and
     // Burn refused above the red limit (then 1, else 0).
     int CheckSourceSize();
-    void DeriveVolumeLabel(const CString& folder);
+    void DeriveVolumeLabel(const framework::CString& folder);
     void UpdateLabelLength();
     // The recorder context: the library started with the recorders of
     // `mediaMask` in the recorder list, and given back.
@@ -113,7 +115,7 @@ public:
     void WriteLogFile(int kind, const char* path);
     void OnShutdownCheck();
     // "<desktop>\<volume>.log", empty when there is no desktop folder.
-    [[nodiscard]] CString DesktopLogPath() const;
+    [[nodiscard]] framework::CString DesktopLogPath() const;
     void OnBrowse();
     void OnVolumeKillFocus();
     void OnSourceKillFocus();
@@ -124,14 +126,14 @@ public:
     void ShowJobInputs(const recording::JobInputs& inputs);
     // The status line alone, so that a job does not push the other fields
     // back into their controls.
-    void ShowStatus(const CString& text);
+    void ShowStatus(const framework::CString& text);
     [[nodiscard]] recording::JobEngine& Jobs() { return m_jobs; }
     [[nodiscard]] bool OnUiThread() const { return std::this_thread::get_id() == m_uiThread.load(); }
 
     // --- set before the window opens -------------------------------------------
     // Called by the command-line worker with its result, as the very last
     // thing it does (the console front end ends the program from there).
-    std::function<void(CDialog& window, int result)> m_onCommandLineDone;
+    std::function<void(framework::CDialog& window, int result)> m_onCommandLineDone;
     // How long the command-line worker waits before it reads the words.
     int m_nCommandLineDelayMs = 1000;
     // Sees every log line and progress step the window shows (the console
@@ -139,39 +141,39 @@ public:
     app::WindowEvents* m_pEvents = nullptr;
     // Set when the window object is about to go: a worker still waiting to
     // start gives up, and the destructor waits for the running ones.
-    CEvent m_eventClosing{false, true};
+    framework::CEvent m_eventClosing{false, true};
 
     // --- owned objects ---------------------------------------------------------
     // Theme access of the icon buttons; declared before them so it outlives them.
-    ThemeLib m_theme;
-    std::unique_ptr<CPathUtil> m_pPath;
-    std::unique_ptr<LanguageTable> m_pLanguage;
-    std::unique_ptr<CFsFlagsSettings> m_pFsFlagsDlg;
-    std::unique_ptr<COtherSettings> m_pOtherDlg;
-    std::unique_ptr<CAudioSettings> m_pAudioDlg;
+    controls::ThemeLib m_theme;
+    std::unique_ptr<controls::CPathUtil> m_pPath;
+    std::unique_ptr<settings::LanguageTable> m_pLanguage;
+    std::unique_ptr<settings::CFsFlagsSettings> m_pFsFlagsDlg;
+    std::unique_ptr<settings::COtherSettings> m_pOtherDlg;
+    std::unique_ptr<settings::CAudioSettings> m_pAudioDlg;
     int m_hIcon = 0;  // the window icon, as the resource the host loads
 
     // --- texts -------------------------------------------------------------------
-    CString m_strProgramDir;    // executable path from the application, then its folder
-    CString m_strCommandLine;   // command-line tail, without the program name
-    CString m_strLanguageFile;  // settings key Language
-    CString m_strDevice;        // settings key Device
+    framework::CString m_strProgramDir;    // executable path from the application, then its folder
+    framework::CString m_strCommandLine;   // command-line tail, without the program name
+    framework::CString m_strLanguageFile;  // settings key Language
+    framework::CString m_strDevice;        // settings key Device
 
     // Command line: owned copies of its words; at most 99 are stored.
-    std::array<CString, 100> m_argv;
+    std::array<framework::CString, 100> m_argv;
     int m_argc = 0;
     bool m_bTooManyWords = false;  // the line held more words than are stored: refused
 
     // Limits and value of the size meter (IDC_SIZE_METER), kept by CheckSourceSize.
     controls::SizeMeterModel m_sizeMeter;
     // The control that draws them.
-    CSizeMeter m_meter;
+    controls::CSizeMeter m_meter;
 
     // --- values exchanged with the controls (DoDataExchange order) -----------------
-    CString m_strSourceDir;
-    CString m_strStatus;
+    framework::CString m_strSourceDir;
+    framework::CString m_strStatus;
     int m_nEraseMode = 1;  // 0 full erase, 1 quick erase
-    CString m_strVolume = "UNDEFINED";
+    framework::CString m_strVolume = "UNDEFINED";
     BOOL m_bReallocate = 1;
     int m_nSpeed = -1;
     BOOL m_bShutdown = 0;
@@ -179,20 +181,20 @@ public:
     BOOL m_bVerify = 0;
 
     // --- controls ----------------------------------------------------------------------
-    CComboBox m_cbRecorders;
-    CComboBox m_cbSpeeds;
-    CProgressCtrl m_progress;
-    CEdit m_editLog;
+    framework::CComboBox m_cbRecorders;
+    framework::CComboBox m_cbSpeeds;
+    framework::CProgressCtrl m_progress;
+    framework::CEdit m_editLog;
     // Every push button of the window, by control id (made by ApplyLanguageTexts).
-    std::map<int, std::unique_ptr<CThemedIconButton>> m_iconButtons;
+    std::map<int, std::unique_ptr<controls::CThemedIconButton>> m_iconButtons;
 
 protected:
     BOOL OnCommand(int id, int notifyCode) override;
-    void DoDataExchange(CDataExchange* pDX) override;
-    BOOL PreTranslateMessage(const DialogMessage& message) override;
+    void DoDataExchange(framework::CDataExchange* pDX) override;
+    BOOL PreTranslateMessage(const framework::DialogMessage& message) override;
     BOOL OnInitDialog() override;
     void OnCancel() override;
-    void OnDropFiles(const std::vector<CString>& paths) override;
+    void OnDropFiles(const std::vector<framework::CString>& paths) override;
     BOOL OnSysCommand(int id) override;
 
 private:
@@ -210,7 +212,7 @@ private:
     void OnAbort();
     void OnReallocate();
     // The DriveInfo record of the selected recorder line, or null.
-    [[nodiscard]] const nero::DriveInfo* SelectedRecorder();
+    [[nodiscard]] const neroapi::DriveInfo* SelectedRecorder();
 
     // The state FillSpeedList gave the speed list: a job disables the list,
     // and leaving the job gives this state back.
@@ -246,3 +248,5 @@ private:
     recording::JobEngine m_jobs;
     std::atomic<std::thread::id> m_uiThread{};
 };
+
+}  // namespace bb::app

@@ -11,6 +11,8 @@
 #include "res/resource.h"
 #include "settings/LanguageTable.h"
 
+namespace bb::app {
+
 namespace {
 // The program's own system-menu items (About) sit in this range.
 constexpr int kFirstAboutCommand = 0x10;
@@ -25,17 +27,17 @@ void CBurnDlg::MapAboutAndHelpCommands() {
 }
 
 void CBurnDlg::OnAbout() {
-    m_strStatus = Text(kTxtStatusAbout);
+    m_strStatus = Text(res::kTxtStatusAbout);
     UpdateData(FALSE);
     ShowAboutBox();
-    m_strStatus = Text(kTxtStatusReady);
+    m_strStatus = Text(res::kTxtStatusReady);
     UpdateData(FALSE);
 }
 
 void CBurnDlg::ShowAboutBox() {
-    NeroApiLib::VersionReading library;
-    if (NeroApiLib::IsLoaded())
-        library = NeroApiLib::ReadApiVersion();
+    neroapi::VersionReading library;
+    if (neroapi::IsLoaded())
+        library = neroapi::ReadApiVersion();
     CAboutDlg about(*m_pLanguage, library, this);
     about.DoModal();
 }
@@ -45,7 +47,7 @@ BOOL CBurnDlg::OnSysCommand(int id) {
         ShowAboutBox();
         return TRUE;
     }
-    return CDialog::OnSysCommand(id);
+    return framework::CDialog::OnSysCommand(id);
 }
 
 // The help file is looked for beside the program; a missing file, or a viewer
@@ -54,16 +56,18 @@ void CBurnDlg::OpenHelp() {
     const app::HelpChoice help =
         app::ChooseHelpFile(m_strProgramDir.str(), m_strLanguageFile.str(),
                             [](const std::string& path) { return platform::SystemFiles().Exists(path); });
-    const CString caption = Text(kTxtHelpCaption);
+    const framework::CString caption = Text(res::kTxtHelpCaption);
     if (!help.exists) {
-        ShowMessage(bbfmt::Format(m_pLanguage->GetText(kTxtHelpFileMissing), {help.path}).c_str(), caption,
-                    bbres::kBoxError);
+        ShowMessage(framework::Format(m_pLanguage->GetText(res::kTxtHelpFileMissing), {help.path}).c_str(), caption,
+                    res::kBoxError);
         return;
     }
     const unsigned started = platform::SystemShell().Run(help.command, platform::kShowDefault);
     if (started <= kLastLaunchError) {
         ShowMessage(
-            bbfmt::Format(m_pLanguage->GetText(kTxtHelpViewerFailed), {int(started), help.path}).c_str(),
-            caption, bbres::kBoxError);
+            framework::Format(m_pLanguage->GetText(res::kTxtHelpViewerFailed), {int(started), help.path}).c_str(),
+            caption, res::kBoxError);
     }
 }
+
+}  // namespace bb::app

@@ -12,21 +12,23 @@
 #include "settings/OtherSettings.h"
 #include "settings/StartupChoices.h"
 
+namespace bb::app {
+
 BOOL CBurnDlg::OnInitDialog() {
     // This thread is the window's: jobs on workers reach it through posts.
     m_uiThread = std::this_thread::get_id();
-    CDialog::OnInitDialog();
+    framework::CDialog::OnInitDialog();
     // The log edit would stop taking lines at about 30,000 characters, a few
     // jobs or one root of a few hundred files; Save Log and the desktop log
     // read it back and would lose the same lines.
     m_editLog.SetLimitText(0);
     // A language text that does not fit the values formatted into it is
     // written out as it stands; what did not fit goes to the log.
-    bbfmt::SetProblemReporter([this](const std::string& problem) { AppendLog(problem.c_str()); });
+    framework::SetProblemReporter([this](const std::string& problem) { AppendLog(problem.c_str()); });
 
     // No language file is loaded yet, so this finds a text only if the
     // built-in ones ever carry it.
-    const CString about = Text(kTxtSysMenuAbout);
+    const framework::CString about = Text(res::kTxtSysMenuAbout);
     if (!about.IsEmpty())
         AppendSystemMenuItem(IDM_ABOUTBOX, about);
 
@@ -36,12 +38,12 @@ BOOL CBurnDlg::OnInitDialog() {
 
     const int settingsRead = LoadSettings();
 
-    m_strLanguageFile = EffectiveLanguageFile(m_strLanguageFile.str());
+    m_strLanguageFile = settings::EffectiveLanguageFile(m_strLanguageFile.str());
     m_pLanguage->SetFile(platform::JoinPath(m_strProgramDir.str(), m_strLanguageFile.str()));
 
     if (settingsRead < 0) {
-        CString line;
-        line.Format(Text(kTxtSettingsNotRead), SettingsFilePath());
+        framework::CString line;
+        line.Format(Text(res::kTxtSettingsNotRead), SettingsFilePath());
         AppendLog(line);
     } else if (!m_strSourceDir.IsEmpty() && m_strCommandLine.IsEmpty()) {
         // The label handlers take every control into the members, the speed
@@ -53,9 +55,9 @@ BOOL CBurnDlg::OnInitDialog() {
         m_nSpeed = savedSpeed;
     }
 
-    m_strStatus = Text(kTxtNameAndCredit);
+    m_strStatus = Text(res::kTxtNameAndCredit);
 
-    if (VerifyBoxFromBurnFlags(m_pOtherDlg->GetBurnFlags())) {
+    if (settings::VerifyBoxFromBurnFlags(m_pOtherDlg->GetBurnFlags())) {
         m_bVerify = 1;
         UpdateData(FALSE);
     }
@@ -65,7 +67,7 @@ BOOL CBurnDlg::OnInitDialog() {
     (void)m_meter.LoadStrip(IDB_SIZE_METER);
 
     const bool cd = m_nMediaType == 1;
-    SetupRecorder(cd ? nero::kMediaMaskCd : nero::kMediaMaskDvd);
+    SetupRecorder(cd ? neroapi::kMediaMaskCd : neroapi::kMediaMaskDvd);
     m_meter.SetYellowLimit(cd ? m_pOtherDlg->GetLimitCd() : m_pOtherDlg->GetLimitDvd());
     m_meter.SetRedLimit(cd ? m_pOtherDlg->GetLimitCdRed() : m_pOtherDlg->GetLimitDvdRed());
 
@@ -73,7 +75,7 @@ BOOL CBurnDlg::OnInitDialog() {
     SetProgramTitle();
 
     if (m_strCommandLine.GetLength() > 1) {
-        AppendLogId(kTxtClStarted);
+        AppendLogId(res::kTxtClStarted);
         StoreCommandLineWords();
         StartCommandLineWorker();
     }
@@ -84,14 +86,14 @@ BOOL CBurnDlg::OnInitDialog() {
 }
 
 void CBurnDlg::ApplyLanguageTexts() {
-    const bbres::DialogTemplate& dialog = bbres::MainDialog();
-    for (const bbres::ControlTemplate& c : dialog.controls)
+    const res::DialogTemplate& dialog = res::MainDialog();
+    for (const res::ControlTemplate& c : dialog.controls)
         if (c.textId != 0)
             SetDlgItemText(c.id, Text(c.textId));
 
-    const bbres::MenuTemplate& menu = bbres::MainMenu();
+    const res::MenuTemplate& menu = res::MainMenu();
     SetMenuPopupText(0, Text(menu.popupTextId));
-    for (const bbres::MenuItemTemplate& item : menu.items)
+    for (const res::MenuItemTemplate& item : menu.items)
         if (item.command != 0)
             SetMenuItemText(item.command, Text(item.textId));
     DrawMenuBar();
@@ -103,12 +105,12 @@ void CBurnDlg::ApplyLanguageTexts() {
 }
 
 void CBurnDlg::SetUpIconButtons() {
-    for (const bbres::ControlTemplate& c : bbres::MainDialog().controls) {
-        if (c.kind != bbres::ControlKind::PushButton)
+    for (const res::ControlTemplate& c : res::MainDialog().controls) {
+        if (c.kind != res::ControlKind::PushButton)
             continue;
-        std::unique_ptr<CThemedIconButton>& button = m_iconButtons[c.id];
+        std::unique_ptr<controls::CThemedIconButton>& button = m_iconButtons[c.id];
         if (!button)
-            button = std::make_unique<CThemedIconButton>();
+            button = std::make_unique<controls::CThemedIconButton>();
         button->Attach(this, c.id);
         button->SetTheme(&m_theme);
         if (c.iconId != 0)
@@ -118,3 +120,5 @@ void CBurnDlg::SetUpIconButtons() {
             button->SetTipText(Text(c.tooltipId), TRUE);
     }
 }
+
+}  // namespace bb::app

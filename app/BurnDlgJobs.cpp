@@ -18,6 +18,8 @@
 #include "settings/FsFlagsSettings.h"
 #include "settings/OtherSettings.h"
 
+namespace bb::app {
+
 namespace {
 
 // Help, Clear Log, the Shutdown box and the size meter stay as they are
@@ -101,18 +103,18 @@ void CBurnDlg::AbortJob() {
 
 void CBurnDlg::OnAbort() {
     // No is the default: Enter on the question leaves the job running.
-    if (ShowMessage(Text(kTxtAbortQuestion), Text(kTxtAbortCaption), bbres::kBoxQuestionDefaultNo) == IDYES)
+    if (ShowMessage(Text(res::kTxtAbortQuestion), Text(res::kTxtAbortCaption), res::kBoxQuestionDefaultNo) == IDYES)
         m_jobs.RequestAbort();
 }
 
 void CBurnDlg::OnReallocate() {
     UpdateData(TRUE);
     if (m_bReallocate) {
-        AppendLogId(kTxtReallocOn);
+        AppendLogId(res::kTxtReallocOn);
         return;
     }
-    AppendLogId(kTxtReallocOff);
-    ShowMessage(Text(kTxtReallocOffInfo), bbres::kCaptionJustInfo, bbres::kBoxInformation);
+    AppendLogId(res::kTxtReallocOff);
+    ShowMessage(Text(res::kTxtReallocOffInfo), res::kCaptionJustInfo, res::kBoxInformation);
 }
 
 void CBurnDlg::PlayJobSound(int result) {
@@ -128,7 +130,7 @@ void CBurnDlg::StoreCommandLineWords() {
     for (const std::string& word : line.words) {
         if (size_t(m_argc) >= recording::kMaxCommandLineWords)
             break;
-        m_argv[size_t(m_argc++)] = CString(word);
+        m_argv[size_t(m_argc++)] = framework::CString(word);
     }
 }
 
@@ -177,3 +179,5 @@ void CBurnDlg::EnableAfterJob() {
     CheckSourceSize();
     UpdateData(FALSE);
 }
+
+}  // namespace bb::app

@@ -20,6 +20,8 @@
 #include "settings/CtimeText.h"
 #include "settings/OtherSettings.h"
 
+namespace bb::app {
+
 namespace {
 
 // Pairs of description and pattern, each ended by a zero; an empty string ends the list.
@@ -35,31 +37,31 @@ void CBurnDlg::OnClearLog() {
 
 void CBurnDlg::OnSaveLog() {
     app::DialogLogSink status(*this);
-    status.ShowStatus(bbres::kStatusSavingLog);
-    const CString suggested = CString(recording::LogFileBaseName(m_strVolume.str()).c_str()) + ".log";
-    CFilePicker picker(FALSE, nullptr, suggested, kSaveLogFlags, kLogFileFilter, this);
-    if (picker.PickFile() == CFilePicker::kChosen)
+    status.ShowStatus(res::kStatusSavingLog);
+    const framework::CString suggested = framework::CString(recording::LogFileBaseName(m_strVolume.str()).c_str()) + ".log";
+    controls::CFilePicker picker(FALSE, nullptr, suggested, kSaveLogFlags, kLogFileFilter, this);
+    if (picker.PickFile() == controls::CFilePicker::kChosen)
         WriteLogFile(int(recording::LogFileKind::Saved), picker.GetFilePath());
     else
-        status.ShowStatus(bbres::kStatusSaveCancelled);
+        status.ShowStatus(res::kStatusSaveCancelled);
     UpdateData(FALSE);
 }
 
-CString CBurnDlg::DesktopLogPath() const {
+framework::CString CBurnDlg::DesktopLogPath() const {
     const std::optional<std::string> desktop = platform::DesktopFolder();
     if (!desktop)
-        return CString();
-    return CString(recording::DesktopLogPath(*desktop, m_strVolume.str(), platform::kPathSeparator));
+        return framework::CString();
+    return framework::CString(recording::DesktopLogPath(*desktop, m_strVolume.str(), platform::kPathSeparator));
 }
 
 void CBurnDlg::WriteLogFile(int kind, const char* path) {
-    const CString tmpl = Text(recording::LogFileTemplateId(recording::LogFileKind(kind)));
-    const CString file = path != nullptr ? CString(path) : DesktopLogPath();
+    const framework::CString tmpl = Text(recording::LogFileTemplateId(recording::LogFileKind(kind)));
+    const framework::CString file = path != nullptr ? framework::CString(path) : DesktopLogPath();
     if (file.IsEmpty())
         return;
     const std::string log = recording::WithoutCarriageReturns(m_editLog.GetWindowText().str());
-    const std::string now = CtimeText(std::time(nullptr));
-    const std::string content = recording::LogFileContent(tmpl.str(), now, m_strVolume.str(), bbres::kProgramVersion, log);
+    const std::string now = settings::CtimeText(std::time(nullptr));
+    const std::string content = recording::LogFileContent(tmpl.str(), now, m_strVolume.str(), res::kProgramVersion, log);
     // A file that cannot be written is left unwritten without a word.
     (void)platform::SystemFiles().WriteText(file.str(), content, platform::kTextFileEnding);
 }
@@ -68,10 +70,12 @@ void CBurnDlg::OnShutdownCheck() {
     UpdateData(TRUE);
     if (!m_bShutdown)
         return;
-    const CString path = DesktopLogPath();
+    const framework::CString path = DesktopLogPath();
     // The disc stays in the recorder while the system goes down.
-    m_pOtherDlg->SetBurnFlags(m_pOtherDlg->GetBurnFlags() | burnflags::kNoEject);
-    CString line;
-    line.Format(Text(kTxtShutdownLogPath), path);
+    m_pOtherDlg->SetBurnFlags(m_pOtherDlg->GetBurnFlags() | settings::burnflags::kNoEject);
+    framework::CString line;
+    line.Format(Text(res::kTxtShutdownLogPath), path);
     AppendLog(line);
 }
+
+}  // namespace bb::app

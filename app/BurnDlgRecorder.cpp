@@ -3,7 +3,6 @@
 // list of the selected recorder; and the handlers that rebuild them.
 #include "app/BurnDlg.h"
 
-#include <cstring>
 #include <string>
 
 #include "framework/CheckedFormat.h"
@@ -14,14 +13,16 @@
 #include "res/resource.h"
 #include "settings/FsFlagsSettings.h"
 
+namespace bb::app {
+
 void CBurnDlg::SetupRecorder(uint32_t mediaMask) {
     m_cbRecorders.ResetContent();
     if (!m_jobs.Session().Start(mediaMask)) {
         EndDialog(-1);
         return;
     }
-    for (const nero::DriveInfo* drive : m_jobs.Session().Recorders()) {
-        const std::string name(drive->deviceName, strnlen(drive->deviceName, sizeof drive->deviceName));
+    for (const neroapi::DriveInfo* drive : m_jobs.Session().Recorders()) {
+        const std::string name = recording::DeviceName(*drive);
         const int index = m_cbRecorders.AddString(name.c_str());
         m_cbRecorders.SetItemData(index, reinterpret_cast<uintptr_t>(drive));
     }
@@ -37,11 +38,11 @@ void CBurnDlg::TeardownRecorder() {
     m_cbSpeeds.ResetContent();
 }
 
-const nero::DriveInfo* CBurnDlg::SelectedRecorder() {
+const neroapi::DriveInfo* CBurnDlg::SelectedRecorder() {
     const int selected = m_cbRecorders.GetCurSel();
     if (selected < 0)
         return nullptr;
-    return reinterpret_cast<const nero::DriveInfo*>(m_cbRecorders.GetItemData(selected));
+    return reinterpret_cast<const neroapi::DriveInfo*>(m_cbRecorders.GetItemData(selected));
 }
 
 void CBurnDlg::FillSpeedList() {
@@ -50,11 +51,11 @@ void CBurnDlg::FillSpeedList() {
     // nothing to choose from.
     m_bSpeedListEnabled = FALSE;
     m_cbSpeeds.EnableWindow(FALSE);
-    const nero::DriveInfo* drive = SelectedRecorder();
+    const neroapi::DriveInfo* drive = SelectedRecorder();
     if (drive == nullptr)
         return;
-    const nero::SpeedInfo& speeds = drive->writeSpeeds;
-    const int count = int(speeds.count > nero::kMaxSpeeds ? nero::kMaxSpeeds : speeds.count);
+    const neroapi::SpeedInfo& speeds = drive->writeSpeeds;
+    const int count = int(speeds.count > neroapi::kMaxSpeeds ? neroapi::kMaxSpeeds : speeds.count);
     if (count <= 0 || int(speeds.baseRate) <= 0)
         return;
     for (int i = 0; i < count; ++i)
@@ -70,20 +71,20 @@ void CBurnDlg::FillSpeedList() {
 
 void CBurnDlg::OnRecorderSelChange() {
     FillSpeedList();
-    const nero::DriveInfo* drive = SelectedRecorder();
+    const neroapi::DriveInfo* drive = SelectedRecorder();
     if (drive == nullptr)
         return;
-    NeroApiLib::LibraryText types(NeroApiLib::NeroGetTypeNameOfMedia(drive->mediaMask, nullptr));
-    const CString name = m_cbRecorders.GetLBText(m_cbRecorders.GetCurSel());
-    AppendLog(Text(kTxtRecorderPrefix) + " \"" + name + "\"...");
-    AppendLog(CString("(") + (types ? types.get() : "") + ")");
+    neroapi::LibraryText types(neroapi::NeroGetTypeNameOfMedia(drive->mediaMask, nullptr));
+    const framework::CString name = m_cbRecorders.GetLBText(m_cbRecorders.GetCurSel());
+    AppendLog(Text(res::kTxtRecorderPrefix) + " \"" + name + "\"...");
+    AppendLog(framework::CString("(") + (types ? types.get() : "") + ")");
 }
 
 void CBurnDlg::OnRefresh() {
     UpdateData(TRUE);
     DisableForJob(FALSE);
     TeardownRecorder();
-    SetupRecorder(m_nMediaType == 1 ? nero::kMediaMaskCd : nero::kMediaMaskDvd);
+    SetupRecorder(m_nMediaType == 1 ? neroapi::kMediaMaskCd : neroapi::kMediaMaskDvd);
     EnableAfterJob();
 }
 
@@ -92,9 +93,9 @@ void CBurnDlg::OnMediaDvd() {
     UpdateData(FALSE);
     DisableForJob(FALSE);
     UpdateData(FALSE);
-    AppendLogId(kTxtMediaClassDvd);
+    AppendLogId(res::kTxtMediaClassDvd);
     TeardownRecorder();
-    SetupRecorder(nero::kMediaMaskDvd);
+    SetupRecorder(neroapi::kMediaMaskDvd);
     EnableAfterJob();
     m_pFsFlagsDlg->ApplyDvdPreset();
     CheckSourceSize();
@@ -103,9 +104,9 @@ void CBurnDlg::OnMediaDvd() {
 void CBurnDlg::OnMediaCd() {
     UpdateData(TRUE);
     DisableForJob(FALSE);
-    AppendLogId(kTxtMediaClassCd);
+    AppendLogId(res::kTxtMediaClassCd);
     TeardownRecorder();
-    SetupRecorder(nero::kMediaMaskCd);
+    SetupRecorder(neroapi::kMediaMaskCd);
     EnableAfterJob();
     UpdateData(FALSE);
     m_pFsFlagsDlg->ApplyCdPreset();
@@ -113,12 +114,14 @@ void CBurnDlg::OnMediaCd() {
 }
 
 void CBurnDlg::OnEject() {
-    const nero::DriveInfo* drive = SelectedRecorder();
+    const neroapi::DriveInfo* drive = SelectedRecorder();
     if (drive == nullptr)
         return;
-    nero::DeviceHandle device = NeroApiLib::NeroOpenDevice(drive);
+    neroapi::DeviceHandle device = neroapi::NeroOpenDevice(drive);
     if (device == nullptr)
         return;
-    (void)NeroApiLib::NeroEjectLoadCD(device, 1);
-    NeroApiLib::NeroCloseDevice(device);
+    (void)neroapi::NeroEjectLoadCD(device, 1);
+    neroapi::NeroCloseDevice(device);
 }
+
+}  // namespace bb::app

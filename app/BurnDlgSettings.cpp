@@ -12,19 +12,21 @@
 #include "settings/SettingsFile.h"
 #include "settings/SettingsTransfer.h"
 
-CString CBurnDlg::SettingsFilePath() const {
-    return CString(::SettingsFilePath(m_strProgramDir.str()));
+namespace bb::app {
+
+framework::CString CBurnDlg::SettingsFilePath() const {
+    return framework::CString(settings::SettingsFilePath(m_strProgramDir.str()));
 }
 
 int CBurnDlg::LoadSettings() {
-    MainWindowSettings window{m_strDevice.str(), m_nMediaType, m_bReallocate, m_nSpeed,
+    settings::MainWindowSettings window{m_strDevice.str(), m_nMediaType, m_bReallocate, m_nSpeed,
                               m_strLanguageFile.str(), m_strSourceDir.str()};
-    const SettingsHolders holders{window, *m_pFsFlagsDlg, *m_pOtherDlg, *m_pAudioDlg};
+    const settings::SettingsHolders holders{window, *m_pFsFlagsDlg, *m_pOtherDlg, *m_pAudioDlg};
     // Starting from what the holders hold keeps every key the file lacks.
-    BurnSettings settings = CollectSettings(holders);
-    if (::LoadSettings(SettingsFilePath().str(), settings) < 0)
+    settings::BurnSettings settings = settings::CollectSettings(holders);
+    if (settings::LoadSettings(SettingsFilePath().str(), settings) < 0)
         return -1;
-    DistributeSettings(settings, holders);
+    settings::DistributeSettings(settings, holders);
     m_strDevice = window.device;
     m_nMediaType = window.mediaType;
     m_bReallocate = window.reallocate;
@@ -38,13 +40,15 @@ int CBurnDlg::LoadSettings() {
 void CBurnDlg::SaveSettings() {
     UpdateData(TRUE);
     const int selected = m_cbRecorders.GetCurSel();
-    MainWindowSettings window{selected >= 0 ? m_cbRecorders.GetLBText(selected).str() : std::string(),
+    settings::MainWindowSettings window{selected >= 0 ? m_cbRecorders.GetLBText(selected).str() : std::string(),
                               m_nMediaType, m_bReallocate, m_nSpeed, m_strLanguageFile.str(),
                               m_strSourceDir.str()};
-    const SettingsHolders holders{window, *m_pFsFlagsDlg, *m_pOtherDlg, *m_pAudioDlg};
+    const settings::SettingsHolders holders{window, *m_pFsFlagsDlg, *m_pOtherDlg, *m_pAudioDlg};
     // The new file replaces the old one only once it is complete.
-    const bool saved = ::SaveSettings(SettingsFilePath().str(), CollectSettings(holders), *m_pLanguage,
+    const bool saved = settings::SaveSettings(SettingsFilePath().str(), settings::CollectSettings(holders), *m_pLanguage,
                                       std::time(nullptr));
-    m_strStatus = Text(saved ? kTxtSettingsSaved : kTxtSettingsNotSaved);
+    m_strStatus = Text(saved ? res::kTxtSettingsSaved : res::kTxtSettingsNotSaved);
     UpdateData(FALSE);
 }
+
+}  // namespace bb::app

@@ -15,6 +15,8 @@
 #include "settings/OtherSettings.h"
 #include "settings/StartupChoices.h"
 
+namespace bb::app {
+
 namespace {
 
 // The holder's "changed" flag, set by the dialog's OK: true once, cleared here.
@@ -49,7 +51,7 @@ void CBurnDlg::OnOtherSettings() {
     UpdateLabelLength();
     if (TakeChanged(m_pOtherDlg->m_bChanged))
         SaveSettings();
-    m_bVerify = VerifyBoxFromBurnFlags(m_pOtherDlg->GetBurnFlags()) ? 1 : 0;
+    m_bVerify = settings::VerifyBoxFromBurnFlags(m_pOtherDlg->GetBurnFlags()) ? 1 : 0;
     UpdateData(FALSE);
     CheckSourceSize();
 }
@@ -72,3 +74,5 @@ void CBurnDlg::OnAudio() {
     if (TakeChanged(m_pAudioDlg->m_bChanged))
         SaveSettings();
 }
+
+}  // namespace bb::app

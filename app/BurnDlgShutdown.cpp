@@ -13,6 +13,8 @@
 #include "res/TextIds.h"
 #include "system/ShutdownPlan.h"
 
+namespace bb::app {
+
 namespace {
 constexpr int kNoticeSeconds = 5;
 constexpr uint32_t kPlatformNt = 2;
@@ -21,7 +23,7 @@ constexpr uint32_t kPlatformNt = 2;
 void CBurnDlg::RunShutdownSequence() {
     CShutdownDlg notice(nullptr);
     notice.m_nDelay = kNoticeSeconds;
-    notice.m_strText = Text(kTxtShutdownNotice);
+    notice.m_strText = Text(res::kTxtShutdownNotice);
     notice.DoModal();
     WriteLogFile(int(recording::LogFileKind::Shutdown), nullptr);
     ShutdownWindows();
@@ -30,28 +32,30 @@ void CBurnDlg::RunShutdownSequence() {
 
 int CBurnDlg::GetWindowsKind() {
     const platform::WindowsVersion v = platform::QueryWindowsVersion();
-    return shutdown::WindowsKindOf(v.read, v.platformId, v.major, v.minor);
+    return system::WindowsKindOf(v.read, v.platformId, v.major, v.minor);
 }
 
 void CBurnDlg::ShutdownWindows() {
     const platform::WindowsVersion v = platform::QueryWindowsVersion();
-    const int kind = shutdown::WindowsKindOf(v.read, v.platformId, v.major, v.minor);
+    const int kind = system::WindowsKindOf(v.read, v.platformId, v.major, v.minor);
     const uint32_t ntMajor = v.read && v.platformId == kPlatformNt ? v.major : 0;
     const std::optional<std::string> windir = platform::SystemEnvironment().Get("windir");
-    const shutdown::ShutdownPlan plan = shutdown::PlanShutdown(kind, ntMajor, windir);
+    const system::ShutdownPlan plan = system::PlanShutdown(kind, ntMajor, windir);
     platform::Shutdown& system = platform::SystemShutdown();
     // What the system makes of the request is not reported.
     switch (plan.method) {
-        case shutdown::ShutdownPlan::Method::RunDll:
+        case system::ShutdownPlan::Method::RunDll:
             (void)system.StartHidden(plan.commandLine);
             break;
-        case shutdown::ShutdownPlan::Method::PowerOff:
+        case system::ShutdownPlan::Method::PowerOff:
             (void)system.EndSession(plan.flags, plan.reserved, true);
             break;
-        case shutdown::ShutdownPlan::Method::ExitWindows:
+        case system::ShutdownPlan::Method::ExitWindows:
             (void)system.EndSession(plan.flags, plan.reserved, false);
             break;
-        case shutdown::ShutdownPlan::Method::Nothing:
+        case system::ShutdownPlan::Method::Nothing:
             break;
     }
 }
+
+}  // namespace bb::app

@@ -16,6 +16,8 @@
 #include "res/TextIds.h"
 #include "res/resource.h"
 
+namespace bb::app {
+
 namespace {
 // Folders of the file system only, the new dialog style, file-system ancestors.
 constexpr uint32_t kBrowseFlags = 0x49;
@@ -45,7 +47,7 @@ void CBurnDlg::MapLogAndLabelCommands() {
     MapCommand(IDC_VERIFY, [this] { UpdateData(TRUE); });
 }
 
-void CBurnDlg::DeriveVolumeLabel(const CString& folder) {
+void CBurnDlg::DeriveVolumeLabel(const framework::CString& folder) {
     app::DialogLabelWindow window(*this);
     compilation::DeriveVolumeLabel(window, folder.str());
 }
@@ -65,29 +67,29 @@ void CBurnDlg::OnSourceKillFocus() {
     compilation::OnSourceKillFocus(window);
 }
 
-void CBurnDlg::OnDropFiles(const std::vector<CString>& paths) {
+void CBurnDlg::OnDropFiles(const std::vector<framework::CString>& paths) {
     std::vector<std::string> dropped;
-    for (const CString& path : paths)
+    for (const framework::CString& path : paths)
         dropped.push_back(path.str());
     app::DialogLabelWindow window(*this);
     compilation::OnDropFiles(window, dropped);
 }
 
 void CBurnDlg::OnBrowse() {
-    m_strStatus = Text(kTxtStatusBrowsing);
+    m_strStatus = Text(res::kTxtStatusBrowsing);
     UpdateData(FALSE);
-    CFilePicker picker;
-    const CString title = Text(kTxtBrowseTitle);
-    if (picker.PickFolder(title, m_strSourceDir, kBrowseFlags, this) == CFilePicker::kChosen) {
+    controls::CFilePicker picker;
+    const framework::CString title = Text(res::kTxtBrowseTitle);
+    if (picker.PickFolder(title, m_strSourceDir, kBrowseFlags, this) == controls::CFilePicker::kChosen) {
         m_strSourceDir = picker.GetFolderPath();
         if (m_strSourceDir.GetLength() > 1) {
             CheckSourceSize();
             DeriveVolumeLabel(m_strSourceDir);
         }
     } else {
-        m_strSourceDir = bbres::kNoFolderChosen;
+        m_strSourceDir = res::kNoFolderChosen;
     }
-    m_strStatus = Text(kTxtStatusReady);
+    m_strStatus = Text(res::kTxtStatusReady);
     UpdateData(FALSE);
 }
 
@@ -111,7 +113,7 @@ int CBurnDlg::CheckSourceSize() {
     m_sizeMeter.valueMb = controls::RoundedMegabytes(bytes);
     ShowSizeMeter();
 
-    const bool ignore = (m_pOtherDlg->GetMoreFlags() & moreflags::kIgnoreSourceSize) != 0;
+    const bool ignore = (m_pOtherDlg->GetMoreFlags() & settings::moreflags::kIgnoreSourceSize) != 0;
     if (controls::IsOverRedLimit(bytes, m_sizeMeter.redLimitMb, ignore)) {
         EnableWindow(IDC_BURN, FALSE);
         return 1;
@@ -119,3 +121,5 @@ int CBurnDlg::CheckSourceSize() {
     EnableWindow(IDC_BURN, TRUE);
     return 0;
 }
+
+}  // namespace bb::app

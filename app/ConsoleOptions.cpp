@@ -7,11 +7,11 @@
 #include "platform/Paths.h"
 #include "res/ProgramIdentity.h"
 
-namespace app {
+namespace bb::app {
 
 std::string VersionLine() {
-    CString line;
-    line.Format(bbres::kTitleFormat, bbres::kProgramName, bbres::kProgramVersion);
+    framework::CString line;
+    line.Format(res::kTitleFormat, res::kProgramName, res::kProgramVersion);
     return line.str();
 }
 
@@ -84,4 +84,4 @@ std::string CommandLineTail(const std::vector<std::string>& args) {
     return tail;
 }
 
-}  // namespace app
+}  // namespace bb::app

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-namespace app {
+namespace bb::app {
 
 // Exit statuses of the console front end.
 inline constexpr int kExitSuccess = 0;    // the burn succeeded; --help, --version
@@ -34,4 +34,4 @@ std::optional<int> AnswerFrontEndOption(const std::vector<std::string>& args, st
 // split: a word holding a blank or a tab is enclosed in double quotes.
 std::string CommandLineTail(const std::vector<std::string>& args);
 
-}  // namespace app
+}  // namespace bb::app

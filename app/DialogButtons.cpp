@@ -2,21 +2,21 @@
 
 #include "framework/CDialog.h"
 
-namespace app {
+namespace bb::app {
 
-void DialogButtons::Attach(CDialog& dialog, std::initializer_list<int> ids) {
+void DialogButtons::Attach(framework::CDialog& dialog, std::initializer_list<int> ids) {
     for (int id : ids) {
-        CThemedIconButton& button = (*this)[id];
+        controls::CThemedIconButton& button = (*this)[id];
         button.Attach(&dialog, id);
         button.SetTheme(&m_theme);
     }
 }
 
-CThemedIconButton& DialogButtons::operator[](int id) {
-    std::unique_ptr<CThemedIconButton>& button = m_buttons[id];
+controls::CThemedIconButton& DialogButtons::operator[](int id) {
+    std::unique_ptr<controls::CThemedIconButton>& button = m_buttons[id];
     if (!button)
-        button = std::make_unique<CThemedIconButton>();
+        button = std::make_unique<controls::CThemedIconButton>();
     return *button;
 }
 
-}  // namespace app
+}  // namespace bb::app

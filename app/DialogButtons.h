@@ -10,21 +10,21 @@
 #include "controls/ThemeLib.h"
 #include "controls/ThemedIconButton.h"
 
-class CDialog;
+namespace bb::framework { class CDialog; }
 
-namespace app {
+namespace bb::app {
 
 class DialogButtons {
 public:
     // Attaches the buttons `ids` of the open `dialog` and gives them the theme.
-    void Attach(CDialog& dialog, std::initializer_list<int> ids);
+    void Attach(framework::CDialog& dialog, std::initializer_list<int> ids);
     // The button of that id (made on first use).
-    CThemedIconButton& operator[](int id);
+    controls::CThemedIconButton& operator[](int id);
 
 private:
     // Declared first so that it outlives the buttons.
-    ThemeLib m_theme;
-    std::map<int, std::unique_ptr<CThemedIconButton>> m_buttons;
+    controls::ThemeLib m_theme;
+    std::map<int, std::unique_ptr<controls::CThemedIconButton>> m_buttons;
 };
 
-}  // namespace app
+}  // namespace bb::app

@@ -13,7 +13,7 @@
 #include "settings/LanguageTable.h"
 #include "settings/OtherSettings.h"
 
-namespace app {
+namespace bb::app {
 
 class DialogLabelWindow final : public compilation::LabelWindow {
 public:
@@ -42,7 +42,7 @@ public:
         return m_dialog.ShowMessage(text.c_str(), caption.c_str(), type);
     }
     void AppendLog(const std::string& line) override { m_dialog.AppendLog(line.c_str()); }
-    const LanguageTable& Texts() override { return *m_dialog.m_pLanguage; }
+    const settings::LanguageTable& Texts() override { return *m_dialog.m_pLanguage; }
     platform::Files& Files() override { return platform::SystemFiles(); }
 
 private:
@@ -55,4 +55,4 @@ private:
     std::string m_source;
 };
 
-}  // namespace app
+}  // namespace bb::app

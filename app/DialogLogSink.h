@@ -6,7 +6,7 @@
 #include "app/BurnDlg.h"
 #include "compilation/CompilationHost.h"
 
-namespace app {
+namespace bb::app {
 
 class DialogLogSink final : public compilation::LogSink, public compilation::StatusLine {
 public:
@@ -19,4 +19,4 @@ private:
     CBurnDlg& m_dialog;
 };
 
-}  // namespace app
+}  // namespace bb::app

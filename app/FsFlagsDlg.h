@@ -9,18 +9,22 @@
 #include "app/DialogButtons.h"
 #include "framework/CDialog.h"
 
-class CFsFlagsSettings;
+namespace bb::settings { class CFsFlagsSettings; }
 
-class CFsFlagsDlg : public CDialog {
+namespace bb::app {
+
+class CFsFlagsDlg : public framework::CDialog {
 public:
-    explicit CFsFlagsDlg(CFsFlagsSettings& values, CDialog* parent = nullptr);
+    explicit CFsFlagsDlg(settings::CFsFlagsSettings& values, framework::CDialog* parent = nullptr);
 
 protected:
     BOOL OnInitDialog() override;
-    void DoDataExchange(CDataExchange* pDX) override;
+    void DoDataExchange(framework::CDataExchange* pDX) override;
     void OnOK() override;
 
 private:
-    CFsFlagsSettings& m_values;
+    settings::CFsFlagsSettings& m_values;
     app::DialogButtons m_buttons;
 };
+
+}  // namespace bb::app

@@ -3,7 +3,7 @@
 #include "controls/PathUtil.h"
 #include "platform/Paths.h"
 
-namespace app {
+namespace bb::app {
 
 namespace {
 constexpr const char* kHelpViewer = "hh.exe ";
@@ -12,8 +12,8 @@ constexpr const char* kFallbackHelpFile = "english.chm";
 
 HelpChoice ChooseHelpFile(const std::string& programDir, const std::string& languageFile,
                           const std::function<bool(const std::string&)>& exists) {
-    CPathUtil paths;
-    const std::string base = paths.WithoutExtension(CString(languageFile.c_str())).str();
+    controls::CPathUtil paths;
+    const std::string base = paths.WithoutExtension(framework::CString(languageFile.c_str())).str();
     HelpChoice choice;
     choice.path = platform::JoinPath(programDir, base + ".chm");
     choice.exists = !base.empty() && exists(choice.path);
@@ -25,4 +25,4 @@ HelpChoice ChooseHelpFile(const std::string& programDir, const std::string& lang
     return choice;
 }
 
-}  // namespace app
+}  // namespace bb::app

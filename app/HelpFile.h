@@ -5,7 +5,7 @@
 #include <functional>
 #include <string>
 
-namespace app {
+namespace bb::app {
 
 struct HelpChoice {
     std::string path;     // the help file to show
@@ -19,4 +19,4 @@ struct HelpChoice {
 [[nodiscard]] HelpChoice ChooseHelpFile(const std::string& programDir, const std::string& languageFile,
                                         const std::function<bool(const std::string&)>& exists);
 
-}  // namespace app
+}  // namespace bb::app

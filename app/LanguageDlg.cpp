@@ -8,6 +8,8 @@
 #include "res/TextIds.h"
 #include "res/resource.h"
 
+namespace bb::app {
+
 namespace {
 
 std::string Folded(const std::string& text) {
@@ -19,8 +21,8 @@ std::string Folded(const std::string& text) {
 
 }  // namespace
 
-CLanguageDlg::CLanguageDlg(const LanguageTable& texts, CDialog* parent)
-    : CDialog(IDD_LANGUAGE, parent), m_texts(texts), m_cbFiles(this, IDC_LANG_LIST) {}
+CLanguageDlg::CLanguageDlg(const settings::LanguageTable& texts, framework::CDialog* parent)
+    : framework::CDialog(IDD_LANGUAGE, parent), m_texts(texts), m_cbFiles(this, IDC_LANG_LIST) {}
 
 std::vector<std::string> CLanguageDlg::LanguageFilesIn(const std::string& folder) {
     std::vector<std::string> names;
@@ -36,10 +38,10 @@ std::vector<std::string> CLanguageDlg::LanguageFilesIn(const std::string& folder
 }
 
 BOOL CLanguageDlg::OnInitDialog() {
-    CDialog::OnInitDialog();
+    framework::CDialog::OnInitDialog();
     m_buttons.Attach(*this, {IDOK, IDCANCEL});
-    app::ApplyDialogTexts(*this, m_texts, kTxtLanguageTitle,
-                          {{IDC_LANG_GROUP, kTxtChooseLanguageGroup}, {IDCANCEL, kTxtCancelButton}});
+    app::ApplyDialogTexts(*this, m_texts, res::kTxtLanguageTitle,
+                          {{IDC_LANG_GROUP, res::kTxtChooseLanguageGroup}, {IDCANCEL, res::kTxtCancelButton}});
     m_cbFiles.ResetContent();
     for (const std::string& name : LanguageFilesIn(m_strFolder.str()))
         m_cbFiles.AddString(name.c_str());
@@ -57,3 +59,5 @@ void CLanguageDlg::OnOK() {
     m_bChanged = true;
     EndDialog(IDOK);
 }
+
+}  // namespace bb::app

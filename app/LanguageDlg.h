@@ -9,32 +9,36 @@
 #include "framework/CDialog.h"
 #include "framework/CString.h"
 
-class LanguageTable;
+namespace bb::settings { class LanguageTable; }
 
-class CLanguageDlg : public CDialog {
+namespace bb::app {
+
+class CLanguageDlg : public framework::CDialog {
 public:
-    explicit CLanguageDlg(const LanguageTable& texts, CDialog* parent = nullptr);
+    explicit CLanguageDlg(const settings::LanguageTable& texts, framework::CDialog* parent = nullptr);
 
     // The folder to list and the current file name (without folder), before
     // the window opens; the chosen file name after it.
-    void SetFolder(const CString& folder) { m_strFolder = folder; }
-    void SetFile(const CString& file) { m_strChosenFile = file; }
-    [[nodiscard]] CString GetFile() const { return m_strChosenFile; }
+    void SetFolder(const framework::CString& folder) { m_strFolder = folder; }
+    void SetFile(const framework::CString& file) { m_strChosenFile = file; }
+    [[nodiscard]] framework::CString GetFile() const { return m_strChosenFile; }
 
     // The "*.lng" files of `folder` (not folders of that name), sorted as
     // the list shows them: letter case ignored.
     static std::vector<std::string> LanguageFilesIn(const std::string& folder);
 
     bool m_bChanged = false;
-    CString m_strFolder;
-    CString m_strChosenFile;
+    framework::CString m_strFolder;
+    framework::CString m_strChosenFile;
 
 protected:
     BOOL OnInitDialog() override;
     void OnOK() override;
 
 private:
-    const LanguageTable& m_texts;
-    CComboBox m_cbFiles;
+    const settings::LanguageTable& m_texts;
+    framework::CComboBox m_cbFiles;
     app::DialogButtons m_buttons;
 };
+
+}  // namespace bb::app

@@ -3,10 +3,10 @@
 #include "res/HeadlessDialogs.h"
 #include "res/MainDialogTemplate.h"
 
-namespace app {
+namespace bb::app {
 
 platform::HeadlessDialogTemplate HeadlessMainDialog() {
-    return bbres::HeadlessDialogOf(bbres::MainDialog());
+    return res::HeadlessDialogOf(res::MainDialog());
 }
 
-}  // namespace app
+}  // namespace bb::app

@@ -3,8 +3,8 @@
 
 #include "platform/headless/HeadlessTemplate.h"
 
-namespace app {
+namespace bb::app {
 
 platform::HeadlessDialogTemplate HeadlessMainDialog();
 
-}  // namespace app
+}  // namespace bb::app

@@ -2,7 +2,7 @@
 
 #include <atomic>
 
-namespace app {
+namespace bb::app {
 namespace {
 std::atomic<MinimisedIconPainter> g_painter{nullptr};
 }  // namespace
@@ -16,4 +16,4 @@ void PaintIconWhenMinimised(void* window, int iconResourceId) {
         painter(window, iconResourceId);
 }
 
-}  // namespace app
+}  // namespace bb::app

@@ -3,7 +3,7 @@
 // hosts have none.
 #pragma once
 
-namespace app {
+namespace bb::app {
 
 using MinimisedIconPainter = void (*)(void* window, int iconResourceId);
 
@@ -11,4 +11,4 @@ void SetMinimisedIconPainter(MinimisedIconPainter painter);
 // Hands the window to the installed painter, if any.
 void PaintIconWhenMinimised(void* window, int iconResourceId);
 
-}  // namespace app
+}  // namespace bb::app

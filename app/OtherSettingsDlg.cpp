@@ -5,12 +5,14 @@
 #include "res/resource.h"
 #include "settings/OtherSettings.h"
 
+namespace bb::app {
+
 namespace {
 constexpr int kLimitEdits[] = {IDC_OS_LIMIT_CD, IDC_OS_LIMIT_DVD, IDC_OS_LIMIT_CD_RED, IDC_OS_LIMIT_DVD_RED};
 }  // namespace
 
-COtherSettingsDlg::COtherSettingsDlg(COtherSettings& values, CDialog* parent)
-    : CDialog(IDD_OTHER_SETTINGS, parent), m_values(values) {
+COtherSettingsDlg::COtherSettingsDlg(settings::COtherSettings& values, framework::CDialog* parent)
+    : framework::CDialog(IDD_OTHER_SETTINGS, parent), m_values(values) {
     MapCommand(IDC_OS_RESET, [this] {
         m_values.ResetLimits();
         UpdateData(FALSE);
@@ -21,42 +23,42 @@ COtherSettingsDlg::COtherSettingsDlg(COtherSettings& values, CDialog* parent)
         MapNotify(id, EN_KILLFOCUS, [this] { (void)UpdateData(TRUE); });
 }
 
-void COtherSettingsDlg::DoDataExchange(CDataExchange* pDX) {
-    CDialog::DoDataExchange(pDX);
-    DDX_Check(pDX, IDC_OS_BURN_PROOF, m_values.m_bBurnProof);
-    DDX_Check(pDX, IDC_OS_NO_EJECT, m_values.m_bNoEject);
-    DDX_Check(pDX, IDC_OS_SIMULATE, m_values.m_bSimulate);
-    DDX_Check(pDX, IDC_OS_VERIFY, m_values.m_bVerify);
-    DDX_Check(pDX, IDC_OS_NO_OVERWRITE_ASK, m_values.m_bNoOverwriteQuestion);
-    DDX_Check(pDX, IDC_OS_DVDROM_BOOKTYPE, m_values.m_bDvdRomBooktype);
-    DDX_Check(pDX, IDC_OS_FORCE_SHUTDOWN, m_values.m_bForceShutdown);
-    DDX_Check(pDX, IDC_OS_LABEL16, m_values.m_bLabel16);
-    DDX_Check(pDX, IDC_OS_IGNORE_SIZE, m_values.m_bIgnoreSourceSize);
-    DDX_Text(pDX, IDC_OS_LIMIT_CD, m_values.m_nLimitCd);
-    DDX_Text(pDX, IDC_OS_LIMIT_DVD, m_values.m_nLimitDvd);
-    DDX_Text(pDX, IDC_OS_LIMIT_CD_RED, m_values.m_nLimitCdRed);
-    DDX_Text(pDX, IDC_OS_LIMIT_DVD_RED, m_values.m_nLimitDvdRed);
+void COtherSettingsDlg::DoDataExchange(framework::CDataExchange* pDX) {
+    framework::CDialog::DoDataExchange(pDX);
+    framework::DDX_Check(pDX, IDC_OS_BURN_PROOF, m_values.m_bBurnProof);
+    framework::DDX_Check(pDX, IDC_OS_NO_EJECT, m_values.m_bNoEject);
+    framework::DDX_Check(pDX, IDC_OS_SIMULATE, m_values.m_bSimulate);
+    framework::DDX_Check(pDX, IDC_OS_VERIFY, m_values.m_bVerify);
+    framework::DDX_Check(pDX, IDC_OS_NO_OVERWRITE_ASK, m_values.m_bNoOverwriteQuestion);
+    framework::DDX_Check(pDX, IDC_OS_DVDROM_BOOKTYPE, m_values.m_bDvdRomBooktype);
+    framework::DDX_Check(pDX, IDC_OS_FORCE_SHUTDOWN, m_values.m_bForceShutdown);
+    framework::DDX_Check(pDX, IDC_OS_LABEL16, m_values.m_bLabel16);
+    framework::DDX_Check(pDX, IDC_OS_IGNORE_SIZE, m_values.m_bIgnoreSourceSize);
+    framework::DDX_Text(pDX, IDC_OS_LIMIT_CD, m_values.m_nLimitCd);
+    framework::DDX_Text(pDX, IDC_OS_LIMIT_DVD, m_values.m_nLimitDvd);
+    framework::DDX_Text(pDX, IDC_OS_LIMIT_CD_RED, m_values.m_nLimitCdRed);
+    framework::DDX_Text(pDX, IDC_OS_LIMIT_DVD_RED, m_values.m_nLimitDvdRed);
 }
 
 BOOL COtherSettingsDlg::OnInitDialog() {
-    CDialog::OnInitDialog();
+    framework::CDialog::OnInitDialog();
     m_buttons.Attach(*this, {IDOK, IDCANCEL, IDC_OS_RESET});
-    app::ApplyDialogTexts(*this, m_values.Texts(), kTxtOtherSettingsTitle,
-                          {{IDC_OS_BURN_PROOF, kTxtBurnProofBox},
-                           {IDC_OS_SIMULATE, kTxtSimulateBox},
-                           {IDC_OS_NO_EJECT, kTxtNoEjectBox},
-                           {IDC_OS_VERIFY, kTxtVerifyBox},
-                           {IDC_OS_NO_OVERWRITE_ASK, kTxtNoOverwriteQuestionBox},
-                           {IDC_OS_DVDROM_BOOKTYPE, kTxtDvdRomBooktypeBox},
-                           {IDCANCEL, kTxtCancelButton},
-                           {IDC_OS_MORE_GROUP, kTxtMoreSettingsGroup},
-                           {IDC_OS_FORCE_SHUTDOWN, kTxtForceShutdownBox},
-                           {IDC_OS_LABEL16, kTxtLabel16Box},
-                           {IDC_OS_IGNORE_SIZE, kTxtIgnoreSourceSizeBox},
-                           {IDC_OS_LIMITS_GROUP, kTxtLimitsGroup},
-                           {IDC_OS_RESET, kTxtResetButton},
-                           {IDC_OS_YELLOW_GROUP, kTxtYellowLimitGroup},
-                           {IDC_OS_RED_GROUP, kTxtRedLimitGroup}});
+    app::ApplyDialogTexts(*this, m_values.Texts(), res::kTxtOtherSettingsTitle,
+                          {{IDC_OS_BURN_PROOF, res::kTxtBurnProofBox},
+                           {IDC_OS_SIMULATE, res::kTxtSimulateBox},
+                           {IDC_OS_NO_EJECT, res::kTxtNoEjectBox},
+                           {IDC_OS_VERIFY, res::kTxtVerifyBox},
+                           {IDC_OS_NO_OVERWRITE_ASK, res::kTxtNoOverwriteQuestionBox},
+                           {IDC_OS_DVDROM_BOOKTYPE, res::kTxtDvdRomBooktypeBox},
+                           {IDCANCEL, res::kTxtCancelButton},
+                           {IDC_OS_MORE_GROUP, res::kTxtMoreSettingsGroup},
+                           {IDC_OS_FORCE_SHUTDOWN, res::kTxtForceShutdownBox},
+                           {IDC_OS_LABEL16, res::kTxtLabel16Box},
+                           {IDC_OS_IGNORE_SIZE, res::kTxtIgnoreSourceSizeBox},
+                           {IDC_OS_LIMITS_GROUP, res::kTxtLimitsGroup},
+                           {IDC_OS_RESET, res::kTxtResetButton},
+                           {IDC_OS_YELLOW_GROUP, res::kTxtYellowLimitGroup},
+                           {IDC_OS_RED_GROUP, res::kTxtRedLimitGroup}});
     return TRUE;
 }
 
@@ -68,3 +70,5 @@ void COtherSettingsDlg::OnOK() {
     m_values.m_bChanged = true;
     EndDialog(IDOK);
 }
+
+}  // namespace bb::app

@@ -10,18 +10,22 @@
 #include "app/DialogButtons.h"
 #include "framework/CDialog.h"
 
-class COtherSettings;
+namespace bb::settings { class COtherSettings; }
 
-class COtherSettingsDlg : public CDialog {
+namespace bb::app {
+
+class COtherSettingsDlg : public framework::CDialog {
 public:
-    explicit COtherSettingsDlg(COtherSettings& values, CDialog* parent = nullptr);
+    explicit COtherSettingsDlg(settings::COtherSettings& values, framework::CDialog* parent = nullptr);
 
 protected:
     BOOL OnInitDialog() override;
-    void DoDataExchange(CDataExchange* pDX) override;
+    void DoDataExchange(framework::CDataExchange* pDX) override;
     void OnOK() override;
 
 private:
-    COtherSettings& m_values;
+    settings::COtherSettings& m_values;
     app::DialogButtons m_buttons;
 };
+
+}  // namespace bb::app

@@ -5,9 +5,9 @@
 #include "framework/CDialog.h"
 #include "settings/LanguageTable.h"
 
-namespace app {
+namespace bb::app {
 
-void ApplyDialogTexts(CDialog& dialog, const LanguageTable& texts, int titleTextId,
+void ApplyDialogTexts(framework::CDialog& dialog, const settings::LanguageTable& texts, int titleTextId,
                       std::initializer_list<ControlText> controls) {
     const std::string title = texts.GetText(titleTextId);
     if (!title.empty())
@@ -19,4 +19,4 @@ void ApplyDialogTexts(CDialog& dialog, const LanguageTable& texts, int titleText
     }
 }
 
-}  // namespace app
+}  // namespace bb::app

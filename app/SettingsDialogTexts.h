@@ -4,10 +4,10 @@
 
 #include <initializer_list>
 
-class CDialog;
-class LanguageTable;
+namespace bb::framework { class CDialog; }
+namespace bb::settings { class LanguageTable; }
 
-namespace app {
+namespace bb::app {
 
 struct ControlText {
     int controlId;
@@ -17,7 +17,7 @@ struct ControlText {
 // Sets the title and each control's caption from the language file. A text
 // the file does not have (a truncated or foreign file) leaves the template's
 // caption in place rather than an empty control.
-void ApplyDialogTexts(CDialog& dialog, const LanguageTable& texts, int titleTextId,
+void ApplyDialogTexts(framework::CDialog& dialog, const settings::LanguageTable& texts, int titleTextId,
                       std::initializer_list<ControlText> controls);
 
-}  // namespace app
+}  // namespace bb::app

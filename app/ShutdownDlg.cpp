@@ -4,7 +4,9 @@
 #include "res/HeadlessDialogs.h"
 #include "res/resource.h"
 
-CShutdownDlg::CShutdownDlg(CDialog* parent) : CDialog(IDD_SHUTDOWN, parent) {}
+namespace bb::app {
+
+CShutdownDlg::CShutdownDlg(framework::CDialog* parent) : framework::CDialog(IDD_SHUTDOWN, parent) {}
 
 CShutdownDlg::~CShutdownDlg() {
     // DoModal waits for the thread; this covers a window opened otherwise.
@@ -13,18 +15,18 @@ CShutdownDlg::~CShutdownDlg() {
         (void)m_threadEnded->Lock();
 }
 
-void CShutdownDlg::DoDataExchange(CDataExchange* pDX) {
-    CDialog::DoDataExchange(pDX);
-    DDX_Text(pDX, IDC_SHUTDOWN_TEXT, m_strText);
+void CShutdownDlg::DoDataExchange(framework::CDataExchange* pDX) {
+    framework::CDialog::DoDataExchange(pDX);
+    framework::DDX_Text(pDX, IDC_SHUTDOWN_TEXT, m_strText);
 }
 
 BOOL CShutdownDlg::OnInitDialog() {
-    CDialog::OnInitDialog();
-    auto ended = std::make_shared<CEvent>(false, true);
+    framework::CDialog::OnInitDialog();
+    auto ended = std::make_shared<framework::CEvent>(false, true);
     const uint32_t delayMs = m_nDelay > 0 ? uint32_t(m_nDelay) * 1000u : 0u;
     // The thread ends the window only while it is open; the window's owner
     // waits for the thread before the window object goes away.
-    const bool started = StartWorkerThread([this, ended, delayMs] {
+    const bool started = framework::StartWorkerThread([this, ended, delayMs] {
         (void)m_eventStop.Lock(delayMs);
         if (IsOpen())
             EndDialog(0);
@@ -37,14 +39,14 @@ BOOL CShutdownDlg::OnInitDialog() {
     return TRUE;
 }
 
-BOOL CShutdownDlg::PreTranslateMessage(const DialogMessage& message) {
+BOOL CShutdownDlg::PreTranslateMessage(const framework::DialogMessage& message) {
     if (message.IsKeyDown(VK_RETURN) || message.IsKeyDown(VK_ESCAPE))
         return TRUE;
-    return CDialog::PreTranslateMessage(message);
+    return framework::CDialog::PreTranslateMessage(message);
 }
 
 int CShutdownDlg::DoModal() {
-    const int result = CDialog::DoModal();
+    const int result = framework::CDialog::DoModal();
     m_eventStop.SetEvent();
     if (m_threadEnded) {
         (void)m_threadEnded->Lock();
@@ -53,10 +55,12 @@ int CShutdownDlg::DoModal() {
     return result;
 }
 
-namespace app {
+}  // namespace bb::app
+
+namespace bb::app {
 
 platform::HeadlessDialogTemplate HeadlessShutdownDialog() {
-    return bbres::HeadlessDialog(IDD_SHUTDOWN);
+    return res::HeadlessDialog(IDD_SHUTDOWN);
 }
 
-}  // namespace app
+}  // namespace bb::app

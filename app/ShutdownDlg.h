@@ -10,33 +10,37 @@
 #include "framework/CString.h"
 #include "platform/headless/HeadlessTemplate.h"
 
-class CShutdownDlg : public CDialog {
+namespace bb::app {
+
+class CShutdownDlg : public framework::CDialog {
 public:
-    explicit CShutdownDlg(CDialog* parent = nullptr);
+    explicit CShutdownDlg(framework::CDialog* parent = nullptr);
     ~CShutdownDlg() override;
 
     // Returns once the window is gone and its delay thread has ended.
     int DoModal() override;
 
     int m_nDelay = 0;     // seconds until the window closes itself
-    CString m_strText;    // shown in IDC_SHUTDOWN_TEXT
+    framework::CString m_strText;    // shown in IDC_SHUTDOWN_TEXT
 
 protected:
     BOOL OnInitDialog() override;
-    void DoDataExchange(CDataExchange* pDX) override;
+    void DoDataExchange(framework::CDataExchange* pDX) override;
     // The window has no buttons: Return and Escape do not close it early.
-    BOOL PreTranslateMessage(const DialogMessage& message) override;
+    BOOL PreTranslateMessage(const framework::DialogMessage& message) override;
     void OnOK() override {}
     void OnCancel() override {}
 
 private:
     // Set when the window is gone before the delay ran out; ends the wait.
-    CEvent m_eventStop{false, true};
+    framework::CEvent m_eventStop{false, true};
     // Set by the delay thread as the last thing it does.
-    std::shared_ptr<CEvent> m_threadEnded;
+    std::shared_ptr<framework::CEvent> m_threadEnded;
 };
 
-namespace app {
+}  // namespace bb::app
+
+namespace bb::app {
 // The notice's template as the headless host models it.
 platform::HeadlessDialogTemplate HeadlessShutdownDialog();
-}  // namespace app
+}  // namespace bb::app

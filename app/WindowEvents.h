@@ -5,7 +5,7 @@
 
 #include <string>
 
-namespace app {
+namespace bb::app {
 
 struct ProgressStep {
     int pos = 0, low = 0, high = 100;  // the progress bar
@@ -21,4 +21,4 @@ public:
     virtual void OnProgress(const ProgressStep& step) = 0;
 };
 
-}  // namespace app
+}  // namespace bb::app

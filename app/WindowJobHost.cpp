@@ -1,19 +1,18 @@
 #include "app/WindowJobHost.h"
 
-#include <chrono>
-#include <condition_variable>
 #include <mutex>
 #include <utility>
 
 #include "app/BurnDlg.h"
 #include "controls/FilePicker.h"
 #include "framework/MessageBoxType.h"
+#include "framework/UiHandoff.h"
 #include "recording/LibraryRequests.h"
 #include "recording/LogFile.h"
 #include "res/resource.h"
 #include "settings/OtherSettings.h"
 
-namespace app {
+namespace bb::app {
 
 namespace {
 constexpr const char* kUnknownTime = "?:??";
@@ -48,37 +47,17 @@ template <class R>
 R WindowJobHost::Answer(std::function<R()> work, R whenGone) {
     if (m_window.OnUiThread())
         return work();
-    struct Handoff {
-        std::mutex mutex;
-        std::condition_variable done;
-        bool started = false, finished = false, abandoned = false;
-        R value{};
-    };
-    auto handoff = std::make_shared<Handoff>();
-    m_window.PostToUi([handoff, alive = m_alive, work = std::move(work)] {
-        {
-            std::lock_guard<std::mutex> lock(handoff->mutex);
-            if (handoff->abandoned || !*alive)
-                return;
-            handoff->started = true;
-        }
-        R value = work();
-        std::lock_guard<std::mutex> lock(handoff->mutex);
-        handoff->value = std::move(value);
-        handoff->finished = true;
-        handoff->done.notify_all();
-    });
-    std::unique_lock<std::mutex> lock(handoff->mutex);
-    while (!handoff->finished) {
-        handoff->done.wait_for(lock, std::chrono::milliseconds(10));
-        // A window that closes (or is closing and waits for this worker)
-        // before the question was put never answers it.
-        if (!handoff->started && !handoff->finished && (m_window.m_eventClosing.Lock(0) || !m_window.IsOpen())) {
-            handoff->abandoned = true;
-            return whenGone;
-        }
-    }
-    return handoff->value;
+    R value = whenGone;
+    const auto alive = m_alive;
+    // A window that closes (or is closing and waits for this worker) before
+    // the question was put never answers it.
+    framework::RunOnOtherThreadAndWait([this](std::function<void()> call) { m_window.PostToUi(std::move(call)); },
+                                       [&] {
+                                           if (*alive)
+                                               value = work();
+                                       },
+                                       [this] { return m_window.m_eventClosing.Lock(0) || !m_window.IsOpen(); });
+    return value;
 }
 
 // --- shown ---------------------------------------------------------------------
@@ -227,15 +206,15 @@ void WindowJobHost::JobEnded(recording::AfterJob after) {
 
 int WindowJobHost::Ask(const std::string& text, const std::string& caption, unsigned type) {
     return Answer<int>([this, text, caption, type] { return m_window.ShowMessage(text.c_str(), caption.c_str(), type); },
-                       fw::DefaultMessageBoxButton(type));
+                       framework::DefaultMessageBoxButton(type));
 }
 
 std::optional<std::string> WindowJobHost::AskImageFileName(const std::string& suggested) {
     return Answer<std::optional<std::string>>(
         [this, suggested]() -> std::optional<std::string> {
-            CFilePicker picker(FALSE, nullptr, suggested.c_str(), recording::kImageFileDialogFlags,
+            controls::CFilePicker picker(FALSE, nullptr, suggested.c_str(), recording::kImageFileDialogFlags,
                                recording::ImageFileFilter(), &m_window);
-            if (picker.PickFile() != CFilePicker::kChosen)
+            if (picker.PickFile() != controls::CFilePicker::kChosen)
                 return std::nullopt;
             return picker.GetFilePath().str();
         },
@@ -254,4 +233,4 @@ bool WindowJobHost::WaitForClosing(uint32_t milliseconds) {
     return m_window.m_eventClosing.Lock(milliseconds) != FALSE;
 }
 
-}  // namespace app
+}  // namespace bb::app

@@ -12,9 +12,13 @@
 #include "app/WindowEvents.h"
 #include "recording/JobHost.h"
 
+namespace bb::app {
+
 class CBurnDlg;
 
-namespace app {
+}  // namespace bb::app
+
+namespace bb::app {
 
 class WindowJobHost final : public recording::JobHost {
 public:
@@ -69,4 +73,4 @@ private:
     ProgressStep m_step;
 };
 
-}  // namespace app
+}  // namespace bb::app

@@ -4,7 +4,7 @@
 
 #include <string>
 
-namespace compilation {
+namespace bb::compilation {
 
 class LogSink {
 public:
@@ -22,4 +22,4 @@ public:
     virtual void ShowStatus(const std::string& text) = 0;
 };
 
-}  // namespace compilation
+}  // namespace bb::compilation

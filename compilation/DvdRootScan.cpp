@@ -8,7 +8,7 @@
 #include "platform/Paths.h"
 #include "settings/LanguageTable.h"
 
-namespace compilation {
+namespace bb::compilation {
 namespace {
 
 // The DVD-Video entries of the root, by their names as found. Only their
@@ -36,8 +36,8 @@ RootEntries ProbeRoot(platform::Files& files, const std::string& root) {
     return found;
 }
 
-nero::IsoItem* NewFixedFolder(const char* name) {
-    nero::IsoItem* item = NewIsoItem();
+neroapi::IsoItem* NewFixedFolder(const char* name) {
+    neroapi::IsoItem* item = NewIsoItem();
     if (item) {
         (void)SetIsoText(item->name, name);
         item->isFolder = 1;
@@ -47,32 +47,32 @@ nero::IsoItem* NewFixedFolder(const char* name) {
 
 }  // namespace
 
-nero::IsoItem* ScanDvdRoot(const std::string& root, ScanContext& ctx, StatusLine& status) {
+neroapi::IsoItem* ScanDvdRoot(const std::string& root, ScanContext& ctx, StatusLine& status) {
     FreeIsoTree(ctx.tree);
     // AUDIO_TS and the other entries are walked inside the root.
     const FolderTrail::Inside inRoot(ctx.trail, ctx.files, root);
-    status.ShowStatus(ctx.texts.GetText(kTxtStatusScanning));
-    ctx.log.AppendLogId(kTxtScanStart);
-    ctx.log.AppendLog(ctx.texts.GetText(kTxtScanRootPrefix) + " \"" + root + "\"");
+    status.ShowStatus(ctx.texts.GetText(res::kTxtStatusScanning));
+    ctx.log.AppendLogId(res::kTxtScanStart);
+    ctx.log.AppendLog(ctx.texts.GetText(res::kTxtScanRootPrefix) + " \"" + root + "\"");
 
     const RootEntries found = ProbeRoot(ctx.files, root);
-    ctx.log.AppendLogId(found.audioTs ? kTxtAudioTsFound : kTxtAudioTsMissing);
-    ctx.log.AppendLogId(found.videoTs ? kTxtVideoTsFound : kTxtVideoTsMissing);
+    ctx.log.AppendLogId(found.audioTs ? res::kTxtAudioTsFound : res::kTxtAudioTsMissing);
+    ctx.log.AppendLogId(found.videoTs ? res::kTxtVideoTsFound : res::kTxtVideoTsMissing);
     if (found.jacketP)
-        ctx.log.AppendLogId(kTxtJacketFound);
+        ctx.log.AppendLogId(res::kTxtJacketFound);
 
     // A fixed folder that cannot be had ends the scan before the status
     // line says anything more.
-    auto outOfMemory = [&ctx]() -> nero::IsoItem* {
+    auto outOfMemory = [&ctx]() -> neroapi::IsoItem* {
         (void)FailOutOfMemory(ctx);
         return nullptr;
     };
-    auto failed = [&ctx, &status]() -> nero::IsoItem* {
-        status.ShowStatus(ctx.texts.GetText(kTxtStatusScanFailed));
+    auto failed = [&ctx, &status]() -> neroapi::IsoItem* {
+        status.ShowStatus(ctx.texts.GetText(res::kTxtStatusScanFailed));
         return nullptr;
     };
 
-    nero::IsoItem* audioTs = NewFixedFolder("AUDIO_TS");
+    neroapi::IsoItem* audioTs = NewFixedFolder("AUDIO_TS");
     if (!audioTs)
         return outOfMemory();
     ctx.tree.Reset(audioTs);
@@ -80,7 +80,7 @@ nero::IsoItem* ScanDvdRoot(const std::string& root, ScanContext& ctx, StatusLine
         AddFolderItems(platform::JoinPath(root, *found.audioTs), audioTs, true, ctx) != 0)
         return failed();
 
-    nero::IsoItem* videoTs = NewFixedFolder("VIDEO_TS");
+    neroapi::IsoItem* videoTs = NewFixedFolder("VIDEO_TS");
     if (!videoTs)
         return outOfMemory();
     audioTs->next = videoTs;
@@ -90,9 +90,9 @@ nero::IsoItem* ScanDvdRoot(const std::string& root, ScanContext& ctx, StatusLine
         return failed();
 
     if (found.videoTs) {
-        nero::IsoItem* last = videoTs;
+        neroapi::IsoItem* last = videoTs;
         if (found.jacketP) {
-            nero::IsoItem* jacketP = NewFixedFolder("JACKET_P");
+            neroapi::IsoItem* jacketP = NewFixedFolder("JACKET_P");
             if (!jacketP)
                 return outOfMemory();
             videoTs->next = jacketP;
@@ -104,8 +104,8 @@ nero::IsoItem* ScanDvdRoot(const std::string& root, ScanContext& ctx, StatusLine
             return failed();
     }
 
-    status.ShowStatus(ctx.texts.GetText(ctx.tree ? kTxtStatusScanDone : kTxtStatusScanFailed));
+    status.ShowStatus(ctx.texts.GetText(ctx.tree ? res::kTxtStatusScanDone : res::kTxtStatusScanFailed));
     return ctx.tree.Root();
 }
 
-}  // namespace compilation
+}  // namespace bb::compilation

@@ -12,18 +12,18 @@
 #include "compilation/FolderTrail.h"
 #include "compilation/IsoTree.h"
 
-class LanguageTable;
+namespace bb::settings { class LanguageTable; }
 
-namespace platform {
+namespace bb::platform {
 class Files;
 }
 
-namespace compilation {
+namespace bb::compilation {
 
 struct ScanContext {
     IsoTree& tree;               // the main window's tree; released on failure
     LogSink& log;
-    const LanguageTable& texts;
+    const settings::LanguageTable& texts;
     platform::Files& files;
     FolderTrail trail = {};      // the folders the scan is inside
 };
@@ -31,22 +31,22 @@ struct ScanContext {
 // Builds the tree of `root` into ctx.tree (releasing any tree held before),
 // with the status line showing the scan's progress. Returns the first
 // top-level item, or null when the scan failed (the tree is then released).
-nero::IsoItem* ScanDvdRoot(const std::string& root, ScanContext& ctx, StatusLine& status);
+neroapi::IsoItem* ScanDvdRoot(const std::string& root, ScanContext& ctx, StatusLine& status);
 
 // The sub-steps. Each returns 0 on success; non-zero on failure, after
 // which the whole tree has been released and the given items are gone.
 
 // The DVD-Video files of `folder` as the children of `videoTs`.
-[[nodiscard]] int AddVideoTsFiles(const std::string& folder, nero::IsoItem* videoTs,
+[[nodiscard]] int AddVideoTsFiles(const std::string& folder, neroapi::IsoItem* videoTs,
                                   ScanContext& ctx);
 // Every entry of `folder`, recursively, except folders and files named
 // AUDIO_TS, VIDEO_TS or JACKET_P at any depth, and links back to a folder
 // the scan is inside (each logged). The first new item becomes
 // the first child of `anchor` when `asFirstChild` is set, else its next.
-[[nodiscard]] int AddFolderItems(const std::string& folder, nero::IsoItem* anchor,
+[[nodiscard]] int AddFolderItems(const std::string& folder, neroapi::IsoItem* anchor,
                                  bool asFirstChild, ScanContext& ctx);
 // The picture files (J??___??.MP2) of `folder` as the children of `jacket`.
-[[nodiscard]] int AddJacketPictures(const std::string& folder, nero::IsoItem* jacket,
+[[nodiscard]] int AddJacketPictures(const std::string& folder, neroapi::IsoItem* jacket,
                                     ScanContext& ctx);
 
 // Lines of this unit that have no language text.
@@ -57,4 +57,4 @@ constexpr const char* kUnreadableFolderLine = "Can't read folder ";
 // A symbolic link (or junction) to a folder that the walk is already inside.
 constexpr const char* kFolderLoopLine = "Link back to a folder that holds it, not followed: ";
 
-}  // namespace compilation
+}  // namespace bb::compilation

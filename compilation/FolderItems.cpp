@@ -5,7 +5,7 @@
 #include "platform/Paths.h"
 #include "settings/LanguageTable.h"
 
-namespace compilation {
+namespace bb::compilation {
 namespace {
 
 // These have their own place in the tree; anywhere else they are left out.
@@ -16,9 +16,9 @@ bool IsDvdFolderName(const std::string& name) {
 
 }  // namespace
 
-int AddFolderItems(const std::string& folder, nero::IsoItem* anchor, bool asFirstChild,
+int AddFolderItems(const std::string& folder, neroapi::IsoItem* anchor, bool asFirstChild,
                    ScanContext& ctx) {
-    ctx.log.AppendLog(ctx.texts.GetText(kTxtAddingFolderPrefix) + " \"" + folder + "\"...");
+    ctx.log.AppendLog(ctx.texts.GetText(res::kTxtAddingFolderPrefix) + " \"" + folder + "\"...");
     const FolderTrail::Inside inside(ctx.trail, ctx.files, folder);
     const auto entries = ctx.files.List(folder, "*");
     if (!entries) {
@@ -43,7 +43,7 @@ int AddFolderItems(const std::string& folder, nero::IsoItem* anchor, bool asFirs
         }
         if (entry.name.size() > kIsoTextMax)
             return FailPathTooLong(ctx, path);
-        nero::IsoItem* item = NewIsoItem();
+        neroapi::IsoItem* item = NewIsoItem();
         if (!item)
             return FailOutOfMemory(ctx);
         (void)SetIsoText(item->name, entry.name);
@@ -55,4 +55,4 @@ int AddFolderItems(const std::string& folder, nero::IsoItem* anchor, bool asFirs
     return 0;
 }
 
-}  // namespace compilation
+}  // namespace bb::compilation

@@ -8,7 +8,7 @@
 #include "platform/Files.h"
 #include "platform/Paths.h"
 
-namespace compilation {
+namespace bb::compilation {
 namespace {
 
 uint64_t FolderBytes(platform::Files& files, const std::string& folder, LogSink* log, FolderTrail& trail) {
@@ -52,4 +52,4 @@ double GetFolderSize(const std::string& path, LogSink* log) {
     return GetFolderSize(platform::SystemFiles(), path, log);
 }
 
-}  // namespace compilation
+}  // namespace bb::compilation

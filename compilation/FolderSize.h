@@ -4,11 +4,11 @@
 
 #include <string>
 
-namespace platform {
+namespace bb::platform {
 class Files;
 }
 
-namespace compilation {
+namespace bb::compilation {
 
 class LogSink;
 
@@ -21,4 +21,4 @@ class LogSink;
 double GetFolderSize(const std::string& path, LogSink* log);
 double GetFolderSize(platform::Files& files, const std::string& path, LogSink* log);
 
-}  // namespace compilation
+}  // namespace bb::compilation

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace compilation {
+namespace bb::compilation {
 
 bool FolderTrail::Holds(platform::Files& files, const std::string& folder) const {
     const std::optional<platform::FolderId> id = files.FolderIdentity(folder);
@@ -16,4 +16,4 @@ FolderTrail::Inside::Inside(FolderTrail& trail, platform::Files& files, const st
 
 FolderTrail::Inside::~Inside() { m_trail.m_folders.pop_back(); }
 
-}  // namespace compilation
+}  // namespace bb::compilation

@@ -11,7 +11,7 @@
 
 #include "platform/Files.h"
 
-namespace compilation {
+namespace bb::compilation {
 
 class FolderTrail {
 public:
@@ -35,4 +35,4 @@ private:
     std::vector<std::optional<platform::FolderId>> m_folders;
 };
 
-}  // namespace compilation
+}  // namespace bb::compilation

@@ -4,21 +4,21 @@
 #include <new>
 #include <vector>
 
-namespace compilation {
+namespace bb::compilation {
 
-nero::IsoItem* NewIsoItem() {
-    auto* item = new (std::nothrow) nero::IsoItem;
+neroapi::IsoItem* NewIsoItem() {
+    auto* item = new (std::nothrow) neroapi::IsoItem;
     if (item)
         std::memset(item, 0, sizeof *item);
     return item;
 }
 
-void FreeIsoTree(nero::IsoItem*& item) {
-    std::vector<nero::IsoItem*> pending;
+void FreeIsoTree(neroapi::IsoItem*& item) {
+    std::vector<neroapi::IsoItem*> pending;
     pending.push_back(item);
     item = nullptr;
     while (!pending.empty()) {
-        nero::IsoItem* current = pending.back();
+        neroapi::IsoItem* current = pending.back();
         pending.pop_back();
         if (!current)
             continue;
@@ -35,11 +35,11 @@ bool SetIsoText(char (&field)[256], const std::string& text) {
     return true;
 }
 
-void IsoTree::Reset(nero::IsoItem* root) {
+void IsoTree::Reset(neroapi::IsoItem* root) {
     FreeIsoTree(m_pRoot);
     m_pRoot = root;
 }
 
 void FreeIsoTree(IsoTree& tree) { FreeIsoTree(tree.m_pRoot); }
 
-}  // namespace compilation
+}  // namespace bb::compilation

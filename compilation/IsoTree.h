@@ -8,20 +8,20 @@
 
 #include "neroapi/NeroRecords.h"
 
-namespace compilation {
+namespace bb::compilation {
 
 // Longest name or source path an item can carry: its field is 256 bytes
 // including the terminator.
-constexpr size_t kIsoTextMax = sizeof(nero::IsoItem::name) - 1;
-static_assert(sizeof(nero::IsoItem::name) == sizeof(nero::IsoItem::sourcePath));
+constexpr size_t kIsoTextMax = sizeof(neroapi::IsoItem::name) - 1;
+static_assert(sizeof(neroapi::IsoItem::name) == sizeof(neroapi::IsoItem::sourcePath));
 
 // A new item cleared to zero, or null when memory is short.
-nero::IsoItem* NewIsoItem();
+neroapi::IsoItem* NewIsoItem();
 
 // Releases `item`, its next chain and its first-child subtree, and sets the
 // pointer to null. Iterative, so a folder of 100,000 files cannot exhaust
 // the stack.
-void FreeIsoTree(nero::IsoItem*& item);
+void FreeIsoTree(neroapi::IsoItem*& item);
 
 // Copies `text` into a 256-byte field; false (field untouched) when it does
 // not fit.
@@ -36,16 +36,16 @@ public:
     IsoTree(const IsoTree&) = delete;
     IsoTree& operator=(const IsoTree&) = delete;
 
-    nero::IsoItem* Root() const { return m_pRoot; }
+    neroapi::IsoItem* Root() const { return m_pRoot; }
     explicit operator bool() const { return m_pRoot != nullptr; }
     // Takes over `root`, releasing the tree held so far.
-    void Reset(nero::IsoItem* root = nullptr);
+    void Reset(neroapi::IsoItem* root = nullptr);
 
 private:
     friend void FreeIsoTree(IsoTree& tree);
-    nero::IsoItem* m_pRoot = nullptr;
+    neroapi::IsoItem* m_pRoot = nullptr;
 };
 
 void FreeIsoTree(IsoTree& tree);
 
-}  // namespace compilation
+}  // namespace bb::compilation

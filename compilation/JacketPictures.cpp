@@ -4,10 +4,10 @@
 #include "platform/Files.h"
 #include "platform/Paths.h"
 
-namespace compilation {
+namespace bb::compilation {
 
-int AddJacketPictures(const std::string& folder, nero::IsoItem* jacket, ScanContext& ctx) {
-    ctx.log.AppendLogId(kTxtAddingJacket);
+int AddJacketPictures(const std::string& folder, neroapi::IsoItem* jacket, ScanContext& ctx) {
+    ctx.log.AppendLogId(res::kTxtAddingJacket);
     const auto entries = ctx.files.List(folder, "J??___??.MP2");
     if (!entries) {
         ctx.log.AppendLog(kUnreadableFolderLine + folder);
@@ -25,4 +25,4 @@ int AddJacketPictures(const std::string& folder, nero::IsoItem* jacket, ScanCont
     return 0;
 }
 
-}  // namespace compilation
+}  // namespace bb::compilation

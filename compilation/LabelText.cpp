@@ -5,7 +5,7 @@
 #include "platform/Paths.h"
 #include "settings/SettingsFlags.h"
 
-namespace compilation {
+namespace bb::compilation {
 namespace {
 
 constexpr unsigned char kUtf8Lead = 0xC3;  // lead byte of U+00C0..U+00FF
@@ -70,7 +70,7 @@ void Truncate(std::string& text, size_t limit, LabelEncoding encoding) {
 
 }  // namespace
 
-int LabelLimit(uint32_t moreFlags) { return (moreFlags & moreflags::kLabel16) ? 16 : 32; }
+int LabelLimit(uint32_t moreFlags) { return (moreFlags & settings::moreflags::kLabel16) ? 16 : 32; }
 
 NormalizedLabel NormalizeLabelText(std::string_view text, int limit, LabelEncoding encoding) {
     NormalizedLabel result{kDefaultLabel, false};
@@ -108,4 +108,4 @@ std::string LastPathComponent(const std::string& path) {
     return path.substr(slash + 1, end - slash - 1);
 }
 
-}  // namespace compilation
+}  // namespace bb::compilation

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-namespace compilation {
+namespace bb::compilation {
 
 // How non-ASCII letters are stored in the program's text: single bytes of
 // Windows code page 1252 (Windows), or UTF-8 (elsewhere). Upper-casing and
@@ -41,4 +41,4 @@ int FirstForbiddenLabelChar(std::string_view label);
 // empty when no separator is left (a bare drive root, a plain name).
 std::string LastPathComponent(const std::string& path);
 
-}  // namespace compilation
+}  // namespace bb::compilation

@@ -2,7 +2,7 @@
 
 #include "res/TextIds.h"
 
-namespace compilation {
+namespace bb::compilation {
 
 std::string UpperAscii(std::string text) {
     for (char& c : text)
@@ -11,7 +11,7 @@ std::string UpperAscii(std::string text) {
     return text;
 }
 
-void ItemChain::Link(nero::IsoItem* item) {
+void ItemChain::Link(neroapi::IsoItem* item) {
     if (m_pLast)
         m_pLast->next = item;
     else if (m_bAsFirstChild)
@@ -23,7 +23,7 @@ void ItemChain::Link(nero::IsoItem* item) {
 
 int FailOutOfMemory(ScanContext& ctx) {
     FreeIsoTree(ctx.tree);
-    ctx.log.AppendLogId(kTxtOutOfMemory);
+    ctx.log.AppendLogId(res::kTxtOutOfMemory);
     return 1;
 }
 
@@ -37,7 +37,7 @@ int AddFileItem(ItemChain& chain, const std::string& discName, const std::string
                 ScanContext& ctx) {
     if (discName.size() > kIsoTextMax || path.size() > kIsoTextMax)
         return FailPathTooLong(ctx, path);
-    nero::IsoItem* item = NewIsoItem();
+    neroapi::IsoItem* item = NewIsoItem();
     if (!item)
         return FailOutOfMemory(ctx);
     (void)SetIsoText(item->name, discName);
@@ -46,4 +46,4 @@ int AddFileItem(ItemChain& chain, const std::string& discName, const std::string
     return 0;
 }
 
-}  // namespace compilation
+}  // namespace bb::compilation

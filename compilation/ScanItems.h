@@ -5,7 +5,7 @@
 
 #include "compilation/DvdRootScan.h"
 
-namespace compilation {
+namespace bb::compilation {
 
 std::string UpperAscii(std::string text);
 
@@ -13,14 +13,14 @@ std::string UpperAscii(std::string text);
 // next, every later one as the next of the one before.
 class ItemChain {
 public:
-    ItemChain(nero::IsoItem* anchor, bool asFirstChild)
+    ItemChain(neroapi::IsoItem* anchor, bool asFirstChild)
         : m_pAnchor(anchor), m_bAsFirstChild(asFirstChild) {}
-    void Link(nero::IsoItem* item);
+    void Link(neroapi::IsoItem* item);
 
 private:
-    nero::IsoItem* m_pAnchor;
+    neroapi::IsoItem* m_pAnchor;
     bool m_bAsFirstChild;
-    nero::IsoItem* m_pLast = nullptr;
+    neroapi::IsoItem* m_pLast = nullptr;
 };
 
 // Ends a scan step in failure: releases the whole tree and logs why.
@@ -32,4 +32,4 @@ private:
 [[nodiscard]] int AddFileItem(ItemChain& chain, const std::string& discName,
                               const std::string& path, ScanContext& ctx);
 
-}  // namespace compilation
+}  // namespace bb::compilation

@@ -7,7 +7,7 @@
 #include "platform/Files.h"
 #include "platform/Paths.h"
 
-namespace compilation {
+namespace bb::compilation {
 namespace {
 
 // The files of a VIDEO_TS folder by their upper-case names, listed once so
@@ -47,8 +47,8 @@ std::string TitleSetName(int titleSet, int part, const char* extension) {
 
 }  // namespace
 
-int AddVideoTsFiles(const std::string& folder, nero::IsoItem* videoTs, ScanContext& ctx) {
-    ctx.log.AppendLogId(kTxtAddingVideoFiles);
+int AddVideoTsFiles(const std::string& folder, neroapi::IsoItem* videoTs, ScanContext& ctx) {
+    ctx.log.AppendLogId(res::kTxtAddingVideoFiles);
     const FileIndex index(ctx.files, folder);
     ItemChain chain(videoTs, true);
 
@@ -72,14 +72,14 @@ int AddVideoTsFiles(const std::string& folder, nero::IsoItem* videoTs, ScanConte
         return outcome == Outcome::Added;
     };
 
-    if (!require("VIDEO_TS.IFO", kTxtNoVideoTsIfo))
+    if (!require("VIDEO_TS.IFO", res::kTxtNoVideoTsIfo))
         return 1;
     const Outcome vob = add("VIDEO_TS.VOB");
     if (vob == Outcome::Failed)
         return 1;
     if (vob == Outcome::Absent)
-        ctx.log.AppendLogId(kTxtNoVideoTsVob);
-    if (!require("VIDEO_TS.BUP", kTxtNoVideoTsBup))
+        ctx.log.AppendLogId(res::kTxtNoVideoTsVob);
+    if (!require("VIDEO_TS.BUP", res::kTxtNoVideoTsBup))
         return 1;
 
     // Every title set number is tried: a gap ends nothing. A title set
@@ -99,4 +99,4 @@ int AddVideoTsFiles(const std::string& folder, nero::IsoItem* videoTs, ScanConte
     return 0;
 }
 
-}  // namespace compilation
+}  // namespace bb::compilation

@@ -10,14 +10,14 @@
 #include "res/TextIds.h"
 #include "settings/LanguageTable.h"
 
-namespace compilation {
+namespace bb::compilation {
 
 std::string NormalizeVolumeLabel(LabelWindow& w, std::string_view text) {
     const int limit = LabelLimit(w.GetMoreFlags());
     NormalizedLabel result = NormalizeLabelText(text, limit, NativeLabelEncoding());
     if (result.truncated)
-        w.ShowMessage(bbfmt::Format(w.Texts().GetText(kTxtLabelTooLong), {limit}),
-                      bbres::kCaptionInformation, bbres::kBoxInformation);
+        w.ShowMessage(framework::Format(w.Texts().GetText(res::kTxtLabelTooLong), {limit}),
+                      res::kCaptionInformation, res::kBoxInformation);
     return result.label;
 }
 
@@ -54,9 +54,9 @@ int CheckVolumeLabel(LabelWindow& w) {
     const int at = FirstForbiddenLabelChar(w.Volume());
     if (at >= 0) {
         const int code = static_cast<unsigned char>(w.Volume()[static_cast<size_t>(at)]);
-        w.ShowMessage(bbfmt::Format(w.Texts().GetText(kTxtLabelBadCharBox), {code}), bbres::kCaptionError,
-                      bbres::kBoxError);
-        w.AppendLog(bbfmt::Format(w.Texts().GetText(kTxtLabelBadCharLog), {code}));
+        w.ShowMessage(framework::Format(w.Texts().GetText(res::kTxtLabelBadCharBox), {code}), res::kCaptionError,
+                      res::kBoxError);
+        w.AppendLog(framework::Format(w.Texts().GetText(res::kTxtLabelBadCharLog), {code}));
         return -1;
     }
     return 0;
@@ -88,4 +88,4 @@ void OnDropFiles(LabelWindow& w, const std::vector<std::string>& dropped) {
     w.PushValues();
 }
 
-}  // namespace compilation
+}  // namespace bb::compilation

@@ -11,13 +11,13 @@
 #include <string_view>
 #include <vector>
 
-class LanguageTable;
+namespace bb::settings { class LanguageTable; }
 
-namespace platform {
+namespace bb::platform {
 class Files;
 }
 
-namespace compilation {
+namespace bb::compilation {
 
 
 // What the label handlers need from the main window.
@@ -36,7 +36,7 @@ public:
     virtual int ShowMessage(const std::string& text, const std::string& caption,
                             unsigned type) = 0;
     virtual void AppendLog(const std::string& line) = 0;
-    virtual const LanguageTable& Texts() = 0;
+    virtual const settings::LanguageTable& Texts() = 0;
     virtual platform::Files& Files() = 0;  // asked for drive volume names
 };
 
@@ -63,4 +63,4 @@ void OnSourceKillFocus(LabelWindow& w);
 // for). The window releases the drop itself in any case.
 void OnDropFiles(LabelWindow& w, const std::vector<std::string>& dropped);
 
-}  // namespace compilation
+}  // namespace bb::compilation

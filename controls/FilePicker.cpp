@@ -4,6 +4,8 @@
 
 #include "framework/CDialog.h"
 
+namespace bb::controls {
+
 namespace {
 
 // The filter list up to and including its closing empty string.
@@ -17,15 +19,15 @@ std::string CopyFilter(const char* filter) {
     return list;
 }
 
-void* OwnerWindow(CDialog* owner) {
-    fw::DialogHost* host = owner ? owner->Host() : nullptr;
+void* OwnerWindow(framework::CDialog* owner) {
+    framework::DialogHost* host = owner ? owner->Host() : nullptr;
     return host ? host->NativeHandle() : nullptr;
 }
 
 }  // namespace
 
 CFilePicker::CFilePicker(int bOpen, const char* defaultExtension, const char* initialName,
-                         uint32_t flags, const char* filter, CDialog* owner)
+                         uint32_t flags, const char* filter, framework::CDialog* owner)
     : m_bOpen(bOpen), m_filter(CopyFilter(filter)) {
     if (initialName) {
         // At most the buffer less its terminator: a longer name is cut.
@@ -54,7 +56,7 @@ int CFilePicker::PickFile() {
     return platform::SystemFilePickers().RunFileDialog(m_bOpen != 0, m_ofn) ? kChosen : kNotChosen;
 }
 
-int CFilePicker::PickFolder(const char* title, const char* initialFolder, uint32_t flags, CDialog* owner) {
+int CFilePicker::PickFolder(const char* title, const char* initialFolder, uint32_t flags, framework::CDialog* owner) {
     platform::FolderBrowseRequest request;
     request.owner = OwnerWindow(owner);
     request.title = title;
@@ -63,3 +65,5 @@ int CFilePicker::PickFolder(const char* title, const char* initialFolder, uint32
     request.displayName = m_szFolder;
     return platform::SystemFilePickers().BrowseForFolder(request) ? kChosen : kNotChosen;
 }
+
+}  // namespace bb::controls

@@ -11,7 +11,9 @@
 #include "framework/CString.h"
 #include "platform/FilePickerService.h"
 
-class CDialog;
+namespace bb::framework { class CDialog; }
+
+namespace bb::controls {
 
 class CFilePicker {
 public:
@@ -19,7 +21,7 @@ public:
     // `initialName` may be null; `filter` is a list of description and
     // pattern strings, each zero-terminated, ended by an empty string.
     CFilePicker(int bOpen, const char* defaultExtension, const char* initialName, uint32_t flags,
-                const char* filter, CDialog* owner);
+                const char* filter, framework::CDialog* owner);
     // A folder browser.
     CFilePicker();
     CFilePicker(const CFilePicker&) = delete;
@@ -33,12 +35,12 @@ public:
 
     // 1 when the user confirmed a file, 2 on cancel or failure.
     int PickFile();
-    CString GetFilePath() const { return CString(m_szFile); }
+    framework::CString GetFilePath() const { return framework::CString(m_szFile); }
 
     // 1 when a file-system folder was chosen, 2 otherwise. `initialFolder`
     // may be null.
-    int PickFolder(const char* title, const char* initialFolder, uint32_t flags, CDialog* owner);
-    CString GetFolderPath() const { return CString(m_szFolder); }
+    int PickFolder(const char* title, const char* initialFolder, uint32_t flags, framework::CDialog* owner);
+    framework::CString GetFolderPath() const { return framework::CString(m_szFolder); }
 
 private:
     platform::FileDialogRecord m_ofn;
@@ -51,3 +53,5 @@ private:
     std::string m_defaultExtension;
     bool m_hasDefaultExtension = false;
 };
+
+}  // namespace bb::controls

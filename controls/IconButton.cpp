@@ -4,6 +4,8 @@
 
 #include "controls/IconButtonWindow.h"
 
+namespace bb::controls {
+
 CIconButton::CIconButton() = default;
 
 CIconButton::~CIconButton() {
@@ -13,7 +15,7 @@ CIconButton::~CIconButton() {
     controls::ReleaseCursor(m_hHoverCursor);
 }
 
-void CIconButton::Attach(CDialog* dialog, int id) {
+void CIconButton::Attach(framework::CDialog* dialog, int id) {
     void* control = dialog && dialog->Host() ? dialog->Host()->ItemNativeHandle(id) : nullptr;
     if (m_pWindow && m_pWindow->Handle() == control && control)
         return;
@@ -93,3 +95,5 @@ void CIconButton::Repaint() {
     if (m_pWindow)
         m_pWindow->Repaint();
 }
+
+}  // namespace bb::controls

@@ -15,14 +15,20 @@
 #include "controls/IconButtonLayout.h"
 #include "framework/CDialog.h"
 
+namespace bb::controls {
+
 // Colours as Windows writes them: 0x00BBGGRR.
 typedef unsigned long COLORREF;
 
-namespace controls {
+}  // namespace bb::controls
+
+namespace bb::controls {
 class IconButtonWindow;
 }
 
-class CIconButton : public CDlgItem {
+namespace bb::controls {
+
+class CIconButton : public framework::CDlgItem {
 public:
     CIconButton();
     virtual ~CIconButton();
@@ -32,7 +38,7 @@ public:
     // Makes control `id` of the open `dialog` this button: from now on it is
     // owner-drawn (a default push button remembers that it is the default).
     // Attaching again to the same window changes nothing.
-    void Attach(CDialog* dialog, int id);
+    void Attach(framework::CDialog* dialog, int id);
 
     // The icon resource at its own size; releases any image held. 1 when the
     // icon's information cannot be read (no image then), else 0, also when
@@ -109,3 +115,5 @@ protected:
 private:
     std::unique_ptr<controls::IconButtonWindow> m_pWindow;
 };
+
+}  // namespace bb::controls

@@ -1,6 +1,6 @@
 #include "controls/IconButtonLayout.h"
 
-namespace controls {
+namespace bb::controls {
 
 ImagePlacement PlaceImage(const ButtonRect& item, int width, int height, bool hasCaption, int marginX, bool pressed,
                           int pressedDx, int pressedDy) {
@@ -85,4 +85,4 @@ HoverStep HoverStepFor(bool leftButtonHeld, bool hot, bool overButton) {
     return HoverStep::Leave;
 }
 
-}  // namespace controls
+}  // namespace bb::controls

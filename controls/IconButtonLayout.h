@@ -3,7 +3,7 @@
 // arithmetic; the control only paints what these answer.
 #pragma once
 
-namespace controls {
+namespace bb::controls {
 
 struct ButtonRect {
     int left = 0, top = 0, right = 0, bottom = 0;
@@ -87,4 +87,4 @@ enum class HoverStep { Nothing, Enter, Leave };
 // `overButton`: the window under the mouse is the button itself.
 [[nodiscard]] HoverStep HoverStepFor(bool leftButtonHeld, bool hot, bool overButton);
 
-}  // namespace controls
+}  // namespace bb::controls

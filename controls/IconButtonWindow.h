@@ -5,9 +5,13 @@
 
 #include <memory>
 
+namespace bb::controls {
+
 class CIconButton;
 
-namespace controls {
+}  // namespace bb::controls
+
+namespace bb::controls {
 
 class IconButtonWindow {
 public:
@@ -25,4 +29,4 @@ public:
 std::unique_ptr<IconButtonWindow> AttachIconButtonWindow(CIconButton& button, void* control);
 void ReleaseCursor(void* cursor);
 
-}  // namespace controls
+}  // namespace bb::controls

@@ -3,7 +3,7 @@
 #include "controls/LinkLabelWindow.h"
 #include "controls/LinkOpening.h"
 
-namespace controls {
+namespace bb::controls {
 
 LinkRect FitLinkToText(const LinkRect& window, int textWidth, int textHeight, int frameWidth, int frameHeight,
                        unsigned style) {
@@ -25,15 +25,17 @@ LinkRect FitLinkToText(const LinkRect& window, int textWidth, int textHeight, in
     return fitted;
 }
 
-}  // namespace controls
+}  // namespace bb::controls
+
+namespace bb::controls {
 
 CLinkLabel::CLinkLabel() = default;
 CLinkLabel::~CLinkLabel() = default;
 
-void CLinkLabel::Attach(CDialog* dialog, int id) {
+void CLinkLabel::Attach(framework::CDialog* dialog, int id) {
     Bind(dialog, id);
     m_bAttached = true;
-    const CString text = GetWindowText();
+    const framework::CString text = GetWindowText();
     if (m_strTarget.IsEmpty())
         m_strTarget = text;
     else if (text.IsEmpty())
@@ -101,3 +103,5 @@ bool CLinkLabel::OnHoverTick(bool mouseInside) {
     m_bHot = 0;
     return true;
 }
+
+}  // namespace bb::controls

@@ -15,10 +15,14 @@
 #include "framework/CDialog.h"
 #include "framework/CString.h"
 
+namespace bb::controls {
+
 // Colours as Windows writes them: 0x00BBGGRR.
 typedef unsigned long COLORREF;
 
-namespace controls {
+}  // namespace bb::controls
+
+namespace bb::controls {
 class LinkLabelWindow;
 
 // Size and place of a control fitted to its text, in its parent's client
@@ -41,9 +45,11 @@ inline constexpr unsigned kStaticCentreImage = 0x200;  // SS_CENTERIMAGE
 [[nodiscard]] LinkRect FitLinkToText(const LinkRect& window, int textWidth, int textHeight, int frameWidth,
                                      int frameHeight, unsigned style);
 
-}  // namespace controls
+}  // namespace bb::controls
 
-class CLinkLabel : public CDlgItem {
+namespace bb::controls {
+
+class CLinkLabel : public framework::CDlgItem {
 public:
     CLinkLabel();
     ~CLinkLabel();
@@ -52,7 +58,7 @@ public:
 
     // Makes control `id` of the open `dialog` this link: an empty target
     // becomes the control's text, an empty text shows the target.
-    void Attach(CDialog* dialog, int id);
+    void Attach(framework::CDialog* dialog, int id);
     // Stores the target; an attached control fits its text again and its
     // tooltip shows the new target.
     void SetTarget(const char* target);
@@ -74,7 +80,7 @@ public:
     // A hover-timer tick; true when the mouse has left and the link is no
     // longer hot (the window stops the timer and switches back).
     bool OnHoverTick(bool mouseInside);
-    [[nodiscard]] const CString& Target() const { return m_strTarget; }
+    [[nodiscard]] const framework::CString& Target() const { return m_strTarget; }
     [[nodiscard]] bool IsAttached() const { return m_bAttached; }
 
     COLORREF m_crNormal = 0xEE0000;
@@ -84,10 +90,12 @@ public:
     int m_bWasOpened = 0;
     int m_nUnderlineMode = -1;  // -1 while hot, 1 always, 0 never
     int m_bFitToText = 1;
-    CString m_strTarget;
+    framework::CString m_strTarget;
     int m_nHoverTimer = 100;
 
 private:
     bool m_bAttached = false;
     std::unique_ptr<controls::LinkLabelWindow> m_pWindow;
 };
+
+}  // namespace bb::controls

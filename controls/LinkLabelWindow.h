@@ -7,9 +7,13 @@
 #include <memory>
 #include <string>
 
+namespace bb::controls {
+
 class CLinkLabel;
 
-namespace controls {
+}  // namespace bb::controls
+
+namespace bb::controls {
 
 class LinkLabelWindow {
 public:
@@ -26,4 +30,4 @@ public:
 // when there is no native window to take over.
 std::unique_ptr<LinkLabelWindow> AttachLinkLabelWindow(CLinkLabel& label, void* control);
 
-}  // namespace controls
+}  // namespace bb::controls

@@ -4,7 +4,7 @@
 #include "platform/Registry.h"
 #include "platform/Shell.h"
 
-namespace controls {
+namespace bb::controls {
 
 namespace {
 
@@ -72,7 +72,7 @@ std::string OpenErrorMessage(int code) {
         if (error.code == code)
             return message + error.text;
     }
-    return message + bbfmt::Format("Unknown Error (%d) occurred.", {code});
+    return message + framework::Format("Unknown Error (%d) occurred.", {code});
 }
 
-}  // namespace controls
+}  // namespace bb::controls

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-namespace controls {
+namespace bb::controls {
 
 // Opens `target` with the shell's "open" verb. When the shell fails, runs the
 // command of the ".htm" class's open verb with the target in place of its
@@ -22,4 +22,4 @@ namespace controls {
 // text for the shell's error `code` (or "Unknown Error (n) occurred.").
 [[nodiscard]] std::string OpenErrorMessage(int code);
 
-}  // namespace controls
+}  // namespace bb::controls

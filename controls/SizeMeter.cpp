@@ -2,10 +2,12 @@
 
 #include "controls/SizeMeterWindow.h"
 
+namespace bb::controls {
+
 CSizeMeter::CSizeMeter() = default;
 CSizeMeter::~CSizeMeter() = default;
 
-void CSizeMeter::Attach(CDialog* dialog, int id) {
+void CSizeMeter::Attach(framework::CDialog* dialog, int id) {
     void* control = dialog && dialog->Host() ? dialog->Host()->ItemNativeHandle(id) : nullptr;
     if (m_pWindow && control && m_pWindow->Handle() == control)
         return;
@@ -25,3 +27,5 @@ void CSizeMeter::SetSize(int mb) {
     if (m_pWindow)
         m_pWindow->Repaint();
 }
+
+}  // namespace bb::controls

@@ -11,11 +11,13 @@
 
 #include "framework/CDialog.h"
 
-namespace controls {
+namespace bb::controls {
 class SizeMeterWindow;
 }
 
-class CSizeMeter : public CDlgItem {
+namespace bb::controls {
+
+class CSizeMeter : public framework::CDlgItem {
 public:
     CSizeMeter();
     ~CSizeMeter();
@@ -24,9 +26,9 @@ public:
 
     // Makes control `id` of the open `dialog` the meter (it paints itself from
     // then on). Attaching again to the same window changes nothing.
-    void Attach(CDialog* dialog, int id);
+    void Attach(framework::CDialog* dialog, int id);
     // The window whose rectangle sets the strip's width.
-    void SetOwner(CDialog* owner) { m_pOwner = owner; }
+    void SetOwner(framework::CDialog* owner) { m_pOwner = owner; }
     // Releases the images, computes the strip width from the owner's and the
     // control's rectangles, loads the parts bitmap and makes the strip image
     // (the control takes the strip's size). 0, or 1 when the bitmap could not
@@ -38,7 +40,7 @@ public:
     // Stores the size and repaints; 0 or less shows the bare scale.
     void SetSize(int mb);
 
-    CDialog* m_pOwner = nullptr;
+    framework::CDialog* m_pOwner = nullptr;
     int m_nWidth = -1;
     int m_nYellow = 0;
     int m_nRed = 0;
@@ -47,3 +49,5 @@ public:
 private:
     std::unique_ptr<controls::SizeMeterWindow> m_pWindow;
 };
+
+}  // namespace bb::controls

@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-namespace controls {
+namespace bb::controls {
 namespace {
 
 // x + 0.5 truncated toward zero.
@@ -75,4 +75,4 @@ std::string MeterLabelText(long mb) {
     return text;
 }
 
-}  // namespace controls
+}  // namespace bb::controls

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-namespace controls {
+namespace bb::controls {
 
 // The parts bitmap: 28 x 50 pixels, one role per column range.
 inline constexpr int kMeterHeight = 50;
@@ -76,4 +76,4 @@ struct MeterBar {
 
 [[nodiscard]] std::string MeterLabelText(long mb);
 
-}  // namespace controls
+}  // namespace bb::controls

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-namespace controls {
+namespace bb::controls {
 
 struct SizeMeterModel {
     int yellowLimitMb = 0;
@@ -23,4 +23,4 @@ struct SizeMeterModel {
     return !ignoreSourceSize && double(redLimitMb) < bytes / (1024.0 * 1024.0);
 }
 
-}  // namespace controls
+}  // namespace bb::controls

@@ -5,9 +5,13 @@
 
 #include <memory>
 
+namespace bb::controls {
+
 class CSizeMeter;
 
-namespace controls {
+}  // namespace bb::controls
+
+namespace bb::controls {
 
 class SizeMeterWindow {
 public:
@@ -20,4 +24,4 @@ public:
 
 std::unique_ptr<SizeMeterWindow> AttachSizeMeterWindow(CSizeMeter& meter, void* control);
 
-}  // namespace controls
+}  // namespace bb::controls

@@ -9,6 +9,8 @@
 #define BB_THEME_API
 #endif
 
+namespace bb::controls {
+
 namespace {
 
 using OpenThemeDataFn = void*(BB_THEME_API*)(void*, const wchar_t*);
@@ -53,3 +55,5 @@ bool ThemeLib::IsAppThemed() const {
     auto themed = reinterpret_cast<IsAppThemedFn>(EntryPoint("IsAppThemed"));
     return themed ? themed() != 0 : false;
 }
+
+}  // namespace bb::controls

@@ -10,11 +10,11 @@
 #include <cstdint>
 #include <memory>
 
-namespace platform {
+namespace bb::platform {
 class Module;
 }
 
-namespace controls {
+namespace bb::controls {
 
 // The system's RECT: four 32-bit signed edges.
 struct ThemeRect {
@@ -27,7 +27,9 @@ inline constexpr int kThemePartPushButton = 1;
 // Opens UxTheme.dll by name (null when it cannot be loaded; no message).
 std::unique_ptr<platform::Module> OpenThemeModule();
 
-}  // namespace controls
+}  // namespace bb::controls
+
+namespace bb::controls {
 
 class ThemeLib {
 public:
@@ -56,3 +58,5 @@ private:
 
     std::unique_ptr<platform::Module> m_hUxTheme;
 };
+
+}  // namespace bb::controls

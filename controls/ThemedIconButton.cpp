@@ -2,6 +2,8 @@
 
 #include "controls/ThemeLib.h"
 
+namespace bb::controls {
+
 CThemedIconButton::CThemedIconButton() {
     m_bDrawFlatEdge = 0;
 }
@@ -38,3 +40,5 @@ void CThemedIconButton::PaintEdge(void* dc, const controls::ButtonRect& rect) {
         return;
     CIconButton::PaintEdge(dc, rect);
 }
+
+}  // namespace bb::controls

@@ -6,6 +6,8 @@
 
 #include "controls/IconButton.h"
 
+namespace bb::controls {
+
 class ThemeLib;
 
 class CThemedIconButton : public CIconButton {
@@ -22,3 +24,5 @@ public:
 
     ThemeLib* m_pTheme = nullptr;
 };
+
+}  // namespace bb::controls

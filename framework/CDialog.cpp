@@ -5,7 +5,9 @@
 
 // --- controls by id ---------------------------------------------------------
 
-fw::DialogHost* CDlgItem::Host() const {
+namespace bb::framework {
+
+framework::DialogHost* CDlgItem::Host() const {
     return m_pDialog ? m_pDialog->Host() : nullptr;
 }
 
@@ -26,7 +28,7 @@ BOOL CDlgItem::IsWindowEnabled() const {
 }
 
 void* CDlgItem::NativeHandle() const {
-    fw::DialogHost* host = Host();
+    framework::DialogHost* host = Host();
     return host ? host->ItemNativeHandle(m_nID) : nullptr;
 }
 
@@ -116,18 +118,18 @@ CDialog::CDialog(int templateId, CDialog* parent) : m_pParentWnd(parent), m_nTem
 CDialog::~CDialog() = default;
 
 int CDialog::DoModal() {
-    fw::DialogHost* owner = nullptr;
+    framework::DialogHost* owner = nullptr;
     if (m_pParentWnd) {
         owner = m_pParentWnd->Host();
     } else if (CWinApp* app = AfxGetApp(); app && app->m_pMainWnd && app->m_pMainWnd != this) {
         owner = app->m_pMainWnd->Host();
     }
-    m_host = fw::CreateDialogHost(*this, owner);
+    m_host = framework::CreateDialogHost(*this, owner);
     if (!m_host) return -1;
     return m_host->RunModal(*this);
 }
 
-void CDialog::AttachHost(std::unique_ptr<fw::DialogHost> host) {
+void CDialog::AttachHost(std::unique_ptr<framework::DialogHost> host) {
     m_host = std::move(host);
 }
 
@@ -229,7 +231,7 @@ void CDialog::SetIcon(int iconResourceId) {
 }
 
 int CDialog::MessageBox(const char* text, const char* caption, unsigned type) {
-    if (!m_host) return fw::DefaultMessageBoxButton(type);
+    if (!m_host) return framework::DefaultMessageBoxButton(type);
     return m_host->ShowMessageBox(text ? text : "", caption ? caption : "", type);
 }
 
@@ -327,3 +329,5 @@ void CDialog::MapNotify(int id, int notifyCode, std::function<void()> handler) {
 void CDialog::MapCommandRange(int firstId, int lastId, std::function<void(int id)> handler) {
     m_ranges.push_back({firstId, lastId, std::move(handler)});
 }
+
+}  // namespace bb::framework

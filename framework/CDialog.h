@@ -28,6 +28,8 @@
 #undef GetWindowText
 #undef SetWindowText
 
+namespace bb::framework {
+
 class CDialog;
 
 // A control of a dialog, by id. Bound by DDX_Control or made on the spot
@@ -50,7 +52,7 @@ public:
     [[nodiscard]] void* NativeHandle() const;
 
 protected:
-    [[nodiscard]] fw::DialogHost* Host() const;
+    [[nodiscard]] framework::DialogHost* Host() const;
 
     CDialog* m_pDialog = nullptr;
     int m_nID = 0;
@@ -157,9 +159,9 @@ public:
     // --- host side ---------------------------------------------------------------
     // Null before the first DoModal. The host stays after DoModal returns,
     // answering for a window that is gone.
-    [[nodiscard]] fw::DialogHost* Host() const { return m_host.get(); }
+    [[nodiscard]] framework::DialogHost* Host() const { return m_host.get(); }
     // Gives the dialog a host made by someone else (a test, a modeless use).
-    void AttachHost(std::unique_ptr<fw::DialogHost> host);
+    void AttachHost(std::unique_ptr<framework::DialogHost> host);
     [[nodiscard]] BOOL IsOpen() const;
     // The host reports window events through these, on the UI thread.
     BOOL HostInitDialog() { return OnInitDialog(); }
@@ -207,7 +209,9 @@ private:
     };
 
     const int m_nTemplateId;
-    std::unique_ptr<fw::DialogHost> m_host;
+    std::unique_ptr<framework::DialogHost> m_host;
     std::map<std::pair<int, int>, std::function<void()>> m_handlers;
     std::vector<Range> m_ranges;
 };
+
+}  // namespace bb::framework

@@ -2,6 +2,8 @@
 
 #include <chrono>
 
+namespace bb::framework {
+
 CEvent::CEvent(bool initiallySignalled, bool manualReset)
     : m_signalled(initiallySignalled), m_manualReset(manualReset) {}
 
@@ -38,3 +40,5 @@ bool CEvent::IsSet() const {
     std::lock_guard<std::mutex> lock(m_mutex);
     return m_signalled;
 }
+
+}  // namespace bb::framework

@@ -8,6 +8,8 @@
 
 #include "framework/WinDefs.h"
 
+namespace bb::framework {
+
 class CEvent {
 public:
     explicit CEvent(bool initiallySignalled = false, bool manualReset = false);
@@ -28,3 +30,5 @@ private:
     bool m_signalled;
     const bool m_manualReset;
 };
+
+}  // namespace bb::framework

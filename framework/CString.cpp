@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+namespace bb::framework {
+
 namespace {
 
 char LowerC(char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; }
@@ -165,3 +167,5 @@ CString operator+(const CString& a, const CString& b) { return CString(a.str() +
 CString operator+(const CString& a, const char* b) { return CString(a.str() + (b ? b : "")); }
 CString operator+(const char* a, const CString& b) { return CString((a ? a : "") + b.str()); }
 CString operator+(const CString& a, char b) { return CString(a.str() + b); }
+
+}  // namespace bb::framework

@@ -8,6 +8,8 @@
 
 #include "framework/CheckedFormat.h"
 
+namespace bb::framework {
+
 class CString {
 public:
     CString() = default;
@@ -70,7 +72,7 @@ public:
     // formatter: a template that does not fit its arguments cannot crash.
     template <class... Args>
     void Format(const char* tmpl, const Args&... args) {
-        m_s = bbfmt::Format(tmpl ? tmpl : "", {bbfmt::Arg(ArgOf(args))...});
+        m_s = framework::Format(tmpl ? tmpl : "", {framework::Arg(ArgOf(args))...});
     }
 
 private:
@@ -96,3 +98,5 @@ inline bool operator<(const CString& a, const CString& b) { return a.str() < b.s
 inline bool operator<(const CString& a, const char* b) { return a.Compare(b) < 0; }
 inline bool operator<(const char* a, const CString& b) { return b.Compare(a) > 0; }
 inline bool operator>(const CString& a, const CString& b) { return b < a; }
+
+}  // namespace bb::framework

@@ -2,6 +2,8 @@
 
 #include <atomic>
 
+namespace bb::framework {
+
 namespace {
 std::atomic<CWinApp*> g_app{nullptr};
 }  // namespace
@@ -27,3 +29,5 @@ int CWinApp::Start(const CString& commandLineTail, const CString& modulePath) {
 CWinApp* AfxGetApp() {
     return g_app.load();
 }
+
+}  // namespace bb::framework

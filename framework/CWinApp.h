@@ -6,6 +6,8 @@
 #include "framework/CString.h"
 #include "framework/WinDefs.h"
 
+namespace bb::framework {
+
 class CDialog;
 
 class CWinApp {
@@ -29,3 +31,5 @@ public:
 
 // The one application object, or null when none exists.
 CWinApp* AfxGetApp();
+
+}  // namespace bb::framework

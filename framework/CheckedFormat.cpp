@@ -6,7 +6,7 @@
 #include <mutex>
 #include <utility>
 
-namespace bbfmt {
+namespace bb::framework {
 namespace {
 
 // A template read as a run of pieces: plain text (with "%%" already turned
@@ -374,4 +374,4 @@ void SetProblemReporter(std::function<void(const std::string&)> reporter) {
     g_reporter = std::move(reporter);
 }
 
-}  // namespace bbfmt
+}  // namespace bb::framework

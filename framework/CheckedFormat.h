@@ -16,34 +16,34 @@
 #include <string_view>
 #include <vector>
 
-namespace bbfmt {
+namespace bb::framework {
 
 class Arg {
 public:
     enum class Kind { Int, UInt, Int64, UInt64, Double, String };
-    Arg(int v) : kind_(Kind::Int), i_(v) {}
+    Arg(int v) : m_kind(Kind::Int), m_i(v) {}
     // long is 32 bits on Windows: it then shows as hex or unsigned the way
     // the C library would show it.
-    Arg(long v) : kind_(sizeof(long) == 4 ? Kind::Int : Kind::Int64), i_(v) {}
-    Arg(long long v) : kind_(Kind::Int64), i_(v) {}
-    Arg(unsigned v) : kind_(Kind::UInt), u_(v) {}
-    Arg(unsigned long v) : kind_(sizeof(long) == 4 ? Kind::UInt : Kind::UInt64), u_(v) {}
-    Arg(unsigned long long v) : kind_(Kind::UInt64), u_(v) {}
-    Arg(double v) : kind_(Kind::Double), d_(v) {}
-    Arg(const char* v) : kind_(Kind::String), s_(v ? v : "") {}
-    Arg(const std::string& v) : kind_(Kind::String), s_(v.c_str()) {}
-    Kind kind() const { return kind_; }
-    int64_t AsInt() const { return kind_ == Kind::UInt || kind_ == Kind::UInt64 ? int64_t(u_) : i_; }
-    uint64_t AsUInt() const { return kind_ == Kind::Int || kind_ == Kind::Int64 ? uint64_t(i_) : u_; }
-    double AsDouble() const { return d_; }
-    const char* AsString() const { return s_; }
+    Arg(long v) : m_kind(sizeof(long) == 4 ? Kind::Int : Kind::Int64), m_i(v) {}
+    Arg(long long v) : m_kind(Kind::Int64), m_i(v) {}
+    Arg(unsigned v) : m_kind(Kind::UInt), m_u(v) {}
+    Arg(unsigned long v) : m_kind(sizeof(long) == 4 ? Kind::UInt : Kind::UInt64), m_u(v) {}
+    Arg(unsigned long long v) : m_kind(Kind::UInt64), m_u(v) {}
+    Arg(double v) : m_kind(Kind::Double), m_d(v) {}
+    Arg(const char* v) : m_kind(Kind::String), m_s(v ? v : "") {}
+    Arg(const std::string& v) : m_kind(Kind::String), m_s(v.c_str()) {}
+    Kind kind() const { return m_kind; }
+    int64_t AsInt() const { return m_kind == Kind::UInt || m_kind == Kind::UInt64 ? int64_t(m_u) : m_i; }
+    uint64_t AsUInt() const { return m_kind == Kind::Int || m_kind == Kind::Int64 ? uint64_t(m_i) : m_u; }
+    double AsDouble() const { return m_d; }
+    const char* AsString() const { return m_s; }
 
 private:
-    Kind kind_;
-    int64_t i_ = 0;
-    uint64_t u_ = 0;
-    double d_ = 0;
-    const char* s_ = "";
+    Kind m_kind;
+    int64_t m_i = 0;
+    uint64_t m_u = 0;
+    double m_d = 0;
+    const char* m_s = "";
 };
 
 struct Result {
@@ -90,4 +90,4 @@ std::string Format(std::string_view tmpl, std::initializer_list<Arg> args);
 // Where mismatches go. Thread-safe; an empty function drops them.
 void SetProblemReporter(std::function<void(const std::string&)> reporter);
 
-}  // namespace bbfmt
+}  // namespace bb::framework

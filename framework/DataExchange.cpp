@@ -8,6 +8,8 @@
 #include "framework/CDialog.h"
 #include "framework/CWinApp.h"
 
+namespace bb::framework {
+
 void CDataExchange::Fail(int controlId) {
     m_failedId = controlId;
     m_pDlgWnd->GotoDlgCtrl(controlId);
@@ -85,3 +87,5 @@ void DDX_CBIndex(CDataExchange* pDX, int id, int& value) {
 void DDX_Control(CDataExchange* pDX, int id, CDlgItem& item) {
     item.Bind(pDX->m_pDlgWnd, id);
 }
+
+}  // namespace bb::framework

@@ -6,6 +6,8 @@
 #include "framework/CString.h"
 #include "framework/WinDefs.h"
 
+namespace bb::framework {
+
 class CDialog;
 
 class CDataExchange {
@@ -41,3 +43,5 @@ void DDX_CBIndex(CDataExchange* pDX, int id, int& value);
 // The integer parse of DDX_Text: optional blanks, optional sign, digits,
 // optional blanks; within int range. False for anything else.
 [[nodiscard]] bool ParseDialogInt(const char* text, int& value);
+
+}  // namespace bb::framework

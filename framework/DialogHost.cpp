@@ -2,7 +2,7 @@
 
 #include <mutex>
 
-namespace fw {
+namespace bb::framework {
 
 namespace {
 std::mutex g_factoryMutex;
@@ -25,4 +25,4 @@ std::unique_ptr<DialogHost> CreateDialogHost(CDialog& dialog, DialogHost* owner)
     return factory ? factory(dialog, owner) : nullptr;
 }
 
-}  // namespace fw
+}  // namespace bb::framework

@@ -17,9 +17,13 @@
 
 #include "framework/DialogMessage.h"
 
+namespace bb::framework {
+
 class CDialog;
 
-namespace fw {
+}  // namespace bb::framework
+
+namespace bb::framework {
 
 class DialogHost {
 public:
@@ -141,4 +145,4 @@ DialogHostFactory SetDialogHostFactory(DialogHostFactory factory);
 // Null when no factory is installed.
 std::unique_ptr<DialogHost> CreateDialogHost(CDialog& dialog, DialogHost* owner);
 
-}  // namespace fw
+}  // namespace bb::framework

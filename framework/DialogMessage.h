@@ -3,6 +3,8 @@
 
 #include <cstdint>
 
+namespace bb::framework {
+
 struct DialogMessage {
     enum class Kind { KeyDown, KeyUp, SysKeyDown, SysKeyUp, Char, Other };
     Kind kind = Kind::Other;
@@ -15,3 +17,5 @@ struct DialogMessage {
         return (kind == Kind::KeyDown || kind == Kind::SysKeyDown) && key == vk;
     }
 };
+
+}  // namespace bb::framework

@@ -1,6 +1,6 @@
 #include "framework/MessageBoxType.h"
 
-namespace fw {
+namespace bb::framework {
 
 namespace {
 // Win32 ids of the buttons that only these tables use.
@@ -38,4 +38,4 @@ const char* MessageBoxButtonName(int id) {
     }
 }
 
-}  // namespace fw
+}  // namespace bb::framework

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-namespace fw {
+namespace bb::framework {
 
 // The result ids of the box's buttons, left to right (IDOK, IDCANCEL, IDYES...).
 [[nodiscard]] std::vector<int> MessageBoxButtons(unsigned type);
@@ -13,4 +13,4 @@ namespace fw {
 // "OK", "Cancel", "Yes", "No", ...
 [[nodiscard]] const char* MessageBoxButtonName(int id);
 
-}  // namespace fw
+}  // namespace bb::framework

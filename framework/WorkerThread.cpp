@@ -8,6 +8,8 @@
 
 #include "framework/WinDefs.h"
 
+namespace bb::framework {
+
 namespace {
 
 std::mutex g_mutex;
@@ -52,3 +54,5 @@ int RunningWorkerThreads() {
     std::lock_guard<std::mutex> lock(g_mutex);
     return g_running;
 }
+
+}  // namespace bb::framework

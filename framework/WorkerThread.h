@@ -8,9 +8,13 @@
 #include <cstdint>
 #include <functional>
 
+namespace bb::framework {
+
 // Starts `work` on a new thread. False when no thread could be started.
 [[nodiscard]] bool StartWorkerThread(std::function<void()> work);
 // Waits until every worker started here has returned, at most `timeoutMs`
 // (INFINITE: for ever). True when none is left running.
 [[nodiscard]] bool WaitForWorkerThreads(uint32_t timeoutMs);
 [[nodiscard]] int RunningWorkerThreads();
+
+}  // namespace bb::framework

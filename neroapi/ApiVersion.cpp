@@ -4,7 +4,7 @@
 
 #include "neroapi/NeroRecords.h"
 
-namespace NeroApiLib {
+namespace bb::neroapi {
 namespace {
 
 constexpr ApiVersion kMaskForm1c{6, 0, 0, 10};
@@ -43,8 +43,8 @@ uint32_t ConvertMediaMaskFor(const VersionReading& version, uint32_t mask, bool 
     if (version && IsVersionAtLeast(*version, kMaskFormCurrent)) return mask;
     const bool oldest = !version || !IsVersionAtLeast(*version, kMaskForm1c);
     const uint32_t libraryDvd = oldest ? kDvdMask0c : kDvdMask1c;
-    if (toLibrary) return Contains(mask, nero::kMediaMaskDvd) ? libraryDvd : mask;
-    return Contains(mask, libraryDvd) ? nero::kMediaMaskDvd : mask;
+    if (toLibrary) return Contains(mask, neroapi::kMediaMaskDvd) ? libraryDvd : mask;
+    return Contains(mask, libraryDvd) ? neroapi::kMediaMaskDvd : mask;
 }
 
 bool SkipsNeroDone(uint32_t fourDigit) { return fourDigit >= 5564 && fourDigit <= 5566; }
@@ -65,4 +65,4 @@ bool ReturnsOldTrack(const VersionReading& version) {
     return !version || EveryPartAtMost(*version, ApiVersion{5, 5, 9, 15});
 }
 
-}  // namespace NeroApiLib
+}  // namespace bb::neroapi

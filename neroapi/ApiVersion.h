@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <optional>
 
-namespace NeroApiLib {
+namespace bb::neroapi {
 
 // a.b.c.d: major-high, major-low, minor-high, minor-low.
 struct ApiVersion {
@@ -54,4 +54,4 @@ constexpr ApiVersion kExpectedVersion{6, 6, 0, 1};
 [[nodiscard]] bool NeedsIsoArgsCopy(const VersionReading& version);
 [[nodiscard]] bool ReturnsOldTrack(const VersionReading& version);
 
-}  // namespace NeroApiLib
+}  // namespace bb::neroapi

@@ -7,7 +7,7 @@
 
 #include "neroapi/NeroApiLib.h"
 
-namespace NeroApiLib {
+namespace bb::neroapi {
 namespace {
 
 // Copies at most `limit` characters of a field that may lack a terminator
@@ -19,7 +19,7 @@ void CopyName(const char (&from)[From], char (&to)[To]) {
     std::memcpy(to, from, length);
 }
 
-void SpeedsFromOld(uint32_t count, const uint32_t (&multiples)[kMaxOldSpeeds], nero::SpeedInfo& out) {
+void SpeedsFromOld(uint32_t count, const uint32_t (&multiples)[kMaxOldSpeeds], neroapi::SpeedInfo& out) {
     out.count = std::min(count, kMaxOldSpeeds);
     out.baseRate = kConvertedBaseRate;
     for (uint32_t i = 0; i < out.count; ++i) {
@@ -28,8 +28,8 @@ void SpeedsFromOld(uint32_t count, const uint32_t (&multiples)[kMaxOldSpeeds], n
     }
 }
 
-void SpeedsToOld(const nero::SpeedInfo& speeds, uint32_t& count, uint32_t (&multiples)[kMaxOldSpeeds]) {
-    const uint32_t available = std::min(speeds.count, nero::kMaxSpeeds);
+void SpeedsToOld(const neroapi::SpeedInfo& speeds, uint32_t& count, uint32_t (&multiples)[kMaxOldSpeeds]) {
+    const uint32_t available = std::min(speeds.count, neroapi::kMaxSpeeds);
     count = std::min(available, kMaxOldSpeeds);
     for (uint32_t i = 0; i < count; ++i) multiples[i] = speeds.multiples[i];
     // The fastest speed matters most to the user: it replaces the last slot.
@@ -38,7 +38,7 @@ void SpeedsToOld(const nero::SpeedInfo& speeds, uint32_t& count, uint32_t (&mult
 
 }  // namespace
 
-void ConvertDriveFromOld(const nero::DriveInfoOld& old, nero::DriveInfo& out) {
+void ConvertDriveFromOld(const neroapi::DriveInfoOld& old, neroapi::DriveInfo& out) {
     std::memset(&out, 0, sizeof out);
     CopyName(old.deviceName, out.deviceName);
     CopyName(old.secondName, out.secondName);
@@ -54,7 +54,7 @@ void ConvertDriveFromOld(const nero::DriveInfoOld& old, nero::DriveInfo& out) {
     out.value1456 = old.value264;
 }
 
-void ConvertDriveToOld(const nero::DriveInfo& drive, nero::DriveInfoOld& out) {
+void ConvertDriveToOld(const neroapi::DriveInfo& drive, neroapi::DriveInfoOld& out) {
     std::memset(&out, 0, sizeof out);
     CopyName(drive.deviceName, out.deviceName);
     CopyName(drive.secondName, out.secondName);
@@ -70,24 +70,24 @@ void ConvertDriveToOld(const nero::DriveInfo& drive, nero::DriveInfoOld& out) {
     out.value264 = drive.value1456;
 }
 
-nero::DriveInfoList* ConvertDriveListFromOld(const nero::DriveInfoOldList* oldList) {
+neroapi::DriveInfoList* ConvertDriveListFromOld(const neroapi::DriveInfoOldList* oldList) {
     if (!oldList) return nullptr;
     const uint32_t count = oldList->count;
-    if (count > (SIZE_MAX - offsetof(nero::DriveInfoList, drives)) / sizeof(nero::DriveInfo)) {
+    if (count > (SIZE_MAX - offsetof(neroapi::DriveInfoList, drives)) / sizeof(neroapi::DriveInfo)) {
         return nullptr;
     }
-    auto* list = static_cast<nero::DriveInfoList*>(NeroCreateIsoItemOfSize(nero::DriveInfoListSize(count)));
+    auto* list = static_cast<neroapi::DriveInfoList*>(NeroCreateIsoItemOfSize(neroapi::DriveInfoListSize(count)));
     if (!list) return nullptr;
     list->count = count;
     for (uint32_t i = 0; i < count; ++i) ConvertDriveFromOld(oldList->drives[i], list->drives[i]);
     return list;
 }
 
-std::unique_ptr<nero::DriveInfoOld> ConvertDriveToOld(const nero::DriveInfo* drive) {
+std::unique_ptr<neroapi::DriveInfoOld> ConvertDriveToOld(const neroapi::DriveInfo* drive) {
     if (!drive) return nullptr;
-    std::unique_ptr<nero::DriveInfoOld> old(new (std::nothrow) nero::DriveInfoOld);
+    std::unique_ptr<neroapi::DriveInfoOld> old(new (std::nothrow) neroapi::DriveInfoOld);
     if (old) ConvertDriveToOld(*drive, *old);
     return old;
 }
 
-}  // namespace NeroApiLib
+}  // namespace bb::neroapi

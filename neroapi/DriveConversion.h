@@ -6,7 +6,7 @@
 
 #include "neroapi/NeroRecords.h"
 
-namespace NeroApiLib {
+namespace bb::neroapi {
 
 // Old record capacity: speeds per block.
 constexpr uint32_t kMaxOldSpeeds = 20;
@@ -15,20 +15,20 @@ constexpr uint32_t kConvertedBaseRate = 150;
 
 // Fills `out` (cleared first) from an old record. Speed counts above the old
 // capacity of 20 are read as 20.
-void ConvertDriveFromOld(const nero::DriveInfoOld& old, nero::DriveInfo& out);
+void ConvertDriveFromOld(const neroapi::DriveInfoOld& old, neroapi::DriveInfo& out);
 
 // Fills `out` (cleared first) from a current record. A block of more than 20
 // speeds keeps its first 19 and its last; counts above 64 are read as 64.
-void ConvertDriveToOld(const nero::DriveInfo& drive, nero::DriveInfoOld& out);
+void ConvertDriveToOld(const neroapi::DriveInfo& drive, neroapi::DriveInfoOld& out);
 
 // A new list in the current layout, in library memory (from the
 // NeroCreateIsoItemOfSize wrapper) so the receiver frees it with NeroFreeMem.
 // Null for a null list, a count whose size does not fit in memory, or when
 // the library gives no memory. The old list is left alone.
-[[nodiscard]] nero::DriveInfoList* ConvertDriveListFromOld(const nero::DriveInfoOldList* oldList);
+[[nodiscard]] neroapi::DriveInfoList* ConvertDriveListFromOld(const neroapi::DriveInfoOldList* oldList);
 
 // A temporary old record on the program's heap for one NeroOpenDevice call;
 // null for a null record or when memory cannot be had.
-[[nodiscard]] std::unique_ptr<nero::DriveInfoOld> ConvertDriveToOld(const nero::DriveInfo* drive);
+[[nodiscard]] std::unique_ptr<neroapi::DriveInfoOld> ConvertDriveToOld(const neroapi::DriveInfo* drive);
 
-}  // namespace NeroApiLib
+}  // namespace bb::neroapi

@@ -6,7 +6,7 @@
 #include "neroapi/NeroApiLib.h"
 #include "neroapi/NeroFunctions.h"
 
-namespace NeroApiLib {
+namespace bb::neroapi {
 namespace {
 
 using detail::Lookup;
@@ -38,23 +38,23 @@ private:
 
 }  // namespace
 
-nero::DriveInfoList* NeroGetAvailableDrives() {
-    auto f = Lookup<nero::FnNeroGetAvailableDrives>("NeroGetAvailableDrives");
+neroapi::DriveInfoList* NeroGetAvailableDrives() {
+    auto f = Lookup<neroapi::FnNeroGetAvailableDrives>("NeroGetAvailableDrives");
     if (!f) return nullptr;
     void* list = f.call();
-    if (!list || !UsesOldDriveLayout(NeroGetAPIVersion())) return static_cast<nero::DriveInfoList*>(list);
-    nero::DriveInfoList* converted = ConvertDriveListFromOld(static_cast<nero::DriveInfoOldList*>(list));
+    if (!list || !UsesOldDriveLayout(NeroGetAPIVersion())) return static_cast<neroapi::DriveInfoList*>(list);
+    neroapi::DriveInfoList* converted = ConvertDriveListFromOld(static_cast<neroapi::DriveInfoOldList*>(list));
     // The library's own list is no longer needed once converted.
     NeroFreeMem(list);
     return converted;
 }
 
-nero::DriveInfoList* NeroGetAvailableDrivesEx(uint32_t mediaMask, void* reserved) {
-    auto f = Lookup<nero::FnNeroGetAvailableDrivesEx>("NeroGetAvailableDrivesEx");
+neroapi::DriveInfoList* NeroGetAvailableDrivesEx(uint32_t mediaMask, void* reserved) {
+    auto f = Lookup<neroapi::FnNeroGetAvailableDrivesEx>("NeroGetAvailableDrivesEx");
     const uint32_t libraryMask = ConvertMediaMask(mediaMask, true);
     if (!f) {
         // Without the Ex form only the CD list can be had.
-        return libraryMask == nero::kMediaMaskCd ? NeroGetAvailableDrives() : nullptr;
+        return libraryMask == neroapi::kMediaMaskCd ? NeroGetAvailableDrives() : nullptr;
     }
     if (HidesDvdrDll(NeroGetAPIVersion())) {
         DvdrDllHidden hidden;
@@ -63,21 +63,21 @@ nero::DriveInfoList* NeroGetAvailableDrivesEx(uint32_t mediaMask, void* reserved
     return f.call(libraryMask, reserved);
 }
 
-nero::DeviceHandle NeroOpenDevice(const nero::DriveInfo* drive) {
-    auto f = Lookup<nero::FnNeroOpenDevice>("NeroOpenDevice");
+neroapi::DeviceHandle NeroOpenDevice(const neroapi::DriveInfo* drive) {
+    auto f = Lookup<neroapi::FnNeroOpenDevice>("NeroOpenDevice");
     if (!f) return nullptr;
     if (!UsesOldDriveLayout(NeroGetAPIVersion())) return f.call(drive);
-    std::unique_ptr<nero::DriveInfoOld> old = ConvertDriveToOld(drive);
+    std::unique_ptr<neroapi::DriveInfoOld> old = ConvertDriveToOld(drive);
     if (!old) return nullptr;
     return f.call(old.get());
 }
 
-nero::DiscInfo* NeroGetCDInfo(nero::DeviceHandle device, uint32_t flags) {
-    auto f = Lookup<nero::FnNeroGetCDInfo>("NeroGetCDInfo");
+neroapi::DiscInfo* NeroGetCDInfo(neroapi::DeviceHandle device, uint32_t flags) {
+    auto f = Lookup<neroapi::FnNeroGetCDInfo>("NeroGetCDInfo");
     if (!f) return nullptr;
-    nero::DiscInfo* info = f.call(device, flags);
+    neroapi::DiscInfo* info = f.call(device, flags);
     if (info) info->mediaMask = ConvertMediaMask(info->mediaMask, false);
     return info;
 }
 
-}  // namespace NeroApiLib
+}  // namespace bb::neroapi

@@ -2,7 +2,7 @@
 
 #include <initializer_list>
 
-namespace NeroApiLib {
+namespace bb::neroapi {
 namespace {
 
 constexpr uint32_t kDestroyFreesMemory = 0x1;
@@ -44,12 +44,12 @@ void CNewIsoTrackAsOld::Destroy(uint32_t flags) {
 
 intptr_t CNewIsoTrackAsOld::Op9(intptr_t* out1, intptr_t* out2) { return ClearTwo(out1, out2); }
 
-void ReleaseIsoTrackAdapter(nero::IsoTrackOld* adapter) {
+void ReleaseIsoTrackAdapter(neroapi::IsoTrackOld* adapter) {
     if (adapter) adapter->Destroy(kDestroyFreesMemory);
 }
 
-void ReleaseIsoTrackAdapter(nero::IsoTrack* adapter) {
+void ReleaseIsoTrackAdapter(neroapi::IsoTrack* adapter) {
     if (adapter) adapter->Destroy(kDestroyFreesMemory);
 }
 
-}  // namespace NeroApiLib
+}  // namespace bb::neroapi

@@ -12,14 +12,14 @@
 
 #include "neroapi/NeroRecords.h"
 
-namespace NeroApiLib {
+namespace bb::neroapi {
 
 // An old-layout track presented with the current table. The program holds
 // these in place of an old library's own track.
-class COldIsoTrackAsNew final : public nero::IsoTrack {
+class COldIsoTrackAsNew final : public neroapi::IsoTrack {
 public:
-    COldIsoTrackAsNew(nero::IsoTrackOld* inner, uint32_t owns) : m_pInner(inner), m_nOwns(owns) {}
-    [[nodiscard]] nero::IsoTrackOld* Inner() const { return m_pInner; }
+    COldIsoTrackAsNew(neroapi::IsoTrackOld* inner, uint32_t owns) : m_pInner(inner), m_nOwns(owns) {}
+    [[nodiscard]] neroapi::IsoTrackOld* Inner() const { return m_pInner; }
 
     void Destroy(uint32_t flags) override;
     intptr_t Op1(intptr_t a, intptr_t b) override { return m_pInner->Op1(a, b); }
@@ -56,15 +56,15 @@ public:
 private:
     ~COldIsoTrackAsNew() = default;
 
-    nero::IsoTrackOld* m_pInner;
+    neroapi::IsoTrackOld* m_pInner;
     uint32_t m_nOwns;
 };
 
 // A current-layout track presented with the old table, for old libraries.
-class CNewIsoTrackAsOld final : public nero::IsoTrackOld {
+class CNewIsoTrackAsOld final : public neroapi::IsoTrackOld {
 public:
-    CNewIsoTrackAsOld(nero::IsoTrack* inner, uint32_t owns) : m_pInner(inner), m_nOwns(owns) {}
-    [[nodiscard]] nero::IsoTrack* Inner() const { return m_pInner; }
+    CNewIsoTrackAsOld(neroapi::IsoTrack* inner, uint32_t owns) : m_pInner(inner), m_nOwns(owns) {}
+    [[nodiscard]] neroapi::IsoTrack* Inner() const { return m_pInner; }
 
     void Destroy(uint32_t flags) override;
     intptr_t Op1(intptr_t a, intptr_t b) override { return m_pInner->Op1(a, b); }
@@ -90,7 +90,7 @@ public:
 private:
     ~CNewIsoTrackAsOld() = default;
 
-    nero::IsoTrack* m_pInner;
+    neroapi::IsoTrack* m_pInner;
     uint32_t m_nOwns;
 };
 
@@ -99,7 +99,7 @@ static_assert(sizeof(COldIsoTrackAsNew) == 3 * sizeof(void*));
 static_assert(sizeof(CNewIsoTrackAsOld) == 3 * sizeof(void*));
 
 // Operation 0 with flag 1 on a non-null object: destroys and frees it.
-void ReleaseIsoTrackAdapter(nero::IsoTrackOld* adapter);
-void ReleaseIsoTrackAdapter(nero::IsoTrack* adapter);
+void ReleaseIsoTrackAdapter(neroapi::IsoTrackOld* adapter);
+void ReleaseIsoTrackAdapter(neroapi::IsoTrack* adapter);
 
-}  // namespace NeroApiLib
+}  // namespace bb::neroapi

@@ -8,7 +8,7 @@
 #include "platform/ModuleLoader.h"
 #include "platform/Registry.h"
 
-namespace NeroApiLib {
+namespace bb::neroapi {
 namespace {
 
 using platform::RegistryRoot;
@@ -136,4 +136,4 @@ bool Load() {
     return true;
 }
 
-}  // namespace NeroApiLib
+}  // namespace bb::neroapi

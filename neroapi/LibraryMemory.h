@@ -3,11 +3,11 @@
 // Texts, drive lists and disc records returned by the wrappers belong to the
 // library and must go back through NeroFreeMem, never free() or delete:
 //
-//     NeroApiLib::LibraryMemory<nero::DriveInfoList> drives(
-//         NeroApiLib::NeroGetAvailableDrivesEx(nero::kMediaMaskDvd, nullptr));
+//     neroapi::LibraryMemory<neroapi::DriveInfoList> drives(
+//         neroapi::NeroGetAvailableDrivesEx(neroapi::kMediaMaskDvd, nullptr));
 //     if (drives) { ... drives->count ... }      // freed at end of scope
 //
-//     NeroApiLib::LibraryText log(NeroApiLib::NeroGetErrorLog());
+//     neroapi::LibraryText log(neroapi::NeroGetErrorLog());
 //
 // Move-only. release() hands the pointer back to manual management. When the
 // library has been unloaded meanwhile, NeroFreeMem does nothing (the block is
@@ -19,7 +19,7 @@
 
 #include "neroapi/NeroApiLib.h"
 
-namespace NeroApiLib {
+namespace bb::neroapi {
 
 template <typename T>
 class LibraryMemory {
@@ -52,4 +52,4 @@ private:
 
 using LibraryText = LibraryMemory<char>;
 
-}  // namespace NeroApiLib
+}  // namespace bb::neroapi

@@ -1,6 +1,6 @@
 #include "neroapi/LibraryPaths.h"
 
-namespace NeroApiLib {
+namespace bb::neroapi {
 
 std::string JoinFolder(std::string_view folder, std::string_view name, const PathStyle& style) {
     std::string path;
@@ -11,4 +11,4 @@ std::string JoinFolder(std::string_view folder, std::string_view name, const Pat
     return path;
 }
 
-}  // namespace NeroApiLib
+}  // namespace bb::neroapi

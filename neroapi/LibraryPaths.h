@@ -9,7 +9,7 @@
 
 #include "platform/base/HostSystem.h"
 
-namespace NeroApiLib {
+namespace bb::neroapi {
 
 struct PathStyle {
     char folderSeparator;
@@ -28,4 +28,4 @@ constexpr PathStyle kHostPaths = platform::kWindowsHost ? kWindowsPaths : kPosix
 [[nodiscard]] std::string JoinFolder(std::string_view folder, std::string_view name,
                                      const PathStyle& style);
 
-}  // namespace NeroApiLib
+}  // namespace bb::neroapi

@@ -6,7 +6,7 @@
 #include "platform/Environment.h"
 #include "platform/Registry.h"
 
-namespace NeroApiLib::detail {
+namespace bb::neroapi::detail {
 namespace {
 
 struct State {
@@ -66,9 +66,9 @@ void SetFolder(std::string folder) {
     state.folder = std::move(folder);
 }
 
-}  // namespace NeroApiLib::detail
+}  // namespace bb::neroapi::detail
 
-namespace NeroApiLib {
+namespace bb::neroapi {
 
 Services SetServices(const Services& services) {
     auto& state = detail::TheState();
@@ -87,4 +87,4 @@ bool IsLoaded() { return detail::CurrentModule() != nullptr; }
 
 std::string LibraryFolder() { return detail::Folder(); }
 
-}  // namespace NeroApiLib
+}  // namespace bb::neroapi

@@ -13,7 +13,7 @@
 #include "neroapi/NeroApiLib.h"
 #include "platform/ModuleLoader.h"
 
-namespace NeroApiLib::detail {
+namespace bb::neroapi::detail {
 
 struct ResolvedServices {
     platform::Registry& registry;
@@ -45,4 +45,4 @@ template <typename Fn>
     return entry;
 }
 
-}  // namespace NeroApiLib::detail
+}  // namespace bb::neroapi::detail

@@ -1,6 +1,6 @@
 // The program's only door to the recording library.
 //
-// NeroApiLib::Load finds the library's folder in the registry, puts it on
+// neroapi::Load finds the library's folder in the registry, puts it on
 // PATH, loads the library by its full path and announces interface version
 // 6.6.0.1; Unload lets it go. Every library function the program uses has a
 // wrapper here bearing its name and taking its arguments. A wrapper looks the
@@ -30,13 +30,13 @@
 #include "neroapi/LibraryPaths.h"
 #include "neroapi/NeroRecords.h"
 
-namespace platform {
+namespace bb::platform {
 class Environment;
 class ModuleLoader;
 class Registry;
-}  // namespace platform
+}  // namespace bb::platform
 
-namespace NeroApiLib {
+namespace bb::neroapi {
 
 // Registry places of the library's folder (under HKEY_LOCAL_MACHINE).
 inline constexpr const char* kSharedKey = "SOFTWARE\\ahead\\Shared";
@@ -113,29 +113,29 @@ void NeroClearErrors();
 [[nodiscard]] int NeroSetExpectedAPIVersion(uint32_t fourDigitVersion);
 [[nodiscard]] int NeroSetExpectedAPIVersionEx(uint16_t majorHigh, uint16_t majorLow, uint16_t minorHigh,
                                               uint16_t minorLow, void* reserved);
-[[nodiscard]] int NeroInit(nero::LibSettingsRecord* settings, const char* reserved);
+[[nodiscard]] int NeroInit(neroapi::LibSettingsRecord* settings, const char* reserved);
 [[nodiscard]] int NeroDone();
 // Always the current layout, whatever the library's.
-[[nodiscard]] nero::DriveInfoList* NeroGetAvailableDrives();
-[[nodiscard]] nero::DriveInfoList* NeroGetAvailableDrivesEx(uint32_t mediaMask, void* reserved);
-[[nodiscard]] nero::DeviceHandle NeroOpenDevice(const nero::DriveInfo* drive);
-void NeroCloseDevice(nero::DeviceHandle device);
+[[nodiscard]] neroapi::DriveInfoList* NeroGetAvailableDrives();
+[[nodiscard]] neroapi::DriveInfoList* NeroGetAvailableDrivesEx(uint32_t mediaMask, void* reserved);
+[[nodiscard]] neroapi::DeviceHandle NeroOpenDevice(const neroapi::DriveInfo* drive);
+void NeroCloseDevice(neroapi::DeviceHandle device);
 // The record's media mask comes back in the program's form.
-[[nodiscard]] nero::DiscInfo* NeroGetCDInfo(nero::DeviceHandle device, uint32_t flags);
-[[nodiscard]] int NeroBurn(nero::DeviceHandle device, int compileType, void* writeDescription,
-                           uint32_t burnFlags, uint32_t speedKBs, nero::LibProgressRecord* progress);
+[[nodiscard]] neroapi::DiscInfo* NeroGetCDInfo(neroapi::DeviceHandle device, uint32_t flags);
+[[nodiscard]] int NeroBurn(neroapi::DeviceHandle device, int compileType, void* writeDescription,
+                           uint32_t burnFlags, uint32_t speedKBs, neroapi::LibProgressRecord* progress);
 [[nodiscard]] void* NeroCreateIsoItemOfSize(size_t size);
 // On old libraries the track comes back wrapped (COldIsoTrackAsNew); release
 // it with NeroFreeIsoTrack like any other.
-[[nodiscard]] nero::IsoTrack* NeroCreateIsoTrackEx(nero::IsoItem* root, const char* name,
+[[nodiscard]] neroapi::IsoTrack* NeroCreateIsoTrackEx(neroapi::IsoItem* root, const char* name,
                                                    uint32_t isoFlags);
-void NeroFreeIsoTrack(nero::IsoTrack* track);
-[[nodiscard]] int NeroEjectLoadCD(nero::DeviceHandle device, int eject);
-[[nodiscard]] int NeroGetCDRWErasingTime(nero::DeviceHandle device, int mode);
-[[nodiscard]] int NeroEraseCDRW(nero::DeviceHandle device, int mode);
+void NeroFreeIsoTrack(neroapi::IsoTrack* track);
+[[nodiscard]] int NeroEjectLoadCD(neroapi::DeviceHandle device, int eject);
+[[nodiscard]] int NeroGetCDRWErasingTime(neroapi::DeviceHandle device, int mode);
+[[nodiscard]] int NeroEraseCDRW(neroapi::DeviceHandle device, int mode);
 // Never null while the library can give 8 bytes: "CD-R/RW" when the library
 // has no such function.
 [[nodiscard]] char* NeroGetTypeNameOfMedia(uint32_t mediaMask, const char* delimiter);
 [[nodiscard]] char* NeroGetLocalizedWaitCDTexts(int waitType);
 
-}  // namespace NeroApiLib
+}  // namespace bb::neroapi

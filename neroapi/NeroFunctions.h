@@ -7,7 +7,7 @@
 
 #include "neroapi/NeroRecords.h"
 
-namespace nero {
+namespace bb::neroapi {
 
 using FnNeroFreeMem = void(NERO_CDECL*)(void* memory);
 using FnNeroGetErrorLog = char*(NERO_CDECL*)();
@@ -44,4 +44,4 @@ using FnNeroEraseCDRW = int(NERO_CDECL*)(DeviceHandle device, int mode);
 using FnNeroGetTypeNameOfMedia = char*(NERO_CDECL*)(uint32_t mediaMask, const char* delimiter);
 using FnNeroGetLocalizedWaitCDTexts = char*(NERO_CDECL*)(int waitType);
 
-}  // namespace nero
+}  // namespace bb::neroapi

@@ -20,7 +20,7 @@
 #define BB_RECORDS_32BIT 0
 #endif
 
-namespace nero {
+namespace bb::neroapi {
 
 // Media-type masks the program passes to the library (current form).
 constexpr uint32_t kMediaMaskDvd = 0x4001C;
@@ -350,4 +350,4 @@ static_assert(sizeof(LibSettingsRecord) == 40);
 static_assert(sizeof(LibProgressRecord) == 32);
 #endif
 
-}  // namespace nero
+}  // namespace bb::neroapi

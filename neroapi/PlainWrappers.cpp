@@ -6,62 +6,62 @@
 #include "neroapi/NeroApiLib.h"
 #include "neroapi/NeroFunctions.h"
 
-namespace NeroApiLib {
+namespace bb::neroapi {
 
 using detail::Lookup;
 
 void NeroFreeMem(void* memory) {
-    if (auto f = Lookup<nero::FnNeroFreeMem>("NeroFreeMem")) f.call(memory);
+    if (auto f = Lookup<neroapi::FnNeroFreeMem>("NeroFreeMem")) f.call(memory);
 }
 
 char* NeroGetErrorLog() {
-    auto f = Lookup<nero::FnNeroGetErrorLog>("NeroGetErrorLog");
+    auto f = Lookup<neroapi::FnNeroGetErrorLog>("NeroGetErrorLog");
     return f ? f.call() : nullptr;
 }
 
 void NeroClearErrors() {
-    if (auto f = Lookup<nero::FnNeroClearErrors>("NeroClearErrors")) f.call();
+    if (auto f = Lookup<neroapi::FnNeroClearErrors>("NeroClearErrors")) f.call();
 }
 
-int NeroInit(nero::LibSettingsRecord* settings, const char* reserved) {
-    auto f = Lookup<nero::FnNeroInit>("NeroInit");
+int NeroInit(neroapi::LibSettingsRecord* settings, const char* reserved) {
+    auto f = Lookup<neroapi::FnNeroInit>("NeroInit");
     return f ? f.call(settings, reserved) : 1;
 }
 
 int NeroDone() {
-    auto f = Lookup<nero::FnNeroDone>("NeroDone");
+    auto f = Lookup<neroapi::FnNeroDone>("NeroDone");
     if (!f) return 1;
     // 5.5.6.4 to 5.5.6.6 must not be sent NeroDone.
     if (SkipsNeroDone(NeroGetAPIVersion())) return 1;
     return f.call();
 }
 
-void NeroCloseDevice(nero::DeviceHandle device) {
-    if (auto f = Lookup<nero::FnNeroCloseDevice>("NeroCloseDevice")) f.call(device);
+void NeroCloseDevice(neroapi::DeviceHandle device) {
+    if (auto f = Lookup<neroapi::FnNeroCloseDevice>("NeroCloseDevice")) f.call(device);
 }
 
 void* NeroCreateIsoItemOfSize(size_t size) {
-    auto f = Lookup<nero::FnNeroCreateIsoItemOfSize>("NeroCreateIsoItemOfSize");
+    auto f = Lookup<neroapi::FnNeroCreateIsoItemOfSize>("NeroCreateIsoItemOfSize");
     return f ? f.call(size) : nullptr;
 }
 
-int NeroEjectLoadCD(nero::DeviceHandle device, int eject) {
-    auto f = Lookup<nero::FnNeroEjectLoadCD>("NeroEjectLoadCD");
+int NeroEjectLoadCD(neroapi::DeviceHandle device, int eject) {
+    auto f = Lookup<neroapi::FnNeroEjectLoadCD>("NeroEjectLoadCD");
     return f ? f.call(device, eject) : -1;
 }
 
-int NeroGetCDRWErasingTime(nero::DeviceHandle device, int mode) {
-    auto f = Lookup<nero::FnNeroGetCDRWErasingTime>("NeroGetCDRWErasingTime");
+int NeroGetCDRWErasingTime(neroapi::DeviceHandle device, int mode) {
+    auto f = Lookup<neroapi::FnNeroGetCDRWErasingTime>("NeroGetCDRWErasingTime");
     return f ? f.call(device, mode) : -1;
 }
 
-int NeroEraseCDRW(nero::DeviceHandle device, int mode) {
-    auto f = Lookup<nero::FnNeroEraseCDRW>("NeroEraseCDRW");
+int NeroEraseCDRW(neroapi::DeviceHandle device, int mode) {
+    auto f = Lookup<neroapi::FnNeroEraseCDRW>("NeroEraseCDRW");
     return f ? f.call(device, mode) : -1;
 }
 
 char* NeroGetTypeNameOfMedia(uint32_t mediaMask, const char* delimiter) {
-    if (auto f = Lookup<nero::FnNeroGetTypeNameOfMedia>("NeroGetTypeNameOfMedia")) {
+    if (auto f = Lookup<neroapi::FnNeroGetTypeNameOfMedia>("NeroGetTypeNameOfMedia")) {
         return f.call(mediaMask, delimiter);
     }
     // Taken from the library so the caller frees it like any library text.
@@ -72,8 +72,8 @@ char* NeroGetTypeNameOfMedia(uint32_t mediaMask, const char* delimiter) {
 }
 
 char* NeroGetLocalizedWaitCDTexts(int waitType) {
-    auto f = Lookup<nero::FnNeroGetLocalizedWaitCDTexts>("NeroGetLocalizedWaitCDTexts");
+    auto f = Lookup<neroapi::FnNeroGetLocalizedWaitCDTexts>("NeroGetLocalizedWaitCDTexts");
     return f ? f.call(waitType) : nullptr;
 }
 
-}  // namespace NeroApiLib
+}  // namespace bb::neroapi

@@ -8,7 +8,7 @@
 #include "neroapi/NeroFunctions.h"
 #include "neroapi/WriteDescriptionFields.h"
 
-namespace NeroApiLib {
+namespace bb::neroapi {
 namespace {
 
 using detail::Lookup;
@@ -21,30 +21,30 @@ uint32_t ReadMask(const unsigned char* field) {
     return value;
 }
 void WriteMask(unsigned char* field, uint32_t value) { std::memcpy(field, &value, sizeof value); }
-nero::IsoTrack* ReadTrack(const unsigned char* field) {
-    nero::IsoTrack* track;
+neroapi::IsoTrack* ReadTrack(const unsigned char* field) {
+    neroapi::IsoTrack* track;
     std::memcpy(&track, field, sizeof track);
     return track;
 }
-void WriteTrack(unsigned char* field, nero::IsoTrack* track) { std::memcpy(field, &track, sizeof track); }
+void WriteTrack(unsigned char* field, neroapi::IsoTrack* track) { std::memcpy(field, &track, sizeof track); }
 
 // The old library sees an old-table object where the record holds a track.
-nero::IsoTrack* AsLibraryTrack(CNewIsoTrackAsOld* adapter) {
-    return reinterpret_cast<nero::IsoTrack*>(static_cast<nero::IsoTrackOld*>(adapter));
+neroapi::IsoTrack* AsLibraryTrack(CNewIsoTrackAsOld* adapter) {
+    return reinterpret_cast<neroapi::IsoTrack*>(static_cast<neroapi::IsoTrackOld*>(adapter));
 }
 
 }  // namespace
 
-nero::IsoTrack* NeroCreateIsoTrackEx(nero::IsoItem* root, const char* name, uint32_t isoFlags) {
-    auto f = Lookup<nero::FnNeroCreateIsoTrackEx>("NeroCreateIsoTrackEx");
+neroapi::IsoTrack* NeroCreateIsoTrackEx(neroapi::IsoItem* root, const char* name, uint32_t isoFlags) {
+    auto f = Lookup<neroapi::FnNeroCreateIsoTrackEx>("NeroCreateIsoTrackEx");
     if (!f) return nullptr;
     const VersionReading version = ReadApiVersion();
 
-    nero::IsoTrack* track = nullptr;
-    if ((isoFlags & nero::kIsoArgsRecord) && name && NeedsIsoArgsCopy(version)) {
+    neroapi::IsoTrack* track = nullptr;
+    if ((isoFlags & neroapi::kIsoArgsRecord) && name && NeedsIsoArgsCopy(version)) {
         // Up to 5.5.9.25 the first field of the argument record must be 0;
         // they get a cleared copy so the caller's record stays as it was.
-        nero::IsoTrackArgs copy;
+        neroapi::IsoTrackArgs copy;
         std::memcpy(&copy, name, sizeof copy);
         copy.fields[0] = 0;
         track = f.call(root, reinterpret_cast<const char*>(&copy), isoFlags);
@@ -53,17 +53,17 @@ nero::IsoTrack* NeroCreateIsoTrackEx(nero::IsoItem* root, const char* name, uint
     }
     if (!track || !ReturnsOldTrack(version)) return track;
 
-    auto* old = reinterpret_cast<nero::IsoTrackOld*>(track);
+    auto* old = reinterpret_cast<neroapi::IsoTrackOld*>(track);
     auto* adapter = new (std::nothrow) COldIsoTrackAsNew(old, 1);
     if (!adapter) {
-        if (auto release = Lookup<nero::FnNeroFreeIsoTrack>("NeroFreeIsoTrack")) release.call(track);
+        if (auto release = Lookup<neroapi::FnNeroFreeIsoTrack>("NeroFreeIsoTrack")) release.call(track);
         return nullptr;
     }
     return adapter;
 }
 
-void NeroFreeIsoTrack(nero::IsoTrack* track) {
-    auto f = Lookup<nero::FnNeroFreeIsoTrack>("NeroFreeIsoTrack");
+void NeroFreeIsoTrack(neroapi::IsoTrack* track) {
+    auto f = Lookup<neroapi::FnNeroFreeIsoTrack>("NeroFreeIsoTrack");
     if (!f) return;
     if (!track || !UsesOldTrackLayout(ReadApiVersion())) {
         f.call(track);
@@ -76,9 +76,9 @@ void NeroFreeIsoTrack(nero::IsoTrack* track) {
     f.call(AsLibraryTrack(adapter));
 }
 
-int NeroBurn(nero::DeviceHandle device, int compileType, void* writeDescription, uint32_t burnFlags,
-             uint32_t speedKBs, nero::LibProgressRecord* progress) {
-    auto f = Lookup<nero::FnNeroBurn>("NeroBurn");
+int NeroBurn(neroapi::DeviceHandle device, int compileType, void* writeDescription, uint32_t burnFlags,
+             uint32_t speedKBs, neroapi::LibProgressRecord* progress) {
+    auto f = Lookup<neroapi::FnNeroBurn>("NeroBurn");
     if (!f) return 1;
     if (!writeDescription) return f.call(device, compileType, writeDescription, burnFlags, speedKBs, progress);
 
@@ -91,7 +91,7 @@ int NeroBurn(nero::DeviceHandle device, int compileType, void* writeDescription,
         WriteMask(field, ConvertMediaMaskFor(version, ReadMask(field), true));
     }
 
-    nero::IsoTrack* ownTrack = nullptr;
+    neroapi::IsoTrack* ownTrack = nullptr;
     CNewIsoTrackAsOld* adapter = nullptr;
     if (layout.track != kNoField && UsesOldTrackLayout(version)) {
         ownTrack = ReadTrack(record + layout.track);
@@ -113,4 +113,4 @@ int NeroBurn(nero::DeviceHandle device, int compileType, void* writeDescription,
     return result;
 }
 
-}  // namespace NeroApiLib
+}  // namespace bb::neroapi

@@ -3,18 +3,18 @@
 #include "neroapi/NeroApiLib.h"
 #include "neroapi/NeroFunctions.h"
 
-namespace NeroApiLib {
+namespace bb::neroapi {
 
 using detail::Lookup;
 
 uint32_t NeroGetAPIVersion() {
-    auto f = Lookup<nero::FnNeroGetAPIVersion>("NeroGetAPIVersion");
+    auto f = Lookup<neroapi::FnNeroGetAPIVersion>("NeroGetAPIVersion");
     return f ? f.call() : 0;
 }
 
 int NeroGetAPIVersionEx(uint16_t* majorHigh, uint16_t* majorLow, uint16_t* minorHigh,
                         uint16_t* minorLow, void* reserved) {
-    if (auto f = Lookup<nero::FnNeroGetAPIVersionEx>("NeroGetAPIVersionEx")) {
+    if (auto f = Lookup<neroapi::FnNeroGetAPIVersionEx>("NeroGetAPIVersionEx")) {
         return f.call(majorHigh, majorLow, minorHigh, minorLow, reserved);
     }
     // Libraries before the four-part form give one decimal digit per part.
@@ -43,16 +43,16 @@ uint32_t ConvertMediaMask(uint32_t mask, bool toLibrary) {
 }
 
 int NeroSetExpectedAPIVersion(uint32_t fourDigitVersion) {
-    auto f = Lookup<nero::FnNeroSetExpectedAPIVersion>("NeroSetExpectedAPIVersion");
+    auto f = Lookup<neroapi::FnNeroSetExpectedAPIVersion>("NeroSetExpectedAPIVersion");
     return f ? f.call(fourDigitVersion) : 0;
 }
 
 int NeroSetExpectedAPIVersionEx(uint16_t majorHigh, uint16_t majorLow, uint16_t minorHigh,
                                 uint16_t minorLow, void* reserved) {
-    if (auto f = Lookup<nero::FnNeroSetExpectedAPIVersionEx>("NeroSetExpectedAPIVersionEx")) {
+    if (auto f = Lookup<neroapi::FnNeroSetExpectedAPIVersionEx>("NeroSetExpectedAPIVersionEx")) {
         return f.call(majorHigh, majorLow, minorHigh, minorLow, reserved);
     }
     return NeroSetExpectedAPIVersion(ToFourDigit(ApiVersion{majorHigh, majorLow, minorHigh, minorLow}));
 }
 
-}  // namespace NeroApiLib
+}  // namespace bb::neroapi

@@ -1,11 +1,11 @@
 #include "neroapi/WriteDescriptionFields.h"
 
-namespace NeroApiLib {
+namespace bb::neroapi {
 
 WriteDescriptionLayout LayoutOfWriteDescription(int compileType) {
     switch (compileType) {
     case 0:
-        return {offsetof(nero::WriteDescription, mediaMask), offsetof(nero::WriteDescription, track)};
+        return {offsetof(neroapi::WriteDescription, mediaMask), offsetof(neroapi::WriteDescription, track)};
     case 1:
         return {kNoField, offsetof(WriteDescriptionType1, track)};
     case 3:
@@ -19,4 +19,4 @@ WriteDescriptionLayout LayoutOfWriteDescription(int compileType) {
     }
 }
 
-}  // namespace NeroApiLib
+}  // namespace bb::neroapi

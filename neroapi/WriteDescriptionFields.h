@@ -20,17 +20,17 @@
 
 #include "neroapi/NeroRecords.h"
 
-namespace NeroApiLib {
+namespace bb::neroapi {
 
 struct WriteDescriptionType1 {
     uint32_t value0;
     uint32_t value4;
-    nero::IsoTrack* track;
+    neroapi::IsoTrack* track;
 };
 
 struct WriteDescriptionType3 {
     uint32_t values0[3];
-    nero::IsoTrack* track;
+    neroapi::IsoTrack* track;
     uint32_t values16[5];
     uint32_t mediaMask;
 };
@@ -63,4 +63,4 @@ struct WriteDescriptionLayout {
 
 [[nodiscard]] WriteDescriptionLayout LayoutOfWriteDescription(int compileType);
 
-}  // namespace NeroApiLib
+}  // namespace bb::neroapi

@@ -5,7 +5,7 @@
 #include <functional>
 #include <string>
 
-namespace platform {
+namespace bb::platform {
 
 // Whether `stream` is a terminal a person types at and reads.
 [[nodiscard]] bool IsTerminal(std::FILE* stream);
@@ -24,4 +24,4 @@ void WhenInterrupted(std::function<void(int count)> handler);
 // Ends the program at once, as the interrupt would have without a handler.
 [[noreturn]] void EndAsInterrupted();
 
-}  // namespace platform
+}  // namespace bb::platform

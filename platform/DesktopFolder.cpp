@@ -4,10 +4,10 @@
 #include "platform/Files.h"
 #include "platform/Registry.h"
 
-namespace platform {
+namespace bb::platform {
 
 std::optional<std::string> DesktopFolder() {
     return DesktopFolder(SystemRegistry(), SystemEnvironment(), SystemFiles());
 }
 
-}  // namespace platform
+}  // namespace bb::platform

@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-namespace platform {
+namespace bb::platform {
 
 class Environment;
 class Files;
@@ -18,4 +18,4 @@ std::optional<std::string> DesktopFolder(Registry& registry, Environment& enviro
 // The same with the system services.
 std::optional<std::string> DesktopFolder();
 
-}  // namespace platform
+}  // namespace bb::platform

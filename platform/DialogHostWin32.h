@@ -11,9 +11,9 @@
 
 #include "framework/DialogHost.h"
 
-class CDialog;
+namespace bb::framework { class framework::CDialog; }
 
-namespace platform {
+namespace bb::platform {
 
 // Messages the dialog hands back to the control they came from, at this
 // offset from the original (WM_DRAWITEM, WM_CTLCOLORBTN, and WM_COMMAND for a
@@ -22,9 +22,9 @@ inline constexpr unsigned kReflectedMessageBase = 0x2000;
 
 // Initialises the common controls and makes Win32 hosts the dialog host
 // factory. Returns the factory it replaced.
-fw::DialogHostFactory InstallWin32DialogHosts();
+framework::DialogHostFactory InstallWin32DialogHosts();
 
 // One host for `dialog`, owned by the window of `owner` (may be null).
-std::unique_ptr<fw::DialogHost> CreateWin32DialogHost(CDialog& dialog, fw::DialogHost* owner);
+std::unique_ptr<framework::DialogHost> CreateWin32DialogHost(framework::CDialog& dialog, framework::DialogHost* owner);
 
-}  // namespace platform
+}  // namespace bb::platform

@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-namespace platform {
+namespace bb::platform {
 
 class Environment {
 public:
@@ -17,4 +17,4 @@ Environment& SystemEnvironment();
 // Replaces the service for the whole process (null restores the native one).
 void SetSystemEnvironment(Environment* replacement);
 
-}  // namespace platform
+}  // namespace bb::platform

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-namespace platform {
+namespace bb::platform {
 
 // The fields of the system's open-file-name record that the program fills;
 // the Windows service copies them into an OPENFILENAMEA. Buffers belong to
@@ -49,4 +49,4 @@ FilePickerService& SystemFilePickers();
 // Replaces the service for the whole process (null restores the native one).
 void SetSystemFilePickers(FilePickerService* replacement);
 
-}  // namespace platform
+}  // namespace bb::platform

@@ -4,7 +4,7 @@
 
 #include "platform/Files.h"
 
-namespace platform {
+namespace bb::platform {
 namespace {
 
 const char* RootName(RegistryRoot root) {
@@ -39,11 +39,11 @@ bool HasLineBreak(const std::string& s) { return s.find_first_of("\r\n") != std:
 }  // namespace
 
 FileRegistry::FileRegistry(Files& files, std::string path, std::vector<RegistryDefault> defaults)
-    : files_(files), path_(std::move(path)), defaults_(std::move(defaults)) {}
+    : m_files(files), m_path(std::move(path)), m_defaults(std::move(defaults)) {}
 
 std::vector<FileRegistry::Section> FileRegistry::Load() const {
     std::vector<Section> sections;
-    auto lines = files_.ReadLines(path_);
+    auto lines = m_files.ReadLines(m_path);
     if (!lines)
         return sections;
     for (const std::string& line : *lines) {
@@ -73,14 +73,14 @@ bool FileRegistry::Save(const std::vector<Section>& sections) const {
         for (const Entry& e : section.entries)
             text += e.value + "=" + e.data + "\n";
     }
-    return files_.WriteTextAtomically(path_, text, LineEnding::Lf);
+    return m_files.WriteTextAtomically(m_path, text, LineEnding::Lf);
 }
 
 std::optional<std::string> FileRegistry::ReadString(RegistryRoot root, const std::string& key,
                                                     const std::string& value, size_t capacity) {
     std::optional<std::string> found;
     {
-        std::lock_guard<std::mutex> lock(mutex_);
+        std::lock_guard<std::mutex> lock(m_mutex);
         const std::string sectionName = SectionName(root, key);
         const std::string valueName = FileValueName(value);
         for (const Section& section : Load()) {
@@ -92,7 +92,7 @@ std::optional<std::string> FileRegistry::ReadString(RegistryRoot root, const std
         }
     }
     if (!found) {
-        for (const RegistryDefault& d : defaults_)
+        for (const RegistryDefault& d : m_defaults)
             if (d.root == root && SameName(d.key, key) && SameName(d.value, value))
                 found = d.data;
     }
@@ -108,7 +108,7 @@ bool FileRegistry::WriteString(RegistryRoot root, const std::string& key, const 
     if (value.find('=') != std::string::npos || HasLineBreak(value) || HasLineBreak(key) ||
         HasLineBreak(data))
         return false;
-    std::lock_guard<std::mutex> lock(mutex_);
+    std::lock_guard<std::mutex> lock(m_mutex);
     std::vector<Section> sections = Load();
     const std::string sectionName = SectionName(root, key);
     const std::string valueName = FileValueName(value);
@@ -128,7 +128,7 @@ bool FileRegistry::WriteString(RegistryRoot root, const std::string& key, const 
 }
 
 bool FileRegistry::DeleteValue(RegistryRoot root, const std::string& key, const std::string& value) {
-    std::lock_guard<std::mutex> lock(mutex_);
+    std::lock_guard<std::mutex> lock(m_mutex);
     std::vector<Section> sections = Load();
     const std::string sectionName = SectionName(root, key);
     const std::string valueName = FileValueName(value);
@@ -145,4 +145,4 @@ bool FileRegistry::DeleteValue(RegistryRoot root, const std::string& key, const 
     return removed && Save(sections);
 }
 
-}  // namespace platform
+}  // namespace bb::platform

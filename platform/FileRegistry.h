@@ -26,7 +26,7 @@
 
 #include "platform/Registry.h"
 
-namespace platform {
+namespace bb::platform {
 
 class Files;
 
@@ -47,7 +47,7 @@ public:
                      const std::string& data) override;
     bool DeleteValue(RegistryRoot root, const std::string& key, const std::string& value) override;
 
-    const std::string& path() const { return path_; }
+    const std::string& path() const { return m_path; }
 
 private:
     struct Entry {
@@ -62,10 +62,10 @@ private:
     std::vector<Section> Load() const;
     [[nodiscard]] bool Save(const std::vector<Section>& sections) const;
 
-    Files& files_;
-    std::string path_;
-    std::vector<RegistryDefault> defaults_;
-    mutable std::mutex mutex_;
+    Files& m_files;
+    std::string m_path;
+    std::vector<RegistryDefault> m_defaults;
+    mutable std::mutex m_mutex;
 };
 
-}  // namespace platform
+}  // namespace bb::platform

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-namespace platform {
+namespace bb::platform {
 
 struct FolderEntry {
     std::string name;       // as on disk, without folder
@@ -76,4 +76,4 @@ Files& SystemFiles();
 // Replaces the service for the whole process (null restores the native one).
 void SetSystemFiles(Files* replacement);
 
-}  // namespace platform
+}  // namespace bb::platform

@@ -4,7 +4,7 @@
 #include <memory>
 #include <string>
 
-namespace platform {
+namespace bb::platform {
 
 // A loaded module. Freed when the last owner lets go.
 class Module {
@@ -25,4 +25,4 @@ ModuleLoader& SystemModuleLoader();
 // Replaces the service for the whole process (null restores the native one).
 void SetSystemModuleLoader(ModuleLoader* replacement);
 
-}  // namespace platform
+}  // namespace bb::platform

@@ -3,7 +3,7 @@
 // also honours a replacement installed by a test.
 #pragma once
 
-namespace platform {
+namespace bb::platform {
 
 class Environment;
 class Files;
@@ -23,4 +23,4 @@ Shell& NativeShell();
 Shutdown& NativeShutdown();
 Sound& NativeSound();
 
-}  // namespace platform
+}  // namespace bb::platform

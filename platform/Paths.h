@@ -4,7 +4,7 @@
 
 #include <string>
 
-namespace platform {
+namespace bb::platform {
 
 // '\\' on Windows, '/' elsewhere.
 extern const char kPathSeparator;
@@ -13,4 +13,4 @@ extern const char kPathSeparator;
 // `folder` is empty.
 std::string JoinPath(const std::string& folder, const std::string& name);
 
-}  // namespace platform
+}  // namespace bb::platform

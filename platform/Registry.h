@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-namespace platform {
+namespace bb::platform {
 
 enum class RegistryRoot { LocalMachine, CurrentUser, ClassesRoot };
 
@@ -30,4 +30,4 @@ Registry& SystemRegistry();
 // Replaces the service for the whole process (null restores the native one).
 void SetSystemRegistry(Registry* replacement);
 
-}  // namespace platform
+}  // namespace bb::platform

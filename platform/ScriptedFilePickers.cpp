@@ -4,7 +4,7 @@
 
 #include "platform/Paths.h"
 
-namespace platform {
+namespace bb::platform {
 namespace {
 
 // The filter's pairs up to and including the empty string that ends them.
@@ -34,30 +34,30 @@ bool CopyInto(char* buffer, size_t capacity, const std::string& text) {
 }  // namespace
 
 void ScriptedFilePickers::QueuePath(const std::string& path) {
-    std::lock_guard<std::mutex> lock(mutex_);
-    answers_.push_back(path);
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_answers.push_back(path);
 }
 
 void ScriptedFilePickers::QueueCancel() {
-    std::lock_guard<std::mutex> lock(mutex_);
-    answers_.push_back(std::nullopt);
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_answers.push_back(std::nullopt);
 }
 
 std::vector<ScriptedFilePickers::Request> ScriptedFilePickers::Requests() const {
-    std::lock_guard<std::mutex> lock(mutex_);
-    return requests_;
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_requests;
 }
 
 std::optional<std::string> ScriptedFilePickers::NextAnswer() {
-    if (answers_.empty())
+    if (m_answers.empty())
         return std::nullopt;
-    std::optional<std::string> answer = answers_.front();
-    answers_.pop_front();
+    std::optional<std::string> answer = m_answers.front();
+    m_answers.pop_front();
     return answer;
 }
 
 bool ScriptedFilePickers::RunFileDialog(bool open, FileDialogRecord& record) {
-    std::lock_guard<std::mutex> lock(mutex_);
+    std::lock_guard<std::mutex> lock(m_mutex);
     Request request;
     request.kind = open ? Request::Kind::Open : Request::Kind::Save;
     request.structSize = record.structSize;
@@ -66,7 +66,7 @@ bool ScriptedFilePickers::RunFileDialog(bool open, FileDialogRecord& record) {
         request.initialName.assign(record.file, strnlen(record.file, record.fileCapacity));
     request.filter = FilterText(record.filter);
     request.defaultExtension = record.defaultExtension ? record.defaultExtension : "";
-    requests_.push_back(request);
+    m_requests.push_back(request);
 
     std::optional<std::string> answer = NextAnswer();
     if (!answer || !CopyInto(record.file, record.fileCapacity, *answer))
@@ -81,17 +81,17 @@ bool ScriptedFilePickers::RunFileDialog(bool open, FileDialogRecord& record) {
 }
 
 bool ScriptedFilePickers::BrowseForFolder(const FolderBrowseRequest& request) {
-    std::lock_guard<std::mutex> lock(mutex_);
+    std::lock_guard<std::mutex> lock(m_mutex);
     Request seen;
     seen.kind = Request::Kind::Folder;
     seen.flags = request.flags;
     seen.title = request.title ? request.title : "";
     seen.initialFolder = request.initialFolder ? request.initialFolder : "";
-    requests_.push_back(seen);
+    m_requests.push_back(seen);
 
     std::optional<std::string> answer = NextAnswer();
     // The browser's display-name buffer holds MAX_PATH characters.
     return answer && CopyInto(request.displayName, 260, *answer);
 }
 
-}  // namespace platform
+}  // namespace bb::platform

@@ -10,7 +10,7 @@
 
 #include "platform/FilePickerService.h"
 
-namespace platform {
+namespace bb::platform {
 
 class ScriptedFilePickers final : public FilePickerService {
 public:
@@ -37,9 +37,9 @@ public:
 private:
     std::optional<std::string> NextAnswer();
 
-    mutable std::mutex mutex_;
-    std::deque<std::optional<std::string>> answers_;
-    std::vector<Request> requests_;
+    mutable std::mutex m_mutex;
+    std::deque<std::optional<std::string>> m_answers;
+    std::vector<Request> m_requests;
 };
 
-}  // namespace platform
+}  // namespace bb::platform

@@ -4,20 +4,20 @@
 
 #include <atomic>
 
-namespace platform {
+namespace bb::platform {
 
 template <class Service>
 class ServiceSlot {
 public:
     // The replacement when one is set, else the native service.
     Service& Get(Service& native) const {
-        Service* replacement = replacement_.load(std::memory_order_acquire);
+        Service* replacement = m_replacement.load(std::memory_order_acquire);
         return replacement ? *replacement : native;
     }
-    void Set(Service* replacement) { replacement_.store(replacement, std::memory_order_release); }
+    void Set(Service* replacement) { m_replacement.store(replacement, std::memory_order_release); }
 
 private:
-    std::atomic<Service*> replacement_{nullptr};
+    std::atomic<Service*> m_replacement{nullptr};
 };
 
 // Installs a replacement for the life of a scope:
@@ -31,4 +31,4 @@ public:
     ScopedOverride& operator=(const ScopedOverride&) = delete;
 };
 
-}  // namespace platform
+}  // namespace bb::platform

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-namespace platform {
+namespace bb::platform {
 
 // Show commands of ShellExecuteA and WinExec (SW_SHOWNORMAL and friends).
 enum ShowCommand : int { kShowHidden = 0, kShowNormal = 1, kShowMaximized = 3, kShowDefault = 10 };
@@ -30,4 +30,4 @@ Shell& SystemShell();
 // Replaces the service for the whole process (null restores the native one).
 void SetSystemShell(Shell* replacement);
 
-}  // namespace platform
+}  // namespace bb::platform

@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-namespace platform {
+namespace bb::platform {
 
 std::string DescribeEndSession(uint32_t flags, uint32_t reserved, bool enablePrivilege) {
     char call[64];
@@ -11,4 +11,4 @@ std::string DescribeEndSession(uint32_t flags, uint32_t reserved, bool enablePri
     return enablePrivilege ? std::string("enable SeShutdownPrivilege; ") + call : std::string(call);
 }
 
-}  // namespace platform
+}  // namespace bb::platform

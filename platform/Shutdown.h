@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-namespace platform {
+namespace bb::platform {
 
 class Shutdown {
 public:
@@ -28,4 +28,4 @@ void SetSystemShutdown(Shutdown* replacement);
 // The text both implementations report for EndSession.
 std::string DescribeEndSession(uint32_t flags, uint32_t reserved, bool enablePrivilege);
 
-}  // namespace platform
+}  // namespace bb::platform

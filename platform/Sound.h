@@ -3,7 +3,7 @@
 
 #include <string>
 
-namespace platform {
+namespace bb::platform {
 
 class Sound {
 public:
@@ -21,4 +21,4 @@ Sound& SystemSound();
 // Replaces the service for the whole process (null restores the native one).
 void SetSystemSound(Sound* replacement);
 
-}  // namespace platform
+}  // namespace bb::platform

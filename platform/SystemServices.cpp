@@ -10,7 +10,7 @@
 #include "platform/Sound.h"
 #include "platform/FilePickerService.h"
 
-namespace platform {
+namespace bb::platform {
 namespace {
 ServiceSlot<Environment> g_environment;
 ServiceSlot<Files> g_files;
@@ -46,4 +46,4 @@ void SetSystemSound(Sound* replacement) { g_sound.Set(replacement); }
 FilePickerService& SystemFilePickers() { return g_filePickers.Get(NativeFilePickers()); }
 void SetSystemFilePickers(FilePickerService* replacement) { g_filePickers.Set(replacement); }
 
-}  // namespace platform
+}  // namespace bb::platform

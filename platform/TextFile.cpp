@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <memory>
 
-namespace platform {
+namespace bb::platform {
 namespace {
 struct FileCloser {
     void operator()(FILE* f) const { std::fclose(f); }
@@ -68,4 +68,4 @@ std::string WithLineEnding(const std::string& text, LineEnding ending) {
     return out;
 }
 
-}  // namespace platform
+}  // namespace bb::platform

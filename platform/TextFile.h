@@ -9,7 +9,7 @@
 
 #include "platform/Files.h"
 
-namespace platform {
+namespace bb::platform {
 
 std::optional<std::string> ReadWholeFile(const std::string& path);
 [[nodiscard]] bool WriteWholeFile(const std::string& path, const std::string& bytes);
@@ -21,4 +21,4 @@ std::vector<std::string> SplitLines(const std::string& content);
 // as one line end).
 std::string WithLineEnding(const std::string& text, LineEnding ending);
 
-}  // namespace platform
+}  // namespace bb::platform

@@ -1,6 +1,6 @@
 #include "platform/Wildcard.h"
 
-namespace platform {
+namespace bb::platform {
 namespace {
 
 char Fold(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
@@ -34,4 +34,4 @@ bool WildcardMatch(std::string_view pattern, std::string_view name) {
     return p == pattern.size();
 }
 
-}  // namespace platform
+}  // namespace bb::platform

@@ -3,7 +3,7 @@
 
 #include <string_view>
 
-namespace platform {
+namespace bb::platform {
 
 // True when `name` matches `pattern`: '*' stands for any run of characters
 // (none included), '?' for exactly one; ASCII letters match either case,
@@ -11,4 +11,4 @@ namespace platform {
 // does on Windows.
 bool WildcardMatch(std::string_view pattern, std::string_view name);
 
-}  // namespace platform
+}  // namespace bb::platform

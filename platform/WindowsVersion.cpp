@@ -1,6 +1,6 @@
 #include "platform/WindowsVersion.h"
 
-namespace platform {
+namespace bb::platform {
 
 WindowsFamily FamilyOf(const WindowsVersion& version) {
     if (!version.read)
@@ -12,4 +12,4 @@ WindowsFamily FamilyOf(const WindowsVersion& version) {
     }
 }
 
-}  // namespace platform
+}  // namespace bb::platform

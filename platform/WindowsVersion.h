@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-namespace platform {
+namespace bb::platform {
 
 struct WindowsVersion {
     bool read = false;        // false: GetVersionExA failed, or not Windows at all
@@ -22,4 +22,4 @@ WindowsVersion QueryWindowsVersion();
 
 WindowsFamily FamilyOf(const WindowsVersion& version);
 
-}  // namespace platform
+}  // namespace bb::platform

@@ -13,18 +13,14 @@
 #include "res/TextIds.h"
 #include "settings/SettingsFlags.h"
 
-namespace recording {
-
-namespace {
-constexpr int kQuickErase = 1;
-}  // namespace
+namespace bb::recording {
 
 int BatchJob::Run(JobInputs& inputs, const CommandLineWords& line) {
     JobHost& host = m_session.Host();
     BatchParse parse;
     if (line.tooMany) {
         // Reading the first 99 words alone could burn what was not meant.
-        host.LogLine(bbfmt::Format(m_session.Text(kTxtClTooManyWords), {int(kMaxCommandLineWords)}));
+        host.LogLine(framework::Format(m_session.Text(res::kTxtClTooManyWords), {int(kMaxCommandLineWords)}));
         parse.error = true;
     }
     const std::vector<BatchStep> steps = line.tooMany ? std::vector<BatchStep>{} : ReadBatchOptions(line.words);
@@ -38,47 +34,47 @@ int BatchJob::Run(JobInputs& inputs, const CommandLineWords& line) {
                 inputs.sourceDir = step.value;
                 host.ShowInputs(inputs);
                 host.CheckSourceSize();
-                host.LogLine(bbfmt::Format(m_session.Text(kTxtClFolder), {step.value}));
+                host.LogLine(framework::Format(m_session.Text(res::kTxtClFolder), {step.value}));
                 parse.folderGiven = true;
                 break;
             case Kind::NoEject:
-                inputs.burnFlags |= burnflags::kNoEject;
+                inputs.burnFlags |= settings::burnflags::kNoEject;
                 host.SetBurnFlags(inputs.burnFlags);
-                host.LogLine(m_session.Text(kTxtClNoEject));
+                host.LogLine(m_session.Text(res::kTxtClNoEject));
                 break;
             case Kind::LogToDesktop:
                 parse.logToDesktop = true;
-                host.LogLine(m_session.Text(kTxtClLogToDesktop));
+                host.LogLine(m_session.Text(res::kTxtClLogToDesktop));
                 break;
             case Kind::NoOverwriteAsk:
-                inputs.burnFlags |= burnflags::kNoOverwriteQuestion;
+                inputs.burnFlags |= settings::burnflags::kNoOverwriteQuestion;
                 host.SetBurnFlags(inputs.burnFlags);
-                host.LogLine(m_session.Text(kTxtClNoOverwriteQuestion));
+                host.LogLine(m_session.Text(res::kTxtClNoOverwriteQuestion));
                 break;
             case Kind::Shutdown:
                 parse.shutdown = true;
                 // The disc stays in the recorder while the system goes down.
                 inputs.shutdown = true;
-                inputs.burnFlags |= burnflags::kNoEject;
+                inputs.burnFlags |= settings::burnflags::kNoEject;
                 host.ShowInputs(inputs);
                 host.ShutdownChosen();
-                host.LogLine(m_session.Text(kTxtClShutdown));
+                host.LogLine(m_session.Text(res::kTxtClShutdown));
                 break;
             case Kind::Label:
                 inputs.volume = step.value;
-                host.LogLine(bbfmt::Format(m_session.Text(kTxtClLabel), {step.value}));
+                host.LogLine(framework::Format(m_session.Text(res::kTxtClLabel), {step.value}));
                 parse.labelGiven = true;
                 break;
             case Kind::NotAnOption:
-                host.LogLine(m_session.Text(kTxtClUnknownWord) + " \"" + step.value + "\"");
+                host.LogLine(m_session.Text(res::kTxtClUnknownWord) + " \"" + step.value + "\"");
                 parse.error = true;
                 break;
             case Kind::FolderMissing:
-                host.LogLine(m_session.Text(kTxtClMissingFolder));
+                host.LogLine(m_session.Text(res::kTxtClMissingFolder));
                 parse.error = true;
                 break;
             case Kind::LabelMissing:
-                host.LogLine(m_session.Text(kTxtClMissingLabel));
+                host.LogLine(m_session.Text(res::kTxtClMissingLabel));
                 parse.error = true;
                 break;
         }
@@ -93,9 +89,9 @@ int BatchJob::Run(JobInputs& inputs, const CommandLineWords& line) {
     if (decision.enableBurn)
         host.EnableBurn();
 
-    int result = bbres::kResultNoBurnRan;
+    int result = res::kResultNoBurnRan;
     if (decision.action == BatchAction::ErrorBox)
-        (void)host.Ask(bbres::kParseErrorBody, bbres::kCaptionParseError, bbres::kBoxError);
+        (void)host.Ask(res::kParseErrorBody, res::kCaptionParseError, res::kBoxError);
     else if (decision.action == BatchAction::Run)
         result = Burn(inputs);
     host.ShowInputs(inputs);
@@ -125,20 +121,20 @@ int BatchJob::Burn(JobInputs& inputs) {
     host.Minimise();
 
     BurnJob burn(m_session, /*offerReallocRetry=*/true);
-    constexpr unsigned kRetryBox = bbres::kBoxWarningQuestionDefaultNo;
+    constexpr unsigned kRetryBox = res::kBoxWarningQuestionDefaultNo;
     const int result = [&]() -> int {
         // Told not to ask, a rewritable disc that holds data is erased before
         // the burn without a word; the burn follows only a disc that was erased.
         bool erased = false;
-        if ((inputs.burnFlags & burnflags::kNoOverwriteQuestion) != 0) {
+        if ((inputs.burnFlags & settings::burnflags::kNoOverwriteQuestion) != 0) {
             OpenRecorder device(inputs.drive);
             if (device &&
                 burn.LookAtDisc(device.get(), inputs, /*logMissingInfo=*/false) == DiscVerdict::EraseFirst) {
-                host.LogLine(m_session.Text(kTxtErasing));
-                NeroApiLib::NeroClearErrors();
-                if (NeroApiLib::NeroEraseCDRW(device.get(), kQuickErase) != 0) {
+                host.LogLine(m_session.Text(res::kTxtErasing));
+                neroapi::NeroClearErrors();
+                if (neroapi::NeroEraseCDRW(device.get(), neroapi::kEraseQuick) != 0) {
                     EraseJob(m_session).ReportNotErased(LibraryErrors());
-                    return bbres::kResultJobFailed;
+                    return res::kResultJobFailed;
                 }
                 erased = true;
             }
@@ -150,18 +146,18 @@ int BatchJob::Burn(JobInputs& inputs) {
             EraseJob erase(m_session);
             erase.Prepare(inputs, /*automatic=*/true);
             if (!erase.Run(inputs, /*eraseOnly=*/false))
-                return bbres::kResultJobFailed;
+                return res::kResultJobFailed;
             outcome = burn.BurnOfferingRetry(inputs, kRetryBox, /*afterErase=*/true);
         }
         return outcome.result;
     }();
     // A run that did not burn leaves the window usable, and shown: the log
     // says why, even when no box did.
-    if (result != bbres::kResultOk) {
+    if (result != res::kResultOk) {
         host.SetCommands(JobCommands::Idle);
         host.Restore();
     }
     return result;
 }
 
-}  // namespace recording
+}  // namespace bb::recording

@@ -11,7 +11,7 @@
 #include "recording/JobHost.h"
 #include "recording/RecorderSession.h"
 
-namespace recording {
+namespace bb::recording {
 
 class BatchJob {
 public:
@@ -27,4 +27,4 @@ private:
     RecorderSession& m_session;
 };
 
-}  // namespace recording
+}  // namespace bb::recording

@@ -2,7 +2,7 @@
 
 #include "res/TextIds.h"
 
-namespace recording {
+namespace bb::recording {
 
 BatchDecision DecideBatch(const BatchParse& parse) {
     BatchDecision decision;
@@ -33,11 +33,11 @@ AfterBatchBurn DecideAfterBatchBurn(int burnResult, const BatchParse& parse) {
 
 int EraseEstimateRefusalTextId(int estimate) {
     switch (estimate) {
-        case -1: return kTxtEraseNoDisc;
-        case -2: return kTxtEraseNotSupported;
-        case -3: return kTxtEraseNotRewritable;
+        case -1: return res::kTxtEraseNoDisc;
+        case -2: return res::kTxtEraseNotSupported;
+        case -3: return res::kTxtEraseNotRewritable;
         default: return 0;
     }
 }
 
-}  // namespace recording
+}  // namespace bb::recording

@@ -2,7 +2,7 @@
 // batch run does after its burn. Pure decisions; the main window acts on them.
 #pragma once
 
-namespace recording {
+namespace bb::recording {
 
 // What reading the words found.
 struct BatchParse {
@@ -41,4 +41,4 @@ enum class AfterBatchBurn {
 // when the estimate lets the erase go ahead.
 [[nodiscard]] int EraseEstimateRefusalTextId(int estimate);
 
-}  // namespace recording
+}  // namespace bb::recording

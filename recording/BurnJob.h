@@ -9,7 +9,7 @@
 #include "recording/JobHost.h"
 #include "recording/RecorderSession.h"
 
-namespace recording {
+namespace bb::recording {
 
 // What the look at the disc before a burn decided.
 enum class DiscVerdict {
@@ -47,22 +47,20 @@ public:
     // The disc in `device`, asked about (text 642) unless the settings say
     // not to. `logMissingInfo`: a disc the library tells nothing about is
     // logged (the look before the burn itself does that).
-    [[nodiscard]] DiscVerdict LookAtDisc(nero::DeviceHandle device, const JobInputs& inputs,
+    [[nodiscard]] DiscVerdict LookAtDisc(neroapi::DeviceHandle device, const JobInputs& inputs,
                                          bool logMissingInfo = true);
 
     // Whether the burn's result is followed by the shutdown sequence.
     [[nodiscard]] static bool ShutsDownAfter(int result, const JobInputs& inputs);
 
 private:
-    [[nodiscard]] int Burn(nero::DeviceHandle device, const JobInputs& inputs);
+    [[nodiscard]] int Burn(neroapi::DeviceHandle device, const JobInputs& inputs);
     void Report(int result, const JobInputs& inputs);
 
     RecorderSession& m_session;
     const bool m_offerReallocRetry;
 };
 
-// The recorder's name as the library lists it.
-[[nodiscard]] std::string RecorderName(const nero::DriveInfo& drive);
 // The library's error log as one log entry (without its last line break);
 // empty when it holds nothing.
 [[nodiscard]] std::string LibraryErrors();
@@ -70,15 +68,15 @@ private:
 // The recorder open for one job; closed when it goes.
 class OpenRecorder {
 public:
-    explicit OpenRecorder(const nero::DriveInfo* drive);
+    explicit OpenRecorder(const neroapi::DriveInfo* drive);
     ~OpenRecorder();
     OpenRecorder(const OpenRecorder&) = delete;
     OpenRecorder& operator=(const OpenRecorder&) = delete;
-    [[nodiscard]] nero::DeviceHandle get() const { return m_device; }
+    [[nodiscard]] neroapi::DeviceHandle get() const { return m_device; }
     explicit operator bool() const { return m_device != nullptr; }
 
 private:
-    nero::DeviceHandle m_device = nullptr;
+    neroapi::DeviceHandle m_device = nullptr;
 };
 
-}  // namespace recording
+}  // namespace bb::recording

@@ -3,7 +3,7 @@
 #include "res/BoxStyles.h"
 #include "res/TextIds.h"
 
-namespace recording {
+namespace bb::recording {
 
 namespace {
 
@@ -13,31 +13,31 @@ struct ErrorRow {
     int statusId;
 };
 constexpr ErrorRow kErrorRows[] = {
-    {1, kTxtBurnResult1, kTxtStatusBurnFailed}, {2, kTxtBurnResult2, kTxtStatusBurnFailed},
-    {3, kTxtBurnResult3, kTxtStatusBurnFailed}, {4, kTxtBurnResult4, kTxtStatusBurnFailed},
-    {5, kTxtBurnResult5, kTxtStatusBurnFailed}, {6, kTxtBurnAborted, kTxtBurnAborted},
+    {1, res::kTxtBurnResult1, res::kTxtStatusBurnFailed}, {2, res::kTxtBurnResult2, res::kTxtStatusBurnFailed},
+    {3, res::kTxtBurnResult3, res::kTxtStatusBurnFailed}, {4, res::kTxtBurnResult4, res::kTxtStatusBurnFailed},
+    {5, res::kTxtBurnResult5, res::kTxtStatusBurnFailed}, {6, res::kTxtBurnAborted, res::kTxtBurnAborted},
 };
 }  // namespace
 
 BurnReport ReportForResult(int result, const BurnReportContext& context) {
     BurnReport report;
     if (result == 0) {
-        report.logTextId = kTxtBurnOk;
+        report.logTextId = res::kTxtBurnOk;
         if (!context.shutdownAfter) {
-            report.boxTextId = kTxtBurnOk;
+            report.boxTextId = res::kTxtBurnOk;
             report.boxCaption = "Info";
-            report.boxType = bbres::kBoxInformation;
+            report.boxType = res::kBoxInformation;
         }
-        report.statusTextId = kTxtStatusReady;
+        report.statusTextId = res::kTxtStatusReady;
         report.logTotalTime = true;
         return report;
     }
     if (result == 3 && context.reallocFailed)
         return report;
 
-    report.logTextId = kTxtBurnResultOther;
+    report.logTextId = res::kTxtBurnResultOther;
     report.logWithResult = true;
-    report.statusTextId = kTxtStatusBurnFailed;
+    report.statusTextId = res::kTxtStatusBurnFailed;
     for (const ErrorRow& row : kErrorRows) {
         if (row.result == result) {
             report.logTextId = row.textId;
@@ -49,9 +49,9 @@ BurnReport ReportForResult(int result, const BurnReportContext& context) {
     if (!(context.shutdownAfter && context.forceShutdown)) {
         report.boxTextId = report.logTextId;
         report.boxCaption = "Error";
-        report.boxType = bbres::kBoxError;
+        report.boxType = res::kBoxError;
     }
     return report;
 }
 
-}  // namespace recording
+}  // namespace bb::recording

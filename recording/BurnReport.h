@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-namespace recording {
+namespace bb::recording {
 
 
 struct BurnReport {
@@ -28,4 +28,4 @@ struct BurnReportContext {
 // whether to burn again without reallocation.
 BurnReport ReportForResult(int result, const BurnReportContext& context);
 
-}  // namespace recording
+}  // namespace bb::recording

@@ -4,7 +4,7 @@
 
 #include "platform/Paths.h"
 
-namespace recording {
+namespace bb::recording {
 
 CommandLineWords SplitCommandLine(const std::string& commandLine) {
     // Outside quotes tabs count as blanks, and one pass turns each pair of
@@ -113,4 +113,4 @@ std::vector<BatchStep> ReadBatchOptions(const std::vector<std::string>& words) {
     return steps;
 }
 
-}  // namespace recording
+}  // namespace bb::recording

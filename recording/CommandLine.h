@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-namespace recording {
+namespace bb::recording {
 
 constexpr size_t kMaxCommandLineWords = 99;
 
@@ -47,4 +47,4 @@ struct BatchStep {
 
 std::vector<BatchStep> ReadBatchOptions(const std::vector<std::string>& words);
 
-}  // namespace recording
+}  // namespace bb::recording

@@ -4,7 +4,7 @@
 
 #include "recording/ProgressEstimate.h"
 
-namespace recording {
+namespace bb::recording {
 
 namespace {
 std::string PercentOneDecimal(double percent) {
@@ -45,4 +45,4 @@ EraseCountdownEnd RunEraseCountdown(int32_t estimateSecs, EraseProgressView& vie
     return EraseCountdownEnd::NeverEnded;
 }
 
-}  // namespace recording
+}  // namespace bb::recording

@@ -8,7 +8,7 @@
 #include <functional>
 #include <string>
 
-namespace recording {
+namespace bb::recording {
 
 class EraseProgressView {
 public:
@@ -35,4 +35,4 @@ constexpr int kEraseOverrunWaits = 601;
 EraseCountdownEnd RunEraseCountdown(int32_t estimateSecs, EraseProgressView& view,
                                     const std::function<bool(int ms)>& wait);
 
-}  // namespace recording
+}  // namespace bb::recording

@@ -12,7 +12,7 @@
 #include "recording/JobHost.h"
 #include "recording/RecorderSession.h"
 
-namespace recording {
+namespace bb::recording {
 
 class EraseJob {
 public:
@@ -42,4 +42,4 @@ private:
     RecorderSession& m_session;
 };
 
-}  // namespace recording
+}  // namespace bb::recording

@@ -13,20 +13,20 @@
 #include "res/TextIds.h"
 #include "settings/SettingsFlags.h"
 
-namespace recording {
+namespace bb::recording {
 
 namespace {
 // The window's burn offers to burn again without reallocation, except
 // before an unattended forced shutdown, which reports the failure instead.
 bool OffersReallocRetry(const JobInputs& inputs) {
-    const bool forceShutdown = (inputs.moreFlags & moreflags::kForceShutdown) != 0;
+    const bool forceShutdown = (inputs.moreFlags & settings::moreflags::kForceShutdown) != 0;
     return !(inputs.shutdown && forceShutdown);
 }
 }  // namespace
 
 void JobEngine::Burn(JobInputs inputs) {
     const BurnJob::Outcome outcome =
-        BurnJob(m_session, OffersReallocRetry(inputs)).BurnOfferingRetry(inputs, bbres::kBoxWarningQuestion);
+        BurnJob(m_session, OffersReallocRetry(inputs)).BurnOfferingRetry(inputs, res::kBoxWarningQuestion);
     // After a hand-off to the automatic erase nothing has been burned yet:
     // the erase worker burns, and the shutdown waits for that.
     if (outcome.handedToErase) {
@@ -40,15 +40,15 @@ void JobEngine::Burn(JobInputs inputs) {
 void JobEngine::Erase(JobInputs inputs, bool automatic) {
     JobHost& host = m_session.Host();
     if (!automatic &&
-        host.Ask(m_session.Text(kTxtEraseQuestion), bbres::kCaptionEraseRw, bbres::kBoxQuestionDefaultNo) != IDYES)
+        host.Ask(m_session.Text(res::kTxtEraseQuestion), res::kCaptionEraseRw, res::kBoxQuestionDefaultNo) != IDYES)
         return;
     EraseJob(m_session).Prepare(inputs, automatic);
-    const bool started = StartWorkerThread([this, inputs, automatic]() mutable {
+    const bool started = framework::StartWorkerThread([this, inputs, automatic]() mutable {
         // The burn that asked for the erase follows only a disc that was erased.
         if (!EraseJob(m_session).Run(inputs, /*eraseOnly=*/!automatic) || !automatic)
             return;
         const BurnJob::Outcome outcome = BurnJob(m_session, OffersReallocRetry(inputs))
-                                             .BurnOfferingRetry(inputs, bbres::kBoxWarningQuestion,
+                                             .BurnOfferingRetry(inputs, res::kBoxWarningQuestion,
                                                                 /*afterErase=*/true);
         if (BurnJob::ShutsDownAfter(outcome.result, inputs))
             m_session.Host().JobEnded(AfterJob::Shutdown);
@@ -59,15 +59,15 @@ void JobEngine::Erase(JobInputs inputs, bool automatic) {
 
 void JobEngine::StartCommandLine(JobInputs inputs, CommandLineWords words, int delayMs,
                                  std::function<void(int result)> done) {
-    const bool started = StartWorkerThread([this, inputs, words = std::move(words), delayMs, done]() mutable {
-        int result = bbres::kResultNoBurnRan;
+    const bool started = framework::StartWorkerThread([this, inputs, words = std::move(words), delayMs, done]() mutable {
+        int result = res::kResultNoBurnRan;
         if (!m_session.Host().WaitForClosing(uint32_t(delayMs)))
             result = BatchJob(m_session).Run(inputs, words);
         if (done)
             done(result);
     });
     if (!started && done)
-        done(bbres::kResultNoBurnRan);
+        done(res::kResultNoBurnRan);
 }
 
-}  // namespace recording
+}  // namespace bb::recording

@@ -11,13 +11,13 @@
 #include "recording/JobHost.h"
 #include "recording/RecorderSession.h"
 
-class LanguageTable;
+namespace bb::settings { class LanguageTable; }
 
-namespace recording {
+namespace bb::recording {
 
 class JobEngine {
 public:
-    JobEngine(JobHost& host, const LanguageTable& texts) : m_session(host, texts) {}
+    JobEngine(JobHost& host, const settings::LanguageTable& texts) : m_session(host, texts) {}
 
     [[nodiscard]] RecorderSession& Session() { return m_session; }
 
@@ -44,4 +44,4 @@ private:
     RecorderSession m_session;
 };
 
-}  // namespace recording
+}  // namespace bb::recording

@@ -2,7 +2,7 @@
 
 #include "neroapi/NeroRecords.h"
 
-namespace recording {
+namespace bb::recording {
 
 namespace {
 // File-system flag bits of the settings map one to one onto track flags.
@@ -20,12 +20,12 @@ IsoTrackFlags BuildIsoTrackFlags(uint32_t fsFlags, bool reallocate) {
         const char* word;
     };
     const Bit bits[] = {
-        {(fsFlags & kFsIso9660) != 0, nero::kIsoIso9660, "ISO "},
-        {(fsFlags & kFsUdf) != 0, nero::kIsoUdf, "UDF "},
-        {(fsFlags & kFsJoliet) != 0, nero::kIsoJoliet, "Joliet "},
-        {(fsFlags & kFsMode2) != 0, nero::kIsoMode2, "Mode 2 "},
-        {reallocate, nero::kIsoRealloc, "Realloc "},
-        {true, nero::kIsoDvdCompatible, "DVD CMPT"},
+        {(fsFlags & kFsIso9660) != 0, neroapi::kIsoIso9660, "ISO "},
+        {(fsFlags & kFsUdf) != 0, neroapi::kIsoUdf, "UDF "},
+        {(fsFlags & kFsJoliet) != 0, neroapi::kIsoJoliet, "Joliet "},
+        {(fsFlags & kFsMode2) != 0, neroapi::kIsoMode2, "Mode 2 "},
+        {reallocate, neroapi::kIsoRealloc, "Realloc "},
+        {true, neroapi::kIsoDvdCompatible, "DVD CMPT"},
     };
     IsoTrackFlags result;
     for (const Bit& bit : bits) {
@@ -38,12 +38,12 @@ IsoTrackFlags BuildIsoTrackFlags(uint32_t fsFlags, bool reallocate) {
 }
 
 uint32_t BuildBurnFlags(uint32_t burnFlags, bool verify) {
-    uint32_t flags = burnFlags | nero::kBurnAlways;
+    uint32_t flags = burnFlags | neroapi::kBurnAlways;
     if (verify)
-        flags |= nero::kBurnVerify;
+        flags |= neroapi::kBurnVerify;
     else
-        flags &= ~nero::kBurnVerify;
+        flags &= ~neroapi::kBurnVerify;
     return flags & ~kProgramOnlyBurnFlag;
 }
 
-}  // namespace recording
+}  // namespace bb::recording

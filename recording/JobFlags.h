@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-namespace recording {
+namespace bb::recording {
 
 struct IsoTrackFlags {
     uint32_t flags = 0;
@@ -21,4 +21,4 @@ IsoTrackFlags BuildIsoTrackFlags(uint32_t fsFlags, bool reallocate);
 // "don't ask for overwriting" switch, meaningless to the library).
 uint32_t BuildBurnFlags(uint32_t burnFlags, bool verify);
 
-}  // namespace recording
+}  // namespace bb::recording

@@ -16,7 +16,7 @@
 #include "recording/EraseCountdown.h"
 #include "recording/ProgressEstimate.h"
 
-namespace recording {
+namespace bb::recording {
 
 // The window's values a job runs with, copied on the window's thread when
 // the job starts; the job keeps its own copy up to date and shows changes
@@ -34,7 +34,7 @@ struct JobInputs {
     // The selected recorder's record in the drive list of the recorder
     // context; the list stays while a job runs (the commands that rebuild it
     // are disabled).
-    const nero::DriveInfo* drive = nullptr;
+    const neroapi::DriveInfo* drive = nullptr;
     uint32_t fsFlags = 0;         // Filesystem Flags
     uint32_t burnFlags = 0;       // Other Settings
     uint32_t moreFlags = 0;       // Other Settings
@@ -93,4 +93,4 @@ public:
     [[nodiscard]] virtual bool WaitForClosing(uint32_t milliseconds) = 0;
 };
 
-}  // namespace recording
+}  // namespace bb::recording

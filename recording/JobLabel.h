@@ -8,11 +8,11 @@
 #include "platform/Files.h"
 #include "recording/JobHost.h"
 
-namespace recording {
+namespace bb::recording {
 
 class JobLabel final : public compilation::LabelWindow {
 public:
-    JobLabel(JobInputs& inputs, JobHost& host, const LanguageTable& texts)
+    JobLabel(JobInputs& inputs, JobHost& host, const settings::LanguageTable& texts)
         : m_inputs(inputs), m_host(host), m_texts(texts) {}
     // The job's copy is the newest state of both texts.
     void PullValues() override {}
@@ -29,13 +29,13 @@ public:
         return m_host.Ask(text, caption, type);
     }
     void AppendLog(const std::string& line) override { m_host.LogLine(line); }
-    const LanguageTable& Texts() override { return m_texts; }
+    const settings::LanguageTable& Texts() override { return m_texts; }
     platform::Files& Files() override { return platform::SystemFiles(); }
 
 private:
     JobInputs& m_inputs;
     JobHost& m_host;
-    const LanguageTable& m_texts;
+    const settings::LanguageTable& m_texts;
 };
 
-}  // namespace recording
+}  // namespace bb::recording

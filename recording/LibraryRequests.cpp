@@ -4,11 +4,11 @@
 
 #include "neroapi/NeroRecords.h"
 
-namespace recording {
+namespace bb::recording {
 
 namespace {
 constexpr std::string_view kRequiredFile = "Required file";
-constexpr std::string_view kReallocFailed = nero::kReallocFailedLine;
+constexpr std::string_view kReallocFailed = neroapi::kReallocFailedLine;
 }  // namespace
 
 std::optional<int> FixedRequestAnswer(int request) {
@@ -51,4 +51,4 @@ void CopyImagePath(char* buffer, size_t capacity, const std::string& path) {
     buffer[n] = '\0';
 }
 
-}  // namespace recording
+}  // namespace bb::recording

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-namespace recording {
+namespace bb::recording {
 
 // The answer to a request the window gives without showing anything; nothing
 // for the requests it shows something for (15 wait for a disc, 20 image
@@ -45,4 +45,4 @@ constexpr unsigned kImageFileDialogFlags = 0x2;
 // capacity - 1 characters and the terminator).
 void CopyImagePath(char* buffer, size_t capacity, const std::string& path);
 
-}  // namespace recording
+}  // namespace bb::recording

@@ -5,15 +5,15 @@
 #include "framework/CheckedFormat.h"
 #include "res/TextIds.h"
 
-namespace recording {
+namespace bb::recording {
 
 int LogFileTemplateId(LogFileKind kind) {
     switch (kind) {
-        case LogFileKind::Shutdown: return kTxtLogFileShutdown;
-        case LogFileKind::CommandLine: return kTxtLogFileCommandLine;
-        case LogFileKind::Saved: return kTxtLogFileSaved;
+        case LogFileKind::Shutdown: return res::kTxtLogFileShutdown;
+        case LogFileKind::CommandLine: return res::kTxtLogFileCommandLine;
+        case LogFileKind::Saved: return res::kTxtLogFileSaved;
     }
-    return kTxtLogFileSaved;
+    return res::kTxtLogFileSaved;
 }
 
 std::string WithoutCarriageReturns(const std::string& log) {
@@ -59,7 +59,7 @@ std::string DesktopLogPath(const std::string& desktop, const std::string& volume
 
 std::string LogFileContent(const std::string& tmpl, const std::string& timeText, const std::string& volume,
                            const std::string& version, const std::string& log) {
-    return bbfmt::Format(tmpl, {timeText, volume, version, log, timeText});
+    return framework::Format(tmpl, {timeText, volume, version, log, timeText});
 }
 
-}  // namespace recording
+}  // namespace bb::recording

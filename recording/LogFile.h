@@ -6,7 +6,7 @@
 
 #include <string>
 
-namespace recording {
+namespace bb::recording {
 
 enum class LogFileKind {
     Shutdown = 1,     // saved just before the system is shut down
@@ -38,4 +38,4 @@ enum class LogFileKind {
                                          const std::string& volume, const std::string& version,
                                          const std::string& log);
 
-}  // namespace recording
+}  // namespace bb::recording

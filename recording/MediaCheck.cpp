@@ -1,17 +1,17 @@
 #include "recording/MediaCheck.h"
 
-namespace recording {
+namespace bb::recording {
 
-const char* RewritableKindWord(const nero::DiscInfo& disc) {
+const char* RewritableKindWord(const neroapi::DiscInfo& disc) {
     if (disc.hasData == 0)
         return nullptr;
-    if (disc.mediaMask == nero::kMediaDvdMinusRw)
+    if (disc.mediaMask == neroapi::kMediaDvdMinusRw)
         return " DVD-RW";
-    if (disc.mediaMask == nero::kMediaDvdPlusRw)
+    if (disc.mediaMask == neroapi::kMediaDvdPlusRw)
         return " DVD+RW";
-    if (disc.mediumKind == nero::kMediumKindCdRw)
+    if (disc.mediumKind == neroapi::kMediumKindCdRw)
         return " CD-RW";
     return nullptr;
 }
 
-}  // namespace recording
+}  // namespace bb::recording

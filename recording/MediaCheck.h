@@ -4,7 +4,7 @@
 
 #include "neroapi/NeroRecords.h"
 
-namespace recording {
+namespace bb::recording {
 
 // The media check's results.
 constexpr int kMediaBurnNow = 0;
@@ -15,6 +15,6 @@ constexpr int kMediaStop = -1;
 // (each with its leading blank, as the log line wants it); null for a blank
 // disc or one that is not rewritable. DVD media types are looked at first,
 // so a CD-RW is recognised by its medium kind whatever the job's class.
-[[nodiscard]] const char* RewritableKindWord(const nero::DiscInfo& disc);
+[[nodiscard]] const char* RewritableKindWord(const neroapi::DiscInfo& disc);
 
-}  // namespace recording
+}  // namespace bb::recording

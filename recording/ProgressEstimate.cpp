@@ -4,7 +4,7 @@
 
 #include "res/ProgramIdentity.h"
 
-namespace recording {
+namespace bb::recording {
 
 namespace {
 
@@ -20,11 +20,11 @@ int32_t NotNegative(int32_t seconds) {
 }  // namespace
 
 std::string IdleTitle() {
-    return std::string(bbres::kProgramName) + " " + bbres::kProgramVersion;
+    return std::string(res::kProgramName) + " " + res::kProgramVersion;
 }
 
 std::string JobTitle(const std::string& percentText) {
-    return percentText + " " + bbres::kProgramName + " " + bbres::kProgramVersion;
+    return percentText + " " + res::kProgramName + " " + res::kProgramVersion;
 }
 
 std::string FormatMinutesSeconds2(int32_t seconds) {
@@ -76,4 +76,4 @@ ProgressDisplay OnProgressReport(ProgressBookkeeping& book, uint32_t percent, in
     return show;
 }
 
-}  // namespace recording
+}  // namespace bb::recording

@@ -8,7 +8,7 @@
 #include <optional>
 #include <string>
 
-namespace recording {
+namespace bb::recording {
 
 // The main window's progress bookkeeping; all 0 before the first job.
 struct ProgressBookkeeping {
@@ -39,4 +39,4 @@ std::string FormatMinutesSeconds2(int32_t seconds);
 // "m:ss" ("%d:%2.2d"), as the erase countdown shows it; never negative.
 std::string FormatMinutesSeconds(int32_t seconds);
 
-}  // namespace recording
+}  // namespace bb::recording

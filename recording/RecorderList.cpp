@@ -5,7 +5,7 @@
 
 #include "res/TextIds.h"
 
-namespace recording {
+namespace bb::recording {
 
 namespace {
 
@@ -26,19 +26,19 @@ void CopyText(char (&buffer)[128], const char* text) {
 
 }  // namespace
 
-bool IsListedRecorder(const nero::DriveInfo& drive, uint32_t mediaMask) {
+bool IsListedRecorder(const neroapi::DriveInfo& drive, uint32_t mediaMask) {
     return drive.deviceKind == kWritingRecorder && (drive.capabilities & kAllowedByLibrary) != 0 &&
            (drive.mediaMask & mediaMask) != 0;
 }
 
-std::string DeviceName(const nero::DriveInfo& drive) {
+std::string DeviceName(const neroapi::DriveInfo& drive) {
     return std::string(drive.deviceName, strnlen(drive.deviceName, sizeof drive.deviceName));
 }
 
-int UsableSpeedCount(const nero::SpeedInfo& speeds) {
+int UsableSpeedCount(const neroapi::SpeedInfo& speeds) {
     if (speeds.count == 0 || int(speeds.baseRate) <= 0)
         return 0;
-    return int(speeds.count > nero::kMaxSpeeds ? nero::kMaxSpeeds : speeds.count);
+    return int(speeds.count > neroapi::kMaxSpeeds ? neroapi::kMaxSpeeds : speeds.count);
 }
 
 std::string SpeedListText(uint32_t rateKBs, uint32_t baseRateKBs) {
@@ -57,20 +57,20 @@ int SpeedIndexToSelect(int savedIndex, int count) {
 
 int InitResultTextId(int result) {
     switch (result) {
-    case 0: return kTxtInitOk;
-    case 1: return kTxtInitFailed;
-    default: return kTxtInitUnexpected;
+    case 0: return res::kTxtInitOk;
+    case 1: return res::kTxtInitFailed;
+    default: return res::kTxtInitUnexpected;
     }
 }
 
-void FillLibraryRecords(nero::LibSettingsRecord& settings, nero::LibProgressRecord& progress,
+void FillLibraryRecords(neroapi::LibSettingsRecord& settings, neroapi::LibProgressRecord& progress,
                         const LibraryTextBuffers& texts, const LibraryCallbacks& callbacks) {
     CopyText(texts.languageFile, "Nero.txt");
     CopyText(texts.software, "Nero - Burning Rom");
     CopyText(texts.vendor, "ahead");
     CopyText(texts.libraryFilesFolder, "NeroFiles");
 
-    settings = nero::LibSettingsRecord{};
+    settings = neroapi::LibSettingsRecord{};
     settings.libraryFilesFolder = texts.libraryFilesFolder;
     settings.vendor = texts.vendor;
     settings.software = texts.software;
@@ -80,7 +80,7 @@ void FillLibraryRecords(nero::LibSettingsRecord& settings, nero::LibProgressReco
     settings.userDialog = callbacks.userDialog;
     settings.userDialogUser = callbacks.user;
 
-    progress = nero::LibProgressRecord{};
+    progress = neroapi::LibProgressRecord{};
     progress.progress = callbacks.progress;
     progress.aborted = callbacks.aborted;
     progress.addLogLine = callbacks.addLogLine;
@@ -88,4 +88,4 @@ void FillLibraryRecords(nero::LibSettingsRecord& settings, nero::LibProgressReco
     progress.user = callbacks.user;
 }
 
-}  // namespace recording
+}  // namespace bb::recording

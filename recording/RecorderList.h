@@ -9,19 +9,19 @@
 
 #include "neroapi/NeroRecords.h"
 
-namespace recording {
+namespace bb::recording {
 
 // A drive is offered when it can write (device kind 1), the library allows
 // it (capability bit 0x1) and it supports at least one medium of `mediaMask`.
-[[nodiscard]] bool IsListedRecorder(const nero::DriveInfo& drive, uint32_t mediaMask);
+[[nodiscard]] bool IsListedRecorder(const neroapi::DriveInfo& drive, uint32_t mediaMask);
 
 // The drive's name: its field up to the first NUL, or all of it when the
 // library left no terminator.
-[[nodiscard]] std::string DeviceName(const nero::DriveInfo& drive);
+[[nodiscard]] std::string DeviceName(const neroapi::DriveInfo& drive);
 
 // How many write speeds of the record can be offered: its count, at most the
 // record's 64, and none when the record gives no base rate to read them by.
-[[nodiscard]] int UsableSpeedCount(const nero::SpeedInfo& speeds);
+[[nodiscard]] int UsableSpeedCount(const neroapi::SpeedInfo& speeds);
 
 // "4.0x (5540 kB/s)": an entry of the speed list.
 [[nodiscard]] std::string SpeedListText(uint32_t rateKBs, uint32_t baseRateKBs);
@@ -38,12 +38,12 @@ namespace recording {
 
 // The callbacks a window hands to the library, each receiving `user`.
 struct LibraryCallbacks {
-    nero::IdleCallback idle = nullptr;
-    nero::UserDialogCallback userDialog = nullptr;
-    nero::ProgressCallback progress = nullptr;
-    nero::AbortedCallback aborted = nullptr;
-    nero::AddLogLineCallback addLogLine = nullptr;
-    nero::SetPhaseCallback setPhase = nullptr;
+    neroapi::IdleCallback idle = nullptr;
+    neroapi::UserDialogCallback userDialog = nullptr;
+    neroapi::ProgressCallback progress = nullptr;
+    neroapi::AbortedCallback aborted = nullptr;
+    neroapi::AddLogLineCallback addLogLine = nullptr;
+    neroapi::SetPhaseCallback setPhase = nullptr;
     void* user = nullptr;
 };
 
@@ -57,7 +57,7 @@ struct LibraryTextBuffers {
 };
 
 // Fills the settings record of NeroInit and the progress record of the jobs.
-void FillLibraryRecords(nero::LibSettingsRecord& settings, nero::LibProgressRecord& progress,
+void FillLibraryRecords(neroapi::LibSettingsRecord& settings, neroapi::LibProgressRecord& progress,
                         const LibraryTextBuffers& texts, const LibraryCallbacks& callbacks);
 
-}  // namespace recording
+}  // namespace bb::recording

@@ -1,6 +1,5 @@
 #include "recording/RecorderSession.h"
 
-#include <cstring>
 #include <ctime>
 #include <optional>
 
@@ -15,7 +14,7 @@
 #include "res/TextIds.h"
 #include "settings/LanguageTable.h"
 
-namespace recording {
+namespace bb::recording {
 
 namespace {
 
@@ -43,7 +42,7 @@ void NERO_CDECL SetPhaseCallback(void* user, const char* text) {
 
 }  // namespace
 
-RecorderSession::RecorderSession(JobHost& host, const LanguageTable& texts) : m_host(host), m_texts(texts) {}
+RecorderSession::RecorderSession(JobHost& host, const settings::LanguageTable& texts) : m_host(host), m_texts(texts) {}
 
 RecorderSession::~RecorderSession() {
     if (m_libraryInitialised || m_driveList != nullptr)
@@ -57,17 +56,17 @@ std::string RecorderSession::Text(int id) const {
 bool RecorderSession::Start(uint32_t mediaMask) {
     m_abort = 0;
     m_recorders.clear();
-    m_host.LogLine(Text(kTxtRecorderSetup));
+    m_host.LogLine(Text(res::kTxtRecorderSetup));
 
-    if (!NeroApiLib::Load()) {
-        m_host.LogLine(Text(kTxtLibraryNotLoaded));
-        (void)m_host.Ask(Text(kTxtLibraryNotLoadedBox), bbres::kCaptionErrorPlain, bbres::kBoxError);
+    if (!neroapi::Load()) {
+        m_host.LogLine(Text(res::kTxtLibraryNotLoaded));
+        (void)m_host.Ask(Text(res::kTxtLibraryNotLoadedBox), res::kCaptionErrorPlain, res::kBoxError);
         return false;
     }
 
     uint16_t version[4] = {};
-    (void)NeroApiLib::NeroGetAPIVersionEx(&version[0], &version[1], &version[2], &version[3], nullptr);
-    m_host.LogLine(bbfmt::Format(bbres::kLibraryVersionFormat,
+    (void)neroapi::NeroGetAPIVersionEx(&version[0], &version[1], &version[2], &version[3], nullptr);
+    m_host.LogLine(framework::Format(res::kLibraryVersionFormat,
                                  {int(version[0]), int(version[1]), int(version[2]), int(version[3])}));
 
     LibraryCallbacks callbacks;
@@ -82,20 +81,20 @@ bool RecorderSession::Start(uint32_t mediaMask) {
                        callbacks);
     m_driveList = nullptr;
     m_libraryInitialised = true;
-    m_host.LogLine(Text(InitResultTextId(NeroApiLib::NeroInit(&m_libSettings, nullptr))));
+    m_host.LogLine(Text(InitResultTextId(neroapi::NeroInit(&m_libSettings, nullptr))));
 
-    m_driveList = NeroApiLib::NeroGetAvailableDrivesEx(mediaMask, nullptr);
+    m_driveList = neroapi::NeroGetAvailableDrivesEx(mediaMask, nullptr);
     if (m_driveList == nullptr) {
-        m_host.LogLine(Text(kTxtNoDriveList));
+        m_host.LogLine(Text(res::kTxtNoDriveList));
     } else if (m_driveList->count == 0) {
-        m_host.LogLine(Text(kTxtNoRecorders));
+        m_host.LogLine(Text(res::kTxtNoRecorders));
     } else {
-        m_host.LogLine(Text(kTxtRecordersFound));
+        m_host.LogLine(Text(res::kTxtRecordersFound));
         for (uint32_t i = 0; i < m_driveList->count; ++i) {
-            const nero::DriveInfo& drive = m_driveList->drives[i];
+            const neroapi::DriveInfo& drive = m_driveList->drives[i];
             if (!IsListedRecorder(drive, mediaMask))
                 continue;
-            m_host.LogLine(std::string(drive.deviceName, strnlen(drive.deviceName, sizeof drive.deviceName)));
+            m_host.LogLine(DeviceName(drive));
             m_recorders.push_back(&drive);
         }
     }
@@ -106,12 +105,12 @@ void RecorderSession::Stop() {
     m_tree.Reset();
     m_recorders.clear();
     if (m_driveList != nullptr) {
-        NeroApiLib::NeroFreeMem(m_driveList);
+        neroapi::NeroFreeMem(m_driveList);
         m_driveList = nullptr;
     }
-    NeroApiLib::NeroClearErrors();
-    (void)NeroApiLib::NeroDone();
-    NeroApiLib::Unload();
+    neroapi::NeroClearErrors();
+    (void)neroapi::NeroDone();
+    neroapi::Unload();
     m_libraryInitialised = false;
 }
 
@@ -129,7 +128,7 @@ int RecorderSession::OnProgress(uint32_t percent) {
 }
 
 void RecorderSession::OnLogLine(const char* text) {
-    const LibraryLogLine line = ToLogLine(text ? text : "", Text(kTxtRequiredFile));
+    const LibraryLogLine line = ToLogLine(text ? text : "", Text(res::kTxtRequiredFile));
     m_host.LogLine(line.line);
     if (line.reallocFailed)
         m_reallocFailed = true;
@@ -144,30 +143,30 @@ int RecorderSession::AnswerRequest(int request, void* data) {
         return *fixed;
 
     switch (request) {
-    case nero::kRequestWaitCd: {
+    case neroapi::kRequestWaitCd: {
         const int waitType = static_cast<int>(reinterpret_cast<intptr_t>(data));
-        NeroApiLib::LibraryText wait(NeroApiLib::NeroGetLocalizedWaitCDTexts(waitType));
-        (void)m_host.Ask(wait ? wait.get() : "", bbres::kCaptionInformation, bbres::kBoxInformation);
+        neroapi::LibraryText wait(neroapi::NeroGetLocalizedWaitCDTexts(waitType));
+        (void)m_host.Ask(wait ? wait.get() : "", res::kCaptionInformation, res::kBoxInformation);
         return 0;
     }
-    case nero::kRequestImageFileName: {
+    case neroapi::kRequestImageFileName: {
         const std::optional<std::string> path = m_host.AskImageFileName(ImageFileSuggestion(m_imageLabel));
         if (!path)
             return kAnswerImageCancelled;
-        CopyImagePath(static_cast<char*>(data), nero::kImageFileNameCapacity, *path);
+        CopyImagePath(static_cast<char*>(data), neroapi::kImageFileNameCapacity, *path);
         return kAnswerImageChosen;
     }
-    case nero::kRequestOverwriteRw:
-        if (m_host.Ask(Text(kTxtOverwriteQuestion), bbres::kCaptionOverwriteRw, bbres::kBoxQuestionDefaultNo) ==
+    case neroapi::kRequestOverwriteRw:
+        if (m_host.Ask(Text(res::kTxtOverwriteQuestion), res::kCaptionOverwriteRw, res::kBoxQuestionDefaultNo) ==
             IDYES) {
-            m_host.LogLine(Text(kTxtOverwriteAccepted));
+            m_host.LogLine(Text(res::kTxtOverwriteAccepted));
             return kAnswerOverwrite;
         }
-        m_host.LogLine(Text(kTxtOverwriteDeclined));
+        m_host.LogLine(Text(res::kTxtOverwriteDeclined));
         return kAnswerKeep;
     default:
         return 0;
     }
 }
 
-}  // namespace recording
+}  // namespace bb::recording

@@ -16,13 +16,13 @@
 #include "recording/JobHost.h"
 #include "recording/ProgressEstimate.h"
 
-class LanguageTable;
+namespace bb::settings { class LanguageTable; }
 
-namespace recording {
+namespace bb::recording {
 
 class RecorderSession {
 public:
-    RecorderSession(JobHost& host, const LanguageTable& texts);
+    RecorderSession(JobHost& host, const settings::LanguageTable& texts);
     ~RecorderSession();
     RecorderSession(const RecorderSession&) = delete;
     RecorderSession& operator=(const RecorderSession&) = delete;
@@ -35,11 +35,11 @@ public:
     void Stop();
     [[nodiscard]] bool Started() const { return m_driveList != nullptr; }
     // The recorders offered, in the order of the library's list.
-    [[nodiscard]] const std::vector<const nero::DriveInfo*>& Recorders() const { return m_recorders; }
+    [[nodiscard]] const std::vector<const neroapi::DriveInfo*>& Recorders() const { return m_recorders; }
 
     [[nodiscard]] JobHost& Host() const { return m_host; }
     [[nodiscard]] std::string Text(int id) const;
-    [[nodiscard]] const LanguageTable& Texts() const { return m_texts; }
+    [[nodiscard]] const settings::LanguageTable& Texts() const { return m_texts; }
 
     // --- job state (the job's thread) ----------------------------------------
     // Abort is asked for on the window's thread and read by the library's
@@ -47,8 +47,8 @@ public:
     void RequestAbort() { m_abort = 1; }
     void ClearAbort() { m_abort = 0; }
     [[nodiscard]] bool AbortRequested() const { return m_abort.load() != 0; }
-    [[nodiscard]] nero::LibProgressRecord* ProgressRecord() { return &m_libProgress; }
-    [[nodiscard]] const nero::LibSettingsRecord& SettingsRecord() const { return m_libSettings; }
+    [[nodiscard]] neroapi::LibProgressRecord* ProgressRecord() { return &m_libProgress; }
+    [[nodiscard]] const neroapi::LibSettingsRecord& SettingsRecord() const { return m_libSettings; }
     [[nodiscard]] int32_t TotalSeconds() const { return m_progress.m_nTotalSecs; }
     void ClearReallocFailed() { m_reallocFailed = false; }
     [[nodiscard]] bool ReallocFailed() const { return m_reallocFailed; }
@@ -67,17 +67,17 @@ public:
 
 private:
     JobHost& m_host;
-    const LanguageTable& m_texts;
+    const settings::LanguageTable& m_texts;
 
-    nero::LibSettingsRecord m_libSettings{};
-    nero::LibProgressRecord m_libProgress{};
+    neroapi::LibSettingsRecord m_libSettings{};
+    neroapi::LibProgressRecord m_libProgress{};
     char m_languageText[128] = {};
     char m_software[128] = {};
     char m_vendor[128] = {};
     char m_libFilesFolder[128] = {};
-    nero::DriveInfoList* m_driveList = nullptr;
+    neroapi::DriveInfoList* m_driveList = nullptr;
     bool m_libraryInitialised = false;
-    std::vector<const nero::DriveInfo*> m_recorders;
+    std::vector<const neroapi::DriveInfo*> m_recorders;
 
     std::atomic<uint8_t> m_abort{0};
     // The job's thread only; one job runs at a time, and the next starts
@@ -88,4 +88,4 @@ private:
     std::string m_imageLabel;
 };
 
-}  // namespace recording
+}  // namespace bb::recording

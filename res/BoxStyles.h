@@ -1,7 +1,7 @@
 // The message box types the program shows, by what they are for.
 #pragma once
 
-namespace bbres {
+namespace bb::res {
 
 inline constexpr unsigned kBoxError = 0x10;        // OK, stop icon
 inline constexpr unsigned kBoxInformation = 0x40;  // OK, information icon
@@ -15,4 +15,4 @@ inline constexpr unsigned kBoxWarningQuestion = 0x34;
 // does not change the disc's layout unless someone says so.
 inline constexpr unsigned kBoxWarningQuestionDefaultNo = 0x134;
 
-}  // namespace bbres
+}  // namespace bb::res

@@ -2,7 +2,7 @@
 
 #include "res/resource.h"
 
-namespace bbres {
+namespace bb::res {
 
 const DialogTemplate* FindDialog(int id) {
     for (const DialogTemplate& d : RcDialogs())
@@ -40,4 +40,4 @@ std::span<const ControlTemplate> RadioGroup(const DialogTemplate& dialog, int fi
     return {};
 }
 
-}  // namespace bbres
+}  // namespace bb::res

@@ -10,7 +10,7 @@
 #include <cstddef>
 #include <span>
 
-namespace bbres {
+namespace bb::res {
 
 enum class ControlKind {
     GroupBox,
@@ -79,4 +79,4 @@ const ControlTemplate* FindControl(const DialogTemplate& dialog, int id);
 // Empty when `firstId` does not start a radio group.
 std::span<const ControlTemplate> RadioGroup(const DialogTemplate& dialog, int firstId);
 
-}  // namespace bbres
+}  // namespace bb::res

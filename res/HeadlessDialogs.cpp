@@ -5,7 +5,7 @@
 
 #include "res/resource.h"
 
-namespace bbres {
+namespace bb::res {
 namespace {
 
 platform::HeadlessKind KindOf(ControlKind kind) {
@@ -57,4 +57,4 @@ platform::HeadlessDialogTemplate HeadlessDialog(int id) {
     return HeadlessDialogOf(*dialog);
 }
 
-}  // namespace bbres
+}  // namespace bb::res

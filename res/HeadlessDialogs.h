@@ -5,11 +5,11 @@
 #include "platform/headless/HeadlessTemplate.h"
 #include "res/DialogTemplate.h"
 
-namespace bbres {
+namespace bb::res {
 
 platform::HeadlessDialogTemplate HeadlessDialogOf(const DialogTemplate& dialog);
 
 // The script's dialog with this id; stops the program when the script has none.
 platform::HeadlessDialogTemplate HeadlessDialog(int id);
 
-}  // namespace bbres
+}  // namespace bb::res

@@ -9,7 +9,7 @@
 #include "res/TextIds.h"
 #include "res/resource.h"
 
-namespace bbres {
+namespace bb::res {
 namespace {
 
 struct ControlStartup {
@@ -123,4 +123,4 @@ const MenuTemplate& MainMenu() {
     return menu;
 }
 
-}  // namespace bbres
+}  // namespace bb::res

@@ -5,9 +5,9 @@
 
 #include "res/DialogTemplate.h"
 
-namespace bbres {
+namespace bb::res {
 
 const DialogTemplate& MainDialog();
 const MenuTemplate& MainMenu();
 
-}  // namespace bbres
+}  // namespace bb::res

@@ -2,7 +2,7 @@
 // captions and the few lines and statuses that every language shows alike.
 #pragma once
 
-namespace bbres {
+namespace bb::res {
 
 inline constexpr const char* kCaptionInformation = "Information";
 inline constexpr const char* kCaptionError = "Error!";
@@ -23,4 +23,4 @@ inline constexpr const char* kStatusSavingLog = "Saving Log...";
 inline constexpr const char* kStatusSaveCancelled = "Break...";
 inline constexpr const char* kNoFolderChosen = "Can't get dir...";
 
-}  // namespace bbres
+}  // namespace bb::res

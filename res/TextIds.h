@@ -3,6 +3,8 @@
 // it stands; the shipped language files are checked against this table.
 #pragma once
 
+namespace bb::res {
+
 // Text ids run from 500 to 899; the language files hold the words.
 inline constexpr int kTxtSysMenuAbout = 500;
 inline constexpr int kTxtEraseTip = 510;
@@ -378,3 +380,5 @@ inline constexpr TextIdSignature kTextIdTable[] = {
     {kTxtHelpViewerFailed, "%d%s"},
     {kTxtHelpCaption, ""},
 };
+
+}  // namespace bb::res

@@ -1,5 +1,7 @@
 #include "settings/AudioSettings.h"
 
+namespace bb::settings {
+
 namespace {
 
 std::string LowerAscii(std::string text) {
@@ -19,3 +21,5 @@ std::string CAudioSettings::SoundForJobResult(int result) const {
     const std::string extension = dot == std::string::npos ? std::string() : path.substr(dot + 1);
     return LowerAscii(extension) == "wav" ? path : std::string();
 }
+
+}  // namespace bb::settings

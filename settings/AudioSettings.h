@@ -9,6 +9,8 @@
 #include <cstdint>
 #include <string>
 
+namespace bb::settings {
+
 class LanguageTable;
 
 class CAudioSettings {
@@ -40,3 +42,5 @@ public:
 private:
     const LanguageTable& m_texts;
 };
+
+}  // namespace bb::settings

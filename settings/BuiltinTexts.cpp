@@ -2,7 +2,7 @@
 
 #include "res/TextIds.h"
 
-namespace settings {
+namespace bb::settings {
 namespace {
 
 struct BuiltinEntry {
@@ -35,10 +35,10 @@ constexpr const char kSettingsTemplate[] =
 
 // Plain ASCII: these are shown as single-byte text in any code page.
 constexpr BuiltinEntry kBuiltins[] = {
-    {kTxtContactMail, "mailto:burn@brenvik.example?subject=Brenvik Burn"},
-    {kTxtHomePage, "https://www.brenvik.example/burn/"},
-    {kTxtSettingsTemplate, kSettingsTemplate},
-    {kTxtNameAndCredit, "Brenvik Burn 1.2.1 - (c) 2005 Brenvik Software, burn@brenvik.example"},
+    {res::kTxtContactMail, "mailto:burn@brenvik.example?subject=Brenvik Burn"},
+    {res::kTxtHomePage, "https://www.brenvik.example/burn/"},
+    {res::kTxtSettingsTemplate, kSettingsTemplate},
+    {res::kTxtNameAndCredit, "Brenvik Burn 1.2.1 - (c) 2005 Brenvik Software, burn@brenvik.example"},
 };
 
 }  // namespace
@@ -50,4 +50,4 @@ const char* BuiltinText(int id) {
     return nullptr;
 }
 
-}  // namespace settings
+}  // namespace bb::settings

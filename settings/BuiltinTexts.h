@@ -3,9 +3,9 @@
 // file template.
 #pragma once
 
-namespace settings {
+namespace bb::settings {
 
 // The built-in text for `id`, or null when the program has none.
 const char* BuiltinText(int id);
 
-}  // namespace settings
+}  // namespace bb::settings

@@ -10,22 +10,26 @@
 
 #include "settings/SettingsFlags.h"
 
+namespace bb::settings {
+
 struct BurnSettings {
     std::string device;            // Device: text of the selected recorder entry
     int mediaType = 0;             // MediaType: 0 DVD, 1 CD
-    int32_t fsFlags = fsflags::kDefault;        // FSFlags, hexadecimal
-    uint32_t burnFlags = burnflags::kDefault;   // BurnFlags, hexadecimal
+    int32_t fsFlags = settings::fsflags::kDefault;        // FSFlags, hexadecimal
+    uint32_t burnFlags = settings::burnflags::kDefault;   // BurnFlags, hexadecimal
     uint32_t moreFlags = 0;        // MoreFlags, hexadecimal
     int speed = -1;                // Speed: index in the speed list, -1 none
     std::string language;          // Language: language file name
     std::string successWave;       // SuccessWave
     std::string errorWave;         // ErrorWave
     int enableAudio = 0;           // EnableAudio
-    int limitCd = limits::kCd;     // LimitCD, MB
-    int limitDvd = limits::kDvd;   // LimitDVD, MB
-    int limitCdRed = limits::kCdRed;    // LimitCDRed, MB
-    int limitDvdRed = limits::kDvdRed;  // LimitDVDRed, MB
+    int limitCd = settings::limits::kCd;     // LimitCD, MB
+    int limitDvd = settings::limits::kDvd;   // LimitDVD, MB
+    int limitCdRed = settings::limits::kCdRed;    // LimitCDRed, MB
+    int limitDvdRed = settings::limits::kDvdRed;  // LimitDVDRed, MB
     std::string defaultSourceDir;  // DefaultSourceDir: the DVD root in use
 
     bool operator==(const BurnSettings&) const = default;
 };
+
+}  // namespace bb::settings

@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <mutex>
 
+namespace bb::settings {
+
 std::string CtimeText(const std::tm& time) {
     static const char* const kDays[] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
     static const char* const kMonths[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
@@ -26,3 +28,5 @@ std::string CtimeText(std::time_t when) {
     }
     return CtimeText(local);
 }
+
+}  // namespace bb::settings

@@ -9,6 +9,8 @@
 
 #include <cstdint>
 
+namespace bb::settings {
+
 class LanguageTable;
 
 class CFsFlagsSettings {
@@ -38,3 +40,5 @@ public:
 private:
     const LanguageTable& m_texts;
 };
+
+}  // namespace bb::settings

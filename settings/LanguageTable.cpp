@@ -7,6 +7,8 @@
 
 #include "settings/BuiltinTexts.h"
 
+namespace bb::settings {
+
 namespace {
 
 // One line without its end, however long. False at the end of the file.
@@ -84,3 +86,5 @@ std::string LanguageTable::GetText(int id) const {
     ReplaceAll(*text, "\\r", "\r");
     return std::move(*text);
 }
+
+}  // namespace bb::settings

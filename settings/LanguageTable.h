@@ -9,6 +9,8 @@
 #include <optional>
 #include <string>
 
+namespace bb::settings {
+
 class LanguageTable {
 public:
     explicit LanguageTable(std::string path = {});
@@ -32,3 +34,5 @@ private:
     mutable std::mutex m_mutex;  // guards m_strFile against a lookup on a job thread
     std::string m_strFile;
 };
+
+}  // namespace bb::settings

@@ -10,6 +10,8 @@
 
 #include "settings/SettingsFlags.h"
 
+namespace bb::settings {
+
 class LanguageTable;
 
 class COtherSettings {
@@ -48,12 +50,14 @@ public:
     int32_t m_bForceShutdown = 0;
     int32_t m_bLabel16 = 0;
     int32_t m_bIgnoreSourceSize = 0;
-    int32_t m_nLimitCd = limits::kCd;
-    int32_t m_nLimitDvd = limits::kDvd;
-    int32_t m_nLimitCdRed = limits::kCdRed;
-    int32_t m_nLimitDvdRed = limits::kDvdRed;
+    int32_t m_nLimitCd = settings::limits::kCd;
+    int32_t m_nLimitDvd = settings::limits::kDvd;
+    int32_t m_nLimitCdRed = settings::limits::kCdRed;
+    int32_t m_nLimitDvdRed = settings::limits::kDvdRed;
     bool m_bChanged = false;
 
 private:
     const LanguageTable& m_texts;
 };
+
+}  // namespace bb::settings

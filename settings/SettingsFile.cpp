@@ -11,6 +11,8 @@
 #include "res/TextIds.h"
 #include "settings/LanguageTable.h"
 
+namespace bb::settings {
+
 namespace {
 
 // The number readers below behave as the 32-bit C runtime's atoi, strtol
@@ -156,7 +158,7 @@ int LoadSettings(const std::string& path, BurnSettings& settings) {
 
 std::string FormatSettingsText(const std::string& tmpl, const std::string& timeText,
                                const BurnSettings& s) {
-    return bbfmt::Format(tmpl, {timeText, s.device, s.mediaType, static_cast<uint32_t>(s.fsFlags),
+    return framework::Format(tmpl, {timeText, s.device, s.mediaType, static_cast<uint32_t>(s.fsFlags),
                                 s.burnFlags, s.moreFlags, s.speed, s.language, s.successWave,
                                 s.errorWave, s.enableAudio, s.limitCd, s.limitDvd, s.limitCdRed,
                                 s.limitDvdRed, s.defaultSourceDir});
@@ -171,5 +173,7 @@ bool SaveSettings(platform::Files& files, const std::string& path, const BurnSet
 bool SaveSettings(const std::string& path, const BurnSettings& settings, const LanguageTable& texts,
                   std::time_t now) {
     return SaveSettings(platform::SystemFiles(), path, settings,
-                        texts.GetText(kTxtSettingsTemplate), now);
+                        texts.GetText(res::kTxtSettingsTemplate), now);
 }
+
+}  // namespace bb::settings

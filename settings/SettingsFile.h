@@ -11,11 +11,17 @@
 
 #include "settings/BurnSettings.h"
 
+namespace bb::settings {
+
 class LanguageTable;
 
-namespace platform {
+}  // namespace bb::settings
+
+namespace bb::platform {
 class Files;
 }
+
+namespace bb::settings {
 
 constexpr const char* kSettingsFileName = "Brenvik.ini";
 // Lines are read in pieces of at most this many characters; each piece
@@ -49,3 +55,5 @@ std::string FormatSettingsText(const std::string& tmpl, const std::string& timeT
 [[nodiscard]] bool SaveSettings(platform::Files& files, const std::string& path,
                                 const BurnSettings& settings, const std::string& tmpl,
                                 std::time_t now);
+
+}  // namespace bb::settings

@@ -1,10 +1,12 @@
 #include "settings/SettingsTransfer.h"
 
+namespace bb::settings {
+
 BurnSettings CollectSettings(const SettingsHolders& h) {
     BurnSettings s;
     s.device = h.window.device;
     s.mediaType = h.window.mediaType;
-    s.fsFlags = h.fsFlags.GetFlags() | (h.window.reallocate ? fsflags::kReallocate : 0);
+    s.fsFlags = h.fsFlags.GetFlags() | (h.window.reallocate ? settings::fsflags::kReallocate : 0);
     s.burnFlags = h.other.GetBurnFlags();
     s.moreFlags = h.other.GetMoreFlags();
     s.speed = h.window.speed;
@@ -26,7 +28,7 @@ void DistributeSettings(const BurnSettings& s, const SettingsHolders& h) {
     // the size limits then all see the same media class.
     h.window.mediaType = s.mediaType == 0 ? 0 : 1;
     h.fsFlags.SetFlags(s.fsFlags);
-    h.window.reallocate = (s.fsFlags & fsflags::kReallocate) ? 1 : 0;
+    h.window.reallocate = (s.fsFlags & settings::fsflags::kReallocate) ? 1 : 0;
     h.other.SetBurnFlags(s.burnFlags);
     h.other.SetMoreFlags(s.moreFlags);
     h.window.speed = s.speed;
@@ -40,3 +42,5 @@ void DistributeSettings(const BurnSettings& s, const SettingsHolders& h) {
     h.other.SetLimitDvdRed(s.limitDvdRed);
     h.window.sourceDir = s.defaultSourceDir;
 }
+
+}  // namespace bb::settings

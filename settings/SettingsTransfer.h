@@ -9,6 +9,8 @@
 #include "settings/FsFlagsSettings.h"
 #include "settings/OtherSettings.h"
 
+namespace bb::settings {
+
 // The settings the main window keeps in its own members.
 struct MainWindowSettings {
     std::string device;        // m_strDevice when reading; the recorder list's selection when writing
@@ -29,3 +31,5 @@ struct SettingsHolders {
 
 BurnSettings CollectSettings(const SettingsHolders& holders);
 void DistributeSettings(const BurnSettings& settings, const SettingsHolders& holders);
+
+}  // namespace bb::settings

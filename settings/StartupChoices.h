@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string>
 
+namespace bb::settings {
+
 constexpr const char* kDefaultLanguageFile = "english.lng";
 
 // The stored language file name, or "english.lng" when it has fewer than 5
@@ -12,3 +14,5 @@ std::string EffectiveLanguageFile(const std::string& stored);
 
 // The main window's "Verify written media" box follows BurnFlags bit 0x400.
 bool VerifyBoxFromBurnFlags(uint32_t burnFlags);
+
+}  // namespace bb::settings

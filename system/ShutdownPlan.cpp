@@ -1,6 +1,6 @@
 #include "system/ShutdownPlan.h"
 
-namespace shutdown {
+namespace bb::system {
 
 namespace {
 constexpr uint32_t kPlatform9x = 1;
@@ -58,4 +58,4 @@ ShutdownPlan PlanShutdown(int kind, uint32_t ntMajor, const std::optional<std::s
     }
 }
 
-}  // namespace shutdown
+}  // namespace bb::system

@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-namespace shutdown {
+namespace bb::system {
 
 // The Windows kind of GetVersionExA: 1-3 the 9x family (98, 95, Me),
 // 4-7 NT 3.x, NT 4, 2000, XP and relatives, 0 anything else.
@@ -30,4 +30,4 @@ struct ShutdownPlan {
 // table would turn into a log-off; they are switched off like NT 4 to XP.
 ShutdownPlan PlanShutdown(int kind, uint32_t ntMajor, const std::optional<std::string>& windir);
 
-}  // namespace shutdown
+}  // namespace bb::system

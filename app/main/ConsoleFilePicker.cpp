@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <system_error>
 
-namespace app {
+namespace bb::app {
 
 namespace {
 // OFN_OVERWRITEPROMPT
@@ -74,4 +74,4 @@ bool ConsoleFilePicker::BrowseForFolder(const platform::FolderBrowseRequest&) {
     return false;
 }
 
-}  // namespace app
+}  // namespace bb::app

@@ -11,7 +11,7 @@
 
 #include "platform/FilePickerService.h"
 
-namespace app {
+namespace bb::app {
 
 class ConsoleFilePicker final : public platform::FilePickerService {
 public:
@@ -30,4 +30,4 @@ private:
     const std::string m_currentFolder;
 };
 
-}  // namespace app
+}  // namespace bb::app

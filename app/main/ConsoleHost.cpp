@@ -9,7 +9,7 @@
 #include "platform/headless/HeadlessUi.h"
 #include "res/resource.h"
 
-namespace app {
+namespace bb::app {
 
 ConsoleRenderer& InstallConsoleHost(bool closeAfterStartup, bool interactive) {
     // The renderer outlives the window system that reports to it.
@@ -25,4 +25,4 @@ ConsoleRenderer& InstallConsoleHost(bool closeAfterStartup, bool interactive) {
     return *console;
 }
 
-}  // namespace app
+}  // namespace bb::app

@@ -4,7 +4,7 @@
 
 #include "app/main/ConsoleRenderer.h"
 
-namespace app {
+namespace bb::app {
 
 // Installs the headless window system for the rest of the process and
 // returns the renderer that the main window reports to. With
@@ -12,4 +12,4 @@ namespace app {
 // start-up has run; `interactive` asks the boxes' questions on the terminal.
 ConsoleRenderer& InstallConsoleHost(bool closeAfterStartup, bool interactive);
 
-}  // namespace app
+}  // namespace bb::app

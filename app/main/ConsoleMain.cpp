@@ -20,6 +20,8 @@
 #include "platform/FilePickerService.h"
 #include "platform/Console.h"
 
+namespace bb::app {
+
 namespace {
 CBurnApp theApp;
 
@@ -34,7 +36,7 @@ std::string CurrentFolder() {
 }
 }  // namespace
 
-int main(int argc, char** argv) {
+int RunConsoleProgram(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
     const std::string programName = "brenvik-burn";
     const std::string helpFolder = app::HelpPagesFolder(
@@ -53,7 +55,7 @@ int main(int argc, char** argv) {
     // A run that did not burn leaves the window open for a user; on the
     // console nobody could use it, so it is closed.
     std::atomic<int> runResult{-1};
-    theApp.m_onCommandLineDone = [&runResult](CDialog& window, int result) {
+    theApp.m_onCommandLineDone = [&runResult](framework::CDialog& window, int result) {
         runResult = result;
         if (result != 0)  // a successful run closes the window itself
             window.PostToUi([&window] { window.HostClose(); });
@@ -80,7 +82,7 @@ int main(int argc, char** argv) {
         theApp.AbortJob();
     });
     (void)theApp.Start(tail, platform::RunningExecutablePath(argv[0] ? argv[0] : ""));
-    (void)WaitForWorkerThreads(INFINITE);
+    (void)framework::WaitForWorkerThreads(INFINITE);
     platform::SetSystemFilePickers(nullptr);
 
     if (!readsCommandLine) {
@@ -90,3 +92,7 @@ int main(int argc, char** argv) {
     }
     return runResult.load() == 0 ? app::kExitSuccess : app::kExitJobFailed;
 }
+
+}  // namespace bb::app
+
+int main(int argc, char** argv) { return bb::app::RunConsoleProgram(argc, argv); }

@@ -6,7 +6,7 @@
 #include "framework/MessageBoxType.h"
 #include "platform/Console.h"
 
-namespace app {
+namespace bb::app {
 
 namespace {
 constexpr int kBarWidth = 30;
@@ -75,21 +75,21 @@ void ConsoleRenderer::ShowProgress() {
 }
 
 int ConsoleRenderer::Ask(const platform::ShownMessageBox& box) {
-    const std::vector<int> buttons = fw::MessageBoxButtons(box.type);
-    const int fallback = fw::DefaultMessageBoxButton(box.type);
+    const std::vector<int> buttons = framework::MessageBoxButtons(box.type);
+    const int fallback = framework::DefaultMessageBoxButton(box.type);
     std::lock_guard<std::mutex> lock(m_mutex);
     ClearProgressLine();
     std::fprintf(m_out, "[%s] %s\n", box.caption.c_str(), box.text.c_str());
     if (!m_interactive || buttons.size() == 1) {
-        std::fprintf(m_out, "-> %s\n", fw::MessageBoxButtonName(fallback));
+        std::fprintf(m_out, "-> %s\n", framework::MessageBoxButtonName(fallback));
         std::fflush(m_out);
         return fallback;
     }
     for (;;) {
         std::string choices;
         for (int b : buttons)
-            choices += std::string(choices.empty() ? "" : "/") + fw::MessageBoxButtonName(b);
-        std::fprintf(m_out, "%s [%s]? ", choices.c_str(), fw::MessageBoxButtonName(fallback));
+            choices += std::string(choices.empty() ? "" : "/") + framework::MessageBoxButtonName(b);
+        std::fprintf(m_out, "%s [%s]? ", choices.c_str(), framework::MessageBoxButtonName(fallback));
         std::fflush(m_out);
         char reply[64] = {};
         if (!std::fgets(reply, sizeof reply, m_in))
@@ -98,10 +98,10 @@ int ConsoleRenderer::Ask(const platform::ShownMessageBox& box) {
         if (first == '\n' || first == '\r' || first == '\0')
             return fallback;
         for (int b : buttons) {
-            if (std::tolower(static_cast<unsigned char>(fw::MessageBoxButtonName(b)[0])) == first)
+            if (std::tolower(static_cast<unsigned char>(framework::MessageBoxButtonName(b)[0])) == first)
                 return b;
         }
     }
 }
 
-}  // namespace app
+}  // namespace bb::app

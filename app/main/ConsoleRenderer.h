@@ -15,7 +15,7 @@
 #include "app/WindowEvents.h"
 #include "platform/headless/HeadlessUi.h"
 
-namespace app {
+namespace bb::app {
 
 class ConsoleRenderer final : public WindowEvents {
 public:
@@ -45,4 +45,4 @@ private:
     std::string m_lastPlainProgress;
 };
 
-}  // namespace app
+}  // namespace bb::app

@@ -5,12 +5,16 @@
 #include "platform/DialogHostWin32.h"
 #include "platform/win32/MinimisedPaint.h"
 
+namespace bb::app {
+
 namespace {
 CBurnApp theApp;
 }  // namespace
 
+}  // namespace bb::app
+
 int BbWinFrontEnd(const char* commandLineTail, const char* modulePath) {
-    platform::InstallWin32DialogHosts();
-    app::SetMinimisedIconPainter(&platform::PaintIconWhenMinimised);
-    return theApp.Start(commandLineTail, modulePath);
+    bb::platform::InstallWin32DialogHosts();
+    bb::app::SetMinimisedIconPainter(&bb::platform::PaintIconWhenMinimised);
+    return bb::app::theApp.Start(commandLineTail, modulePath);
 }

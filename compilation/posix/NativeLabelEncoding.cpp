@@ -1,8 +1,8 @@
 #include "compilation/LabelText.h"
 
-namespace compilation {
+namespace bb::compilation {
 
 // File names and texts are UTF-8 here.
 LabelEncoding NativeLabelEncoding() { return LabelEncoding::Utf8; }
 
-}  // namespace compilation
+}  // namespace bb::compilation

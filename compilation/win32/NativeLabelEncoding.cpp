@@ -1,9 +1,9 @@
 #include "compilation/LabelText.h"
 
-namespace compilation {
+namespace bb::compilation {
 
 // The program uses the ANSI functions, whose text is code page 1252 on the
 // Western European Windows the umlaut spellings are made for.
 LabelEncoding NativeLabelEncoding() { return LabelEncoding::Windows1252; }
 
-}  // namespace compilation
+}  // namespace bb::compilation

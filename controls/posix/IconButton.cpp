@@ -3,7 +3,7 @@
 #include "controls/IconButton.h"
 #include "controls/IconButtonWindow.h"
 
-namespace controls {
+namespace bb::controls {
 
 std::unique_ptr<IconButtonWindow> AttachIconButtonWindow(CIconButton&, void*) {
     return nullptr;
@@ -11,7 +11,9 @@ std::unique_ptr<IconButtonWindow> AttachIconButtonWindow(CIconButton&, void*) {
 
 void ReleaseCursor(void*) {}
 
-}  // namespace controls
+}  // namespace bb::controls
+
+namespace bb::controls {
 
 void CIconButton::ReleaseImages() {
     m_hBtnIcon = m_hBtnBitmap = m_hBtnMask = nullptr;
@@ -44,3 +46,5 @@ void CIconButton::PaintEdge(void*, const controls::ButtonRect&) {}
 void CIconButton::PaintIcon(void*, const controls::ButtonRect&) {}
 void CIconButton::PaintBitmap(void*, const controls::ButtonRect&) {}
 void CIconButton::PaintCaption(void*, const controls::ButtonRect&, const char*) {}
+
+}  // namespace bb::controls

@@ -2,10 +2,10 @@
 // without a window part.
 #include "controls/LinkLabelWindow.h"
 
-namespace controls {
+namespace bb::controls {
 
 std::unique_ptr<LinkLabelWindow> AttachLinkLabelWindow(CLinkLabel&, void*) {
     return nullptr;
 }
 
-}  // namespace controls
+}  // namespace bb::controls

@@ -2,10 +2,10 @@
 #include "controls/ThemeLib.h"
 #include "platform/ModuleLoader.h"
 
-namespace controls {
+namespace bb::controls {
 
 std::unique_ptr<platform::Module> OpenThemeModule() {
     return nullptr;
 }
 
-}  // namespace controls
+}  // namespace bb::controls

@@ -11,7 +11,7 @@
 #include "controls/IconButtonWindow.h"
 #include "platform/DialogHostWin32.h"
 
-namespace controls {
+namespace bb::controls {
 namespace {
 
 constexpr UINT_PTR kSubclassId = 0x49424E;  // "IBN"
@@ -278,7 +278,9 @@ void ReleaseCursor(void* cursor) {
         DestroyCursor(static_cast<HCURSOR>(cursor));
 }
 
-}  // namespace controls
+}  // namespace bb::controls
+
+namespace bb::controls {
 
 using controls::ButtonRect;
 
@@ -458,3 +460,5 @@ void CIconButton::PaintCaption(void* dc, const ButtonRect& caption, const char* 
     if (oldFont)
         SelectObject(target, oldFont);
 }
+
+}  // namespace bb::controls

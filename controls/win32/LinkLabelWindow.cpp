@@ -9,7 +9,7 @@
 #include "controls/LinkLabel.h"
 #include "controls/LinkLabelWindow.h"
 
-namespace controls {
+namespace bb::controls {
 namespace {
 
 constexpr UINT_PTR kSubclassId = 0x4C4E4B;  // "LNK"
@@ -241,4 +241,4 @@ std::unique_ptr<LinkLabelWindow> AttachLinkLabelWindow(CLinkLabel& label, void* 
     return std::make_unique<Win32LinkLabelWindow>(label, hwnd);
 }
 
-}  // namespace controls
+}  // namespace bb::controls

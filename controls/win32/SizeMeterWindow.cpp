@@ -10,7 +10,7 @@
 #include "controls/SizeMeterLayout.h"
 #include "controls/SizeMeterWindow.h"
 
-namespace controls {
+namespace bb::controls {
 namespace {
 
 constexpr UINT_PTR kSubclassId = 0x4D5452;  // "MTR"
@@ -160,4 +160,4 @@ std::unique_ptr<SizeMeterWindow> AttachSizeMeterWindow(CSizeMeter& meter, void* 
     return std::make_unique<Win32SizeMeterWindow>(meter, hwnd);
 }
 
-}  // namespace controls
+}  // namespace bb::controls

@@ -5,7 +5,7 @@
 #include "controls/ThemeLib.h"
 #include "platform/ModuleLoader.h"
 
-namespace controls {
+namespace bb::controls {
 namespace {
 
 class ThemeModule final : public platform::Module {
@@ -29,4 +29,4 @@ std::unique_ptr<platform::Module> OpenThemeModule() {
     return std::make_unique<ThemeModule>(module);
 }
 
-}  // namespace controls
+}  // namespace bb::controls

@@ -3,7 +3,7 @@
 // calls. Calls that differ live in posix/ and win32/ files instead.
 #pragma once
 
-namespace platform {
+namespace bb::platform {
 
 #ifdef _WIN32
 inline constexpr bool kWindowsHost = true;
@@ -11,4 +11,4 @@ inline constexpr bool kWindowsHost = true;
 inline constexpr bool kWindowsHost = false;
 #endif
 
-}  // namespace platform
+}  // namespace bb::platform

@@ -5,8 +5,8 @@
 
 #include <string>
 
-namespace platform {
+namespace bb::platform {
 
 std::string ModuleFolder();
 
-}  // namespace platform
+}  // namespace bb::platform

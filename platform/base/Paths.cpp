@@ -1,6 +1,6 @@
 #include "platform/Paths.h"
 
-namespace platform {
+namespace bb::platform {
 
 std::string JoinPath(const std::string& folder, const std::string& name) {
     if (folder.empty())
@@ -10,4 +10,4 @@ std::string JoinPath(const std::string& folder, const std::string& name) {
     return folder + kPathSeparator + name;
 }
 
-}  // namespace platform
+}  // namespace bb::platform

@@ -6,9 +6,9 @@
 #include <optional>
 #include <string>
 
-namespace platform {
+namespace bb::platform {
 
 // The variable's value; nothing when it is not set or empty.
 [[nodiscard]] std::optional<std::string> EnvironmentValue(const char* name);
 
-}  // namespace platform
+}  // namespace bb::platform

@@ -1,6 +1,6 @@
 #include "platform/base/SystemFile.h"
 
-namespace platform {
+namespace bb::platform {
 
 int64_t SystemFile::Read(void* data, size_t size) {
     auto* p = static_cast<char*>(data);
@@ -25,4 +25,4 @@ bool SystemFile::WriteAll(const void* data, size_t size) {
     return true;
 }
 
-}  // namespace platform
+}  // namespace bb::platform

@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <string>
 
-namespace platform {
+namespace bb::platform {
 
 class SystemFile {
 public:
@@ -21,8 +21,8 @@ public:
     [[nodiscard]] bool OpenRead(const std::string& path);
     // Creates the file, or empties an existing one.
     [[nodiscard]] bool Create(const std::string& path);
-    bool IsOpen() const { return fd_ >= 0; }
-    int Descriptor() const { return fd_; }
+    bool IsOpen() const { return m_fd >= 0; }
+    int Descriptor() const { return m_fd; }
 
     // Bytes read at the current position (fewer only at the end), or -1.
     int64_t Read(void* data, size_t size);
@@ -54,7 +54,7 @@ private:
     int64_t ReadSome(void* data, size_t size);
     int64_t WriteSome(const void* data, size_t size);
 
-    int fd_ = -1;
+    int m_fd = -1;
 };
 
 // The system calls that move file data between two descriptors without
@@ -70,4 +70,4 @@ struct KernelCopyCalls {
 // This platform's calls: both on Linux, none elsewhere.
 KernelCopyCalls SystemKernelCopyCalls();
 
-}  // namespace platform
+}  // namespace bb::platform

@@ -1,16 +1,15 @@
 #include "platform/headless/HeadlessDialogHost.h"
 
 #include <algorithm>
-#include <chrono>
-#include <condition_variable>
 #include <memory>
 
 #include "framework/CDialog.h"
 #include "framework/MessageBoxType.h"
+#include "framework/UiHandoff.h"
 #include "framework/WinDefs.h"
 #include "platform/headless/HeadlessUi.h"
 
-namespace platform {
+namespace bb::platform {
 
 namespace {
 
@@ -31,7 +30,7 @@ int CountLines(const std::string& text) {
 
 }  // namespace
 
-HeadlessDialogHost::HeadlessDialogHost(HeadlessUi& ui, CDialog& dialog)
+HeadlessDialogHost::HeadlessDialogHost(HeadlessUi& ui, framework::CDialog& dialog)
     : m_ui(ui), m_dialog(dialog), m_templateId(dialog.GetTemplateId()) {
     const HeadlessDialogTemplate* t = ui.FindTemplate(m_templateId);
     if (!t) return;
@@ -89,7 +88,7 @@ void HeadlessDialogHost::DeliverTimer(int id) {
     m_dialog.HostTimer(id);
 }
 
-int HeadlessDialogHost::RunModal(CDialog&) {
+int HeadlessDialogHost::RunModal(framework::CDialog&) {
     {
         std::lock_guard<std::mutex> lock(m_mutex);
         m_modal = true;
@@ -150,31 +149,8 @@ void HeadlessDialogHost::OnUi(const std::function<void()>& action) {
     }
     // The dialog may close before the loop gets to the action; then the
     // action is abandoned (it refers to the caller's frame) and not run.
-    struct Handoff {
-        std::mutex mutex;
-        std::condition_variable cv;
-        bool started = false, done = false, abandoned = false;
-    };
-    auto handoff = std::make_shared<Handoff>();
-    m_ui.Post([handoff, &action] {
-        {
-            std::lock_guard<std::mutex> lock(handoff->mutex);
-            if (handoff->abandoned) return;
-            handoff->started = true;
-        }
-        action();
-        std::lock_guard<std::mutex> lock(handoff->mutex);
-        handoff->done = true;
-        handoff->cv.notify_all();
-    });
-    std::unique_lock<std::mutex> lock(handoff->mutex);
-    while (!handoff->done) {
-        handoff->cv.wait_for(lock, std::chrono::milliseconds(10));
-        if (!handoff->started && !handoff->done && !IsOpen()) {
-            handoff->abandoned = true;
-            return;
-        }
-    }
+    (void)framework::RunOnOtherThreadAndWait([this](std::function<void()> call) { m_ui.Post(std::move(call)); }, action,
+                                             [this] { return !IsOpen(); });
 }
 
 bool HeadlessDialogHost::Click(int id) {
@@ -290,8 +266,8 @@ bool HeadlessDialogHost::PressKey(int virtualKey, bool alt) {
             if (alt) m_keysDown.insert(VK_MENU);
             focus = m_focus;
         }
-        DialogMessage message;
-        message.kind = alt ? DialogMessage::Kind::SysKeyDown : DialogMessage::Kind::KeyDown;
+        framework::DialogMessage message;
+        message.kind = alt ? framework::DialogMessage::Kind::SysKeyDown : framework::DialogMessage::Kind::KeyDown;
         message.key = virtualKey;
         message.altDown = alt;
         message.controlId = focus;
@@ -317,7 +293,7 @@ void HeadlessDialogHost::Close() {
     });
 }
 
-void HeadlessDialogHost::DropFiles(const std::vector<CString>& paths) {
+void HeadlessDialogHost::DropFiles(const std::vector<framework::CString>& paths) {
     OnUi([&] {
         if (!Ended()) m_dialog.HostDropFiles(paths);
     });
@@ -713,4 +689,4 @@ bool HeadlessDialogHost::IsKeyDown(int virtualKey) {
     return m_keysDown.count(virtualKey) != 0;
 }
 
-}  // namespace platform
+}  // namespace bb::platform

@@ -18,9 +18,9 @@
 #include "framework/DialogHost.h"
 #include "platform/headless/HeadlessTemplate.h"
 
-class CDialog;
+namespace bb::framework { class CDialog; }
 
-namespace platform {
+namespace bb::platform {
 
 class HeadlessUi;
 
@@ -29,9 +29,9 @@ class HeadlessUi;
 // smaller one keeps a program that forgets to raise it from passing here.
 constexpr size_t kEditTextLimit = 30000;
 
-class HeadlessDialogHost final : public fw::DialogHost {
+class HeadlessDialogHost final : public framework::DialogHost {
 public:
-    HeadlessDialogHost(HeadlessUi& ui, CDialog& dialog);
+    HeadlessDialogHost(HeadlessUi& ui, framework::CDialog& dialog);
     ~HeadlessDialogHost() override;
 
     // --- the test's hands ------------------------------------------------------------
@@ -52,7 +52,7 @@ public:
     bool PressKey(int virtualKey, bool alt = false);
     // The close box (the system menu's Close, SC_CLOSE, does the same).
     void Close();
-    void DropFiles(const std::vector<CString>& paths);
+    void DropFiles(const std::vector<framework::CString>& paths);
 
     // --- what the user sees -------------------------------------------------------------
     [[nodiscard]] int TemplateId() const { return m_templateId; }
@@ -72,8 +72,8 @@ public:
     // A timer of this window is due (UI thread).
     void DeliverTimer(int id);
 
-    // --- fw::DialogHost -------------------------------------------------------------------
-    int RunModal(CDialog& dialog) override;
+    // --- framework::DialogHost -------------------------------------------------------------------
+    int RunModal(framework::CDialog& dialog) override;
     void EndDialog(int result) override;
     [[nodiscard]] bool IsOpen() const override;
     void Post(std::function<void()> work) override;
@@ -171,7 +171,7 @@ private:
     void OnUi(const std::function<void()>& action);
 
     HeadlessUi& m_ui;
-    CDialog& m_dialog;
+    framework::CDialog& m_dialog;
     const int m_templateId;
 
     mutable std::mutex m_mutex;
@@ -193,4 +193,4 @@ private:
     int m_beeps = 0;
 };
 
-}  // namespace platform
+}  // namespace bb::platform

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-namespace platform {
+namespace bb::platform {
 
 enum class HeadlessKind {
     Other,
@@ -44,4 +44,4 @@ struct HeadlessDialogTemplate {
     std::vector<HeadlessMenuItemTemplate> menuItems;
 };
 
-}  // namespace platform
+}  // namespace bb::platform

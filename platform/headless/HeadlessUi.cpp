@@ -6,16 +6,16 @@
 #include "framework/MessageBoxType.h"
 #include "platform/headless/HeadlessDialogHost.h"
 
-namespace platform {
+namespace bb::platform {
 
 HeadlessUi::HeadlessUi() {
-    m_previousFactory = fw::SetDialogHostFactory([this](CDialog& dialog, fw::DialogHost*) {
+    m_previousFactory = framework::SetDialogHostFactory([this](framework::CDialog& dialog, framework::DialogHost*) {
         return std::make_unique<HeadlessDialogHost>(*this, dialog);
     });
 }
 
 HeadlessUi::~HeadlessUi() {
-    fw::SetDialogHostFactory(std::move(m_previousFactory));
+    framework::SetDialogHostFactory(std::move(m_previousFactory));
 }
 
 void HeadlessUi::AddTemplate(HeadlessDialogTemplate dialogTemplate) {
@@ -30,7 +30,7 @@ const HeadlessDialogTemplate* HeadlessUi::FindTemplate(int templateId) const {
     return it == m_templates.end() ? nullptr : &it->second;
 }
 
-HeadlessDialogHost& HeadlessUi::Open(CDialog& dialog) {
+HeadlessDialogHost& HeadlessUi::Open(framework::CDialog& dialog) {
     auto host = std::make_unique<HeadlessDialogHost>(*this, dialog);
     HeadlessDialogHost& result = *host;
     dialog.AttachHost(std::move(host));
@@ -75,7 +75,7 @@ int HeadlessUi::ShowMessageBox(int templateId, const std::string& text, const st
         }
     }
     // The responder may wait for a person at a terminal: no lock while it asks.
-    if (!decided) box.answer = responder ? responder(box) : fw::DefaultMessageBoxButton(type);
+    if (!decided) box.answer = responder ? responder(box) : framework::DefaultMessageBoxButton(type);
     std::lock_guard<std::mutex> lock(m_boxMutex);
     m_boxes.push_back(box);
     return box.answer;
@@ -224,4 +224,4 @@ void HeadlessUi::KillTimers(HeadlessDialogHost* host) {
     std::erase_if(m_timers, [&](const Timer& t) { return t.host == host; });
 }
 
-}  // namespace platform
+}  // namespace bb::platform

@@ -30,9 +30,9 @@
 #include "framework/DialogHost.h"
 #include "platform/headless/HeadlessTemplate.h"
 
-class CDialog;
+namespace bb::framework { class CDialog; }
 
-namespace platform {
+namespace bb::platform {
 
 class HeadlessDialogHost;
 
@@ -70,7 +70,7 @@ public:
 
     // Gives `dialog` a headless host and initialises it on the calling thread,
     // which becomes the UI thread; no modal loop runs. The dialog owns the host.
-    HeadlessDialogHost& Open(CDialog& dialog);
+    HeadlessDialogHost& Open(framework::CDialog& dialog);
 
     // Makes the next PumpMessage of the UI thread report "quit".
     void PostQuit();
@@ -104,7 +104,7 @@ private:
     // Takes the next queued work or due timer; false when there is none.
     bool TakeNext(std::unique_lock<std::mutex>& lock, std::function<void()>& work);
 
-    fw::DialogHostFactory m_previousFactory;
+    framework::DialogHostFactory m_previousFactory;
     std::map<int, HeadlessDialogTemplate> m_templates;
 
     mutable std::mutex m_boxMutex;
@@ -121,4 +121,4 @@ private:
     bool m_quit = false;
 };
 
-}  // namespace platform
+}  // namespace bb::platform

@@ -10,7 +10,7 @@
 #include <system_error>
 #include <thread>
 
-namespace platform {
+namespace bb::platform {
 
 bool IsTerminal(std::FILE* stream) {
     return isatty(fileno(stream)) != 0;
@@ -73,4 +73,4 @@ void EndAsInterrupted() {
     _exit(128 + last);
 }
 
-}  // namespace platform
+}  // namespace bb::platform

@@ -3,7 +3,7 @@
 #include "platform/Environment.h"
 #include "platform/Files.h"
 
-namespace platform {
+namespace bb::platform {
 namespace {
 
 // The value of XDG_DESKTOP_DIR in user-dirs.dirs: a shell assignment of a
@@ -46,4 +46,4 @@ std::optional<std::string> DesktopFolder(Registry&, Environment& environment, Fi
     return home;
 }
 
-}  // namespace platform
+}  // namespace bb::platform

@@ -5,7 +5,7 @@
 
 #include "platform/NativeServices.h"
 
-namespace platform {
+namespace bb::platform {
 namespace {
 
 class PosixEnvironment final : public Environment {
@@ -13,7 +13,7 @@ public:
     std::optional<std::string> Get(const std::string& name) override {
         // getenv's pointer is invalidated by a concurrent setenv of the same
         // name; copy it while holding the lock that Set takes.
-        std::lock_guard<std::mutex> lock(mutex_);
+        std::lock_guard<std::mutex> lock(m_mutex);
         const char* value = std::getenv(name.c_str());
         if (!value)
             return std::nullopt;
@@ -21,12 +21,12 @@ public:
     }
 
     bool Set(const std::string& name, const std::string& value) override {
-        std::lock_guard<std::mutex> lock(mutex_);
+        std::lock_guard<std::mutex> lock(m_mutex);
         return setenv(name.c_str(), value.c_str(), 1) == 0;
     }
 
 private:
-    std::mutex mutex_;
+    std::mutex m_mutex;
 };
 
 }  // namespace
@@ -36,4 +36,4 @@ Environment& NativeEnvironment() {
     return environment;
 }
 
-}  // namespace platform
+}  // namespace bb::platform

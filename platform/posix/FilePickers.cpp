@@ -2,11 +2,11 @@
 #include "platform/NativeServices.h"
 #include "platform/ScriptedFilePickers.h"
 
-namespace platform {
+namespace bb::platform {
 
 FilePickerService& NativeFilePickers() {
     static ScriptedFilePickers pickers;
     return pickers;
 }
 
-}  // namespace platform
+}  // namespace bb::platform

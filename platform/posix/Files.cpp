@@ -18,7 +18,7 @@
 #include "platform/TextFile.h"
 #include "platform/Wildcard.h"
 
-namespace platform {
+namespace bb::platform {
 namespace {
 
 struct DirCloser {
@@ -221,4 +221,4 @@ Files& NativeFiles() {
     return files;
 }
 
-}  // namespace platform
+}  // namespace bb::platform

@@ -4,20 +4,20 @@
 
 #include "platform/NativeServices.h"
 
-namespace platform {
+namespace bb::platform {
 namespace {
 
 class PosixModule final : public Module {
 public:
-    explicit PosixModule(void* handle) : handle_(handle) {}
-    ~PosixModule() override { dlclose(handle_); }
+    explicit PosixModule(void* handle) : m_handle(handle) {}
+    ~PosixModule() override { dlclose(m_handle); }
     PosixModule(const PosixModule&) = delete;
     PosixModule& operator=(const PosixModule&) = delete;
 
-    void* Symbol(const char* name) const override { return dlsym(handle_, name); }
+    void* Symbol(const char* name) const override { return dlsym(m_handle, name); }
 
 private:
-    void* handle_;
+    void* m_handle;
 };
 
 class PosixModuleLoader final : public ModuleLoader {
@@ -42,4 +42,4 @@ ModuleLoader& NativeModuleLoader() {
     return loader;
 }
 
-}  // namespace platform
+}  // namespace bb::platform

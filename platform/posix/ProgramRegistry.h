@@ -5,7 +5,7 @@
 
 #include "platform/FileRegistry.h"
 
-namespace platform {
+namespace bb::platform {
 
 class Environment;
 class Files;
@@ -17,4 +17,4 @@ class Files;
 // without any set-up.
 std::unique_ptr<FileRegistry> MakeProgramRegistry(Files& files, Environment& environment);
 
-}  // namespace platform
+}  // namespace bb::platform

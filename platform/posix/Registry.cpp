@@ -5,7 +5,7 @@
 #include "platform/NativeServices.h"
 #include "platform/posix/ProgramRegistry.h"
 
-namespace platform {
+namespace bb::platform {
 
 std::unique_ptr<FileRegistry> MakeProgramRegistry(Files& files, Environment& environment) {
     const std::string program = files.ProgramPath();
@@ -23,4 +23,4 @@ Registry& NativeRegistry() {
     return *registry;
 }
 
-}  // namespace platform
+}  // namespace bb::platform

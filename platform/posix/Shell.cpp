@@ -5,7 +5,7 @@
 #include "platform/NativeServices.h"
 #include "platform/posix/Spawn.h"
 
-namespace platform {
+namespace bb::platform {
 namespace {
 
 // The result codes of ShellExecuteA and WinExec, so callers (and their
@@ -54,4 +54,4 @@ Shell& NativeShell() {
     return shell;
 }
 
-}  // namespace platform
+}  // namespace bb::platform

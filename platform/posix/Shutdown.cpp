@@ -2,7 +2,7 @@
 
 #include "platform/NativeServices.h"
 
-namespace platform {
+namespace bb::platform {
 namespace {
 
 // There is no Windows session to end here, and a test run must never take
@@ -24,4 +24,4 @@ Shutdown& NativeShutdown() {
     return shutdown;
 }
 
-}  // namespace platform
+}  // namespace bb::platform

@@ -5,7 +5,7 @@
 #include "platform/NativeServices.h"
 #include "platform/posix/Spawn.h"
 
-namespace platform {
+namespace bb::platform {
 namespace {
 
 // ALSA's player first, the PulseAudio/PipeWire one otherwise; no player
@@ -30,4 +30,4 @@ Sound& NativeSound() {
     return sound;
 }
 
-}  // namespace platform
+}  // namespace bb::platform

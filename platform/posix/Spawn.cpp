@@ -7,7 +7,7 @@
 #include <cerrno>
 #include <cstdlib>
 
-namespace platform {
+namespace bb::platform {
 
 std::string FindProgram(const std::string& program) {
     if (program.empty())
@@ -105,4 +105,4 @@ std::vector<std::string> SplitCommandLine(const std::string& commandLine) {
     return words;
 }
 
-}  // namespace platform
+}  // namespace bb::platform

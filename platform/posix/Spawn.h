@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-namespace platform {
+namespace bb::platform {
 
 // Full path of `program` found along PATH, or empty. A name with a '/' is
 // taken as it stands when it is executable.
@@ -18,4 +18,4 @@ bool SpawnDetached(const std::vector<std::string>& argv);
 // Splits a command line into words at blanks; double quotes group words.
 std::vector<std::string> SplitCommandLine(const std::string& commandLine);
 
-}  // namespace platform
+}  // namespace bb::platform

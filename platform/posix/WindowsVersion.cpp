@@ -1,7 +1,7 @@
 #include "platform/WindowsVersion.h"
 
-namespace platform {
+namespace bb::platform {
 
 WindowsVersion QueryWindowsVersion() { return WindowsVersion{}; }
 
-}  // namespace platform
+}  // namespace bb::platform

@@ -9,7 +9,7 @@
 #include <system_error>
 #include <utility>
 
-namespace platform {
+namespace bb::platform {
 
 bool IsTerminal(std::FILE* stream) {
     return _isatty(_fileno(stream)) != 0;
@@ -57,4 +57,4 @@ void EndAsInterrupted() {
     ExitProcess(CONTROL_C_EXIT);
 }
 
-}  // namespace platform
+}  // namespace bb::platform

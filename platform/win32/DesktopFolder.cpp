@@ -2,7 +2,7 @@
 
 #include "platform/Registry.h"
 
-namespace platform {
+namespace bb::platform {
 
 std::optional<std::string> DesktopFolder(Registry& registry, Environment&, Files&) {
     auto folder = registry.ReadString(RegistryRoot::CurrentUser,
@@ -13,4 +13,4 @@ std::optional<std::string> DesktopFolder(Registry& registry, Environment&, Files
     return folder;
 }
 
-}  // namespace platform
+}  // namespace bb::platform

@@ -19,7 +19,7 @@
 
 #include "framework/CDialog.h"
 
-namespace platform {
+namespace bb::platform {
 
 namespace {
 
@@ -41,21 +41,21 @@ bool IsRadio(HWND control) {
     return control && (SendMessageA(control, WM_GETDLGCODE, 0, 0) & DLGC_RADIOBUTTON) != 0;
 }
 
-DialogMessage::Kind KindOf(UINT message) {
+framework::DialogMessage::Kind KindOf(UINT message) {
     switch (message) {
-    case WM_KEYDOWN: return DialogMessage::Kind::KeyDown;
-    case WM_KEYUP: return DialogMessage::Kind::KeyUp;
-    case WM_SYSKEYDOWN: return DialogMessage::Kind::SysKeyDown;
-    case WM_SYSKEYUP: return DialogMessage::Kind::SysKeyUp;
+    case WM_KEYDOWN: return framework::DialogMessage::Kind::KeyDown;
+    case WM_KEYUP: return framework::DialogMessage::Kind::KeyUp;
+    case WM_SYSKEYDOWN: return framework::DialogMessage::Kind::SysKeyDown;
+    case WM_SYSKEYUP: return framework::DialogMessage::Kind::SysKeyUp;
     case WM_CHAR:
-    case WM_SYSCHAR: return DialogMessage::Kind::Char;
-    default: return DialogMessage::Kind::Other;
+    case WM_SYSCHAR: return framework::DialogMessage::Kind::Char;
+    default: return framework::DialogMessage::Kind::Other;
     }
 }
 
-class Win32DialogHost final : public fw::DialogHost {
+class Win32DialogHost final : public framework::DialogHost {
 public:
-    Win32DialogHost(CDialog& dialog, fw::DialogHost* owner) : m_dialog(dialog), m_owner(owner) {}
+    Win32DialogHost(framework::CDialog& dialog, framework::DialogHost* owner) : m_dialog(dialog), m_owner(owner) {}
 
     ~Win32DialogHost() override {
         if (HWND hwnd = m_hwnd.exchange(nullptr)) DestroyWindow(hwnd);
@@ -63,7 +63,7 @@ public:
 
     // --- lifetime and messages -----------------------------------------------------
 
-    int RunModal(CDialog&) override {
+    int RunModal(framework::CDialog&) override {
         m_uiThread = GetCurrentThreadId();
         m_ended = false;
         HWND owner = m_owner ? static_cast<HWND>(m_owner->NativeHandle()) : nullptr;
@@ -326,7 +326,7 @@ public:
         // While a key message is being filtered, its own key and Alt state
         // count as held, whatever the keyboard state says now.
         if (OnUiThread() && m_translating) {
-            if (m_translating->key == virtualKey && m_translating->kind != DialogMessage::Kind::Other) return true;
+            if (m_translating->key == virtualKey && m_translating->kind != framework::DialogMessage::Kind::Other) return true;
             if (virtualKey == VK_MENU && m_translating->altDown) return true;
         }
         const SHORT state = OnUiThread() ? GetKeyState(virtualKey) : GetAsyncKeyState(virtualKey);
@@ -395,10 +395,10 @@ private:
     void Dispatch(MSG& msg) {
         HWND hwnd = m_hwnd.load();
         if (hwnd && (msg.hwnd == hwnd || IsChild(hwnd, msg.hwnd))) {
-            DialogMessage message;
+            framework::DialogMessage message;
             message.kind = KindOf(msg.message);
             message.nativeMessage = msg.message;
-            if (message.kind != DialogMessage::Kind::Other) {
+            if (message.kind != framework::DialogMessage::Kind::Other) {
                 message.key = int(msg.wParam);
                 message.altDown = (msg.lParam & (1 << 29)) != 0 || (GetKeyState(VK_MENU) & 0x8000) != 0;
             }
@@ -424,7 +424,7 @@ private:
     }
 
     void DropFiles(HDROP drop) {
-        std::vector<CString> paths;
+        std::vector<framework::CString> paths;
         const UINT count = DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
         for (UINT i = 0; i < count; ++i) {
             char path[MAX_PATH] = {};
@@ -486,29 +486,29 @@ private:
         }
     }
 
-    CDialog& m_dialog;
-    fw::DialogHost* const m_owner;
+    framework::CDialog& m_dialog;
+    framework::DialogHost* const m_owner;
     std::atomic<HWND> m_hwnd{nullptr};
     std::atomic<DWORD> m_uiThread{0};
     std::atomic<bool> m_ended{false};
     std::atomic<int> m_result{0};
     std::mutex m_postMutex;
     std::deque<std::function<void()>> m_posted;
-    const DialogMessage* m_translating = nullptr;  // UI thread only
+    const framework::DialogMessage* m_translating = nullptr;  // UI thread only
 };
 
 }  // namespace
 
-std::unique_ptr<fw::DialogHost> CreateWin32DialogHost(CDialog& dialog, fw::DialogHost* owner) {
+std::unique_ptr<framework::DialogHost> CreateWin32DialogHost(framework::CDialog& dialog, framework::DialogHost* owner) {
     return std::make_unique<Win32DialogHost>(dialog, owner);
 }
 
-fw::DialogHostFactory InstallWin32DialogHosts() {
+framework::DialogHostFactory InstallWin32DialogHosts() {
     INITCOMMONCONTROLSEX controls{};
     controls.dwSize = sizeof controls;
     controls.dwICC = ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES;
     InitCommonControlsEx(&controls);
-    return fw::SetDialogHostFactory(&CreateWin32DialogHost);
+    return framework::SetDialogHostFactory(&CreateWin32DialogHost);
 }
 
-}  // namespace platform
+}  // namespace bb::platform

@@ -6,7 +6,7 @@
 
 #include "platform/NativeServices.h"
 
-namespace platform {
+namespace bb::platform {
 namespace {
 
 class Win32Environment final : public Environment {
@@ -41,4 +41,4 @@ Environment& NativeEnvironment() {
     return environment;
 }
 
-}  // namespace platform
+}  // namespace bb::platform

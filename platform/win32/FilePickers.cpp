@@ -10,7 +10,7 @@
 
 #include "platform/NativeServices.h"
 
-namespace platform {
+namespace bb::platform {
 namespace {
 
 // The program asks for the record by its 32-bit size: 88 bytes for the full
@@ -94,4 +94,4 @@ FilePickerService& NativeFilePickers() {
     return pickers;
 }
 
-}  // namespace platform
+}  // namespace bb::platform

@@ -6,24 +6,24 @@
 #include "platform/TextFile.h"
 #include "platform/Wildcard.h"
 
-namespace platform {
+namespace bb::platform {
 namespace {
 
 uint64_t SizeOf(DWORD high, DWORD low) { return (static_cast<uint64_t>(high) << 32) | low; }
 
 class FindHandle {
 public:
-    explicit FindHandle(HANDLE h) : h_(h) {}
+    explicit FindHandle(HANDLE h) : m_h(h) {}
     ~FindHandle() {
-        if (h_ != INVALID_HANDLE_VALUE)
-            FindClose(h_);
+        if (m_h != INVALID_HANDLE_VALUE)
+            FindClose(m_h);
     }
     FindHandle(const FindHandle&) = delete;
     FindHandle& operator=(const FindHandle&) = delete;
-    HANDLE get() const { return h_; }
+    HANDLE get() const { return m_h; }
 
 private:
-    HANDLE h_;
+    HANDLE m_h;
 };
 
 class Win32Files final : public Files {
@@ -150,4 +150,4 @@ Files& NativeFiles() {
     return files;
 }
 
-}  // namespace platform
+}  // namespace bb::platform

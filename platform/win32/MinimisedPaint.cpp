@@ -3,7 +3,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
-namespace platform {
+namespace bb::platform {
 namespace {
 
 constexpr UINT_PTR kSubclassId = 0x4D49;  // "MI"
@@ -48,4 +48,4 @@ void PaintIconWhenMinimised(void* window, int iconResourceId) {
         SetWindowSubclass(hwnd, MinimisedProc, kSubclassId, DWORD_PTR(icon));
 }
 
-}  // namespace platform
+}  // namespace bb::platform

@@ -3,9 +3,9 @@
 // minimised windows on the desktop as icons; this paints them.
 #pragma once
 
-namespace platform {
+namespace bb::platform {
 
 // Subclasses `window` (an HWND) for as long as it lives.
 void PaintIconWhenMinimised(void* window, int iconResourceId);
 
-}  // namespace platform
+}  // namespace bb::platform

@@ -4,24 +4,24 @@
 
 #include "platform/NativeServices.h"
 
-namespace platform {
+namespace bb::platform {
 namespace {
 
 class Win32Module final : public Module {
 public:
-    explicit Win32Module(HMODULE module) : module_(module) {}
-    ~Win32Module() override { FreeLibrary(module_); }
+    explicit Win32Module(HMODULE module) : m_module(module) {}
+    ~Win32Module() override { FreeLibrary(m_module); }
     Win32Module(const Win32Module&) = delete;
     Win32Module& operator=(const Win32Module&) = delete;
 
     void* Symbol(const char* name) const override {
         // FARPROC to object pointer: the caller casts back to the function
         // type it expects.
-        return reinterpret_cast<void*>(GetProcAddress(module_, name));
+        return reinterpret_cast<void*>(GetProcAddress(m_module, name));
     }
 
 private:
-    HMODULE module_;
+    HMODULE m_module;
 };
 
 class Win32ModuleLoader final : public ModuleLoader {
@@ -49,4 +49,4 @@ ModuleLoader& NativeModuleLoader() {
     return loader;
 }
 
-}  // namespace platform
+}  // namespace bb::platform

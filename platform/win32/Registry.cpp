@@ -7,7 +7,7 @@
 
 #include "platform/NativeServices.h"
 
-namespace platform {
+namespace bb::platform {
 namespace {
 
 HKEY RootKey(RegistryRoot root) {
@@ -23,19 +23,19 @@ HKEY RootKey(RegistryRoot root) {
 class OpenKey {
 public:
     OpenKey(RegistryRoot root, const std::string& key, REGSAM access) {
-        if (RegOpenKeyExA(RootKey(root), key.c_str(), 0, access, &key_) != ERROR_SUCCESS)
-            key_ = nullptr;
+        if (RegOpenKeyExA(RootKey(root), key.c_str(), 0, access, &m_key) != ERROR_SUCCESS)
+            m_key = nullptr;
     }
     ~OpenKey() {
-        if (key_)
-            RegCloseKey(key_);
+        if (m_key)
+            RegCloseKey(m_key);
     }
     OpenKey(const OpenKey&) = delete;
     OpenKey& operator=(const OpenKey&) = delete;
-    HKEY get() const { return key_; }
+    HKEY get() const { return m_key; }
 
 private:
-    HKEY key_ = nullptr;
+    HKEY m_key = nullptr;
 };
 
 class Win32Registry final : public Registry {
@@ -90,4 +90,4 @@ Registry& NativeRegistry() {
     return registry;
 }
 
-}  // namespace platform
+}  // namespace bb::platform

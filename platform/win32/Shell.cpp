@@ -5,7 +5,7 @@
 
 #include "platform/NativeServices.h"
 
-namespace platform {
+namespace bb::platform {
 namespace {
 
 class Win32Shell final : public Shell {
@@ -39,4 +39,4 @@ Shell& NativeShell() {
     return shell;
 }
 
-}  // namespace platform
+}  // namespace bb::platform

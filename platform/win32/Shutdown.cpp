@@ -6,7 +6,7 @@
 
 #include "platform/NativeServices.h"
 
-namespace platform {
+namespace bb::platform {
 namespace {
 
 void EnableShutdownPrivilege() {
@@ -60,4 +60,4 @@ Shutdown& NativeShutdown() {
     return shutdown;
 }
 
-}  // namespace platform
+}  // namespace bb::platform

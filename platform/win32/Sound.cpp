@@ -5,7 +5,7 @@
 
 #include "platform/NativeServices.h"
 
-namespace platform {
+namespace bb::platform {
 namespace {
 
 class Win32Sound final : public Sound {
@@ -24,4 +24,4 @@ Sound& NativeSound() {
     return sound;
 }
 
-}  // namespace platform
+}  // namespace bb::platform

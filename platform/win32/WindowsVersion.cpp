@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-namespace platform {
+namespace bb::platform {
 
 static_assert(sizeof(OSVERSIONINFOA) == 148, "GetVersionExA record of Windows 95 and NT 4");
 
@@ -24,4 +24,4 @@ WindowsVersion QueryWindowsVersion() {
     return version;
 }
 
-}  // namespace platform
+}  // namespace bb::platform

@@ -8,7 +8,7 @@
 #include <cstring>
 #include <string_view>
 
-namespace rec::image {
+namespace bb::recorder::image {
 
 inline void PutLe16(uint8_t* p, uint16_t v) {
     p[0] = uint8_t(v);
@@ -57,4 +57,4 @@ inline void PutPadded(uint8_t* p, size_t width, std::string_view text, uint8_t f
     std::memset(p + n, fill, width - n);
 }
 
-}  // namespace rec::image
+}  // namespace bb::recorder::image

@@ -4,7 +4,7 @@
 
 #include "recorder/image/ByteOrder.h"
 
-namespace rec::image {
+namespace bb::recorder::image {
 
 CivilTime CivilFromUnix(int64_t seconds) {
     int64_t days = seconds / 86400;
@@ -70,4 +70,4 @@ void PutUdfTimestamp(uint8_t* p, int64_t seconds) {
     p[9] = p[10] = p[11] = 0;  // centiseconds, hundreds of microseconds, microseconds
 }
 
-}  // namespace rec::image
+}  // namespace bb::recorder::image

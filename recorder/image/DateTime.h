@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-namespace rec::image {
+namespace bb::recorder::image {
 
 struct CivilTime {
     int year = 1970, month = 1, day = 1, hour = 0, minute = 0, second = 0;
@@ -23,4 +23,4 @@ void PutIsoRecordDate(uint8_t* p, int64_t seconds);
 // ECMA-167 1/7.3 timestamp, type 1 (local time) with offset 0 (12 bytes).
 void PutUdfTimestamp(uint8_t* p, int64_t seconds);
 
-}  // namespace rec::image
+}  // namespace bb::recorder::image

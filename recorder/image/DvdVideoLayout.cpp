@@ -9,7 +9,7 @@
 #include "recorder/image/ImageWriter.h"
 #include "recorder/image/LargeFile.h"
 
-namespace rec::image {
+namespace bb::recorder::image {
 
 namespace {
 
@@ -65,44 +65,44 @@ struct Failure {
 
 class Planner {
 public:
-    explicit Planner(const std::vector<DvdFile>& files) : files_(files) {
-        result_.offsets.assign(files.size(), -1);
+    explicit Planner(const std::vector<DvdFile>& files) : m_files(files) {
+        m_result.offsets.assign(files.size(), -1);
     }
 
     DvdLayout Run() {
         if (!Collect() || !PlaceManager() || !PlaceTitleSets()) {
-            result_.ok = false;
-            result_.offsets.assign(files_.size(), -1);
-            return result_;
+            m_result.ok = false;
+            m_result.offsets.assign(m_files.size(), -1);
+            return m_result;
         }
-        result_.ok = true;
-        return result_;
+        m_result.ok = true;
+        return m_result;
     }
 
 private:
     bool Fail(std::string text) {
-        result_.message = std::move(text);
+        m_result.message = std::move(text);
         return false;
     }
 
-    uint64_t Sectors(int index) const { return index < 0 ? 0 : SectorsOf(files_[size_t(index)].size); }
+    uint64_t Sectors(int index) const { return index < 0 ? 0 : SectorsOf(m_files[size_t(index)].size); }
 
     bool Collect() {
-        for (size_t i = 0; i < files_.size(); ++i) {
+        for (size_t i = 0; i < m_files.size(); ++i) {
             int set = 0, part = 0;
             std::string role;
-            if (!Classify(Upper(files_[i].name), set, role, part)) continue;
-            TitleSetFiles& s = sets_[set];
+            if (!Classify(Upper(m_files[i].name), set, role, part)) continue;
+            TitleSetFiles& s = m_sets[set];
             int* slot = role == "IFO" ? &s.ifo : role == "BUP" ? &s.bup : part == 0 ? &s.menuVob : &s.titleVobs[part];
-            if (*slot >= 0) return Fail("duplicate file " + files_[i].name);
+            if (*slot >= 0) return Fail("duplicate file " + m_files[i].name);
             *slot = int(i);
         }
-        if (sets_.find(0) == sets_.end() || sets_[0].ifo < 0) return Fail("VIDEO_TS.IFO is missing");
+        if (m_sets.find(0) == m_sets.end() || m_sets[0].ifo < 0) return Fail("VIDEO_TS.IFO is missing");
         return true;
     }
 
     bool ReadHeader(int index, const char* magic, uint8_t (&header)[kSectorSize]) {
-        const DvdFile& f = files_[size_t(index)];
+        const DvdFile& f = m_files[size_t(index)];
         if (f.size < kSectorSize || !ReadAt(f.sourcePath, 0, header, kSectorSize))
             return Fail("cannot read " + f.name);
         if (std::memcmp(header, magic, 12) != 0) return Fail(f.name + " is not a DVD-Video IFO file");
@@ -155,24 +155,24 @@ private:
         return true;
     }
 
-    void Put(int index, uint64_t offset) { result_.offsets[size_t(index)] = int64_t(offset); }
+    void Put(int index, uint64_t offset) { m_result.offsets[size_t(index)] = int64_t(offset); }
 
     bool PlaceManager() {
-        const TitleSetFiles& vmg = sets_[0];
+        const TitleSetFiles& vmg = m_sets[0];
         uint8_t mat[kSectorSize];
         if (!ReadHeader(vmg.ifo, "DVDVIDEO-VMG", mat)) return false;
         uint64_t end = 0;
         if (!PlaceSet(vmg, "VIDEO_TS", 0, GetBe32(mat + kLastSectorOfSet), GetBe32(mat + kMenuVobStart), 0,
                       false, end))
             return false;
-        managerEnd_ = end;
-        titleSetCount_ = GetBe16(mat + kVmgTitleSetCount);
+        m_managerEnd = end;
+        m_titleSetCount = GetBe16(mat + kVmgTitleSetCount);
         if (GetBe32(mat + kLastSectorOfIfo) + uint64_t(1) > Sectors(vmg.ifo))
             return Fail("VIDEO_TS.IFO is shorter than it declares");
 
         // Title search table: each title names its title set and that set's first sector.
         const uint64_t table = uint64_t(GetBe32(mat + kVmgTitleSearchTable)) * kSectorSize;
-        const DvdFile& ifo = files_[size_t(vmg.ifo)];
+        const DvdFile& ifo = m_files[size_t(vmg.ifo)];
         uint8_t head[8];
         if (table == 0 || table + 8 > ifo.size || !ReadAt(ifo.sourcePath, table, head, 8))
             return Fail("VIDEO_TS.IFO has no title search table");
@@ -186,26 +186,26 @@ private:
             const uint8_t* e = entries.data() + size_t(t) * kTitleEntrySize;
             const int set = e[6];
             const uint32_t first = GetBe32(e + 8);
-            auto [it, fresh] = titleSetStart_.emplace(set, first);
+            auto [it, fresh] = m_titleSetStart.emplace(set, first);
             if (!fresh && it->second != first) return Fail("VIDEO_TS.IFO gives title set " + std::to_string(set) + " two start sectors");
         }
         return true;
     }
 
     bool PlaceTitleSets() {
-        result_.spanSectors = managerEnd_;
-        for (int set = 1; set <= titleSetCount_; ++set)
-            if (sets_.find(set) == sets_.end() || sets_[set].ifo < 0)
+        m_result.spanSectors = m_managerEnd;
+        for (int set = 1; set <= m_titleSetCount; ++set)
+            if (m_sets.find(set) == m_sets.end() || m_sets[set].ifo < 0)
                 return Fail("title set " + std::to_string(set) + " is missing");
-        uint64_t previousEnd = managerEnd_;
-        for (auto& [set, files] : sets_) {
+        uint64_t previousEnd = m_managerEnd;
+        for (auto& [set, files] : m_sets) {
             if (set == 0) continue;
             char name[16];
             std::snprintf(name, sizeof name, "VTS_%02d", set);
             if (files.ifo < 0) return Fail(std::string(name) + "_0.IFO is missing");
-            if (set > titleSetCount_) return Fail(std::string(name) + " is not listed in VIDEO_TS.IFO");
-            auto start = titleSetStart_.find(set);
-            if (start == titleSetStart_.end()) return Fail(std::string(name) + " has no title in VIDEO_TS.IFO");
+            if (set > m_titleSetCount) return Fail(std::string(name) + " is not listed in VIDEO_TS.IFO");
+            auto start = m_titleSetStart.find(set);
+            if (start == m_titleSetStart.end()) return Fail(std::string(name) + " has no title in VIDEO_TS.IFO");
             if (start->second < previousEnd) return Fail(std::string(name) + " would overlap the set before it");
             uint8_t mat[kSectorSize];
             if (!ReadHeader(files.ifo, "DVDVIDEO-VTS", mat)) return false;
@@ -216,17 +216,17 @@ private:
                           GetBe32(mat + kVtsTitleVobStart), true, end))
                 return false;
             previousEnd = end;
-            result_.spanSectors = end;
+            m_result.spanSectors = end;
         }
         return true;
     }
 
-    const std::vector<DvdFile>& files_;
-    DvdLayout result_;
-    std::map<int, TitleSetFiles> sets_;  // 0 is the video manager; ordered by number
-    std::map<int, uint32_t> titleSetStart_;
-    uint64_t managerEnd_ = 0;
-    int titleSetCount_ = 0;
+    const std::vector<DvdFile>& m_files;
+    DvdLayout m_result;
+    std::map<int, TitleSetFiles> m_sets;  // 0 is the video manager; ordered by number
+    std::map<int, uint32_t> m_titleSetStart;
+    uint64_t m_managerEnd = 0;
+    int m_titleSetCount = 0;
 };
 
 }  // namespace
@@ -235,4 +235,4 @@ DvdLayout PlanDvdVideoLayout(const std::vector<DvdFile>& files) {
     return Planner(files).Run();
 }
 
-}  // namespace rec::image
+}  // namespace bb::recorder::image

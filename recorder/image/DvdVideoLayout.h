@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-namespace rec::image {
+namespace bb::recorder::image {
 
 struct DvdFile {
     std::string name;        // name on the disc; compared without regard to case
@@ -27,4 +27,4 @@ struct DvdLayout {
 
 DvdLayout PlanDvdVideoLayout(const std::vector<DvdFile>& files);
 
-}  // namespace rec::image
+}  // namespace bb::recorder::image

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cerrno>
 
-namespace rec::image {
+namespace bb::recorder::image {
 namespace {
 
 // Plain copies go through a buffer this big: large sequential requests
@@ -22,17 +22,17 @@ bool TargetIsFull(int error) {
 
 }  // namespace
 
-ExtentCopier::ExtentCopier(KernelCopyCalls calls) : calls_(calls) {}
+ExtentCopier::ExtentCopier(KernelCopyCalls calls) : m_calls(calls) {}
 
 ExtentCopier::Result ExtentCopier::Copy(SystemFile& source, uint64_t offset, SystemFile& target, uint64_t size) {
     uint64_t left = size;
     while (left > 0) {
-        const auto method = CopyMethod(method_);
+        const auto method = CopyMethod(m_method);
         const Step step = method == CopyMethod::ReadWrite ? ReadWrite(source, offset, target, left)
                                                           : InKernel(method, source, offset, target, left);
         switch (step) {
         case Step::Moved: break;
-        case Step::Refused: ++method_; break;  // ReadWrite never refuses
+        case Step::Refused: ++m_method; break;  // ReadWrite never refuses
         case Step::SourceFailed: return Result::SourceFailed;
         case Step::TargetFailed: return Result::TargetFailed;
         }
@@ -42,8 +42,8 @@ ExtentCopier::Result ExtentCopier::Copy(SystemFile& source, uint64_t offset, Sys
 
 ExtentCopier::Step ExtentCopier::InKernel(CopyMethod method, SystemFile& source, uint64_t& offset,
                                           SystemFile& target, uint64_t& left) {
-    auto* const copyFileRange = calls_.copyFileRange;
-    auto* const sendFile = calls_.sendFile;
+    auto* const copyFileRange = m_calls.copyFileRange;
+    auto* const sendFile = m_calls.sendFile;
     if (method == CopyMethod::CopyFileRange ? copyFileRange == nullptr : sendFile == nullptr) return Step::Refused;
     while (left > 0) {
         const size_t want = size_t(std::min(left, kMaxCall));
@@ -52,7 +52,7 @@ ExtentCopier::Step ExtentCopier::InKernel(CopyMethod method, SystemFile& source,
                               : sendFile(target.Descriptor(), source.Descriptor(), &offset, want);
         if (n > 0) {
             left -= uint64_t(n);
-            moved_[size_t(method)] += uint64_t(n);
+            m_moved[size_t(method)] += uint64_t(n);
             continue;
         }
         if (n < 0 && errno == EINTR) continue;
@@ -67,17 +67,17 @@ ExtentCopier::Step ExtentCopier::InKernel(CopyMethod method, SystemFile& source,
 
 ExtentCopier::Step ExtentCopier::ReadWrite(SystemFile& source, uint64_t& offset, SystemFile& target,
                                            uint64_t& left) {
-    if (!buffer_) buffer_ = std::make_unique<uint8_t[]>(kBufferBytes);
+    if (!m_buffer) m_buffer = std::make_unique<uint8_t[]>(kBufferBytes);
     if (!source.Seek(offset)) return Step::SourceFailed;
     while (left > 0) {
         const size_t want = size_t(std::min<uint64_t>(left, kBufferBytes));
-        if (source.Read(buffer_.get(), want) != int64_t(want)) return Step::SourceFailed;
-        if (!target.WriteAll(buffer_.get(), want)) return Step::TargetFailed;
+        if (source.Read(m_buffer.get(), want) != int64_t(want)) return Step::SourceFailed;
+        if (!target.WriteAll(m_buffer.get(), want)) return Step::TargetFailed;
         offset += want;
         left -= want;
-        moved_[size_t(CopyMethod::ReadWrite)] += want;
+        m_moved[size_t(CopyMethod::ReadWrite)] += want;
     }
     return Step::Moved;
 }
 
-}  // namespace rec::image
+}  // namespace bb::recorder::image

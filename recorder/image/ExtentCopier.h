@@ -12,7 +12,7 @@
 
 #include "platform/base/SystemFile.h"
 
-namespace rec::image {
+namespace bb::recorder::image {
 
 using platform::KernelCopyCalls;
 using platform::SystemFile;
@@ -31,20 +31,20 @@ public:
     [[nodiscard]] Result Copy(SystemFile& source, uint64_t offset, SystemFile& target, uint64_t size);
 
     // A new source file: the fastest method is tried again.
-    void NextFile() { method_ = 0; }
+    void NextFile() { m_method = 0; }
 
     // Bytes each method has moved so far.
-    uint64_t BytesBy(CopyMethod method) const { return moved_[size_t(method)]; }
+    uint64_t BytesBy(CopyMethod method) const { return m_moved[size_t(method)]; }
 
 private:
     enum class Step { Moved, Refused, SourceFailed, TargetFailed };
     Step InKernel(CopyMethod method, SystemFile& source, uint64_t& offset, SystemFile& target, uint64_t& left);
     Step ReadWrite(SystemFile& source, uint64_t& offset, SystemFile& target, uint64_t& left);
 
-    KernelCopyCalls calls_;
-    size_t method_ = 0;  // index of the method this source file is on
-    std::array<uint64_t, kCopyMethods> moved_{};
-    std::unique_ptr<uint8_t[]> buffer_;  // for reads and writes, made when first needed
+    KernelCopyCalls m_calls;
+    size_t m_method = 0;  // index of the method this source file is on
+    std::array<uint64_t, kCopyMethods> m_moved{};
+    std::unique_ptr<uint8_t[]> m_buffer;  // for reads and writes, made when first needed
 };
 
-}  // namespace rec::image
+}  // namespace bb::recorder::image

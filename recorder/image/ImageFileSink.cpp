@@ -1,6 +1,6 @@
 #include "recorder/image/ImageFileSink.h"
 
-namespace rec::image {
+namespace bb::recorder::image {
 namespace {
 
 // Written data is sent on to the disk in runs this long, so that the disk
@@ -13,34 +13,34 @@ constexpr uint64_t kWriteBehindBytes = uint64_t(64) << 20;
 }  // namespace
 
 bool ImageFileSink::Create(const std::string& path) {
-    written_ = 0;
-    writeBackFrom_ = 0;
-    return file_.Create(path);
+    m_written = 0;
+    m_writeBackFrom = 0;
+    return m_file.Create(path);
 }
 
 bool ImageFileSink::Write(const void* data, size_t size) {
-    if (!file_.IsOpen() || !file_.WriteAll(data, size)) return false;
-    written_ += size;
+    if (!m_file.IsOpen() || !m_file.WriteAll(data, size)) return false;
+    m_written += size;
     WriteBehind();
     return true;
 }
 
 Sink::CopyResult ImageFileSink::CopyFromFile(const std::string& sourcePath, uint64_t offset, uint64_t size) {
-    if (!file_.IsOpen()) return CopyResult::SinkFailed;
+    if (!m_file.IsOpen()) return CopyResult::SinkFailed;
     // The writer asks for one file's data in consecutive slices; the source
     // stays open from one slice to the next.
-    if (!source_.IsOpen() || sourcePath != sourcePath_) {
-        sourcePath_ = sourcePath;
-        copier_.NextFile();
-        if (!source_.OpenRead(sourcePath)) {
-            sourcePath_.clear();
+    if (!m_source.IsOpen() || sourcePath != m_sourcePath) {
+        m_sourcePath = sourcePath;
+        m_copier.NextFile();
+        if (!m_source.OpenRead(sourcePath)) {
+            m_sourcePath.clear();
             return CopyResult::SourceFailed;
         }
-        source_.ReadsSequentially();
+        m_source.ReadsSequentially();
     }
-    switch (copier_.Copy(source_, offset, file_, size)) {
+    switch (m_copier.Copy(m_source, offset, m_file, size)) {
     case ExtentCopier::Result::Done:
-        written_ += size;
+        m_written += size;
         WriteBehind();
         return CopyResult::Done;
     case ExtentCopier::Result::SourceFailed: return CopyResult::SourceFailed;
@@ -50,15 +50,15 @@ Sink::CopyResult ImageFileSink::CopyFromFile(const std::string& sourcePath, uint
 }
 
 void ImageFileSink::WriteBehind() {
-    if (written_ - writeBackFrom_ < kWriteBehindBytes) return;
-    file_.StartWriteBack(writeBackFrom_, written_ - writeBackFrom_);
-    writeBackFrom_ = written_;
+    if (m_written - m_writeBackFrom < kWriteBehindBytes) return;
+    m_file.StartWriteBack(m_writeBackFrom, m_written - m_writeBackFrom);
+    m_writeBackFrom = m_written;
 }
 
 bool ImageFileSink::Close() {
-    (void)source_.Close();
-    sourcePath_.clear();
-    return file_.Close();
+    (void)m_source.Close();
+    m_sourcePath.clear();
+    return m_file.Close();
 }
 
-}  // namespace rec::image
+}  // namespace bb::recorder::image

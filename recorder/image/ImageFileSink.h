@@ -12,36 +12,36 @@
 #include "recorder/image/ExtentCopier.h"
 #include "recorder/image/ImageWriter.h"
 
-namespace rec::image {
+namespace bb::recorder::image {
 
 class ImageFileSink final : public Sink {
 public:
     // `calls` replaces the system's in-kernel copy calls (tests refuse them
     // to take the other ways).
-    explicit ImageFileSink(KernelCopyCalls calls = SystemKernelCopyCalls()) : copier_(calls) {}
+    explicit ImageFileSink(KernelCopyCalls calls = SystemKernelCopyCalls()) : m_copier(calls) {}
 
     // Creates the file, or empties an existing one.
     [[nodiscard]] bool Create(const std::string& path);
-    [[nodiscard]] SystemFile::Reservation Reserve(uint64_t bytes) { return file_.Reserve(bytes); }
+    [[nodiscard]] SystemFile::Reservation Reserve(uint64_t bytes) { return m_file.Reserve(bytes); }
 
     bool Write(const void* data, size_t size) override;
     CopyResult CopyFromFile(const std::string& sourcePath, uint64_t offset, uint64_t size) override;
 
     // False when the system reports that data did not reach the file.
     [[nodiscard]] bool Close();
-    bool IsOpen() const { return file_.IsOpen(); }
-    uint64_t Written() const { return written_; }
-    const ExtentCopier& Copier() const { return copier_; }
+    bool IsOpen() const { return m_file.IsOpen(); }
+    uint64_t Written() const { return m_written; }
+    const ExtentCopier& Copier() const { return m_copier; }
 
 private:
-    SystemFile file_;
-    SystemFile source_;
-    std::string sourcePath_;
+    SystemFile m_file;
+    SystemFile m_source;
+    std::string m_sourcePath;
     void WriteBehind();
 
-    ExtentCopier copier_;
-    uint64_t written_ = 0;
-    uint64_t writeBackFrom_ = 0;  // written bytes from here on are not yet on their way to the disk
+    ExtentCopier m_copier;
+    uint64_t m_written = 0;
+    uint64_t m_writeBackFrom = 0;  // written bytes from here on are not yet on their way to the disk
 };
 
-}  // namespace rec::image
+}  // namespace bb::recorder::image

@@ -9,7 +9,7 @@
 
 #include "recorder/image/ImageWriter.h"
 
-namespace rec::image {
+namespace bb::recorder::image {
 
 // Sectors of the fixed part of the image (ISO 9660 6.2.1, ECMA-167 3/8.4.2).
 constexpr uint32_t kIsoPvdSector = 16;
@@ -105,13 +105,13 @@ struct Layout {
 
 class ImagePlan : public Plan {
 public:
-    explicit ImagePlan(Layout layout) : layout_(std::move(layout)) {}
-    uint64_t TotalSectors() const override { return layout_.totalSectors; }
-    const std::vector<FileExtent>& Files() const override { return layout_.extents; }
-    const Layout& GetLayout() const { return layout_; }
+    explicit ImagePlan(Layout layout) : m_layout(std::move(layout)) {}
+    uint64_t TotalSectors() const override { return m_layout.totalSectors; }
+    const std::vector<FileExtent>& Files() const override { return m_layout.extents; }
+    const Layout& GetLayout() const { return m_layout; }
 
 private:
-    Layout layout_;
+    Layout m_layout;
 };
 
-}  // namespace rec::image
+}  // namespace bb::recorder::image

@@ -8,7 +8,7 @@
 #include "recorder/image/TextEncoding.h"
 #include "recorder/image/UdfRecords.h"
 
-namespace rec::image {
+namespace bb::recorder::image {
 
 namespace {
 
@@ -16,12 +16,12 @@ uint32_t Block(uint32_t sector) { return sector - kUdfPartitionStart; }
 
 class Renderer {
 public:
-    Renderer(const Layout& layout, std::vector<uint8_t>& out) : l_(layout), out_(out) {}
+    Renderer(const Layout& layout, std::vector<uint8_t>& out) : m_l(layout), m_out(out) {}
 
     void Render(const Piece& piece) {
-        out_.assign(size_t(piece.sectors) * kSectorSize, 0);
-        uint8_t* p = out_.data();
-        const int64_t t = l_.options.recordingTime;
+        m_out.assign(size_t(piece.sectors) * kSectorSize, 0);
+        uint8_t* p = m_out.data();
+        const int64_t t = m_l.options.recordingTime;
         switch (piece.kind) {
         case PieceKind::IsoPvd: PutIsoVolumeDescriptor(p, VolumeFields(false)); break;
         case PieceKind::JolietSvd: PutIsoVolumeDescriptor(p, VolumeFields(true)); break;
@@ -34,10 +34,10 @@ public:
         case PieceKind::UdfMainVds:
         case PieceKind::UdfReserveVds: {
             UdfVolumeFields v;
-            v.label = DecodeName(l_.options.volumeLabel);
+            v.label = DecodeName(m_l.options.volumeLabel);
             v.recorded = t;
             v.partitionStart = kUdfPartitionStart;
-            v.partitionLength = l_.partitionLength;
+            v.partitionLength = m_l.partitionLength;
             v.integrityStart = kUdfLvidSector;
             v.integritySectors = kUdfLvidSectors;
             v.fileSetBlock = 0;
@@ -45,14 +45,14 @@ public:
             break;
         }
         case PieceKind::UdfIntegrity:
-            PutIntegritySequence(p, piece.start, t, l_.nextUniqueId, l_.partitionLength, uint32_t(l_.files.size()),
-                                 uint32_t(l_.dirs.size()));
+            PutIntegritySequence(p, piece.start, t, m_l.nextUniqueId, m_l.partitionLength, uint32_t(m_l.files.size()),
+                                 uint32_t(m_l.dirs.size()));
             break;
         case PieceKind::UdfAnchor:
             PutAnchor(p, piece.start, kUdfMainVdsSector, kUdfReserveVdsSector, kUdfVdsSectors);
             break;
         case PieceKind::UdfFileSet:
-            PutFileSet(p, Block(piece.start), DecodeName(l_.options.volumeLabel), t, Block(l_.dirs[0].udfEntry));
+            PutFileSet(p, Block(piece.start), DecodeName(m_l.options.volumeLabel), t, Block(m_l.dirs[0].udfEntry));
             break;
         case PieceKind::UdfDirEntry: DirEntry(p, piece.index); break;
         case PieceKind::UdfDirFids: DirFids(p, piece.index); break;
@@ -66,11 +66,11 @@ public:
 
 private:
     IsoDirRecord DirRecord(size_t dir, bool joliet, std::string identifier) const {
-        const LayoutDir& d = l_.dirs[dir];
+        const LayoutDir& d = m_l.dirs[dir];
         IsoDirRecord r;
         r.extent = joliet ? d.jolietStart : d.isoStart;
         r.dataLength = joliet ? d.jolietBytes : d.isoBytes;
-        r.recorded = l_.options.recordingTime;
+        r.recorded = m_l.options.recordingTime;
         r.flags = kIsoFlagDirectory;
         r.identifier = std::move(identifier);
         return r;
@@ -80,28 +80,28 @@ private:
         IsoVolumeFields v;
         v.joliet = joliet;
         if (joliet) {
-            v.volumeId = JolietBytes(ToJolietName(DecodeName(l_.options.volumeLabel), 16));
+            v.volumeId = JolietBytes(ToJolietName(DecodeName(m_l.options.volumeLabel), 16));
         } else {
-            v.volumeId = IsoVolumeIdentifier(l_.options.volumeLabel);
+            v.volumeId = IsoVolumeIdentifier(m_l.options.volumeLabel);
         }
-        v.volumeSpaceSize = l_.totalSectors;
-        v.pathTableSize = joliet ? l_.jolietPathTableBytes : l_.pathTableBytes;
-        for (const Piece& piece : l_.pieces) {
+        v.volumeSpaceSize = m_l.totalSectors;
+        v.pathTableSize = joliet ? m_l.jolietPathTableBytes : m_l.pathTableBytes;
+        for (const Piece& piece : m_l.pieces) {
             if (piece.kind != PieceKind::PathTable) continue;
             if (piece.index == (joliet ? 2u : 0u)) v.pathTableL = piece.start;
             if (piece.index == (joliet ? 3u : 1u)) v.pathTableM = piece.start;
         }
         v.root = DirRecord(0, joliet, std::string(1, '\0'));
-        v.created = l_.options.recordingTime;
+        v.created = m_l.options.recordingTime;
         return v;
     }
 
     void PathTable(uint8_t* p, size_t which) const {
         const bool joliet = which >= 2;
         const bool bigEndian = which % 2 == 1;
-        for (size_t d : joliet ? l_.jolietPathOrder : l_.isoPathOrder) {
-            const LayoutDir& dir = l_.dirs[d];
-            const LayoutDir& parent = l_.dirs[dir.parent];
+        for (size_t d : joliet ? m_l.jolietPathOrder : m_l.isoPathOrder) {
+            const LayoutDir& dir = m_l.dirs[d];
+            const LayoutDir& parent = m_l.dirs[dir.parent];
             std::string id = d == 0 ? std::string(1, '\0') : (joliet ? JolietBytes(dir.jolietId) : dir.isoId);
             p += PutPathTableRecord(p, bigEndian, id, joliet ? dir.jolietStart : dir.isoStart,
                                     joliet ? parent.jolietPathNumber : parent.pathNumber);
@@ -109,7 +109,7 @@ private:
     }
 
     void Directory(uint8_t* base, size_t index, bool joliet) const {
-        const LayoutDir& d = l_.dirs[index];
+        const LayoutDir& d = m_l.dirs[index];
         size_t offset = 0;
         auto put = [&](const IsoDirRecord& r) {
             const size_t length = IsoDirRecordLength(r.identifier.size());
@@ -120,13 +120,13 @@ private:
         put(DirRecord(d.parent, joliet, std::string(1, '\1')));
         for (const LayoutChild& c : joliet ? d.jolietOrder : d.isoOrder) {
             if (c.isDir) {
-                const LayoutDir& sub = l_.dirs[c.index];
+                const LayoutDir& sub = m_l.dirs[c.index];
                 put(DirRecord(c.index, joliet, joliet ? JolietBytes(sub.jolietId) : sub.isoId));
                 continue;
             }
             // ISO 9660 6.5.1: a file larger than one record can describe is
             // recorded as several extents, each but the last flagged 0x80.
-            const LayoutFile& f = l_.files[c.index];
+            const LayoutFile& f = m_l.files[c.index];
             uint64_t left = f.size;
             uint32_t extent = f.start;
             do {
@@ -134,7 +134,7 @@ private:
                 IsoDirRecord r;
                 r.extent = extent;
                 r.dataLength = uint32_t(part);
-                r.recorded = l_.options.recordingTime;
+                r.recorded = m_l.options.recordingTime;
                 r.flags = left > part ? kIsoFlagMultiExtent : 0;
                 r.identifier = joliet ? JolietBytes(f.jolietId) : f.isoId;
                 put(r);
@@ -145,7 +145,7 @@ private:
     }
 
     void DirEntry(uint8_t* p, size_t index) const {
-        const LayoutDir& d = l_.dirs[index];
+        const LayoutDir& d = m_l.dirs[index];
         UdfFileEntryFields f;
         f.directory = true;
         f.size = d.udfFidBytes;
@@ -153,12 +153,12 @@ private:
         f.uniqueId = d.uniqueId;
         // ECMA-167 4/14.9.6: one link from the parent, one from each subfolder's parent entry.
         f.linkCount = uint16_t(1 + d.subdirCount);
-        f.recorded = l_.options.recordingTime;
+        f.recorded = m_l.options.recordingTime;
         PutFileEntry(p, Block(d.udfEntry), f);
     }
 
     void FileEntry(uint8_t* p, size_t index) const {
-        const LayoutFile& file = l_.files[index];
+        const LayoutFile& file = m_l.files[index];
         UdfFileEntryFields f;
         f.size = file.size;
         // Extents of at most 2^30 - 2048 bytes, back to back over the file's sectors.
@@ -171,30 +171,30 @@ private:
             left -= part;
         }
         f.uniqueId = file.uniqueId;
-        f.recorded = l_.options.recordingTime;
+        f.recorded = m_l.options.recordingTime;
         PutFileEntry(p, Block(file.udfEntry), f);
     }
 
     void DirFids(uint8_t* base, size_t index) const {
-        const LayoutDir& d = l_.dirs[index];
+        const LayoutDir& d = m_l.dirs[index];
         const uint32_t firstBlock = Block(d.udfFidStart);
         size_t offset = 0;
         auto put = [&](uint8_t characteristics, uint32_t icbSector, const std::vector<uint8_t>& id) {
             offset += PutFileIdentifier(base + offset, firstBlock + uint32_t(offset / kSectorSize), characteristics,
                                         Block(icbSector), id);
         };
-        put(kFidDirectory | kFidParent, l_.dirs[d.parent].udfEntry, {});
+        put(kFidDirectory | kFidParent, m_l.dirs[d.parent].udfEntry, {});
         for (const LayoutChild& c : d.children) {
             if (c.isDir) {
-                put(kFidDirectory, l_.dirs[c.index].udfEntry, ToCs0(l_.dirs[c.index].name, 255));
+                put(kFidDirectory, m_l.dirs[c.index].udfEntry, ToCs0(m_l.dirs[c.index].name, 255));
             } else {
-                put(0, l_.files[c.index].udfEntry, ToCs0(l_.files[c.index].name, 255));
+                put(0, m_l.files[c.index].udfEntry, ToCs0(m_l.files[c.index].name, 255));
             }
         }
     }
 
-    const Layout& l_;
-    std::vector<uint8_t>& out_;
+    const Layout& m_l;
+    std::vector<uint8_t>& m_out;
 };
 
 }  // namespace
@@ -203,4 +203,4 @@ void RenderPiece(const Layout& layout, const Piece& piece, std::vector<uint8_t>&
     Renderer(layout, out).Render(piece);
 }
 
-}  // namespace rec::image
+}  // namespace bb::recorder::image

@@ -6,10 +6,10 @@
 
 #include "recorder/image/ImageLayout.h"
 
-namespace rec::image {
+namespace bb::recorder::image {
 
 // Fills `out` (resized to piece.sectors x 2048 bytes) with the piece's
 // sectors. FileData pieces are not rendered here: the writer streams them.
 void RenderPiece(const Layout& layout, const Piece& piece, std::vector<uint8_t>& out);
 
-}  // namespace rec::image
+}  // namespace bb::recorder::image

@@ -7,7 +7,7 @@
 #include "recorder/image/ImageRenderer.h"
 #include "recorder/image/LargeFile.h"
 
-namespace rec::image {
+namespace bb::recorder::image {
 
 namespace {
 
@@ -21,17 +21,17 @@ constexpr size_t kChunkBytes = size_t(256) << 10;
 class Output {
 public:
     Output(Sink& sink, const Callbacks& callbacks, uint64_t totalBytes)
-        : sink_(sink), callbacks_(callbacks), total_(totalBytes), buffer_(kChunkBytes) {}
+        : m_sink(sink), m_callbacks(callbacks), m_total(totalBytes), m_buffer(kChunkBytes) {}
 
-    Status status() const { return status_; }
-    bool ok() const { return status_ == Status::Ok; }
+    Status status() const { return m_status; }
+    bool ok() const { return m_status == Status::Ok; }
 
     // Room left in the chunk, to read file data straight into it.
-    uint8_t* Tail() { return buffer_.data() + fill_; }
-    size_t Room() const { return buffer_.size() - fill_; }
+    uint8_t* Tail() { return m_buffer.data() + m_fill; }
+    size_t Room() const { return m_buffer.size() - m_fill; }
     bool Commit(size_t n) {
-        fill_ += n;
-        return fill_ < buffer_.size() || Flush();
+        m_fill += n;
+        return m_fill < m_buffer.size() || Flush();
     }
 
     bool Append(const uint8_t* data, size_t size) {
@@ -57,14 +57,14 @@ public:
 
     bool Flush() {
         if (!ok()) return false;
-        if (fill_ > 0 && !sink_.Write(buffer_.data(), fill_)) {
-            status_ = Status::WriteFailed;
+        if (m_fill > 0 && !m_sink.Write(m_buffer.data(), m_fill)) {
+            m_status = Status::WriteFailed;
             return false;
         }
-        written_ += fill_;
-        fill_ = 0;
-        if (callbacks_.aborted && callbacks_.aborted()) {
-            status_ = Status::Aborted;
+        m_written += m_fill;
+        m_fill = 0;
+        if (m_callbacks.aborted && m_callbacks.aborted()) {
+            m_status = Status::Aborted;
             return false;
         }
         Report();
@@ -72,39 +72,39 @@ public:
     }
 
     void Report() {
-        if (!callbacks_.progress || total_ == 0) return;
-        const int percent = int(written_ * 100 / total_);
-        if (percent != lastPercent_) {
-            lastPercent_ = percent;
-            callbacks_.progress(percent);
+        if (!m_callbacks.progress || m_total == 0) return;
+        const int percent = int(m_written * 100 / m_total);
+        if (percent != m_lastPercent) {
+            m_lastPercent = percent;
+            m_callbacks.progress(percent);
         }
     }
 
-    uint64_t Position() const { return written_ + fill_; }
+    uint64_t Position() const { return m_written + m_fill; }
 
     // Bytes the sink took by itself (Sink::CopyFromFile); the chunk is empty then.
     bool Advance(uint64_t n) {
-        written_ += n;
-        if (callbacks_.aborted && callbacks_.aborted()) {
-            status_ = Status::Aborted;
+        m_written += n;
+        if (m_callbacks.aborted && m_callbacks.aborted()) {
+            m_status = Status::Aborted;
             return false;
         }
         Report();
         return true;
     }
-    bool Empty() const { return fill_ == 0; }
-    Sink& sink() { return sink_; }
+    bool Empty() const { return m_fill == 0; }
+    Sink& sink() { return m_sink; }
     bool directCopy = true;  // until the sink says it cannot
 
 private:
-    Sink& sink_;
-    const Callbacks& callbacks_;
-    uint64_t total_;
-    std::vector<uint8_t> buffer_;
-    size_t fill_ = 0;
-    uint64_t written_ = 0;
-    int lastPercent_ = -1;
-    Status status_ = Status::Ok;
+    Sink& m_sink;
+    const Callbacks& m_callbacks;
+    uint64_t m_total;
+    std::vector<uint8_t> m_buffer;
+    size_t m_fill = 0;
+    uint64_t m_written = 0;
+    int m_lastPercent = -1;
+    Status m_status = Status::Ok;
 };
 
 WriteResult Failed(Status status, std::string message) { return {status, std::move(message)}; }
@@ -213,4 +213,4 @@ WriteResult WriteImage(const Plan& plan, Sink& sink, const Callbacks& callbacks)
     return {};
 }
 
-}  // namespace rec::image
+}  // namespace bb::recorder::image

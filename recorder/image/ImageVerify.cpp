@@ -7,7 +7,7 @@
 #include "platform/base/SystemFile.h"
 #include "recorder/image/ImageWriter.h"
 
-namespace rec::image {
+namespace bb::recorder::image {
 
 using platform::SystemFile;
 
@@ -49,4 +49,4 @@ WriteResult VerifyImage(const Plan& plan, const std::string& imagePath, const Ca
     return {};
 }
 
-}  // namespace rec::image
+}  // namespace bb::recorder::image

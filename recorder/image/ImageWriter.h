@@ -17,7 +17,7 @@
 #include <string>
 #include <vector>
 
-namespace rec::image {
+namespace bb::recorder::image {
 
 constexpr uint32_t kSectorSize = 2048;
 
@@ -116,4 +116,4 @@ std::vector<uint8_t> BuildNrgFooter(uint64_t imageSectors, bool isDvd);
 // every file's bytes with its source.
 [[nodiscard]] WriteResult VerifyImage(const Plan& plan, const std::string& imagePath, const Callbacks& callbacks);
 
-}  // namespace rec::image
+}  // namespace bb::recorder::image

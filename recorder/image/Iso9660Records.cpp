@@ -6,7 +6,7 @@
 #include "recorder/image/DateTime.h"
 #include "recorder/image/ImageWriter.h"
 
-namespace rec::image {
+namespace bb::recorder::image {
 
 size_t IsoDirRecordLength(size_t idLength) {
     // 9.1.12: a padding byte keeps the record length even.
@@ -98,4 +98,4 @@ size_t PutPathTableRecord(uint8_t* p, bool bigEndian, const std::string& identif
     return length;
 }
 
-}  // namespace rec::image
+}  // namespace bb::recorder::image

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-namespace rec::image {
+namespace bb::recorder::image {
 
 // ISO 9660 9.1 directory record fields this writer uses.
 struct IsoDirRecord {
@@ -45,4 +45,4 @@ size_t PutPathTableRecord(uint8_t* p, bool bigEndian, const std::string& identif
 // UCS-2 big-endian bytes of a Joliet identifier.
 std::string JolietBytes(const std::u16string& text);
 
-}  // namespace rec::image
+}  // namespace bb::recorder::image

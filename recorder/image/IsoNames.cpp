@@ -4,7 +4,7 @@
 
 #include "recorder/image/TextEncoding.h"
 
-namespace rec::image {
+namespace bb::recorder::image {
 
 namespace {
 
@@ -145,4 +145,4 @@ std::vector<std::u16string> MakeJolietIdentifiers(const std::vector<std::u32stri
     return out;
 }
 
-}  // namespace rec::image
+}  // namespace bb::recorder::image

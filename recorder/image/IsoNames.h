@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-namespace rec::image {
+namespace bb::recorder::image {
 
 // ISO 9660 7.5 / 7.6 identifiers at interchange level 2: a file is
 // "NAME.EXT;1" with name and extension together at most 30 d-characters, a
@@ -23,4 +23,4 @@ std::vector<std::u16string> MakeJolietIdentifiers(const std::vector<std::u32stri
 bool IsoIdentifierLess(const std::string& a, const std::string& b);
 bool JolietIdentifierLess(const std::u16string& a, const std::u16string& b);
 
-}  // namespace rec::image
+}  // namespace bb::recorder::image

@@ -1,10 +1,10 @@
 #include "recorder/image/LargeFile.h"
 
-namespace rec::image {
+namespace bb::recorder::image {
 
 size_t LargeFile::Read(void* data, size_t size) {
-    if (!file_.IsOpen()) return 0;
-    const int64_t got = file_.Read(data, size);
+    if (!m_file.IsOpen()) return 0;
+    const int64_t got = m_file.Read(data, size);
     return got < 0 ? 0 : size_t(got);
 }
 
@@ -14,4 +14,4 @@ int64_t FileSizeOf(const std::string& path) {
     return f.Size();
 }
 
-}  // namespace rec::image
+}  // namespace bb::recorder::image

@@ -7,7 +7,7 @@
 #include "recorder/image/ByteOrder.h"
 #include "recorder/image/ImageWriter.h"
 
-namespace rec::image {
+namespace bb::recorder::image {
 
 namespace {
 
@@ -83,4 +83,4 @@ bool WriteNrgFooter(Sink& sink, uint64_t imageSectors, bool isDvd) {
     return sink.Write(footer.data(), footer.size());
 }
 
-}  // namespace rec::image
+}  // namespace bb::recorder::image

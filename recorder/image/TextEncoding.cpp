@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-namespace rec::image {
+namespace bb::recorder::image {
 
 std::u32string DecodeName(std::string_view text) {
     static const char32_t kMin[4] = {0, 0x80, 0x800, 0x10000};
@@ -107,4 +107,4 @@ void PutOstaCharspec(uint8_t* p) {
     std::memcpy(p + 1, kInfo, sizeof kInfo - 1);
 }
 
-}  // namespace rec::image
+}  // namespace bb::recorder::image

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-namespace rec::image {
+namespace bb::recorder::image {
 
 // Program names are UTF-8 on POSIX and ANSI on Windows. Valid UTF-8 is
 // decoded as such; any other byte sequence is taken as Latin-1, so every
@@ -39,4 +39,4 @@ void PutDString(uint8_t* p, size_t fieldLength, std::u32string_view text);
 // ECMA-167 1/7.2.1 charspec for CS0, "OSTA Compressed Unicode" (UDF 2.1.2).
 void PutOstaCharspec(uint8_t* p);
 
-}  // namespace rec::image
+}  // namespace bb::recorder::image

@@ -9,7 +9,7 @@
 #include "recorder/image/TextEncoding.h"
 #include "recorder/image/UdfTag.h"
 
-namespace rec::image {
+namespace bb::recorder::image {
 
 namespace {
 
@@ -235,4 +235,4 @@ size_t PutFileIdentifier(uint8_t* p, uint32_t block, uint8_t characteristics, ui
     return length;
 }
 
-}  // namespace rec::image
+}  // namespace bb::recorder::image

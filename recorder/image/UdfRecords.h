@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-namespace rec::image {
+namespace bb::recorder::image {
 
 constexpr uint16_t kTagPrimaryVolume = 1;
 constexpr uint16_t kTagAnchor = 2;
@@ -68,4 +68,4 @@ size_t UdfFidLength(size_t identifierBytes);
 size_t PutFileIdentifier(uint8_t* p, uint32_t block, uint8_t characteristics, uint32_t icbBlock,
                          const std::vector<uint8_t>& identifier);
 
-}  // namespace rec::image
+}  // namespace bb::recorder::image

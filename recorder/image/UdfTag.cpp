@@ -2,7 +2,7 @@
 
 #include "recorder/image/ByteOrder.h"
 
-namespace rec::image {
+namespace bb::recorder::image {
 
 uint16_t UdfCrc(const uint8_t* data, size_t size) {
     uint16_t crc = 0;
@@ -32,4 +32,4 @@ void FinishUdfTag(uint8_t* p, uint16_t tagId, uint32_t location, size_t bodySize
     p[4] = UdfTagChecksum(p);
 }
 
-}  // namespace rec::image
+}  // namespace bb::recorder::image

@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 
-namespace rec::image {
+namespace bb::recorder::image {
 
 // ECMA-167 3/7.2.6: CRC-ITU-T, polynomial x^16 + x^12 + x^5 + 1, initial 0.
 uint16_t UdfCrc(const uint8_t* data, size_t size);
@@ -19,4 +19,4 @@ void FinishUdfTag(uint8_t* p, uint16_t tagId, uint32_t location, size_t bodySize
 // ECMA-167 3/7.2.3: sum modulo 256 of tag bytes 0-3 and 5-15.
 uint8_t UdfTagChecksum(const uint8_t* tag);
 
-}  // namespace rec::image
+}  // namespace bb::recorder::image

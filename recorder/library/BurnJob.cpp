@@ -18,7 +18,7 @@
 #include <optional>
 #include <thread>
 
-namespace rec::lib {
+namespace bb::recorder::library {
 namespace {
 
 
@@ -83,7 +83,7 @@ int64_t RecordingTime() {
 
 class BurnJob {
 public:
-    BurnJob(Device& device, uint32_t burnFlags, uint32_t speedKBs, const nero::LibProgressRecord* progress)
+    BurnJob(Device& device, uint32_t burnFlags, uint32_t speedKBs, const neroapi::LibProgressRecord* progress)
         : m_recorder(device.recorder),
           m_config(device.recorder.config),
           m_flags(burnFlags),
@@ -104,7 +104,7 @@ private:
     image::Callbacks WriteCallbacks();
     void Pace(int percent);
 
-    bool Simulating() const { return (m_flags & nero::kBurnSimulate) != 0; }
+    bool Simulating() const { return (m_flags & neroapi::kBurnSimulate) != 0; }
 
     const Recorder& m_recorder;
     const RecorderConfig& m_config;
@@ -122,37 +122,37 @@ private:
 
 int BurnJob::Fail(int result, const std::string& why) {
     AddError(why);
-    m_channel.Log(why, nero::kLogError);
-    m_channel.Phase(result == nero::kBurnAborted ? "Burn process aborted" : "Burn process failed");
+    m_channel.Log(why, neroapi::kLogError);
+    m_channel.Phase(result == neroapi::kBurnAborted ? "Burn process aborted" : "Burn process failed");
     return result;
 }
 
 int BurnJob::FailFromStatus(image::Status status, const std::string& message) {
     switch (status) {
-    case image::Status::Ok: return nero::kBurnOk;
+    case image::Status::Ok: return neroapi::kBurnOk;
     case image::Status::ReallocFailed:
-        m_channel.Log(nero::kReallocFailedLine, nero::kLogError);
-        return Fail(nero::kBurnDvdVideo, message.empty() ? std::string(nero::kReallocFailedLine) : message);
-    case image::Status::SourceUnreadable: return Fail(nero::kBurnSourceUnreadable, message);
-    case image::Status::WriteFailed: return Fail(nero::kBurnWriteError, message);
-    case image::Status::Aborted: return Fail(nero::kBurnAborted, "The burn process was aborted by the user");
-    case image::Status::InvalidTree: return Fail(nero::kBurnFailed, message);
+        m_channel.Log(neroapi::kReallocFailedLine, neroapi::kLogError);
+        return Fail(neroapi::kBurnDvdVideo, message.empty() ? std::string(neroapi::kReallocFailedLine) : message);
+    case image::Status::SourceUnreadable: return Fail(neroapi::kBurnSourceUnreadable, message);
+    case image::Status::WriteFailed: return Fail(neroapi::kBurnWriteError, message);
+    case image::Status::Aborted: return Fail(neroapi::kBurnAborted, "The burn process was aborted by the user");
+    case image::Status::InvalidTree: return Fail(neroapi::kBurnFailed, message);
     }
-    return Fail(nero::kBurnFailed, message);
+    return Fail(neroapi::kBurnFailed, message);
 }
 
 int BurnJob::Run(int compileType, void* writeDescription) {
     if (compileType != 0) {
-        return Fail(nero::kBurnFailed, "Compilation type " + std::to_string(compileType) +
+        return Fail(neroapi::kBurnFailed, "Compilation type " + std::to_string(compileType) +
                                            " is not supported; this library burns ISO compilations (0)");
     }
-    auto* description = static_cast<nero::WriteDescription*>(writeDescription);
+    auto* description = static_cast<neroapi::WriteDescription*>(writeDescription);
     if (description == nullptr) {
-        return Fail(nero::kBurnFailed, "NeroBurn was called without a write description");
+        return Fail(neroapi::kBurnFailed, "NeroBurn was called without a write description");
     }
     m_track = FindTrack(description->track);
     if (m_track == nullptr || !m_track->HasContent()) {
-        return Fail(nero::kBurnFailed, "The write description holds no ISO track made by this library");
+        return Fail(neroapi::kBurnFailed, "The write description holds no ISO track made by this library");
     }
     m_jobMask = description->mediaMask != 0 ? description->mediaMask : m_config.mediaMask;
     m_dvd = HasDvdBits(m_jobMask);
@@ -177,21 +177,21 @@ void BurnJob::Announce() {
     }
     m_channel.Log("Recorder: " + m_config.name);
     m_channel.Log("Burn flags received: " +
-                  Describe(m_flags, {{nero::kBurnSimulate, "simulate"},
-                                     {nero::kBurnBurnProof, "buffer underrun protection"},
-                                     {nero::kBurnNoEject, "no eject"},
-                                     {nero::kBurnVerify, "verify"},
-                                     {nero::kBurnDvdRomBooktypeOn, "DVD-ROM booktype"},
-                                     {nero::kBurnDvdRomBooktypeOff, "no DVD-ROM booktype"}}));
+                  Describe(m_flags, {{neroapi::kBurnSimulate, "simulate"},
+                                     {neroapi::kBurnBurnProof, "buffer underrun protection"},
+                                     {neroapi::kBurnNoEject, "no eject"},
+                                     {neroapi::kBurnVerify, "verify"},
+                                     {neroapi::kBurnDvdRomBooktypeOn, "DVD-ROM booktype"},
+                                     {neroapi::kBurnDvdRomBooktypeOff, "no DVD-ROM booktype"}}));
     m_channel.Log("ISO track flags: " +
-                  Describe(m_track->Flags(), {{nero::kIsoIso9660, "ISO 9660"},
-                                              {nero::kIsoUdf, "UDF"},
-                                              {nero::kIsoJoliet, "Joliet"},
-                                              {nero::kIsoMode2, "Mode 2"},
-                                              {nero::kIsoRealloc, "DVD-Video reallocation"},
-                                              {nero::kIsoDvdCompatible, "DVD compatible"}}));
-    if ((m_track->Flags() & nero::kIsoMode2) != 0 && m_dvd) {
-        m_channel.Log("Mode 2 is ignored for DVD", nero::kLogWarning);
+                  Describe(m_track->Flags(), {{neroapi::kIsoIso9660, "ISO 9660"},
+                                              {neroapi::kIsoUdf, "UDF"},
+                                              {neroapi::kIsoJoliet, "Joliet"},
+                                              {neroapi::kIsoMode2, "Mode 2"},
+                                              {neroapi::kIsoRealloc, "DVD-Video reallocation"},
+                                              {neroapi::kIsoDvdCompatible, "DVD compatible"}}));
+    if ((m_track->Flags() & neroapi::kIsoMode2) != 0 && m_dvd) {
+        m_channel.Log("Mode 2 is ignored for DVD", neroapi::kLogWarning);
     }
     if (Simulating()) {
         m_channel.Log("Simulation: nothing will be written");
@@ -201,15 +201,15 @@ void BurnJob::Announce() {
 std::optional<int> BurnJob::Prepare() {
     m_channel.Phase("Preparing the compilation");
     m_channel.Progress(0);
-    const bool realloc = (m_track->Flags() & nero::kIsoRealloc) != 0;
+    const bool realloc = (m_track->Flags() & neroapi::kIsoRealloc) != 0;
     if (realloc && m_config.reallocFails) {
-        m_channel.Log(nero::kReallocFailedLine, nero::kLogError);
-        return Fail(nero::kBurnDvdVideo, "DVD-Video reallocation was refused by " + m_config.name + " (rehearsed)");
+        m_channel.Log(neroapi::kReallocFailedLine, neroapi::kLogError);
+        return Fail(neroapi::kBurnDvdVideo, "DVD-Video reallocation was refused by " + m_config.name + " (rehearsed)");
     }
     image::Options options;
-    options.iso9660 = (m_track->Flags() & nero::kIsoIso9660) != 0;
-    options.udf = (m_track->Flags() & nero::kIsoUdf) != 0;
-    options.joliet = (m_track->Flags() & nero::kIsoJoliet) != 0;
+    options.iso9660 = (m_track->Flags() & neroapi::kIsoIso9660) != 0;
+    options.udf = (m_track->Flags() & neroapi::kIsoUdf) != 0;
+    options.joliet = (m_track->Flags() & neroapi::kIsoJoliet) != 0;
     options.dvdVideoRealloc = realloc;
     options.volumeLabel = m_track->Label();
     options.recordingTime = RecordingTime();
@@ -223,20 +223,20 @@ std::optional<int> BurnJob::Prepare() {
                   std::to_string(m_plan->TotalSectors()) + " sectors of 2048 bytes");
     m_channel.Progress(100);
     if (m_channel.Aborted()) {
-        return Fail(nero::kBurnAborted, "The burn process was aborted by the user");
+        return Fail(neroapi::kBurnAborted, "The burn process was aborted by the user");
     }
     return std::nullopt;
 }
 
 std::optional<int> BurnJob::ChooseImageFile() {
-    char fileName[nero::kImageFileNameCapacity] = {};
-    const int answer = m_channel.Ask(nero::kRequestImageFileName, fileName);
+    char fileName[neroapi::kImageFileNameCapacity] = {};
+    const int answer = m_channel.Ask(neroapi::kRequestImageFileName, fileName);
     fileName[sizeof fileName - 1] = '\0';
-    if (answer != nero::kAnswerOk) {
-        return Fail(nero::kBurnAborted, "No image file was chosen: the file selection was cancelled");
+    if (answer != neroapi::kAnswerOk) {
+        return Fail(neroapi::kBurnAborted, "No image file was chosen: the file selection was cancelled");
     }
     if (fileName[0] == '\0') {
-        return Fail(nero::kBurnFailed, "No image file was chosen: the file name is empty");
+        return Fail(neroapi::kBurnFailed, "No image file was chosen: the file name is empty");
     }
     m_target = fileName;
     m_writeNrg = EndsWithNoCase(m_target, ".nrg");
@@ -246,17 +246,17 @@ std::optional<int> BurnJob::ChooseImageFile() {
 
 std::optional<int> BurnJob::WaitForDisc(DiscState& state) {
     m_channel.Phase("Waiting for a disc");
-    m_channel.Ask(nero::kRequestWaitCd, reinterpret_cast<void*>(static_cast<intptr_t>(nero::kWaitInsertBlankDisc)));
+    m_channel.Ask(neroapi::kRequestWaitCd, reinterpret_cast<void*>(static_cast<intptr_t>(neroapi::kWaitInsertBlankDisc)));
     const auto end = std::chrono::steady_clock::now() +
                      std::chrono::duration_cast<std::chrono::steady_clock::duration>(
                          std::chrono::duration<double>(m_config.waitSeconds * m_config.timeScale));
     // A disc inserted meanwhile (another process writes the state file) ends the wait.
     while (state.tray == TrayContent::Empty) {
         if (std::chrono::steady_clock::now() >= end) {
-            return Fail(nero::kBurnNoDisc, "No disc was inserted into " + m_config.name);
+            return Fail(neroapi::kBurnNoDisc, "No disc was inserted into " + m_config.name);
         }
         if (!m_channel.Wait(0.05)) {
-            return Fail(nero::kBurnAborted, "The burn process was aborted by the user");
+            return Fail(neroapi::kBurnAborted, "The burn process was aborted by the user");
         }
         state = LoadDiscState(m_config);
     }
@@ -272,40 +272,40 @@ std::optional<int> BurnJob::CheckDisc() {
     }
     const std::optional<Medium> medium = FindMedium(state.medium);
     if (!medium) {
-        return Fail(nero::kBurnNoDisc, "The disc in " + m_config.name + " cannot be identified");
+        return Fail(neroapi::kBurnNoDisc, "The disc in " + m_config.name + " cannot be identified");
     }
     m_channel.Log("Disc in the recorder: " + std::string(medium->name) +
                   (state.tray == TrayContent::Data ? ", holding data" : ", blank"));
     if ((medium->mask & m_jobMask) == 0) {
-        return Fail(nero::kBurnNoDisc, "The " + std::string(medium->name) + " disc does not suit a " +
+        return Fail(neroapi::kBurnNoDisc, "The " + std::string(medium->name) + " disc does not suit a " +
                                            (m_dvd ? "DVD" : "CD") + " compilation");
     }
     m_dvd = medium->dvd;
     if (state.tray == TrayContent::Data) {
         if (!medium->rewritable) {
-            return Fail(nero::kBurnNoDisc, "The " + std::string(medium->name) +
+            return Fail(neroapi::kBurnNoDisc, "The " + std::string(medium->name) +
                                                " disc already holds data and cannot be written again");
         }
         if (Simulating()) {
             m_channel.Log("Simulation: the data on the rewritable disc would be overwritten");
         } else {
-            if (m_channel.Ask(nero::kRequestOverwriteRw, nullptr) != nero::kAnswerOverwrite) {
-                return Fail(nero::kBurnAborted, "Overwriting the rewritable disc was declined");
+            if (m_channel.Ask(neroapi::kRequestOverwriteRw, nullptr) != neroapi::kAnswerOverwrite) {
+                return Fail(neroapi::kBurnAborted, "Overwriting the rewritable disc was declined");
             }
             m_channel.Phase("Erasing the disc");
             m_channel.Progress(0);
             if (!m_channel.Wait(std::max(m_config.eraseSecondsQuick, 0) * m_config.timeScale)) {
-                return Fail(nero::kBurnAborted, "The burn process was aborted by the user");
+                return Fail(neroapi::kBurnAborted, "The burn process was aborted by the user");
             }
             if (!EraseDisc(m_config)) {
-                return Fail(nero::kBurnWriteError, "The rewritable disc could not be erased");
+                return Fail(neroapi::kBurnWriteError, "The rewritable disc could not be erased");
             }
             m_channel.Progress(100);
         }
     }
     const uint64_t capacity = m_config.capacitySectors != 0 ? m_config.capacitySectors : medium->capacitySectors;
     if (m_plan->TotalSectors() > capacity) {
-        return Fail(nero::kBurnNoDisc, "The compilation needs " + std::to_string(m_plan->TotalSectors()) +
+        return Fail(neroapi::kBurnNoDisc, "The compilation needs " + std::to_string(m_plan->TotalSectors()) +
                                            " sectors but the disc holds only " + std::to_string(capacity));
     }
     return std::nullopt;
@@ -353,14 +353,14 @@ int BurnJob::Write() {
     } else {
         PendingFileSink file(m_target);
         if (!file.Open()) {
-            return Fail(nero::kBurnWriteError, "Cannot create " + file.TemporaryPath());
+            return Fail(neroapi::kBurnWriteError, "Cannot create " + file.TemporaryPath());
         }
         // The whole image's room first: a full disk ends the job now, not at
         // 90 %. File systems that cannot reserve are written all the same.
         const uint64_t fileBytes =
             imageBytes + (m_writeNrg ? image::BuildNrgFooter(m_plan->TotalSectors(), m_dvd).size() : 0);
         if (file.Reserve(fileBytes) == image::SystemFile::Reservation::NoSpace) {
-            return Fail(nero::kBurnWriteError, "Not enough disk space for " + m_target + ": the image needs " +
+            return Fail(neroapi::kBurnWriteError, "Not enough disk space for " + m_target + ": the image needs " +
                                                    std::to_string(fileBytes) + " bytes");
         }
         const bool rehearseError = toDisc && m_config.writeErrorPercent >= 0;
@@ -373,20 +373,20 @@ int BurnJob::Write() {
                 (void)SaveDiscState(m_config, DiscState{TrayContent::Data, LoadDiscState(m_config).medium});
             }
             if (failing.Failed()) {
-                return Fail(nero::kBurnWriteError, "Write error at sector " +
+                return Fail(neroapi::kBurnWriteError, "Write error at sector " +
                                                        std::to_string(failing.Written() / image::kSectorSize) +
                                                        " of " + std::to_string(m_plan->TotalSectors()));
             }
             return FailFromStatus(written.status, written.message);
         }
         if (m_writeNrg && !image::WriteNrgFooter(file, m_plan->TotalSectors(), m_dvd)) {
-            return Fail(nero::kBurnWriteError, "Cannot write the image footer to " + file.TemporaryPath());
+            return Fail(neroapi::kBurnWriteError, "Cannot write the image footer to " + file.TemporaryPath());
         }
         if (!file.Close()) {
-            return Fail(nero::kBurnWriteError, "Cannot complete " + file.TemporaryPath() + " (disk full?)");
+            return Fail(neroapi::kBurnWriteError, "Cannot complete " + file.TemporaryPath() + " (disk full?)");
         }
         m_channel.Progress(100);
-        if ((m_flags & nero::kBurnVerify) != 0) {
+        if ((m_flags & neroapi::kBurnVerify) != 0) {
             m_channel.Phase("Verifying the written data");
             m_channel.Progress(0);
             const image::WriteResult verified = image::VerifyImage(*m_plan, file.TemporaryPath(), WriteCallbacks());
@@ -394,7 +394,7 @@ int BurnJob::Write() {
                 return FailFromStatus(verified.status, verified.message);
             }
             if (verified.status != image::Status::Ok) {
-                return Fail(nero::kBurnWriteError, "Verification failed: " + verified.message);
+                return Fail(neroapi::kBurnWriteError, "Verification failed: " + verified.message);
             }
             m_channel.Log("Verification passed: the written data matches the sources");
             m_channel.Progress(100);
@@ -402,30 +402,30 @@ int BurnJob::Write() {
         // An abort that came after the last poll of the writer still counts:
         // the user asked for no image.
         if (m_channel.Aborted()) {
-            return Fail(nero::kBurnAborted, "The burn process was aborted by the user");
+            return Fail(neroapi::kBurnAborted, "The burn process was aborted by the user");
         }
         if (!file.Commit()) {
-            return Fail(nero::kBurnWriteError, "Cannot rename " + file.TemporaryPath() + " to " + m_target);
+            return Fail(neroapi::kBurnWriteError, "Cannot rename " + file.TemporaryPath() + " to " + m_target);
         }
         if (toDisc) {
             (void)SaveDiscState(m_config, DiscState{TrayContent::Data, LoadDiscState(m_config).medium});
         }
     }
     m_channel.Progress(100);
-    if (toDisc && (m_flags & nero::kBurnNoEject) == 0) {
+    if (toDisc && (m_flags & neroapi::kBurnNoEject) == 0) {
         m_channel.Log("Ejecting the disc");
     }
     m_channel.Phase("Burn process completed successfully");
     m_channel.Log(Simulating() ? "Simulation completed successfully" : "Burn process completed successfully");
-    return nero::kBurnOk;
+    return neroapi::kBurnOk;
 }
 
 }  // namespace
 
 int RunBurnJob(Device& device, int compileType, void* writeDescription, uint32_t burnFlags,
-               uint32_t speedKBs, const nero::LibProgressRecord* progress) {
+               uint32_t speedKBs, const neroapi::LibProgressRecord* progress) {
     BurnJob job(device, burnFlags, speedKBs, progress);
     return job.Run(compileType, writeDescription);
 }
 
-}  // namespace rec::lib
+}  // namespace bb::recorder::library

@@ -6,12 +6,12 @@
 #include "neroapi/NeroRecords.h"
 #include "recorder/library/Devices.h"
 
-namespace rec::lib {
+namespace bb::recorder::library {
 
 // Result: kBurn* of NeroApiExports.h. Every failure leaves a line in the
 // error log.
 [[nodiscard]] int RunBurnJob(Device& device, int compileType, void* writeDescription,
                              uint32_t burnFlags, uint32_t speedKBs,
-                             const nero::LibProgressRecord* progress);
+                             const neroapi::LibProgressRecord* progress);
 
-}  // namespace rec::lib
+}  // namespace bb::recorder::library

@@ -4,7 +4,7 @@
 #include <mutex>
 #include <set>
 
-namespace rec::lib {
+namespace bb::recorder::library {
 namespace {
 
 std::mutex g_mutex;
@@ -12,14 +12,14 @@ std::set<Device*> g_devices;
 
 }  // namespace
 
-nero::DeviceHandle OpenDevice(Recorder recorder) {
+neroapi::DeviceHandle OpenDevice(Recorder recorder) {
     auto device = std::make_unique<Device>(Device{std::move(recorder)});
     std::lock_guard lock(g_mutex);
     g_devices.insert(device.get());
     return device.release();
 }
 
-void CloseDevice(nero::DeviceHandle handle) {
+void CloseDevice(neroapi::DeviceHandle handle) {
     auto* device = static_cast<Device*>(handle);
     std::lock_guard lock(g_mutex);
     if (g_devices.erase(device) != 0) {
@@ -27,10 +27,10 @@ void CloseDevice(nero::DeviceHandle handle) {
     }
 }
 
-Device* FindDevice(nero::DeviceHandle handle) {
+Device* FindDevice(neroapi::DeviceHandle handle) {
     auto* device = static_cast<Device*>(handle);
     std::lock_guard lock(g_mutex);
     return g_devices.count(device) != 0 ? device : nullptr;
 }
 
-}  // namespace rec::lib
+}  // namespace bb::recorder::library

@@ -5,15 +5,15 @@
 #include "neroapi/NeroRecords.h"
 #include "recorder/library/Recorders.h"
 
-namespace rec::lib {
+namespace bb::recorder::library {
 
 struct Device {
     Recorder recorder;
 };
 
-nero::DeviceHandle OpenDevice(Recorder recorder);
-void CloseDevice(nero::DeviceHandle handle);
+neroapi::DeviceHandle OpenDevice(Recorder recorder);
+void CloseDevice(neroapi::DeviceHandle handle);
 // The device of a handle; null for an unknown handle. Valid until closed.
-Device* FindDevice(nero::DeviceHandle handle);
+Device* FindDevice(neroapi::DeviceHandle handle);
 
-}  // namespace rec::lib
+}  // namespace bb::recorder::library

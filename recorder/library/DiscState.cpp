@@ -5,7 +5,7 @@
 #include <fstream>
 #include <system_error>
 
-namespace rec::lib {
+namespace bb::recorder::library {
 
 std::string DiscStatePath(const RecorderConfig& recorder) {
     return recorder.discImage + ".state";
@@ -64,4 +64,4 @@ bool EraseDisc(const RecorderConfig& recorder) {
     return SaveDiscState(recorder, state);
 }
 
-}  // namespace rec::lib
+}  // namespace bb::recorder::library

@@ -11,7 +11,7 @@
 
 #include <string>
 
-namespace rec::lib {
+namespace bb::recorder::library {
 
 struct DiscState {
     TrayContent tray = TrayContent::Empty;
@@ -30,4 +30,4 @@ void CreateDiscFolder(const RecorderConfig& recorder);
 
 std::string DiscStatePath(const RecorderConfig& recorder);
 
-}  // namespace rec::lib
+}  // namespace bb::recorder::library

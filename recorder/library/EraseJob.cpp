@@ -8,24 +8,24 @@
 #include <chrono>
 #include <thread>
 
-namespace rec::lib {
+namespace bb::recorder::library {
 
 int ErasingTime(const Device& device, int mode) {
     if (device.recorder.isImageRecorder) {
-        return nero::kEraseNoDisc;
+        return neroapi::kEraseNoDisc;
     }
     const RecorderConfig& config = device.recorder.config;
-    const int configured = mode == nero::kEraseQuick ? config.eraseSecondsQuick : config.eraseSecondsFull;
+    const int configured = mode == neroapi::kEraseQuick ? config.eraseSecondsQuick : config.eraseSecondsFull;
     if (configured < 0) {
         return configured;
     }
     const DiscState state = LoadDiscState(config);
     if (state.tray == TrayContent::Empty) {
-        return nero::kEraseNoDisc;
+        return neroapi::kEraseNoDisc;
     }
     const auto medium = FindMedium(state.medium);
     if (!medium || !medium->rewritable) {
-        return nero::kEraseNotRewritable;
+        return neroapi::kEraseNotRewritable;
     }
     return configured;
 }
@@ -45,4 +45,4 @@ int EraseRewritable(const Device& device, int mode) {
     return 0;
 }
 
-}  // namespace rec::lib
+}  // namespace bb::recorder::library

@@ -3,7 +3,7 @@
 
 #include "recorder/library/Devices.h"
 
-namespace rec::lib {
+namespace bb::recorder::library {
 
 // Seconds for the mode (0 full, 1 quick), or kErase* (negative). A negative
 // configured estimate is the recorder's answer whatever the disc.
@@ -13,4 +13,4 @@ namespace rec::lib {
 // there is nothing to erase or the recorder fails to erase ("erase fails").
 [[nodiscard]] int EraseRewritable(const Device& device, int mode);
 
-}  // namespace rec::lib
+}  // namespace bb::recorder::library

@@ -2,7 +2,7 @@
 
 #include <mutex>
 
-namespace rec::lib {
+namespace bb::recorder::library {
 namespace {
 
 std::mutex g_mutex;
@@ -26,4 +26,4 @@ std::string ErrorText() {
     return g_text;
 }
 
-}  // namespace rec::lib
+}  // namespace bb::recorder::library

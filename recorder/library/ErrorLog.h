@@ -4,11 +4,11 @@
 
 #include <string>
 
-namespace rec::lib {
+namespace bb::recorder::library {
 
 void AddError(const std::string& line);
 void ClearErrors();
 // All lines, each ending in '\n'; empty when nothing went wrong.
 std::string ErrorText();
 
-}  // namespace rec::lib
+}  // namespace bb::recorder::library

@@ -18,33 +18,35 @@
 #include <cstring>
 #include <type_traits>
 
-using namespace rec::lib;
+namespace bb::recorder::library {
+
+using namespace bb::recorder::library;
 
 // The program calls through these pointer types; a mismatch would corrupt
 // its stack, so it must not compile.
-static_assert(std::is_same_v<decltype(&NeroFreeMem), nero::FnNeroFreeMem>);
-static_assert(std::is_same_v<decltype(&NeroGetErrorLog), nero::FnNeroGetErrorLog>);
-static_assert(std::is_same_v<decltype(&NeroClearErrors), nero::FnNeroClearErrors>);
-static_assert(std::is_same_v<decltype(&NeroGetAPIVersion), nero::FnNeroGetAPIVersion>);
-static_assert(std::is_same_v<decltype(&NeroGetAPIVersionEx), nero::FnNeroGetAPIVersionEx>);
-static_assert(std::is_same_v<decltype(&NeroSetExpectedAPIVersion), nero::FnNeroSetExpectedAPIVersion>);
-static_assert(std::is_same_v<decltype(&NeroSetExpectedAPIVersionEx), nero::FnNeroSetExpectedAPIVersionEx>);
-static_assert(std::is_same_v<decltype(&NeroInit), nero::FnNeroInit>);
-static_assert(std::is_same_v<decltype(&NeroDone), nero::FnNeroDone>);
-static_assert(std::is_same_v<decltype(&NeroGetAvailableDrives), nero::FnNeroGetAvailableDrives>);
-static_assert(std::is_same_v<decltype(&NeroGetAvailableDrivesEx), nero::FnNeroGetAvailableDrivesEx>);
-static_assert(std::is_same_v<decltype(&NeroOpenDevice), nero::FnNeroOpenDevice>);
-static_assert(std::is_same_v<decltype(&NeroCloseDevice), nero::FnNeroCloseDevice>);
-static_assert(std::is_same_v<decltype(&NeroGetCDInfo), nero::FnNeroGetCDInfo>);
-static_assert(std::is_same_v<decltype(&NeroBurn), nero::FnNeroBurn>);
-static_assert(std::is_same_v<decltype(&NeroCreateIsoItemOfSize), nero::FnNeroCreateIsoItemOfSize>);
-static_assert(std::is_same_v<decltype(&NeroCreateIsoTrackEx), nero::FnNeroCreateIsoTrackEx>);
-static_assert(std::is_same_v<decltype(&NeroFreeIsoTrack), nero::FnNeroFreeIsoTrack>);
-static_assert(std::is_same_v<decltype(&NeroEjectLoadCD), nero::FnNeroEjectLoadCD>);
-static_assert(std::is_same_v<decltype(&NeroGetCDRWErasingTime), nero::FnNeroGetCDRWErasingTime>);
-static_assert(std::is_same_v<decltype(&NeroEraseCDRW), nero::FnNeroEraseCDRW>);
-static_assert(std::is_same_v<decltype(&NeroGetTypeNameOfMedia), nero::FnNeroGetTypeNameOfMedia>);
-static_assert(std::is_same_v<decltype(&NeroGetLocalizedWaitCDTexts), nero::FnNeroGetLocalizedWaitCDTexts>);
+static_assert(std::is_same_v<decltype(&NeroFreeMem), neroapi::FnNeroFreeMem>);
+static_assert(std::is_same_v<decltype(&NeroGetErrorLog), neroapi::FnNeroGetErrorLog>);
+static_assert(std::is_same_v<decltype(&NeroClearErrors), neroapi::FnNeroClearErrors>);
+static_assert(std::is_same_v<decltype(&NeroGetAPIVersion), neroapi::FnNeroGetAPIVersion>);
+static_assert(std::is_same_v<decltype(&NeroGetAPIVersionEx), neroapi::FnNeroGetAPIVersionEx>);
+static_assert(std::is_same_v<decltype(&NeroSetExpectedAPIVersion), neroapi::FnNeroSetExpectedAPIVersion>);
+static_assert(std::is_same_v<decltype(&NeroSetExpectedAPIVersionEx), neroapi::FnNeroSetExpectedAPIVersionEx>);
+static_assert(std::is_same_v<decltype(&NeroInit), neroapi::FnNeroInit>);
+static_assert(std::is_same_v<decltype(&NeroDone), neroapi::FnNeroDone>);
+static_assert(std::is_same_v<decltype(&NeroGetAvailableDrives), neroapi::FnNeroGetAvailableDrives>);
+static_assert(std::is_same_v<decltype(&NeroGetAvailableDrivesEx), neroapi::FnNeroGetAvailableDrivesEx>);
+static_assert(std::is_same_v<decltype(&NeroOpenDevice), neroapi::FnNeroOpenDevice>);
+static_assert(std::is_same_v<decltype(&NeroCloseDevice), neroapi::FnNeroCloseDevice>);
+static_assert(std::is_same_v<decltype(&NeroGetCDInfo), neroapi::FnNeroGetCDInfo>);
+static_assert(std::is_same_v<decltype(&NeroBurn), neroapi::FnNeroBurn>);
+static_assert(std::is_same_v<decltype(&NeroCreateIsoItemOfSize), neroapi::FnNeroCreateIsoItemOfSize>);
+static_assert(std::is_same_v<decltype(&NeroCreateIsoTrackEx), neroapi::FnNeroCreateIsoTrackEx>);
+static_assert(std::is_same_v<decltype(&NeroFreeIsoTrack), neroapi::FnNeroFreeIsoTrack>);
+static_assert(std::is_same_v<decltype(&NeroEjectLoadCD), neroapi::FnNeroEjectLoadCD>);
+static_assert(std::is_same_v<decltype(&NeroGetCDRWErasingTime), neroapi::FnNeroGetCDRWErasingTime>);
+static_assert(std::is_same_v<decltype(&NeroEraseCDRW), neroapi::FnNeroEraseCDRW>);
+static_assert(std::is_same_v<decltype(&NeroGetTypeNameOfMedia), neroapi::FnNeroGetTypeNameOfMedia>);
+static_assert(std::is_same_v<decltype(&NeroGetLocalizedWaitCDTexts), neroapi::FnNeroGetLocalizedWaitCDTexts>);
 
 namespace {
 
@@ -96,7 +98,7 @@ void NERO_CDECL NeroClearErrors() {
 }
 
 uint32_t NERO_CDECL NeroGetAPIVersion() {
-    return nero::kApiVersionFourDigit;
+    return neroapi::kApiVersionFourDigit;
 }
 
 int NERO_CDECL NeroGetAPIVersionEx(uint16_t* majorHigh, uint16_t* majorLow, uint16_t* minorHigh,
@@ -104,7 +106,7 @@ int NERO_CDECL NeroGetAPIVersionEx(uint16_t* majorHigh, uint16_t* majorLow, uint
     uint16_t* parts[4] = {majorHigh, majorLow, minorHigh, minorLow};
     for (int i = 0; i < 4; ++i) {
         if (parts[i] != nullptr) {
-            *parts[i] = nero::kApiVersion[i];
+            *parts[i] = neroapi::kApiVersion[i];
         }
     }
     return 1;
@@ -119,7 +121,7 @@ int NERO_CDECL NeroSetExpectedAPIVersionEx(uint16_t majorHigh, uint16_t majorLow
     return IsServableVersion(majorHigh, majorLow, minorHigh, minorLow) ? 1 : 0;
 }
 
-int NERO_CDECL NeroInit(nero::LibSettingsRecord* settings, const char*) {
+int NERO_CDECL NeroInit(neroapi::LibSettingsRecord* settings, const char*) {
     return Guarded("NeroInit", 1, [&] {
         if (settings == nullptr) {
             AddError("NeroInit was called without a settings record");
@@ -142,14 +144,14 @@ void* NERO_CDECL NeroGetAvailableDrives() {
                    [] { return static_cast<void*>(BuildDriveList(0xFFFFFFFFu)); });
 }
 
-nero::DriveInfoList* NERO_CDECL NeroGetAvailableDrivesEx(uint32_t mediaMask, void*) {
-    return Guarded("NeroGetAvailableDrivesEx", static_cast<nero::DriveInfoList*>(nullptr),
+neroapi::DriveInfoList* NERO_CDECL NeroGetAvailableDrivesEx(uint32_t mediaMask, void*) {
+    return Guarded("NeroGetAvailableDrivesEx", static_cast<neroapi::DriveInfoList*>(nullptr),
                    [&] { return BuildDriveList(mediaMask); });
 }
 
-nero::DeviceHandle NERO_CDECL NeroOpenDevice(const void* drive) {
-    return Guarded("NeroOpenDevice", static_cast<nero::DeviceHandle>(nullptr), [&]() -> nero::DeviceHandle {
-        const auto* info = static_cast<const nero::DriveInfo*>(drive);
+neroapi::DeviceHandle NERO_CDECL NeroOpenDevice(const void* drive) {
+    return Guarded("NeroOpenDevice", static_cast<neroapi::DeviceHandle>(nullptr), [&]() -> neroapi::DeviceHandle {
+        const auto* info = static_cast<const neroapi::DriveInfo*>(drive);
         if (info == nullptr || std::memchr(info->deviceName, '\0', sizeof info->deviceName) == nullptr) {
             AddError("NeroOpenDevice was given no drive record, or one without a terminated name");
             return nullptr;
@@ -163,12 +165,12 @@ nero::DeviceHandle NERO_CDECL NeroOpenDevice(const void* drive) {
     });
 }
 
-void NERO_CDECL NeroCloseDevice(nero::DeviceHandle device) {
+void NERO_CDECL NeroCloseDevice(neroapi::DeviceHandle device) {
     GuardedVoid("NeroCloseDevice", [&] { CloseDevice(device); });
 }
 
-nero::DiscInfo* NERO_CDECL NeroGetCDInfo(nero::DeviceHandle device, uint32_t) {
-    return Guarded("NeroGetCDInfo", static_cast<nero::DiscInfo*>(nullptr), [&]() -> nero::DiscInfo* {
+neroapi::DiscInfo* NERO_CDECL NeroGetCDInfo(neroapi::DeviceHandle device, uint32_t) {
+    return Guarded("NeroGetCDInfo", static_cast<neroapi::DiscInfo*>(nullptr), [&]() -> neroapi::DiscInfo* {
         const Device* opened = FindDevice(device);
         if (opened == nullptr || opened->recorder.isImageRecorder) {
             return nullptr;
@@ -178,7 +180,7 @@ nero::DiscInfo* NERO_CDECL NeroGetCDInfo(nero::DeviceHandle device, uint32_t) {
         if (state.tray == TrayContent::Empty || !medium) {
             return nullptr;
         }
-        auto* info = static_cast<nero::DiscInfo*>(AllocateBlock(sizeof(nero::DiscInfo)));
+        auto* info = static_cast<neroapi::DiscInfo*>(AllocateBlock(sizeof(neroapi::DiscInfo)));
         if (info == nullptr) {
             return nullptr;
         }
@@ -193,13 +195,13 @@ nero::DiscInfo* NERO_CDECL NeroGetCDInfo(nero::DeviceHandle device, uint32_t) {
     });
 }
 
-int NERO_CDECL NeroBurn(nero::DeviceHandle device, int compileType, void* writeDescription,
-                        uint32_t burnFlags, uint32_t speedKBs, nero::LibProgressRecord* progress) {
-    return Guarded("NeroBurn", nero::kBurnFailed, [&] {
+int NERO_CDECL NeroBurn(neroapi::DeviceHandle device, int compileType, void* writeDescription,
+                        uint32_t burnFlags, uint32_t speedKBs, neroapi::LibProgressRecord* progress) {
+    return Guarded("NeroBurn", neroapi::kBurnFailed, [&] {
         Device* opened = FindDevice(device);
         if (opened == nullptr) {
             AddError("NeroBurn was given a device handle that is not open");
-            return nero::kBurnFailed;
+            return neroapi::kBurnFailed;
         }
         return RunBurnJob(*opened, compileType, writeDescription, burnFlags, speedKBs, progress);
     });
@@ -209,8 +211,8 @@ void* NERO_CDECL NeroCreateIsoItemOfSize(size_t size) {
     return AllocateBlock(size);
 }
 
-nero::IsoTrack* NERO_CDECL NeroCreateIsoTrackEx(nero::IsoItem* root, const char* name, uint32_t isoFlags) {
-    return Guarded("NeroCreateIsoTrackEx", static_cast<nero::IsoTrack*>(nullptr), [&]() -> nero::IsoTrack* {
+neroapi::IsoTrack* NERO_CDECL NeroCreateIsoTrackEx(neroapi::IsoItem* root, const char* name, uint32_t isoFlags) {
+    return Guarded("NeroCreateIsoTrackEx", static_cast<neroapi::IsoTrack*>(nullptr), [&]() -> neroapi::IsoTrack* {
         TreeCopy copy = CopyItemTree(root);
         if (!copy.ok) {
             AddError("The ISO track was not made: " + copy.error);
@@ -218,14 +220,14 @@ nero::IsoTrack* NERO_CDECL NeroCreateIsoTrackEx(nero::IsoItem* root, const char*
         }
         // With flag 0x80 the second argument is an argument record, not a label.
         std::string label;
-        if ((isoFlags & nero::kIsoArgsRecord) == 0 && name != nullptr) {
+        if ((isoFlags & neroapi::kIsoArgsRecord) == 0 && name != nullptr) {
             label = name;
         }
         return new LibIsoTrack(std::move(copy.root), std::move(label), isoFlags);
     });
 }
 
-void NERO_CDECL NeroFreeIsoTrack(nero::IsoTrack* track) {
+void NERO_CDECL NeroFreeIsoTrack(neroapi::IsoTrack* track) {
     GuardedVoid("NeroFreeIsoTrack", [&] {
         if (LibIsoTrack* ours = FindTrack(track)) {
             ours->Destroy(1);
@@ -233,19 +235,19 @@ void NERO_CDECL NeroFreeIsoTrack(nero::IsoTrack* track) {
     });
 }
 
-int NERO_CDECL NeroEjectLoadCD(nero::DeviceHandle device, int) {
+int NERO_CDECL NeroEjectLoadCD(neroapi::DeviceHandle device, int) {
     // Our recorders have no tray to move; the disc stays as it is.
     return Guarded("NeroEjectLoadCD", -1, [&] { return FindDevice(device) != nullptr ? 0 : -1; });
 }
 
-int NERO_CDECL NeroGetCDRWErasingTime(nero::DeviceHandle device, int mode) {
-    return Guarded("NeroGetCDRWErasingTime", nero::kEraseNoDisc, [&] {
+int NERO_CDECL NeroGetCDRWErasingTime(neroapi::DeviceHandle device, int mode) {
+    return Guarded("NeroGetCDRWErasingTime", neroapi::kEraseNoDisc, [&] {
         const Device* opened = FindDevice(device);
-        return opened != nullptr ? ErasingTime(*opened, mode) : nero::kEraseNoDisc;
+        return opened != nullptr ? ErasingTime(*opened, mode) : neroapi::kEraseNoDisc;
     });
 }
 
-int NERO_CDECL NeroEraseCDRW(nero::DeviceHandle device, int mode) {
+int NERO_CDECL NeroEraseCDRW(neroapi::DeviceHandle device, int mode) {
     return Guarded("NeroEraseCDRW", -1, [&] {
         const Device* opened = FindDevice(device);
         return opened != nullptr ? EraseRewritable(*opened, mode) : -1;
@@ -266,3 +268,5 @@ char* NERO_CDECL NeroGetLocalizedWaitCDTexts(int waitType) {
 }
 
 }  // extern "C"
+
+}  // namespace bb::recorder::library

@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-namespace rec::lib {
+namespace bb::recorder::library {
 
 PendingFileSink::PendingFileSink(std::string target)
     : m_target(std::move(target)), m_temporary(m_target + ".part") {}
@@ -61,4 +61,4 @@ bool ReplaceFile(const std::string& source, const std::string& target) {
     return std::rename(source.c_str(), target.c_str()) == 0;
 }
 
-}  // namespace rec::lib
+}  // namespace bb::recorder::library

@@ -11,7 +11,7 @@
 #include <cstdio>
 #include <string>
 
-namespace rec::lib {
+namespace bb::recorder::library {
 
 class PendingFileSink final : public image::Sink {
 public:
@@ -70,4 +70,4 @@ private:
 // target, the target is removed first.
 [[nodiscard]] bool ReplaceFile(const std::string& source, const std::string& target);
 
-}  // namespace rec::lib
+}  // namespace bb::recorder::library

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <thread>
 
-namespace rec::lib {
+namespace bb::recorder::library {
 namespace {
 
 // Short enough that Abort is answered well within a second, long enough that
@@ -13,7 +13,7 @@ constexpr auto kThrottle = std::chrono::milliseconds(5);
 
 }  // namespace
 
-JobChannel::JobChannel(const nero::LibProgressRecord* progress, SessionCallbacks session)
+JobChannel::JobChannel(const neroapi::LibProgressRecord* progress, SessionCallbacks session)
     : m_session(session) {
     if (progress != nullptr) {
         m_progress = *progress;
@@ -89,4 +89,4 @@ bool JobChannel::Wait(double seconds) {
     return false;
 }
 
-}  // namespace rec::lib
+}  // namespace bb::recorder::library

@@ -9,11 +9,11 @@
 #include <chrono>
 #include <string>
 
-namespace rec::lib {
+namespace bb::recorder::library {
 
 class JobChannel {
 public:
-    JobChannel(const nero::LibProgressRecord* progress, SessionCallbacks session);
+    JobChannel(const neroapi::LibProgressRecord* progress, SessionCallbacks session);
 
     void Log(const std::string& line, int textType = 0);
     void Phase(const std::string& text);
@@ -29,11 +29,11 @@ public:
     [[nodiscard]] bool Wait(double seconds);
 
 private:
-    nero::LibProgressRecord m_progress{};
+    neroapi::LibProgressRecord m_progress{};
     SessionCallbacks m_session;
     bool m_aborted = false;
     int m_lastPercent = -1;
     std::chrono::steady_clock::time_point m_lastPoll{};
 };
 
-}  // namespace rec::lib
+}  // namespace bb::recorder::library

@@ -4,7 +4,7 @@
 #include <mutex>
 #include <set>
 
-namespace rec::lib {
+namespace bb::recorder::library {
 namespace {
 
 // ISO 9660 allows 8 levels and UDF a path of 1023 bytes; 255 levels is far
@@ -12,7 +12,7 @@ namespace {
 constexpr int kMaxDepth = 255;
 
 std::mutex g_mutex;
-std::set<const nero::IsoTrack*> g_tracks;
+std::set<const neroapi::IsoTrack*> g_tracks;
 
 bool Terminated(const char* field, size_t width) {
     return std::memchr(field, '\0', width) != nullptr;
@@ -20,7 +20,7 @@ bool Terminated(const char* field, size_t width) {
 
 class TreeReader {
 public:
-    bool ReadChain(const nero::IsoItem* item, image::Node& folder, int depth) {
+    bool ReadChain(const neroapi::IsoItem* item, image::Node& folder, int depth) {
         if (depth > kMaxDepth) {
             return Fail("the item tree is deeper than " + std::to_string(kMaxDepth) + " levels");
         }
@@ -61,7 +61,7 @@ private:
         return false;
     }
 
-    std::set<const nero::IsoItem*> m_seen;
+    std::set<const neroapi::IsoItem*> m_seen;
 };
 
 }  // namespace
@@ -97,16 +97,16 @@ void LibIsoTrack::Op29(intptr_t* o1, intptr_t* o2, intptr_t* o3, intptr_t* o4, i
     }
 }
 
-LibIsoTrack* FindTrack(const nero::IsoTrack* track) {
+LibIsoTrack* FindTrack(const neroapi::IsoTrack* track) {
     std::lock_guard lock(g_mutex);
     if (g_tracks.count(track) == 0) {
         return nullptr;
     }
     // Only LibIsoTrack objects are registered.
-    return static_cast<LibIsoTrack*>(const_cast<nero::IsoTrack*>(track));
+    return static_cast<LibIsoTrack*>(const_cast<neroapi::IsoTrack*>(track));
 }
 
-TreeCopy CopyItemTree(const nero::IsoItem* first) {
+TreeCopy CopyItemTree(const neroapi::IsoItem* first) {
     TreeCopy copy;
     copy.root.isDir = true;
     if (first == nullptr) {
@@ -119,4 +119,4 @@ TreeCopy CopyItemTree(const nero::IsoItem* first) {
     return copy;
 }
 
-}  // namespace rec::lib
+}  // namespace bb::recorder::library

@@ -8,9 +8,9 @@
 
 #include <string>
 
-namespace rec::lib {
+namespace bb::recorder::library {
 
-class LibIsoTrack final : public nero::IsoTrack {
+class LibIsoTrack final : public neroapi::IsoTrack {
 public:
     LibIsoTrack(image::Node root, std::string label, uint32_t flags);
 
@@ -68,7 +68,7 @@ private:
 
 // Our track behind a pointer from the program; null for a pointer we never
 // handed out or already freed.
-LibIsoTrack* FindTrack(const nero::IsoTrack* track);
+LibIsoTrack* FindTrack(const neroapi::IsoTrack* track);
 
 struct TreeCopy {
     bool ok = false;
@@ -79,6 +79,6 @@ struct TreeCopy {
 // Reads the program's item forest: `first` and its `next` chain are the top
 // level. Refuses text fields without a terminator within their width, items
 // without a name, cycles and trees deeper than any file system allows.
-TreeCopy CopyItemTree(const nero::IsoItem* first);
+TreeCopy CopyItemTree(const neroapi::IsoItem* first);
 
-}  // namespace rec::lib
+}  // namespace bb::recorder::library

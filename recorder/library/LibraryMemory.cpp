@@ -3,7 +3,7 @@
 #include <cstdlib>
 #include <cstring>
 
-namespace rec::lib {
+namespace bb::recorder::library {
 
 void* AllocateBlock(size_t size) {
     // A zero-byte request still yields a block the caller can free.
@@ -22,4 +22,4 @@ char* CopyToBlock(const std::string& text) {
     return block;
 }
 
-}  // namespace rec::lib
+}  // namespace bb::recorder::library

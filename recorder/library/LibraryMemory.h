@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <string>
 
-namespace rec::lib {
+namespace bb::recorder::library {
 
 // A zeroed block, or null when memory is short.
 void* AllocateBlock(size_t size);
@@ -13,4 +13,4 @@ void FreeBlock(void* block);
 // The text with its terminator in a new block; null when memory is short.
 char* CopyToBlock(const std::string& text);
 
-}  // namespace rec::lib
+}  // namespace bb::recorder::library

@@ -2,7 +2,7 @@
 
 #include <mutex>
 
-namespace rec::lib {
+namespace bb::recorder::library {
 namespace {
 
 std::mutex g_mutex;
@@ -10,7 +10,7 @@ SessionCallbacks g_session;
 
 }  // namespace
 
-void StartSession(const nero::LibSettingsRecord& settings) {
+void StartSession(const neroapi::LibSettingsRecord& settings) {
     std::lock_guard lock(g_mutex);
     g_session = SessionCallbacks{settings.idle, settings.idleUser, settings.userDialog,
                                  settings.userDialogUser};
@@ -26,4 +26,4 @@ SessionCallbacks CurrentSession() {
     return g_session;
 }
 
-}  // namespace rec::lib
+}  // namespace bb::recorder::library

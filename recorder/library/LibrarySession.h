@@ -4,17 +4,17 @@
 
 #include "neroapi/NeroRecords.h"
 
-namespace rec::lib {
+namespace bb::recorder::library {
 
 struct SessionCallbacks {
-    nero::IdleCallback idle = nullptr;
+    neroapi::IdleCallback idle = nullptr;
     void* idleUser = nullptr;
-    nero::UserDialogCallback userDialog = nullptr;
+    neroapi::UserDialogCallback userDialog = nullptr;
     void* userDialogUser = nullptr;
 };
 
-void StartSession(const nero::LibSettingsRecord& settings);
+void StartSession(const neroapi::LibSettingsRecord& settings);
 void EndSession();
 SessionCallbacks CurrentSession();
 
-}  // namespace rec::lib
+}  // namespace bb::recorder::library

@@ -5,7 +5,7 @@
 
 #include <cctype>
 
-namespace rec::lib {
+namespace bb::recorder::library {
 namespace {
 
 // Capacities: 120 mm single-layer DVD (ECMA-267/ECMA-337 nominal 4.7 GB) and
@@ -14,13 +14,13 @@ constexpr uint64_t kDvdSectors = 2295104;
 constexpr uint64_t kCdSectors = 359846;
 
 constexpr Medium kMedia[] = {
-    {"CD-R", nero::kMediaCdR, nero::kMediumKindCdR, false, false, kCdSectors},
-    {"CD-RW", nero::kMediaCdR, nero::kMediumKindCdRw, true, false, kCdSectors},
-    {"DVD-R", nero::kMediaDvdMinusR, nero::kMediumKindDvdMinusR, false, true, kDvdSectors},
-    {"DVD-RW", nero::kMediaDvdMinusRw, nero::kMediumKindDvdMinusRw, true, true, kDvdSectors},
-    {"DVD+R", nero::kMediaDvdPlusR, nero::kMediumKindDvdPlusR, false, true, kDvdSectors},
-    {"DVD+RW", nero::kMediaDvdPlusRw, nero::kMediumKindDvdPlusRw, true, true, kDvdSectors},
-    {"DVD-RAM", nero::kMediaDvdRam, nero::kMediumKindDvdRam, true, true, kDvdSectors},
+    {"CD-R", neroapi::kMediaCdR, neroapi::kMediumKindCdR, false, false, kCdSectors},
+    {"CD-RW", neroapi::kMediaCdR, neroapi::kMediumKindCdRw, true, false, kCdSectors},
+    {"DVD-R", neroapi::kMediaDvdMinusR, neroapi::kMediumKindDvdMinusR, false, true, kDvdSectors},
+    {"DVD-RW", neroapi::kMediaDvdMinusRw, neroapi::kMediumKindDvdMinusRw, true, true, kDvdSectors},
+    {"DVD+R", neroapi::kMediaDvdPlusR, neroapi::kMediumKindDvdPlusR, false, true, kDvdSectors},
+    {"DVD+RW", neroapi::kMediaDvdPlusRw, neroapi::kMediumKindDvdPlusRw, true, true, kDvdSectors},
+    {"DVD-RAM", neroapi::kMediaDvdRam, neroapi::kMediumKindDvdRam, true, true, kDvdSectors},
 };
 
 // Bits of a recorder's media mask and their names, in the order a user
@@ -72,17 +72,17 @@ std::string MediaTypeNames(uint32_t mask, const std::string& delimiter) {
 
 std::string WaitText(int waitType) {
     switch (waitType) {
-    case nero::kWaitInsertDisc: return "Please insert a disc.";
-    case nero::kWaitInsertBlankDisc: return "Please insert a blank disc.";
-    case nero::kWaitInsertRewritable: return "Please insert a rewritable disc.";
-    case nero::kWaitInsertBiggerDisc: return "Please insert a disc with more free space.";
-    case nero::kWaitWrongMedium: return "The disc in the recorder is of the wrong type. Please insert another disc.";
+    case neroapi::kWaitInsertDisc: return "Please insert a disc.";
+    case neroapi::kWaitInsertBlankDisc: return "Please insert a blank disc.";
+    case neroapi::kWaitInsertRewritable: return "Please insert a rewritable disc.";
+    case neroapi::kWaitInsertBiggerDisc: return "Please insert a disc with more free space.";
+    case neroapi::kWaitWrongMedium: return "The disc in the recorder is of the wrong type. Please insert another disc.";
     default: return {};
     }
 }
 
 bool HasDvdBits(uint32_t mask) {
-    return (mask & nero::kMediaMaskDvd) != 0;
+    return (mask & neroapi::kMediaMaskDvd) != 0;
 }
 
-}  // namespace rec::lib
+}  // namespace bb::recorder::library

@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-namespace rec::lib {
+namespace bb::recorder::library {
 
 struct Medium {
     const char* name;        // as written in the configuration file: "DVD-RW"
@@ -28,4 +28,4 @@ std::string WaitText(int waitType);
 // True when the mask names a DVD medium.
 bool HasDvdBits(uint32_t mask);
 
-}  // namespace rec::lib
+}  // namespace bb::recorder::library

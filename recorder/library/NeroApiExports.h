@@ -29,7 +29,7 @@
 
 #define NEROAPI_EXPORT BB_SHARED_LIBRARY_EXPORT
 
-namespace nero {
+namespace bb::neroapi {
 
 // Interface version announced by NeroGetAPIVersionEx / NeroGetAPIVersion.
 constexpr uint16_t kApiVersion[4] = {6, 6, 0, 1};
@@ -66,7 +66,9 @@ constexpr uint32_t kMediumKindDvdPlusR = 12;
 constexpr uint32_t kMediumKindDvdPlusRw = 13;
 constexpr uint32_t kMediumKindDvdRam = 14;
 
-}  // namespace nero
+}  // namespace bb::neroapi
+
+namespace bb::recorder::library {
 
 extern "C" {
 
@@ -95,7 +97,7 @@ NEROAPI_EXPORT int NERO_CDECL NeroSetExpectedAPIVersionEx(uint16_t majorHigh, ui
 
 // Keeps the idle and user-dialog callbacks of the record (copied; the record
 // need not outlive the call). Result 0; 1 for a null record.
-NEROAPI_EXPORT int NERO_CDECL NeroInit(nero::LibSettingsRecord* settings, const char* reserved);
+NEROAPI_EXPORT int NERO_CDECL NeroInit(neroapi::LibSettingsRecord* settings, const char* reserved);
 // Forgets the callbacks. Result 0.
 NEROAPI_EXPORT int NERO_CDECL NeroDone();
 
@@ -105,21 +107,21 @@ NEROAPI_EXPORT void* NERO_CDECL NeroGetAvailableDrives();
 // count 0 when none does. The write speeds follow the media class asked:
 // DVD rates when the mask has a DVD bit, CD rates otherwise. Free with
 // NeroFreeMem.
-NEROAPI_EXPORT nero::DriveInfoList* NERO_CDECL NeroGetAvailableDrivesEx(uint32_t mediaMask,
+NEROAPI_EXPORT neroapi::DriveInfoList* NERO_CDECL NeroGetAvailableDrivesEx(uint32_t mediaMask,
                                                                         void* reserved);
 
 // Opens the recorder named by the record's device name (a DriveInfo of a
 // drive list). Null when no recorder has that name. Close with
 // NeroCloseDevice.
-NEROAPI_EXPORT nero::DeviceHandle NERO_CDECL NeroOpenDevice(const void* drive);
-NEROAPI_EXPORT void NERO_CDECL NeroCloseDevice(nero::DeviceHandle device);
+NEROAPI_EXPORT neroapi::DeviceHandle NERO_CDECL NeroOpenDevice(const void* drive);
+NEROAPI_EXPORT void NERO_CDECL NeroCloseDevice(neroapi::DeviceHandle device);
 
 // The disc in the recorder: mediumKind (kMediumKind*, 3 for a CD-RW),
 // mediaMask (0x1004 DVD-RW, 0x4008 DVD+RW, 0x4 DVD-R, 0x8 DVD+R, 0x10
 // DVD-RAM, 0x1 CD-R and CD-RW), hasData, value0 = capacity in 2048-byte
 // sectors, value4 = sectors in use. Null for an empty tray and for the image
 // recorder. The flags are ignored. Free with NeroFreeMem.
-NEROAPI_EXPORT nero::DiscInfo* NERO_CDECL NeroGetCDInfo(nero::DeviceHandle device, uint32_t flags);
+NEROAPI_EXPORT neroapi::DiscInfo* NERO_CDECL NeroGetCDInfo(neroapi::DeviceHandle device, uint32_t flags);
 
 // Writes the ISO track of `writeDescription` (a WriteDescription, compile
 // type 0) with the burn flags (0x2 simulate: the whole job without writing;
@@ -128,9 +130,9 @@ NEROAPI_EXPORT nero::DiscInfo* NERO_CDECL NeroGetCDInfo(nero::DeviceHandle devic
 // made on the calling thread. The image recorder asks for the file name with
 // request 20; a name ending in ".nrg" gets the image followed by the vendor's
 // footer. Results: kBurn* above.
-NEROAPI_EXPORT int NERO_CDECL NeroBurn(nero::DeviceHandle device, int compileType,
+NEROAPI_EXPORT int NERO_CDECL NeroBurn(neroapi::DeviceHandle device, int compileType,
                                        void* writeDescription, uint32_t burnFlags,
-                                       uint32_t speedKBs, nero::LibProgressRecord* progress);
+                                       uint32_t speedKBs, neroapi::LibProgressRecord* progress);
 
 // A zeroed block of `size` bytes; the library's allocator. Free with
 // NeroFreeMem.
@@ -141,20 +143,20 @@ NEROAPI_EXPORT void* NERO_CDECL NeroCreateIsoItemOfSize(size_t size);
 // label, or an IsoTrackArgs record when isoFlags has 0x80 (then the label is
 // empty). Null, with a line in the error log, for a null root, a cycle, or a
 // text field not terminated within its width. Release with NeroFreeIsoTrack.
-NEROAPI_EXPORT nero::IsoTrack* NERO_CDECL NeroCreateIsoTrackEx(nero::IsoItem* root,
+NEROAPI_EXPORT neroapi::IsoTrack* NERO_CDECL NeroCreateIsoTrackEx(neroapi::IsoItem* root,
                                                                const char* name,
                                                                uint32_t isoFlags);
-NEROAPI_EXPORT void NERO_CDECL NeroFreeIsoTrack(nero::IsoTrack* track);
+NEROAPI_EXPORT void NERO_CDECL NeroFreeIsoTrack(neroapi::IsoTrack* track);
 
 // Opens (eject 1) or closes the tray. Result 0; -1 for an unknown handle.
-NEROAPI_EXPORT int NERO_CDECL NeroEjectLoadCD(nero::DeviceHandle device, int eject);
+NEROAPI_EXPORT int NERO_CDECL NeroEjectLoadCD(neroapi::DeviceHandle device, int eject);
 
 // Seconds a full (0) or quick (1) erase takes, or kErase* (negative).
-NEROAPI_EXPORT int NERO_CDECL NeroGetCDRWErasingTime(nero::DeviceHandle device, int mode);
+NEROAPI_EXPORT int NERO_CDECL NeroGetCDRWErasingTime(neroapi::DeviceHandle device, int mode);
 // Erases the rewritable disc; blocks for the estimated time and makes no
 // callbacks. Result 0; -1 when there is nothing to erase or the erase failed
 // (the error log says why).
-NEROAPI_EXPORT int NERO_CDECL NeroEraseCDRW(nero::DeviceHandle device, int mode);
+NEROAPI_EXPORT int NERO_CDECL NeroEraseCDRW(neroapi::DeviceHandle device, int mode);
 
 // Names of the media in the mask ("CD-R/RW", "DVD-R", "DVD-RW", "DVD+R",
 // "DVD+RW", "DVD-RAM", "DVD+R DL"), joined by `delimiter` (", " when null);
@@ -165,3 +167,5 @@ NEROAPI_EXPORT char* NERO_CDECL NeroGetTypeNameOfMedia(uint32_t mediaMask, const
 NEROAPI_EXPORT char* NERO_CDECL NeroGetLocalizedWaitCDTexts(int waitType);
 
 }  // extern "C"
+
+}  // namespace bb::recorder::library

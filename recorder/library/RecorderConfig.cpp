@@ -13,7 +13,7 @@
 #include <map>
 #include <sstream>
 
-namespace rec::lib {
+namespace bb::recorder::library {
 namespace {
 
 constexpr size_t kMaxNameLength = 63;  // DriveInfo::deviceName holds 64 with its terminator
@@ -284,4 +284,4 @@ ConfigReadResult ReadRecorderConfig() {
     return ParseRecorderConfig(text.str(), folder, path);
 }
 
-}  // namespace rec::lib
+}  // namespace bb::recorder::library

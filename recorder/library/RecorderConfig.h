@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-namespace rec::lib {
+namespace bb::recorder::library {
 
 enum class TrayContent { Empty, Blank, Data };
 
@@ -51,4 +51,4 @@ std::string RecorderConfigPath();
 // Reads the file in use; a missing file gives no recorders and no warning.
 ConfigReadResult ReadRecorderConfig();
 
-}  // namespace rec::lib
+}  // namespace bb::recorder::library

@@ -9,7 +9,7 @@
 #include <mutex>
 #include <set>
 
-namespace rec::lib {
+namespace bb::recorder::library {
 namespace {
 
 Recorder ImageRecorder() {
@@ -19,7 +19,7 @@ Recorder ImageRecorder() {
     c.name = kImageRecorderName;
     c.deviceKind = 1;
     c.capabilities = 0x1;
-    c.mediaMask = nero::kMediaMaskDvd | nero::kMediaMaskCd;
+    c.mediaMask = neroapi::kMediaMaskDvd | neroapi::kMediaMaskCd;
     c.dvdBaseRate = 1385;
     c.dvdSpeeds = {1, 2, 4, 6, 8, 12, 16};
     c.cdBaseRate = 150;
@@ -46,9 +46,9 @@ void CopyName(char* field, size_t width, const std::string& text) {
     field[length] = '\0';
 }
 
-void FillSpeeds(nero::SpeedInfo& block, uint32_t baseRate, const std::vector<double>& multiples) {
+void FillSpeeds(neroapi::SpeedInfo& block, uint32_t baseRate, const std::vector<double>& multiples) {
     block.baseRate = baseRate;
-    block.count = static_cast<uint32_t>(std::min<size_t>(multiples.size(), nero::kMaxSpeeds));
+    block.count = static_cast<uint32_t>(std::min<size_t>(multiples.size(), neroapi::kMaxSpeeds));
     for (uint32_t i = 0; i < block.count; ++i) {
         block.rates[i] = static_cast<uint32_t>(std::lround(multiples[i] * baseRate));
         block.multiples[i] = static_cast<uint32_t>(multiples[i]);
@@ -80,7 +80,7 @@ uint32_t BaseRateFor(const Recorder& recorder, uint32_t mask) {
     return HasDvdBits(mask) ? recorder.config.dvdBaseRate : recorder.config.cdBaseRate;
 }
 
-void FillDriveInfo(const Recorder& recorder, uint32_t askedMask, nero::DriveInfo& drive) {
+void FillDriveInfo(const Recorder& recorder, uint32_t askedMask, neroapi::DriveInfo& drive) {
     const RecorderConfig& c = recorder.config;
     std::memset(&drive, 0, sizeof drive);
     CopyName(drive.deviceName, sizeof drive.deviceName, c.name);
@@ -98,15 +98,15 @@ void FillDriveInfo(const Recorder& recorder, uint32_t askedMask, nero::DriveInfo
     drive.mediaMask = c.mediaMask;
 }
 
-nero::DriveInfoList* BuildDriveList(uint32_t mask) {
+neroapi::DriveInfoList* BuildDriveList(uint32_t mask) {
     std::vector<Recorder> chosen;
     for (Recorder& recorder : CurrentRecorders()) {
         if ((recorder.config.mediaMask & mask) != 0) {
             chosen.push_back(std::move(recorder));
         }
     }
-    auto* list = static_cast<nero::DriveInfoList*>(
-        AllocateBlock(nero::DriveInfoListSize(static_cast<uint32_t>(chosen.size()))));
+    auto* list = static_cast<neroapi::DriveInfoList*>(
+        AllocateBlock(neroapi::DriveInfoListSize(static_cast<uint32_t>(chosen.size()))));
     if (list == nullptr) {
         return nullptr;
     }
@@ -117,4 +117,4 @@ nero::DriveInfoList* BuildDriveList(uint32_t mask) {
     return list;
 }
 
-}  // namespace rec::lib
+}  // namespace bb::recorder::library

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-namespace rec::lib {
+namespace bb::recorder::library {
 
 constexpr const char* kImageRecorderName = "Image Recorder";
 
@@ -24,13 +24,13 @@ std::optional<Recorder> FindRecorder(const std::string& name);
 
 // The recorder as a drive record. The write speeds are the DVD ones when the
 // asked mask has a DVD bit, else the CD ones.
-void FillDriveInfo(const Recorder& recorder, uint32_t askedMask, nero::DriveInfo& drive);
+void FillDriveInfo(const Recorder& recorder, uint32_t askedMask, neroapi::DriveInfo& drive);
 
 // The recorders whose media mask shares a bit with `mask`, in a library
 // block; null when memory is short.
-nero::DriveInfoList* BuildDriveList(uint32_t mask);
+neroapi::DriveInfoList* BuildDriveList(uint32_t mask);
 
 // Base rate of 1x for the medium class of a mask (DVD when it has a DVD bit).
 uint32_t BaseRateFor(const Recorder& recorder, uint32_t mask);
 
-}  // namespace rec::lib
+}  // namespace bb::recorder::library

@@ -2,7 +2,7 @@
 
 #include <array>
 
-namespace rec::lib {
+namespace bb::recorder::library {
 namespace {
 
 using Parts = std::array<uint32_t, 4>;
@@ -22,4 +22,4 @@ bool IsServableVersion(uint32_t fourDigit) {
     return fourDigit >= 5599 && fourDigit <= 6601;
 }
 
-}  // namespace rec::lib
+}  // namespace bb::recorder::library

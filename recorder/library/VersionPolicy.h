@@ -8,7 +8,7 @@
 
 #include <cstdint>
 
-namespace rec::lib {
+namespace bb::recorder::library {
 
 [[nodiscard]] bool IsServableVersion(uint16_t majorHigh, uint16_t majorLow, uint16_t minorHigh,
                                      uint16_t minorLow);
@@ -16,4 +16,4 @@ namespace rec::lib {
 // 5599 stands for 5.5.9.9 and above: accepted from 5599 to 6601.
 [[nodiscard]] bool IsServableVersion(uint32_t fourDigit);
 
-}  // namespace rec::lib
+}  // namespace bb::recorder::library

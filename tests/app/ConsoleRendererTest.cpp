@@ -8,6 +8,8 @@
 
 #include "framework/WinDefs.h"
 
+namespace bb::app {
+
 namespace {
 
 // A temporary file standing in for the terminal (or a redirected stdout).
@@ -104,3 +106,5 @@ TEST(ConsoleRendererBoxes, AreAskedOnATerminalAndDefaultedOtherwise) {
 }
 
 }  // namespace
+
+}  // namespace bb::app

@@ -10,7 +10,7 @@
 
 #include "recorder/image/ImageWriter.h"
 
-namespace rec::image::testing {
+namespace bb::recorder::image::testing {
 
 inline std::string UpperAscii(std::string s) {
     for (char& c : s)
@@ -91,4 +91,4 @@ inline Node ScanDvdRoot(const std::filesystem::path& root) {
     return tree;
 }
 
-}  // namespace rec::image::testing
+}  // namespace bb::recorder::image::testing

@@ -17,38 +17,40 @@
 #include "recorder/image/ImageWriter.h"
 #include "tests/bench/DvdRootTree.h"
 
+namespace bb::bench {
+
 namespace {
 
-const char* StatusName(rec::image::Status s) {
+const char* StatusName(recorder::image::Status s) {
     switch (s) {
-    case rec::image::Status::Ok: return "ok";
-    case rec::image::Status::ReallocFailed: return "realloc failed";
-    case rec::image::Status::SourceUnreadable: return "source unreadable";
-    case rec::image::Status::WriteFailed: return "write failed";
-    case rec::image::Status::Aborted: return "aborted";
-    case rec::image::Status::InvalidTree: return "invalid tree";
+    case recorder::image::Status::Ok: return "ok";
+    case recorder::image::Status::ReallocFailed: return "realloc failed";
+    case recorder::image::Status::SourceUnreadable: return "source unreadable";
+    case recorder::image::Status::WriteFailed: return "write failed";
+    case recorder::image::Status::Aborted: return "aborted";
+    case recorder::image::Status::InvalidTree: return "invalid tree";
     }
     return "?";
 }
 
 // Writes the image; 0 or the exit status of a failure.
-int WriteTo(const char* path, const rec::image::Plan& plan, bool nrg, bool plainWrites, bool reserve) {
+int WriteTo(const char* path, const recorder::image::Plan& plan, bool nrg, bool plainWrites, bool reserve) {
     // The recording library's own sink; --no-copy takes away the in-kernel calls.
-    rec::image::ImageFileSink sink(plainWrites ? rec::image::KernelCopyCalls{} : rec::image::SystemKernelCopyCalls());
+    recorder::image::ImageFileSink sink(plainWrites ? recorder::image::KernelCopyCalls{} : recorder::image::SystemKernelCopyCalls());
     if (!sink.Create(path)) {
         std::perror(path);
         return 4;
     }
-    const uint64_t imageBytes = plan.TotalSectors() * rec::image::kSectorSize;
-    const uint64_t footerBytes = nrg ? rec::image::BuildNrgFooter(plan.TotalSectors(), true).size() : 0;
-    if (reserve && sink.Reserve(imageBytes + footerBytes) == rec::image::SystemFile::Reservation::NoSpace) {
+    const uint64_t imageBytes = plan.TotalSectors() * recorder::image::kSectorSize;
+    const uint64_t footerBytes = nrg ? recorder::image::BuildNrgFooter(plan.TotalSectors(), true).size() : 0;
+    if (reserve && sink.Reserve(imageBytes + footerBytes) == recorder::image::SystemFile::Reservation::NoSpace) {
         std::fprintf(stderr, "%s: not enough disk space\n", path);
         return 4;
     }
-    rec::image::WriteResult written = rec::image::WriteImage(plan, sink, {});
-    bool footerOk = !nrg || rec::image::WriteNrgFooter(sink, plan.TotalSectors(), true);
+    recorder::image::WriteResult written = recorder::image::WriteImage(plan, sink, {});
+    bool footerOk = !nrg || recorder::image::WriteNrgFooter(sink, plan.TotalSectors(), true);
     if (!sink.Close()) footerOk = false;
-    if (written.status != rec::image::Status::Ok || !footerOk) {
+    if (written.status != recorder::image::Status::Ok || !footerOk) {
         std::fprintf(stderr, "write: %s: %s\n", StatusName(written.status), written.message.c_str());
         std::remove(path);
         return 5;
@@ -58,12 +60,12 @@ int WriteTo(const char* path, const rec::image::Plan& plan, bool nrg, bool plain
 
 }  // namespace
 
-int main(int argc, char** argv) {
+int Main(int argc, char** argv) {
     if (argc < 3) {
         std::fprintf(stderr, "usage: %s ROOT OUT [--realloc] [--joliet] [--no-udf] [--label TEXT] [--time S] [--nrg] [--verify] [--no-copy] [--no-reserve] [--verify-only]\n", argv[0]);
         return 2;
     }
-    rec::image::Options options;
+    recorder::image::Options options;
     options.volumeLabel = "DVD_VIDEO";
     bool nrg = false, verify = false, verifyOnly = false, plainWrites = false, reserve = true;
     for (int i = 3; i < argc; ++i) {
@@ -84,8 +86,8 @@ int main(int argc, char** argv) {
         }
     }
     const auto started = std::chrono::steady_clock::now();
-    rec::image::PlanResult planned = rec::image::PlanImage(rec::image::testing::ScanDvdRoot(argv[1]), options);
-    if (planned.status != rec::image::Status::Ok) {
+    recorder::image::PlanResult planned = recorder::image::PlanImage(recorder::image::testing::ScanDvdRoot(argv[1]), options);
+    if (planned.status != recorder::image::Status::Ok) {
         std::fprintf(stderr, "plan: %s: %s\n", StatusName(planned.status), planned.message.c_str());
         return 3;
     }
@@ -93,8 +95,8 @@ int main(int argc, char** argv) {
         if (const int failed = WriteTo(argv[2], *planned.plan, nrg, plainWrites, reserve)) return failed;
     }
     if (verify) {
-        rec::image::WriteResult checked = rec::image::VerifyImage(*planned.plan, argv[2], {});
-        if (checked.status != rec::image::Status::Ok) {
+        recorder::image::WriteResult checked = recorder::image::VerifyImage(*planned.plan, argv[2], {});
+        if (checked.status != recorder::image::Status::Ok) {
             std::fprintf(stderr, "verify: %s\n", checked.message.c_str());
             return 6;
         }
@@ -105,3 +107,7 @@ int main(int argc, char** argv) {
         std::printf("%10u %12llu %s\n", e.startSector, (unsigned long long)e.size, e.discPath.c_str());
     return 0;
 }
+
+}  // namespace bb::bench
+
+int main(int argc, char** argv) { return bb::bench::Main(argc, argv); }

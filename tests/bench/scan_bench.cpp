@@ -16,6 +16,8 @@
 #include "platform/Files.h"
 #include "settings/LanguageTable.h"
 
+namespace bb::bench {
+
 namespace {
 
 // Keeps every line, as the log window does.
@@ -27,7 +29,7 @@ public:
     std::vector<std::string> lines;
 };
 
-size_t CountItems(const nero::IsoItem* item) {
+size_t CountItems(const neroapi::IsoItem* item) {
     size_t n = 0;
     for (; item; item = item->next)
         n += 1 + CountItems(item->firstChild);
@@ -40,7 +42,7 @@ double SecondsSince(std::chrono::steady_clock::time_point start) {
 
 }  // namespace
 
-int main(int argc, char** argv) {
+int Main(int argc, char** argv) {
     const bool sizeOnly = argc == 3 && std::strcmp(argv[1], "--size") == 0;
     if (argc != 2 && !sizeOnly) {
         std::fprintf(stderr, "usage: scan_bench [--size] ROOT\n");
@@ -56,12 +58,16 @@ int main(int argc, char** argv) {
         return 0;
     }
 
-    LanguageTable texts;
+    settings::LanguageTable texts;
     compilation::IsoTree tree;
     compilation::ScanContext ctx{tree, log, texts, platform::SystemFiles()};
-    const nero::IsoItem* first = compilation::ScanDvdRoot(root, ctx, log);
+    const neroapi::IsoItem* first = compilation::ScanDvdRoot(root, ctx, log);
     const double seconds = SecondsSince(start);
     std::printf("items %zu log-lines %zu seconds %.3f\n", CountItems(first), log.lines.size(),
                 seconds);
     return first ? 0 : 1;
 }
+
+}  // namespace bb::bench
+
+int main(int argc, char** argv) { return bb::bench::Main(argc, argv); }

@@ -3,6 +3,8 @@
 
 #include "platform/Files.h"
 
+namespace bb::compilation {
+
 class DelegatingFiles : public platform::Files {
 public:
     std::optional<std::vector<platform::FolderEntry>> List(const std::string& folder,
@@ -35,3 +37,5 @@ public:
 protected:
     static platform::Files& real() { return platform::SystemFiles(); }
 };
+
+}  // namespace bb::compilation

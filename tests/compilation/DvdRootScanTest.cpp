@@ -9,6 +9,8 @@
 #include "tests/compilation/ScanFixture.h"
 #include "tests/compilation/TestText.h"
 
+namespace bb::compilation {
+
 using compilation::IsoTree;
 using compilation::ScanContext;
 
@@ -37,7 +39,7 @@ std::vector<std::string> operator+(std::vector<std::string> a, const std::vector
 // fields the scan sets may be non-zero, and a file is read from where it is,
 // whatever the case of its name ("NAME<name on disk>" where they differ).
 // `sorted`: siblings in sorted order, where the file system's order shows.
-std::string Render(const nero::IsoItem* item, bool sorted = false) {
+std::string Render(const neroapi::IsoItem* item, bool sorted = false) {
     std::vector<std::string> parts;
     static const uint8_t kZero[sizeof item->zero] = {};
     for (; item; item = item->next) {
@@ -76,7 +78,7 @@ protected:
     std::string Expand(std::string line) const {
         line = P(line);
         for (size_t at; (at = line.find("{root}")) != std::string::npos;)
-            line.replace(at, 6, root_);
+            line.replace(at, 6, m_root);
         return line;
     }
 };
@@ -156,11 +158,11 @@ const ScanCase kScanCases[] = {
 TEST_P(DvdRootScanTest, BuildsTreeAndLog) {
     const ScanCase& c = GetParam();
     MakeTree(c.entries);
-    RecordingWindow window(texts_);
+    RecordingWindow window(m_texts);
     IsoTree tree;
-    ScanContext ctx{tree, window, texts_, platform::SystemFiles()};
+    ScanContext ctx{tree, window, m_texts, platform::SystemFiles()};
 
-    const nero::IsoItem* result = compilation::ScanDvdRoot(root_, ctx, window);
+    const neroapi::IsoItem* result = compilation::ScanDvdRoot(m_root, ctx, window);
 
     EXPECT_EQ(result, tree.Root());
     if (!c.tree.empty()) {
@@ -186,15 +188,15 @@ class ScanDetailsTest : public ScanSandbox {};
 
 TEST_F(ScanDetailsTest, RescanReplacesTheTreeAndAFailedOneLeavesNone) {
     MakeTree(kVideoTs);
-    RecordingWindow window(texts_);
+    RecordingWindow window(m_texts);
     IsoTree tree;
-    ScanContext ctx{tree, window, texts_, platform::SystemFiles()};
-    ASSERT_NE(compilation::ScanDvdRoot(root_, ctx, window), nullptr);
-    ASSERT_NE(compilation::ScanDvdRoot(root_, ctx, window), nullptr);
+    ScanContext ctx{tree, window, m_texts, platform::SystemFiles()};
+    ASSERT_NE(compilation::ScanDvdRoot(m_root, ctx, window), nullptr);
+    ASSERT_NE(compilation::ScanDvdRoot(m_root, ctx, window), nullptr);
     EXPECT_EQ(Render(tree.Root()), "AUDIO_TS{} " + std::string(kVideoTsTree));
 
     std::filesystem::remove(At("VIDEO_TS/VIDEO_TS.IFO"));
-    EXPECT_EQ(compilation::ScanDvdRoot(root_, ctx, window), nullptr);
+    EXPECT_EQ(compilation::ScanDvdRoot(m_root, ctx, window), nullptr);
     EXPECT_FALSE(tree);
 }
 
@@ -205,13 +207,13 @@ TEST_F(ScanDetailsTest, LinksBackUpAreLoggedAndLeftOffTheDisc) {
     MakeTree(kVideoTs + std::vector<std::string>{"AUDIO_TS/", "data/a.txt", "other/"});
     MakeTree({"../elsewhere/e.txt"});
     if (!MakeFolderLink("AUDIO_TS/back", "..") || !MakeFolderLink("data/up", "..") ||
-        !MakeFolderLink("other/self", ".") || !MakeFolderLink("data/out", base_ / "elsewhere"))
+        !MakeFolderLink("other/self", ".") || !MakeFolderLink("data/out", m_base / "elsewhere"))
         GTEST_SKIP() << "this system makes no symbolic links to folders";
-    RecordingWindow window(texts_);
+    RecordingWindow window(m_texts);
     IsoTree tree;
-    ScanContext ctx{tree, window, texts_, platform::SystemFiles()};
+    ScanContext ctx{tree, window, m_texts, platform::SystemFiles()};
 
-    const nero::IsoItem* audio = compilation::ScanDvdRoot(root_, ctx, window);
+    const neroapi::IsoItem* audio = compilation::ScanDvdRoot(m_root, ctx, window);
 
     ASSERT_NE(audio, nullptr);
     EXPECT_EQ(Render(audio, true),
@@ -227,10 +229,10 @@ TEST_F(ScanDetailsTest, LinksBackUpAreLoggedAndLeftOffTheDisc) {
 }
 
 TEST(IsoTreeTest, FreesLongChainsAndDeepFoldersAndClearsThePointer) {
-    nero::IsoItem* root = compilation::NewIsoItem();
-    nero::IsoItem* last = root;
+    neroapi::IsoItem* root = compilation::NewIsoItem();
+    neroapi::IsoItem* last = root;
     for (int i = 0; i < 200000; ++i) {
-        nero::IsoItem* item = compilation::NewIsoItem();
+        neroapi::IsoItem* item = compilation::NewIsoItem();
         ASSERT_NE(item, nullptr);
         // Alternate between widening and deepening the tree.
         (i % 2 ? last->next : last->firstChild) = item;
@@ -241,10 +243,12 @@ TEST(IsoTreeTest, FreesLongChainsAndDeepFoldersAndClearsThePointer) {
 }
 
 TEST(IsoTreeTest, NamesOfMoreThan255BytesDoNotFit) {
-    nero::IsoItem item{};
+    neroapi::IsoItem item{};
     EXPECT_TRUE(compilation::SetIsoText(item.name, std::string(255, 'a')));
     EXPECT_FALSE(compilation::SetIsoText(item.name, std::string(256, 'b')));
     EXPECT_EQ(std::string(item.name), std::string(255, 'a'));
 }
 
 }  // namespace
+
+}  // namespace bb::compilation

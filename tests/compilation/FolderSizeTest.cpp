@@ -9,6 +9,8 @@
 #include "tests/compilation/DelegatingFiles.h"
 #include "tests/compilation/ScanFixture.h"
 
+namespace bb::compilation {
+
 namespace {
 
 class FolderSizeTest : public ScanSandbox {
@@ -27,15 +29,15 @@ TEST_F(FolderSizeTest, CountsEveryFileBelowTheFolderInFull) {
     MakeFileOfSize("VIDEO_TS/VIDEO_TS.IFO", 12288);
     MakeFileOfSize("data/deep/er/notes.txt", 7);
     MakeTree({"empty/"});
-    RecordingWindow window(texts_);
+    RecordingWindow window(m_texts);
 
     const struct {
         std::string path;
         double bytes;
     } cases[] = {
-        {root_, double(kFiveGiB + 3 + 12288 + 7)},
-        {root_ + "/", double(kFiveGiB + 3 + 12288 + 7)},
-        {root_ + "//", double(kFiveGiB + 3 + 12288 + 7)},
+        {m_root, double(kFiveGiB + 3 + 12288 + 7)},
+        {m_root + "/", double(kFiveGiB + 3 + 12288 + 7)},
+        {m_root + "//", double(kFiveGiB + 3 + 12288 + 7)},
         {At("data"), 7},
         {At("empty"), 0},
         {At("VIDEO_TS/VIDEO_TS.IFO"), 0},  // a file is no folder
@@ -49,25 +51,25 @@ TEST_F(FolderSizeTest, CountsEveryFileBelowTheFolderInFull) {
 // Stands in for a folder the user may not read; everything else is real.
 class UnreadableFolderFiles : public DelegatingFiles {
 public:
-    explicit UnreadableFolderFiles(std::string unreadable) : unreadable_(std::move(unreadable)) {}
+    explicit UnreadableFolderFiles(std::string unreadable) : m_unreadable(std::move(unreadable)) {}
     std::optional<std::vector<platform::FolderEntry>> List(const std::string& folder,
                                                            const std::string& pattern) override {
-        if (folder == unreadable_)
+        if (folder == m_unreadable)
             return std::nullopt;
         return real().List(folder, pattern);
     }
 
 private:
-    std::string unreadable_;
+    std::string m_unreadable;
 };
 
 TEST_F(FolderSizeTest, UnreadableFolderIsLoggedNotCountedAsEmptyInSilence) {
     MakeFileOfSize("open/a.bin", 100);
     MakeFileOfSize("locked/b.bin", 50);
     UnreadableFolderFiles files(At("locked"));
-    RecordingWindow window(texts_);
+    RecordingWindow window(m_texts);
 
-    EXPECT_EQ(compilation::GetFolderSize(files, root_, &window), 100.0);
+    EXPECT_EQ(compilation::GetFolderSize(files, m_root, &window), 100.0);
     EXPECT_EQ(window.log, std::vector<std::string>{compilation::kUnreadableFolderLine + At("locked")});
 }
 
@@ -76,14 +78,14 @@ TEST_F(FolderSizeTest, UnreadableFolderIsLoggedNotCountedAsEmptyInSilence) {
 TEST_F(FolderSizeTest, LinksBackUpAreLoggedAndNotFollowed) {
     MakeFileOfSize("top.bin", 10);
     MakeFileOfSize("data/a.bin", 100);
-    std::filesystem::create_directories(base_ / "elsewhere");
-    std::ofstream(base_ / "elsewhere" / "e.bin", std::ios::binary) << std::string(1000, 'e');
+    std::filesystem::create_directories(m_base / "elsewhere");
+    std::ofstream(m_base / "elsewhere" / "e.bin", std::ios::binary) << std::string(1000, 'e');
     if (!MakeFolderLink("data/up1", "..") || !MakeFolderLink("data/up2", "..") ||
-        !MakeFolderLink("self", ".") || !MakeFolderLink("data/out", base_ / "elsewhere"))
+        !MakeFolderLink("self", ".") || !MakeFolderLink("data/out", m_base / "elsewhere"))
         GTEST_SKIP() << "this system makes no symbolic links to folders";
-    RecordingWindow window(texts_);
+    RecordingWindow window(m_texts);
 
-    EXPECT_EQ(compilation::GetFolderSize(root_, &window), 1110.0);
+    EXPECT_EQ(compilation::GetFolderSize(m_root, &window), 1110.0);
     std::sort(window.log.begin(), window.log.end());
     EXPECT_EQ(window.log, (std::vector<std::string>{compilation::kFolderLoopLine + At("data/up1"),
                                                     compilation::kFolderLoopLine + At("data/up2"),
@@ -91,3 +93,5 @@ TEST_F(FolderSizeTest, LinksBackUpAreLoggedAndNotFollowed) {
 }
 
 }  // namespace
+
+}  // namespace bb::compilation

@@ -3,6 +3,8 @@
 #include "compilation/LabelText.h"
 #include "tests/compilation/TestText.h"
 
+namespace bb::compilation {
+
 using compilation::LabelEncoding;
 
 namespace {
@@ -84,3 +86,5 @@ TEST(LabelTextTest, LastPathComponent) {
 }
 
 }  // namespace
+
+}  // namespace bb::compilation

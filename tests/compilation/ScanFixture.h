@@ -14,13 +14,15 @@
 #include "settings/LanguageTable.h"
 #include "tests/support/Sandbox.h"
 
-class ScanSandbox : public bbtest::SandboxTest {
+namespace bb::compilation {
+
+class ScanSandbox : public bb::test::SandboxTest {
 protected:
     void SetUp() override {
         std::string lng;
         for (int id = 500; id <= 832; ++id)
             lng += std::to_string(id) + ": T" + std::to_string(id) + (id == 594 || id == 596 || id == 622 ? " %d" : "") + "\n";
-        texts_.SetFile(WriteFile("test.lng", lng));
+        m_texts.SetFile(WriteFile("test.lng", lng));
     }
 
     // Below the DVD root "root" of the sandbox.
@@ -35,22 +37,24 @@ protected:
         return Sandbox::MakeFolderLink("root/" + relative, target);
     }
 
-    const std::filesystem::path& base_ = Root();
-    const std::string root_ = MakeFolder("root");
-    LanguageTable texts_;
+    const std::filesystem::path& m_base = Root();
+    const std::string m_root = MakeFolder("root");
+    settings::LanguageTable m_texts;
 };
 
 // Records what the scan reports to the main window.
 class RecordingWindow : public compilation::LogSink, public compilation::StatusLine {
 public:
-    explicit RecordingWindow(const LanguageTable& texts) : texts_(texts) {}
+    explicit RecordingWindow(const settings::LanguageTable& texts) : m_texts(texts) {}
     void AppendLog(const std::string& line) override { log.push_back(line); }
-    void AppendLogId(int id) override { log.push_back(texts_.GetText(id)); }
+    void AppendLogId(int id) override { log.push_back(m_texts.GetText(id)); }
     void ShowStatus(const std::string& text) override { status.push_back(text); }
 
     std::vector<std::string> log;
     std::vector<std::string> status;
 
 private:
-    const LanguageTable& texts_;
+    const settings::LanguageTable& m_texts;
 };
+
+}  // namespace bb::compilation

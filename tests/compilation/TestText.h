@@ -8,6 +8,8 @@
 #include "compilation/LabelText.h"
 #include "platform/Paths.h"
 
+namespace bb::compilation {
+
 inline std::string P(std::string path) {
     for (char& c : path)
         if (c == '/')
@@ -33,3 +35,5 @@ inline std::string Native(const std::string& utf8) {
     return compilation::NativeLabelEncoding() == compilation::LabelEncoding::Utf8 ? utf8
                                                                                     : ToCp1252(utf8);
 }
+
+}  // namespace bb::compilation

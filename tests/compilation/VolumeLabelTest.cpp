@@ -7,6 +7,8 @@
 #include "tests/compilation/ScanFixture.h"
 #include "tests/compilation/TestText.h"
 
+namespace bb::compilation {
+
 namespace {
 
 // Volume names by root, as a drive would report them.
@@ -27,7 +29,7 @@ public:
 // that Pull/Push exchange with, and a record of every box and log line.
 class FakeWindow : public compilation::LabelWindow {
 public:
-    FakeWindow(const LanguageTable& texts, VolumeNames& files) : texts_(texts), files_(files) {}
+    FakeWindow(const settings::LanguageTable& texts, VolumeNames& files) : m_texts(texts), m_files(files) {}
 
     void PullValues() override {
         volume = controlVolume;
@@ -48,8 +50,8 @@ public:
         return 1;
     }
     void AppendLog(const std::string& line) override { log.push_back(line); }
-    const LanguageTable& Texts() override { return texts_; }
-    platform::Files& Files() override { return files_; }
+    const settings::LanguageTable& Texts() override { return m_texts; }
+    platform::Files& Files() override { return m_files; }
 
     std::string volume = "UNDEFINED", sourceDir, lengthText;
     std::string controlVolume = "UNDEFINED", controlSourceDir, controlLength;
@@ -57,8 +59,8 @@ public:
     std::vector<std::string> sizeChecks, boxes, log;
 
 private:
-    const LanguageTable& texts_;
-    VolumeNames& files_;
+    const settings::LanguageTable& m_texts;
+    VolumeNames& m_files;
 };
 
 // A drive root as the platform writes it, and the same followed by a blank
@@ -68,8 +70,8 @@ const std::string kDriveRootBlank = platform::kPathSeparator == '\\' ? "D: " : "
 
 class VolumeLabelTest : public ScanSandbox {
 protected:
-    VolumeNames files_;
-    FakeWindow window_{texts_, files_};
+    VolumeNames m_files;
+    FakeWindow m_window{m_texts, m_files};
 };
 
 TEST_F(VolumeLabelTest, DeriveFromFolderShowsLabelAndRemainingLength) {
@@ -84,45 +86,45 @@ TEST_F(VolumeLabelTest, DeriveFromFolderShowsLabelAndRemainingLength) {
         {"/movies/ABCDEFGHIJKLMNOPQRST", 0x2, "ABCDEFGHIJKLMNOP", "0", {"T622 16|Information|64"}},
     };
     for (const auto& c : cases) {
-        window_.moreFlags = c.moreFlags;
-        window_.boxes.clear();
-        compilation::DeriveVolumeLabel(window_, P(Native(c.path)));
-        EXPECT_EQ(window_.controlVolume, c.label) << c.path;
-        EXPECT_EQ(window_.controlLength, c.length) << c.path;
-        EXPECT_EQ(window_.boxes, c.boxes) << c.path;
+        m_window.moreFlags = c.moreFlags;
+        m_window.boxes.clear();
+        compilation::DeriveVolumeLabel(m_window, P(Native(c.path)));
+        EXPECT_EQ(m_window.controlVolume, c.label) << c.path;
+        EXPECT_EQ(m_window.controlLength, c.length) << c.path;
+        EXPECT_EQ(m_window.boxes, c.boxes) << c.path;
     }
-    EXPECT_TRUE(files_.asked.empty());
+    EXPECT_TRUE(m_files.asked.empty());
     // While typing, the remaining length goes below zero.
-    window_.controlVolume = "ABCDEFGHIJKLMNOPQRST";
-    compilation::UpdateLabelLength(window_);
-    EXPECT_EQ(window_.controlLength, "-4");
+    m_window.controlVolume = "ABCDEFGHIJKLMNOPQRST";
+    compilation::UpdateLabelLength(m_window);
+    EXPECT_EQ(m_window.controlLength, "-4");
 }
 
 TEST_F(VolumeLabelTest, DriveRootTakesTheVolumeNameElseNoName) {
-    files_.names[kDriveRoot] = "MY_DVD";
-    compilation::DeriveVolumeLabel(window_, kDriveRoot);
-    EXPECT_EQ(window_.controlVolume, "MY_DVD");
-    EXPECT_EQ(files_.asked, std::vector<std::string>{kDriveRoot});
+    m_files.names[kDriveRoot] = "MY_DVD";
+    compilation::DeriveVolumeLabel(m_window, kDriveRoot);
+    EXPECT_EQ(m_window.controlVolume, "MY_DVD");
+    EXPECT_EQ(m_files.asked, std::vector<std::string>{kDriveRoot});
 
-    files_.names.clear();
-    compilation::DeriveVolumeLabel(window_, kDriveRootBlank);
-    EXPECT_EQ(window_.controlVolume, "NO_NAME");
-    EXPECT_EQ(files_.asked.back(), kDriveRoot);
+    m_files.names.clear();
+    compilation::DeriveVolumeLabel(m_window, kDriveRootBlank);
+    EXPECT_EQ(m_window.controlVolume, "NO_NAME");
+    EXPECT_EQ(m_files.asked.back(), kDriveRoot);
 
-    files_.names[kDriveRoot] = "";  // an unlabelled volume
-    compilation::DeriveVolumeLabel(window_, kDriveRoot);
-    EXPECT_EQ(window_.controlVolume, "NO_NAME");
+    m_files.names[kDriveRoot] = "";  // an unlabelled volume
+    compilation::DeriveVolumeLabel(m_window, kDriveRoot);
+    EXPECT_EQ(m_window.controlVolume, "NO_NAME");
 
     // A dropped drive root is named from its path alone.
-    files_.names[kDriveRoot] = "MY_DVD";
-    files_.asked.clear();
-    compilation::OnDropFiles(window_, {kDriveRoot});
-    EXPECT_EQ(window_.controlSourceDir, kDriveRoot);
-    EXPECT_EQ(window_.controlVolume, "NO_NAME");
-    EXPECT_EQ(window_.sizeChecks, std::vector<std::string>{kDriveRoot});
-    compilation::OnDropFiles(window_, {P(Native("/movies/Straße"))});
-    EXPECT_EQ(window_.controlVolume, "STRASSE");
-    EXPECT_TRUE(files_.asked.empty());
+    m_files.names[kDriveRoot] = "MY_DVD";
+    m_files.asked.clear();
+    compilation::OnDropFiles(m_window, {kDriveRoot});
+    EXPECT_EQ(m_window.controlSourceDir, kDriveRoot);
+    EXPECT_EQ(m_window.controlVolume, "NO_NAME");
+    EXPECT_EQ(m_window.sizeChecks, std::vector<std::string>{kDriveRoot});
+    compilation::OnDropFiles(m_window, {P(Native("/movies/Straße"))});
+    EXPECT_EQ(m_window.controlVolume, "STRASSE");
+    EXPECT_TRUE(m_files.asked.empty());
 }
 
 TEST_F(VolumeLabelTest, CheckRejectsTheFirstForbiddenCharacter) {
@@ -141,15 +143,17 @@ TEST_F(VolumeLabelTest, CheckRejectsTheFirstForbiddenCharacter) {
          {"T596 " + eAcute}},
     };
     for (const auto& c : cases) {
-        window_.boxes.clear();
-        window_.log.clear();
-        window_.volume = c.volume;
-        EXPECT_EQ(compilation::CheckVolumeLabel(window_), c.result) << c.volume;
-        EXPECT_EQ(window_.volume, c.normalized) << c.volume;
-        EXPECT_EQ(window_.controlVolume, c.normalized) << c.volume << ": the window keeps the normalised label";
-        EXPECT_EQ(window_.boxes, c.boxes) << c.volume;
-        EXPECT_EQ(window_.log, c.log) << c.volume;
+        m_window.boxes.clear();
+        m_window.log.clear();
+        m_window.volume = c.volume;
+        EXPECT_EQ(compilation::CheckVolumeLabel(m_window), c.result) << c.volume;
+        EXPECT_EQ(m_window.volume, c.normalized) << c.volume;
+        EXPECT_EQ(m_window.controlVolume, c.normalized) << c.volume << ": the window keeps the normalised label";
+        EXPECT_EQ(m_window.boxes, c.boxes) << c.volume;
+        EXPECT_EQ(m_window.log, c.log) << c.volume;
     }
 }
 
 }  // namespace
+
+}  // namespace bb::compilation

@@ -10,7 +10,7 @@
 #include "platform/Registry.h"
 #include "platform/Shell.h"
 
-namespace controlstest {
+namespace bb::controls::test {
 
 class FakeShell final : public platform::Shell {
 public:
@@ -59,4 +59,4 @@ public:
     std::vector<std::string> reads;
 };
 
-}  // namespace controlstest
+}  // namespace bb::controls::test

@@ -3,6 +3,8 @@
 
 #include "controls/IconButtonLayout.h"
 
+namespace bb::controls {
+
 namespace {
 
 using controls::ButtonPaintState;
@@ -107,3 +109,5 @@ TEST(IconButtonHover, DraggingInDoesNotMakeItHot) {
 }
 
 }  // namespace
+
+}  // namespace bb::controls

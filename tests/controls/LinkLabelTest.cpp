@@ -3,6 +3,8 @@
 
 #include "controls/LinkLabel.h"
 
+namespace bb::controls {
+
 namespace {
 
 using controls::FitLinkToText;
@@ -50,3 +52,5 @@ TEST(LinkLabel, FitsToItsTextKeepingTheEdgeItsStyleNames) {
 }
 
 }  // namespace
+
+}  // namespace bb::controls

@@ -7,10 +7,12 @@
 #include "controls/LinkOpening.h"
 #include "tests/controls/FakeShellAndRegistry.h"
 
+namespace bb::controls {
+
 namespace {
 
-using controlstest::FakeRegistry;
-using controlstest::FakeShell;
+using controls::test::FakeRegistry;
+using controls::test::FakeShell;
 using platform::RegistryRoot;
 
 TEST(LinkOpening, ErrorMessagesNameKnownCodesAndNumberTheRest) {
@@ -88,3 +90,5 @@ TEST(LinkOpening, TheHtmBrowserOpensWhatTheShellCouldNot) {
 }
 
 }  // namespace
+
+}  // namespace bb::controls

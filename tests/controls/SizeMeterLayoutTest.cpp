@@ -4,6 +4,8 @@
 
 #include "controls/SizeMeterLayout.h"
 
+namespace bb::controls {
+
 namespace {
 
 using controls::MeterBarFor;
@@ -99,3 +101,5 @@ TEST(SizeMeterLabel, ValuesInMegabytes) {
 }
 
 }  // namespace
+
+}  // namespace bb::controls

@@ -17,6 +17,8 @@
 #define FAKE_API
 #endif
 
+namespace bb::controls {
+
 namespace {
 
 struct Calls {
@@ -173,3 +175,5 @@ TEST_F(ThemeLibTest, ThemedButtonChoosesItsLookFromTheTheme) {
 }
 
 }  // namespace
+
+}  // namespace bb::controls

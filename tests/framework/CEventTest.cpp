@@ -6,6 +6,8 @@
 #include <chrono>
 #include <thread>
 
+namespace bb::framework {
+
 namespace {
 
 using Clock = std::chrono::steady_clock;
@@ -64,3 +66,5 @@ TEST(CEvent, ManualResetReleasesEveryWaiter) {
 }
 
 }  // namespace
+
+}  // namespace bb::framework

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+namespace bb::framework {
+
 namespace {
 
 TEST(CString, SearchesReportPositionsOrMinusOne) {
@@ -134,3 +136,5 @@ TEST(CString, FormatGoesThroughTheCheckedFormatter) {
 }
 
 }  // namespace
+
+}  // namespace bb::framework

@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-namespace bbfmt {
+namespace bb::framework {
 namespace {
 
 struct FormatCase {
@@ -161,4 +161,4 @@ TEST_F(FormatReporter, SafeFromSeveralThreads) {
 }
 
 }  // namespace
-}  // namespace bbfmt
+}  // namespace bb::framework

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+namespace bb::framework {
+
 namespace {
 
 TEST(ParseDialogInt, AcceptsSignedDecimalsWithinRange) {
@@ -29,3 +31,5 @@ TEST(ParseDialogInt, AcceptsSignedDecimalsWithinRange) {
 }
 
 }  // namespace
+
+}  // namespace bb::framework

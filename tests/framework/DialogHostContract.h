@@ -25,7 +25,7 @@
 #include "framework/WorkerThread.h"
 #include "tests/framework/TestIds.h"
 
-namespace hostcontract {
+namespace bb::framework::test {
 
 // Runs `checks` on the dialog's UI thread once the window is up, then ends
 // the dialog with `result`.
@@ -89,7 +89,7 @@ inline std::vector<std::string> SplitLines(const std::string& text) {
 template <typename Env>
 class DialogHostContract : public ::testing::Test {
 protected:
-    Env env_;
+    Env m_env;
 };
 
 TYPED_TEST_SUITE_P(DialogHostContract);
@@ -213,7 +213,7 @@ TYPED_TEST_P(DialogHostContract, LogEditHoldsWhatItsLimitAllows) {
 
 TYPED_TEST_P(DialogHostContract, EnableStateMenusTitleShowStateAndProgressRange) {
     RunChecks([](CheckingDialog& d) {
-        fw::DialogHost& h = *d.Host();
+        framework::DialogHost& h = *d.Host();
         CProgressCtrl bar = d.GetProgress(IDC_FW_PROGRESS);
         bar.SetRange32(0, 90);
         for (const auto& [set, got] : {std::pair{45, 45}, std::pair{120, 90}, std::pair{-5, 0}}) {
@@ -363,4 +363,4 @@ REGISTER_TYPED_TEST_SUITE_P(DialogHostContract, DataExchangeFillsTheControlsAndR
                             WorkerThreadsReachTheControlsWhileTheLoopRuns,
                             NestedModalDialogRunsInsideItsParentsHandler);
 
-}  // namespace hostcontract
+}  // namespace bb::framework::test

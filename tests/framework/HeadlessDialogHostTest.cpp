@@ -12,9 +12,11 @@
 #include "res/HeadlessDialogs.h"
 #include "tests/framework/DialogHostContract.h"
 
+namespace bb::framework {
+
 namespace {
 
-using namespace hostcontract;
+using namespace bb::framework::test;
 
 platform::HeadlessDialogHost& HostOf(CDialog& dialog) {
     return *static_cast<platform::HeadlessDialogHost*>(dialog.Host());
@@ -22,7 +24,7 @@ platform::HeadlessDialogHost& HostOf(CDialog& dialog) {
 
 struct HeadlessEnv {
     HeadlessEnv() {
-        for (const bbres::DialogTemplate& d : bbres::RcDialogs()) ui.AddTemplate(bbres::HeadlessDialogOf(d));
+        for (const res::DialogTemplate& d : res::RcDialogs()) ui.AddTemplate(res::HeadlessDialogOf(d));
     }
     static void Click(CDialog& dialog, int id) { EXPECT_TRUE(HostOf(dialog).Click(id)) << id; }
     static void Type(CDialog& dialog, int id, const char* text) { EXPECT_TRUE(HostOf(dialog).Type(id, text)) << id; }
@@ -34,10 +36,10 @@ INSTANTIATE_TYPED_TEST_SUITE_P(Headless, DialogHostContract, HeadlessEnv);
 
 class HeadlessHost : public ::testing::Test {
 protected:
-    HeadlessEnv env_;
-    platform::HeadlessUi& ui_ = env_.ui;
+    HeadlessEnv m_env;
+    platform::HeadlessUi& m_ui = m_env.ui;
     // The contract's dialog with its members exchanged, opened by the test's hands.
-    CheckingDialog dialog_{[](CheckingDialog&) {}, IDD_FW_TEST, nullptr, false};
+    CheckingDialog m_dialog{[](CheckingDialog&) {}, IDD_FW_TEST, nullptr, false};
 };
 
 // OK pulls what the user changed and closes; every other way out leaves the
@@ -46,7 +48,7 @@ TEST_F(HeadlessHost, OkPullsTheMembersEveryOtherWayOutLeavesThem) {
     enum Way { Ok, CancelButton, Escape, AltF4 };
     for (Way way : {Ok, CancelButton, Escape, AltF4}) {
         CheckingDialog d([](CheckingDialog&) {}, IDD_FW_TEST, nullptr, false);
-        platform::HeadlessDialogHost& h = ui_.Open(d);
+        platform::HeadlessDialogHost& h = m_ui.Open(d);
         for (const char* s : {"Max", "16x", "8x"}) d.GetCombo(IDC_FW_SPEED).AddString(s);
         ASSERT_TRUE(h.Type(IDC_FW_NAME, "MOVIE"));
         ASSERT_TRUE(h.Type(IDC_FW_COUNT, " -5 "));
@@ -66,38 +68,38 @@ TEST_F(HeadlessHost, OkPullsTheMembersEveryOtherWayOutLeavesThem) {
         EXPECT_EQ(d.m_nSpeed, pulled ? 2 : -1) << way;
         EXPECT_FALSE(d.UpdateData(TRUE)) << "closed";
     }
-    EXPECT_TRUE(ui_.Boxes().empty());
+    EXPECT_TRUE(m_ui.Boxes().empty());
 }
 
 TEST_F(HeadlessHost, NonIntegerKeepsTheDialogOpenAndAsksForAnInteger) {
-    platform::HeadlessDialogHost& h = ui_.Open(dialog_);
+    platform::HeadlessDialogHost& h = m_ui.Open(m_dialog);
     ASSERT_TRUE(h.Type(IDC_FW_NAME, "FIRST"));
     ASSERT_TRUE(h.Type(IDC_FW_COUNT, "12x"));
     ASSERT_TRUE(h.Click(IDC_FW_FLAG));
     ASSERT_TRUE(h.Click(IDOK));
 
     EXPECT_FALSE(h.Ended());
-    const auto boxes = ui_.Boxes();
+    const auto boxes = m_ui.Boxes();
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].text, "Please enter an integer.");
     EXPECT_EQ(boxes[0].type, unsigned(MB_OK | MB_ICONEXCLAMATION));
     EXPECT_EQ(h.FocusedItem(), IDC_FW_COUNT);
     // Members exchanged before the faulty field are taken, those after it not.
-    EXPECT_EQ(dialog_.m_strName, "FIRST");
-    EXPECT_EQ(dialog_.m_nCount, 4482);
-    EXPECT_EQ(dialog_.m_bFlag, 1);
-    EXPECT_FALSE(dialog_.UpdateData(TRUE));
+    EXPECT_EQ(m_dialog.m_strName, "FIRST");
+    EXPECT_EQ(m_dialog.m_nCount, 4482);
+    EXPECT_EQ(m_dialog.m_bFlag, 1);
+    EXPECT_FALSE(m_dialog.UpdateData(TRUE));
 
     ASSERT_TRUE(h.Type(IDC_FW_COUNT, "700"));
     ASSERT_TRUE(h.Click(IDOK));
     EXPECT_EQ(h.Result(), IDOK);
-    EXPECT_EQ(dialog_.m_nCount, 700);
-    EXPECT_EQ(dialog_.m_bFlag, 0);
+    EXPECT_EQ(m_dialog.m_nCount, 700);
+    EXPECT_EQ(m_dialog.m_bFlag, 0);
 }
 
 TEST_F(HeadlessHost, RadioGroupsEndWhereTheNextStartsAndPushRefreshesTheControls) {
-    EXPECT_FALSE(dialog_.UpdateData(TRUE)) << "never shown";
-    platform::HeadlessDialogHost& h = ui_.Open(dialog_);
+    EXPECT_FALSE(m_dialog.UpdateData(TRUE)) << "never shown";
+    platform::HeadlessDialogHost& h = m_ui.Open(m_dialog);
     struct Case {
         int click;
         int modeIndex;   // of the group A, B, C
@@ -108,24 +110,24 @@ TEST_F(HeadlessHost, RadioGroupsEndWhereTheNextStartsAndPushRefreshesTheControls
         EXPECT_EQ(h.GetRadioIndex(IDC_FW_MODE_A), c.modeIndex) << "after clicking " << c.click;
         EXPECT_EQ(h.GetCheck(IDC_FW_OTHER), c.otherCheck) << "after clicking " << c.click;
     }
-    ASSERT_TRUE(dialog_.UpdateData(TRUE));
-    EXPECT_EQ(dialog_.m_nMode, 2);
+    ASSERT_TRUE(m_dialog.UpdateData(TRUE));
+    EXPECT_EQ(m_dialog.m_nMode, 2);
 
-    dialog_.GetCombo(IDC_FW_SPEED).AddString("Max");
-    dialog_.m_nMode = 0;
-    dialog_.m_nSpeed = 0;
-    dialog_.m_nCount = 650;
-    EXPECT_TRUE(dialog_.UpdateData(FALSE));
+    m_dialog.GetCombo(IDC_FW_SPEED).AddString("Max");
+    m_dialog.m_nMode = 0;
+    m_dialog.m_nSpeed = 0;
+    m_dialog.m_nCount = 650;
+    EXPECT_TRUE(m_dialog.UpdateData(FALSE));
     EXPECT_EQ(h.GetRadioIndex(IDC_FW_MODE_A), 0);
     EXPECT_EQ(h.GetItemText(IDC_FW_SPEED), "Max");
     EXPECT_EQ(h.GetItemText(IDC_FW_COUNT), "650");
-    dialog_.m_nMode = -1;
-    EXPECT_TRUE(dialog_.UpdateData(FALSE));
+    m_dialog.m_nMode = -1;
+    EXPECT_TRUE(m_dialog.UpdateData(FALSE));
     EXPECT_EQ(h.GetRadioIndex(IDC_FW_MODE_A), -1);
 }
 
 TEST_F(HeadlessHost, MessageBoxesAnswerFromQueueThenResponderThenDefault) {
-    ui_.Open(dialog_);
+    m_ui.Open(m_dialog);
     struct Case {
         unsigned type;
         int defaultAnswer;
@@ -136,15 +138,15 @@ TEST_F(HeadlessHost, MessageBoxesAnswerFromQueueThenResponderThenDefault) {
         {MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2, IDNO},
         {MB_OKCANCEL | MB_DEFBUTTON2, IDCANCEL},
     };
-    for (const Case& c : defaults) EXPECT_EQ(dialog_.MessageBox("q", "c", c.type), c.defaultAnswer) << c.type;
+    for (const Case& c : defaults) EXPECT_EQ(m_dialog.MessageBox("q", "c", c.type), c.defaultAnswer) << c.type;
 
-    ui_.QueueAnswers({IDNO});
-    ui_.SetResponder([](const platform::ShownMessageBox& box) { return box.caption == "ask" ? IDYES : IDNO; });
-    EXPECT_EQ(dialog_.MessageBox("1", "ask", 0x124), IDNO) << "the queue first";
-    EXPECT_EQ(dialog_.MessageBox("2", "ask", 0x124), IDYES);
-    EXPECT_EQ(dialog_.MessageBox("4", "other", 0x34), IDNO);
+    m_ui.QueueAnswers({IDNO});
+    m_ui.SetResponder([](const platform::ShownMessageBox& box) { return box.caption == "ask" ? IDYES : IDNO; });
+    EXPECT_EQ(m_dialog.MessageBox("1", "ask", 0x124), IDNO) << "the queue first";
+    EXPECT_EQ(m_dialog.MessageBox("2", "ask", 0x124), IDYES);
+    EXPECT_EQ(m_dialog.MessageBox("4", "other", 0x34), IDNO);
 
-    const auto boxes = ui_.Boxes();
+    const auto boxes = m_ui.Boxes();
     ASSERT_EQ(boxes.size(), std::size(defaults) + 3);
     const platform::ShownMessageBox& last = boxes.back();
     EXPECT_EQ(last.text + "|" + last.caption, "4|other");
@@ -170,7 +172,7 @@ public:
 
 TEST_F(HeadlessHost, DisabledControlsAndMenusIgnoreTheUser) {
     MenuDialog dialog;
-    platform::HeadlessDialogHost& h = ui_.Open(dialog);
+    platform::HeadlessDialogHost& h = m_ui.Open(dialog);
     EXPECT_FALSE(h.Click(IDC_FW_ABORT)) << "disabled in the template";
     dialog.EnableWindow(IDC_FW_ABORT, TRUE);
     EXPECT_TRUE(h.Click(IDC_FW_ABORT));
@@ -206,11 +208,13 @@ public:
 
 TEST_F(HeadlessHost, PumpReportsQuitWhenTheUiIsToEnd) {
     BlockingJobDialog dialog;
-    ui_.WhenOpened(IDD_FW_TEST, [this](platform::HeadlessDialogHost& h) {
+    m_ui.WhenOpened(IDD_FW_TEST, [this](platform::HeadlessDialogHost& h) {
         h.Post([&h] { h.Click(IDOK); });
-        ui_.PostQuit();
+        m_ui.PostQuit();
     });
     EXPECT_EQ(dialog.DoModal(), 6);
 }
 
 }  // namespace
+
+}  // namespace bb::framework

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string>
 
-namespace bbfuzz {
+namespace bb::fuzz {
 
 class FuzzInput {
 public:
@@ -56,11 +56,11 @@ private:
 [[noreturn]] void Fail(const char* property);
 #define BB_FUZZ_CHECK(condition) \
     do {                         \
-        if (!(condition)) ::bbfuzz::Fail(#condition); \
+        if (!(condition)) ::bb::fuzz::Fail(#condition); \
     } while (0)
 
 // A folder of this process for files a harness has to write (the library's
 // readers take paths); made on first use, one per process.
 const std::string& ScratchFolder();
 
-}  // namespace bbfuzz
+}  // namespace bb::fuzz

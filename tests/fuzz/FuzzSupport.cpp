@@ -8,7 +8,7 @@
 
 #include "tests/fuzz/FuzzInput.h"
 
-namespace bbfuzz {
+namespace bb::fuzz {
 
 void Fail(const char* property) {
     std::fprintf(stderr, "fuzz property failed: %s\n", property);
@@ -40,4 +40,4 @@ const std::string& ScratchFolder() {
     return folder;
 }
 
-}  // namespace bbfuzz
+}  // namespace bb::fuzz

@@ -2,7 +2,7 @@
 
 #include "platform/Wildcard.h"
 
-namespace bbfuzz {
+namespace bb::fuzz {
 
 MemoryFiles::MemoryFiles(std::string rootPath) : m_rootPath(std::move(rootPath)) {
     m_root.isFolder = true;
@@ -74,4 +74,4 @@ std::optional<uint64_t> MemoryFiles::FileSize(const std::string& path) {
     return node->size;
 }
 
-}  // namespace bbfuzz
+}  // namespace bb::fuzz

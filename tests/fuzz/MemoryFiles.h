@@ -10,7 +10,7 @@
 
 #include "platform/Files.h"
 
-namespace bbfuzz {
+namespace bb::fuzz {
 
 class MemoryFiles : public platform::Files {
 public:
@@ -53,4 +53,4 @@ private:
     uint64_t m_nextId = 1;
 };
 
-}  // namespace bbfuzz
+}  // namespace bb::fuzz

@@ -9,9 +9,11 @@
 #include <iterator>
 #include <vector>
 
+namespace bb::fuzz {
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size);
 
-int main(int argc, char** argv) {
+int Main(int argc, char** argv) {
     namespace fs = std::filesystem;
     std::vector<fs::path> inputs;
     for (int i = 1; i < argc; ++i) {
@@ -36,3 +38,7 @@ int main(int argc, char** argv) {
     std::printf("replayed %zu inputs\n", inputs.size());
     return inputs.empty() ? 1 : 0;
 }
+
+}  // namespace bb::fuzz
+
+int main(int argc, char** argv) { return bb::fuzz::Main(argc, argv); }

@@ -7,6 +7,8 @@
 #include "recording/CommandLine.h"
 #include "tests/fuzz/FuzzInput.h"
 
+namespace bb::fuzz {
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string line(reinterpret_cast<const char*>(data), size);
     const recording::CommandLineWords split = recording::SplitCommandLine(line);
@@ -25,3 +27,5 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     return 0;
 }
+
+}  // namespace bb::fuzz

@@ -10,6 +10,8 @@
 #include "recording/RecorderList.h"
 #include "tests/fuzz/FuzzInput.h"
 
+namespace bb::fuzz {
+
 namespace {
 
 template <typename Record>
@@ -18,9 +20,9 @@ void Fill(Record& record, const uint8_t* data, size_t size) {
     std::memcpy(&record, data, size < sizeof record ? size : sizeof record);
 }
 
-void CheckSpeedTexts(const nero::SpeedInfo& speeds, int savedIndex) {
+void CheckSpeedTexts(const neroapi::SpeedInfo& speeds, int savedIndex) {
     const int count = recording::UsableSpeedCount(speeds);
-    BB_FUZZ_CHECK(count >= 0 && count <= int(nero::kMaxSpeeds));
+    BB_FUZZ_CHECK(count >= 0 && count <= int(neroapi::kMaxSpeeds));
     BB_FUZZ_CHECK(count == 0 || speeds.baseRate > 0);
     for (int i = 0; i < count; ++i) {
         const std::string list = recording::SpeedListText(speeds.rates[i], speeds.baseRate);
@@ -43,7 +45,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     data += 2;
     size -= 2;
 
-    nero::DriveInfo drive;
+    neroapi::DriveInfo drive;
     Fill(drive, data, size);
     (void)recording::IsListedRecorder(drive, mediaMask);
     const std::string name = recording::DeviceName(drive);
@@ -52,18 +54,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     CheckSpeedTexts(drive.writeSpeeds, savedIndex);
     CheckSpeedTexts(drive.firstSpeeds, savedIndex);
 
-    nero::DriveInfoOld old;
-    NeroApiLib::ConvertDriveToOld(drive, old);
-    BB_FUZZ_CHECK(old.writeSpeedCount <= NeroApiLib::kMaxOldSpeeds);
-    BB_FUZZ_CHECK(old.firstSpeedCount <= NeroApiLib::kMaxOldSpeeds);
+    neroapi::DriveInfoOld old;
+    neroapi::ConvertDriveToOld(drive, old);
+    BB_FUZZ_CHECK(old.writeSpeedCount <= neroapi::kMaxOldSpeeds);
+    BB_FUZZ_CHECK(old.firstSpeedCount <= neroapi::kMaxOldSpeeds);
 
-    nero::DriveInfoOld fuzzedOld;
+    neroapi::DriveInfoOld fuzzedOld;
     Fill(fuzzedOld, data, size);
-    nero::DriveInfo converted;
-    NeroApiLib::ConvertDriveFromOld(fuzzedOld, converted);
-    BB_FUZZ_CHECK(converted.writeSpeeds.count <= NeroApiLib::kMaxOldSpeeds);
-    BB_FUZZ_CHECK(converted.firstSpeeds.count <= NeroApiLib::kMaxOldSpeeds);
+    neroapi::DriveInfo converted;
+    neroapi::ConvertDriveFromOld(fuzzedOld, converted);
+    BB_FUZZ_CHECK(converted.writeSpeeds.count <= neroapi::kMaxOldSpeeds);
+    BB_FUZZ_CHECK(converted.firstSpeeds.count <= neroapi::kMaxOldSpeeds);
     BB_FUZZ_CHECK(recording::DeviceName(converted).size() < sizeof converted.deviceName);
     CheckSpeedTexts(converted.writeSpeeds, savedIndex);
     return 0;
 }
+
+}  // namespace bb::fuzz

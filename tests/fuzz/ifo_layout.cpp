@@ -10,6 +10,8 @@
 #include "recorder/image/DvdVideoLayout.h"
 #include "tests/fuzz/FuzzInput.h"
 
+namespace bb::fuzz {
+
 namespace {
 
 constexpr uint64_t kSector = 2048;
@@ -20,9 +22,9 @@ const char* const kNames[] = {"VIDEO_TS.IFO", "VIDEO_TS.VOB", "VIDEO_TS.BUP", "V
                               "VTS_01_3.VOB", "VTS_03_0.IFO", "VTS_03_1.VOB", "NOTES.TXT"};
 
 std::string WriteFile(const std::string& name, const std::string& bytes) {
-    const std::string path = bbfuzz::ScratchFolder() + "/" + name;
+    const std::string path = fuzz::ScratchFolder() + "/" + name;
     FILE* f = std::fopen(path.c_str(), "wb");
-    if (f == nullptr) bbfuzz::Fail("an IFO file can be written");
+    if (f == nullptr) fuzz::Fail("an IFO file can be written");
     std::fwrite(bytes.data(), 1, bytes.size(), f);
     std::fclose(f);
     return path;
@@ -31,13 +33,13 @@ std::string WriteFile(const std::string& name, const std::string& bytes) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    bbfuzz::FuzzInput in(data, size);
+    fuzz::FuzzInput in(data, size);
     // Each file: its name, then for an IFO its contents (a sector count and
     // the bytes, zero-padded to whole sectors), for any other file a size.
-    std::vector<rec::image::DvdFile> files;
+    std::vector<recorder::image::DvdFile> files;
     const unsigned count = 1 + in.Below(8);
     for (unsigned i = 0; i < count && !in.Empty(); ++i) {
-        rec::image::DvdFile f;
+        recorder::image::DvdFile f;
         f.name = kNames[in.Below(std::size(kNames))];
         if (f.name.size() > 4 && (f.name.compare(f.name.size() - 4, 4, ".IFO") == 0 ||
                                   f.name.compare(f.name.size() - 4, 4, ".ifo") == 0)) {
@@ -59,7 +61,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         files.push_back(f);
     }
 
-    const rec::image::DvdLayout layout = rec::image::PlanDvdVideoLayout(files);
+    const recorder::image::DvdLayout layout = recorder::image::PlanDvdVideoLayout(files);
     if (!layout.ok) {
         BB_FUZZ_CHECK(!layout.message.empty());
         return 0;
@@ -77,3 +79,5 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (size_t i = 1; i < extents.size(); ++i) BB_FUZZ_CHECK(extents[i - 1].second <= extents[i].first);
     return 0;
 }
+
+}  // namespace bb::fuzz

@@ -15,6 +15,8 @@
 #include "tests/fuzz/FuzzInput.h"
 #include "tests/fuzz/MemoryFiles.h"
 
+namespace bb::fuzz {
+
 namespace {
 
 constexpr const char* kRoot = "/fuzz/root";
@@ -34,7 +36,7 @@ public:
     size_t bytes = 0;
 };
 
-std::string Name(bbfuzz::FuzzInput& in) {
+std::string Name(fuzz::FuzzInput& in) {
     std::string name;
     switch (in.Below(4)) {
     case 0: name = kDvdNames[in.Below(std::size(kDvdNames))]; break;
@@ -47,7 +49,7 @@ std::string Name(bbfuzz::FuzzInput& in) {
     return name;
 }
 
-uint64_t Size(bbfuzz::FuzzInput& in) {
+uint64_t Size(fuzz::FuzzInput& in) {
     switch (in.Below(4)) {
     case 0: return 0;
     case 1: return (uint64_t(1) << 32) + in.U32();  // over 4 GiB
@@ -56,8 +58,8 @@ uint64_t Size(bbfuzz::FuzzInput& in) {
     }
 }
 
-void BuildTree(bbfuzz::FuzzInput& in, bbfuzz::MemoryFiles& files) {
-    using Node = bbfuzz::MemoryFiles::Node;
+void BuildTree(fuzz::FuzzInput& in, fuzz::MemoryFiles& files) {
+    using Node = fuzz::MemoryFiles::Node;
     std::vector<Node*> path = {&files.Root()};  // the folders from the root down to the cursor
     std::vector<Node*> folders = {&files.Root()};
     unsigned links = 0;
@@ -88,25 +90,25 @@ void BuildTree(bbfuzz::FuzzInput& in, bbfuzz::MemoryFiles& files) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    bbfuzz::FuzzInput in(data, size);
-    bbfuzz::MemoryFiles files(kRoot);
+    fuzz::FuzzInput in(data, size);
+    fuzz::MemoryFiles files(kRoot);
     BuildTree(in, files);
 
-    static LanguageTable texts;
+    static settings::LanguageTable texts;
     CountingWindow window;
     const double bytes = compilation::GetFolderSize(files, kRoot, &window);
     BB_FUZZ_CHECK(bytes >= 0 && !std::isnan(bytes));
 
     compilation::IsoTree tree;
     compilation::ScanContext ctx{tree, window, texts, files};
-    const nero::IsoItem* first = compilation::ScanDvdRoot(kRoot, ctx, window);
+    const neroapi::IsoItem* first = compilation::ScanDvdRoot(kRoot, ctx, window);
     BB_FUZZ_CHECK((first == nullptr) == !tree);
 
     // Walk the tree without recursion; every text field is terminated.
-    std::vector<const nero::IsoItem*> pending = {tree.Root()};
+    std::vector<const neroapi::IsoItem*> pending = {tree.Root()};
     size_t items = 0;
     while (!pending.empty()) {
-        const nero::IsoItem* item = pending.back();
+        const neroapi::IsoItem* item = pending.back();
         pending.pop_back();
         for (; item != nullptr; item = item->next) {
             ++items;
@@ -121,3 +123,5 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     BB_FUZZ_CHECK(items <= size_t(kMaxEntries + 4) << kMaxLinks);
     return 0;
 }
+
+}  // namespace bb::fuzz

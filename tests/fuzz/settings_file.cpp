@@ -8,6 +8,8 @@
 #include "settings/SettingsFile.h"
 #include "tests/fuzz/FuzzInput.h"
 
+namespace bb::fuzz {
+
 namespace {
 
 std::vector<std::string> Lines(const std::string& text) {
@@ -30,12 +32,12 @@ std::vector<std::string> Lines(const std::string& text) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static const std::string tmpl = settings::BuiltinText(566);
-    BurnSettings read;
-    ApplySettingsLines(Lines(std::string(reinterpret_cast<const char*>(data), size)), read);
+    settings::BurnSettings read;
+    settings::ApplySettingsLines(Lines(std::string(reinterpret_cast<const char*>(data), size)), read);
 
-    const std::string written = FormatSettingsText(tmpl, "Mon Dec  7 12:00:00 2026", read);
-    BurnSettings again;
-    ApplySettingsLines(Lines(written), again);
+    const std::string written = settings::FormatSettingsText(tmpl, "Mon Dec  7 12:00:00 2026", read);
+    settings::BurnSettings again;
+    settings::ApplySettingsLines(Lines(written), again);
     // FSFlags is read as strtol reads hexadecimal, saturating above 7FFFFFFF,
     // and written with %X: a negative value (only a hand-edited file holds
     // one) comes back as 7FFFFFFF. The file has always been read that way.
@@ -45,6 +47,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     BB_FUZZ_CHECK(again == read);
     if (read.fsFlags >= 0)
-        BB_FUZZ_CHECK(FormatSettingsText(tmpl, "Mon Dec  7 12:00:00 2026", again) == written);
+        BB_FUZZ_CHECK(settings::FormatSettingsText(tmpl, "Mon Dec  7 12:00:00 2026", again) == written);
     return 0;
 }
+
+}  // namespace bb::fuzz

@@ -5,10 +5,12 @@
 #include "neroapi/ApiVersion.h"
 #include "neroapi/NeroRecords.h"
 
+namespace bb::neroapi {
+
 namespace {
 
-using NeroApiLib::ApiVersion;
-using NeroApiLib::VersionReading;
+using neroapi::ApiVersion;
+using neroapi::VersionReading;
 
 std::string Text(const VersionReading& v) {
     if (!v) return "unread";
@@ -27,11 +29,11 @@ TEST(ApiVersion, FourDigitNumbersSplitIntoDigitsAndJoinCapped) {
         {12345, {2, 3, 4, 5}},  // only the last four digits count
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(NeroApiLib::FromFourDigit(c.number), c.parts) << c.number;
+        EXPECT_EQ(neroapi::FromFourDigit(c.number), c.parts) << c.number;
     }
-    EXPECT_EQ(NeroApiLib::ToFourDigit({6, 6, 0, 1}), 6601u);
-    EXPECT_EQ(NeroApiLib::ToFourDigit({12, 3, 4, 5}), 9345u);
-    EXPECT_EQ(NeroApiLib::ToFourDigit({5, 5, 9, 30}), 5599u);
+    EXPECT_EQ(neroapi::ToFourDigit({6, 6, 0, 1}), 6601u);
+    EXPECT_EQ(neroapi::ToFourDigit({12, 3, 4, 5}), 9345u);
+    EXPECT_EQ(neroapi::ToFourDigit({5, 5, 9, 30}), 5599u);
 }
 
 TEST(ApiVersion, FirstDifferingPartDecides) {
@@ -48,7 +50,7 @@ TEST(ApiVersion, FirstDifferingPartDecides) {
         {{6, 4, 0, 0}, {6, 3, 9, 9}, true},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(NeroApiLib::IsVersionAtLeast(c.v, c.reference), c.atLeast)
+        EXPECT_EQ(neroapi::IsVersionAtLeast(c.v, c.reference), c.atLeast)
             << Text(c.v) << " against " << Text(c.reference);
     }
 }
@@ -85,9 +87,11 @@ TEST(ApiVersion, MediaMaskTakesTheFormOfTheLibraryVersion) {
         {v6_3_0_5, 0xC, false, 0xC},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(NeroApiLib::ConvertMediaMaskFor(c.version, c.mask, c.toLibrary), c.expected)
+        EXPECT_EQ(neroapi::ConvertMediaMaskFor(c.version, c.mask, c.toLibrary), c.expected)
             << std::hex << "mask 0x" << c.mask << (c.toLibrary ? " to " : " from ") << Text(c.version);
     }
 }
 
 }  // namespace
+
+}  // namespace bb::neroapi

@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-namespace binding_test {
+namespace bb::neroapi::test {
 
 FakeLibraryState g_fake;
 
@@ -67,17 +67,17 @@ void* NERO_CDECL FakeCreateIsoItemOfSize(size_t size) {
 
 void FakeLibraryTest::SetUp() {
     g_fake = FakeLibraryState{};
-    registry.values[{NeroApiLib::kSharedKey, NeroApiLib::kSharedValue}] = "C:\\Lib";
+    registry.values[{neroapi::kSharedKey, neroapi::kSharedValue}] = "C:\\Lib";
     environment.variables["PATH"] = "C:\\Lib";
-    services.emplace(NeroApiLib::Services{&registry, &loader, &environment, NeroApiLib::kWindowsPaths});
-    loader.Export<nero::FnNeroFreeMem>("NeroFreeMem", [](void* memory) {
+    services.emplace(neroapi::Services{&registry, &loader, &environment, neroapi::kWindowsPaths});
+    loader.Export<neroapi::FnNeroFreeMem>("NeroFreeMem", [](void* memory) {
         g_fake.freed.push_back(memory);
         if (g_fake.liveBlocks.erase(memory)) std::free(memory);
     });
     loader.Export("NeroCreateIsoItemOfSize", FakeCreateIsoItemOfSize);
-    loader.Export<nero::FnNeroSetExpectedAPIVersionEx>(
+    loader.Export<neroapi::FnNeroSetExpectedAPIVersionEx>(
         "NeroSetExpectedAPIVersionEx", [](uint16_t a, uint16_t b, uint16_t c, uint16_t d, void* reserved) {
-            g_fake.expectedEx = NeroApiLib::ApiVersion{a, b, c, d};
+            g_fake.expectedEx = neroapi::ApiVersion{a, b, c, d};
             return reserved ? 0 : g_fake.acceptExpected;
         });
 }
@@ -91,12 +91,12 @@ void FakeLibraryTest::TearDown() {
 
 void FakeLibraryTest::WithFourDigitVersion(uint32_t number) {
     g_fake.fourDigit = number;
-    loader.Export<nero::FnNeroGetAPIVersion>("NeroGetAPIVersion", [] { return g_fake.fourDigit; });
+    loader.Export<neroapi::FnNeroGetAPIVersion>("NeroGetAPIVersion", [] { return g_fake.fourDigit; });
 }
 
-void FakeLibraryTest::WithVersion(NeroApiLib::ApiVersion version) {
+void FakeLibraryTest::WithVersion(neroapi::ApiVersion version) {
     g_fake.version = version;
-    loader.Export<nero::FnNeroGetAPIVersionEx>(
+    loader.Export<neroapi::FnNeroGetAPIVersionEx>(
         "NeroGetAPIVersionEx", [](uint16_t* a, uint16_t* b, uint16_t* c, uint16_t* d, void*) {
             *a = g_fake.version.majorHigh, *b = g_fake.version.majorLow;
             *c = g_fake.version.minorHigh, *d = g_fake.version.minorLow;
@@ -104,7 +104,7 @@ void FakeLibraryTest::WithVersion(NeroApiLib::ApiVersion version) {
         });
 }
 
-void FakeLibraryTest::LoadWithVersions(std::optional<NeroApiLib::ApiVersion> version, uint32_t fourDigit) {
+void FakeLibraryTest::LoadWithVersions(std::optional<neroapi::ApiVersion> version, uint32_t fourDigit) {
     loader.symbols.erase("NeroGetAPIVersionEx");
     loader.symbols.erase("NeroGetAPIVersion");
     if (version) WithVersion(*version);
@@ -112,4 +112,4 @@ void FakeLibraryTest::LoadWithVersions(std::optional<NeroApiLib::ApiVersion> ver
     LoadLibrary();
 }
 
-}  // namespace binding_test
+}  // namespace bb::neroapi::test

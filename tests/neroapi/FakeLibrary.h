@@ -20,7 +20,7 @@
 #include "platform/ModuleLoader.h"
 #include "platform/Registry.h"
 
-namespace binding_test {
+namespace bb::neroapi::test {
 
 class FakeModuleLoader final : public platform::ModuleLoader {
 public:
@@ -68,9 +68,9 @@ public:
 
 struct FakeLibraryState {
     uint32_t fourDigit = 0;          // answer of NeroGetAPIVersion
-    NeroApiLib::ApiVersion version;  // answer of NeroGetAPIVersionEx
+    neroapi::ApiVersion version;  // answer of NeroGetAPIVersionEx
     int acceptExpected = 1;
-    std::optional<NeroApiLib::ApiVersion> expectedEx;
+    std::optional<neroapi::ApiVersion> expectedEx;
     std::optional<uint32_t> expectedFourDigit;
     bool allocatorFails = false;
     std::set<void*> liveBlocks;      // from NeroCreateIsoItemOfSize, not yet freed
@@ -91,15 +91,15 @@ protected:
     void SetUp() override;
     void TearDown() override;
     void WithFourDigitVersion(uint32_t number);
-    void WithVersion(NeroApiLib::ApiVersion version);
+    void WithVersion(neroapi::ApiVersion version);
     // Drops both version calls, adds those asked for, and (re)loads.
-    void LoadWithVersions(std::optional<NeroApiLib::ApiVersion> version, uint32_t fourDigit = 0);
-    void LoadLibrary() { ASSERT_TRUE(NeroApiLib::Load()); }
+    void LoadWithVersions(std::optional<neroapi::ApiVersion> version, uint32_t fourDigit = 0);
+    void LoadLibrary() { ASSERT_TRUE(neroapi::Load()); }
 
     FakeModuleLoader loader;
     FakeRegistry registry;
     FakeEnvironment environment;
-    std::optional<NeroApiLib::ScopedServices> services;
+    std::optional<neroapi::ScopedServices> services;
 };
 
-}  // namespace binding_test
+}  // namespace bb::neroapi::test

@@ -8,7 +8,7 @@
 
 #include "neroapi/NeroRecords.h"
 
-namespace binding_test {
+namespace bb::neroapi::test {
 
 struct Journal {
     std::vector<int> ops;
@@ -38,7 +38,7 @@ struct Journal {
     BB_RECORD(10) BB_RECORD(11) BB_ANSWER(12)                                  \
     Journal& journal;
 
-class CurrentTrack final : public nero::IsoTrack {
+class CurrentTrack final : public neroapi::IsoTrack {
 public:
     explicit CurrentTrack(Journal& j) : journal(j) {}
     BB_COMMON
@@ -49,7 +49,7 @@ public:
     void Op29(intptr_t*, intptr_t*, intptr_t*, intptr_t*, intptr_t*, intptr_t*, intptr_t*, intptr_t*) override {}
 };
 
-class OldTrack final : public nero::IsoTrackOld {
+class OldTrack final : public neroapi::IsoTrackOld {
 public:
     explicit OldTrack(Journal& j) : journal(j) {}
     BB_COMMON
@@ -60,4 +60,4 @@ public:
 #undef BB_ANSWER
 #undef BB_COMMON
 
-}  // namespace binding_test
+}  // namespace bb::neroapi::test

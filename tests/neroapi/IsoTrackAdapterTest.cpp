@@ -12,13 +12,15 @@
 // starting while the process exits, which crashed the exit under Wine under
 // load.
 
+namespace bb::neroapi {
+
 namespace {
 
-using binding_test::CurrentTrack;
-using binding_test::Journal;
-using binding_test::OldTrack;
-using NeroApiLib::CNewIsoTrackAsOld;
-using NeroApiLib::COldIsoTrackAsNew;
+using neroapi::test::CurrentTrack;
+using neroapi::test::Journal;
+using neroapi::test::OldTrack;
+using neroapi::CNewIsoTrackAsOld;
+using neroapi::COldIsoTrackAsNew;
 
 template <typename Table>
 using TwoArgOp = intptr_t (Table::*)(intptr_t, intptr_t);
@@ -46,15 +48,15 @@ void ExpectRoutes(Table* track, Journal& journal, const std::vector<Route<Table>
 }
 
 TEST(IsoTrackAdapters, EachPresentedOperationIsForwardedOrAnswered) {
-    using T = nero::IsoTrack;
+    using T = neroapi::IsoTrack;
     Journal oldJournal, newJournal;
-    nero::IsoTrack* oldAsNew = new COldIsoTrackAsNew(new OldTrack(oldJournal), 1);
+    neroapi::IsoTrack* oldAsNew = new COldIsoTrackAsNew(new OldTrack(oldJournal), 1);
     ExpectRoutes<T>(oldAsNew, oldJournal,
                     {{&T::Op1, 1}, {&T::Op4, 4}, {&T::Op10, 10}, {&T::Op11, 11}, {&T::Op14, 0}, {&T::Op19, 0},
                      {&T::Op21, 13}, {&T::Op22, 14}, {&T::Op25, 17}, {&T::Op27, 19}});
 
-    using O = nero::IsoTrackOld;
-    nero::IsoTrackOld* newAsOld = new CNewIsoTrackAsOld(new CurrentTrack(newJournal), 1);
+    using O = neroapi::IsoTrackOld;
+    neroapi::IsoTrackOld* newAsOld = new CNewIsoTrackAsOld(new CurrentTrack(newJournal), 1);
     ExpectRoutes<O>(newAsOld, newJournal,
                     {{&O::Op2, 2}, {&O::Op3, 3}, {&O::Op10, 10}, {&O::Op13, 21}, {&O::Op14, 22}, {&O::Op19, 27}});
 
@@ -70,8 +72,8 @@ TEST(IsoTrackAdapters, EachPresentedOperationIsForwardedOrAnswered) {
     EXPECT_EQ(std::vector<intptr_t>(out, out + 8), std::vector<intptr_t>(8, 0));
     EXPECT_TRUE(oldJournal.ops.empty() && newJournal.ops.empty());
 
-    NeroApiLib::ReleaseIsoTrackAdapter(oldAsNew);
-    NeroApiLib::ReleaseIsoTrackAdapter(newAsOld);
+    neroapi::ReleaseIsoTrackAdapter(oldAsNew);
+    neroapi::ReleaseIsoTrackAdapter(newAsOld);
 }
 
 TEST(IsoTrackAdapters, DestroyReachesTheInnerObjectOnceAndOnlyWhenOwned) {
@@ -81,8 +83,8 @@ TEST(IsoTrackAdapters, DestroyReachesTheInnerObjectOnceAndOnlyWhenOwned) {
         auto* newInner = new CurrentTrack(newJournal);
         auto* newAsOld = new CNewIsoTrackAsOld(newInner, owns);
         newAsOld->Destroy(0);  // keeps the adapter
-        NeroApiLib::ReleaseIsoTrackAdapter(static_cast<nero::IsoTrackOld*>(newAsOld));
-        NeroApiLib::ReleaseIsoTrackAdapter(static_cast<nero::IsoTrack*>(new COldIsoTrackAsNew(oldInner, owns)));
+        neroapi::ReleaseIsoTrackAdapter(static_cast<neroapi::IsoTrackOld*>(newAsOld));
+        neroapi::ReleaseIsoTrackAdapter(static_cast<neroapi::IsoTrack*>(new COldIsoTrackAsNew(oldInner, owns)));
         const std::vector<uint32_t> destroyed = owns ? std::vector<uint32_t>{1} : std::vector<uint32_t>{};
         EXPECT_EQ(oldJournal.destroyFlags, destroyed) << "owns " << owns;
         EXPECT_EQ(newJournal.destroyFlags, destroyed) << "owns " << owns;
@@ -98,9 +100,11 @@ TEST(IsoTrackAdapters, LayoutIsTablePointerInnerObjectOwnsFlag) {
     uint32_t owns;
     std::memcpy(words, adapter, sizeof words);
     std::memcpy(&owns, reinterpret_cast<const char*>(adapter) + 2 * sizeof(void*), sizeof owns);
-    EXPECT_EQ(words[1], static_cast<void*>(static_cast<nero::IsoTrackOld*>(inner)));
+    EXPECT_EQ(words[1], static_cast<void*>(static_cast<neroapi::IsoTrackOld*>(inner)));
     EXPECT_EQ(owns, 1u);
-    NeroApiLib::ReleaseIsoTrackAdapter(static_cast<nero::IsoTrack*>(adapter));
+    neroapi::ReleaseIsoTrackAdapter(static_cast<neroapi::IsoTrack*>(adapter));
 }
 
 }  // namespace
+
+}  // namespace bb::neroapi

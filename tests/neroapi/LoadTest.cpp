@@ -8,13 +8,15 @@
 #include "neroapi/NeroApiLib.h"
 #include "tests/neroapi/FakeLibrary.h"
 
+namespace bb::neroapi {
+
 namespace {
 
-using binding_test::g_fake;
-using NeroApiLib::kAppPathsKey;
-using NeroApiLib::kAppPathsValue;
-using NeroApiLib::kSharedKey;
-using NeroApiLib::kSharedValue;
+using neroapi::test::g_fake;
+using neroapi::kAppPathsKey;
+using neroapi::kAppPathsValue;
+using neroapi::kSharedKey;
+using neroapi::kSharedValue;
 using Text = std::optional<std::string>;
 
 TEST(IsFolderInPath, EntriesMatchIgnoringCaseAndOneTrailingSeparator) {
@@ -31,14 +33,14 @@ TEST(IsFolderInPath, EntriesMatchIgnoringCaseAndOneTrailingSeparator) {
         {"", "C:\\Lib", false},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(NeroApiLib::IsFolderInPath(c.list, c.folder, NeroApiLib::kWindowsPaths), c.found)
+        EXPECT_EQ(neroapi::IsFolderInPath(c.list, c.folder, neroapi::kWindowsPaths), c.found)
             << c.folder << " in " << c.list;
     }
-    EXPECT_TRUE(NeroApiLib::IsFolderInPath("/usr/bin::/opt/lib/", "/opt/lib", NeroApiLib::kPosixPaths));
-    EXPECT_FALSE(NeroApiLib::IsFolderInPath("/opt/Lib", "/opt/lib", NeroApiLib::kPosixPaths));
+    EXPECT_TRUE(neroapi::IsFolderInPath("/usr/bin::/opt/lib/", "/opt/lib", neroapi::kPosixPaths));
+    EXPECT_FALSE(neroapi::IsFolderInPath("/opt/Lib", "/opt/lib", neroapi::kPosixPaths));
 }
 
-class LoadTest : public binding_test::FakeLibraryTest {
+class LoadTest : public neroapi::test::FakeLibraryTest {
 protected:
     void Arrange(const Text& shared, const Text& appPath, const Text& path) {
         registry.values.clear(), registry.reads.clear();
@@ -49,7 +51,7 @@ protected:
     }
     bool AppPathsRead() const {
         return std::count(registry.reads.begin(), registry.reads.end(),
-                          binding_test::FakeRegistry::Place{kAppPathsKey, kAppPathsValue}) != 0;
+                          neroapi::test::FakeRegistry::Place{kAppPathsKey, kAppPathsValue}) != 0;
     }
 };
 
@@ -81,8 +83,8 @@ TEST_F(LoadTest, RegistrySourcesDecideTheLibraryPathTheWriteBackAndPath) {
     for (const Case& c : cases) {
         const std::string at = c.name;
         Arrange(c.shared, c.appPath, c.path);
-        EXPECT_EQ(NeroApiLib::Load(), c.loadPath.has_value()) << at;
-        EXPECT_EQ(NeroApiLib::IsLoaded(), c.loadPath.has_value()) << at;
+        EXPECT_EQ(neroapi::Load(), c.loadPath.has_value()) << at;
+        EXPECT_EQ(neroapi::IsLoaded(), c.loadPath.has_value()) << at;
         EXPECT_EQ(loader.loadedPaths, c.loadPath ? std::vector<std::string>{*c.loadPath} : std::vector<std::string>{})
             << at;
         EXPECT_EQ(registry.Value(kSharedKey, kSharedValue), c.sharedAfter) << at;
@@ -93,7 +95,7 @@ TEST_F(LoadTest, RegistrySourcesDecideTheLibraryPathTheWriteBackAndPath) {
 
 TEST_F(LoadTest, ReloadsExtendPathOnceAndReadTheRegistryAfresh) {
     Arrange("C:\\Lib", {}, "C:\\Win");
-    for (int i = 0; i < 3; ++i) EXPECT_TRUE(NeroApiLib::Load());
+    for (int i = 0; i < 3; ++i) EXPECT_TRUE(neroapi::Load());
     EXPECT_EQ(environment.variables["PATH"], "C:\\Lib;C:\\Win");
     EXPECT_EQ(environment.sets, 1);
     EXPECT_EQ(loader.liveModules, 1);
@@ -102,10 +104,10 @@ TEST_F(LoadTest, ReloadsExtendPathOnceAndReadTheRegistryAfresh) {
     registry.values.clear();
     registry.values[{kAppPathsKey, kAppPathsValue}] = "C:\\App";
     registry.readOnlyKeys.insert(kSharedKey);
-    EXPECT_TRUE(NeroApiLib::Load());
+    EXPECT_TRUE(neroapi::Load());
     EXPECT_EQ(loader.loadedPaths.back(), "C:\\App\\NeroAPI.dll");
     EXPECT_EQ(registry.Value(kSharedKey, kSharedValue), std::nullopt);
-    EXPECT_EQ(NeroApiLib::LibraryFolder(), "C:\\App");
+    EXPECT_EQ(neroapi::LibraryFolder(), "C:\\App");
 }
 
 TEST_F(LoadTest, ExpectedVersionIsAnnouncedAndARefusingLibraryIsFreed) {
@@ -126,27 +128,29 @@ TEST_F(LoadTest, ExpectedVersionIsAnnouncedAndARefusingLibraryIsFreed) {
         loader.refuse = c.answer < 0;
         if (c.hasEx) loader.symbols["NeroSetExpectedAPIVersionEx"] = ex;
         if (c.hasFourDigit) {
-            loader.Export<nero::FnNeroSetExpectedAPIVersion>("NeroSetExpectedAPIVersion", [](uint32_t number) {
+            loader.Export<neroapi::FnNeroSetExpectedAPIVersion>("NeroSetExpectedAPIVersion", [](uint32_t number) {
                 g_fake.expectedFourDigit = number;
                 return g_fake.acceptExpected;
             });
         }
         g_fake = {};
         g_fake.acceptExpected = c.answer;
-        EXPECT_EQ(NeroApiLib::Load(), c.loaded) << at;
+        EXPECT_EQ(neroapi::Load(), c.loaded) << at;
         EXPECT_EQ(loader.liveModules, c.loaded ? 1 : 0) << at;
-        EXPECT_EQ(g_fake.expectedEx, c.hasEx ? std::optional(NeroApiLib::ApiVersion{6, 6, 0, 1}) : std::nullopt) << at;
+        EXPECT_EQ(g_fake.expectedEx, c.hasEx ? std::optional(neroapi::ApiVersion{6, 6, 0, 1}) : std::nullopt) << at;
         EXPECT_EQ(g_fake.expectedFourDigit, !c.hasEx && c.hasFourDigit ? std::optional(6601u) : std::nullopt) << at;
     }
 }
 
 TEST_F(LoadTest, PosixBuildsLoadTheSharedObjectFromTheSameValue) {
-    NeroApiLib::ScopedServices posix({&registry, &loader, &environment, NeroApiLib::kPosixPaths});
+    neroapi::ScopedServices posix({&registry, &loader, &environment, neroapi::kPosixPaths});
     Arrange("/opt/burn/", {}, "/usr/bin");
-    EXPECT_TRUE(NeroApiLib::Load());
+    EXPECT_TRUE(neroapi::Load());
     EXPECT_EQ(loader.loadedPaths, std::vector<std::string>{"/opt/burn/libNeroAPI.so"});
     EXPECT_EQ(registry.Value(kSharedKey, kSharedValue), "/opt/burn");
     EXPECT_EQ(environment.variables["PATH"], "/opt/burn/:/usr/bin");
 }
 
 }  // namespace
+
+}  // namespace bb::neroapi

@@ -9,20 +9,22 @@
 #include "tests/neroapi/FakeLibrary.h"
 #include "tests/neroapi/FakeTracks.h"
 
+namespace bb::neroapi {
+
 namespace {
 
-using binding_test::CurrentTrack;
-using binding_test::Journal;
-using binding_test::OldTrack;
-using NeroApiLib::ApiVersion;
-using TrackWrapperTest = binding_test::FakeLibraryTest;
+using neroapi::test::CurrentTrack;
+using neroapi::test::Journal;
+using neroapi::test::OldTrack;
+using neroapi::ApiVersion;
+using TrackWrapperTest = neroapi::test::FakeLibraryTest;
 
 // The fake library makes old-table tracks, releases what it is given through
 // operation 0 of the table it was told to expect, and during a burn calls
 // old operation 13 of the track it finds in the record.
 struct FakeTracks {
     const char* nameSeen = nullptr;
-    nero::IsoTrackArgs argsSeen{};
+    neroapi::IsoTrackArgs argsSeen{};
     OldTrack* made = nullptr;
     Journal madeJournal;
     bool releaseAsOld = false;
@@ -32,25 +34,25 @@ struct FakeTracks {
     intptr_t burnAnswer = 0;
 } g_tracks;
 
-void Export(binding_test::FakeModuleLoader& loader) {
+void Export(neroapi::test::FakeModuleLoader& loader) {
     g_tracks = {};
-    loader.Export<nero::FnNeroCreateIsoTrackEx>("NeroCreateIsoTrackEx", [](nero::IsoItem*, const char* name, uint32_t flags) {
+    loader.Export<neroapi::FnNeroCreateIsoTrackEx>("NeroCreateIsoTrackEx", [](neroapi::IsoItem*, const char* name, uint32_t flags) {
         g_tracks.nameSeen = name;
-        if (flags & nero::kIsoArgsRecord) std::memcpy(&g_tracks.argsSeen, name, sizeof g_tracks.argsSeen);
+        if (flags & neroapi::kIsoArgsRecord) std::memcpy(&g_tracks.argsSeen, name, sizeof g_tracks.argsSeen);
         g_tracks.madeJournal = Journal{};
         g_tracks.made = new OldTrack(g_tracks.madeJournal);
-        return reinterpret_cast<nero::IsoTrack*>(static_cast<nero::IsoTrackOld*>(g_tracks.made));
+        return reinterpret_cast<neroapi::IsoTrack*>(static_cast<neroapi::IsoTrackOld*>(g_tracks.made));
     });
-    loader.Export<nero::FnNeroFreeIsoTrack>("NeroFreeIsoTrack", [](nero::IsoTrack* track) {
+    loader.Export<neroapi::FnNeroFreeIsoTrack>("NeroFreeIsoTrack", [](neroapi::IsoTrack* track) {
         g_tracks.released = track;
-        if (track && g_tracks.releaseAsOld) reinterpret_cast<nero::IsoTrackOld*>(track)->Destroy(1);
+        if (track && g_tracks.releaseAsOld) reinterpret_cast<neroapi::IsoTrackOld*>(track)->Destroy(1);
         else if (track) track->Destroy(1);
     });
-    loader.Export<nero::FnNeroBurn>("NeroBurn", [](nero::DeviceHandle, int, void* record, uint32_t, uint32_t,
-                                                   nero::LibProgressRecord*) {
+    loader.Export<neroapi::FnNeroBurn>("NeroBurn", [](neroapi::DeviceHandle, int, void* record, uint32_t, uint32_t,
+                                                   neroapi::LibProgressRecord*) {
         auto* bytes = static_cast<unsigned char*>(record);
-        g_tracks.recordSeen.assign(bytes, bytes + sizeof(nero::WriteDescription));
-        nero::IsoTrackOld* track;
+        g_tracks.recordSeen.assign(bytes, bytes + sizeof(neroapi::WriteDescription));
+        neroapi::IsoTrackOld* track;
         if (g_tracks.burnTrackAt >= 0) {
             std::memcpy(&track, bytes + g_tracks.burnTrackAt, sizeof track);
             g_tracks.burnAnswer = track->Op13(1, 2);
@@ -70,25 +72,25 @@ TEST_F(TrackWrapperTest, CreateCopiesTheArgumentRecordAndWrapsOldTracksPartByPar
         {ApiVersion{5, 5, 9, 25}, true, false},  {ApiVersion{5, 5, 9, 26}, false, false},
         {ApiVersion{5, 5, 8, 30}, false, false}, {ApiVersion{6, 6, 0, 1}, false, false},
     };
-    const nero::IsoTrackArgs args{{11, 22, 33, 44, 55}};
+    const neroapi::IsoTrackArgs args{{11, 22, 33, 44, 55}};
     for (const auto& [version, copied, wrapped] : cases) {
-        for (uint32_t flags : {nero::kIsoUdf, nero::kIsoUdf | nero::kIsoArgsRecord}) {
-            const bool record = flags & nero::kIsoArgsRecord;
+        for (uint32_t flags : {neroapi::kIsoUdf, neroapi::kIsoUdf | neroapi::kIsoArgsRecord}) {
+            const bool record = flags & neroapi::kIsoArgsRecord;
             const std::string at =
-                std::to_string(version ? NeroApiLib::ToFourDigit(*version) : 0) + (record ? " record" : " label");
+                std::to_string(version ? neroapi::ToFourDigit(*version) : 0) + (record ? " record" : " label");
             LoadWithVersions(version);
             const char* second = record ? reinterpret_cast<const char*>(&args) : "LABEL";
-            nero::IsoTrack* track = NeroApiLib::NeroCreateIsoTrackEx(nullptr, second, flags);
+            neroapi::IsoTrack* track = neroapi::NeroCreateIsoTrackEx(nullptr, second, flags);
             EXPECT_EQ(g_tracks.nameSeen != second, record && copied) << at;
             if (record && copied) {
                 EXPECT_EQ(std::vector<uint32_t>(g_tracks.argsSeen.fields, g_tracks.argsSeen.fields + 5),
                           (std::vector<uint32_t>{0, 22, 33, 44, 55})) << at;
             }
-            auto* adapter = dynamic_cast<NeroApiLib::COldIsoTrackAsNew*>(track);
+            auto* adapter = dynamic_cast<neroapi::COldIsoTrackAsNew*>(track);
             ASSERT_EQ(adapter != nullptr, wrapped) << at;
             if (wrapped) {
                 EXPECT_EQ(adapter->Inner(), g_tracks.made) << at;
-                NeroApiLib::ReleaseIsoTrackAdapter(track);
+                neroapi::ReleaseIsoTrackAdapter(track);
             } else {
                 g_tracks.made->Destroy(1);
             }
@@ -108,11 +110,11 @@ TEST_F(TrackWrapperTest, FreeHandsLibrariesBefore5_5_9_16AnOwningAdapter) {
         Journal journal;
         auto* track = new CurrentTrack(journal);
         g_tracks.releaseAsOld = adapted;
-        NeroApiLib::NeroFreeIsoTrack(track);
+        neroapi::NeroFreeIsoTrack(track);
         EXPECT_EQ(g_tracks.released == track, !adapted);
         EXPECT_EQ(journal.destroyFlags, std::vector<uint32_t>{1});
     }
-    NeroApiLib::NeroFreeIsoTrack(nullptr);
+    neroapi::NeroFreeIsoTrack(nullptr);
     EXPECT_EQ(g_tracks.released, nullptr);
 }
 
@@ -133,19 +135,19 @@ TEST_F(TrackWrapperTest, BurnAdaptsTheWriteDescriptionByCompileTypeAndRestoresTh
         LoadWithVersions(version);
         for (const Case& c : cases) {
             const std::string at =
-                std::to_string(NeroApiLib::ToFourDigit(version)) + " type " + std::to_string(c.compileType);
+                std::to_string(neroapi::ToFourDigit(version)) + " type " + std::to_string(c.compileType);
             Journal journal;
-            nero::IsoTrack* own = new CurrentTrack(journal);
-            nero::WriteDescription record;
+            neroapi::IsoTrack* own = new CurrentTrack(journal);
+            neroapi::WriteDescription record;
             std::memset(&record, 0x5A, sizeof record);
             auto* bytes = reinterpret_cast<unsigned char*>(&record);
             if (c.track >= 0) std::memcpy(bytes + c.track, &own, sizeof own);
-            if (c.mask >= 0) std::memcpy(bytes + c.mask, &nero::kMediaMaskDvd, 4);
+            if (c.mask >= 0) std::memcpy(bytes + c.mask, &neroapi::kMediaMaskDvd, 4);
             std::vector<unsigned char> expected(bytes, bytes + sizeof record);
             if (c.mask >= 0) std::memcpy(expected.data() + c.mask, &maskSeen, 4);
             g_tracks.burnTrackAt = adapted ? c.track : -1;
 
-            EXPECT_EQ(NeroApiLib::NeroBurn(nullptr, c.compileType, &record, 0, 0, nullptr), 5) << at;
+            EXPECT_EQ(neroapi::NeroBurn(nullptr, c.compileType, &record, 0, 0, nullptr), 5) << at;
 
             // The library saw the converted mask, and an adapter that maps
             // old 13 onto current 21 of the caller's track.
@@ -166,20 +168,22 @@ TEST_F(TrackWrapperTest, BurnAdaptsTheWriteDescriptionByCompileTypeAndRestoresTh
 TEST_F(TrackWrapperTest, TrackLifeOnAnOldLibraryDestroysTheLibrarysObjectOnce) {
     Export(loader);
     LoadWithVersions(ApiVersion{5, 5, 9, 15});
-    nero::WriteDescription record{};
-    record.track = NeroApiLib::NeroCreateIsoTrackEx(nullptr, "LABEL", nero::kIsoUdf);
-    record.mediaMask = nero::kMediaMaskDvd;
-    nero::IsoTrack* const track = record.track;
-    g_tracks.burnTrackAt = offsetof(nero::WriteDescription, track);
-    EXPECT_EQ(NeroApiLib::NeroBurn(nullptr, 0, &record, 0, 0, nullptr), 5);
+    neroapi::WriteDescription record{};
+    record.track = neroapi::NeroCreateIsoTrackEx(nullptr, "LABEL", neroapi::kIsoUdf);
+    record.mediaMask = neroapi::kMediaMaskDvd;
+    neroapi::IsoTrack* const track = record.track;
+    g_tracks.burnTrackAt = offsetof(neroapi::WriteDescription, track);
+    EXPECT_EQ(neroapi::NeroBurn(nullptr, 0, &record, 0, 0, nullptr), 5);
     // Old 13 -> current 21 of the old-as-new adapter -> old 13 of the library's object.
     EXPECT_EQ(g_tracks.burnAnswer, 1000 + 13);
     EXPECT_EQ(record.track, track);
     EXPECT_EQ(record.mediaMask, 0xCu);
 
     g_tracks.releaseAsOld = true;
-    NeroApiLib::NeroFreeIsoTrack(track);
+    neroapi::NeroFreeIsoTrack(track);
     EXPECT_EQ(g_tracks.madeJournal.destroyFlags, std::vector<uint32_t>{1});
 }
 
 }  // namespace
+
+}  // namespace bb::neroapi

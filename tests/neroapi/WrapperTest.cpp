@@ -16,43 +16,45 @@
 #include "tests/neroapi/FakeLibrary.h"
 #include "tests/support/Sandbox.h"
 
+namespace bb::neroapi {
+
 namespace {
 
-using binding_test::g_fake;
-using NeroApiLib::ApiVersion;
-using WrapperTest = binding_test::FakeLibraryTest;
+using neroapi::test::g_fake;
+using neroapi::ApiVersion;
+using WrapperTest = neroapi::test::FakeLibraryTest;
 namespace fs = std::filesystem;
 
 TEST_F(WrapperTest, MissingLibraryOrEntryPointGivesTheFixedSubstitute) {
-    auto* device = reinterpret_cast<nero::DeviceHandle>(0x10);
-    nero::WriteDescription record{};
-    nero::DriveInfo drive{};
-    using Api = NeroApiLib::VersionReading;  // keeps the table lines short
+    auto* device = reinterpret_cast<neroapi::DeviceHandle>(0x10);
+    neroapi::WriteDescription record{};
+    neroapi::DriveInfo drive{};
+    using Api = neroapi::VersionReading;  // keeps the table lines short
     const std::pair<std::function<intptr_t()>, intptr_t> cases[] = {
-        {[] { return reinterpret_cast<intptr_t>(NeroApiLib::NeroGetErrorLog()); }, 0},
-        {[] { return intptr_t(NeroApiLib::NeroGetAPIVersion()); }, 0},
-        {[] { return intptr_t(NeroApiLib::NeroInit(nullptr, nullptr)); }, 1},
-        {[] { return intptr_t(NeroApiLib::NeroDone()); }, 1},
-        {[] { return reinterpret_cast<intptr_t>(NeroApiLib::NeroGetAvailableDrives()); }, 0},
-        {[&] { return reinterpret_cast<intptr_t>(NeroApiLib::NeroOpenDevice(&drive)); }, 0},
-        {[&] { return reinterpret_cast<intptr_t>(NeroApiLib::NeroGetCDInfo(device, 3)); }, 0},
-        {[&] { return intptr_t(NeroApiLib::NeroBurn(device, 0, &record, 0, 150, nullptr)); }, 1},
-        {[] { return reinterpret_cast<intptr_t>(NeroApiLib::NeroCreateIsoTrackEx(nullptr, "L", 0)); }, 0},
-        {[&] { return intptr_t(NeroApiLib::NeroEjectLoadCD(device, 1)); }, -1},
-        {[&] { return intptr_t(NeroApiLib::NeroGetCDRWErasingTime(device, 1)); }, -1},
-        {[&] { return intptr_t(NeroApiLib::NeroEraseCDRW(device, 0)); }, -1},
-        {[] { return intptr_t(NeroApiLib::NeroSetExpectedAPIVersion(6601)); }, 0},
-        {[] { return reinterpret_cast<intptr_t>(NeroApiLib::NeroGetLocalizedWaitCDTexts(3)); }, 0},
-        {[] { return intptr_t(NeroApiLib::ReadApiVersion() != Api{}); }, 0},
+        {[] { return reinterpret_cast<intptr_t>(neroapi::NeroGetErrorLog()); }, 0},
+        {[] { return intptr_t(neroapi::NeroGetAPIVersion()); }, 0},
+        {[] { return intptr_t(neroapi::NeroInit(nullptr, nullptr)); }, 1},
+        {[] { return intptr_t(neroapi::NeroDone()); }, 1},
+        {[] { return reinterpret_cast<intptr_t>(neroapi::NeroGetAvailableDrives()); }, 0},
+        {[&] { return reinterpret_cast<intptr_t>(neroapi::NeroOpenDevice(&drive)); }, 0},
+        {[&] { return reinterpret_cast<intptr_t>(neroapi::NeroGetCDInfo(device, 3)); }, 0},
+        {[&] { return intptr_t(neroapi::NeroBurn(device, 0, &record, 0, 150, nullptr)); }, 1},
+        {[] { return reinterpret_cast<intptr_t>(neroapi::NeroCreateIsoTrackEx(nullptr, "L", 0)); }, 0},
+        {[&] { return intptr_t(neroapi::NeroEjectLoadCD(device, 1)); }, -1},
+        {[&] { return intptr_t(neroapi::NeroGetCDRWErasingTime(device, 1)); }, -1},
+        {[&] { return intptr_t(neroapi::NeroEraseCDRW(device, 0)); }, -1},
+        {[] { return intptr_t(neroapi::NeroSetExpectedAPIVersion(6601)); }, 0},
+        {[] { return reinterpret_cast<intptr_t>(neroapi::NeroGetLocalizedWaitCDTexts(3)); }, 0},
+        {[] { return intptr_t(neroapi::ReadApiVersion() != Api{}); }, 0},
     };
     for (bool loaded : {false, true}) {
         if (loaded) LoadLibrary();
         for (size_t i = 0; i < std::size(cases); ++i) {
             EXPECT_EQ(cases[i].first(), cases[i].second) << "row " << i << (loaded ? " loaded" : "");
         }
-        NeroApiLib::NeroClearErrors();
-        NeroApiLib::NeroCloseDevice(device);
-        NeroApiLib::NeroFreeIsoTrack(nullptr);
+        neroapi::NeroClearErrors();
+        neroapi::NeroCloseDevice(device);
+        neroapi::NeroFreeIsoTrack(nullptr);
     }
 }
 
@@ -70,26 +72,26 @@ TEST_F(WrapperTest, VersionIsReadFromEitherFormAndAnnouncedCapped) {
     for (const Case& c : cases) {
         LoadWithVersions(c.ex, c.fourDigit);
         ApiVersion parts{9, 9, 9, 9};
-        EXPECT_EQ(NeroApiLib::GetApiVersion(parts), c.result);
+        EXPECT_EQ(neroapi::GetApiVersion(parts), c.result);
         EXPECT_EQ(parts, c.parts);
     }
     loader.symbols.erase("NeroSetExpectedAPIVersionEx");
-    loader.Export<nero::FnNeroSetExpectedAPIVersion>("NeroSetExpectedAPIVersion", [](uint32_t number) {
+    loader.Export<neroapi::FnNeroSetExpectedAPIVersion>("NeroSetExpectedAPIVersion", [](uint32_t number) {
         g_fake.expectedFourDigit = number;
         return 1;
     });
     LoadLibrary();
-    EXPECT_EQ(NeroApiLib::NeroSetExpectedAPIVersionEx(12, 3, 4, 5, nullptr), 1);
+    EXPECT_EQ(neroapi::NeroSetExpectedAPIVersionEx(12, 3, 4, 5, nullptr), 1);
     EXPECT_EQ(g_fake.expectedFourDigit, 9345u);
 }
 
 TEST_F(WrapperTest, NeroDoneIsNotSentTo5564Through5566) {
-    loader.Export<nero::FnNeroDone>("NeroDone", [] { return ++g_fake.calls, 0; });
+    loader.Export<neroapi::FnNeroDone>("NeroDone", [] { return ++g_fake.calls, 0; });
     for (uint32_t version : {5563u, 5564u, 5566u, 5567u}) {
         LoadWithVersions({}, version);
         g_fake.calls = 0;
         const bool skipped = version == 5564 || version == 5566;
-        EXPECT_EQ(NeroApiLib::NeroDone(), skipped ? 1 : 0) << version;
+        EXPECT_EQ(neroapi::NeroDone(), skipped ? 1 : 0) << version;
         EXPECT_EQ(g_fake.calls, skipped ? 0 : 1) << version;
     }
 }
@@ -97,8 +99,8 @@ TEST_F(WrapperTest, NeroDoneIsNotSentTo5564Through5566) {
 void* g_oldList = nullptr;
 
 TEST_F(WrapperTest, OldDriveListsComeBackConvertedAndTheirOwnListFreed) {
-    loader.Export<nero::FnNeroGetAvailableDrives>("NeroGetAvailableDrives", [] {
-        auto* list = static_cast<nero::DriveInfoOldList*>(binding_test::FakeCreateIsoItemOfSize(4 + 360));
+    loader.Export<neroapi::FnNeroGetAvailableDrives>("NeroGetAvailableDrives", [] {
+        auto* list = static_cast<neroapi::DriveInfoOldList*>(neroapi::test::FakeCreateIsoItemOfSize(4 + 360));
         list->count = 1;
         std::strcpy(list->drives[0].deviceName, "Old Drive");
         return g_oldList = list;
@@ -107,7 +109,7 @@ TEST_F(WrapperTest, OldDriveListsComeBackConvertedAndTheirOwnListFreed) {
         const std::string at = std::to_string(version);
         LoadWithVersions({}, version);
         g_fake.freed.clear();
-        NeroApiLib::LibraryMemory<nero::DriveInfoList> list(NeroApiLib::NeroGetAvailableDrives());
+        neroapi::LibraryMemory<neroapi::DriveInfoList> list(neroapi::NeroGetAvailableDrives());
         const bool converted = version < 5555;
         EXPECT_EQ(list.get() != g_oldList, converted) << at;
         EXPECT_EQ(g_fake.freed, converted ? std::vector<void*>{g_oldList} : std::vector<void*>{}) << at;
@@ -118,7 +120,7 @@ TEST_F(WrapperTest, OldDriveListsComeBackConvertedAndTheirOwnListFreed) {
 }
 
 uint32_t g_maskSeen = 0;
-nero::DriveInfoList g_list{};
+neroapi::DriveInfoList g_list{};
 
 TEST_F(WrapperTest, DriveQueryTakesTheLibrarysMaskFormAndFallsBackOnlyForCd) {
     struct Case {
@@ -134,12 +136,12 @@ TEST_F(WrapperTest, DriveQueryTakesTheLibrarysMaskFormAndFallsBackOnlyForCd) {
     const auto oldDrives = [] { return ++g_fake.calls, static_cast<void*>(&g_list); };
     const auto drivesEx = [](uint32_t mask, void*) { return g_maskSeen = mask, &g_list; };
     for (const Case& c : cases) {
-        loader.Export<nero::FnNeroGetAvailableDrives>("NeroGetAvailableDrives", oldDrives);
-        if (c.hasEx) loader.Export<nero::FnNeroGetAvailableDrivesEx>("NeroGetAvailableDrivesEx", drivesEx);
+        loader.Export<neroapi::FnNeroGetAvailableDrives>("NeroGetAvailableDrives", oldDrives);
+        if (c.hasEx) loader.Export<neroapi::FnNeroGetAvailableDrivesEx>("NeroGetAvailableDrivesEx", drivesEx);
         else loader.symbols.erase("NeroGetAvailableDrivesEx");
-        LoadWithVersions(c.version, c.version ? NeroApiLib::ToFourDigit(*c.version) : 0);
+        LoadWithVersions(c.version, c.version ? neroapi::ToFourDigit(*c.version) : 0);
         g_maskSeen = 0, g_fake.calls = 0;
-        const bool gotList = NeroApiLib::NeroGetAvailableDrivesEx(c.mask, nullptr) != nullptr;
+        const bool gotList = neroapi::NeroGetAvailableDrivesEx(c.mask, nullptr) != nullptr;
         EXPECT_EQ(gotList, c.hasEx || c.oldFunctionUsed) << std::hex << c.mask;
         EXPECT_EQ(g_maskSeen, c.maskSeen);
         EXPECT_EQ(g_fake.calls, c.oldFunctionUsed ? 1 : 0);
@@ -150,14 +152,14 @@ fs::path g_folder;
 bool g_shownDuringCall = false, g_hiddenDuringCall = false;
 
 TEST_F(WrapperTest, Version5564ListsDrivesWithDvdrDllMovedAside) {
-    bbtest::Sandbox box;
+    bb::test::Sandbox box;
     g_folder = box.Root();
-    NeroApiLib::ScopedServices host({&registry, &loader, &environment, NeroApiLib::kHostPaths});
-    registry.values[{NeroApiLib::kSharedKey, NeroApiLib::kSharedValue}] = g_folder.string();
-    loader.Export<nero::FnNeroGetAvailableDrivesEx>("NeroGetAvailableDrivesEx", [](uint32_t, void*) {
+    neroapi::ScopedServices host({&registry, &loader, &environment, neroapi::kHostPaths});
+    registry.values[{neroapi::kSharedKey, neroapi::kSharedValue}] = g_folder.string();
+    loader.Export<neroapi::FnNeroGetAvailableDrivesEx>("NeroGetAvailableDrivesEx", [](uint32_t, void*) {
         g_shownDuringCall = fs::exists(g_folder / "DVDR.DLL");
         g_hiddenDuringCall = fs::exists(g_folder / "DVDR._DLL");
-        return static_cast<nero::DriveInfoList*>(nullptr);
+        return static_cast<neroapi::DriveInfoList*>(nullptr);
     });
     // Version, file present, moved during the call.
     for (auto [version, present, moved] : {std::tuple{5564u, true, true}, {5565u, true, false}, {5564u, false, false}}) {
@@ -165,7 +167,7 @@ TEST_F(WrapperTest, Version5564ListsDrivesWithDvdrDllMovedAside) {
         fs::remove(g_folder / "DVDR.DLL");
         if (present) std::ofstream(g_folder / "DVDR.DLL") << "x";
         LoadWithVersions({}, version);
-        EXPECT_EQ(NeroApiLib::NeroGetAvailableDrivesEx(nero::kMediaMaskDvd, nullptr), nullptr) << at;
+        EXPECT_EQ(neroapi::NeroGetAvailableDrivesEx(neroapi::kMediaMaskDvd, nullptr), nullptr) << at;
         EXPECT_EQ(g_hiddenDuringCall, moved) << at;
         EXPECT_EQ(g_shownDuringCall, present && !moved) << at;
         EXPECT_EQ(fs::exists(g_folder / "DVDR.DLL"), present) << at;
@@ -174,19 +176,19 @@ TEST_F(WrapperTest, Version5564ListsDrivesWithDvdrDllMovedAside) {
 }
 
 const void* g_driveSeen = nullptr;
-nero::DriveInfoOld g_oldSeen;
+neroapi::DriveInfoOld g_oldSeen;
 
 TEST_F(WrapperTest, OldLibrariesOpenTheRecorderWithAnOldRecordCopy) {
-    loader.Export<nero::FnNeroOpenDevice>("NeroOpenDevice", [](const void* drive) {
+    loader.Export<neroapi::FnNeroOpenDevice>("NeroOpenDevice", [](const void* drive) {
         g_driveSeen = drive;
         std::memcpy(&g_oldSeen, drive, sizeof g_oldSeen);
-        return reinterpret_cast<nero::DeviceHandle>(0x55);
+        return reinterpret_cast<neroapi::DeviceHandle>(0x55);
     });
-    nero::DriveInfo drive{};
+    neroapi::DriveInfo drive{};
     std::strcpy(drive.deviceName, "A name longer than thirty-one characters");
     for (uint32_t version : {0u, 5554u, 5555u}) {
         LoadWithVersions({}, version);
-        EXPECT_EQ(NeroApiLib::NeroOpenDevice(&drive), reinterpret_cast<nero::DeviceHandle>(0x55));
+        EXPECT_EQ(neroapi::NeroOpenDevice(&drive), reinterpret_cast<neroapi::DeviceHandle>(0x55));
         EXPECT_EQ(g_driveSeen == &drive, version >= 5555) << version;
         if (version < 5555) {
             EXPECT_STREQ(g_oldSeen.deviceName, "A name longer than thirty-one c");
@@ -195,14 +197,14 @@ TEST_F(WrapperTest, OldLibrariesOpenTheRecorderWithAnOldRecordCopy) {
 }
 
 TEST_F(WrapperTest, DiscInformationMaskComesBackInTheProgramsForm) {
-    static nero::DiscInfo info{};
-    loader.Export<nero::FnNeroGetCDInfo>("NeroGetCDInfo", [](nero::DeviceHandle, uint32_t) { return &info; });
+    static neroapi::DiscInfo info{};
+    loader.Export<neroapi::FnNeroGetCDInfo>("NeroGetCDInfo", [](neroapi::DeviceHandle, uint32_t) { return &info; });
     const std::tuple<ApiVersion, uint32_t, uint32_t> cases[] = {
         {{5, 5, 10, 0}, 0xC, 0x4001C}, {{6, 2, 0, 0}, 0x1C, 0x4001C}, {{6, 2, 0, 0}, 0x4, 0x4}, {{6, 6, 0, 1}, 0x1C, 0x1C}};
     for (const auto& [version, fromLibrary, seen] : cases) {
         LoadWithVersions(version);
         info.mediaMask = fromLibrary;
-        EXPECT_EQ(NeroApiLib::NeroGetCDInfo(nullptr, 3), &info);
+        EXPECT_EQ(neroapi::NeroGetCDInfo(nullptr, 3), &info);
         EXPECT_EQ(info.mediaMask, seen) << std::hex << fromLibrary;
     }
 }
@@ -210,30 +212,30 @@ TEST_F(WrapperTest, DiscInformationMaskComesBackInTheProgramsForm) {
 TEST_F(WrapperTest, MediaTypeNameSubstituteIsLibraryMemoryFreedLikeAnyText) {
     LoadLibrary();
     {
-        NeroApiLib::LibraryText name(NeroApiLib::NeroGetTypeNameOfMedia(nero::kMediaMaskDvd, nullptr));
+        neroapi::LibraryText name(neroapi::NeroGetTypeNameOfMedia(neroapi::kMediaMaskDvd, nullptr));
         EXPECT_STREQ(name.get(), "CD-R/RW");
         EXPECT_EQ(g_fake.allocations, std::vector<size_t>{8});
-        NeroApiLib::LibraryText moved = std::move(name);
+        neroapi::LibraryText moved = std::move(name);
         EXPECT_TRUE(g_fake.freed.empty());
     }
     EXPECT_EQ(g_fake.freed.size(), 1u);
     g_fake.allocatorFails = true;
-    EXPECT_EQ(NeroApiLib::NeroGetTypeNameOfMedia(nero::kMediaMaskDvd, nullptr), nullptr);
+    EXPECT_EQ(neroapi::NeroGetTypeNameOfMedia(neroapi::kMediaMaskDvd, nullptr), nullptr);
 }
 
 std::atomic<int> g_stage{0};
 
 TEST_F(WrapperTest, UnloadDuringABlockingCallFreesTheLibraryAfterIt) {
-    loader.Export<nero::FnNeroBurn>("NeroBurn", [](nero::DeviceHandle, int, void*, uint32_t, uint32_t,
-                                                   nero::LibProgressRecord*) {
+    loader.Export<neroapi::FnNeroBurn>("NeroBurn", [](neroapi::DeviceHandle, int, void*, uint32_t, uint32_t,
+                                                   neroapi::LibProgressRecord*) {
         for (g_stage = 1; g_stage != 2;) std::this_thread::yield();
         return 0;
     });
     LoadWithVersions(ApiVersion{6, 6, 0, 1});
     g_stage = 0;
-    std::thread worker([] { EXPECT_EQ(NeroApiLib::NeroBurn(nullptr, 0, nullptr, 0, 0, nullptr), 0); });
+    std::thread worker([] { EXPECT_EQ(neroapi::NeroBurn(nullptr, 0, nullptr, 0, 0, nullptr), 0); });
     while (g_stage != 1) std::this_thread::yield();
-    NeroApiLib::Unload();
+    neroapi::Unload();
     EXPECT_EQ(loader.liveModules, 1);  // still in use by the burn
     g_stage = 2;
     worker.join();
@@ -241,3 +243,5 @@ TEST_F(WrapperTest, UnloadDuringABlockingCallFreesTheLibraryAfterIt) {
 }
 
 }  // namespace
+
+}  // namespace bb::neroapi

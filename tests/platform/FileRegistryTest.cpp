@@ -5,6 +5,8 @@
 #include "platform/Paths.h"
 #include "tests/support/Sandbox.h"
 
+namespace bb::platform {
+
 namespace {
 
 using platform::FileRegistry;
@@ -12,7 +14,7 @@ using platform::RegistryRoot;
 
 const char kShared[] = "SOFTWARE\\ahead\\Shared";
 
-class FileRegistryTest : public bbtest::SandboxTest {
+class FileRegistryTest : public bb::test::SandboxTest {
 protected:
     FileRegistry Store(std::vector<platform::RegistryDefault> defaults = {}) {
         return FileRegistry(platform::SystemFiles(), At("registry.ini"), std::move(defaults));
@@ -90,3 +92,5 @@ TEST_F(FileRegistryTest, RefusesWhatTheFileCannotHoldOrWhereItCannotBe) {
 }
 
 }  // namespace
+
+}  // namespace bb::platform

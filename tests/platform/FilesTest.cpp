@@ -6,14 +6,16 @@
 #include "platform/Paths.h"
 #include "tests/support/Sandbox.h"
 
+namespace bb::platform {
+
 namespace {
 
-class FilesTest : public bbtest::SandboxTest {
+class FilesTest : public bb::test::SandboxTest {
 protected:
     // "name/" for folders, "name=size" for files, sorted.
     std::vector<std::string> Listing(const std::string& pattern) {
         std::vector<std::string> out;
-        auto entries = files_.List(Folder(), pattern);
+        auto entries = m_files.List(Folder(), pattern);
         EXPECT_TRUE(entries.has_value());
         for (const auto& e : entries.value_or(std::vector<platform::FolderEntry>{}))
             out.push_back(e.isFolder ? e.name + "/" : e.name + "=" + std::to_string(e.size));
@@ -21,7 +23,7 @@ protected:
         return out;
     }
 
-    platform::Files& files_ = platform::SystemFiles();
+    platform::Files& m_files = platform::SystemFiles();
 };
 
 TEST_F(FilesTest, ListsFilesAndFoldersMatchingThePattern) {
@@ -35,16 +37,16 @@ TEST_F(FilesTest, ListsFilesAndFoldersMatchingThePattern) {
     EXPECT_EQ(Listing("*.VOB"), (V{"Extra.vob/", "vts_01_1.vob=3"}));
     EXPECT_EQ(Listing("video_ts.???"), (V{"VIDEO_TS.IFO=5"}));
     EXPECT_EQ(Listing("*.lng"), V{});
-    EXPECT_FALSE(files_.List(At("missing"), "*").has_value());
-    EXPECT_FALSE(files_.List(At("VIDEO_TS.IFO"), "*").has_value());
+    EXPECT_FALSE(m_files.List(At("missing"), "*").has_value());
+    EXPECT_FALSE(m_files.List(At("VIDEO_TS.IFO"), "*").has_value());
 
     struct Case {
         std::string name;
         bool exists, isFolder;
     } cases[] = {{"VIDEO_TS.IFO", true, false}, {"JACKET_P", true, true}, {"missing", false, false}};
     for (const Case& c : cases) {
-        EXPECT_EQ(files_.Exists(At(c.name)), c.exists) << c.name;
-        EXPECT_EQ(files_.IsFolder(At(c.name)), c.isFolder) << c.name;
+        EXPECT_EQ(m_files.Exists(At(c.name)), c.exists) << c.name;
+        EXPECT_EQ(m_files.IsFolder(At(c.name)), c.isFolder) << c.name;
     }
 }
 
@@ -54,20 +56,20 @@ TEST_F(FilesTest, FolderIdentityIsTheFolderWhateverThePath) {
     MakeFolder("a/inner");
     MakeFolder("b");
     WriteFile("file");
-    const auto a = files_.FolderIdentity(At("a"));
+    const auto a = m_files.FolderIdentity(At("a"));
     ASSERT_TRUE(a.has_value());
     const std::string inner = platform::JoinPath(At("a"), "inner");
-    EXPECT_EQ(files_.FolderIdentity(inner + platform::kPathSeparator + ".."), a);
-    EXPECT_NE(files_.FolderIdentity(At("b")), a);
-    EXPECT_NE(files_.FolderIdentity(inner), a);
-    EXPECT_EQ(files_.FolderIdentity(At("file")), std::nullopt);
-    EXPECT_EQ(files_.FolderIdentity(At("missing")), std::nullopt);
+    EXPECT_EQ(m_files.FolderIdentity(inner + platform::kPathSeparator + ".."), a);
+    EXPECT_NE(m_files.FolderIdentity(At("b")), a);
+    EXPECT_NE(m_files.FolderIdentity(inner), a);
+    EXPECT_EQ(m_files.FolderIdentity(At("file")), std::nullopt);
+    EXPECT_EQ(m_files.FolderIdentity(At("missing")), std::nullopt);
 
     std::error_code error;
     std::filesystem::create_directory_symlink(At("a"), At("link"), error);
     if (error || !std::filesystem::is_directory(At("link")))
         GTEST_SKIP() << "this system makes no symbolic links to folders";
-    EXPECT_EQ(files_.FolderIdentity(At("link")), a);
+    EXPECT_EQ(m_files.FolderIdentity(At("link")), a);
 }
 
 TEST_F(FilesTest, SizesBeyondFourGibibytes) {
@@ -76,26 +78,26 @@ TEST_F(FilesTest, SizesBeyondFourGibibytes) {
     WriteFile("big.vob");
     std::filesystem::resize_file(At("big.vob"), size);
 
-    EXPECT_EQ(files_.FileSize(At("big.vob")), size);
+    EXPECT_EQ(m_files.FileSize(At("big.vob")), size);
     EXPECT_EQ(Listing("big.*"), std::vector<std::string>{"big.vob=" + std::to_string(size)});
-    EXPECT_EQ(files_.FileSize(At("missing")), std::nullopt);
-    EXPECT_EQ(files_.FileSize(Folder()), std::nullopt);
+    EXPECT_EQ(m_files.FileSize(At("missing")), std::nullopt);
+    EXPECT_EQ(m_files.FileSize(Folder()), std::nullopt);
 }
 
 TEST_F(FilesTest, MoveRefusesToReplaceAndDeleteRemovesOnce) {
     WriteFile("a.dll", "A");
     WriteFile("b.dll", "B");
-    EXPECT_FALSE(files_.Move(At("a.dll"), At("b.dll")));
+    EXPECT_FALSE(m_files.Move(At("a.dll"), At("b.dll")));
     EXPECT_EQ(Read("a.dll") + Read("b.dll"), "AB");
 
-    ASSERT_TRUE(files_.Move(At("a.dll"), At("a.dll.bak")));
-    EXPECT_FALSE(files_.Exists(At("a.dll")));
+    ASSERT_TRUE(m_files.Move(At("a.dll"), At("a.dll.bak")));
+    EXPECT_FALSE(m_files.Exists(At("a.dll")));
     EXPECT_EQ(Read("a.dll.bak"), "A");
-    EXPECT_FALSE(files_.Move(At("a.dll"), At("c.dll")));
+    EXPECT_FALSE(m_files.Move(At("a.dll"), At("c.dll")));
 
-    EXPECT_TRUE(files_.Delete(At("b.dll")));
-    EXPECT_FALSE(files_.Exists(At("b.dll")));
-    EXPECT_FALSE(files_.Delete(At("b.dll")));
+    EXPECT_TRUE(m_files.Delete(At("b.dll")));
+    EXPECT_FALSE(m_files.Exists(At("b.dll")));
+    EXPECT_FALSE(m_files.Delete(At("b.dll")));
 }
 
 TEST(Files, ProgramPathNamesThisTestAndJoinPathAddsOneSeparator) {
@@ -112,3 +114,5 @@ TEST(Files, ProgramPathNamesThisTestAndJoinPathAddsOneSeparator) {
 }
 
 }  // namespace
+
+}  // namespace bb::platform

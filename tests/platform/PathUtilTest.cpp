@@ -6,6 +6,8 @@
 #include "controls/PathUtil.h"
 #include "platform/Paths.h"
 
+namespace bb::platform {
+
 namespace {
 
 std::string Native(std::string path) {
@@ -21,7 +23,7 @@ struct Case {
     const char* expected;
 };
 
-std::string Apply(CPathUtil& util, Op op, const CString& path) {
+std::string Apply(controls::CPathUtil& util, Op op, const framework::CString& path) {
     switch (op) {
     case Op::FolderOf: return util.FolderOf(path).str();
     case Op::LastComponentOf: return util.LastComponentOf(path).str();
@@ -53,7 +55,7 @@ TEST(PathUtil, Table) {
         Case{Op::ExtensionOf, "ding.", ""},
         Case{Op::ExtensionOf, "C:\\v1.2\\ding", "2\\ding"}};
     // One object serves all the calls, as the program uses it.
-    CPathUtil util;
+    controls::CPathUtil util;
     for (const Case& c : cases) {
         EXPECT_EQ(Apply(util, c.op, Native(c.path).c_str()), Native(c.expected))
             << "operation " << int(c.op) << " path " << c.path;
@@ -61,3 +63,5 @@ TEST(PathUtil, Table) {
 }
 
 }  // namespace
+
+}  // namespace bb::platform

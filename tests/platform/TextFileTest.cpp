@@ -7,6 +7,8 @@
 #include "platform/TextFile.h"
 #include "tests/support/Sandbox.h"
 
+namespace bb::platform {
+
 namespace {
 
 using Lines = std::vector<std::string>;
@@ -46,34 +48,34 @@ TEST(WithLineEnding, Table) {
         EXPECT_EQ(platform::WithLineEnding(c.text, c.ending), c.expected) << "text: " << c.text;
 }
 
-class TextFileTest : public bbtest::SandboxTest {
+class TextFileTest : public bb::test::SandboxTest {
 protected:
-    platform::Files& files_ = platform::SystemFiles();
+    platform::Files& m_files = platform::SystemFiles();
 };
 
 TEST_F(TextFileTest, WritesTheAskedLineEndsReadsBothBackAndTruncates) {
-    ASSERT_TRUE(files_.WriteText(At("crlf.txt"), "[General]\nLanguage=english.lng\n", LineEnding::CrLf));
-    ASSERT_TRUE(files_.WriteText(At("lf.txt"), "[General]\nLanguage=english.lng\n", LineEnding::Lf));
+    ASSERT_TRUE(m_files.WriteText(At("crlf.txt"), "[General]\nLanguage=english.lng\n", LineEnding::CrLf));
+    ASSERT_TRUE(m_files.WriteText(At("lf.txt"), "[General]\nLanguage=english.lng\n", LineEnding::Lf));
     EXPECT_EQ(Read("crlf.txt"), "[General]\r\nLanguage=english.lng\r\n");
     EXPECT_EQ(Read("lf.txt"), "[General]\nLanguage=english.lng\n");
     const Lines expected{"[General]", "Language=english.lng"};
-    EXPECT_EQ(files_.ReadLines(At("crlf.txt")), expected);
-    EXPECT_EQ(files_.ReadLines(At("lf.txt")), expected);
+    EXPECT_EQ(m_files.ReadLines(At("crlf.txt")), expected);
+    EXPECT_EQ(m_files.ReadLines(At("lf.txt")), expected);
 
-    ASSERT_TRUE(files_.WriteText(At("crlf.txt"), "new\n", LineEnding::Lf));
+    ASSERT_TRUE(m_files.WriteText(At("crlf.txt"), "new\n", LineEnding::Lf));
     EXPECT_EQ(Read("crlf.txt"), "new\n") << "a shorter text truncates the file";
-    EXPECT_EQ(files_.ReadLines(At("missing.txt")), std::nullopt);
-    EXPECT_FALSE(files_.WriteText(platform::JoinPath(At("no-folder"), "x.txt"), "x", LineEnding::Lf));
+    EXPECT_EQ(m_files.ReadLines(At("missing.txt")), std::nullopt);
+    EXPECT_FALSE(m_files.WriteText(platform::JoinPath(At("no-folder"), "x.txt"), "x", LineEnding::Lf));
 }
 
 TEST_F(TextFileTest, AtomicWriteReplacesWholeAndLeavesNothingBehind) {
     WriteFile("Brenvik.ini", "old\n");
-    ASSERT_TRUE(files_.WriteTextAtomically(At("Brenvik.ini"), "one\ntwo\n", LineEnding::CrLf));
+    ASSERT_TRUE(m_files.WriteTextAtomically(At("Brenvik.ini"), "one\ntwo\n", LineEnding::CrLf));
     EXPECT_EQ(Read("Brenvik.ini"), "one\r\ntwo\r\n");
-    ASSERT_TRUE(files_.WriteTextAtomically(At("fresh.ini"), "x\n", LineEnding::Lf));
+    ASSERT_TRUE(m_files.WriteTextAtomically(At("fresh.ini"), "x\n", LineEnding::Lf));
     EXPECT_EQ(Read("fresh.ini"), "x\n");
 
-    auto entries = files_.List(Folder(), "*");
+    auto entries = m_files.List(Folder(), "*");
     ASSERT_TRUE(entries.has_value());
     EXPECT_EQ(entries->size(), 2u) << "a temporary file was left in the folder";
 }
@@ -82,9 +84,11 @@ TEST_F(TextFileTest, FailedAtomicWriteKeepsTheOldFile) {
     // A folder where the file should be: the rename over it must fail.
     MakeFolder("busy.ini");
     WriteFile(platform::JoinPath("busy.ini", "inside"), "keep");
-    EXPECT_FALSE(files_.WriteTextAtomically(At("busy.ini"), "new\n", LineEnding::Lf));
-    EXPECT_TRUE(files_.IsFolder(At("busy.ini")));
-    EXPECT_EQ(files_.List(Folder(), "*")->size(), 1u) << "the temporary file was not removed";
+    EXPECT_FALSE(m_files.WriteTextAtomically(At("busy.ini"), "new\n", LineEnding::Lf));
+    EXPECT_TRUE(m_files.IsFolder(At("busy.ini")));
+    EXPECT_EQ(m_files.List(Folder(), "*")->size(), 1u) << "the temporary file was not removed";
 }
 
 }  // namespace
+
+}  // namespace bb::platform

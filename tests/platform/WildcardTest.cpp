@@ -2,6 +2,8 @@
 
 #include "platform/Wildcard.h"
 
+namespace bb::platform {
+
 namespace {
 
 struct Case {
@@ -36,3 +38,5 @@ TEST(WildcardMatch, Table) {
 }
 
 }  // namespace
+
+}  // namespace bb::platform

@@ -7,7 +7,7 @@
 #include <fstream>
 #include <thread>
 
-namespace rec::test {
+namespace bb::recorder::test {
 namespace {
 
 namespace fs = std::filesystem;
@@ -53,7 +53,7 @@ TEST_F(ImageRecorderBurn, WritesThePlainImageOrTheImageWithItsFooter) {
         EXPECT_GT(fs::file_size(job.imagePath), 16u * 2048u) << file;
         EXPECT_EQ(fs::file_size(job.imagePath) % 2048 == 0, !footer) << file;
         EXPECT_EQ(Tail(job.imagePath, 12).substr(0, 4) == "NER5", footer) << file;
-        EXPECT_EQ(job.Requests(), std::vector<int>{nero::kRequestImageFileName}) << file;
+        EXPECT_EQ(job.Requests(), std::vector<int>{neroapi::kRequestImageFileName}) << file;
         EXPECT_FALSE(AnyPartialFile(sandbox.Path())) << file;
         EXPECT_EQ(Api().GetErrorLog(), nullptr) << file;
     }
@@ -66,7 +66,7 @@ TEST_F(ImageRecorderBurn, ReportsPhasesLogLinesAndProgressOnlyOnTheThreadThatBur
     std::thread::id burner;
     std::thread worker([&] {
         burner = std::this_thread::get_id();
-        result = Burn(job, kProgramBurnFlags, 0x4018 | nero::kIsoMode2);
+        result = Burn(job, kProgramBurnFlags, 0x4018 | neroapi::kIsoMode2);
     });
     worker.join();
     ASSERT_EQ(result, 0);
@@ -114,7 +114,7 @@ TEST_F(ImageRecorderBurn, AbortWhileWritingEndsWithinASecondAndLeavesNoImage) {
         job.imagePath = (sandbox / c.file).string();
         job.abortInPhase = "Writing the image file";
         job.abortAtPercent = c.abortAt;
-        EXPECT_EQ(Burn(job), nero::kBurnAborted) << c.file;
+        EXPECT_EQ(Burn(job), neroapi::kBurnAborted) << c.file;
         const auto returned = std::chrono::steady_clock::now();
         ASSERT_TRUE(job.abortRequested) << c.file;
         EXPECT_LT(returned - job.abortTime, std::chrono::seconds(1)) << c.file;
@@ -134,9 +134,9 @@ TEST_F(ImageRecorderBurn, AbortWhileWritingEndsWithinASecondAndLeavesNoImage) {
 // What the job returns, logs and leaves when the file selection is
 // cancelled, when it only simulates or verifies, and when its sources fail.
 TEST_F(ImageRecorderBurn, Outcomes) {
-    bbtest::Sandbox sources;
+    bb::test::Sandbox sources;
     const fs::path badIfo = sources.WriteFile("VIDEO_TS.IFO", std::string(4096, 'x'));  // no manager header
-    const std::vector<int> asked = {nero::kRequestImageFileName};
+    const std::vector<int> asked = {neroapi::kRequestImageFileName};
     enum Tree { Sample, VanishedVob, BadIfo };
     struct Case {
         const char* name;
@@ -150,15 +150,15 @@ TEST_F(ImageRecorderBurn, Outcomes) {
         const char* errorPart;  // a part of the error logged; null: none logged
     };
     const Case cases[] = {
-        {"cancelled", Sample, false, kProgramBurnFlags, 0x4018, nero::kBurnAborted, nullptr, asked, false, "cancelled"},
-        {"simulated", Sample, true, kProgramBurnFlags | nero::kBurnSimulate, 0x4018, nero::kBurnOk,
+        {"cancelled", Sample, false, kProgramBurnFlags, 0x4018, neroapi::kBurnAborted, nullptr, asked, false, "cancelled"},
+        {"simulated", Sample, true, kProgramBurnFlags | neroapi::kBurnSimulate, 0x4018, neroapi::kBurnOk,
          "Simulation completed successfully", asked, false, nullptr},
-        {"verified", Sample, true, kProgramBurnFlags | nero::kBurnVerify, 0x4018, nero::kBurnOk,
+        {"verified", Sample, true, kProgramBurnFlags | neroapi::kBurnVerify, 0x4018, neroapi::kBurnOk,
          "Verification passed: the written data matches the sources", asked, true, nullptr},
         // Refused before the file name is asked.
-        {"source vanished", VanishedVob, true, kProgramBurnFlags, 0x4018, nero::kBurnSourceUnreadable, nullptr, {},
+        {"source vanished", VanishedVob, true, kProgramBurnFlags, 0x4018, neroapi::kBurnSourceUnreadable, nullptr, {},
          false, ""},
-        {"invalid DVD-Video", BadIfo, true, kProgramBurnFlags, 0x4058, nero::kBurnDvdVideo,
+        {"invalid DVD-Video", BadIfo, true, kProgramBurnFlags, 0x4058, neroapi::kBurnDvdVideo,
          "DVD-Video files reallocation failed", {}, false, ""},
     };
     for (const Case& c : cases) {
@@ -205,17 +205,17 @@ TEST_F(ImageRecorderBurn, RefusesWhatItCannotBurn) {
     JobRecorder job;
     job.imagePath = (sandbox / "disc.iso").string();
     BurnInput input(tree);
-    nero::WriteDescription foreign = input.description;
+    neroapi::WriteDescription foreign = input.description;
     int notOurs = 0;
-    foreign.track = reinterpret_cast<nero::IsoTrack*>(&notOurs);
+    foreign.track = reinterpret_cast<neroapi::IsoTrack*>(&notOurs);
     struct Case {
         const char* what;
-        nero::DeviceHandle device;
+        neroapi::DeviceHandle device;
         int compileType;
         void* description;
     };
     const Case cases[] = {
-        {"unknown handle", reinterpret_cast<nero::DeviceHandle>(&notOurs), 0, &input.description},
+        {"unknown handle", reinterpret_cast<neroapi::DeviceHandle>(&notOurs), 0, &input.description},
         {"audio compilation", device, 1, &input.description},
         {"no write description", device, 0, nullptr},
         {"foreign track", device, 0, &foreign},
@@ -223,7 +223,7 @@ TEST_F(ImageRecorderBurn, RefusesWhatItCannotBurn) {
     for (const Case& c : cases) {
         Api().ClearErrors();
         EXPECT_EQ(Api().Burn(c.device, c.compileType, c.description, kProgramBurnFlags, 0, job.Progress()),
-                  nero::kBurnFailed)
+                  neroapi::kBurnFailed)
             << c.what;
         EXPECT_NE(TakeText(Api().GetErrorLog()), "<null>") << c.what;
     }
@@ -231,4 +231,4 @@ TEST_F(ImageRecorderBurn, RefusesWhatItCannotBurn) {
 }
 
 }  // namespace
-}  // namespace rec::test
+}  // namespace bb::recorder::test

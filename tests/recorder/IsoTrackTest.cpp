@@ -6,24 +6,24 @@
 #include <cstring>
 #include <fstream>
 
-namespace rec::test {
+namespace bb::recorder::test {
 namespace {
 
 TEST(RecorderIsoTrack, RefusesTreesItCannotReadSafely) {
     struct Case {
         const char* what;
-        void (*spoil)(nero::IsoItem& first, nero::IsoItem& second);
+        void (*spoil)(neroapi::IsoItem& first, neroapi::IsoItem& second);
     };
     const Case cases[] = {
-        {"name without terminator", [](nero::IsoItem& a, nero::IsoItem&) { std::memset(a.name, 'A', sizeof a.name); }},
-        {"source without terminator", [](nero::IsoItem&, nero::IsoItem& b) { std::memset(b.sourcePath, 'b', sizeof b.sourcePath); }},
-        {"empty name", [](nero::IsoItem&, nero::IsoItem& b) { b.name[0] = '\0'; }},
-        {"cycle", [](nero::IsoItem& a, nero::IsoItem& b) { b.next = &a; }},
+        {"name without terminator", [](neroapi::IsoItem& a, neroapi::IsoItem&) { std::memset(a.name, 'A', sizeof a.name); }},
+        {"source without terminator", [](neroapi::IsoItem&, neroapi::IsoItem& b) { std::memset(b.sourcePath, 'b', sizeof b.sourcePath); }},
+        {"empty name", [](neroapi::IsoItem&, neroapi::IsoItem& b) { b.name[0] = '\0'; }},
+        {"cycle", [](neroapi::IsoItem& a, neroapi::IsoItem& b) { b.next = &a; }},
     };
     for (const Case& c : cases) {
         ItemTree tree;
-        nero::IsoItem* folder = tree.Add("VIDEO_TS", true, "", nullptr);
-        nero::IsoItem* file = tree.Add("VIDEO_TS.IFO", false, "/nonexistent/VIDEO_TS.IFO", folder);
+        neroapi::IsoItem* folder = tree.Add("VIDEO_TS", true, "", nullptr);
+        neroapi::IsoItem* file = tree.Add("VIDEO_TS.IFO", false, "/nonexistent/VIDEO_TS.IFO", folder);
         c.spoil(*folder, *file);
         Api().ClearErrors();
         EXPECT_EQ(Api().CreateIsoTrackEx(tree.Root(), "LABEL", 0x4018), nullptr) << c.what;
@@ -41,8 +41,8 @@ std::string VolumeIdOfImage(const Sandbox& sandbox, const char* label, uint32_t 
     job.imagePath = (sandbox / ("label" + std::to_string(images++) + ".iso")).string();
     const ItemTree tree = ItemTree::FromFolder(SampleRoot());
     BurnInput input(tree, isoFlags, label);
-    nero::DeviceHandle image = OpenByName("Image Recorder");
-    EXPECT_EQ(Api().Burn(image, 0, &input.description, nero::kBurnAlways, 0, job.Progress()), nero::kBurnOk)
+    neroapi::DeviceHandle image = OpenByName("Image Recorder");
+    EXPECT_EQ(Api().Burn(image, 0, &input.description, neroapi::kBurnAlways, 0, job.Progress()), neroapi::kBurnOk)
         << TakeText(Api().GetErrorLog());
     Api().CloseDevice(image);
     std::ifstream in(job.imagePath, std::ios::binary);
@@ -55,24 +55,24 @@ std::string VolumeIdOfImage(const Sandbox& sandbox, const char* label, uint32_t 
 TEST(RecorderIsoTrack, UnderFlag0x80TheLabelArgumentIsARecordNotAText) {
     Sandbox sandbox;
     // As text, the record would be the label "L".
-    const nero::IsoTrackArgs args{{'L', 2, 3, 4, 5}};
+    const neroapi::IsoTrackArgs args{{'L', 2, 3, 4, 5}};
     const std::string noLabel = VolumeIdOfImage(sandbox, nullptr, 0x4018);
     EXPECT_NE(VolumeIdOfImage(sandbox, "L", 0x4018), noLabel);
-    EXPECT_EQ(VolumeIdOfImage(sandbox, reinterpret_cast<const char*>(&args), 0x4018 | nero::kIsoArgsRecord),
+    EXPECT_EQ(VolumeIdOfImage(sandbox, reinterpret_cast<const char*>(&args), 0x4018 | neroapi::kIsoArgsRecord),
               noLabel);
 }
 
 TEST(RecorderIsoTrack, DestroyWithoutTheFreeBitLeavesATrackThatCannotBeBurned) {
     ItemTree tree;
     tree.Add("README.TXT", false, "/nonexistent", nullptr);
-    nero::IsoTrack* track = Api().CreateIsoTrackEx(tree.Root(), "LABEL", 0x4018);
+    neroapi::IsoTrack* track = Api().CreateIsoTrackEx(tree.Root(), "LABEL", 0x4018);
     ASSERT_NE(track, nullptr);
     track->Destroy(0);  // releases the content only
-    nero::WriteDescription description{};
+    neroapi::WriteDescription description{};
     description.track = track;
     JobRecorder job;
-    nero::DeviceHandle image = OpenByName("Image Recorder");
-    EXPECT_EQ(Api().Burn(image, 0, &description, 0x190C, 0, job.Progress()), nero::kBurnFailed);
+    neroapi::DeviceHandle image = OpenByName("Image Recorder");
+    EXPECT_EQ(Api().Burn(image, 0, &description, 0x190C, 0, job.Progress()), neroapi::kBurnFailed);
     Api().CloseDevice(image);
     Api().FreeIsoTrack(track);
     Api().FreeIsoTrack(track);  // a second release of a freed track is ignored
@@ -80,4 +80,4 @@ TEST(RecorderIsoTrack, DestroyWithoutTheFreeBitLeavesATrackThatCannotBeBurned) {
 }
 
 }  // namespace
-}  // namespace rec::test
+}  // namespace bb::recorder::test

@@ -8,7 +8,7 @@
 #include <cstdlib>
 #include <cstring>
 
-namespace rec::test {
+namespace bb::recorder::test {
 namespace {
 
 template <typename Fn>
@@ -49,14 +49,14 @@ std::string TakeText(char* text) {
     return copy;
 }
 
-nero::IsoItem* ItemTree::Add(const std::string& name, bool folder, const std::string& source,
-                             nero::IsoItem* parent) {
-    auto item = std::make_unique<nero::IsoItem>();
-    std::memset(item.get(), 0, sizeof(nero::IsoItem));
+neroapi::IsoItem* ItemTree::Add(const std::string& name, bool folder, const std::string& source,
+                             neroapi::IsoItem* parent) {
+    auto item = std::make_unique<neroapi::IsoItem>();
+    std::memset(item.get(), 0, sizeof(neroapi::IsoItem));
     std::strncpy(item->name, name.c_str(), sizeof item->name - 1);
     std::strncpy(item->sourcePath, source.c_str(), sizeof item->sourcePath - 1);
     item->isFolder = folder ? 1 : 0;
-    nero::IsoItem** link = parent != nullptr ? &parent->firstChild : &m_first;
+    neroapi::IsoItem** link = parent != nullptr ? &parent->firstChild : &m_first;
     while (*link != nullptr) {
         link = &(*link)->next;
     }
@@ -65,7 +65,7 @@ nero::IsoItem* ItemTree::Add(const std::string& name, bool folder, const std::st
     return m_items.back().get();
 }
 
-void ItemTree::AddFolder(const std::filesystem::path& folder, nero::IsoItem* parent) {
+void ItemTree::AddFolder(const std::filesystem::path& folder, neroapi::IsoItem* parent) {
     std::vector<std::filesystem::directory_entry> entries;
     for (const auto& entry : std::filesystem::directory_iterator(folder)) {
         entries.push_back(entry);
@@ -73,7 +73,7 @@ void ItemTree::AddFolder(const std::filesystem::path& folder, nero::IsoItem* par
     std::sort(entries.begin(), entries.end());
     for (const auto& entry : entries) {
         const bool isFolder = entry.is_directory();
-        nero::IsoItem* item = Add(entry.path().filename().string(), isFolder,
+        neroapi::IsoItem* item = Add(entry.path().filename().string(), isFolder,
                                   isFolder ? std::string() : entry.path().string(), parent);
         if (isFolder) {
             AddFolder(entry.path(), item);
@@ -100,14 +100,14 @@ struct JobRecorderCallbacks {
     static int NERO_CDECL UserDialog(void* user, int request, void* data) {
         JobRecorder& job = Of(user);
         job.events.push_back({Event::Request, {}, request, reinterpret_cast<intptr_t>(data)});
-        if (request == nero::kRequestImageFileName) {
+        if (request == neroapi::kRequestImageFileName) {
             if (job.imagePath.empty()) {
                 return 0;
             }
-            std::strncpy(static_cast<char*>(data), job.imagePath.c_str(), nero::kImageFileNameCapacity - 1);
+            std::strncpy(static_cast<char*>(data), job.imagePath.c_str(), neroapi::kImageFileNameCapacity - 1);
             return 1;
         }
-        if (request == nero::kRequestOverwriteRw) {
+        if (request == neroapi::kRequestOverwriteRw) {
             return job.overwriteAnswer;
         }
         return 0;
@@ -199,9 +199,9 @@ std::filesystem::path SampleRoot() {
     return std::filesystem::path(BB_SOURCE_DIR) / "samples" / "dvd-sample";
 }
 
-nero::DeviceHandle OpenByName(const std::string& name) {
-    auto* list = static_cast<nero::DriveInfoList*>(Api().GetAvailableDrives());
-    nero::DeviceHandle handle = nullptr;
+neroapi::DeviceHandle OpenByName(const std::string& name) {
+    auto* list = static_cast<neroapi::DriveInfoList*>(Api().GetAvailableDrives());
+    neroapi::DeviceHandle handle = nullptr;
     for (uint32_t i = 0; list != nullptr && i < list->count; ++i) {
         if (name == list->drives[i].deviceName) {
             handle = Api().OpenDevice(&list->drives[i]);
@@ -216,11 +216,11 @@ BurnInput::BurnInput(const ItemTree& tree, uint32_t isoFlags, const char* label)
     track = Api().CreateIsoTrackEx(tree.Root(), label, isoFlags);
     EXPECT_NE(track, nullptr) << TakeText(Api().GetErrorLog());
     description.track = track;
-    description.mediaMask = nero::kMediaMaskDvd;
+    description.mediaMask = neroapi::kMediaMaskDvd;
 }
 
 BurnInput::~BurnInput() {
     Api().FreeIsoTrack(track);
 }
 
-}  // namespace rec::test
+}  // namespace bb::recorder::test

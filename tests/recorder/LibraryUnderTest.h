@@ -17,7 +17,7 @@
 #include <thread>
 #include <vector>
 
-namespace rec::test {
+namespace bb::recorder::test {
 
 // Every entry point the program calls, by its name without "Nero".
 #define BB_NERO_ENTRY_POINTS(X)                                                                  \
@@ -28,7 +28,7 @@ namespace rec::test {
     X(GetCDRWErasingTime) X(EraseCDRW) X(GetTypeNameOfMedia) X(GetLocalizedWaitCDTexts)
 
 struct NeroApi {
-#define BB_NERO_FIELD(name) nero::FnNero##name name = nullptr;
+#define BB_NERO_FIELD(name) neroapi::FnNero##name name = nullptr;
     BB_NERO_ENTRY_POINTS(BB_NERO_FIELD)
 #undef BB_NERO_FIELD
 };
@@ -44,14 +44,14 @@ class ItemTree {
 public:
     // A folder of the disk, sorted by name; an empty tree for a missing folder.
     static ItemTree FromFolder(const std::filesystem::path& folder);
-    nero::IsoItem* Add(const std::string& name, bool folder, const std::string& source,
-                       nero::IsoItem* parent);
-    nero::IsoItem* Root() const { return m_first; }
+    neroapi::IsoItem* Add(const std::string& name, bool folder, const std::string& source,
+                       neroapi::IsoItem* parent);
+    neroapi::IsoItem* Root() const { return m_first; }
 
 private:
-    void AddFolder(const std::filesystem::path& folder, nero::IsoItem* parent);
-    std::vector<std::unique_ptr<nero::IsoItem>> m_items;
-    nero::IsoItem* m_first = nullptr;
+    void AddFolder(const std::filesystem::path& folder, neroapi::IsoItem* parent);
+    std::vector<std::unique_ptr<neroapi::IsoItem>> m_items;
+    neroapi::IsoItem* m_first = nullptr;
 };
 
 struct Event {
@@ -80,7 +80,7 @@ public:
     bool abortRequested = false;
     std::chrono::steady_clock::time_point abortTime{};
 
-    nero::LibProgressRecord* Progress() { return &m_progress; }
+    neroapi::LibProgressRecord* Progress() { return &m_progress; }
     std::vector<std::string> Texts(Event::Kind kind) const;  // log or phase lines
     std::vector<int> Requests() const;
     bool HasLog(const std::string& line) const;
@@ -88,14 +88,14 @@ public:
     std::vector<std::vector<int>> ProgressByPhase() const;
 
 private:
-    nero::LibProgressRecord m_progress{};
-    nero::LibSettingsRecord m_settings{};
+    neroapi::LibProgressRecord m_progress{};
+    neroapi::LibSettingsRecord m_settings{};
     std::string m_phase;
     friend struct JobRecorderCallbacks;
 };
 
 // A sandbox for one test whose "drives.ini" BB_NEROAPI_CONFIG names.
-class Sandbox : public bbtest::Sandbox {
+class Sandbox : public bb::test::Sandbox {
 public:
     Sandbox();
     ~Sandbox();
@@ -107,19 +107,19 @@ public:
 std::filesystem::path SampleRoot();
 
 // Opens the recorder of that name from a fresh drive list; null when absent.
-nero::DeviceHandle OpenByName(const std::string& name);
+neroapi::DeviceHandle OpenByName(const std::string& name);
 
 // An ISO track of the tree with the flags, and the write description of a
 // DVD burn that carries it.
 struct BurnInput {
-    nero::IsoTrack* track = nullptr;
-    nero::WriteDescription description{};
+    neroapi::IsoTrack* track = nullptr;
+    neroapi::WriteDescription description{};
     explicit BurnInput(const ItemTree& tree, uint32_t isoFlags = 0x4018, const char* label = "SAMPLE");
     ~BurnInput();
 };
 
 // The burn flags the program always sends: 0x990C.
-constexpr uint32_t kProgramBurnFlags = nero::kBurnAlways | nero::kBurnDvdRomBooktypeOff;
+constexpr uint32_t kProgramBurnFlags = neroapi::kBurnAlways | neroapi::kBurnDvdRomBooktypeOff;
 
 // A burn of `tree` on `device` at `speed` KB/s, in a sandbox of its own.
 class LibraryBurnTest : public ::testing::Test {
@@ -132,8 +132,8 @@ protected:
 
     Sandbox sandbox;
     ItemTree tree = ItemTree::FromFolder(SampleRoot());
-    nero::DeviceHandle device = nullptr;
+    neroapi::DeviceHandle device = nullptr;
     uint32_t speed = 22160;
 };
 
-}  // namespace rec::test
+}  // namespace bb::recorder::test

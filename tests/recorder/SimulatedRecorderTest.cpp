@@ -7,15 +7,15 @@
 #include <fstream>
 #include <memory>
 
-namespace rec::test {
+namespace bb::recorder::test {
 namespace {
 
 namespace fs = std::filesystem;
 
 struct DiscInfoDeleter {
-    void operator()(nero::DiscInfo* info) const { Api().FreeMem(info); }
+    void operator()(neroapi::DiscInfo* info) const { Api().FreeMem(info); }
 };
-using DiscInfoPtr = std::unique_ptr<nero::DiscInfo, DiscInfoDeleter>;
+using DiscInfoPtr = std::unique_ptr<neroapi::DiscInfo, DiscInfoDeleter>;
 
 class SimulatedRecorder : public LibraryBurnTest {
 protected:
@@ -26,7 +26,7 @@ protected:
         sandbox.WriteConfig("time scale = 0.001\n[Sim]\ndisc image = sim.iso\n" + lines);
         Open();
     }
-    nero::DeviceHandle Open() {
+    neroapi::DeviceHandle Open() {
         Api().CloseDevice(device);
         device = OpenByName("Sim");
         EXPECT_NE(device, nullptr);
@@ -54,8 +54,8 @@ TEST_F(SimulatedRecorder, DiscInformationAndErasingTimeOfEachDisc) {
     };
     for (const Case& c : cases) {
         Configure(c.lines);
-        EXPECT_EQ(Api().GetCDRWErasingTime(Open(), nero::kEraseFull), c.fullErase) << c.lines;
-        EXPECT_EQ(Api().GetCDRWErasingTime(Open(), nero::kEraseQuick), c.quickErase) << c.lines;
+        EXPECT_EQ(Api().GetCDRWErasingTime(Open(), neroapi::kEraseFull), c.fullErase) << c.lines;
+        EXPECT_EQ(Api().GetCDRWErasingTime(Open(), neroapi::kEraseQuick), c.quickErase) << c.lines;
         const DiscInfoPtr info = Info();
         ASSERT_NE(info, nullptr) << c.lines;
         EXPECT_EQ(info->mediumKind, c.kind) << c.lines;
@@ -64,11 +64,11 @@ TEST_F(SimulatedRecorder, DiscInformationAndErasingTimeOfEachDisc) {
     }
     Configure("disc = none\nmedium = DVD-RW\n");
     EXPECT_EQ(Info(), nullptr);
-    EXPECT_EQ(Api().GetCDRWErasingTime(Open(), nero::kEraseFull), -1);
-    nero::DeviceHandle image = OpenByName("Image Recorder");
+    EXPECT_EQ(Api().GetCDRWErasingTime(Open(), neroapi::kEraseFull), -1);
+    neroapi::DeviceHandle image = OpenByName("Image Recorder");
     EXPECT_EQ(Api().GetCDInfo(image, 3), nullptr);
     EXPECT_EQ(Api().EjectLoadCD(image, 1), 0);
-    EXPECT_EQ(Api().GetCDRWErasingTime(image, nero::kEraseQuick), -1);
+    EXPECT_EQ(Api().GetCDRWErasingTime(image, neroapi::kEraseQuick), -1);
     Api().CloseDevice(image);
 }
 
@@ -83,10 +83,10 @@ TEST_F(SimulatedRecorder, EraseOutcomes) {
         const char* errorPart;
     };
     const Case cases[] = {
-        {"disc = data\nmedium = DVD+RW\nquick erase seconds = 100\n", nero::kEraseQuick, 0, 0, 0, nullptr},
-        {"disc = data\nmedium = DVD-RW\nquick erase seconds = 10\nerase fails = yes\n", nero::kEraseQuick, -1, 4096, 1,
+        {"disc = data\nmedium = DVD+RW\nquick erase seconds = 100\n", neroapi::kEraseQuick, 0, 0, 0, nullptr},
+        {"disc = data\nmedium = DVD-RW\nquick erase seconds = 10\nerase fails = yes\n", neroapi::kEraseQuick, -1, 4096, 1,
          "could not be erased"},
-        {"disc = blank\nmedium = DVD-R\n", nero::kEraseFull, -1, 4096, 0, nullptr},
+        {"disc = blank\nmedium = DVD-R\n", neroapi::kEraseFull, -1, 4096, 0, nullptr},
     };
     for (const Case& c : cases) {
         Configure(c.lines);
@@ -124,35 +124,35 @@ TEST_F(SimulatedRecorder, BurnOutcomes) {
         int hasData;            // afterwards; kNoDisc: no disc to tell
         bool imageWritten;
     };
-    const uint32_t simulate = kProgramBurnFlags | nero::kBurnSimulate;
-    const std::vector<int> overwrite = {nero::kRequestOverwriteRw};
+    const uint32_t simulate = kProgramBurnFlags | neroapi::kBurnSimulate;
+    const std::vector<int> overwrite = {neroapi::kRequestOverwriteRw};
     const Case cases[] = {
-        {"disc = blank\nmedium = DVD-R\n", kProgramBurnFlags, 0x4018, 5, "", nero::kBurnOk, {}, nullptr, 1, true},
+        {"disc = blank\nmedium = DVD-R\n", kProgramBurnFlags, 0x4018, 5, "", neroapi::kBurnOk, {}, nullptr, 1, true},
         // A DVD-R is written once.
-        {"disc = data\nmedium = DVD-R\n", kProgramBurnFlags, 0x4018, 5, "", nero::kBurnNoDisc, {}, "", 1, false},
+        {"disc = data\nmedium = DVD-R\n", kProgramBurnFlags, 0x4018, 5, "", neroapi::kBurnNoDisc, {}, "", 1, false},
         // A rewritable disc holding data is overwritten only when allowed.
-        {"disc = data\nmedium = DVD-RW\n", kProgramBurnFlags, 0x4018, 0, "", nero::kBurnAborted, overwrite, "", 1,
+        {"disc = data\nmedium = DVD-RW\n", kProgramBurnFlags, 0x4018, 0, "", neroapi::kBurnAborted, overwrite, "", 1,
          false},
-        {"disc = data\nmedium = DVD-RW\n", kProgramBurnFlags, 0x4018, 5, "", nero::kBurnOk, overwrite, nullptr, 1,
+        {"disc = data\nmedium = DVD-RW\n", kProgramBurnFlags, 0x4018, 5, "", neroapi::kBurnOk, overwrite, nullptr, 1,
          true},
         // A simulation asks nothing and leaves the disc as it was.
-        {"disc = data\nmedium = DVD-RW\n", simulate, 0x4018, 0, "", nero::kBurnOk, {}, nullptr, 1, false},
+        {"disc = data\nmedium = DVD-RW\n", simulate, 0x4018, 0, "", neroapi::kBurnOk, {}, nullptr, 1, false},
         // An empty tray asks for a disc, then gives up.
-        {"disc = none\nwait seconds = 100\n", kProgramBurnFlags, 0x4018, 5, "", nero::kBurnNoDisc,
-         {nero::kRequestWaitCd}, "No disc", kNoDisc, false},
-        {"disc = blank\nrealloc fails = yes\n", kProgramBurnFlags, 0x4058, 5, "", nero::kBurnDvdVideo, {},
+        {"disc = none\nwait seconds = 100\n", kProgramBurnFlags, 0x4018, 5, "", neroapi::kBurnNoDisc,
+         {neroapi::kRequestWaitCd}, "No disc", kNoDisc, false},
+        {"disc = blank\nrealloc fails = yes\n", kProgramBurnFlags, 0x4058, 5, "", neroapi::kBurnDvdVideo, {},
          "reallocation", 0, false},
-        {"disc = blank\nrealloc fails = yes\n", kProgramBurnFlags, 0x4018, 5, "", nero::kBurnOk, {}, nullptr, 1, true},
+        {"disc = blank\nrealloc fails = yes\n", kProgramBurnFlags, 0x4018, 5, "", neroapi::kBurnOk, {}, nullptr, 1, true},
         {"disc = blank\nburn result = 4\n", kProgramBurnFlags, 0x4018, 5, "", 4, {}, "rehearsed result 4", 0, false},
         // Whatever reached the disc before a write error or an abort is on it.
-        {"disc = blank\nwrite error at = 50\n", kProgramBurnFlags, 0x4018, 5, "", nero::kBurnWriteError, {},
+        {"disc = blank\nwrite error at = 50\n", kProgramBurnFlags, 0x4018, 5, "", neroapi::kBurnWriteError, {},
          "Write error at sector", 1, false},
-        {"disc = blank\ncapacity sectors = 100\n", kProgramBurnFlags, 0x4018, 5, "", nero::kBurnNoDisc, {},
+        {"disc = blank\ncapacity sectors = 100\n", kProgramBurnFlags, 0x4018, 5, "", neroapi::kBurnNoDisc, {},
          "sectors but the disc holds only 100", 0, false},
-        {"disc = blank\nmedium = CD-R\n", kProgramBurnFlags, 0x4018, 5, "", nero::kBurnNoDisc, {},
+        {"disc = blank\nmedium = CD-R\n", kProgramBurnFlags, 0x4018, 5, "", neroapi::kBurnNoDisc, {},
          "does not suit a DVD", 0, false},
         // A minute at this time scale still answers the abort within a second.
-        {"disc = blank\nburn seconds = 60000\n", kProgramBurnFlags, 0x4018, 5, "Writing the disc", nero::kBurnAborted,
+        {"disc = blank\nburn seconds = 60000\n", kProgramBurnFlags, 0x4018, 5, "Writing the disc", neroapi::kBurnAborted,
          {}, "", 1, false},
     };
     for (const Case& c : cases) {
@@ -171,14 +171,14 @@ TEST_F(SimulatedRecorder, BurnOutcomes) {
         }
         EXPECT_EQ(job.Requests(), c.requests) << c.lines;
         for (const Event& e : job.events) {
-            if (e.kind == Event::Request && e.value == nero::kRequestWaitCd) {
+            if (e.kind == Event::Request && e.value == neroapi::kRequestWaitCd) {
                 EXPECT_EQ(TakeText(Api().GetLocalizedWaitCDTexts(int(e.data))), "Please insert a blank disc.");
             }
         }
-        if (c.result == nero::kBurnOk && !(c.flags & nero::kBurnSimulate)) {
+        if (c.result == neroapi::kBurnOk && !(c.flags & neroapi::kBurnSimulate)) {
             EXPECT_EQ(job.Texts(Event::Log).front(), "Burn process started at 2x (2770 KB/s)");
         }
-        EXPECT_EQ(job.HasLog("DVD-Video files reallocation failed"), c.result == nero::kBurnDvdVideo) << c.lines;
+        EXPECT_EQ(job.HasLog("DVD-Video files reallocation failed"), c.result == neroapi::kBurnDvdVideo) << c.lines;
         const std::string errors = TakeText(Api().GetErrorLog());
         EXPECT_EQ(errors != "<null>", c.errorPart != nullptr) << c.lines << errors;
         if (c.errorPart != nullptr) {
@@ -194,4 +194,4 @@ TEST_F(SimulatedRecorder, BurnOutcomes) {
 }
 
 }  // namespace
-}  // namespace rec::test
+}  // namespace bb::recorder::test

@@ -9,21 +9,21 @@
 #include <fstream>
 #include <memory>
 
-namespace rec::test {
+namespace bb::recorder::test {
 namespace {
 
 struct ListDeleter {
-    void operator()(nero::DriveInfoList* list) const { Api().FreeMem(list); }
+    void operator()(neroapi::DriveInfoList* list) const { Api().FreeMem(list); }
 };
-using DriveList = std::unique_ptr<nero::DriveInfoList, ListDeleter>;
+using DriveList = std::unique_ptr<neroapi::DriveInfoList, ListDeleter>;
 
-std::vector<std::string> Names(const nero::DriveInfoList& list) {
+std::vector<std::string> Names(const neroapi::DriveInfoList& list) {
     std::vector<std::string> names;
     for (uint32_t i = 0; i < list.count; ++i) names.push_back(list.drives[i].deviceName);
     return names;
 }
 
-const nero::DriveInfo* Find(const nero::DriveInfoList& list, const std::string& name) {
+const neroapi::DriveInfo* Find(const neroapi::DriveInfoList& list, const std::string& name) {
     for (uint32_t i = 0; i < list.count; ++i) {
         if (name == list.drives[i].deviceName) return &list.drives[i];
     }
@@ -69,8 +69,8 @@ TEST(RecorderDrives, ListsFilteredByMediaMaskWithTheirKindsAndSpeeds) {
         std::vector<std::string> names;
     };
     const Case cases[] = {
-        {nero::kMediaMaskDvd, {"Image Recorder", "DVD Only", "Reader"}},
-        {nero::kMediaMaskCd, {"Image Recorder", "CD Only"}},
+        {neroapi::kMediaMaskDvd, {"Image Recorder", "DVD Only", "Reader"}},
+        {neroapi::kMediaMaskCd, {"Image Recorder", "CD Only"}},
         {0x4, {"Image Recorder", "DVD Only", "Reader"}},
         {0x20000000, {}},
     };
@@ -79,17 +79,17 @@ TEST(RecorderDrives, ListsFilteredByMediaMaskWithTheirKindsAndSpeeds) {
         ASSERT_NE(list, nullptr) << std::hex << c.mask;
         EXPECT_EQ(Names(*list), c.names) << std::hex << c.mask;
     }
-    DriveList all(static_cast<nero::DriveInfoList*>(Api().GetAvailableDrives()));
+    DriveList all(static_cast<neroapi::DriveInfoList*>(Api().GetAvailableDrives()));
     ASSERT_NE(all, nullptr);
     EXPECT_EQ(all->count, 4u);
-    const nero::DriveInfo* reader = Find(*all, "Reader");
-    const nero::DriveInfo* image = Find(*all, "Image Recorder");
+    const neroapi::DriveInfo* reader = Find(*all, "Reader");
+    const neroapi::DriveInfo* image = Find(*all, "Image Recorder");
     ASSERT_TRUE(reader != nullptr && image != nullptr);
     EXPECT_EQ(reader->deviceKind, 2u);
     EXPECT_EQ(reader->capabilities, 0u);
     EXPECT_EQ(image->deviceKind, 1u);
     EXPECT_EQ(image->capabilities & 1u, 1u);
-    EXPECT_EQ(image->mediaMask, nero::kMediaMaskDvd | nero::kMediaMaskCd);
+    EXPECT_EQ(image->mediaMask, neroapi::kMediaMaskDvd | neroapi::kMediaMaskCd);
 
     // Write speeds follow the media class asked.
     struct Speeds {
@@ -99,17 +99,17 @@ TEST(RecorderDrives, ListsFilteredByMediaMaskWithTheirKindsAndSpeeds) {
         std::vector<uint32_t> rates;
     };
     const Speeds speeds[] = {
-        {nero::kMediaMaskDvd, "Image Recorder", 1385, {1385, 2770, 5540, 8310, 11080, 16620, 22160}},
-        {nero::kMediaMaskCd, "Image Recorder", 150, {150, 300, 600, 1200, 2400, 3600, 4800, 6000, 7200, 7800}},
-        {nero::kMediaMaskDvd, "DVD Only", 1350, {2700, 5400, 10800}},
-        {nero::kMediaMaskCd, "CD Only", 150, {1200, 2400, 3600}},
+        {neroapi::kMediaMaskDvd, "Image Recorder", 1385, {1385, 2770, 5540, 8310, 11080, 16620, 22160}},
+        {neroapi::kMediaMaskCd, "Image Recorder", 150, {150, 300, 600, 1200, 2400, 3600, 4800, 6000, 7200, 7800}},
+        {neroapi::kMediaMaskDvd, "DVD Only", 1350, {2700, 5400, 10800}},
+        {neroapi::kMediaMaskCd, "CD Only", 150, {1200, 2400, 3600}},
     };
     for (const Speeds& c : speeds) {
         DriveList list(Api().GetAvailableDrivesEx(c.mask, nullptr));
         ASSERT_NE(list, nullptr);
-        const nero::DriveInfo* drive = Find(*list, c.recorder);
+        const neroapi::DriveInfo* drive = Find(*list, c.recorder);
         ASSERT_NE(drive, nullptr) << c.recorder;
-        const nero::SpeedInfo& got = drive->writeSpeeds;
+        const neroapi::SpeedInfo& got = drive->writeSpeeds;
         EXPECT_EQ(got.baseRate, c.baseRate) << c.recorder;
         ASSERT_EQ(got.count, c.rates.size()) << c.recorder;
         for (uint32_t i = 0; i < got.count; ++i) {
@@ -122,7 +122,7 @@ TEST(RecorderDrives, ListsFilteredByMediaMaskWithTheirKindsAndSpeeds) {
 TEST(RecorderDrives, ConfigurationMistakesAreReportedWithTheirLine) {
     Sandbox sandbox;
     sandbox.WriteConfig("[Good]\nmedium = DVD-RW\nspeed = 4\nmedia = lots\n[Image Recorder]\n[Good]\n");
-    DriveList list(Api().GetAvailableDrivesEx(nero::kMediaMaskDvd, nullptr));
+    DriveList list(Api().GetAvailableDrivesEx(neroapi::kMediaMaskDvd, nullptr));
     ASSERT_NE(list, nullptr);
     EXPECT_EQ(Names(*list), (std::vector<std::string>{"Image Recorder", "Good"}));
     const std::string errors = TakeText(Api().GetErrorLog());
@@ -135,7 +135,7 @@ TEST(RecorderDrives, ConfigurationMistakesAreReportedWithTheirLine) {
     // The committed sample configuration reads without complaint.
     Api().ClearErrors();
     ::setenv("BB_NEROAPI_CONFIG", (std::string(BB_SOURCE_DIR) + "/recorder/library/NeroAPI-drives.sample.ini").c_str(), 1);
-    DriveList sample(Api().GetAvailableDrivesEx(nero::kMediaMaskDvd | nero::kMediaMaskCd, nullptr));
+    DriveList sample(Api().GetAvailableDrivesEx(neroapi::kMediaMaskDvd | neroapi::kMediaMaskCd, nullptr));
     ASSERT_NE(sample, nullptr);
     EXPECT_EQ(Names(*sample), (std::vector<std::string>{"Image Recorder", "BB DVD-RW Writer", "BB DVD-R Writer",
                                                         "BB Empty Tray", "BB Faulty Writer", "BB CD Writer"}));
@@ -151,10 +151,10 @@ TEST(RecorderDrives, WithoutTheVariableReadsTheFileBesideItsOwnModule) {
     std::ofstream(sandbox / "NeroAPI-drives.ini") << "[Beside The Module]\nmedia = 0x4\n";
     void* module = dlopen(copy.c_str(), RTLD_NOW | RTLD_LOCAL);
     ASSERT_NE(module, nullptr) << dlerror();
-    auto drives = reinterpret_cast<nero::FnNeroGetAvailableDrivesEx>(dlsym(module, "NeroGetAvailableDrivesEx"));
-    auto freeMem = reinterpret_cast<nero::FnNeroFreeMem>(dlsym(module, "NeroFreeMem"));
+    auto drives = reinterpret_cast<neroapi::FnNeroGetAvailableDrivesEx>(dlsym(module, "NeroGetAvailableDrivesEx"));
+    auto freeMem = reinterpret_cast<neroapi::FnNeroFreeMem>(dlsym(module, "NeroFreeMem"));
     ASSERT_TRUE(drives != nullptr && freeMem != nullptr);
-    nero::DriveInfoList* list = drives(nero::kMediaMaskDvd, nullptr);
+    neroapi::DriveInfoList* list = drives(neroapi::kMediaMaskDvd, nullptr);
     ASSERT_NE(list, nullptr);
     EXPECT_EQ(Names(*list), (std::vector<std::string>{"Image Recorder", "Beside The Module"}));
     freeMem(list);
@@ -168,10 +168,10 @@ TEST(RecorderMedia, TypeNamesOfAMaskAndWaitTexts) {
         std::string names;
     };
     const Case cases[] = {
-        {nero::kMediaMaskDvd | nero::kMediaMaskCd, nullptr, "CD-R/RW, DVD-R, DVD+R, DVD-RAM, DVD+R DL"},
+        {neroapi::kMediaMaskDvd | neroapi::kMediaMaskCd, nullptr, "CD-R/RW, DVD-R, DVD+R, DVD-RAM, DVD+R DL"},
         {0x5004, nullptr, "DVD-R, DVD-RW, DVD+RW"},
-        {nero::kMediaMaskCd, nullptr, "CD-R/RW"},
-        {nero::kMediaDvdPlusRw, " | ", "DVD+R | DVD+RW"},
+        {neroapi::kMediaMaskCd, nullptr, "CD-R/RW"},
+        {neroapi::kMediaDvdPlusRw, " | ", "DVD+R | DVD+RW"},
         {0x80000000, nullptr, ""},
     };
     for (const Case& c : cases) {
@@ -185,4 +185,4 @@ TEST(RecorderMedia, TypeNamesOfAMaskAndWaitTexts) {
 }
 
 }  // namespace
-}  // namespace rec::test
+}  // namespace bb::recorder::test

@@ -4,6 +4,8 @@
 
 #include <string>
 
+namespace bb::recording {
+
 namespace {
 
 using recording::BurnReportContext;
@@ -55,3 +57,5 @@ TEST(BurnReport, AReallocationFailureIsLeftToTheRetryQuestion) {
 }
 
 }  // namespace
+
+}  // namespace bb::recording

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+namespace bb::recording {
+
 namespace {
 
 using recording::BatchStep;
@@ -67,3 +69,5 @@ TEST(CommandLine, ReadsOptionsAndReportsEachBadWordOnItsOwn) {
 }
 
 }  // namespace
+
+}  // namespace bb::recording

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+namespace bb::recording {
+
 namespace {
 
 using recording::EraseCountdownEnd;
@@ -70,3 +72,5 @@ TEST(EraseCountdown, GivesUpAfterTheOverrunWaitsAndNeverDividesByAZeroEstimate) 
 }
 
 }  // namespace
+
+}  // namespace bb::recording

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+namespace bb::recording {
+
 namespace {
 
 struct TrackCase {
@@ -45,3 +47,5 @@ TEST(JobFlags, BurnFlagsAlwaysCarryTheFixedBitsVerifyFromTheWindowAndNeverBit31)
 }
 
 }  // namespace
+
+}  // namespace bb::recording

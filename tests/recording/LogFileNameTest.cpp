@@ -4,6 +4,8 @@
 
 #include <string>
 
+namespace bb::recording {
+
 namespace {
 
 // The desktop log is named after the label, which may be a refused one.
@@ -32,3 +34,5 @@ TEST(LogFileName, LabelBecomesAFileNameEverySystemCanCreate) {
 }
 
 }  // namespace
+
+}  // namespace bb::recording

@@ -6,6 +6,8 @@
 #include <string>
 #include <tuple>
 
+namespace bb::recording {
+
 namespace {
 
 using recording::OnProgressReport;
@@ -58,3 +60,5 @@ TEST(ProgressEstimate, TimeTextsAreNeverNegative) {
 }
 
 }  // namespace
+
+}  // namespace bb::recording

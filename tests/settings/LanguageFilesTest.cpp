@@ -16,6 +16,8 @@
 
 #include <gtest/gtest.h>
 
+namespace bb::settings {
+
 namespace {
 
 struct LanguageFile {
@@ -78,7 +80,7 @@ TEST_P(ShippedLanguageFile, CarriesEveryTextWithTheProgramsConversions) {
     EXPECT_NE(bytes.substr(0, 3), "\xEF\xBB\xBF") << "a byte order mark hides the first line";
 
     LanguageTable table(path);
-    for (const TextIdSignature& entry : kTextIdTable) {
+    for (const res::TextIdSignature& entry : res::kTextIdTable) {
         if (!table.GetFileText(entry.id)) {
             ADD_FAILURE() << "text " << entry.id << " missing";
             continue;
@@ -88,18 +90,18 @@ TEST_P(ShippedLanguageFile, CarriesEveryTextWithTheProgramsConversions) {
         // A text without arguments is shown as it stands, so a percent sign
         // would read differently wherever a caller formats it.
         std::string problem;
-        const std::optional<std::string> kinds = bbfmt::ArgumentKinds(text, &problem);
+        const std::optional<std::string> kinds = framework::ArgumentKinds(text, &problem);
         if (*entry.args == '\0')
             EXPECT_EQ(text.find('%'), std::string::npos) << "text " << entry.id << ": " << text;
         else
-            EXPECT_EQ(kinds.value_or(problem), bbfmt::ArgumentKinds(entry.args).value_or("?"))
+            EXPECT_EQ(kinds.value_or(problem), framework::ArgumentKinds(entry.args).value_or("?"))
                 << "text " << entry.id << ": " << text;
     }
 }
 
 TEST_P(ShippedLanguageFile, SettingsTemplateKeepsTheKeys) {
     LanguageTable table(GetParam().path);
-    EXPECT_EQ(KeyLines(table.GetText(kTxtSettingsTemplate)), KeyLines(settings::BuiltinText(kTxtSettingsTemplate)));
+    EXPECT_EQ(KeyLines(table.GetText(res::kTxtSettingsTemplate)), KeyLines(settings::BuiltinText(res::kTxtSettingsTemplate)));
 }
 
 INSTANTIATE_TEST_SUITE_P(Lang, ShippedLanguageFile, ::testing::ValuesIn(LanguageFilesToCheck()),
@@ -115,12 +117,14 @@ TEST(LanguageFiles, EnglishAndGermanAreShipped) {
 
 TEST(TextIdTable, IdsAreInRangeOnceEachWithUsableSignatures) {
     std::vector<int> seen;
-    for (const TextIdSignature& entry : kTextIdTable) {
+    for (const res::TextIdSignature& entry : res::kTextIdTable) {
         EXPECT_TRUE(entry.id >= 500 && entry.id <= 899) << entry.id;
         EXPECT_EQ(std::find(seen.begin(), seen.end(), entry.id), seen.end()) << entry.id;
         seen.push_back(entry.id);
-        EXPECT_TRUE(bbfmt::ArgumentKinds(entry.args).has_value()) << entry.id;
+        EXPECT_TRUE(framework::ArgumentKinds(entry.args).has_value()) << entry.id;
     }
 }
 
 }  // namespace
+
+}  // namespace bb::settings

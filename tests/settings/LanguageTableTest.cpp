@@ -9,9 +9,11 @@
 #include "settings/BuiltinTexts.h"
 #include "tests/support/Sandbox.h"
 
+namespace bb::settings {
+
 namespace {
 
-using LanguageTableTest = bbtest::SandboxTest;
+using LanguageTableTest = bb::test::SandboxTest;
 
 struct LookupCase {
     const char* name;
@@ -41,11 +43,11 @@ TEST_F(LanguageTableTest, LooksUpTextsLineByLine) {
         {"byte order mark hides the first line", "\xEF\xBB\xBF" "601: Hello\n", 601, ""},
         {"byte order mark spares the second line", "\xEF\xBB\xBF" "600: a\n601: Hello\n", 601, "Hello"},
         {"missing id in a file", "600: a\n", 601, ""},
-        {"no file, an id without a built-in", std::nullopt, kTxtNoDvdRoot, ""},
-        {"no file, built-in contact link", std::nullopt, kTxtContactMail, settings::BuiltinText(kTxtContactMail)},
-        {"file without the id falls back to the built-in", "600: a\n", kTxtSettingsTemplate,
-         settings::BuiltinText(kTxtSettingsTemplate)},
-        {"file overrides a built-in", "652: My own credit\n", kTxtNameAndCredit, "My own credit"},
+        {"no file, an id without a built-in", std::nullopt, res::kTxtNoDvdRoot, ""},
+        {"no file, built-in contact link", std::nullopt, res::kTxtContactMail, settings::BuiltinText(res::kTxtContactMail)},
+        {"file without the id falls back to the built-in", "600: a\n", res::kTxtSettingsTemplate,
+         settings::BuiltinText(res::kTxtSettingsTemplate)},
+        {"file overrides a built-in", "652: My own credit\n", res::kTxtNameAndCredit, "My own credit"},
     };
     int n = 0;
     for (const LookupCase& c : cases) {
@@ -98,3 +100,5 @@ TEST_F(LanguageTableTest, LookupsFromSeveralThreadsWhileThePathChanges) {
 }
 
 }  // namespace
+
+}  // namespace bb::settings

@@ -9,14 +9,18 @@
 #include "settings/SettingsFile.h"
 #include "tests/support/Sandbox.h"
 
-class SettingsFileTest : public bbtest::SandboxTest {
+namespace bb::settings {
+
+class SettingsFileTest : public bb::test::SandboxTest {
 protected:
-    void Write(const std::string& bytes) const { std::ofstream(path_, std::ios::binary) << bytes; }
+    void Write(const std::string& bytes) const { std::ofstream(m_path, std::ios::binary) << bytes; }
     [[nodiscard]] std::string Read() const {
-        std::ifstream in(path_, std::ios::binary);
+        std::ifstream in(m_path, std::ios::binary);
         return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     }
 
-    std::string path_ = SettingsFilePath(Folder());
-    LanguageTable builtinTexts_;  // no language file: the built-in template
+    std::string m_path = SettingsFilePath(Folder());
+    LanguageTable m_builtinTexts;  // no language file: the built-in template
 };
+
+}  // namespace bb::settings

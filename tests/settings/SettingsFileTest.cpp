@@ -9,6 +9,8 @@
 #include "settings/SettingsFile.h"
 #include "tests/settings/SettingsFileFixture.h"
 
+namespace bb::settings {
+
 namespace {
 
 // The defaults with some values changed.
@@ -20,7 +22,7 @@ BurnSettings With(Change change) {
 }
 
 TEST_F(SettingsFileTest, DefaultsAreWrittenByteForByte) {
-    ASSERT_TRUE(SaveSettings(path_, BurnSettings{}, builtinTexts_, std::time(nullptr)));
+    ASSERT_TRUE(SaveSettings(m_path, BurnSettings{}, m_builtinTexts, std::time(nullptr)));
     const std::string bytes = Read();
     const std::string hashes(54, '#');
     const std::string header = hashes + "\r\n# Brenvik ini file, created: ";
@@ -49,9 +51,9 @@ TEST_F(SettingsFileTest, ValuesRoundTrip) {
           "D:\\50%\\oops.WAV", 1, -5, 0, 2147483647, -2147483647 - 1, "C:\\Filme\\100% %s %d %n"}},
     };
     for (const auto& [name, settings] : cases) {
-        ASSERT_TRUE(SaveSettings(path_, settings, builtinTexts_, std::time(nullptr))) << name;
+        ASSERT_TRUE(SaveSettings(m_path, settings, m_builtinTexts, std::time(nullptr))) << name;
         BurnSettings loaded = other;
-        ASSERT_EQ(LoadSettings(path_, loaded), 0) << name;
+        ASSERT_EQ(LoadSettings(m_path, loaded), 0) << name;
         EXPECT_EQ(loaded, settings) << name << "\n" << Read();
     }
 }
@@ -92,7 +94,7 @@ TEST_F(SettingsFileTest, ReadsLineByLine) {
     for (const auto& c : cases) {
         Write(c.content);
         BurnSettings loaded;
-        EXPECT_EQ(LoadSettings(path_, loaded), 0) << c.name;
+        EXPECT_EQ(LoadSettings(m_path, loaded), 0) << c.name;
         EXPECT_EQ(loaded, c.expected) << c.name;
     }
 }
@@ -106,18 +108,18 @@ TEST_F(SettingsFileTest, TemplateComesFromTheLanguageFile) {
            "ErrorWave: %s\\nEnableAudio: %d\\nLimitCD: %d\\nLimitDVD: %d\\nLimitCDRed: %d\\n"
            "LimitDVDRed: %d\\nDefaultSourceDir: %s\\n\n";
     const BurnSettings s = With([](BurnSettings& s) { s.device = "Rec"; s.speed = 2; });
-    ASSERT_TRUE(SaveSettings(path_, s, LanguageTable(lng), std::time(nullptr)));
+    ASSERT_TRUE(SaveSettings(m_path, s, LanguageTable(lng), std::time(nullptr)));
     EXPECT_EQ(Read().rfind("; Einstellungen vom ", 0), 0u) << Read();
     BurnSettings loaded;
-    ASSERT_EQ(LoadSettings(path_, loaded), 0);
+    ASSERT_EQ(LoadSettings(m_path, loaded), 0);
     EXPECT_EQ(loaded, s);
 }
 
 TEST_F(SettingsFileTest, MissingFileChangesNothingAndAMissingFolderFailsTheSave) {
     BurnSettings settings;
-    EXPECT_EQ(LoadSettings(path_, settings), -1);
+    EXPECT_EQ(LoadSettings(m_path, settings), -1);
     EXPECT_EQ(settings, BurnSettings{});
-    EXPECT_FALSE(SaveSettings((Root() / "gone" / "Brenvik.ini").string(), BurnSettings{}, builtinTexts_,
+    EXPECT_FALSE(SaveSettings((Root() / "gone" / "Brenvik.ini").string(), BurnSettings{}, m_builtinTexts,
                               std::time(nullptr)));
 }
 
@@ -142,3 +144,5 @@ TEST(CtimeTextTest, MatchesTheRuntimeForm) {
 }
 
 }  // namespace
+
+}  // namespace bb::settings

@@ -9,14 +9,16 @@
 #include "settings/SettingsTransfer.h"
 #include "settings/StartupChoices.h"
 
+namespace bb::settings {
+
 namespace {
 
 class HoldersTest : public ::testing::Test {
 protected:
-    LanguageTable texts_;
-    CFsFlagsSettings fs_{texts_};
-    COtherSettings other_{texts_};
-    CAudioSettings audio_{texts_};
+    LanguageTable m_texts;
+    CFsFlagsSettings m_fs{m_texts};
+    COtherSettings m_other{m_texts};
+    CAudioSettings m_audio{m_texts};
 };
 
 TEST_F(HoldersTest, BurnFlagsCarryTheBookTypeAsTwoStatesMoreFlagsThreeBits) {
@@ -27,15 +29,15 @@ TEST_F(HoldersTest, BurnFlagsCarryTheBookTypeAsTwoStatesMoreFlagsThreeBits) {
         {0x4040, 0x4040}, {0xC000, 0x4000}, {0xFFFFFFFF, 0x80004642}, {0, 0x8000},
     };
     for (const auto& c : cases) {
-        other_.SetBurnFlags(c.set);
-        EXPECT_EQ(other_.GetBurnFlags(), c.get) << std::hex << c.set;
+        m_other.SetBurnFlags(c.set);
+        EXPECT_EQ(m_other.GetBurnFlags(), c.get) << std::hex << c.set;
     }
-    other_.SetBurnFlags(0x80008040);
-    EXPECT_TRUE(other_.m_bNoOverwriteQuestion && other_.m_bBurnProof);
-    other_.SetMoreFlags(0xFF);
-    EXPECT_EQ(other_.GetMoreFlags(), 0x7u);
-    other_.SetMoreFlags(0x2);
-    EXPECT_EQ(other_.m_bLabel16 * 4 + other_.m_bForceShutdown * 2 + other_.m_bIgnoreSourceSize, 4);
+    m_other.SetBurnFlags(0x80008040);
+    EXPECT_TRUE(m_other.m_bNoOverwriteQuestion && m_other.m_bBurnProof);
+    m_other.SetMoreFlags(0xFF);
+    EXPECT_EQ(m_other.GetMoreFlags(), 0x7u);
+    m_other.SetMoreFlags(0x2);
+    EXPECT_EQ(m_other.m_bLabel16 * 4 + m_other.m_bForceShutdown * 2 + m_other.m_bIgnoreSourceSize, 4);
 }
 
 TEST_F(HoldersTest, JobSoundNeedsAudioOnAndAWavExtension) {
@@ -52,10 +54,10 @@ TEST_F(HoldersTest, JobSoundNeedsAudioOnAndAWavExtension) {
         {1, "", "", 0, ""},
     };
     for (const auto& c : cases) {
-        audio_.SetAudioEnabled(c.enabled);
-        audio_.SetSuccessWave(c.success);
-        audio_.SetErrorWave(c.error);
-        EXPECT_EQ(audio_.SoundForJobResult(c.result), c.plays) << c.success << " " << c.result;
+        m_audio.SetAudioEnabled(c.enabled);
+        m_audio.SetSuccessWave(c.success);
+        m_audio.SetErrorWave(c.error);
+        EXPECT_EQ(m_audio.SoundForJobResult(c.result), c.plays) << c.success << " " << c.result;
     }
     EXPECT_FALSE(CAudioSettings::IsPlayablePreview("a.wa"));
     EXPECT_TRUE(CAudioSettings::IsPlayablePreview("a.mp3"));
@@ -63,25 +65,25 @@ TEST_F(HoldersTest, JobSoundNeedsAudioOnAndAWavExtension) {
 
 TEST_F(HoldersTest, TransferRoundTripsThroughTheHolders) {
     MainWindowSettings window;
-    const SettingsHolders holders{window, fs_, other_, audio_};
+    const SettingsHolders holders{window, m_fs, m_other, m_audio};
     EXPECT_EQ(CollectSettings(holders), BurnSettings{});
 
     // FSFlags 0x1B: reallocation off.
     BurnSettings file{"Rec", 1, 0x1B, 0x80004642, 0x5, 2, "deutsch.lng", "a.wav", "b.wav", 1, 1, 2, 3, 4, "/dvd"};
     DistributeSettings(file, holders);
     EXPECT_EQ(window.reallocate, 0);
-    EXPECT_EQ(fs_.GetFlags(), 0x1B);
+    EXPECT_EQ(m_fs.GetFlags(), 0x1B);
     EXPECT_EQ(CollectSettings(holders), file);
 
     file.fsFlags = 0x40;
     DistributeSettings(file, holders);
     EXPECT_EQ(window.reallocate, 1);
-    EXPECT_EQ(fs_.GetFlags(), 0);
+    EXPECT_EQ(m_fs.GetFlags(), 0);
     // Reallocation is the window's: the holder keeps the four file system bits.
-    fs_.SetFlags(0x5B);
-    EXPECT_EQ(fs_.GetFlags(), 0x1B);
-    fs_.m_bJoliet = 2;  // only the value 1 counts
-    EXPECT_EQ(fs_.GetFlags(), 0x1A);
+    m_fs.SetFlags(0x5B);
+    EXPECT_EQ(m_fs.GetFlags(), 0x1B);
+    m_fs.m_bJoliet = 2;  // only the value 1 counts
+    EXPECT_EQ(m_fs.GetFlags(), 0x1A);
 
     // A media type other than 0 and 1 is CD everywhere.
     const std::pair<int, int> mediaTypes[] = {{0, 0}, {1, 1}, {2, 1}, {-1, 1}};
@@ -100,3 +102,5 @@ TEST(StartupChoicesTest, LanguageFileFallback) {
 }
 
 }  // namespace
+
+}  // namespace bb::settings

@@ -1,7 +1,7 @@
 // A fresh folder per test under the system's temporary folder, removed with
 // everything in it when the test ends, and helpers to fill and read it.
 // Relative paths are written with '/' and joined with the platform's
-// separator. Use bbtest::SandboxTest as a fixture, or a bbtest::Sandbox
+// separator. Use bb::test::SandboxTest as a fixture, or a bb::test::Sandbox
 // member inside a test.
 #pragma once
 
@@ -16,7 +16,7 @@
 #include <system_error>
 #include <vector>
 
-namespace bbtest {
+namespace bb::test {
 
 class Sandbox {
 public:
@@ -31,23 +31,23 @@ public:
                 std::to_string(counter++);
         for (char& c : name)
             if (c == '/' || c == '\\' || c == ':') c = '_';
-        root_ = std::filesystem::temp_directory_path() / name;
-        std::filesystem::remove_all(root_);
-        std::filesystem::create_directories(root_);
+        m_root = std::filesystem::temp_directory_path() / name;
+        std::filesystem::remove_all(m_root);
+        std::filesystem::create_directories(m_root);
     }
     ~Sandbox() {
         std::error_code ignored;
-        std::filesystem::remove_all(root_, ignored);
+        std::filesystem::remove_all(m_root, ignored);
     }
     Sandbox(const Sandbox&) = delete;
     Sandbox& operator=(const Sandbox&) = delete;
 
-    [[nodiscard]] const std::filesystem::path& Root() const { return root_; }
-    [[nodiscard]] std::string Folder() const { return root_.string(); }
+    [[nodiscard]] const std::filesystem::path& Root() const { return m_root; }
+    [[nodiscard]] std::string Folder() const { return m_root.string(); }
 
     // `relative` below the sandbox ("" is the sandbox itself).
     [[nodiscard]] std::string At(const std::string& relative) const {
-        std::filesystem::path path = root_;
+        std::filesystem::path path = m_root;
         size_t start = 0;
         while (start <= relative.size()) {
             size_t slash = relative.find('/', start);
@@ -89,9 +89,9 @@ public:
     }
 
 private:
-    std::filesystem::path root_;
+    std::filesystem::path m_root;
 };
 
 class SandboxTest : public ::testing::Test, protected Sandbox {};
 
-}  // namespace bbtest
+}  // namespace bb::test

@@ -2,11 +2,13 @@
 
 #include <gtest/gtest.h>
 
+namespace bb::system {
+
 namespace {
 
-using shutdown::PlanShutdown;
-using shutdown::ShutdownPlan;
-using shutdown::WindowsKindOf;
+using system::PlanShutdown;
+using system::ShutdownPlan;
+using system::WindowsKindOf;
 using Method = ShutdownPlan::Method;
 
 TEST(ShutdownPlan, WindowsKindFromTheVersion) {
@@ -48,3 +50,5 @@ TEST(ShutdownPlan, NtSwitchesOffAndOnlyNt3LogsOff) {
 }
 
 }  // namespace
+
+}  // namespace bb::system

@@ -8,12 +8,14 @@
 #include "res/DialogTemplate.h"
 #include "tests/tools/FixtureIds.h"
 
+namespace bb::tools {
+
 namespace {
 
-using bbres::ControlKind;
+using res::ControlKind;
 
 TEST(RcTemplates, DialogHeaderEveryControlAndTheRadioGroup) {
-    const bbres::DialogTemplate* d = bbres::FindDialog(IDD_FIXTURE);
+    const res::DialogTemplate* d = res::FindDialog(IDD_FIXTURE);
     ASSERT_NE(d, nullptr);
     EXPECT_STREQ(d->caption, "Say \"hi\", world");
     EXPECT_STREQ(d->fontFace, "Tahoma");
@@ -35,7 +37,7 @@ TEST(RcTemplates, DialogHeaderEveryControlAndTheRadioGroup) {
     };
     ASSERT_EQ(d->controls.size(), std::size(rows));
     for (size_t i = 0; i < std::size(rows); ++i) {
-        const bbres::ControlTemplate& c = d->controls[i];
+        const res::ControlTemplate& c = d->controls[i];
         const Row& r = rows[i];
         EXPECT_EQ(c.id, r.id) << r.idName;
         EXPECT_STREQ(c.idName, r.idName);
@@ -45,16 +47,16 @@ TEST(RcTemplates, DialogHeaderEveryControlAndTheRadioGroup) {
         EXPECT_EQ(c.disabled, r.disabled) << r.idName;
         EXPECT_EQ(c.group, r.group) << r.idName;
         EXPECT_EQ(c.textId + c.tooltipId + c.iconId, 0) << r.idName;  // the script cannot say these
-        EXPECT_EQ(bbres::FindControl(*d, r.id), &c) << r.idName;
+        EXPECT_EQ(res::FindControl(*d, r.id), &c) << r.idName;
         std::vector<int> group;
-        for (const auto& radio : bbres::RadioGroup(*d, r.id)) group.push_back(radio.id);
+        for (const auto& radio : res::RadioGroup(*d, r.id)) group.push_back(radio.id);
         EXPECT_EQ(group, r.radioGroup) << r.idName;
     }
-    EXPECT_EQ(bbres::FindControl(*d, 4242), nullptr);
+    EXPECT_EQ(res::FindControl(*d, 4242), nullptr);
 }
 
 TEST(RcTemplates, MenuAndDialogsWithoutControls) {
-    const bbres::MenuTemplate* m = bbres::FindMenu(IDR_FIXTURE_MENU);
+    const res::MenuTemplate* m = res::FindMenu(IDR_FIXTURE_MENU);
     ASSERT_NE(m, nullptr);
     EXPECT_STREQ(m->popupCaption, "&File");
     ASSERT_EQ(m->items.size(), 3u);
@@ -63,13 +65,15 @@ TEST(RcTemplates, MenuAndDialogsWithoutControls) {
     EXPECT_STREQ(m->items[0].caption, "&Open");
     EXPECT_STREQ(m->items[2].caption, "&Close");
 
-    const bbres::DialogTemplate* empty = bbres::FindDialog(IDD_EMPTY);
+    const res::DialogTemplate* empty = res::FindDialog(IDD_EMPTY);
     ASSERT_NE(empty, nullptr);
     EXPECT_TRUE(empty->controls.empty());
     EXPECT_EQ(empty->menuId, 0);
-    EXPECT_EQ(bbres::RcDialogs().size(), 2u);
-    EXPECT_EQ(bbres::FindDialog(999), nullptr);
-    EXPECT_EQ(bbres::FindMenu(999), nullptr);
+    EXPECT_EQ(res::RcDialogs().size(), 2u);
+    EXPECT_EQ(res::FindDialog(999), nullptr);
+    EXPECT_EQ(res::FindMenu(999), nullptr);
 }
 
 }  // namespace
+
+}  // namespace bb::tools

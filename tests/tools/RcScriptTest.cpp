@@ -9,6 +9,8 @@
 
 #include "tools/rc2template/RcScript.h"
 
+namespace bb::tools {
+
 namespace {
 
 using rc2template::ParseRcScript;
@@ -145,3 +147,5 @@ TEST(RcScript, TheProgramScriptLosesNoControlLine) {
 }
 
 }  // namespace
+
+}  // namespace bb::tools

@@ -8,7 +8,9 @@
 #include "tools/rc2template/RcScript.h"
 #include "tools/rc2template/TemplateWriter.h"
 
-int main(int argc, char** argv) {
+namespace bb::tools::rc2template {
+
+int Run(int argc, char** argv) {
     if (argc != 3) {
         std::fprintf(stderr, "usage: rc2template SCRIPT.rc OUT.cpp\n");
         return 2;
@@ -38,3 +40,7 @@ int main(int argc, char** argv) {
     }
     return 0;
 }
+
+}  // namespace bb::tools::rc2template
+
+int main(int argc, char** argv) { return bb::tools::rc2template::Run(argc, argv); }

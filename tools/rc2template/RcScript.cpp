@@ -5,7 +5,7 @@
 #include <map>
 #include <sstream>
 
-namespace rc2template {
+namespace bb::tools::rc2template {
 namespace {
 
 struct Token {
@@ -211,7 +211,7 @@ const std::map<std::string, ShortForm>& ShortForms() {
     return forms;
 }
 
-// What the program makes of a control: the kinds of bbres::ControlKind.
+// What the program makes of a control: the kinds of res::ControlKind.
 std::string KindOf(const Line& line, const RcControl& c) {
     const std::string cls = Upper(c.windowClass);
     if (cls == "BUTTON") {
@@ -282,15 +282,15 @@ RcControl ParseControl(const Line& line) {
 
 class Parser {
 public:
-    explicit Parser(std::vector<Line> lines) : lines_(std::move(lines)) {}
+    explicit Parser(std::vector<Line> lines) : m_lines(std::move(lines)) {}
 
     RcScript Run() {
         RcScript script;
-        while (pos_ < lines_.size()) {
-            const Line& line = lines_[pos_];
+        while (m_pos < m_lines.size()) {
+            const Line& line = m_lines[m_pos];
             if (!line.include.empty()) {
                 script.includes.push_back(line.include);
-                ++pos_;
+                ++m_pos;
             } else if (IsWord(line, 1, "DIALOGEX") || IsWord(line, 1, "DIALOG")) {
                 script.dialogs.push_back(Dialog());
             } else if (IsWord(line, 1, "MENU")) {
@@ -302,7 +302,7 @@ public:
             } else if (IsEnd(line)) {
                 Fail(line.number, "END without BEGIN");
             } else {
-                ++pos_;  // another resource or a top-level statement
+                ++m_pos;  // another resource or a top-level statement
             }
         }
         return script;
@@ -310,8 +310,8 @@ public:
 
 private:
     const Line& Take() {
-        if (pos_ >= lines_.size()) Fail(lines_.empty() ? 0 : lines_.back().number, "unexpected end of script");
-        const Line& line = lines_[pos_++];
+        if (m_pos >= m_lines.size()) Fail(m_lines.empty() ? 0 : m_lines.back().number, "unexpected end of script");
+        const Line& line = m_lines[m_pos++];
         if (line.tokens.empty()) Fail(line.number, "#include inside a resource");
         return line;
     }
@@ -338,7 +338,7 @@ private:
         if (args.size() < 4) Fail(header.number, "a dialog needs x, y, width and height");
         d.cx = IntArg(header, args[2], "the width");
         d.cy = IntArg(header, args[3], "the height");
-        while (pos_ < lines_.size() && !IsBegin(lines_[pos_])) {
+        while (m_pos < m_lines.size() && !IsBegin(m_lines[m_pos])) {
             const Line& line = Take();
             const std::string word = Upper(line.tokens[0].text);
             const auto opts = Arguments(line, 1);
@@ -391,8 +391,8 @@ private:
         return m;
     }
 
-    std::vector<Line> lines_;
-    size_t pos_ = 0;
+    std::vector<Line> m_lines;
+    size_t m_pos = 0;
 };
 
 }  // namespace
@@ -401,4 +401,4 @@ RcScript ParseRcScript(std::string_view text) {
     return Parser(ReadLines(text)).Run();
 }
 
-}  // namespace rc2template
+}  // namespace bb::tools::rc2template

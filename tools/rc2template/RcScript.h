@@ -9,12 +9,12 @@
 #include <string_view>
 #include <vector>
 
-namespace rc2template {
+namespace bb::tools::rc2template {
 
 struct RcControl {
     std::string id;           // the symbol (or number) the script gives
     std::string windowClass;  // "Button", "Static", "Edit", ...
-    std::string kind;         // the bbres::ControlKind it makes: "GroupBox", "Label", ...
+    std::string kind;         // the res::ControlKind it makes: "GroupBox", "Label", ...
     std::string caption;      // "" for none
     std::set<std::string> styles;  // after the statement's defaults and NOT
     int x = 0, y = 0, cx = 0, cy = 0;
@@ -59,4 +59,4 @@ struct RcError : std::runtime_error {
 // is an error, so no control can go missing from the tables.
 RcScript ParseRcScript(std::string_view text);
 
-}  // namespace rc2template
+}  // namespace bb::tools::rc2template

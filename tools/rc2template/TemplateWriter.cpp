@@ -2,7 +2,7 @@
 
 #include <sstream>
 
-namespace rc2template {
+namespace bb::tools::rc2template {
 namespace {
 
 // A C++ string literal of the script's text.
@@ -26,7 +26,7 @@ std::string WriteTemplateSource(const RcScript& script, const std::string& scrip
         << "#include \"res/DialogTemplate.h\"\n";
     for (const std::string& include : script.includes)
         out << "#include " << (include == "<windows.h>" ? "\"framework/WinDefs.h\"" : include) << "\n";
-    out << "\nnamespace bbres {\nnamespace {\n\nusing K = ControlKind;\n";
+    out << "\nnamespace bb::res {\nnamespace {\n\nusing K = ControlKind;\n";
     for (const RcDialog& d : script.dialogs) {
         if (d.controls.empty()) continue;
         out << "\nconst ControlTemplate kControls_" << d.id << "[] = {\n";
@@ -57,8 +57,8 @@ std::string WriteTemplateSource(const RcScript& script, const std::string& scrip
         out << "        {" << m.id << ", " << Quoted(m.popupCaption) << ", 0, "
             << (m.items.empty() ? "{}" : "kItems_" + m.id) << "},\n";
     if (script.menus.empty()) out << "        {},\n";
-    out << "    };\n    return std::span(menus).first(" << script.menus.size() << ");\n}\n\n}  // namespace bbres\n";
+    out << "    };\n    return std::span(menus).first(" << script.menus.size() << ");\n}\n\n}  // namespace bb::res\n";
     return out.str();
 }
 
-}  // namespace rc2template
+}  // namespace bb::tools::rc2template

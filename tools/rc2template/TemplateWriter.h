@@ -6,8 +6,8 @@
 
 #include "tools/rc2template/RcScript.h"
 
-namespace rc2template {
+namespace bb::tools::rc2template {
 
 std::string WriteTemplateSource(const RcScript& script, const std::string& scriptName);
 
-}  // namespace rc2template
+}  // namespace bb::tools::rc2template

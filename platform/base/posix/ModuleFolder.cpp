@@ -2,7 +2,7 @@
 
 #include <dlfcn.h>
 
-namespace platform {
+namespace bb::platform {
 namespace {
 
 void Anchor() {}
@@ -19,4 +19,4 @@ std::string ModuleFolder() {
     return slash == std::string::npos ? std::string(".") : file.substr(0, slash);
 }
 
-}  // namespace platform
+}  // namespace bb::platform

@@ -2,7 +2,7 @@
 
 #include "platform/Files.h"
 
-namespace platform {
+namespace bb::platform {
 const char kPathSeparator = '/';
 const LineEnding kTextFileEnding = LineEnding::Lf;
-}  // namespace platform
+}  // namespace bb::platform

@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-namespace platform {
+namespace bb::platform {
 
 std::optional<std::string> EnvironmentValue(const char* name) {
     const char* value = std::getenv(name);
@@ -11,4 +11,4 @@ std::optional<std::string> EnvironmentValue(const char* name) {
     return std::string(value);
 }
 
-}  // namespace platform
+}  // namespace bb::platform

@@ -9,7 +9,7 @@
 #include <sys/sendfile.h>
 #endif
 
-namespace platform {
+namespace bb::platform {
 
 bool SystemFile::OpenRead(const std::string& path) {
     (void)Close();
@@ -26,20 +26,20 @@ bool SystemFile::OpenRead(const std::string& path) {
         return false;
     }
     (void)fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK);
-    fd_ = fd;
+    m_fd = fd;
     return true;
 }
 
 bool SystemFile::Create(const std::string& path) {
     (void)Close();
-    fd_ = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-    return fd_ >= 0;
+    m_fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    return m_fd >= 0;
 }
 
 int64_t SystemFile::ReadSome(void* data, size_t size) {
     ssize_t n;
     do {
-        n = ::read(fd_, data, size);
+        n = ::read(m_fd, data, size);
     } while (n < 0 && errno == EINTR);
     return n;
 }
@@ -47,18 +47,18 @@ int64_t SystemFile::ReadSome(void* data, size_t size) {
 int64_t SystemFile::WriteSome(const void* data, size_t size) {
     ssize_t n;
     do {
-        n = ::write(fd_, data, size);
+        n = ::write(m_fd, data, size);
     } while (n < 0 && errno == EINTR);
     return n;
 }
 
 bool SystemFile::Seek(uint64_t offset) {
-    return fd_ >= 0 && ::lseek(fd_, off_t(offset), SEEK_SET) == off_t(offset);
+    return m_fd >= 0 && ::lseek(m_fd, off_t(offset), SEEK_SET) == off_t(offset);
 }
 
 int64_t SystemFile::Size() const {
     struct stat st {};
-    if (fd_ < 0 || ::fstat(fd_, &st) != 0) return -1;
+    if (m_fd < 0 || ::fstat(m_fd, &st) != 0) return -1;
     return int64_t(st.st_size);
 }
 
@@ -68,7 +68,7 @@ SystemFile::Reservation SystemFile::Reserve(uint64_t bytes) {
     // written, so an unfinished image never has a finished one's size.
     int result;
     do {
-        result = ::fallocate(fd_, FALLOC_FL_KEEP_SIZE, 0, off_t(bytes));
+        result = ::fallocate(m_fd, FALLOC_FL_KEEP_SIZE, 0, off_t(bytes));
     } while (result != 0 && errno == EINTR);
     if (result == 0) return Reservation::Done;
     if (errno == ENOSPC || errno == EFBIG || errno == EDQUOT) return Reservation::NoSpace;
@@ -81,13 +81,13 @@ SystemFile::Reservation SystemFile::Reserve(uint64_t bytes) {
 
 void SystemFile::ReadsSequentially() {
 #ifdef POSIX_FADV_SEQUENTIAL
-    (void)::posix_fadvise(fd_, 0, 0, POSIX_FADV_SEQUENTIAL);
+    (void)::posix_fadvise(m_fd, 0, 0, POSIX_FADV_SEQUENTIAL);
 #endif
 }
 
 void SystemFile::StartWriteBack(uint64_t offset, uint64_t size) {
 #ifdef __linux__
-    (void)::sync_file_range(fd_, off64_t(offset), off64_t(size), SYNC_FILE_RANGE_WRITE);
+    (void)::sync_file_range(m_fd, off64_t(offset), off64_t(size), SYNC_FILE_RANGE_WRITE);
 #else
     (void)offset;
     (void)size;
@@ -95,9 +95,9 @@ void SystemFile::StartWriteBack(uint64_t offset, uint64_t size) {
 }
 
 bool SystemFile::Close() {
-    if (fd_ < 0) return true;
-    const bool ok = ::close(fd_) == 0;
-    fd_ = -1;
+    if (m_fd < 0) return true;
+    const bool ok = ::close(m_fd) == 0;
+    m_fd = -1;
     return ok;
 }
 
@@ -125,4 +125,4 @@ KernelCopyCalls SystemKernelCopyCalls() { return {CopyFileRange, SendFile}; }
 KernelCopyCalls SystemKernelCopyCalls() { return {}; }
 #endif
 
-}  // namespace platform
+}  // namespace bb::platform

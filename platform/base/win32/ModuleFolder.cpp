@@ -1,5 +1,7 @@
 #include "platform/base/ModuleFolder.h"
 
+namespace bb::platform {
+
 // The recording library links this file and stays free of <windows.h>; these two kernel32 functions are all
 // it needs, declared with the types of their ABI.
 extern "C" {
@@ -9,7 +11,9 @@ __declspec(dllimport) unsigned long __stdcall GetModuleFileNameA(void* module, c
                                                                  unsigned long size);
 }
 
-namespace platform {
+}  // namespace bb::platform
+
+namespace bb::platform {
 namespace {
 
 constexpr unsigned long kFromAddress = 0x4;        // GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS
@@ -35,4 +39,4 @@ std::string ModuleFolder() {
     return separator == std::string::npos ? std::string(".") : file.substr(0, separator);
 }
 
-}  // namespace platform
+}  // namespace bb::platform

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-namespace platform {
+namespace bb::platform {
 
 std::optional<std::string> EnvironmentValue(const char* name) {
     const DWORD size = GetEnvironmentVariableA(name, nullptr, 0);
@@ -17,4 +17,4 @@ std::optional<std::string> EnvironmentValue(const char* name) {
     return std::string(value.data(), length);
 }
 
-}  // namespace platform
+}  // namespace bb::platform

@@ -6,7 +6,7 @@
 #include <io.h>
 #include <sys/stat.h>
 
-namespace platform {
+namespace bb::platform {
 namespace {
 
 // The runtime's _read and _write take an unsigned int count; stay well below it.
@@ -17,30 +17,30 @@ constexpr size_t kMaxTransfer = size_t(1) << 30;
 bool SystemFile::OpenRead(const std::string& path) {
     (void)Close();
     // _O_SEQUENTIAL asks for the system's sequential-scan caching.
-    fd_ = ::_open(path.c_str(), _O_RDONLY | _O_BINARY | _O_NOINHERIT | _O_SEQUENTIAL);
-    return fd_ >= 0;
+    m_fd = ::_open(path.c_str(), _O_RDONLY | _O_BINARY | _O_NOINHERIT | _O_SEQUENTIAL);
+    return m_fd >= 0;
 }
 
 bool SystemFile::Create(const std::string& path) {
     (void)Close();
-    fd_ = ::_open(path.c_str(), _O_WRONLY | _O_CREAT | _O_TRUNC | _O_BINARY | _O_NOINHERIT | _O_SEQUENTIAL,
+    m_fd = ::_open(path.c_str(), _O_WRONLY | _O_CREAT | _O_TRUNC | _O_BINARY | _O_NOINHERIT | _O_SEQUENTIAL,
                   _S_IREAD | _S_IWRITE);
-    return fd_ >= 0;
+    return m_fd >= 0;
 }
 
 int64_t SystemFile::ReadSome(void* data, size_t size) {
-    return ::_read(fd_, data, unsigned(std::min(size, kMaxTransfer)));
+    return ::_read(m_fd, data, unsigned(std::min(size, kMaxTransfer)));
 }
 
 int64_t SystemFile::WriteSome(const void* data, size_t size) {
-    return ::_write(fd_, data, unsigned(std::min(size, kMaxTransfer)));
+    return ::_write(m_fd, data, unsigned(std::min(size, kMaxTransfer)));
 }
 
 bool SystemFile::Seek(uint64_t offset) {
-    return fd_ >= 0 && ::_lseeki64(fd_, int64_t(offset), SEEK_SET) == int64_t(offset);
+    return m_fd >= 0 && ::_lseeki64(m_fd, int64_t(offset), SEEK_SET) == int64_t(offset);
 }
 
-int64_t SystemFile::Size() const { return fd_ >= 0 ? int64_t(::_filelengthi64(fd_)) : -1; }
+int64_t SystemFile::Size() const { return m_fd >= 0 ? int64_t(::_filelengthi64(m_fd)) : -1; }
 
 // The runtime has no reservation that leaves the size alone; _chsize_s
 // would fill the file with zeros, a second write of the whole image.
@@ -53,12 +53,12 @@ void SystemFile::ReadsSequentially() {}
 void SystemFile::StartWriteBack(uint64_t, uint64_t) {}
 
 bool SystemFile::Close() {
-    if (fd_ < 0) return true;
-    const bool ok = ::_close(fd_) == 0;
-    fd_ = -1;
+    if (m_fd < 0) return true;
+    const bool ok = ::_close(m_fd) == 0;
+    m_fd = -1;
     return ok;
 }
 
 KernelCopyCalls SystemKernelCopyCalls() { return {}; }
 
-}  // namespace platform
+}  // namespace bb::platform

@@ -11,7 +11,7 @@
 #include "tests/app/window/MainWindowFixture.h"
 #include "tests/controls/FakeShellAndRegistry.h"
 
-namespace uitest {
+namespace bb::app::test {
 namespace {
 
 struct AboutTexts {
@@ -22,13 +22,13 @@ class AboutBoxTest : public MainWindowTest {
 protected:
     void SetUp() override {
         MainWindowTest::SetUp();
-        ui_.AddTemplate(app::HeadlessAboutDialog());
+        m_ui.AddTemplate(app::HeadlessAboutDialog());
         CopyEnglish();
     }
 
     // Reads the open box, then runs `more` in it and closes it with OK.
     void ReadAboutBoxOnce(AboutTexts& texts, std::function<void(platform::HeadlessDialogHost&)> more = {}) {
-        ui_.WhenOpened(IDD_ABOUT, [this, &texts, more](platform::HeadlessDialogHost& box) {
+        m_ui.WhenOpened(IDD_ABOUT, [this, &texts, more](platform::HeadlessDialogHost& box) {
             texts.title = box.GetTitle();
             texts.version = box.GetItemText(IDC_ABOUT_VERSION);
             texts.thanks = box.GetItemText(IDC_ABOUT_THANKS);
@@ -36,15 +36,15 @@ protected:
             texts.contact = box.GetItemText(IDC_ABOUT_CONTACT);
             texts.mail = box.GetItemText(IDC_ABOUT_MAIL);
             texts.home = box.GetItemText(IDC_ABOUT_HOMEPAGE);
-            texts.statusWhileOpen = dlg_->GetDlgItemText(IDC_STATUS).str();
+            texts.statusWhileOpen = m_dlg->GetDlgItemText(IDC_STATUS).str();
             if (more)
                 more(box);
             box.Click(IDOK);
         });
     }
 
-    controlstest::FakeShell shell_;
-    controlstest::FakeRegistry noBrowser_;  // no .htm class: a failed open stays failed
+    controls::test::FakeShell m_shell;
+    controls::test::FakeRegistry m_noBrowser;  // no .htm class: a failed open stays failed
 };
 
 TEST_F(AboutBoxTest, AboutButtonShowsVersionLineCreditsAndLinks) {
@@ -63,12 +63,12 @@ TEST_F(AboutBoxTest, AboutButtonShowsVersionLineCreditsAndLinks) {
     EXPECT_EQ(texts.mail, "burn@brenvik.example") << "the link shows its template text";
     EXPECT_EQ(texts.home, "www.brenvik.example/burn");
     EXPECT_EQ(texts.statusWhileOpen, "About Brenvik Burn...");
-    EXPECT_EQ(dlg_->GetDlgItemText(IDC_STATUS), "Ready.");
+    EXPECT_EQ(m_dlg->GetDlgItemText(IDC_STATUS), "Ready.");
 
     // The mail link opens its language text's target, shown normally.
-    ASSERT_EQ(shell_.opened.size(), 1u);
-    EXPECT_EQ(shell_.opened[0], std::make_pair(std::string("mailto:burn@brenvik.example?subject=Brenvik Burn"), 5));
-    EXPECT_TRUE(ui_.Boxes().empty());
+    ASSERT_EQ(m_shell.opened.size(), 1u);
+    EXPECT_EQ(m_shell.opened[0], std::make_pair(std::string("mailto:burn@brenvik.example?subject=Brenvik Burn"), 5));
+    EXPECT_TRUE(m_ui.Boxes().empty());
 }
 
 TEST_F(AboutBoxTest, SystemMenuShowsTheSameBoxAgainWithoutTouchingTheStatus) {
@@ -76,28 +76,28 @@ TEST_F(AboutBoxTest, SystemMenuShowsTheSameBoxAgainWithoutTouchingTheStatus) {
     AboutTexts first, second;
     ReadAboutBoxOnce(first);
     ASSERT_TRUE(h.Click(IDC_ABOUT));
-    dlg_->ShowStatus("busy elsewhere");
+    m_dlg->ShowStatus("busy elsewhere");
     ReadAboutBoxOnce(second, [](platform::HeadlessDialogHost& box) { box.Click(IDC_ABOUT_HOMEPAGE); });
     ASSERT_TRUE(h.SysCommand(IDM_ABOUTBOX));
 
     EXPECT_EQ(second.statusWhileOpen, "busy elsewhere");
-    EXPECT_EQ(dlg_->GetDlgItemText(IDC_STATUS), "busy elsewhere");
+    EXPECT_EQ(m_dlg->GetDlgItemText(IDC_STATUS), "busy elsewhere");
     EXPECT_EQ(second.title, first.title);
     EXPECT_EQ(second.version, first.version);
     EXPECT_EQ(second.thanks, first.thanks);
     EXPECT_EQ(second.translation, first.translation);
-    ASSERT_EQ(shell_.opened.size(), 1u);
-    EXPECT_EQ(shell_.opened[0].first, "https://www.brenvik.example/burn/");
+    ASSERT_EQ(m_shell.opened.size(), 1u);
+    EXPECT_EQ(m_shell.opened[0].first, "https://www.brenvik.example/burn/");
 }
 
 TEST_F(AboutBoxTest, ALinkThatCannotBeOpenedSaysWhy) {
     auto& h = Start();
-    shell_.openResult = 31;  // no program for the link, and no .htm browser
+    m_shell.openResult = 31;  // no program for the link, and no .htm browser
     AboutTexts texts;
     ReadAboutBoxOnce(texts, [](platform::HeadlessDialogHost& box) { box.Click(IDC_ABOUT_HOMEPAGE); });
     ASSERT_TRUE(h.Click(IDC_ABOUT));
 
-    const auto boxes = ui_.Boxes();
+    const auto boxes = m_ui.Boxes();
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].templateId, IDD_ABOUT);
     EXPECT_EQ(boxes[0].text,
@@ -115,31 +115,31 @@ TEST_F(AboutBoxTest, HelpStartsTheViewerOnTheLanguagesHelpFileElseEnglish) {
     };
 
     ASSERT_TRUE(h.Click(IDC_HELP_BUTTON));
-    dlg_->m_strLanguageFile = "deutsch.lng";
+    m_dlg->m_strLanguageFile = "deutsch.lng";
     ASSERT_TRUE(h.Click(IDC_HELP_BUTTON));
-    fs::remove(dir_ / "deutsch.chm");
+    fs::remove(m_dir / "deutsch.chm");
     ASSERT_TRUE(h.Click(IDC_HELP_BUTTON));
     // The class library's Help command (F1) goes the same way.
-    EXPECT_TRUE(dlg_->HostCommand(ID_HELP_COMMAND, 0));
+    EXPECT_TRUE(m_dlg->HostCommand(ID_HELP_COMMAND, 0));
 
-    ASSERT_EQ(shell_.run.size(), 4u);
-    EXPECT_EQ(shell_.run[0], viewerOn("english.chm"));
-    EXPECT_EQ(shell_.run[1], viewerOn("deutsch.chm"));
-    EXPECT_EQ(shell_.run[2], viewerOn("english.chm"));
-    EXPECT_EQ(shell_.run[3], viewerOn("english.chm"));
-    EXPECT_TRUE(ui_.Boxes().empty());
+    ASSERT_EQ(m_shell.run.size(), 4u);
+    EXPECT_EQ(m_shell.run[0], viewerOn("english.chm"));
+    EXPECT_EQ(m_shell.run[1], viewerOn("deutsch.chm"));
+    EXPECT_EQ(m_shell.run[2], viewerOn("english.chm"));
+    EXPECT_EQ(m_shell.run[3], viewerOn("english.chm"));
+    EXPECT_TRUE(m_ui.Boxes().empty());
 }
 
 TEST_F(AboutBoxTest, AMissingHelpFileOrViewerIsSaidInABox) {
     auto& h = Start();
     ASSERT_TRUE(h.Click(IDC_HELP_BUTTON));
-    EXPECT_TRUE(shell_.run.empty()) << "no viewer for a file that is not there";
+    EXPECT_TRUE(m_shell.run.empty()) << "no viewer for a file that is not there";
 
     WriteFile("english.chm", "ITSF");
-    shell_.runResult = 2;  // hh.exe not found
+    m_shell.runResult = 2;  // hh.exe not found
     ASSERT_TRUE(h.Click(IDC_HELP_BUTTON));
 
-    const auto boxes = ui_.Boxes();
+    const auto boxes = m_ui.Boxes();
     ASSERT_EQ(boxes.size(), 2u);
     const std::string english = platform::JoinPath(Folder(), "english.chm");
     EXPECT_EQ(boxes[0].text, "Help file not found:\n" + english +
@@ -153,4 +153,4 @@ TEST_F(AboutBoxTest, AMissingHelpFileOrViewerIsSaidInABox) {
 }
 
 }  // namespace
-}  // namespace uitest
+}  // namespace bb::app::test

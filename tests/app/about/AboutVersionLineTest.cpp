@@ -3,17 +3,19 @@
 
 #include "app/AboutVersionLine.h"
 
+namespace bb::app {
+
 namespace {
 
 TEST(AboutVersionLine, NamesProgramLibraryAndBuild) {
     struct Case {
         const char* name;
-        NeroApiLib::VersionReading library;
+        neroapi::VersionReading library;
         const char* expected;
     } cases[] = {
-        {"our library", NeroApiLib::ApiVersion{6, 6, 0, 1},
+        {"our library", neroapi::ApiVersion{6, 6, 0, 1},
          " Brenvik Burn / Ver. 1.2.1 (API 6.6.0.1) Build Nov  8 2005 "},
-        {"another version", NeroApiLib::ApiVersion{7, 0, 12, 345},
+        {"another version", neroapi::ApiVersion{7, 0, 12, 345},
          " Brenvik Burn / Ver. 1.2.1 (API 7.0.12.345) Build Nov  8 2005 "},
         {"no library", std::nullopt,
          " Brenvik Burn / Ver. 1.2.1 (API 6.6.0.1, no library loaded) Build Nov  8 2005 "},
@@ -31,3 +33,5 @@ TEST(AboutVersionLine, ABrokenLanguageTextCannotBreakTheLine) {
 }
 
 }  // namespace
+
+}  // namespace bb::app

@@ -6,6 +6,8 @@
 #include "app/HelpFile.h"
 #include "platform/Paths.h"
 
+namespace bb::app {
+
 namespace {
 
 TEST(HelpFile, NamedAfterTheLanguageFileElseEnglish) {
@@ -40,3 +42,5 @@ TEST(HelpFile, NamedAfterTheLanguageFileElseEnglish) {
 }
 
 }  // namespace
+
+}  // namespace bb::app

@@ -16,7 +16,7 @@
 #include "platform/Environment.h"
 #include "platform/Shutdown.h"
 
-namespace batchtest {
+namespace bb::app::test {
 
 namespace fs = std::filesystem;
 
@@ -70,16 +70,16 @@ private:
     std::map<std::string, std::string> values;
 };
 
-class BatchTest : public jobstest::JobsWindowTest {
+class BatchTest : public app::test::JobsWindowTest {
 protected:
     void SetUp() override {
         JobsWindowTest::SetUp();
-        ui_.AddTemplate(app::HeadlessShutdownDialog());
-        home_ = dir_ / "home";
-        fs::create_directories(home_);
-        env_.Set("HOME", home_.string());
-        platform::SetSystemEnvironment(&env_);
-        platform::SetSystemShutdown(&shutdown_);
+        m_ui.AddTemplate(app::HeadlessShutdownDialog());
+        m_home = m_dir / "home";
+        fs::create_directories(m_home);
+        m_env.Set("HOME", m_home.string());
+        platform::SetSystemEnvironment(&m_env);
+        platform::SetSystemShutdown(&m_shutdown);
     }
     void TearDown() override {
         Settle();
@@ -91,24 +91,24 @@ protected:
     // The window with a command line; the worker starts reading it at once.
     platform::HeadlessDialogHost& StartWith(const std::string& commandLine, const std::string& settings = "") {
         WriteFile("Brenvik.ini", settings);
-        dlg_ = std::make_unique<CBurnDlg>();
-        dlg_->m_strProgramDir = (dir_ / "brenvik-burn").string().c_str();
-        dlg_->m_strCommandLine = commandLine.c_str();
-        dlg_->m_nCommandLineDelayMs = 0;
-        dlg_->m_onCommandLineDone = [this](CDialog&, int result) { workerResult_ = result; };
-        return ui_.Open(*dlg_);
+        m_dlg = std::make_unique<CBurnDlg>();
+        m_dlg->m_strProgramDir = (m_dir / "brenvik-burn").string().c_str();
+        m_dlg->m_strCommandLine = commandLine.c_str();
+        m_dlg->m_nCommandLineDelayMs = 0;
+        m_dlg->m_onCommandLineDone = [this](framework::CDialog&, int result) { m_workerResult = result; };
+        return m_ui.Open(*m_dlg);
     }
 
     std::vector<std::string> BoxTexts() const {
         std::vector<std::string> texts;
-        for (const auto& box : ui_.Boxes()) texts.push_back(box.caption + "|" + box.text);
+        for (const auto& box : m_ui.Boxes()) texts.push_back(box.caption + "|" + box.text);
         return texts;
     }
 
-    fs::path home_;
-    FakeEnvironment env_;
-    FakeShutdown shutdown_;
-    std::atomic<int> workerResult_{-1000};
+    fs::path m_home;
+    FakeEnvironment m_env;
+    FakeShutdown m_shutdown;
+    std::atomic<int> m_workerResult{-1000};
 };
 
-}  // namespace batchtest
+}  // namespace bb::app::test

@@ -9,7 +9,7 @@
 #include "framework/CheckedFormat.h"
 #include "res/TextIds.h"
 
-namespace batchtest {
+namespace bb::app::test {
 namespace {
 
 // This file's own suite over the shared fixture.
@@ -28,7 +28,7 @@ TEST_F(BatchRunTest, CommandLinesThroughTheWorker) {
     WriteDrives("");  // the image recorder only
     const std::string spaced = SampleRoot("My DVD");
     const std::string root = SampleRoot("dvd");
-    const auto refused = [this](const std::string& word) { return T(kTxtClUnknownWord) + " \"" + word + "\""; };
+    const auto refused = [this](const std::string& word) { return T(res::kTxtClUnknownWord) + " \"" + word + "\""; };
 
     struct Case {
         std::string commandLine;
@@ -40,23 +40,23 @@ TEST_F(BatchRunTest, CommandLinesThroughTheWorker) {
         std::string desktopLog;   // a log file expected in the home folder
     } cases[] = {
         {"-d \"" + spaced + "\" -v MOVIE", {}, "MOVIE", true, false, false, ""},
-        {"/D " + root + " /L", {T(kTxtClLogToDesktop)}, "DVD", true, false, false, "DVD.log"},
+        {"/D " + root + " /L", {T(res::kTxtClLogToDesktop)}, "DVD", true, false, false, "DVD.log"},
         {"/C /D " + root, {}, "DVD", false, false, true, ""},
         {"/C\t/D  " + root, {}, "DVD", false, false, true, ""},
-        {"/Dfolder", {T(kTxtClMissingFolder)}, "UNDEFINED", false, true, false, ""},
-        {"/D \"\" /V MOVIE", {T(kTxtClMissingFolder)}, "MOVIE", false, true, false, ""},
+        {"/Dfolder", {T(res::kTxtClMissingFolder)}, "UNDEFINED", false, true, false, ""},
+        {"/D \"\" /V MOVIE", {T(res::kTxtClMissingFolder)}, "MOVIE", false, true, false, ""},
         // Each refused word is named.
         {"/X /C", {refused("/X")}, "UNDEFINED", false, true, false, ""},
         {"/X MOVIE /Q", {refused("/X"), refused("MOVIE"), refused("/Q")}, "UNDEFINED", false, true, false, ""},
         // A folder that was read has been through the size gate, which
         // enables Burn; the refused word keeps the run from starting.
         {"MOVIE /D " + root, {refused("MOVIE")}, "UNDEFINED", false, true, true, ""},
-        {"/D " + root + " /V", {T(kTxtClMissingLabel)}, "UNDEFINED", false, true, true, ""},
+        {"/D " + root + " /V", {T(res::kTxtClMissingLabel)}, "UNDEFINED", false, true, true, ""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.commandLine.substr(0, 80));
-        ui_.ClearBoxes();
-        if (c.burned) pickers_.QueuePath((dir_ / "out.nrg").string());
+        m_ui.ClearBoxes();
+        if (c.burned) m_pickers.QueuePath((m_dir / "out.nrg").string());
         auto& h = StartWith(c.commandLine);
         Settle();
 
@@ -68,14 +68,14 @@ TEST_F(BatchRunTest, CommandLinesThroughTheWorker) {
             from = size_t(it - log.begin()) + 1;
         }
         EXPECT_EQ(h.GetItemText(IDC_VOLUME), c.volume);
-        EXPECT_EQ(Has(log, T(kTxtBurnStart)), c.burned);
-        EXPECT_EQ(Has(log, T(kTxtBurnOk)), c.burned);
+        EXPECT_EQ(Has(log, T(res::kTxtBurnStart)), c.burned);
+        EXPECT_EQ(Has(log, T(res::kTxtBurnOk)), c.burned);
         EXPECT_EQ(h.Ended(), c.burned) << "a successful run closes the window";
-        EXPECT_EQ(workerResult_.load(), c.burned ? 0 : kNoBurnRan);
+        EXPECT_EQ(m_workerResult.load(), c.burned ? 0 : kNoBurnRan);
         if (!c.burned) {
             EXPECT_EQ(h.IsItemEnabled(IDC_BURN), c.burnEnabled);
         }
-        const auto boxes = ui_.Boxes();
+        const auto boxes = m_ui.Boxes();
         const bool errorBox = !boxes.empty() && boxes.back().caption == "CL parsing error!";
         EXPECT_EQ(errorBox, c.errorBox);
         if (errorBox) {
@@ -83,12 +83,12 @@ TEST_F(BatchRunTest, CommandLinesThroughTheWorker) {
             EXPECT_EQ(boxes.size(), 1u) << "one box for all the refused words";
         }
         if (!c.desktopLog.empty()) {
-            EXPECT_EQ(ReadAll(home_ / c.desktopLog).rfind("Brenvik Burn log (saved after the command-line run)", 0), 0u);
-            fs::remove(home_ / c.desktopLog);
+            EXPECT_EQ(ReadAll(m_home / c.desktopLog).rfind("Brenvik Burn log (saved after the command-line run)", 0), 0u);
+            fs::remove(m_home / c.desktopLog);
         }
-        EXPECT_TRUE(fs::is_empty(home_)) << "no other desktop log";
-        fs::remove(dir_ / "out.nrg");
-        dlg_.reset();
+        EXPECT_TRUE(fs::is_empty(m_home)) << "no other desktop log";
+        fs::remove(m_dir / "out.nrg");
+        m_dlg.reset();
     }
 }
 
@@ -103,27 +103,27 @@ TEST_F(BatchRunTest, LinesOfMoreThan99WordsAreRefusedWhole) {
         for (int i = 0; i < count - 4; ++i) line += " /E";
         line += " /V LABEL";
         const bool read = count <= 99;
-        ui_.ClearBoxes();
-        if (read) pickers_.QueuePath((dir_ / "out.nrg").string());
+        m_ui.ClearBoxes();
+        if (read) m_pickers.QueuePath((m_dir / "out.nrg").string());
         auto& h = StartWith(line);
         Settle();
 
         const auto log = h.Lines(IDC_LOG);
-        EXPECT_EQ(Has(log, bbfmt::Format(T(kTxtClTooManyWords), {99})), !read);
-        EXPECT_EQ(Has(log, bbfmt::Format(T(kTxtClFolder), {root})), read);
-        EXPECT_EQ(Has(log, T(kTxtBurnOk)), read);
-        EXPECT_EQ(workerResult_.load(), read ? 0 : kNoBurnRan);
-        const auto boxes = ui_.Boxes();
+        EXPECT_EQ(Has(log, framework::Format(T(res::kTxtClTooManyWords), {99})), !read);
+        EXPECT_EQ(Has(log, framework::Format(T(res::kTxtClFolder), {root})), read);
+        EXPECT_EQ(Has(log, T(res::kTxtBurnOk)), read);
+        EXPECT_EQ(m_workerResult.load(), read ? 0 : kNoBurnRan);
+        const auto boxes = m_ui.Boxes();
         if (read) {
             EXPECT_EQ(h.GetItemText(IDC_VOLUME), "LABEL");
         } else {
             ASSERT_EQ(boxes.size(), 1u);
             EXPECT_EQ(boxes[0].caption, "CL parsing error!");
             EXPECT_EQ(boxes[0].type, 0x10u);
-            EXPECT_FALSE(fs::exists(dir_ / "out.nrg"));
+            EXPECT_FALSE(fs::exists(m_dir / "out.nrg"));
         }
-        fs::remove(dir_ / "out.nrg");
-        dlg_.reset();
+        fs::remove(m_dir / "out.nrg");
+        m_dlg.reset();
     }
 }
 
@@ -133,12 +133,12 @@ TEST_F(BatchRunTest, FolderAndLabelAreLoggedWithTheirValues) {
     auto& h = StartWith("/C /D " + root + " /V Movie /E /O");
     Settle();
     const auto log = h.Lines(IDC_LOG);
-    EXPECT_TRUE(Has(log, bbfmt::Format(T(kTxtClFolder), {root})));
-    EXPECT_TRUE(Has(log, bbfmt::Format(T(kTxtClLabel), {"Movie"})));
-    EXPECT_TRUE(Has(log, T(kTxtClNoEject)));
-    EXPECT_TRUE(Has(log, T(kTxtClNoOverwriteQuestion)));
-    EXPECT_EQ(dlg_->m_strSourceDir, root.c_str());
-    EXPECT_FALSE(Has(log, T(kTxtBurnStart)));
+    EXPECT_TRUE(Has(log, framework::Format(T(res::kTxtClFolder), {root})));
+    EXPECT_TRUE(Has(log, framework::Format(T(res::kTxtClLabel), {"Movie"})));
+    EXPECT_TRUE(Has(log, T(res::kTxtClNoEject)));
+    EXPECT_TRUE(Has(log, T(res::kTxtClNoOverwriteQuestion)));
+    EXPECT_EQ(m_dlg->m_strSourceDir, root.c_str());
+    EXPECT_FALSE(Has(log, T(res::kTxtBurnStart)));
 }
 
 // /O erases a rewritable disc holding data before the burn without asking.
@@ -148,11 +148,11 @@ TEST_F(BatchRunTest, OverwriteSwitchQuickErasesBeforeTheBurn) {
     auto& h = StartWith("/D " + root + " /V MOVIE /O", "Device: BB RW\r\n");
     Settle();
     const auto log = h.Lines(IDC_LOG);
-    EXPECT_TRUE(Has(log, T(kTxtErasing)));
-    EXPECT_TRUE(Has(log, T(kTxtBurnOk)));
-    for (const auto& box : ui_.Boxes())
-        EXPECT_NE(box.text, T(kTxtEraseQuestion)) << "no question about the disc";
-    EXPECT_EQ(workerResult_.load(), 0);
+    EXPECT_TRUE(Has(log, T(res::kTxtErasing)));
+    EXPECT_TRUE(Has(log, T(res::kTxtBurnOk)));
+    for (const auto& box : m_ui.Boxes())
+        EXPECT_NE(box.text, T(res::kTxtEraseQuestion)) << "no question about the disc";
+    EXPECT_EQ(m_workerResult.load(), 0);
     EXPECT_TRUE(h.Ended());
 }
 
@@ -162,22 +162,22 @@ TEST_F(BatchRunTest, OverwriteSwitchQuickErasesBeforeTheBurn) {
 TEST_F(BatchRunTest, DiscIsLookedAtOnceWithoutTheOverwriteSwitch) {
     WriteDrives("[BB RW]\ndisc = data\nmedium = DVD-RW\ndisc image = discs/rw.iso\n");
     const std::string root = SampleRoot("dvd");
-    ui_.QueueAnswers({IDNO});
+    m_ui.QueueAnswers({IDNO});
     auto& rw = StartWith("/D " + root + " /V MOVIE", "Device: BB RW\r\n");
     Settle();
-    const auto boxes = ui_.Boxes();
-    EXPECT_EQ(std::count_if(boxes.begin(), boxes.end(), [&](const auto& b) { return b.text == T(kTxtEraseQuestion); }),
+    const auto boxes = m_ui.Boxes();
+    EXPECT_EQ(std::count_if(boxes.begin(), boxes.end(), [&](const auto& b) { return b.text == T(res::kTxtEraseQuestion); }),
               1);
-    EXPECT_FALSE(Has(rw.Lines(IDC_LOG), T(kTxtBurnStart))) << "the disc was kept";
-    dlg_.reset();
+    EXPECT_FALSE(Has(rw.Lines(IDC_LOG), T(res::kTxtBurnStart))) << "the disc was kept";
+    m_dlg.reset();
 
     WriteDrives("");
-    pickers_.QueuePath((dir_ / "out.nrg").string());
+    m_pickers.QueuePath((m_dir / "out.nrg").string());
     auto& image = StartWith("/D " + root + " /V MOVIE");
     Settle();
     const auto log = image.Lines(IDC_LOG);
-    EXPECT_EQ(std::count(log.begin(), log.end(), T(kTxtNoDiscInfo)), 1);
-    EXPECT_TRUE(Has(log, T(kTxtBurnOk)));
+    EXPECT_EQ(std::count(log.begin(), log.end(), T(res::kTxtNoDiscInfo)), 1);
+    EXPECT_TRUE(Has(log, T(res::kTxtBurnOk)));
 }
 
 TEST_F(BatchRunTest, ShutdownSwitchWithAFailingBurnDoesNotShutDown) {
@@ -186,15 +186,15 @@ TEST_F(BatchRunTest, ShutdownSwitchWithAFailingBurnDoesNotShutDown) {
     auto& h = StartWith("/D " + root + " /V MOVIE /S /L", "Device: BB Faulty\r\n");
     Settle();
     const auto log = h.Lines(IDC_LOG);
-    EXPECT_TRUE(Has(log, T(kTxtClShutdown)));
-    EXPECT_TRUE(Has(log, bbfmt::Format(T(kTxtShutdownLogPath), {(home_ / "MOVIE.log").string()})));
-    EXPECT_TRUE(Has(log, T(kTxtBurnStart)));
-    EXPECT_FALSE(Has(log, T(kTxtBurnOk)));
-    EXPECT_NE(workerResult_.load(), 0);
-    EXPECT_TRUE(shutdown_.Calls().empty());
+    EXPECT_TRUE(Has(log, T(res::kTxtClShutdown)));
+    EXPECT_TRUE(Has(log, framework::Format(T(res::kTxtShutdownLogPath), {(m_home / "MOVIE.log").string()})));
+    EXPECT_TRUE(Has(log, T(res::kTxtBurnStart)));
+    EXPECT_FALSE(Has(log, T(res::kTxtBurnOk)));
+    EXPECT_NE(m_workerResult.load(), 0);
+    EXPECT_TRUE(m_shutdown.Calls().empty());
     EXPECT_FALSE(h.Ended()) << "the window stays after a failed run";
     EXPECT_TRUE(h.IsItemEnabled(IDC_QUIT));
-    EXPECT_TRUE(fs::is_empty(home_)) << "no desktop log after a failure";
+    EXPECT_TRUE(fs::is_empty(m_home)) << "no desktop log after a failure";
     EXPECT_EQ(h.GetShowState(), SW_SHOWNORMAL) << "the error report brought the window back";
 }
 
@@ -203,10 +203,10 @@ TEST_F(BatchRunTest, ShutdownSwitchWithAFailingBurnDoesNotShutDown) {
 TEST_F(BatchRunTest, ShutdownSequenceRunsInOrder) {
     WriteDrives("");
     const std::string root = SampleRoot("dvd");
-    pickers_.QueuePath((dir_ / "out.nrg").string());
+    m_pickers.QueuePath((m_dir / "out.nrg").string());
     platform::HeadlessDialogHost* notice = nullptr;
     std::string noticeText;
-    ui_.WhenOpened(IDD_SHUTDOWN, [&](platform::HeadlessDialogHost& host) {
+    m_ui.WhenOpened(IDD_SHUTDOWN, [&](platform::HeadlessDialogHost& host) {
         notice = &host;
         noticeText = host.GetItemText(IDC_SHUTDOWN_TEXT);
         EXPECT_TRUE(host.PressKey(VK_ESCAPE));
@@ -215,9 +215,9 @@ TEST_F(BatchRunTest, ShutdownSequenceRunsInOrder) {
     });
     platform::HeadlessDialogHost* mainWindow = nullptr;
     bool noticeGone = false, logWritten = false, windowOpen = false;
-    shutdown_.onCall = [&] {
+    m_shutdown.onCall = [&] {
         noticeGone = notice != nullptr && notice->Ended();
-        logWritten = fs::exists(home_ / "MOVIE.log");
+        logWritten = fs::exists(m_home / "MOVIE.log");
         windowOpen = mainWindow != nullptr && !mainWindow->Ended();
     };
     const auto started = std::chrono::steady_clock::now();
@@ -225,19 +225,19 @@ TEST_F(BatchRunTest, ShutdownSequenceRunsInOrder) {
     mainWindow = &h;
     Settle();
 
-    EXPECT_EQ(noticeText, T(kTxtShutdownNotice));
+    EXPECT_EQ(noticeText, T(res::kTxtShutdownNotice));
     EXPECT_GE(std::chrono::steady_clock::now() - started, std::chrono::seconds(5)) << "the notice stays five seconds";
     EXPECT_TRUE(noticeGone);
     EXPECT_TRUE(logWritten);
     EXPECT_TRUE(windowOpen);
     // Outside Windows the version cannot be read: kind 0, the classic log-off.
-    EXPECT_EQ(shutdown_.Calls(), (std::vector<std::string>{"ExitWindowsEx(0x0, 0xFFFFFFFF)"}));
+    EXPECT_EQ(m_shutdown.Calls(), (std::vector<std::string>{"ExitWindowsEx(0x0, 0xFFFFFFFF)"}));
     EXPECT_TRUE(h.Ended());
-    const std::string file = ReadAll(home_ / "MOVIE.log");
+    const std::string file = ReadAll(m_home / "MOVIE.log");
     EXPECT_EQ(file.rfind("Brenvik Burn log (saved before shutting down Windows)", 0), 0u);
-    EXPECT_NE(file.find(T(kTxtBurnOk)), std::string::npos);
-    EXPECT_EQ(workerResult_.load(), 0);
+    EXPECT_NE(file.find(T(res::kTxtBurnOk)), std::string::npos);
+    EXPECT_EQ(m_workerResult.load(), 0);
 }
 
 }  // namespace
-}  // namespace batchtest
+}  // namespace bb::app::test

@@ -9,7 +9,7 @@
 #include "BatchFixture.h"
 #include "res/TextIds.h"
 
-namespace batchtest {
+namespace bb::app::test {
 namespace {
 
 class EraseFailureTest : public BatchTest {};
@@ -35,22 +35,22 @@ long Count(const std::vector<std::string>& lines, const std::string& line) {
 TEST_F(EraseFailureTest, FailedEraseFromTheEraseButtonIsReportedAsAFailure) {
     WriteDrives(std::string(kRewritable) + "erase fails = yes\n");
     auto& h = Start("Device: BB RW\r\n");
-    ui_.QueueAnswers({IDYES});
+    m_ui.QueueAnswers({IDYES});
     ASSERT_TRUE(h.Click(IDC_ERASE));
     Settle();
 
-    const auto log = From(h.Lines(IDC_LOG), T(kTxtErasing));
+    const auto log = From(h.Lines(IDC_LOG), T(res::kTxtErasing));
     ASSERT_EQ(log.size(), 3u);
     EXPECT_EQ(log[1].rfind(kLibraryError, 0), 0u) << log[1];
-    EXPECT_EQ(log[2], T(kTxtEraseFailed));
-    EXPECT_FALSE(Has(h.Lines(IDC_LOG), T(kTxtEraseDone)));
-    const auto boxes = ui_.Boxes();
+    EXPECT_EQ(log[2], T(res::kTxtEraseFailed));
+    EXPECT_FALSE(Has(h.Lines(IDC_LOG), T(res::kTxtEraseDone)));
+    const auto boxes = m_ui.Boxes();
     ASSERT_EQ(boxes.size(), 2u);
     EXPECT_EQ(boxes[1].type, 0x10u);
-    EXPECT_EQ(boxes[1].text.rfind(T(kTxtEraseFailed) + "\n" + kLibraryError, 0), 0u) << boxes[1].text;
-    EXPECT_EQ(h.GetItemText(IDC_STATUS), T(kTxtEraseFailed));
+    EXPECT_EQ(boxes[1].text.rfind(T(res::kTxtEraseFailed) + "\n" + kLibraryError, 0), 0u) << boxes[1].text;
+    EXPECT_EQ(h.GetItemText(IDC_STATUS), T(res::kTxtEraseFailed));
     EXPECT_TRUE(h.IsItemEnabled(IDC_ERASE)) << "back to idle";
-    EXPECT_TRUE(DiscStillHoldsData(dir_));
+    EXPECT_TRUE(DiscStillHoldsData(m_dir));
 }
 
 // The command-line run on a disc whose erase fails, told not to ask (/O)
@@ -59,31 +59,31 @@ TEST_F(EraseFailureTest, FailedEraseFromTheEraseButtonIsReportedAsAFailure) {
 TEST_F(EraseFailureTest, FailedEraseInTheCommandLineRunStopsTheRun) {
     for (const bool dontAsk : {true, false}) {
         SCOPED_TRACE(dontAsk);
-        fs::remove_all(dir_ / "discs");
+        fs::remove_all(m_dir / "discs");
         WriteDrives(std::string(kRewritable) + "erase fails = yes\n");
         const std::string root = SampleRoot("dvd");
-        ui_.ClearBoxes();
-        ui_.SetResponder([](const platform::ShownMessageBox&) { return IDYES; });
+        m_ui.ClearBoxes();
+        m_ui.SetResponder([](const platform::ShownMessageBox&) { return IDYES; });
         auto& h = StartWith("/D " + root + " /V MOVIE" + (dontAsk ? " /O" : ""), "Device: BB RW\r\n");
         Settle();
 
         const auto log = h.Lines(IDC_LOG);
-        EXPECT_EQ(Count(log, T(kTxtEraseBeforeBurn) + " DVD-RW"), 1);
-        EXPECT_EQ(Count(log, T(kTxtEraseFailed)), 1);
+        EXPECT_EQ(Count(log, T(res::kTxtEraseBeforeBurn) + " DVD-RW"), 1);
+        EXPECT_EQ(Count(log, T(res::kTxtEraseFailed)), 1);
         EXPECT_TRUE(std::any_of(log.begin(), log.end(),
                                 [](const std::string& line) { return line.rfind(kLibraryError, 0) == 0; }));
-        EXPECT_FALSE(Has(log, T(kTxtBurnStart)));
-        EXPECT_FALSE(Has(log, T(kTxtEraseDone)));
-        const auto boxes = ui_.Boxes();
-        EXPECT_EQ(std::count_if(boxes.begin(), boxes.end(), [&](const auto& b) { return b.text == T(kTxtEraseQuestion); }),
+        EXPECT_FALSE(Has(log, T(res::kTxtBurnStart)));
+        EXPECT_FALSE(Has(log, T(res::kTxtEraseDone)));
+        const auto boxes = m_ui.Boxes();
+        EXPECT_EQ(std::count_if(boxes.begin(), boxes.end(), [&](const auto& b) { return b.text == T(res::kTxtEraseQuestion); }),
                   dontAsk ? 0 : 1);
         ASSERT_FALSE(boxes.empty());
         EXPECT_EQ(boxes.back().type, 0x10u);
-        EXPECT_NE(workerResult_.load(), 0);
+        EXPECT_NE(m_workerResult.load(), 0);
         EXPECT_FALSE(h.Ended()) << "a failed run leaves the window";
         EXPECT_EQ(h.GetShowState(), SW_SHOWNORMAL);
-        EXPECT_TRUE(DiscStillHoldsData(dir_));
-        dlg_.reset();
+        EXPECT_TRUE(DiscStillHoldsData(m_dir));
+        m_dlg.reset();
     }
 }
 
@@ -91,11 +91,11 @@ TEST_F(EraseFailureTest, FailedEraseInTheCommandLineRunStopsTheRun) {
 // exist) shows the window again, so that its log is seen.
 TEST_F(EraseFailureTest, FailedRunWithoutABoxRestoresTheWindow) {
     WriteDrives("");
-    auto& h = StartWith("/D " + (dir_ / "missing").string() + " /V MOVIE");
+    auto& h = StartWith("/D " + (m_dir / "missing").string() + " /V MOVIE");
     Settle();
-    EXPECT_TRUE(ui_.Boxes().empty());
-    EXPECT_NE(workerResult_.load(), 0);
-    EXPECT_FALSE(Has(h.Lines(IDC_LOG), T(kTxtBurnOk)));
+    EXPECT_TRUE(m_ui.Boxes().empty());
+    EXPECT_NE(m_workerResult.load(), 0);
+    EXPECT_FALSE(Has(h.Lines(IDC_LOG), T(res::kTxtBurnOk)));
     EXPECT_EQ(h.GetShowState(), SW_SHOWNORMAL);
 }
 
@@ -105,12 +105,12 @@ TEST_F(EraseFailureTest, FailedRunWithoutABoxRestoresTheWindow) {
 TEST_F(EraseFailureTest, BurnAfterAutomaticEraseOffersTheReallocationRetry) {
     for (const bool commandLine : {false, true}) {
         SCOPED_TRACE(commandLine);
-        fs::remove_all(dir_ / "discs");
+        fs::remove_all(m_dir / "discs");
         WriteDrives(std::string(kRewritable) + "realloc fails = yes\n");
         const std::string root = SampleRoot("dvd");
-        ui_.ClearBoxes();
-        ui_.SetResponder([this](const platform::ShownMessageBox& box) {
-            return box.text == T(kTxtEraseQuestion) ? IDYES : IDNO;
+        m_ui.ClearBoxes();
+        m_ui.SetResponder([this](const platform::ShownMessageBox& box) {
+            return box.text == T(res::kTxtEraseQuestion) ? IDYES : IDNO;
         });
         platform::HeadlessDialogHost* h = nullptr;
         if (commandLine) {
@@ -123,18 +123,18 @@ TEST_F(EraseFailureTest, BurnAfterAutomaticEraseOffersTheReallocationRetry) {
         Settle();
 
         std::vector<std::string> captions;
-        for (const auto& box : ui_.Boxes())
+        for (const auto& box : m_ui.Boxes())
             captions.push_back(box.caption);
         EXPECT_EQ(captions, (std::vector<std::string>{"Overwrite ReWriteable?!", "Problem Reallocation!"}));
         const auto log = h->Lines(IDC_LOG);
-        EXPECT_TRUE(Has(log, T(kTxtEraseDone)));
-        EXPECT_TRUE(Has(log, T(kTxtReallocRetryNo)));
-        EXPECT_FALSE(Has(log, T(kTxtBurnResult3)));
-        EXPECT_EQ(h->GetItemText(IDC_STATUS), T(kTxtStatusReallocDeclined));
-        EXPECT_FALSE(dlg_->Jobs().Session().ReallocFailed());
-        dlg_.reset();
+        EXPECT_TRUE(Has(log, T(res::kTxtEraseDone)));
+        EXPECT_TRUE(Has(log, T(res::kTxtReallocRetryNo)));
+        EXPECT_FALSE(Has(log, T(res::kTxtBurnResult3)));
+        EXPECT_EQ(h->GetItemText(IDC_STATUS), T(res::kTxtStatusReallocDeclined));
+        EXPECT_FALSE(m_dlg->Jobs().Session().ReallocFailed());
+        m_dlg.reset();
     }
 }
 
 }  // namespace
-}  // namespace batchtest
+}  // namespace bb::app::test

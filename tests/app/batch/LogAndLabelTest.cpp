@@ -9,7 +9,7 @@
 #include "res/TextIds.h"
 #include "settings/OtherSettings.h"
 
-namespace batchtest {
+namespace bb::app::test {
 namespace {
 
 // This file's own suite over the shared fixture.
@@ -35,11 +35,11 @@ std::string LogPart(const std::string& file) {
 TEST_F(LogAndLabelTest, LogFilesKeepTheLogAsItIs) {
     WriteDrives("");
     auto& h = Start();
-    dlg_->OnClearLog();
+    m_dlg->OnClearLog();
     ASSERT_TRUE(h.Lines(IDC_LOG).empty());
     for (const char* line : {"first line", "100% done", "50 %s and %d stay", "===> library said 5%"})
-        dlg_->AppendLog(line);
-    dlg_->m_strVolume = "MOVIE";
+        m_dlg->AppendLog(line);
+    m_dlg->m_strVolume = "MOVIE";
 
     const struct {
         recording::LogFileKind kind;
@@ -51,8 +51,8 @@ TEST_F(LogAndLabelTest, LogFilesKeepTheLogAsItIs) {
     };
     for (const auto& k : kinds) {
         SCOPED_TRACE(int(k.kind));
-        const fs::path path = dir_ / "saved.log";
-        dlg_->WriteLogFile(int(k.kind), path.string().c_str());
+        const fs::path path = m_dir / "saved.log";
+        m_dlg->WriteLogFile(int(k.kind), path.string().c_str());
         const std::string file = ReadAll(path);
         EXPECT_EQ(file.rfind(k.heading, 0), 0u) << file;
         EXPECT_EQ(LogPart(file), "first line\n100% done\n50 %s and %d stay\n===> library said 5%");
@@ -74,18 +74,18 @@ TEST_F(LogAndLabelTest, LogFilesKeepTheLogAsItIs) {
 TEST_F(LogAndLabelTest, LongSessionKeepsEveryLineInTheWindowAndTheFile) {
     WriteDrives("");
     auto& h = Start();
-    dlg_->OnClearLog();
+    m_dlg->OnClearLog();
     std::string expected;
     for (int i = 0; i < 2000; ++i) {
         const std::string line = "Adding file /media/dvd/extras/clip-" + std::to_string(10000 + i) + ".txt...";
-        dlg_->AppendLog(line.c_str());
+        m_dlg->AppendLog(line.c_str());
         expected += (i ? "\n" : "") + line;
     }
     ASSERT_GT(expected.size(), 60000u) << "twice what an edit control holds at first";
     EXPECT_EQ(h.Lines(IDC_LOG).size(), 2000u);
 
-    const fs::path path = dir_ / "long.log";
-    dlg_->WriteLogFile(int(recording::LogFileKind::Saved), path.string().c_str());
+    const fs::path path = m_dir / "long.log";
+    m_dlg->WriteLogFile(int(recording::LogFileKind::Saved), path.string().c_str());
     const std::string part = LogPart(ReadAll(path));
     EXPECT_EQ(part.size(), expected.size());
     EXPECT_TRUE(part == expected) << "the saved log differs from the lines appended";
@@ -94,27 +94,27 @@ TEST_F(LogAndLabelTest, LongSessionKeepsEveryLineInTheWindowAndTheFile) {
 TEST_F(LogAndLabelTest, DesktopLogIsNamedAfterTheLabelAndReplaced) {
     WriteDrives("");
     auto& h = Start();
-    dlg_->m_strVolume = "NO_NAME";
-    const fs::path desktop = home_ / "NO_NAME.log";
-    EXPECT_EQ(dlg_->DesktopLogPath(), desktop.string().c_str());
+    m_dlg->m_strVolume = "NO_NAME";
+    const fs::path desktop = m_home / "NO_NAME.log";
+    EXPECT_EQ(m_dlg->DesktopLogPath(), desktop.string().c_str());
 
-    dlg_->OnClearLog();
-    dlg_->AppendLog("first job");
-    dlg_->WriteLogFile(2, nullptr);
+    m_dlg->OnClearLog();
+    m_dlg->AppendLog("first job");
+    m_dlg->WriteLogFile(2, nullptr);
     EXPECT_EQ(LogPart(ReadAll(desktop)), "first job");
-    dlg_->OnClearLog();
-    dlg_->AppendLog("second job");
-    dlg_->WriteLogFile(1, nullptr);
+    m_dlg->OnClearLog();
+    m_dlg->AppendLog("second job");
+    m_dlg->WriteLogFile(1, nullptr);
     EXPECT_EQ(LogPart(ReadAll(desktop)), "second job") << "a later job of the same label replaces the file";
 
     // No desktop: no path and no file, and no message either.
-    env_.Unset("HOME");
+    m_env.Unset("HOME");
     fs::remove(desktop);
-    EXPECT_TRUE(dlg_->DesktopLogPath().IsEmpty());
-    ui_.ClearBoxes();
-    dlg_->WriteLogFile(2, nullptr);
-    EXPECT_TRUE(fs::is_empty(home_));
-    EXPECT_TRUE(ui_.Boxes().empty());
+    EXPECT_TRUE(m_dlg->DesktopLogPath().IsEmpty());
+    m_ui.ClearBoxes();
+    m_dlg->WriteLogFile(2, nullptr);
+    EXPECT_TRUE(fs::is_empty(m_home));
+    EXPECT_TRUE(m_ui.Boxes().empty());
     (void)h;
 }
 
@@ -128,35 +128,35 @@ TEST_F(LogAndLabelTest, RefusedLabelStaysNormalisedAndNamesASafeDesktopLog) {
     ASSERT_TRUE(h.Click(IDC_BURN));
     Settle();
 
-    EXPECT_EQ(dlg_->m_strVolume.str(), "MY<DVD>|*/X");
-    EXPECT_TRUE(Has(h.Lines(IDC_LOG), bbfmt::Format(T(kTxtLabelBadCharLog), {int('<')})));
-    EXPECT_FALSE(Has(h.Lines(IDC_LOG), T(kTxtBurnStart)));
-    EXPECT_EQ(shutdown_.Calls().size(), 1u);
-    const fs::path desktop = home_ / "MY_DVD____X.log";
+    EXPECT_EQ(m_dlg->m_strVolume.str(), "MY<DVD>|*/X");
+    EXPECT_TRUE(Has(h.Lines(IDC_LOG), framework::Format(T(res::kTxtLabelBadCharLog), {int('<')})));
+    EXPECT_FALSE(Has(h.Lines(IDC_LOG), T(res::kTxtBurnStart)));
+    EXPECT_EQ(m_shutdown.Calls().size(), 1u);
+    const fs::path desktop = m_home / "MY_DVD____X.log";
     ASSERT_TRUE(fs::exists(desktop));
     const std::string file = ReadAll(desktop);
     EXPECT_NE(file.find("Volume: MY<DVD>|*/X\n"), std::string::npos) << file;
-    EXPECT_NE(LogPart(file).find(bbfmt::Format(T(kTxtLabelBadCharLog), {int('<')})), std::string::npos);
+    EXPECT_NE(LogPart(file).find(framework::Format(T(res::kTxtLabelBadCharLog), {int('<')})), std::string::npos);
 }
 
 TEST_F(LogAndLabelTest, SaveLogWritesTheChosenFileOrSaysBreak) {
     WriteDrives("");
     auto& h = Start();
     ASSERT_TRUE(h.Type(IDC_VOLUME, "MOVIE"));
-    dlg_->UpdateData(TRUE);
-    dlg_->AppendLog("to be saved");
+    m_dlg->UpdateData(TRUE);
+    m_dlg->AppendLog("to be saved");
 
-    pickers_.QueueCancel();
+    m_pickers.QueueCancel();
     ASSERT_TRUE(h.Click(IDC_SAVE_LOG));
     EXPECT_EQ(h.GetItemText(IDC_STATUS), "Break...");
 
-    const fs::path chosen = dir_ / "chosen.log";
-    pickers_.QueuePath(chosen.string());
+    const fs::path chosen = m_dir / "chosen.log";
+    m_pickers.QueuePath(chosen.string());
     ASSERT_TRUE(h.Click(IDC_SAVE_LOG));
     EXPECT_EQ(h.GetItemText(IDC_STATUS), "Saving Log...");
     EXPECT_EQ(ReadAll(chosen).rfind("Brenvik Burn log\n", 0), 0u);
 
-    const auto requests = pickers_.Requests();
+    const auto requests = m_pickers.Requests();
     ASSERT_EQ(requests.size(), 2u);
     EXPECT_EQ(requests[1].kind, platform::ScriptedFilePickers::Request::Kind::Save);
     EXPECT_EQ(requests[1].initialName, "MOVIE.log");
@@ -169,20 +169,20 @@ TEST_F(LogAndLabelTest, ShutdownBoxAnnouncesTheLogAndKeepsTheDisc) {
     WriteDrives("");
     auto& h = Start();
     ASSERT_TRUE(h.Type(IDC_VOLUME, "MOVIE"));
-    const uint32_t before = dlg_->m_pOtherDlg->GetBurnFlags();
-    ASSERT_EQ(before & burnflags::kNoEject, 0u);
+    const uint32_t before = m_dlg->m_pOtherDlg->GetBurnFlags();
+    ASSERT_EQ(before & settings::burnflags::kNoEject, 0u);
     const size_t lines = h.Lines(IDC_LOG).size();
 
     ASSERT_TRUE(h.Click(IDC_SHUTDOWN));  // on
     auto log = h.Lines(IDC_LOG);
     ASSERT_EQ(log.size(), lines + 1);
-    EXPECT_EQ(log.back(), bbfmt::Format(T(kTxtShutdownLogPath), {(home_ / "MOVIE.log").string()}));
-    EXPECT_NE(dlg_->m_pOtherDlg->GetBurnFlags() & burnflags::kNoEject, 0u);
+    EXPECT_EQ(log.back(), framework::Format(T(res::kTxtShutdownLogPath), {(m_home / "MOVIE.log").string()}));
+    EXPECT_NE(m_dlg->m_pOtherDlg->GetBurnFlags() & settings::burnflags::kNoEject, 0u);
 
     ASSERT_TRUE(h.Click(IDC_SHUTDOWN));  // off
     EXPECT_EQ(h.Lines(IDC_LOG).size(), lines + 1) << "unchecking changes nothing";
-    EXPECT_NE(dlg_->m_pOtherDlg->GetBurnFlags() & burnflags::kNoEject, 0u);
-    EXPECT_TRUE(shutdown_.Calls().empty());
+    EXPECT_NE(m_dlg->m_pOtherDlg->GetBurnFlags() & settings::burnflags::kNoEject, 0u);
+    EXPECT_TRUE(m_shutdown.Calls().empty());
 }
 
 TEST_F(LogAndLabelTest, LabelFollowsTheEditsTheBrowserAndDrops) {
@@ -208,28 +208,28 @@ TEST_F(LogAndLabelTest, LabelFollowsTheEditsTheBrowserAndDrops) {
 
     // One dropped folder is taken, two are not.
     const std::string other = SampleRoot("Other");
-    h.DropFiles({CString(other), CString(root)});
+    h.DropFiles({framework::CString(other), framework::CString(root)});
     EXPECT_EQ(h.GetItemText(IDC_SOURCE_DIR), root);
-    h.DropFiles({CString(other)});
+    h.DropFiles({framework::CString(other)});
     EXPECT_EQ(h.GetItemText(IDC_SOURCE_DIR), other);
     EXPECT_EQ(h.GetItemText(IDC_VOLUME), "OTHER");
 
     // The browser: a chosen folder names the label, a cancelled one says so.
-    pickers_.QueuePath(root);
+    m_pickers.QueuePath(root);
     ASSERT_TRUE(h.Click(IDC_BROWSE));
     EXPECT_EQ(h.GetItemText(IDC_SOURCE_DIR), root);
     EXPECT_EQ(h.GetItemText(IDC_VOLUME), "MY_MOVIE_2005");
-    EXPECT_EQ(h.GetItemText(IDC_STATUS), T(kTxtStatusReady));
-    const auto requests = pickers_.Requests();
+    EXPECT_EQ(h.GetItemText(IDC_STATUS), T(res::kTxtStatusReady));
+    const auto requests = m_pickers.Requests();
     ASSERT_EQ(requests.size(), 1u);
-    EXPECT_EQ(requests[0].title, T(kTxtBrowseTitle));
+    EXPECT_EQ(requests[0].title, T(res::kTxtBrowseTitle));
     EXPECT_EQ(requests[0].initialFolder, other);
     EXPECT_EQ(requests[0].kind, platform::ScriptedFilePickers::Request::Kind::Folder);
-    pickers_.QueueCancel();
+    m_pickers.QueueCancel();
     ASSERT_TRUE(h.Click(IDC_BROWSE));
     EXPECT_EQ(h.GetItemText(IDC_SOURCE_DIR), "Can't get dir...");
     EXPECT_EQ(h.GetItemText(IDC_VOLUME), "MY_MOVIE_2005");
 }
 
 }  // namespace
-}  // namespace batchtest
+}  // namespace bb::app::test

@@ -9,7 +9,7 @@
 #include "JobsWindowFixture.h"
 #include "framework/WinDefs.h"
 
-namespace jobstest {
+namespace bb::app::test {
 namespace {
 
 class JobStateWindowTest : public JobsWindowTest {};
@@ -56,20 +56,20 @@ TEST_F(JobStateWindowTest, JobCannotBeClosedUnderItAndAfterwardsTheWindowIsAsBef
          [](platform::HeadlessDialogHost& h) { ASSERT_TRUE(h.Click(IDC_BURN)); }, false},
         {"erase", "disc = data\nmedium = DVD-RW\n",
          [this](platform::HeadlessDialogHost& h) {
-             ui_.QueueAnswers({IDYES});
+             m_ui.QueueAnswers({IDYES});
              ASSERT_TRUE(h.Click(IDC_ERASE));
          },
          true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.job);
-        fs::remove_all(dir_ / "discs");
+        fs::remove_all(m_dir / "discs");
         WriteDrives(std::string(kWriter) + c.disc);
         auto& h = Start("Device: BB Writer\r\n");
         ChooseRoot(h, SampleRoot(), "SAMPLE");
         ASSERT_TRUE(h.IsItemEnabled(IDC_SPEED_LIST)) << "the builder offers the recorder's speeds";
         ASSERT_TRUE(h.SelectCombo(IDC_SPEED_LIST, 1));
-        ui_.ClearBoxes();
+        m_ui.ClearBoxes();
 
         Attempts during;
         std::atomic<bool> tried{false};
@@ -100,16 +100,16 @@ TEST_F(JobStateWindowTest, JobCannotBeClosedUnderItAndAfterwardsTheWindowIsAsBef
         EXPECT_FALSE(during.quitEnabled);
         EXPECT_FALSE(during.endedByAny) << "closed under the running job";
         EXPECT_EQ(during.beeps, 2) << "the close box and the system menu's Close are refused with a beep";
-        EXPECT_TRUE(dlg_->Jobs().Session().Started()) << "the recorder context stays";
+        EXPECT_TRUE(m_dlg->Jobs().Session().Started()) << "the recorder context stays";
 
         const auto log = h.Lines(IDC_LOG);
         if (!c.onWorker) {
-            const auto boxes = ui_.Boxes();
+            const auto boxes = m_ui.Boxes();
             ASSERT_GE(boxes.size(), 2u);
-            EXPECT_EQ(boxes[0].text, T(kTxtAbortQuestion));
+            EXPECT_EQ(boxes[0].text, T(res::kTxtAbortQuestion));
             EXPECT_EQ(boxes[0].type, 0x124u) << "Yes/No, question, No as the default";
             EXPECT_EQ(boxes[0].answer, IDNO);
-            EXPECT_TRUE(Has(log, T(kTxtBurnOk))) << "the default answer leaves the burn running";
+            EXPECT_TRUE(Has(log, T(res::kTxtBurnOk))) << "the default answer leaves the burn running";
         }
 
         // After the job: the speed list as its builder left it, the chosen
@@ -121,10 +121,10 @@ TEST_F(JobStateWindowTest, JobCannotBeClosedUnderItAndAfterwardsTheWindowIsAsBef
         h.Close();
         EXPECT_TRUE(h.Ended());
         EXPECT_EQ(h.Result(), IDCANCEL);
-        EXPECT_FALSE(dlg_->Jobs().Session().Started()) << "the exit gave the recorder context back";
-        dlg_.reset();
+        EXPECT_FALSE(m_dlg->Jobs().Session().Started()) << "the exit gave the recorder context back";
+        m_dlg.reset();
     }
 }
 
 }  // namespace
-}  // namespace jobstest
+}  // namespace bb::app::test

@@ -6,7 +6,7 @@
 #include "JobsWindowFixture.h"
 #include "res/TextIds.h"
 
-namespace jobstest {
+namespace bb::app::test {
 namespace {
 
 class JobTimesTest : public JobsWindowTest {};
@@ -18,7 +18,7 @@ TEST_F(JobTimesTest, EachJobStartsWithoutTheLastJobsTotal) {
     ChooseRoot(h, SampleRoot(), "SAMPLE");
 
     // An earlier job's reports: 10 % to 20 % in a second or so (a total of 10 s or more).
-    recording::RecorderSession& session = dlg_->Jobs().Session();
+    recording::RecorderSession& session = m_dlg->Jobs().Session();
     (void)session.OnProgress(0);
     (void)session.OnProgress(10);
     std::this_thread::sleep_for(std::chrono::milliseconds(1100));
@@ -26,9 +26,9 @@ TEST_F(JobTimesTest, EachJobStartsWithoutTheLastJobsTotal) {
     ASSERT_GE(session.TotalSeconds(), 10);
 
     ASSERT_TRUE(h.Click(IDC_BURN));
-    ASSERT_TRUE(Has(h.Lines(IDC_LOG), T(kTxtBurnStart)));
+    ASSERT_TRUE(Has(h.Lines(IDC_LOG), T(res::kTxtBurnStart)));
     EXPECT_EQ(session.TotalSeconds(), 0);
 }
 
 }  // namespace
-}  // namespace jobstest
+}  // namespace bb::app::test

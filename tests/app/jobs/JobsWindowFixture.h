@@ -31,7 +31,7 @@
 #include "settings/LanguageTable.h"
 #include "tests/support/Sandbox.h"
 
-namespace jobstest {
+namespace bb::app::test {
 
 namespace fs = std::filesystem;
 
@@ -40,35 +40,35 @@ protected:
     void SetUp() override {
         // A folder of this run's own: the same test may run in another build
         // of the tree at the same time.
-        sandbox_.emplace();
-        dir_ = sandbox_->Root();
-        fs::copy_file(fs::path(BB_SOURCE_DIR) / "lang" / "english.lng", dir_ / "english.lng");
+        m_sandbox.emplace();
+        m_dir = m_sandbox->Root();
+        fs::copy_file(fs::path(BB_SOURCE_DIR) / "lang" / "english.lng", m_dir / "english.lng");
         // Read once: a shutdown sequence ends the window and its language
         // table along with it.
-        const LanguageTable english((dir_ / "english.lng").string());
-        for (const TextIdSignature& text : kTextIdTable)
-            texts_[text.id] = english.GetText(text.id);
-        ui_.AddTemplate(app::HeadlessMainDialog());
+        const settings::LanguageTable english((m_dir / "english.lng").string());
+        for (const res::TextIdSignature& text : res::kTextIdTable)
+            m_texts[text.id] = english.GetText(text.id);
+        m_ui.AddTemplate(app::HeadlessMainDialog());
 
-        registry_ = std::make_unique<platform::FileRegistry>(
-            platform::SystemFiles(), (dir_ / "registry.ini").string(),
-            std::vector<platform::RegistryDefault>{{platform::RegistryRoot::LocalMachine, NeroApiLib::kSharedKey,
-                                                    NeroApiLib::kSharedValue, BB_PROGRAM_DIR}});
-        NeroApiLib::Services services;
-        services.registry = registry_.get();
-        library_.emplace(services);
-        ::setenv("BB_NEROAPI_CONFIG", (dir_ / "NeroAPI-drives.ini").string().c_str(), 1);
-        platform::SetSystemFilePickers(&pickers_);
+        m_registry = std::make_unique<platform::FileRegistry>(
+            platform::SystemFiles(), (m_dir / "registry.ini").string(),
+            std::vector<platform::RegistryDefault>{{platform::RegistryRoot::LocalMachine, neroapi::kSharedKey,
+                                                    neroapi::kSharedValue, BB_PROGRAM_DIR}});
+        neroapi::Services services;
+        services.registry = m_registry.get();
+        m_library.emplace(services);
+        ::setenv("BB_NEROAPI_CONFIG", (m_dir / "NeroAPI-drives.ini").string().c_str(), 1);
+        platform::SetSystemFilePickers(&m_pickers);
     }
     void TearDown() override {
-        dlg_.reset();
-        library_.reset();
+        m_dlg.reset();
+        m_library.reset();
         platform::SetSystemFilePickers(nullptr);
-        fs::remove_all(dir_);
+        fs::remove_all(m_dir);
     }
 
     void WriteFile(const std::string& name, const std::string& text) const {
-        std::ofstream(dir_ / name, std::ios::binary) << text;
+        std::ofstream(m_dir / name, std::ios::binary) << text;
     }
     // Simulated recorders; every wait lasts a hundredth of its nominal time.
     void WriteDrives(const std::string& recorders) const {
@@ -77,14 +77,14 @@ protected:
 
     platform::HeadlessDialogHost& Start(const std::string& settings = "") {
         WriteFile("Brenvik.ini", settings);
-        dlg_ = std::make_unique<CBurnDlg>();
-        dlg_->m_strProgramDir = (dir_ / "brenvik-burn").string().c_str();
-        return ui_.Open(*dlg_);
+        m_dlg = std::make_unique<CBurnDlg>();
+        m_dlg->m_strProgramDir = (m_dir / "brenvik-burn").string().c_str();
+        return m_ui.Open(*m_dlg);
     }
 
     // A copy of the sample DVD root inside the sandbox.
     std::string SampleRoot(const std::string& name = "dvd") const {
-        const fs::path root = dir_ / name;
+        const fs::path root = m_dir / name;
         fs::remove_all(root);
         fs::copy(fs::path(BB_SOURCE_DIR) / "samples" / "dvd-sample", root, fs::copy_options::recursive);
         return root.string();
@@ -95,8 +95,8 @@ protected:
     void ChooseRoot(platform::HeadlessDialogHost& h, const std::string& root, const std::string& label) {
         ASSERT_TRUE(h.Type(IDC_SOURCE_DIR, root));
         ASSERT_TRUE(h.Type(IDC_VOLUME, label));
-        dlg_->UpdateData(TRUE);
-        ASSERT_EQ(dlg_->CheckSourceSize(), 0);
+        m_dlg->UpdateData(TRUE);
+        ASSERT_EQ(m_dlg->CheckSourceSize(), 0);
     }
 
     int SelectRecorder(platform::HeadlessDialogHost& h, const std::string& name) {
@@ -110,16 +110,16 @@ protected:
         return -1;
     }
 
-    std::string T(int id) const { return texts_.at(id); }
+    std::string T(int id) const { return m_texts.at(id); }
 
     // Lets the jobs on workers run to their end, handling on this (the
     // window's) thread what they post to the window meanwhile.
     void Settle() {
         const auto giveUp = std::chrono::steady_clock::now() + std::chrono::minutes(2);
         for (;;) {
-            while (ui_.HasPendingMessage())
-                (void)ui_.PumpMessage();
-            if (WaitForWorkerThreads(10) && !ui_.HasPendingMessage())
+            while (m_ui.HasPendingMessage())
+                (void)m_ui.PumpMessage();
+            if (framework::WaitForWorkerThreads(10) && !m_ui.HasPendingMessage())
                 return;
             ASSERT_LT(std::chrono::steady_clock::now(), giveUp) << "a job thread did not end";
         }
@@ -134,15 +134,15 @@ protected:
         return std::find(log.begin(), log.end(), line) != log.end();
     }
 
-    std::optional<bbtest::Sandbox> sandbox_;
+    std::optional<bb::test::Sandbox> m_sandbox;
 
-    fs::path dir_;
-    platform::HeadlessUi ui_;
-    platform::ScriptedFilePickers pickers_;
-    std::unique_ptr<platform::FileRegistry> registry_;
-    std::optional<NeroApiLib::ScopedServices> library_;
-    std::map<int, std::string> texts_;
-    std::unique_ptr<CBurnDlg> dlg_;
+    fs::path m_dir;
+    platform::HeadlessUi m_ui;
+    platform::ScriptedFilePickers m_pickers;
+    std::unique_ptr<platform::FileRegistry> m_registry;
+    std::optional<neroapi::ScopedServices> m_library;
+    std::map<int, std::string> m_texts;
+    std::unique_ptr<CBurnDlg> m_dlg;
 };
 
-}  // namespace jobstest
+}  // namespace bb::app::test

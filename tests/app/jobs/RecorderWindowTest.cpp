@@ -8,7 +8,7 @@
 #include "res/TextIds.h"
 #include "settings/FsFlagsSettings.h"
 
-namespace jobstest {
+namespace bb::app::test {
 namespace {
 
 // This file's own suite over the shared fixture.
@@ -33,17 +33,17 @@ TEST_F(RecorderWindowTest, RecordersAreFilteredByKindPermissionAndMedia) {
     EXPECT_EQ(Names(h), (std::vector<std::string>{"Image Recorder", "BB DVD Only"}));
     // Item data: each entry's own record inside the library's list.
     for (const auto& [name, data] : h.ComboItems(IDC_RECORDER_LIST))
-        EXPECT_EQ(reinterpret_cast<const nero::DriveInfo*>(data)->deviceName, name);
+        EXPECT_EQ(reinterpret_cast<const neroapi::DriveInfo*>(data)->deviceName, name);
 
-    const auto log = From(h.Lines(IDC_LOG), T(kTxtRecorderSetup));
+    const auto log = From(h.Lines(IDC_LOG), T(res::kTxtRecorderSetup));
     ASSERT_EQ(log.size(), 6u);
     EXPECT_TRUE(std::regex_match(log[1], std::regex("Nero API version [0-9]+\\.[0-9]+\\.[0-9]+\\.[0-9]+")))
         << log[1];
-    EXPECT_EQ(log[2], T(kTxtInitOk));
-    EXPECT_EQ(log[3], T(kTxtRecordersFound));
+    EXPECT_EQ(log[2], T(res::kTxtInitOk));
+    EXPECT_EQ(log[3], T(res::kTxtRecordersFound));
     EXPECT_EQ(log[4], "Image Recorder");
     EXPECT_EQ(log[5], "BB DVD Only");
-    EXPECT_FALSE(Has(h.Lines(IDC_LOG), T(kTxtRecorderPrefix) + " \"Image Recorder\"..."))
+    EXPECT_FALSE(Has(h.Lines(IDC_LOG), T(res::kTxtRecorderPrefix) + " \"Image Recorder\"..."))
         << "the set-up's own selection logs no media line";
 }
 
@@ -67,7 +67,7 @@ TEST_F(RecorderWindowTest, SpeedsOfTheSelectedRecorderAndTheSavedChoice) {
         EXPECT_EQ(h.ComboGetText(IDC_RECORDER_LIST, selected), c.recorder);
         const int count = h.ComboGetCount(IDC_SPEED_LIST);
         EXPECT_EQ(h.ComboGetCurSel(IDC_SPEED_LIST), c.speed < 0 ? count - 1 : c.speed);
-        EXPECT_EQ(dlg_->m_nSpeed, h.ComboGetCurSel(IDC_SPEED_LIST));
+        EXPECT_EQ(m_dlg->m_nSpeed, h.ComboGetCurSel(IDC_SPEED_LIST));
         EXPECT_TRUE(h.IsItemEnabled(IDC_SPEED_LIST));
         if (std::string(c.recorder) == "BB DVD Only") {
             std::vector<std::string> texts;
@@ -75,7 +75,7 @@ TEST_F(RecorderWindowTest, SpeedsOfTheSelectedRecorderAndTheSavedChoice) {
                 texts.push_back(item.first);
             EXPECT_EQ(texts, (std::vector<std::string>{"1.0x (1385 kB/s)", "2.0x (2770 kB/s)", "4.0x (5540 kB/s)"}));
         }
-        dlg_.reset();
+        m_dlg.reset();
     }
 }
 
@@ -85,7 +85,7 @@ TEST_F(RecorderWindowTest, SelectingARecorderLogsItsNameAndMediaTypes) {
     ASSERT_TRUE(h.SelectCombo(IDC_RECORDER_LIST, 1));
     const auto log = h.Lines(IDC_LOG);
     ASSERT_GE(log.size(), 2u);
-    EXPECT_EQ(log[log.size() - 2], T(kTxtRecorderPrefix) + " \"BB DVD Only\"...");
+    EXPECT_EQ(log[log.size() - 2], T(res::kTxtRecorderPrefix) + " \"BB DVD Only\"...");
     EXPECT_TRUE(std::regex_match(log.back(), std::regex("\\(.*DVD.*\\)"))) << log.back();
     EXPECT_EQ(h.ComboGetCount(IDC_SPEED_LIST), 3);
 }
@@ -98,8 +98,8 @@ TEST_F(RecorderWindowTest, SwitchingMediaClassRebuildsTheContextAndAppliesThePre
         const char* gone;      // no longer listed
         int32_t fsFlags;
     } steps[] = {
-        {IDC_MEDIA_CD, kTxtMediaClassCd, "BB CD Only", "BB DVD Only", 0x1A},
-        {IDC_MEDIA_DVD, kTxtMediaClassDvd, "BB DVD Only", "BB CD Only", 0x18},
+        {IDC_MEDIA_CD, res::kTxtMediaClassCd, "BB CD Only", "BB DVD Only", 0x1A},
+        {IDC_MEDIA_DVD, res::kTxtMediaClassDvd, "BB DVD Only", "BB CD Only", 0x18},
     };
     WriteDrives(kDrives);
     auto& h = Start();
@@ -108,14 +108,14 @@ TEST_F(RecorderWindowTest, SwitchingMediaClassRebuildsTheContextAndAppliesThePre
         ASSERT_TRUE(h.Click(s.radio));
         const auto log = From(h.Lines(IDC_LOG), T(s.logTextId));
         ASSERT_GE(log.size(), 6u);
-        EXPECT_EQ(log[1], T(kTxtRecorderSetup));
+        EXPECT_EQ(log[1], T(res::kTxtRecorderSetup));
         EXPECT_EQ(log[2].rfind("Nero API version ", 0), 0u);
-        EXPECT_EQ(log[3], T(kTxtInitOk));
-        EXPECT_EQ(log[4], T(kTxtRecordersFound));
+        EXPECT_EQ(log[3], T(res::kTxtInitOk));
+        EXPECT_EQ(log[4], T(res::kTxtRecordersFound));
         const auto names = Names(h);
         EXPECT_NE(std::find(names.begin(), names.end(), s.recorder), names.end());
         EXPECT_EQ(std::find(names.begin(), names.end(), s.gone), names.end());
-        EXPECT_EQ(dlg_->m_pFsFlagsDlg->GetFlags(), s.fsFlags);
+        EXPECT_EQ(m_dlg->m_pFsFlagsDlg->GetFlags(), s.fsFlags);
         EXPECT_TRUE(h.IsItemEnabled(IDC_RECORDER_LIST));
         EXPECT_EQ(h.GetTitle(), "Brenvik Burn 1.2.1");
         h.SetItemText(IDC_LOG, "");
@@ -132,21 +132,21 @@ TEST_F(RecorderWindowTest, RefreshRebuildsForTheCurrentClass) {
 }
 
 TEST_F(RecorderWindowTest, LibraryThatCannotBeLoadedEndsTheWindow) {
-    registry_ = std::make_unique<platform::FileRegistry>(
-        platform::SystemFiles(), (dir_ / "registry.ini").string(),
-        std::vector<platform::RegistryDefault>{{platform::RegistryRoot::LocalMachine, NeroApiLib::kSharedKey,
-                                                NeroApiLib::kSharedValue, dir_.string()}});
-    NeroApiLib::Services services;
-    services.registry = registry_.get();
-    library_.reset();
-    library_.emplace(services);
+    m_registry = std::make_unique<platform::FileRegistry>(
+        platform::SystemFiles(), (m_dir / "registry.ini").string(),
+        std::vector<platform::RegistryDefault>{{platform::RegistryRoot::LocalMachine, neroapi::kSharedKey,
+                                                neroapi::kSharedValue, m_dir.string()}});
+    neroapi::Services services;
+    services.registry = m_registry.get();
+    m_library.reset();
+    m_library.emplace(services);
     auto& h = Start();
     EXPECT_TRUE(h.Ended());
     EXPECT_EQ(h.Result(), -1);
-    EXPECT_TRUE(Has(h.Lines(IDC_LOG), T(kTxtLibraryNotLoaded)));
-    const auto boxes = ui_.Boxes();
+    EXPECT_TRUE(Has(h.Lines(IDC_LOG), T(res::kTxtLibraryNotLoaded)));
+    const auto boxes = m_ui.Boxes();
     ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0].text, T(kTxtLibraryNotLoadedBox));
+    EXPECT_EQ(boxes[0].text, T(res::kTxtLibraryNotLoadedBox));
     EXPECT_EQ(boxes[0].caption, "Error");
     EXPECT_EQ(boxes[0].type, 0x10u);
 }
@@ -156,8 +156,8 @@ TEST_F(RecorderWindowTest, LibraryThatCannotBeLoadedEndsTheWindow) {
 TEST_F(RecorderWindowTest, LibraryRecordsCarryTheWindowsTextsAndCallbacks) {
     WriteDrives("");
     auto& h = Start();
-    recording::RecorderSession& session = dlg_->Jobs().Session();
-    const nero::LibSettingsRecord& s = session.SettingsRecord();
+    recording::RecorderSession& session = m_dlg->Jobs().Session();
+    const neroapi::LibSettingsRecord& s = session.SettingsRecord();
     EXPECT_STREQ(s.libraryFilesFolder, "NeroFiles");
     EXPECT_STREQ(s.vendor, "ahead");
     EXPECT_STREQ(s.software, "Nero - Burning Rom");
@@ -165,7 +165,7 @@ TEST_F(RecorderWindowTest, LibraryRecordsCarryTheWindowsTextsAndCallbacks) {
     EXPECT_EQ(s.idleUser, &session);
     EXPECT_EQ(s.userDialogUser, &session);
     EXPECT_EQ(s.reserved1 | s.reserved2, 0u);
-    const nero::LibProgressRecord& p = *session.ProgressRecord();
+    const neroapi::LibProgressRecord& p = *session.ProgressRecord();
     EXPECT_EQ(p.user, &session);
     EXPECT_TRUE(p.progress && p.aborted && p.addLogLine && p.setPhase);
     EXPECT_FALSE(p.disableAbort || p.setMajorPhase || p.subTaskProgress);
@@ -183,7 +183,7 @@ TEST_F(RecorderWindowTest, LibraryRecordsCarryTheWindowsTextsAndCallbacks) {
 TEST_F(RecorderWindowTest, ProgressReportsDriveTheLabelsBarAndTitle) {
     WriteDrives("");
     auto& h = Start();
-    recording::RecorderSession& session = dlg_->Jobs().Session();
+    recording::RecorderSession& session = m_dlg->Jobs().Session();
     EXPECT_EQ(session.OnProgress(0), 0);
     EXPECT_EQ(h.GetItemText(IDC_PERCENT), "0 %");
     EXPECT_EQ(h.GetItemText(IDC_TIME_REMAINING), "?:??");
@@ -212,14 +212,14 @@ TEST_F(RecorderWindowTest, LibraryLinesAndPhasesGoToTheLog) {
         BOOL reallocFailed;
     } cases[] = {
         {"Writing lead-in", "===> Writing lead-in", FALSE},
-        {"Required file neroapi.dll missing", "===> " + T(kTxtRequiredFile), FALSE},
+        {"Required file neroapi.dll missing", "===> " + T(res::kTxtRequiredFile), FALSE},
         {"DVD-Video files reallocation failed", "===> DVD-Video files reallocation failed", TRUE},
         {"DVD-Video files reallocation failed.", "===> DVD-Video files reallocation failed.", FALSE},
         {"dvd-video files reallocation failed", "===> dvd-video files reallocation failed", FALSE},
     };
     WriteDrives("");
     auto& h = Start();
-    recording::RecorderSession& session = dlg_->Jobs().Session();
+    recording::RecorderSession& session = m_dlg->Jobs().Session();
     for (const Case& c : cases) {
         session.ClearReallocFailed();
         session.OnLogLine(c.text);
@@ -233,40 +233,40 @@ TEST_F(RecorderWindowTest, LibraryLinesAndPhasesGoToTheLog) {
 TEST_F(RecorderWindowTest, LibraryRequestsAreAnswered) {
     WriteDrives("");
     auto& h = Start();
-    recording::RecorderSession& session = dlg_->Jobs().Session();
+    recording::RecorderSession& session = m_dlg->Jobs().Session();
     session.SetImageLabel("MYDISC");
     for (auto [request, answer] : std::vector<std::pair<int, int>>{{2, 5}, {6, 3}, {7, 5}, {12, 5}, {13, 1}, {3, 0}, {99, 0}})
         EXPECT_EQ(session.AnswerRequest(request, nullptr), answer) << request;
-    EXPECT_TRUE(ui_.Boxes().empty());
+    EXPECT_TRUE(m_ui.Boxes().empty());
 
     // Waiting for a disc: the library's own text in an information box.
     EXPECT_EQ(session.AnswerRequest(15, reinterpret_cast<void*>(intptr_t(1))), 0);
-    ASSERT_EQ(ui_.Boxes().size(), 1u);
-    EXPECT_EQ(ui_.Boxes()[0].caption, "Information");
-    EXPECT_EQ(ui_.Boxes()[0].type, 0x40u);
+    ASSERT_EQ(m_ui.Boxes().size(), 1u);
+    EXPECT_EQ(m_ui.Boxes()[0].caption, "Information");
+    EXPECT_EQ(m_ui.Boxes()[0].type, 0x40u);
 
     // The image file: cancelled, then a name longer than the library's buffer.
-    char buffer[nero::kImageFileNameCapacity + 8];
+    char buffer[neroapi::kImageFileNameCapacity + 8];
     std::memset(buffer, 'x', sizeof buffer);
     EXPECT_EQ(session.AnswerRequest(20, buffer), 0);
     EXPECT_EQ(buffer[0], 'x');
     const std::string longest = "/" + std::string(254, 'a') + ".nrg";  // 259 characters
-    pickers_.QueuePath(longest);
+    m_pickers.QueuePath(longest);
     EXPECT_EQ(session.AnswerRequest(20, buffer), 1);
     EXPECT_EQ(std::string(buffer), longest);
     EXPECT_EQ(buffer[260], 'x') << "nothing written past the library's buffer";
-    EXPECT_EQ(pickers_.Requests().back().initialName, "MYDISC.nrg");
+    EXPECT_EQ(m_pickers.Requests().back().initialName, "MYDISC.nrg");
 
     // Overwriting a rewritable disc.
-    ui_.ClearBoxes();
-    ui_.QueueAnswers({IDYES, IDNO});
+    m_ui.ClearBoxes();
+    m_ui.QueueAnswers({IDYES, IDNO});
     EXPECT_EQ(session.AnswerRequest(22, nullptr), 5);
-    EXPECT_EQ(h.Lines(IDC_LOG).back(), T(kTxtOverwriteAccepted));
+    EXPECT_EQ(h.Lines(IDC_LOG).back(), T(res::kTxtOverwriteAccepted));
     EXPECT_EQ(session.AnswerRequest(22, nullptr), 0);
-    EXPECT_EQ(h.Lines(IDC_LOG).back(), T(kTxtOverwriteDeclined));
-    const auto boxes = ui_.Boxes();
+    EXPECT_EQ(h.Lines(IDC_LOG).back(), T(res::kTxtOverwriteDeclined));
+    const auto boxes = m_ui.Boxes();
     ASSERT_EQ(boxes.size(), 2u);
-    EXPECT_EQ(boxes[0].text, T(kTxtOverwriteQuestion));
+    EXPECT_EQ(boxes[0].text, T(res::kTxtOverwriteQuestion));
     EXPECT_EQ(boxes[0].caption, "Overwrite ReWriteable?!");
     EXPECT_EQ(boxes[0].type, 0x124u);
 }
@@ -275,13 +275,13 @@ TEST_F(RecorderWindowTest, ReallocateBoxLogsAndInformsOnlyWhenTurnedOff) {
     WriteDrives("");
     auto& h = Start();
     ASSERT_TRUE(h.Click(IDC_REALLOCATE));  // on -> off
-    EXPECT_EQ(h.Lines(IDC_LOG).back(), T(kTxtReallocOff));
-    ASSERT_EQ(ui_.Boxes().size(), 1u);
-    EXPECT_EQ(ui_.Boxes()[0].caption, "Just 4 Info");
-    EXPECT_EQ(ui_.Boxes()[0].text, T(kTxtReallocOffInfo));
+    EXPECT_EQ(h.Lines(IDC_LOG).back(), T(res::kTxtReallocOff));
+    ASSERT_EQ(m_ui.Boxes().size(), 1u);
+    EXPECT_EQ(m_ui.Boxes()[0].caption, "Just 4 Info");
+    EXPECT_EQ(m_ui.Boxes()[0].text, T(res::kTxtReallocOffInfo));
     ASSERT_TRUE(h.Click(IDC_REALLOCATE));  // off -> on
-    EXPECT_EQ(h.Lines(IDC_LOG).back(), T(kTxtReallocOn));
-    EXPECT_EQ(ui_.Boxes().size(), 1u);
+    EXPECT_EQ(h.Lines(IDC_LOG).back(), T(res::kTxtReallocOn));
+    EXPECT_EQ(m_ui.Boxes().size(), 1u);
 }
 
 TEST_F(RecorderWindowTest, SizeGateFollowsTheRedLimitOfTheMediaClass) {
@@ -298,15 +298,15 @@ TEST_F(RecorderWindowTest, SizeGateFollowsTheRedLimitOfTheMediaClass) {
         SCOPED_TRACE(c.settings);
         WriteDrives("");
         auto& h = Start(c.settings);
-        fs::remove_all(dir_ / "dvd");
+        fs::remove_all(m_dir / "dvd");
         ASSERT_TRUE(h.Type(IDC_SOURCE_DIR, SampleRoot()));
-        dlg_->UpdateData(TRUE);
-        EXPECT_EQ(dlg_->CheckSourceSize(), c.gate);
+        m_dlg->UpdateData(TRUE);
+        EXPECT_EQ(m_dlg->CheckSourceSize(), c.gate);
         EXPECT_EQ(h.IsItemEnabled(IDC_BURN), c.gate == 0);
-        EXPECT_EQ(dlg_->m_sizeMeter.valueMb, 1) << "0.7 MB";
-        dlg_.reset();
+        EXPECT_EQ(m_dlg->m_sizeMeter.valueMb, 1) << "0.7 MB";
+        m_dlg.reset();
     }
 }
 
 }  // namespace
-}  // namespace jobstest
+}  // namespace bb::app::test

@@ -29,6 +29,8 @@
 #include "settings/OtherSettings.h"
 #include "tests/support/Sandbox.h"
 
+namespace bb::app {
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -37,8 +39,8 @@ namespace fs = std::filesystem;
 struct FakeState {
     int initResult = 0;
     bool noDriveList = false;
-    std::vector<nero::DriveInfo> drives;
-    std::optional<nero::DiscInfo> disc;
+    std::vector<neroapi::DriveInfo> drives;
+    std::optional<neroapi::DiscInfo> disc;
     int liveBlocks = 0;
     int openDevices = 0;
     int burns = 0;
@@ -66,7 +68,7 @@ public:
                  return 1;
              })},
             {"NeroInit",
-             reinterpret_cast<void*>(+[](nero::LibSettingsRecord*, const char*) NERO_CDECL -> int { return g_state.initResult; })},
+             reinterpret_cast<void*>(+[](neroapi::LibSettingsRecord*, const char*) NERO_CDECL -> int { return g_state.initResult; })},
             {"NeroDone", reinterpret_cast<void*>(+[]() NERO_CDECL -> int { return 0; })},
             {"NeroClearErrors", reinterpret_cast<void*>(+[]() NERO_CDECL {})},
             {"NeroFreeMem", reinterpret_cast<void*>(+[](void* p) NERO_CDECL {
@@ -74,15 +76,15 @@ public:
                  std::free(p);
              })},
             {"NeroGetAvailableDrivesEx",
-             reinterpret_cast<void*>(+[](uint32_t, void*) NERO_CDECL -> nero::DriveInfoList* {
+             reinterpret_cast<void*>(+[](uint32_t, void*) NERO_CDECL -> neroapi::DriveInfoList* {
                  if (g_state.noDriveList) return nullptr;
                  const uint32_t n = uint32_t(g_state.drives.size());
-                 auto* list = static_cast<nero::DriveInfoList*>(Allocate(nero::DriveInfoListSize(n ? n : 1)));
+                 auto* list = static_cast<neroapi::DriveInfoList*>(Allocate(neroapi::DriveInfoListSize(n ? n : 1)));
                  list->count = n;
                  for (uint32_t i = 0; i < n; ++i) list->drives[i] = g_state.drives[i];
                  return list;
              })},
-            {"NeroOpenDevice", reinterpret_cast<void*>(+[](const nero::DriveInfo*) NERO_CDECL -> void* {
+            {"NeroOpenDevice", reinterpret_cast<void*>(+[](const neroapi::DriveInfo*) NERO_CDECL -> void* {
                  ++g_state.opens;
                  if (g_state.openFails) return nullptr;
                  ++g_state.openDevices;
@@ -97,14 +99,14 @@ public:
                  return 0;
              })},
             // No NeroCreateIsoTrackEx: the binding gives no track.
-            {"NeroBurn", reinterpret_cast<void*>(+[](void*, int, void*, uint32_t, uint32_t, nero::LibProgressRecord*)
+            {"NeroBurn", reinterpret_cast<void*>(+[](void*, int, void*, uint32_t, uint32_t, neroapi::LibProgressRecord*)
                                                      NERO_CDECL -> int {
                  ++g_state.burns;
                  return 0;
              })},
-            {"NeroGetCDInfo", reinterpret_cast<void*>(+[](void*, uint32_t) NERO_CDECL -> nero::DiscInfo* {
+            {"NeroGetCDInfo", reinterpret_cast<void*>(+[](void*, uint32_t) NERO_CDECL -> neroapi::DiscInfo* {
                  if (!g_state.disc) return nullptr;
-                 auto* info = static_cast<nero::DiscInfo*>(Allocate(sizeof(nero::DiscInfo)));
+                 auto* info = static_cast<neroapi::DiscInfo*>(Allocate(sizeof(neroapi::DiscInfo)));
                  *info = *g_state.disc;
                  return info;
              })},
@@ -119,12 +121,12 @@ public:
     std::unique_ptr<platform::Module> Load(const std::string&) override { return std::make_unique<FakeModule>(); }
 };
 
-nero::DriveInfo Drive(const char* name, uint32_t count, uint32_t base) {
-    nero::DriveInfo d{};
+neroapi::DriveInfo Drive(const char* name, uint32_t count, uint32_t base) {
+    neroapi::DriveInfo d{};
     std::strncpy(d.deviceName, name, sizeof d.deviceName - 1);
     d.deviceKind = 1;
     d.capabilities = 1;
-    d.mediaMask = nero::kMediaMaskDvd;
+    d.mediaMask = neroapi::kMediaMaskDvd;
     d.writeSpeeds.count = count;
     d.writeSpeeds.baseRate = base;
     for (uint32_t i = 0; i < count; ++i) d.writeSpeeds.rates[i] = base * (i + 1);
@@ -137,44 +139,44 @@ protected:
         g_state = FakeState{};
         // A folder of this run's own: the same test may run in another build
         // of the tree at the same time.
-        sandbox_.emplace();
-        dir_ = sandbox_->Root();
-        fs::copy_file(fs::path(BB_SOURCE_DIR) / "lang" / "english.lng", dir_ / "english.lng");
-        std::ofstream(dir_ / "Brenvik.ini") << "";
-        english_ = std::make_unique<LanguageTable>((dir_ / "english.lng").string());
-        ui_.AddTemplate(app::HeadlessMainDialog());
-        registry_ = std::make_unique<platform::FileRegistry>(
-            platform::SystemFiles(), (dir_ / "registry.ini").string(),
-            std::vector<platform::RegistryDefault>{{platform::RegistryRoot::LocalMachine, NeroApiLib::kSharedKey,
-                                                    NeroApiLib::kSharedValue, dir_.string()}});
-        NeroApiLib::Services services;
-        services.registry = registry_.get();
-        services.loader = &loader_;
-        library_.emplace(services);
+        m_sandbox.emplace();
+        m_dir = m_sandbox->Root();
+        fs::copy_file(fs::path(BB_SOURCE_DIR) / "lang" / "english.lng", m_dir / "english.lng");
+        std::ofstream(m_dir / "Brenvik.ini") << "";
+        m_english = std::make_unique<settings::LanguageTable>((m_dir / "english.lng").string());
+        m_ui.AddTemplate(app::HeadlessMainDialog());
+        m_registry = std::make_unique<platform::FileRegistry>(
+            platform::SystemFiles(), (m_dir / "registry.ini").string(),
+            std::vector<platform::RegistryDefault>{{platform::RegistryRoot::LocalMachine, neroapi::kSharedKey,
+                                                    neroapi::kSharedValue, m_dir.string()}});
+        neroapi::Services services;
+        services.registry = m_registry.get();
+        services.loader = &m_loader;
+        m_library.emplace(services);
     }
     void TearDown() override {
-        if (dlg_) dlg_->TeardownRecorder();
+        if (m_dlg) m_dlg->TeardownRecorder();
         EXPECT_EQ(g_state.liveBlocks, 0) << "library memory given back";
-        dlg_.reset();
-        library_.reset();
-        fs::remove_all(dir_);
+        m_dlg.reset();
+        m_library.reset();
+        fs::remove_all(m_dir);
     }
     platform::HeadlessDialogHost& Start() {
-        dlg_ = std::make_unique<CBurnDlg>();
-        dlg_->m_strProgramDir = (dir_ / "brenvik-burn").string().c_str();
-        return ui_.Open(*dlg_);
+        m_dlg = std::make_unique<CBurnDlg>();
+        m_dlg->m_strProgramDir = (m_dir / "brenvik-burn").string().c_str();
+        return m_ui.Open(*m_dlg);
     }
-    std::string T(int id) const { return english_->GetText(id); }
+    std::string T(int id) const { return m_english->GetText(id); }
 
-    std::optional<bbtest::Sandbox> sandbox_;
+    std::optional<bb::test::Sandbox> m_sandbox;
 
-    fs::path dir_;
-    platform::HeadlessUi ui_;
-    FakeLoader loader_;
-    std::unique_ptr<platform::FileRegistry> registry_;
-    std::optional<NeroApiLib::ScopedServices> library_;
-    std::unique_ptr<LanguageTable> english_;
-    std::unique_ptr<CBurnDlg> dlg_;
+    fs::path m_dir;
+    platform::HeadlessUi m_ui;
+    FakeLoader m_loader;
+    std::unique_ptr<platform::FileRegistry> m_registry;
+    std::optional<neroapi::ScopedServices> m_library;
+    std::unique_ptr<settings::LanguageTable> m_english;
+    std::unique_ptr<CBurnDlg> m_dlg;
 };
 
 TEST_F(FakeLibraryWindow, StartUpResultsAndDriveListsAreLogged) {
@@ -184,11 +186,11 @@ TEST_F(FakeLibraryWindow, StartUpResultsAndDriveListsAreLogged) {
         int drives;
         std::vector<int> texts;  // after the version line
     } cases[] = {
-        {0, false, 1, {kTxtInitOk, kTxtRecordersFound}},
-        {1, false, 1, {kTxtInitFailed, kTxtRecordersFound}},
-        {7, false, 1, {kTxtInitUnexpected, kTxtRecordersFound}},
-        {0, true, 0, {kTxtInitOk, kTxtNoDriveList}},
-        {0, false, 0, {kTxtInitOk, kTxtNoRecorders}},
+        {0, false, 1, {res::kTxtInitOk, res::kTxtRecordersFound}},
+        {1, false, 1, {res::kTxtInitFailed, res::kTxtRecordersFound}},
+        {7, false, 1, {res::kTxtInitUnexpected, res::kTxtRecordersFound}},
+        {0, true, 0, {res::kTxtInitOk, res::kTxtNoDriveList}},
+        {0, false, 0, {res::kTxtInitOk, res::kTxtNoRecorders}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.init);
@@ -198,7 +200,7 @@ TEST_F(FakeLibraryWindow, StartUpResultsAndDriveListsAreLogged) {
         auto& h = Start();
         const auto log = h.Lines(IDC_LOG);
         ASSERT_EQ(log.size(), 2u + c.texts.size() + size_t(c.drives)) << "the recorder names follow";
-        EXPECT_EQ(log[0], T(kTxtRecorderSetup));
+        EXPECT_EQ(log[0], T(res::kTxtRecorderSetup));
         EXPECT_EQ(log[1], "Nero API version 6.6.0.1");
         for (size_t i = 0; i < c.texts.size(); ++i)
             EXPECT_EQ(log[2 + i], T(c.texts[i]));
@@ -206,8 +208,8 @@ TEST_F(FakeLibraryWindow, StartUpResultsAndDriveListsAreLogged) {
         EXPECT_EQ(h.ComboGetCurSel(IDC_RECORDER_LIST), c.drives > 0 ? 0 : -1);
         EXPECT_EQ(h.ComboGetCount(IDC_SPEED_LIST), c.drives > 0 ? 2 : 0);
         EXPECT_FALSE(h.Ended()) << "set-up goes on whatever the library says";
-        dlg_->TeardownRecorder();
-        dlg_.reset();
+        m_dlg->TeardownRecorder();
+        m_dlg.reset();
     }
 }
 
@@ -217,8 +219,8 @@ TEST_F(FakeLibraryWindow, RecorderWithoutUsableSpeedsDisablesTheSpeedList) {
         auto& h = Start();
         EXPECT_EQ(h.ComboGetCount(IDC_SPEED_LIST), 0);
         EXPECT_FALSE(h.IsItemEnabled(IDC_SPEED_LIST)) << count << " " << base;
-        dlg_->TeardownRecorder();
-        dlg_.reset();
+        m_dlg->TeardownRecorder();
+        m_dlg.reset();
     }
 }
 
@@ -245,7 +247,7 @@ TEST_F(FakeLibraryWindow, EjectOpensTheTrayOfTheSelectedRecorder) {
         auto& h = Start();
         const auto logBefore = h.Lines(IDC_LOG);
         const std::string statusBefore = h.GetItemText(IDC_STATUS);
-        ui_.ClearBoxes();
+        m_ui.ClearBoxes();
 
         ASSERT_TRUE(h.Click(IDC_EJECT));
         EXPECT_EQ(g_state.opens, c.opens);
@@ -254,9 +256,9 @@ TEST_F(FakeLibraryWindow, EjectOpensTheTrayOfTheSelectedRecorder) {
         EXPECT_EQ(g_state.openDevices, 0) << "nothing stays open";
         EXPECT_EQ(h.Lines(IDC_LOG), logBefore) << "nothing is logged";
         EXPECT_EQ(h.GetItemText(IDC_STATUS), statusBefore);
-        EXPECT_TRUE(ui_.Boxes().empty()) << "nothing is shown";
-        dlg_->TeardownRecorder();
-        dlg_.reset();
+        EXPECT_TRUE(m_ui.Boxes().empty()) << "nothing is shown";
+        m_dlg->TeardownRecorder();
+        m_dlg.reset();
     }
 }
 
@@ -272,13 +274,13 @@ TEST_F(FakeLibraryWindow, MediaCheckDecidesFromTheDisc) {
         std::string logged;  // "" nothing
     };
     const Case cases[] = {
-        {"no disc information", false, 0, 0, 0, false, 0, 0, T(kTxtNoDiscInfo)},
-        {"blank DVD-RW", true, nero::kMediaDvdMinusRw, 0, 0, false, 0, 0, ""},
-        {"DVD+RW with data, Yes", true, nero::kMediaDvdPlusRw, 0, 1, false, IDYES, 1, T(kTxtEraseBeforeBurn) + " DVD+RW"},
-        {"DVD+RW with data, No", true, nero::kMediaDvdPlusRw, 0, 1, false, IDNO, -1, ""},
-        {"DVD+RW with data, not asked", true, nero::kMediaDvdPlusRw, 0, 1, true, 0, 1, T(kTxtEraseBeforeBurn) + " DVD+RW"},
-        {"DVD-R with data", true, nero::kMediaDvdMinusR, 0, 1, false, 0, 0, ""},
-        {"CD-RW with data in a DVD job", true, nero::kMediaCdR, 3, 1, false, IDYES, 1, T(kTxtEraseBeforeBurn) + " CD-RW"},
+        {"no disc information", false, 0, 0, 0, false, 0, 0, T(res::kTxtNoDiscInfo)},
+        {"blank DVD-RW", true, neroapi::kMediaDvdMinusRw, 0, 0, false, 0, 0, ""},
+        {"DVD+RW with data, Yes", true, neroapi::kMediaDvdPlusRw, 0, 1, false, IDYES, 1, T(res::kTxtEraseBeforeBurn) + " DVD+RW"},
+        {"DVD+RW with data, No", true, neroapi::kMediaDvdPlusRw, 0, 1, false, IDNO, -1, ""},
+        {"DVD+RW with data, not asked", true, neroapi::kMediaDvdPlusRw, 0, 1, true, 0, 1, T(res::kTxtEraseBeforeBurn) + " DVD+RW"},
+        {"DVD-R with data", true, neroapi::kMediaDvdMinusR, 0, 1, false, 0, 0, ""},
+        {"CD-RW with data in a DVD job", true, neroapi::kMediaCdR, 3, 1, false, IDYES, 1, T(res::kTxtEraseBeforeBurn) + " CD-RW"},
     };
     g_state.drives = {Drive("BB Fake", 1, 1385)};
     auto& h = Start();
@@ -287,20 +289,20 @@ TEST_F(FakeLibraryWindow, MediaCheckDecidesFromTheDisc) {
         SCOPED_TRACE(c.what);
         g_state.disc.reset();
         if (c.disc) {
-            nero::DiscInfo disc{};
+            neroapi::DiscInfo disc{};
             disc.mediaMask = c.mask;
             disc.mediumKind = c.kind;
             disc.hasData = c.hasData;
             g_state.disc = disc;
         }
-        dlg_->m_pOtherDlg->m_bNoOverwriteQuestion = c.dontAsk;
-        dlg_->SetDlgItemText(IDC_LOG, "");
-        ui_.ClearBoxes();
-        if (c.answer != 0) ui_.QueueAnswers({c.answer});
+        m_dlg->m_pOtherDlg->m_bNoOverwriteQuestion = c.dontAsk;
+        m_dlg->SetDlgItemText(IDC_LOG, "");
+        m_ui.ClearBoxes();
+        if (c.answer != 0) m_ui.QueueAnswers({c.answer});
         const recording::DiscVerdict want = c.result < 0    ? recording::DiscVerdict::Stop
                                             : c.result == 0 ? recording::DiscVerdict::BurnNow
                                                             : recording::DiscVerdict::EraseFirst;
-        EXPECT_EQ(recording::BurnJob(dlg_->Jobs().Session()).LookAtDisc(&device, dlg_->CollectJobInputs()), want);
+        EXPECT_EQ(recording::BurnJob(m_dlg->Jobs().Session()).LookAtDisc(&device, m_dlg->CollectJobInputs()), want);
 
         const auto log = h.Lines(IDC_LOG);
         if (c.logged.empty()) {
@@ -309,10 +311,10 @@ TEST_F(FakeLibraryWindow, MediaCheckDecidesFromTheDisc) {
             ASSERT_EQ(log.size(), 1u);
             EXPECT_EQ(log[0], c.logged);
         }
-        const auto boxes = ui_.Boxes();
+        const auto boxes = m_ui.Boxes();
         ASSERT_EQ(boxes.size(), c.answer != 0 ? 1u : 0u);
         if (!boxes.empty()) {
-            EXPECT_EQ(boxes[0].text, T(kTxtEraseQuestion));
+            EXPECT_EQ(boxes[0].text, T(res::kTxtEraseQuestion));
             EXPECT_EQ(boxes[0].caption, "Overwrite ReWriteable?!");
             EXPECT_EQ(boxes[0].type, 0x124u);
         }
@@ -325,26 +327,28 @@ TEST_F(FakeLibraryWindow, MediaCheckDecidesFromTheDisc) {
 // window idle.
 TEST_F(FakeLibraryWindow, NoTrackEndsTheJobWithoutBurning) {
     g_state.drives = {Drive("BB Fake", 1, 1385)};
-    fs::copy_file(fs::path(BB_SOURCE_DIR) / "lang" / "deutsch.lng", dir_ / "deutsch.lng");
-    std::ofstream(dir_ / "Brenvik.ini") << "Language: deutsch.lng\r\n";
-    const LanguageTable german((dir_ / "deutsch.lng").string());
+    fs::copy_file(fs::path(BB_SOURCE_DIR) / "lang" / "deutsch.lng", m_dir / "deutsch.lng");
+    std::ofstream(m_dir / "Brenvik.ini") << "Language: deutsch.lng\r\n";
+    const settings::LanguageTable german((m_dir / "deutsch.lng").string());
     auto& h = Start();
-    const fs::path root = dir_ / "dvd";
+    const fs::path root = m_dir / "dvd";
     fs::copy(fs::path(BB_SOURCE_DIR) / "samples" / "dvd-sample", root, fs::copy_options::recursive);
     ASSERT_TRUE(h.Type(IDC_SOURCE_DIR, root.string()));
     ASSERT_TRUE(h.Type(IDC_VOLUME, "SAMPLE"));
-    dlg_->UpdateData(TRUE);
+    m_dlg->UpdateData(TRUE);
 
-    recording::JobInputs inputs = dlg_->CollectJobInputs();
-    EXPECT_EQ(recording::BurnJob(dlg_->Jobs().Session()).PrepareAndBurn(inputs).result, -1);
+    recording::JobInputs inputs = m_dlg->CollectJobInputs();
+    EXPECT_EQ(recording::BurnJob(m_dlg->Jobs().Session()).PrepareAndBurn(inputs).result, -1);
     EXPECT_EQ(g_state.burns, 0);
     EXPECT_EQ(g_state.openDevices, 0) << "the recorder is closed again";
-    EXPECT_FALSE(dlg_->Jobs().Session().Tree()) << "the tree is released";
+    EXPECT_FALSE(m_dlg->Jobs().Session().Tree()) << "the tree is released";
     const auto log = h.Lines(IDC_LOG);
-    EXPECT_EQ(log.back(), german.GetText(kTxtNoIsoTrack));
-    EXPECT_EQ(h.GetItemText(IDC_STATUS), german.GetText(kTxtStatusBurnFailed));
+    EXPECT_EQ(log.back(), german.GetText(res::kTxtNoIsoTrack));
+    EXPECT_EQ(h.GetItemText(IDC_STATUS), german.GetText(res::kTxtStatusBurnFailed));
     EXPECT_FALSE(h.IsItemEnabled(IDC_ABORT));
     EXPECT_TRUE(h.IsItemEnabled(IDC_RECORDER_LIST)) << "out of the job state";
 }
 
 }  // namespace
+
+}  // namespace bb::app

@@ -10,6 +10,8 @@
 #include "recording/RecorderList.h"
 #include "res/TextIds.h"
 
+namespace bb::app {
+
 namespace {
 
 TEST(RecorderList, OnlyWritingAllowedRecordersOfTheMediaClass) {
@@ -17,18 +19,18 @@ TEST(RecorderList, OnlyWritingAllowedRecordersOfTheMediaClass) {
         uint32_t kind, capabilities, media, requested;
         bool listed;
     } cases[] = {
-        {1, 0x1, 0x4001D, nero::kMediaMaskDvd, true},
-        {1, 0x1, 0x4001D, nero::kMediaMaskCd, true},
-        {1, 0x1, 0x1, nero::kMediaMaskDvd, false},      // CD recorder, DVD class
-        {1, 0x1, 0x40000, nero::kMediaMaskDvd, true},   // one shared bit is enough
-        {2, 0x1, 0x4001D, nero::kMediaMaskDvd, false},  // reader
-        {0, 0x1, 0x4001D, nero::kMediaMaskDvd, false},
-        {1, 0x0, 0x4001D, nero::kMediaMaskDvd, false},  // not allowed by the library
-        {1, 0xFE, 0x4001D, nero::kMediaMaskDvd, false},
-        {1, 0x3, 0x4001D, nero::kMediaMaskDvd, true},
+        {1, 0x1, 0x4001D, neroapi::kMediaMaskDvd, true},
+        {1, 0x1, 0x4001D, neroapi::kMediaMaskCd, true},
+        {1, 0x1, 0x1, neroapi::kMediaMaskDvd, false},      // CD recorder, DVD class
+        {1, 0x1, 0x40000, neroapi::kMediaMaskDvd, true},   // one shared bit is enough
+        {2, 0x1, 0x4001D, neroapi::kMediaMaskDvd, false},  // reader
+        {0, 0x1, 0x4001D, neroapi::kMediaMaskDvd, false},
+        {1, 0x0, 0x4001D, neroapi::kMediaMaskDvd, false},  // not allowed by the library
+        {1, 0xFE, 0x4001D, neroapi::kMediaMaskDvd, false},
+        {1, 0x3, 0x4001D, neroapi::kMediaMaskDvd, true},
     };
     for (const Case& c : cases) {
-        nero::DriveInfo drive{};
+        neroapi::DriveInfo drive{};
         drive.deviceKind = c.kind;
         drive.capabilities = c.capabilities;
         drive.mediaMask = c.media;
@@ -64,10 +66,10 @@ TEST(RecorderList, SavedSpeedIndexOrTheLast) {
 }
 
 TEST(RecorderList, InitResultTexts) {
-    EXPECT_EQ(recording::InitResultTextId(0), kTxtInitOk);
-    EXPECT_EQ(recording::InitResultTextId(1), kTxtInitFailed);
+    EXPECT_EQ(recording::InitResultTextId(0), res::kTxtInitOk);
+    EXPECT_EQ(recording::InitResultTextId(1), res::kTxtInitFailed);
     for (int other : {2, 3, -1, 42})
-        EXPECT_EQ(recording::InitResultTextId(other), kTxtInitUnexpected) << other;
+        EXPECT_EQ(recording::InitResultTextId(other), res::kTxtInitUnexpected) << other;
 }
 
 TEST(LibraryRequests, FixedAnswers) {
@@ -123,17 +125,17 @@ TEST(MediaCheck, RewritableDiscsThatHoldData) {
         uint32_t mask, kind, hasData;
         const char* word;
     } cases[] = {
-        {nero::kMediaDvdMinusRw, 0, 1, " DVD-RW"},
-        {nero::kMediaDvdPlusRw, 0, 7, " DVD+RW"},
-        {nero::kMediaCdR, nero::kMediumKindCdRw, 1, " CD-RW"},
-        {nero::kMediaDvdMinusR, nero::kMediumKindCdRw, 1, " CD-RW"},  // the medium kind decides
-        {nero::kMediaDvdMinusRw, 0, 0, nullptr},                     // blank
-        {nero::kMediaDvdMinusR, 0, 1, nullptr},                      // not rewritable
-        {nero::kMediaDvdPlusR, 2, 1, nullptr},
-        {nero::kMediaDvdMinusRw | nero::kMediaDvdPlusRw, 0, 1, nullptr},
+        {neroapi::kMediaDvdMinusRw, 0, 1, " DVD-RW"},
+        {neroapi::kMediaDvdPlusRw, 0, 7, " DVD+RW"},
+        {neroapi::kMediaCdR, neroapi::kMediumKindCdRw, 1, " CD-RW"},
+        {neroapi::kMediaDvdMinusR, neroapi::kMediumKindCdRw, 1, " CD-RW"},  // the medium kind decides
+        {neroapi::kMediaDvdMinusRw, 0, 0, nullptr},                     // blank
+        {neroapi::kMediaDvdMinusR, 0, 1, nullptr},                      // not rewritable
+        {neroapi::kMediaDvdPlusR, 2, 1, nullptr},
+        {neroapi::kMediaDvdMinusRw | neroapi::kMediaDvdPlusRw, 0, 1, nullptr},
     };
     for (const Case& c : cases) {
-        nero::DiscInfo disc{};
+        neroapi::DiscInfo disc{};
         disc.mediaMask = c.mask;
         disc.mediumKind = c.kind;
         disc.hasData = c.hasData;
@@ -165,3 +167,5 @@ TEST(SizeMeterModel, RedLimitAndRounding) {
 }
 
 }  // namespace
+
+}  // namespace bb::app

@@ -7,7 +7,7 @@
 #include "res/TextIds.h"
 #include "settings/AudioSettings.h"
 
-namespace uitest {
+namespace bb::app::test {
 namespace {
 
 class AudioDialogTest : public SettingsWindowTest {};
@@ -30,7 +30,7 @@ TEST_F(AudioDialogTest, TheSwitchEnablesTheEditsAndTheirButtons) {
         }
         d.Click(IDCANCEL);
     });
-    EXPECT_EQ(dlg_->m_pAudioDlg->IsAudioEnabled(), 1) << "the switch was taken when clicked";
+    EXPECT_EQ(m_dlg->m_pAudioDlg->IsAudioEnabled(), 1) << "the switch was taken when clicked";
     EXPECT_FALSE(IniWritten());
 }
 
@@ -53,12 +53,12 @@ TEST_F(AudioDialogTest, WavPicksPlayTriesOkSavesCancelKeepsAPick) {
         SCOPED_TRACE(c.name);
         fs::remove(IniPath());
         auto& h = Start();
-        dlg_->m_pAudioDlg->SetSuccessWave("/old/ok.wav");
-        dlg_->m_pAudioDlg->SetAudioEnabled(1);
+        m_dlg->m_pAudioDlg->SetSuccessWave("/old/ok.wav");
+        m_dlg->m_pAudioDlg->SetAudioEnabled(1);
         if (c.picked)
-            pickers_.QueuePath(c.picked);
+            m_pickers.QueuePath(c.picked);
         else
-            pickers_.QueueCancel();
+            m_pickers.QueueCancel();
         RunFromMenu(h, ID_SETTINGS_AUDIO, IDD_AUDIO, [&](platform::HeadlessDialogHost& d) {
             ASSERT_TRUE(d.Type(IDC_AUDIO_ERROR_PATH, "/typed/not/taken.wav"));
             ASSERT_TRUE(d.Click(IDC_AUDIO_SUCCESS_WAV));
@@ -67,20 +67,20 @@ TEST_F(AudioDialogTest, WavPicksPlayTriesOkSavesCancelKeepsAPick) {
             ASSERT_TRUE(d.Type(IDC_AUDIO_ERROR_PATH, c.typedError));
             d.Click(c.button);
         });
-        const auto request = pickers_.Requests().back();
+        const auto request = m_pickers.Requests().back();
         EXPECT_EQ(request.kind, platform::ScriptedFilePickers::Request::Kind::Open);
         EXPECT_EQ(request.initialName, "*.wav");
         constexpr char kFilter[] = "WAV Audio (*.wav)\0*.wav\0All Files (*.*)\0*.*\0";
         EXPECT_EQ(request.filter, std::string(kFilter, sizeof kFilter));
-        EXPECT_EQ(dlg_->m_pAudioDlg->GetSuccessWave(), c.success);
-        EXPECT_EQ(dlg_->m_pAudioDlg->GetErrorWave(), c.error);
+        EXPECT_EQ(m_dlg->m_pAudioDlg->GetSuccessWave(), c.success);
+        EXPECT_EQ(m_dlg->m_pAudioDlg->GetErrorWave(), c.error);
         EXPECT_EQ(IniWritten(), c.saved);
         if (c.saved) {
             EXPECT_EQ(Ini().at("SuccessWave"), c.success);
             EXPECT_EQ(Ini().at("ErrorWave"), c.error);
             EXPECT_EQ(Ini().at("EnableAudio"), "1");
         }
-        dlg_.reset();
+        m_dlg.reset();
     }
 }
 
@@ -97,21 +97,21 @@ TEST_F(AudioDialogTest, PlayUsesTheStoredPathWhenLongerThanFourCharacters) {
     };
     CopyEnglish();
     auto& h = Start();
-    dlg_->m_pAudioDlg->SetAudioEnabled(1);
+    m_dlg->m_pAudioDlg->SetAudioEnabled(1);
     for (const auto& c : cases) {
         SCOPED_TRACE(c.stored);
-        sound_.played.clear();
-        ui_.ClearBoxes();
-        dlg_->m_pAudioDlg->SetErrorWave(c.stored);
+        m_sound.played.clear();
+        m_ui.ClearBoxes();
+        m_dlg->m_pAudioDlg->SetErrorWave(c.stored);
         RunFromMenu(h, ID_SETTINGS_AUDIO, IDD_AUDIO, [&](platform::HeadlessDialogHost& d) {
             if (*c.typed) d.Type(IDC_AUDIO_ERROR_PATH, c.typed);
             ASSERT_TRUE(d.Click(IDC_AUDIO_ERROR_PLAY));
             d.Click(IDCANCEL);
         });
-        EXPECT_EQ(sound_.played, c.played);
-        EXPECT_TRUE(ui_.Boxes().empty());
+        EXPECT_EQ(m_sound.played, c.played);
+        EXPECT_TRUE(m_ui.Boxes().empty());
     }
 }
 
 }  // namespace
-}  // namespace uitest
+}  // namespace bb::app::test

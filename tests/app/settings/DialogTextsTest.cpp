@@ -7,7 +7,7 @@
 #include "SettingsWindowFixture.h"
 #include "res/TextIds.h"
 
-namespace uitest {
+namespace bb::app::test {
 namespace {
 
 class DialogTextsTest : public SettingsWindowTest {};
@@ -20,28 +20,28 @@ TEST_F(DialogTextsTest, EachDialogShowsTheLanguageFilesTexts) {
         std::vector<std::pair<int, int>> texts;  // control, language text
         std::vector<std::pair<int, const char*>> captions;  // control, template caption
     } dialogs[] = {
-        {ID_SETTINGS_FSFLAGS, IDD_FSFLAGS, kTxtFsFlagsTitle,
-         {{IDC_FS_UDF, kTxtUdfBox}, {IDC_FS_JOLIET, kTxtJolietBox}, {IDC_FS_ISO9660, kTxtIso9660Box},
-          {IDC_FS_MODE2, kTxtMode2Box}, {IDCANCEL, kTxtCancelButton}},
+        {ID_SETTINGS_FSFLAGS, IDD_FSFLAGS, res::kTxtFsFlagsTitle,
+         {{IDC_FS_UDF, res::kTxtUdfBox}, {IDC_FS_JOLIET, res::kTxtJolietBox}, {IDC_FS_ISO9660, res::kTxtIso9660Box},
+          {IDC_FS_MODE2, res::kTxtMode2Box}, {IDCANCEL, res::kTxtCancelButton}},
          {{IDC_FS_PRESET_DVD, "&DVD"}, {IDC_FS_PRESET_CD, "&cDVD"}, {IDOK, "&OK"}}},
-        {ID_SETTINGS_OTHER, IDD_OTHER_SETTINGS, kTxtOtherSettingsTitle,
-         {{IDC_OS_BURN_PROOF, kTxtBurnProofBox},       {IDC_OS_SIMULATE, kTxtSimulateBox},
-          {IDC_OS_NO_EJECT, kTxtNoEjectBox},           {IDC_OS_VERIFY, kTxtVerifyBox},
-          {IDC_OS_NO_OVERWRITE_ASK, kTxtNoOverwriteQuestionBox},
-          {IDC_OS_DVDROM_BOOKTYPE, kTxtDvdRomBooktypeBox}, {IDCANCEL, kTxtCancelButton},
-          {IDC_OS_MORE_GROUP, kTxtMoreSettingsGroup},  {IDC_OS_FORCE_SHUTDOWN, kTxtForceShutdownBox},
-          {IDC_OS_LABEL16, kTxtLabel16Box},            {IDC_OS_IGNORE_SIZE, kTxtIgnoreSourceSizeBox},
-          {IDC_OS_LIMITS_GROUP, kTxtLimitsGroup},      {IDC_OS_RESET, kTxtResetButton},
-          {IDC_OS_YELLOW_GROUP, kTxtYellowLimitGroup}, {IDC_OS_RED_GROUP, kTxtRedLimitGroup}},
+        {ID_SETTINGS_OTHER, IDD_OTHER_SETTINGS, res::kTxtOtherSettingsTitle,
+         {{IDC_OS_BURN_PROOF, res::kTxtBurnProofBox},       {IDC_OS_SIMULATE, res::kTxtSimulateBox},
+          {IDC_OS_NO_EJECT, res::kTxtNoEjectBox},           {IDC_OS_VERIFY, res::kTxtVerifyBox},
+          {IDC_OS_NO_OVERWRITE_ASK, res::kTxtNoOverwriteQuestionBox},
+          {IDC_OS_DVDROM_BOOKTYPE, res::kTxtDvdRomBooktypeBox}, {IDCANCEL, res::kTxtCancelButton},
+          {IDC_OS_MORE_GROUP, res::kTxtMoreSettingsGroup},  {IDC_OS_FORCE_SHUTDOWN, res::kTxtForceShutdownBox},
+          {IDC_OS_LABEL16, res::kTxtLabel16Box},            {IDC_OS_IGNORE_SIZE, res::kTxtIgnoreSourceSizeBox},
+          {IDC_OS_LIMITS_GROUP, res::kTxtLimitsGroup},      {IDC_OS_RESET, res::kTxtResetButton},
+          {IDC_OS_YELLOW_GROUP, res::kTxtYellowLimitGroup}, {IDC_OS_RED_GROUP, res::kTxtRedLimitGroup}},
          {{IDOK, "OK"}}},
-        {ID_SETTINGS_LANGUAGE, IDD_LANGUAGE, kTxtLanguageTitle,
-         {{IDC_LANG_GROUP, kTxtChooseLanguageGroup}, {IDCANCEL, kTxtCancelButton}},
+        {ID_SETTINGS_LANGUAGE, IDD_LANGUAGE, res::kTxtLanguageTitle,
+         {{IDC_LANG_GROUP, res::kTxtChooseLanguageGroup}, {IDCANCEL, res::kTxtCancelButton}},
          {{IDOK, "OK"}}},
-        {ID_SETTINGS_AUDIO, IDD_AUDIO, kTxtAudioTitle,
-         {{IDC_AUDIO_GROUP, kTxtAudio}, {IDC_AUDIO_ENABLE, kTxtEnableAudioBox},
-          {IDC_AUDIO_SUCCESS_LABEL, kTxtSuccessWaveLabel}, {IDC_AUDIO_ERROR_LABEL, kTxtErrorWaveLabel},
-          {IDC_AUDIO_SUCCESS_WAV, kTxtWavButton}, {IDC_AUDIO_ERROR_WAV, kTxtWavButton},
-          {IDCANCEL, kTxtCancelButton}},
+        {ID_SETTINGS_AUDIO, IDD_AUDIO, res::kTxtAudioTitle,
+         {{IDC_AUDIO_GROUP, res::kTxtAudio}, {IDC_AUDIO_ENABLE, res::kTxtEnableAudioBox},
+          {IDC_AUDIO_SUCCESS_LABEL, res::kTxtSuccessWaveLabel}, {IDC_AUDIO_ERROR_LABEL, res::kTxtErrorWaveLabel},
+          {IDC_AUDIO_SUCCESS_WAV, res::kTxtWavButton}, {IDC_AUDIO_ERROR_WAV, res::kTxtWavButton},
+          {IDCANCEL, res::kTxtCancelButton}},
          {{IDOK, "&OK"}, {IDC_AUDIO_SUCCESS_PLAY, ""}, {IDC_AUDIO_ERROR_PLAY, ""}}},
     };
     CopyLanguages();
@@ -61,9 +61,9 @@ TEST_F(DialogTextsTest, EachDialogShowsTheLanguageFilesTexts) {
                 dialog.Click(IDCANCEL);
             });
         }
-        dlg_.reset();
+        m_dlg.reset();
     }
 }
 
 }  // namespace
-}  // namespace uitest
+}  // namespace bb::app::test

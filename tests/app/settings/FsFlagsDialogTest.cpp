@@ -7,7 +7,7 @@
 #include "res/TextIds.h"
 #include "settings/FsFlagsSettings.h"
 
-namespace uitest {
+namespace bb::app::test {
 namespace {
 
 class FsFlagsDialogTest : public SettingsWindowTest {};
@@ -33,7 +33,7 @@ TEST_F(FsFlagsDialogTest, PresetsBoxesOkAndCancel) {
         SCOPED_TRACE(c.name);
         fs::remove(IniPath());
         auto& h = Start();
-        dlg_->m_pFsFlagsDlg->SetFlags(c.before);
+        m_dlg->m_pFsFlagsDlg->SetFlags(c.before);
         std::vector<int> shown;
         RunFromMenu(h, ID_SETTINGS_FSFLAGS, IDD_FSFLAGS, [&](platform::HeadlessDialogHost& d) {
             for (int id : {IDC_FS_JOLIET, IDC_FS_MODE2, IDC_FS_ISO9660, IDC_FS_UDF})
@@ -45,31 +45,31 @@ TEST_F(FsFlagsDialogTest, PresetsBoxesOkAndCancel) {
         EXPECT_EQ(shown, (std::vector<int>{c.before & 1, (c.before >> 1) & 1, (c.before >> 3) & 1,
                                            (c.before >> 4) & 1}))
             << "the boxes show the holder";
-        EXPECT_EQ(dlg_->m_pFsFlagsDlg->GetFlags(), c.after);
-        EXPECT_EQ(dlg_->m_pFsFlagsDlg->m_bChanged, 0) << "cleared by the window";
+        EXPECT_EQ(m_dlg->m_pFsFlagsDlg->GetFlags(), c.after);
+        EXPECT_EQ(m_dlg->m_pFsFlagsDlg->m_bChanged, 0) << "cleared by the window";
         EXPECT_EQ(IniWritten(), c.saved != nullptr);
         if (c.saved) {
             EXPECT_EQ(Ini().at("FSFlags"), c.saved);
-            EXPECT_EQ(h.GetItemText(IDC_STATUS), TextOf("english.lng", kTxtSettingsSaved));
+            EXPECT_EQ(h.GetItemText(IDC_STATUS), TextOf("english.lng", res::kTxtSettingsSaved));
         }
-        dlg_.reset();
+        m_dlg.reset();
     }
 }
 
 TEST_F(FsFlagsDialogTest, MediaRadiosApplyThePresetsWithoutWritingTheFile) {
     CopyEnglish();
     auto& h = Start();
-    dlg_->m_pFsFlagsDlg->SetFlags(0x1B);
+    m_dlg->m_pFsFlagsDlg->SetFlags(0x1B);
     const struct {
         int radio;
         int32_t flags;
     } steps[] = {{IDC_MEDIA_CD, 0x1A}, {IDC_MEDIA_DVD, 0x18}, {IDC_MEDIA_CD, 0x1A}};
     for (const auto& s : steps) {
         ASSERT_TRUE(h.Click(s.radio));
-        EXPECT_EQ(dlg_->m_pFsFlagsDlg->GetFlags(), s.flags) << s.radio;
+        EXPECT_EQ(m_dlg->m_pFsFlagsDlg->GetFlags(), s.flags) << s.radio;
     }
     EXPECT_FALSE(IniWritten());
 }
 
 }  // namespace
-}  // namespace uitest
+}  // namespace bb::app::test

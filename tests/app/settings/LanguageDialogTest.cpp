@@ -8,7 +8,7 @@
 #include "res/MainDialogTemplate.h"
 #include "res/TextIds.h"
 
-namespace uitest {
+namespace bb::app::test {
 namespace {
 
 class LanguageDialogTest : public SettingsWindowTest {
@@ -17,14 +17,14 @@ protected:
     // language file equals that file's text.
     void ExpectMainWindowIn(platform::HeadlessDialogHost& h, const std::string& file) {
         int checked = 0;
-        for (const bbres::ControlTemplate& c : bbres::MainDialog().controls) {
+        for (const res::ControlTemplate& c : res::MainDialog().controls) {
             if (c.textId == 0) continue;
             EXPECT_EQ(h.GetItemText(c.id), TextOf(file, c.textId)) << c.idName << " in " << file;
             ++checked;
         }
-        const bbres::MenuTemplate& menu = bbres::MainMenu();
+        const res::MenuTemplate& menu = res::MainMenu();
         EXPECT_EQ(h.MenuGetTextByPosition(0), TextOf(file, menu.popupTextId));
-        for (const bbres::MenuItemTemplate& item : menu.items)
+        for (const res::MenuItemTemplate& item : menu.items)
             if (item.command != 0) {
                 EXPECT_EQ(h.MenuGetTextByCommand(item.command), TextOf(file, item.textId)) << item.command;
             }
@@ -62,18 +62,18 @@ TEST_F(LanguageDialogTest, ListOrderAndTheSelectionOfTheCurrentFile) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        const fs::path folder = dir_ / "program";
+        const fs::path folder = m_dir / "program";
         fs::remove_all(folder);
         fs::create_directories(folder / "folder.lng");  // a folder is not a language file
         for (const std::string& f : c.files)
             std::ofstream(folder / f) << "810: Language\n";
         std::ofstream(folder / "notes.txt") << "not a language file\n";
-        LanguageTable texts;
+        settings::LanguageTable texts;
         CLanguageDlg dialog(texts);
         dialog.SetFolder(folder.string().c_str());
         dialog.SetFile(c.current);
         bool opened = false;
-        ui_.WhenOpened(IDD_LANGUAGE, [&](platform::HeadlessDialogHost& d) {
+        m_ui.WhenOpened(IDD_LANGUAGE, [&](platform::HeadlessDialogHost& d) {
             opened = true;
             std::vector<std::string> listed;
             for (const auto& item : d.ComboItems(IDC_LANG_LIST))
@@ -103,13 +103,13 @@ TEST_F(LanguageDialogTest, TheSwitchRetextsTheMainWindowAndSavesOnOkOnly) {
     Choose(h, "deutsch.lng", IDOK);
     ExpectMainWindowIn(h, "deutsch.lng");
     EXPECT_EQ(Ini().at("Language"), "deutsch.lng");
-    EXPECT_EQ(h.GetItemText(IDC_STATUS), TextOf("deutsch.lng", kTxtSettingsSaved));
+    EXPECT_EQ(h.GetItemText(IDC_STATUS), TextOf("deutsch.lng", res::kTxtSettingsSaved));
 
     // The next dialog opens in German too.
     RunFromMenu(h, ID_SETTINGS_LANGUAGE, IDD_LANGUAGE, [&](platform::HeadlessDialogHost& d) {
-        EXPECT_EQ(d.GetTitle(), TextOf("deutsch.lng", kTxtLanguageTitle));
-        EXPECT_EQ(d.GetItemText(IDC_LANG_GROUP), TextOf("deutsch.lng", kTxtChooseLanguageGroup));
-        EXPECT_EQ(d.GetItemText(IDCANCEL), TextOf("deutsch.lng", kTxtCancelButton));
+        EXPECT_EQ(d.GetTitle(), TextOf("deutsch.lng", res::kTxtLanguageTitle));
+        EXPECT_EQ(d.GetItemText(IDC_LANG_GROUP), TextOf("deutsch.lng", res::kTxtChooseLanguageGroup));
+        EXPECT_EQ(d.GetItemText(IDCANCEL), TextOf("deutsch.lng", res::kTxtCancelButton));
         EXPECT_EQ(d.ComboGetText(IDC_LANG_LIST, d.ComboGetCurSel(IDC_LANG_LIST)), "deutsch.lng");
         d.Click(IDCANCEL);
     });
@@ -137,7 +137,7 @@ TEST_F(LanguageDialogTest, BrokenLanguageFilesNeitherCrashNorLoseSettings) {
         Choose(h, file, IDOK);
         EXPECT_EQ(Ini().at("Language"), file);
         EXPECT_EQ(Ini().at("LimitDVD"), "1234") << "nothing lost";
-        EXPECT_EQ(h.GetItemText(IDC_STATUS), TextOf(file, kTxtSettingsSaved)) << "shown as it stands";
+        EXPECT_EQ(h.GetItemText(IDC_STATUS), TextOf(file, res::kTxtSettingsSaved)) << "shown as it stands";
     }
     RunFromMenu(h, ID_SETTINGS_LANGUAGE, IDD_LANGUAGE, [&](platform::HeadlessDialogHost& d) {
         EXPECT_EQ(d.GetTitle(), "%s %n %x");
@@ -147,4 +147,4 @@ TEST_F(LanguageDialogTest, BrokenLanguageFilesNeitherCrashNorLoseSettings) {
 }
 
 }  // namespace
-}  // namespace uitest
+}  // namespace bb::app::test

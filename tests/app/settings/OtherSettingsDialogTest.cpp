@@ -8,7 +8,7 @@
 #include "res/TextIds.h"
 #include "settings/OtherSettings.h"
 
-namespace uitest {
+namespace bb::app::test {
 namespace {
 
 class OtherSettingsDialogTest : public SettingsWindowTest {};
@@ -38,19 +38,19 @@ TEST_F(OtherSettingsDialogTest, EveryOptionRoundTripsThroughTheFile) {
         const auto ini = Ini();
         EXPECT_EQ(ini.at("BurnFlags"), c.burnFlags);
         EXPECT_EQ(ini.at("MoreFlags"), c.moreFlags);
-        const uint32_t burn = dlg_->m_pOtherDlg->GetBurnFlags();
-        const uint32_t more = dlg_->m_pOtherDlg->GetMoreFlags();
-        dlg_.reset();
+        const uint32_t burn = m_dlg->m_pOtherDlg->GetBurnFlags();
+        const uint32_t more = m_dlg->m_pOtherDlg->GetMoreFlags();
+        m_dlg.reset();
 
         // The second start reads it back and the dialog shows that box changed.
         auto& again = Start();
-        EXPECT_EQ(dlg_->m_pOtherDlg->GetBurnFlags(), burn);
-        EXPECT_EQ(dlg_->m_pOtherDlg->GetMoreFlags(), more);
+        EXPECT_EQ(m_dlg->m_pOtherDlg->GetBurnFlags(), burn);
+        EXPECT_EQ(m_dlg->m_pOtherDlg->GetMoreFlags(), more);
         RunFromMenu(again, ID_SETTINGS_OTHER, IDD_OTHER_SETTINGS, [&](platform::HeadlessDialogHost& d) {
             EXPECT_EQ(d.GetCheck(c.box), c.box == IDC_OS_BURN_PROOF ? 0 : 1);
             d.Click(IDCANCEL);
         });
-        dlg_.reset();
+        m_dlg.reset();
     }
 }
 
@@ -80,7 +80,7 @@ TEST_F(OtherSettingsDialogTest, LimitEditsTakeOverClampNothingAndRefuseNonNumber
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         fs::remove(IniPath());
-        ui_.ClearBoxes();
+        m_ui.ClearBoxes();
         auto& h = Start();
         bool closed = false;
         RunFromMenu(h, ID_SETTINGS_OTHER, IDD_OTHER_SETTINGS, [&](platform::HeadlessDialogHost& d) {
@@ -92,16 +92,16 @@ TEST_F(OtherSettingsDialogTest, LimitEditsTakeOverClampNothingAndRefuseNonNumber
                 d.Click(IDCANCEL);  // the user gives up
         });
         EXPECT_EQ(closed, c.closed);
-        EXPECT_EQ(dlg_->m_pOtherDlg->GetLimitDvd(), c.limit);
+        EXPECT_EQ(m_dlg->m_pOtherDlg->GetLimitDvd(), c.limit);
         EXPECT_EQ(IniWritten(), c.saved);
         if (c.saved) {
             EXPECT_EQ(Ini().at("LimitDVD"), std::to_string(c.limit));
         }
         bool asked = false;
-        for (const auto& box : ui_.Boxes())
+        for (const auto& box : m_ui.Boxes())
             asked = asked || box.templateId == IDD_OTHER_SETTINGS;
         EXPECT_EQ(asked, c.askedForInteger);
-        dlg_.reset();
+        m_dlg.reset();
     }
 }
 
@@ -123,8 +123,8 @@ TEST_F(OtherSettingsDialogTest, ResetRestoresTheLimitsAtOnceAndTheBoxesFromTheHo
         EXPECT_EQ(d.GetCheck(IDC_OS_SIMULATE), 0) << "refilled from the holder";
         d.Click(IDCANCEL);
     });
-    EXPECT_EQ(std::vector<int>({dlg_->m_pOtherDlg->GetLimitCd(), dlg_->m_pOtherDlg->GetLimitDvd(),
-                                dlg_->m_pOtherDlg->GetLimitCdRed(), dlg_->m_pOtherDlg->GetLimitDvdRed()}),
+    EXPECT_EQ(std::vector<int>({m_dlg->m_pOtherDlg->GetLimitCd(), m_dlg->m_pOtherDlg->GetLimitDvd(),
+                                m_dlg->m_pOtherDlg->GetLimitCdRed(), m_dlg->m_pOtherDlg->GetLimitDvdRed()}),
               std::vector<int>({650, 4482, 700, 8106}));
     EXPECT_EQ(fs::last_write_time(IniPath()), before) << "Cancel writes no file";
     EXPECT_EQ(Ini().at("LimitCD"), "1");
@@ -142,7 +142,7 @@ TEST_F(OtherSettingsDialogTest, AfterClosingTheWindowFollowsVerifyAndTheLabelLim
     });
     EXPECT_EQ(h.GetCheck(IDC_VERIFY), 1);
     EXPECT_NE(h.GetItemText(IDC_LABEL_LENGTH), lengthBefore) << "16 instead of 32 characters";
-    EXPECT_EQ(h.GetItemText(IDC_STATUS), TextOf("english.lng", kTxtSettingsSaved));
+    EXPECT_EQ(h.GetItemText(IDC_STATUS), TextOf("english.lng", res::kTxtSettingsSaved));
 
     // Verify off again in the dialog, Cancel: the dialog's box was taken by
     // nothing, so the window's box stays as the holder says.
@@ -159,4 +159,4 @@ TEST_F(OtherSettingsDialogTest, AfterClosingTheWindowFollowsVerifyAndTheLabelLim
 }
 
 }  // namespace
-}  // namespace uitest
+}  // namespace bb::app::test

@@ -8,7 +8,7 @@
 #include "settings/FsFlagsSettings.h"
 #include "settings/OtherSettings.h"
 
-namespace uitest {
+namespace bb::app::test {
 namespace {
 
 class SaveSettingsTest : public SettingsWindowTest {};
@@ -17,7 +17,7 @@ TEST_F(SaveSettingsTest, ASecondStartShowsEveryValueTheFirstSaved) {
     CopyLanguages();
     WriteTwoRecorders();
     WriteFile("Brenvik.ini", "Language: deutsch.lng\n");
-    const std::string root = (dir_ / "my 100% root").string();
+    const std::string root = (m_dir / "my 100% root").string();
     fs::create_directories(root);
     {
         auto& h = Start();
@@ -32,19 +32,19 @@ TEST_F(SaveSettingsTest, ASecondStartShowsEveryValueTheFirstSaved) {
         ASSERT_TRUE(h.SelectCombo(IDC_SPEED_LIST, 0));
         ASSERT_TRUE(h.Click(IDC_REALLOCATE));  // off: FSFlags loses 0x40
         ASSERT_TRUE(h.Type(IDC_SOURCE_DIR, root, /*leave=*/true));
-        dlg_->m_pFsFlagsDlg->SetFlags(0x03);
-        dlg_->m_pOtherDlg->SetBurnFlags(0x80004642);
-        dlg_->m_pOtherDlg->SetMoreFlags(0x7);
-        dlg_->m_pOtherDlg->SetLimitCd(1);
-        dlg_->m_pOtherDlg->SetLimitDvd(2);
-        dlg_->m_pOtherDlg->SetLimitCdRed(3);
-        dlg_->m_pOtherDlg->SetLimitDvdRed(-4);
-        dlg_->m_pAudioDlg->SetSuccessWave("/s/%d ok.wav");
-        dlg_->m_pAudioDlg->SetErrorWave("/s/bad.WAV");
-        dlg_->m_pAudioDlg->SetAudioEnabled(1);
+        m_dlg->m_pFsFlagsDlg->SetFlags(0x03);
+        m_dlg->m_pOtherDlg->SetBurnFlags(0x80004642);
+        m_dlg->m_pOtherDlg->SetMoreFlags(0x7);
+        m_dlg->m_pOtherDlg->SetLimitCd(1);
+        m_dlg->m_pOtherDlg->SetLimitDvd(2);
+        m_dlg->m_pOtherDlg->SetLimitCdRed(3);
+        m_dlg->m_pOtherDlg->SetLimitDvdRed(-4);
+        m_dlg->m_pAudioDlg->SetSuccessWave("/s/%d ok.wav");
+        m_dlg->m_pAudioDlg->SetErrorWave("/s/bad.WAV");
+        m_dlg->m_pAudioDlg->SetAudioEnabled(1);
 
         ASSERT_TRUE(h.ChooseMenu(ID_SETTINGS_SAVE));
-        EXPECT_EQ(h.GetItemText(IDC_STATUS), TextOf("deutsch.lng", kTxtSettingsSaved));
+        EXPECT_EQ(h.GetItemText(IDC_STATUS), TextOf("deutsch.lng", res::kTxtSettingsSaved));
         const auto ini = Ini();
         EXPECT_EQ(ini.at("Device"), recorders[size_t(two)].first);
         EXPECT_EQ(ini.at("MediaType"), "1");
@@ -59,7 +59,7 @@ TEST_F(SaveSettingsTest, ASecondStartShowsEveryValueTheFirstSaved) {
         EXPECT_EQ(ini.at("DefaultSourceDir"), root);
         h.Close();
     }
-    dlg_.reset();
+    m_dlg.reset();
 
     auto& h = Start();
     EXPECT_EQ(h.GetRadioIndex(IDC_MEDIA_DVD), 1) << "CD";
@@ -70,19 +70,19 @@ TEST_F(SaveSettingsTest, ASecondStartShowsEveryValueTheFirstSaved) {
     EXPECT_EQ(h.GetCheck(IDC_REALLOCATE), 0);
     EXPECT_EQ(h.GetCheck(IDC_VERIFY), 1) << "BurnFlags 0x400";
     EXPECT_EQ(h.GetItemText(IDC_SOURCE_DIR), root);
-    EXPECT_EQ(h.GetItemText(IDC_BURN_GROUP), TextOf("deutsch.lng", kTxtBurnGroup)) << "German texts";
-    EXPECT_EQ(dlg_->m_pFsFlagsDlg->GetFlags(), 0x03);
-    EXPECT_EQ(dlg_->m_pOtherDlg->GetBurnFlags(), 0x80004642u);
-    EXPECT_EQ(dlg_->m_pOtherDlg->GetMoreFlags(), 0x7u);
-    EXPECT_EQ(dlg_->m_pOtherDlg->GetLimitCd(), 1);
-    EXPECT_EQ(dlg_->m_pOtherDlg->GetLimitDvd(), 2);
-    EXPECT_EQ(dlg_->m_pOtherDlg->GetLimitCdRed(), 3);
-    EXPECT_EQ(dlg_->m_pOtherDlg->GetLimitDvdRed(), -4);
-    EXPECT_EQ(dlg_->m_pAudioDlg->GetSuccessWave(), "/s/%d ok.wav");
-    EXPECT_EQ(dlg_->m_pAudioDlg->GetErrorWave(), "/s/bad.WAV");
-    EXPECT_EQ(dlg_->m_pAudioDlg->IsAudioEnabled(), 1);
+    EXPECT_EQ(h.GetItemText(IDC_BURN_GROUP), TextOf("deutsch.lng", res::kTxtBurnGroup)) << "German texts";
+    EXPECT_EQ(m_dlg->m_pFsFlagsDlg->GetFlags(), 0x03);
+    EXPECT_EQ(m_dlg->m_pOtherDlg->GetBurnFlags(), 0x80004642u);
+    EXPECT_EQ(m_dlg->m_pOtherDlg->GetMoreFlags(), 0x7u);
+    EXPECT_EQ(m_dlg->m_pOtherDlg->GetLimitCd(), 1);
+    EXPECT_EQ(m_dlg->m_pOtherDlg->GetLimitDvd(), 2);
+    EXPECT_EQ(m_dlg->m_pOtherDlg->GetLimitCdRed(), 3);
+    EXPECT_EQ(m_dlg->m_pOtherDlg->GetLimitDvdRed(), -4);
+    EXPECT_EQ(m_dlg->m_pAudioDlg->GetSuccessWave(), "/s/%d ok.wav");
+    EXPECT_EQ(m_dlg->m_pAudioDlg->GetErrorWave(), "/s/bad.WAV");
+    EXPECT_EQ(m_dlg->m_pAudioDlg->IsAudioEnabled(), 1);
     // The label option: 16 characters at most.
-    EXPECT_EQ(dlg_->m_pOtherDlg->m_bLabel16, 1);
+    EXPECT_EQ(m_dlg->m_pOtherDlg->m_bLabel16, 1);
 }
 
 TEST_F(SaveSettingsTest, AFileThatCannotBeWrittenIsReportedAndTheOldOneKept) {
@@ -91,9 +91,9 @@ TEST_F(SaveSettingsTest, AFileThatCannotBeWrittenIsReportedAndTheOldOneKept) {
     // A folder where the file should be: it can be neither written nor replaced.
     fs::create_directories(IniPath());
     ASSERT_TRUE(h.ChooseMenu(ID_SETTINGS_SAVE));
-    EXPECT_EQ(h.GetItemText(IDC_STATUS), TextOf("english.lng", kTxtSettingsNotSaved));
+    EXPECT_EQ(h.GetItemText(IDC_STATUS), TextOf("english.lng", res::kTxtSettingsNotSaved));
     EXPECT_TRUE(fs::is_directory(IniPath()));
-    EXPECT_EQ(dlg_->m_pOtherDlg->GetBurnFlags(), 0x8040u) << "the settings in memory stay";
+    EXPECT_EQ(m_dlg->m_pOtherDlg->GetBurnFlags(), 0x8040u) << "the settings in memory stay";
 }
 
 TEST_F(SaveSettingsTest, NothingWritesTheFileAtExit) {
@@ -104,4 +104,4 @@ TEST_F(SaveSettingsTest, NothingWritesTheFileAtExit) {
 }
 
 }  // namespace
-}  // namespace uitest
+}  // namespace bb::app::test

@@ -20,7 +20,7 @@
 #include "res/resource.h"
 #include "settings/LanguageTable.h"
 
-namespace uitest {
+namespace bb::app::test {
 
 class RecordingSound final : public platform::Sound {
 public:
@@ -36,9 +36,9 @@ protected:
     void SetUp() override {
         MainWindowTest::SetUp();
         for (int id : {IDD_FSFLAGS, IDD_OTHER_SETTINGS, IDD_LANGUAGE, IDD_AUDIO})
-            ui_.AddTemplate(bbres::HeadlessDialog(id));
-        platform::SetSystemFilePickers(&pickers_);
-        platform::SetSystemSound(&sound_);
+            m_ui.AddTemplate(res::HeadlessDialog(id));
+        platform::SetSystemFilePickers(&m_pickers);
+        platform::SetSystemSound(&m_sound);
     }
     void TearDown() override {
         MainWindowTest::TearDown();
@@ -54,10 +54,10 @@ protected:
     }
     void CopyLanguages() {
         CopyEnglish();
-        fs::copy_file(fs::path(BB_SOURCE_DIR) / "lang" / "deutsch.lng", dir_ / "deutsch.lng");
+        fs::copy_file(fs::path(BB_SOURCE_DIR) / "lang" / "deutsch.lng", m_dir / "deutsch.lng");
     }
 
-    fs::path IniPath() const { return dir_ / "Brenvik.ini"; }
+    fs::path IniPath() const { return m_dir / "Brenvik.ini"; }
     bool IniWritten() const { return fs::exists(IniPath()); }
     // Brenvik.ini's "Key: value" lines.
     std::map<std::string, std::string> Ini() const {
@@ -73,13 +73,13 @@ protected:
     }
     // The text `id` of a language file of the sandbox.
     std::string TextOf(const std::string& file, int id) const {
-        return LanguageTable((dir_ / file).string()).GetText(id);
+        return settings::LanguageTable((m_dir / file).string()).GetText(id);
     }
     // A settings dialog run from the Settings menu; `script` acts in it.
     void RunFromMenu(platform::HeadlessDialogHost& main, int command, int templateId,
                      platform::HeadlessUi::Script script) {
         bool opened = false;
-        ui_.WhenOpened(templateId, [&](platform::HeadlessDialogHost& h) {
+        m_ui.WhenOpened(templateId, [&](platform::HeadlessDialogHost& h) {
             opened = true;
             script(h);
         });
@@ -87,8 +87,8 @@ protected:
         ASSERT_TRUE(opened) << "dialog " << templateId << " did not open";
     }
 
-    platform::ScriptedFilePickers pickers_;
-    RecordingSound sound_;
+    platform::ScriptedFilePickers m_pickers;
+    RecordingSound m_sound;
 };
 
-}  // namespace uitest
+}  // namespace bb::app::test

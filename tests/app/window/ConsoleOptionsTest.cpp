@@ -10,6 +10,8 @@
 #include "platform/Paths.h"
 #include "recording/CommandLine.h"
 
+namespace bb::app {
+
 namespace {
 
 TEST(ConsoleOptions, HelpAndVersionAnswerOnlyWhenAlone) {
@@ -82,3 +84,5 @@ TEST(ConsoleOptions, CommandLineTailKeepsWordsWithBlanksTogether) {
 }
 
 }  // namespace
+
+}  // namespace bb::app

@@ -6,7 +6,7 @@
 #include "res/MainDialogTemplate.h"
 #include "res/resource.h"
 
-namespace uitest {
+namespace bb::app::test {
 namespace {
 
 // This file's own suite over the shared fixture.
@@ -14,7 +14,7 @@ class MainWindowBehaviourTest : public MainWindowTest {};
 
 TEST_F(MainWindowBehaviourTest, EscapeAndAltF4DoNotCloseQuitDoes) {
     auto& h = Start("/D x /V y");
-    ASSERT_EQ(dlg_->m_argc, 4);
+    ASSERT_EQ(m_dlg->m_argc, 4);
     EXPECT_TRUE(h.PressKey(VK_ESCAPE));
     EXPECT_TRUE(h.PressKey(VK_F4, /*alt=*/true));
     EXPECT_FALSE(h.Ended());
@@ -25,8 +25,8 @@ TEST_F(MainWindowBehaviourTest, EscapeAndAltF4DoNotCloseQuitDoes) {
     EXPECT_TRUE(h.Ended());
     EXPECT_EQ(h.Result(), IDCANCEL);
     // The exit path frees the command line's words.
-    EXPECT_EQ(dlg_->m_argc, 0);
-    for (const CString& word : dlg_->m_argv)
+    EXPECT_EQ(m_dlg->m_argc, 0);
+    for (const framework::CString& word : m_dlg->m_argv)
         EXPECT_TRUE(word.IsEmpty());
 }
 
@@ -35,7 +35,7 @@ TEST_F(MainWindowBehaviourTest, CloseBoxLeavesThroughTheSameExit) {
     h.Close();
     EXPECT_TRUE(h.Ended());
     EXPECT_EQ(h.Result(), IDCANCEL);
-    EXPECT_EQ(dlg_->m_argc, 0);
+    EXPECT_EQ(m_dlg->m_argc, 0);
 }
 
 TEST_F(MainWindowBehaviourTest, ShowMessageRestoresAMinimisedWindowBeforeAsking) {
@@ -43,14 +43,14 @@ TEST_F(MainWindowBehaviourTest, ShowMessageRestoresAMinimisedWindowBeforeAsking)
     for (int before : {SW_MINIMIZE, SW_SHOWNORMAL}) {
         h.ShowWindow(before);
         int stateWhileAsking = -1;
-        ui_.SetResponder([&](const platform::ShownMessageBox&) {
+        m_ui.SetResponder([&](const platform::ShownMessageBox&) {
             stateWhileAsking = h.GetShowState();
             return IDNO;
         });
-        EXPECT_EQ(dlg_->ShowMessage("Overwrite?", "Question", 0x124), IDNO);
+        EXPECT_EQ(m_dlg->ShowMessage("Overwrite?", "Question", 0x124), IDNO);
         EXPECT_EQ(stateWhileAsking, SW_SHOWNORMAL) << "window shown " << before;
     }
-    const auto boxes = ui_.Boxes();
+    const auto boxes = m_ui.Boxes();
     ASSERT_EQ(boxes.size(), 2u);
     EXPECT_EQ(boxes[0].text, "Overwrite?");
     EXPECT_EQ(boxes[0].caption, "Question");
@@ -61,7 +61,7 @@ TEST_F(MainWindowBehaviourTest, ShowMessageRestoresAMinimisedWindowBeforeAsking)
 TEST_F(MainWindowBehaviourTest, AppendLogAddsLinesAndShowsTheNewest) {
     WriteFile("Brenvik.ini", "");  // read, so start-up logs only the recorder set-up
     auto& h = Start();
-    dlg_->SetDlgItemText(IDC_LOG, "");
+    m_dlg->SetDlgItemText(IDC_LOG, "");
     ASSERT_TRUE(h.Lines(IDC_LOG).empty());
     struct Step {
         const char* text;
@@ -73,7 +73,7 @@ TEST_F(MainWindowBehaviourTest, AppendLogAddsLinesAndShowsTheNewest) {
         {"", {"first", "100% done", "a", "b", ""}},
     };
     for (const Step& s : steps) {
-        dlg_->AppendLog(s.text);
+        m_dlg->AppendLog(s.text);
         EXPECT_EQ(h.Lines(IDC_LOG), s.lines) << s.text;
         EXPECT_EQ(h.EditGetFirstVisibleLine(IDC_LOG), int(s.lines.size()) - 1) << s.text;
     }
@@ -81,9 +81,9 @@ TEST_F(MainWindowBehaviourTest, AppendLogAddsLinesAndShowsTheNewest) {
 }
 
 }  // namespace
-}  // namespace uitest
+}  // namespace bb::app::test
 
-namespace uitest {
+namespace bb::app::test {
 namespace {
 
 // A control of template 101 as a user names it: by its template caption, or,
@@ -94,7 +94,7 @@ struct Named {
 };
 
 int IdOf(const Named& named) {
-    for (const bbres::ControlTemplate& c : bbres::MainDialog().controls) {
+    for (const res::ControlTemplate& c : res::MainDialog().controls) {
         const bool found = *named.caption ? std::string(c.caption) == named.caption : c.x == named.x && c.y == named.y;
         if (found) return c.id;
     }
@@ -129,7 +129,7 @@ TEST_F(MainWindowBehaviourTest, JobStateDisablesInputsAndRestoresTheIdleDisplay)
     EXPECT_EQ(speedsUsable, h.ComboGetCount(IdOf(speeds)) > 0);
     for (BOOL abortEnabled : {TRUE, FALSE}) {
         SCOPED_TRACE(abortEnabled);
-        dlg_->DisableForJob(abortEnabled);
+        m_dlg->DisableForJob(abortEnabled);
         EXPECT_EQ(h.IsItemEnabled(abort), bool(abortEnabled));
         for (int id : disabledDuringJob) EXPECT_FALSE(h.IsItemEnabled(id)) << id;
         for (int id : untouched) EXPECT_TRUE(h.IsItemEnabled(id)) << id;
@@ -146,7 +146,7 @@ TEST_F(MainWindowBehaviourTest, JobStateDisablesInputsAndRestoresTheIdleDisplay)
         h.SetItemText(IDC_TIME_REMAINING, "1:02");
         h.SetItemText(IDC_TIME_TOTAL, "2:24");
 
-        dlg_->EnableAfterJob();
+        m_dlg->EnableAfterJob();
         EXPECT_FALSE(h.IsItemEnabled(abort));
         for (int id : disabledDuringJob) {
             // Burn waits for the size check of a DVD root; the speed list
@@ -166,4 +166,4 @@ TEST_F(MainWindowBehaviourTest, JobStateDisablesInputsAndRestoresTheIdleDisplay)
 }
 
 }  // namespace
-}  // namespace uitest
+}  // namespace bb::app::test

@@ -10,7 +10,7 @@
 #include "res/resource.h"
 #include "settings/LanguageTable.h"
 
-namespace uitest {
+namespace bb::app::test {
 namespace {
 
 class MainWindowBrowseTest : public MainWindowTest {};
@@ -43,10 +43,10 @@ private:
 TEST_F(MainWindowBrowseTest, PickerIsAskedWithTheWindowsValuesAndItsAnswerShown) {
     CopyEnglish();
     WriteFile("Brenvik.ini", "");
-    const std::string root = (dir_ / "dvd").string();
+    const std::string root = (m_dir / "dvd").string();
     std::filesystem::copy(std::filesystem::path(BB_SOURCE_DIR) / "samples" / "dvd-sample", root,
                           std::filesystem::copy_options::recursive);
-    const LanguageTable english((dir_ / "english.lng").string());
+    const settings::LanguageTable english((m_dir / "english.lng").string());
 
     struct Case {
         const char* what;
@@ -77,18 +77,18 @@ TEST_F(MainWindowBrowseTest, PickerIsAskedWithTheWindowsValuesAndItsAnswerShown)
         platform::SetSystemFilePickers(nullptr);
         EXPECT_EQ(picker.calls, 1);
         EXPECT_EQ(picker.flags, 0x49u) << "file-system folders, new dialog style, file-system ancestors";
-        EXPECT_EQ(picker.title, english.GetText(kTxtBrowseTitle));
+        EXPECT_EQ(picker.title, english.GetText(res::kTxtBrowseTitle));
         EXPECT_EQ(picker.initial, c.before);
-        EXPECT_EQ(picker.statusWhileOpen, english.GetText(kTxtStatusBrowsing));
-        EXPECT_EQ(h.GetItemText(IDC_STATUS), english.GetText(kTxtStatusReady));
+        EXPECT_EQ(picker.statusWhileOpen, english.GetText(res::kTxtStatusBrowsing));
+        EXPECT_EQ(h.GetItemText(IDC_STATUS), english.GetText(res::kTxtStatusReady));
         EXPECT_EQ(h.GetItemText(IDC_SOURCE_DIR), c.shown);
         EXPECT_EQ(h.IsItemEnabled(IDC_BURN), c.burnAfter);
         if (c.answer.empty()) {
             EXPECT_EQ(h.IsItemEnabled(IDC_BURN), burnBefore) << "a cancelled pick leaves Burn";
         }
-        dlg_.reset();
+        m_dlg.reset();
     }
 }
 
 }  // namespace
-}  // namespace uitest
+}  // namespace bb::app::test

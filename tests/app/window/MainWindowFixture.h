@@ -21,7 +21,7 @@
 #include "platform/headless/HeadlessUi.h"
 #include "tests/support/Sandbox.h"
 
-namespace uitest {
+namespace bb::app::test {
 
 namespace fs = std::filesystem;
 
@@ -30,49 +30,49 @@ protected:
     void SetUp() override {
         // A folder of this run's own: the same test may run in another build
         // of the tree at the same time.
-        sandbox_.emplace();
-        dir_ = sandbox_->Root();
-        ui_.AddTemplate(app::HeadlessMainDialog());
+        m_sandbox.emplace();
+        m_dir = m_sandbox->Root();
+        m_ui.AddTemplate(app::HeadlessMainDialog());
         // The recording library of this build, where the program would find
         // it; with no drives file only its image recorder is offered.
-        registry_ = std::make_unique<platform::FileRegistry>(
-            platform::SystemFiles(), (dir_ / "registry.ini").string(),
-            std::vector<platform::RegistryDefault>{{platform::RegistryRoot::LocalMachine, NeroApiLib::kSharedKey,
-                                                    NeroApiLib::kSharedValue, BB_PROGRAM_DIR}});
-        NeroApiLib::Services services;
-        services.registry = registry_.get();
-        library_.emplace(services);
-        (void)platform::SystemEnvironment().Set("BB_NEROAPI_CONFIG", (dir_ / "NeroAPI-drives.ini").string());
+        m_registry = std::make_unique<platform::FileRegistry>(
+            platform::SystemFiles(), (m_dir / "registry.ini").string(),
+            std::vector<platform::RegistryDefault>{{platform::RegistryRoot::LocalMachine, neroapi::kSharedKey,
+                                                    neroapi::kSharedValue, BB_PROGRAM_DIR}});
+        neroapi::Services services;
+        services.registry = m_registry.get();
+        m_library.emplace(services);
+        (void)platform::SystemEnvironment().Set("BB_NEROAPI_CONFIG", (m_dir / "NeroAPI-drives.ini").string());
     }
     void TearDown() override {
-        dlg_.reset();
-        library_.reset();
-        fs::remove_all(dir_);
+        m_dlg.reset();
+        m_library.reset();
+        fs::remove_all(m_dir);
     }
 
     void WriteFile(const std::string& name, const std::string& text) {
-        std::ofstream(dir_ / name, std::ios::binary) << text;
+        std::ofstream(m_dir / name, std::ios::binary) << text;
     }
     void CopyEnglish() {
-        fs::copy_file(fs::path(BB_SOURCE_DIR) / "lang" / "english.lng", dir_ / "english.lng");
+        fs::copy_file(fs::path(BB_SOURCE_DIR) / "lang" / "english.lng", m_dir / "english.lng");
     }
-    std::string Folder() const { return dir_.string(); }
+    std::string Folder() const { return m_dir.string(); }
 
     // Runs the window's start-up as the application would hand it over.
     platform::HeadlessDialogHost& Start(const std::string& commandLine = "") {
-        dlg_ = std::make_unique<CBurnDlg>();
-        dlg_->m_strProgramDir = (dir_ / "brenvik-burn").string().c_str();
-        dlg_->m_strCommandLine = commandLine.c_str();
-        return ui_.Open(*dlg_);
+        m_dlg = std::make_unique<CBurnDlg>();
+        m_dlg->m_strProgramDir = (m_dir / "brenvik-burn").string().c_str();
+        m_dlg->m_strCommandLine = commandLine.c_str();
+        return m_ui.Open(*m_dlg);
     }
 
-    std::optional<bbtest::Sandbox> sandbox_;
+    std::optional<bb::test::Sandbox> m_sandbox;
 
-    fs::path dir_;
-    platform::HeadlessUi ui_;
-    std::unique_ptr<CBurnDlg> dlg_;
-    std::unique_ptr<platform::FileRegistry> registry_;
-    std::optional<NeroApiLib::ScopedServices> library_;
+    fs::path m_dir;
+    platform::HeadlessUi m_ui;
+    std::unique_ptr<CBurnDlg> m_dlg;
+    std::unique_ptr<platform::FileRegistry> m_registry;
+    std::optional<neroapi::ScopedServices> m_library;
 };
 
-}  // namespace uitest
+}  // namespace bb::app::test

@@ -11,7 +11,7 @@
 #include "settings/LanguageTable.h"
 #include "settings/OtherSettings.h"
 
-namespace uitest {
+namespace bb::app::test {
 namespace {
 
 // This file's own suite over the shared fixture.
@@ -21,12 +21,12 @@ TEST_F(MainWindowStartupTest, WithoutSettingsFileLogsItsPathAndKeepsDefaults) {
     CopyEnglish();
     auto& h = Start();
 
-    const std::string ini = (dir_ / "Brenvik.ini").string();
+    const std::string ini = (m_dir / "Brenvik.ini").string();
     const std::vector<std::string> log = h.Lines(IDC_LOG);
     ASSERT_FALSE(log.empty());
     EXPECT_NE(log[0].find(ini), std::string::npos) << log[0];
     // The rest of the line is the language text around the path.
-    const std::string text710 = LanguageTable((dir_ / "english.lng").string()).GetText(kTxtSettingsNotRead);
+    const std::string text710 = settings::LanguageTable((m_dir / "english.lng").string()).GetText(res::kTxtSettingsNotRead);
     EXPECT_EQ(log[0].substr(0, text710.find("%s")), text710.substr(0, text710.find("%s")));
 
     EXPECT_EQ(h.GetItemText(IDC_VOLUME), "UNDEFINED");
@@ -38,8 +38,8 @@ TEST_F(MainWindowStartupTest, WithoutSettingsFileLogsItsPathAndKeepsDefaults) {
     EXPECT_EQ(h.GetCheck(IDC_SHUTDOWN), BST_UNCHECKED);
     // No saved speed: the last of the image recorder's speeds.
     EXPECT_EQ(h.ComboGetCurSel(IDC_SPEED_LIST), h.ComboGetCount(IDC_SPEED_LIST) - 1);
-    EXPECT_EQ(dlg_->m_strLanguageFile, "english.lng");
-    EXPECT_EQ(dlg_->m_strProgramDir, Folder().c_str());
+    EXPECT_EQ(m_dlg->m_strLanguageFile, "english.lng");
+    EXPECT_EQ(m_dlg->m_strProgramDir, Folder().c_str());
 }
 
 // Each row is a settings file and what start-up makes of it.
@@ -62,7 +62,7 @@ TEST_F(MainWindowStartupTest, SettingsFileDecidesLanguageMediaAndBoxes) {
         SCOPED_TRACE(c.ini);
         WriteFile("Brenvik.ini", c.ini);
         auto& h = Start();
-        EXPECT_EQ(dlg_->m_strLanguageFile, c.languageFile);
+        EXPECT_EQ(m_dlg->m_strLanguageFile, c.languageFile);
         EXPECT_EQ(h.GetRadioIndex(IDC_MEDIA_DVD), c.mediaType);
         EXPECT_EQ(h.GetCheck(IDC_REALLOCATE), c.reallocate);
         EXPECT_EQ(h.GetCheck(IDC_VERIFY), c.verify);
@@ -74,33 +74,33 @@ TEST_F(MainWindowStartupTest, SettingsFileDecidesLanguageMediaAndBoxes) {
 TEST_F(MainWindowStartupTest, LanguageTextsReplaceTemplateCaptions) {
     CopyEnglish();
     auto& h = Start();
-    const LanguageTable english((dir_ / "english.lng").string());
+    const settings::LanguageTable english((m_dir / "english.lng").string());
 
-    for (const bbres::ControlTemplate& c : bbres::MainDialog().controls) {
+    for (const res::ControlTemplate& c : res::MainDialog().controls) {
         if (c.textId == 0)
             continue;
         const std::string expected = english.GetText(c.textId);
         EXPECT_FALSE(expected.empty()) << "english.lng lacks text " << c.textId;
         EXPECT_EQ(h.GetItemText(c.id), expected) << c.idName;
     }
-    EXPECT_EQ(h.MenuGetTextByPosition(0), english.GetText(kTxtSettingsMenu));
-    for (const bbres::MenuItemTemplate& item : bbres::MainMenu().items)
+    EXPECT_EQ(h.MenuGetTextByPosition(0), english.GetText(res::kTxtSettingsMenu));
+    for (const res::MenuItemTemplate& item : res::MainMenu().items)
         if (item.command != 0) {
             EXPECT_EQ(h.MenuGetTextByCommand(item.command), english.GetText(item.textId)) << item.caption;
         }
     EXPECT_EQ(h.GetItemText(IDC_CLEAR_LOG), "") << "Clear Log shows its icon only";
-    EXPECT_EQ(h.GetItemText(IDC_STATUS), english.GetText(kTxtNameAndCredit));
+    EXPECT_EQ(h.GetItemText(IDC_STATUS), english.GetText(res::kTxtNameAndCredit));
 }
 
 TEST_F(MainWindowStartupTest, WithoutLanguageFileOnlyBuiltInTextsShow) {
     auto& h = Start();
-    for (const bbres::ControlTemplate& c : bbres::MainDialog().controls)
+    for (const res::ControlTemplate& c : res::MainDialog().controls)
         if (c.textId != 0) {
             EXPECT_EQ(h.GetItemText(c.id), "") << c.idName;
         }
     EXPECT_EQ(h.MenuGetTextByPosition(0), "");
-    ASSERT_NE(settings::BuiltinText(kTxtNameAndCredit), nullptr);
-    EXPECT_EQ(h.GetItemText(IDC_STATUS), settings::BuiltinText(kTxtNameAndCredit));
+    ASSERT_NE(settings::BuiltinText(res::kTxtNameAndCredit), nullptr);
+    EXPECT_EQ(h.GetItemText(IDC_STATUS), settings::BuiltinText(res::kTxtNameAndCredit));
     // Text 710 is empty as well: its line stays empty, and the path that
     // had no place in it is reported on the line before.
     // (The recorder set-up's lines follow.)
@@ -121,7 +121,7 @@ TEST_F(MainWindowStartupTest, TitleIconProgressLabelsAndSystemMenu) {
     // Text 500 is looked up before the language file is set, and the
     // built-in texts do not carry it: no system-menu item, although
     // english.lng has the text.
-    EXPECT_FALSE(LanguageTable((dir_ / "english.lng").string()).GetText(kTxtSysMenuAbout).empty());
+    EXPECT_FALSE(settings::LanguageTable((m_dir / "english.lng").string()).GetText(res::kTxtSysMenuAbout).empty());
     EXPECT_TRUE(h.SystemMenuItems().empty());
     EXPECT_FALSE(h.IsItemEnabled(IDC_BURN));
     EXPECT_FALSE(h.IsItemEnabled(IDC_ABORT));
@@ -131,7 +131,7 @@ TEST_F(MainWindowStartupTest, TitleIconProgressLabelsAndSystemMenu) {
 
 TEST_F(MainWindowStartupTest, CommandLineOfTwoOrMoreCharactersStartsTheBatchRun) {
     CopyEnglish();
-    const std::string started = LanguageTable((dir_ / "english.lng").string()).GetText(kTxtClStarted);
+    const std::string started = settings::LanguageTable((m_dir / "english.lng").string()).GetText(res::kTxtClStarted);
     ASSERT_FALSE(started.empty());
     struct Case {
         const char* commandLine;
@@ -150,12 +150,12 @@ TEST_F(MainWindowStartupTest, CommandLineOfTwoOrMoreCharactersStartsTheBatchRun)
         const std::vector<std::string> log = h.Lines(IDC_LOG);
         const bool logged = std::find(log.begin(), log.end(), started) != log.end();
         EXPECT_EQ(logged, c.batch);
-        EXPECT_EQ(dlg_->m_argc, c.words);
+        EXPECT_EQ(m_dlg->m_argc, c.words);
         if (c.words == 4) {
-            EXPECT_EQ(dlg_->m_argv[1], "C:\\My DVD") << "quotes group, and are dropped";
+            EXPECT_EQ(m_dlg->m_argv[1], "C:\\My DVD") << "quotes group, and are dropped";
         }
     }
 }
 
 }  // namespace
-}  // namespace uitest
+}  // namespace bb::app::test

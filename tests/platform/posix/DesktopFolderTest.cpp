@@ -9,6 +9,8 @@
 #include "platform/Registry.h"
 #include "tests/support/Sandbox.h"
 
+namespace bb::platform {
+
 namespace {
 
 class FakeEnvironment : public platform::Environment {
@@ -24,19 +26,19 @@ public:
     std::map<std::string, std::string> vars;
 };
 
-class DesktopFolderTest : public bbtest::SandboxTest {
+class DesktopFolderTest : public bb::test::SandboxTest {
 protected:
     void SetUp() override {
         MakeFolder("home");
         MakeFolder("home/Schreibtisch");
         MakeFolder("config");
-        env_.vars["HOME"] = At("home");
-        env_.vars["XDG_CONFIG_HOME"] = At("config");
+        m_env.vars["HOME"] = At("home");
+        m_env.vars["XDG_CONFIG_HOME"] = At("config");
     }
     std::optional<std::string> Desktop() {
-        return platform::DesktopFolder(platform::SystemRegistry(), env_, platform::SystemFiles());
+        return platform::DesktopFolder(platform::SystemRegistry(), m_env, platform::SystemFiles());
     }
-    FakeEnvironment env_;
+    FakeEnvironment m_env;
 };
 
 TEST_F(DesktopFolderTest, XdgEntryWithHomeOrAbsolutePath) {
@@ -59,13 +61,15 @@ TEST_F(DesktopFolderTest, XdgEntryWithHomeOrAbsolutePath) {
 }
 
 TEST_F(DesktopFolderTest, ConfigHomeDefaultsToDotConfigAndHomeIsNeeded) {
-    env_.vars.erase("XDG_CONFIG_HOME");
+    m_env.vars.erase("XDG_CONFIG_HOME");
     MakeFolder("home/.config");
     WriteFile("home/.config/user-dirs.dirs", "XDG_DESKTOP_DIR=\"$HOME/Schreibtisch\"\n");
     EXPECT_EQ(Desktop(), At("home/Schreibtisch"));
 
-    env_.vars.erase("HOME");
+    m_env.vars.erase("HOME");
     EXPECT_EQ(Desktop(), std::nullopt);
 }
 
 }  // namespace
+
+}  // namespace bb::platform

@@ -21,6 +21,8 @@
 #include "platform/posix/Spawn.h"
 #include "tests/support/Sandbox.h"
 
+namespace bb::platform {
+
 namespace {
 
 // The process lives on to check the answers: nothing was shut down.
@@ -43,7 +45,7 @@ TEST(StandIns, ReportOrRefuseWithoutActing) {
     EXPECT_FALSE(platform::SystemSound().PlayFileAsync("/nonexistent/ding.wav"));
 }
 
-class RegistryStoreTest : public bbtest::SandboxTest {};
+class RegistryStoreTest : public bb::test::SandboxTest {};
 
 TEST_F(RegistryStoreTest, ProgramStoreIsSeededWithTheProgramFolder) {
     platform::Files& files = platform::SystemFiles();
@@ -63,7 +65,7 @@ TEST_F(RegistryStoreTest, ProgramStoreIsSeededWithTheProgramFolder) {
     EXPECT_NE(Read("registry.ini").find("[HKEY_CURRENT_USER\\Software\\Test]\nv=x\n"), std::string::npos);
 }
 
-class SpawnTest : public bbtest::SandboxTest {
+class SpawnTest : public bb::test::SandboxTest {
 protected:
     // Waits for the started program to leave its mark.
     bool AppearsWithin(const std::string& path, std::chrono::milliseconds limit) {
@@ -117,3 +119,5 @@ TEST(SplitCommandLine, Table) {
 }
 
 }  // namespace
+
+}  // namespace bb::platform

@@ -12,9 +12,11 @@
 #include "platform/base/SystemFile.h"
 #include "tests/support/Sandbox.h"
 
+namespace bb::platform {
+
 namespace {
 
-class SystemFilePosix : public bbtest::SandboxTest {};
+class SystemFilePosix : public bb::test::SandboxTest {};
 
 TEST_F(SystemFilePosix, OpensOnlyRegularFilesForReading) {
     const std::string fifo = At("pipe");
@@ -47,3 +49,5 @@ TEST_F(SystemFilePosix, OpensOnlyRegularFilesForReading) {
 }
 
 }  // namespace
+
+}  // namespace bb::platform

@@ -16,7 +16,7 @@
 #include "recorder/image/ByteOrder.h"
 #include "recorder/image/ImageWriter.h"
 
-namespace rec::image::testing {
+namespace bb::recorder::image::testing {
 
 inline void WriteBytes(const std::string& path, const std::vector<uint8_t>& data) {
     std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(data.data()), std::streamsize(data.size()));
@@ -100,4 +100,4 @@ inline void ExpectFields(const uint8_t* record, std::initializer_list<Field> fie
 
 inline std::string SampleRoot() { return std::string(BB_SOURCE_DIR) + "/samples/dvd-sample"; }
 
-}  // namespace rec::image::testing
+}  // namespace bb::recorder::image::testing

@@ -8,10 +8,10 @@
 #include "tests/recorder/image/DvdVideoFiles.h"
 #include "tests/support/Sandbox.h"
 
-namespace rec::image {
+namespace bb::recorder::image {
 namespace {
 
-using bbtest::Sandbox;
+using bb::test::Sandbox;
 
 // One title set as the IFOs describe it; sizes in sectors.
 struct TitleSetSpec {
@@ -132,4 +132,4 @@ INSTANTIATE_TEST_SUITE_P(
     [](const ::testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
 
 }  // namespace
-}  // namespace rec::image
+}  // namespace bb::recorder::image

@@ -11,10 +11,10 @@
 #include "tests/recorder/image/DvdVideoFiles.h"
 #include "tests/support/Sandbox.h"
 
-namespace rec::image {
+namespace bb::recorder::image {
 namespace {
 
-using bbtest::Sandbox;
+using bb::test::Sandbox;
 using testing::VectorSink;
 
 // Stand-ins for the in-kernel calls, each refusing the way some file system
@@ -165,4 +165,4 @@ TEST(ImageFileSink, ReservesRoomWithoutGrowingTheFileAndRefusesWhatCannotFit) {
 }
 
 }  // namespace
-}  // namespace rec::image
+}  // namespace bb::recorder::image

@@ -14,10 +14,10 @@
 #include "tests/recorder/image/DvdVideoFiles.h"
 #include "tests/support/Sandbox.h"
 
-namespace rec::image {
+namespace bb::recorder::image {
 namespace {
 
-using bbtest::Sandbox;
+using bb::test::Sandbox;
 using testing::VectorSink;
 
 Node File(const std::string& name, const std::string& source) {
@@ -93,12 +93,12 @@ TEST(ImageWriter, PadsBetweenDvdVideoFilesAreZeros) {
 class CopyingSink : public VectorSink {
 public:
     enum class Mode { Copy, Unsupported, FailWrite, FailRead };
-    explicit CopyingSink(Mode mode) : mode_(mode) {}
+    explicit CopyingSink(Mode mode) : m_mode(mode) {}
     CopyResult CopyFromFile(const std::string& path, uint64_t offset, uint64_t size) override {
         ++copyCalls;
-        if (mode_ == Mode::Unsupported) return CopyResult::Unsupported;
-        if (mode_ == Mode::FailWrite) return CopyResult::SinkFailed;
-        if (mode_ == Mode::FailRead) return CopyResult::SourceFailed;
+        if (m_mode == Mode::Unsupported) return CopyResult::Unsupported;
+        if (m_mode == Mode::FailWrite) return CopyResult::SinkFailed;
+        if (m_mode == Mode::FailRead) return CopyResult::SourceFailed;
         std::ifstream in(path, std::ios::binary);
         in.seekg(std::streamoff(offset));
         std::vector<char> data(size);
@@ -109,7 +109,7 @@ public:
     size_t copyCalls = 0;
 
 private:
-    Mode mode_;
+    Mode m_mode;
 };
 
 TEST(ImageWriter, SinksThatCopyFilesThemselvesGetTheSameImage) {
@@ -179,16 +179,16 @@ TEST(ImageWriter, RefusesInvalidTreesAndBrokenIfos) {
 // Accepts `limit` bytes, then fails like a full disk.
 class FullDiskSink : public Sink {
 public:
-    explicit FullDiskSink(uint64_t limit) : limit_(limit) {}
+    explicit FullDiskSink(uint64_t limit) : m_limit(limit) {}
     bool Write(const void*, size_t size) override {
-        if (written_ + size > limit_) return false;
-        written_ += size;
+        if (m_written + size > m_limit) return false;
+        m_written += size;
         return true;
     }
 
 private:
-    uint64_t limit_;
-    uint64_t written_ = 0;
+    uint64_t m_limit;
+    uint64_t m_written = 0;
 };
 
 TEST(ImageWriter, WriteFaultsAndChangedSourcesEndTheJob) {
@@ -226,15 +226,15 @@ public:
 // A file sink on a slow disk: copies itself at `mbPerSecond`.
 class SlowCopySink : public NullSink {
 public:
-    explicit SlowCopySink(uint64_t mbPerSecond) : rate_(mbPerSecond) {}
+    explicit SlowCopySink(uint64_t mbPerSecond) : m_rate(mbPerSecond) {}
     CopyResult CopyFromFile(const std::string&, uint64_t, uint64_t size) override {
-        std::this_thread::sleep_for(std::chrono::microseconds(size / rate_));
+        std::this_thread::sleep_for(std::chrono::microseconds(size / m_rate));
         bytes += size;
         return CopyResult::Done;
     }
 
 private:
-    uint64_t rate_;
+    uint64_t m_rate;
 };
 
 TEST(ImageWriter, AbortIsAnsweredWithinASecond) {
@@ -292,4 +292,4 @@ TEST(ImageWriter, VerifyFindsADamagedImage) {
 }
 
 }  // namespace
-}  // namespace rec::image
+}  // namespace bb::recorder::image

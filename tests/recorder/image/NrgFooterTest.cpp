@@ -9,7 +9,7 @@
 #include "recorder/image/ImageWriter.h"
 #include "tests/recorder/image/DvdVideoFiles.h"
 
-namespace rec::image {
+namespace bb::recorder::image {
 namespace {
 
 uint64_t Be(const std::vector<uint8_t>& b, size_t at, int bytes) {
@@ -79,4 +79,4 @@ TEST(NrgFooter, ParsesBackAsOneMode1Track) {
 }
 
 }  // namespace
-}  // namespace rec::image
+}  // namespace bb::recorder::image

@@ -7,6 +7,8 @@
 
 #include "tests/settings/SettingsFileFixture.h"
 
+namespace bb::settings {
+
 namespace {
 
 using SettingsFullDiskTest = SettingsFileTest;
@@ -24,7 +26,7 @@ TEST_F(SettingsFullDiskTest, FailedWriteLeavesTheOldFile) {
     rlimit small = saved;
     small.rlim_cur = 1024;  // the file system "fills up" after 1 KiB
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const bool saved_ok = SaveSettings(path_, big, builtinTexts_, std::time(nullptr));
+    const bool saved_ok = SaveSettings(m_path, big, m_builtinTexts, std::time(nullptr));
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, previousHandler);
 
@@ -37,3 +39,5 @@ TEST_F(SettingsFullDiskTest, FailedWriteLeavesTheOldFile) {
 }
 
 }  // namespace
+
+}  // namespace bb::settings

@@ -21,6 +21,8 @@
 #include "controls/SizeMeterLayout.h"
 #include "res/resource.h"
 
+namespace bb::controls {
+
 namespace {
 
 HWND Find(const char* title) {
@@ -89,7 +91,7 @@ HWND VisibleTooltipOf(HWND button) {
 
 }  // namespace
 
-int main(int argc, char** argv) {
+int Main(int argc, char** argv) {
     const std::string command = argc >= 2 ? argv[1] : "";
     if (command == "wait" && argc >= 4) {
         const DWORD until = GetTickCount() + DWORD(std::atoi(argv[3])) * 1000;
@@ -159,3 +161,7 @@ int main(int argc, char** argv) {
     std::printf("unknown command %s\n", command.c_str());
     return 2;
 }
+
+}  // namespace bb::controls
+
+int main(int argc, char** argv) { return bb::controls::Main(argc, argv); }

@@ -16,9 +16,11 @@
 #include "platform/DialogHostWin32.h"
 #include "tests/framework/DialogHostContract.h"
 
+namespace bb::framework {
+
 namespace {
 
-using namespace hostcontract;
+using namespace bb::framework::test;
 
 HWND ItemOf(CDialog& dialog, int id) {
     return static_cast<HWND>(dialog.Host()->ItemNativeHandle(id));
@@ -26,18 +28,18 @@ HWND ItemOf(CDialog& dialog, int id) {
 
 struct Win32Env {
     Win32Env() : previous(platform::InstallWin32DialogHosts()) {}
-    ~Win32Env() { fw::SetDialogHostFactory(std::move(previous)); }
+    ~Win32Env() { framework::SetDialogHostFactory(std::move(previous)); }
     static void Click(CDialog& dialog, int id) { SendMessageA(ItemOf(dialog, id), BM_CLICK, 0, 0); }
     static void Type(CDialog& dialog, int id, const char* text) { SetWindowTextA(ItemOf(dialog, id), text); }
 
-    fw::DialogHostFactory previous;
+    framework::DialogHostFactory previous;
 };
 
 INSTANTIATE_TYPED_TEST_SUITE_P(Win32, DialogHostContract, Win32Env);
 
 class Win32HostTest : public ::testing::Test {
 protected:
-    Win32Env env_;
+    Win32Env m_env;
 };
 
 TEST_F(Win32HostTest, WorkerAsksThroughABoxOwnedByTheDialog) {
@@ -182,3 +184,5 @@ TEST_F(Win32HostTest, CEventSetFromAStdThreadUnderThisRuntime) {
 }
 
 }  // namespace
+
+}  // namespace bb::framework

@@ -9,10 +9,16 @@
 #define FAKE_EXPORT extern "C" __declspec(dllexport)
 
 #ifndef BB_FAKE_WITHOUT_EXPECTED_VERSION
+namespace bb::neroapi {
+
 FAKE_EXPORT int NERO_CDECL NeroSetExpectedAPIVersion(uint32_t fourDigitVersion) {
     return fourDigitVersion == 6601 ? 1 : 0;
 }
+
+}  // namespace bb::neroapi
 #endif
+
+namespace bb::neroapi {
 
 FAKE_EXPORT uint32_t NERO_CDECL NeroGetAPIVersion() { return 6601; }
 
@@ -22,12 +28,14 @@ FAKE_EXPORT void NERO_CDECL NeroFreeMem(void* memory) { std::free(memory); }
 
 // Mixes every argument into the result, so a caller that pushes or pops the
 // stack differently sees a wrong answer or a broken frame.
-FAKE_EXPORT int NERO_CDECL NeroEraseCDRW(nero::DeviceHandle device, int mode) {
+FAKE_EXPORT int NERO_CDECL NeroEraseCDRW(neroapi::DeviceHandle device, int mode) {
     return static_cast<int>(reinterpret_cast<intptr_t>(device)) * 10 + mode;
 }
 
 // Both sides must agree on every signature.
-[[maybe_unused]] static constexpr nero::FnNeroGetAPIVersion kCheckVersion = NeroGetAPIVersion;
-[[maybe_unused]] static constexpr nero::FnNeroCreateIsoItemOfSize kCheckAlloc = NeroCreateIsoItemOfSize;
-[[maybe_unused]] static constexpr nero::FnNeroFreeMem kCheckFree = NeroFreeMem;
-[[maybe_unused]] static constexpr nero::FnNeroEraseCDRW kCheckErase = NeroEraseCDRW;
+[[maybe_unused]] static constexpr neroapi::FnNeroGetAPIVersion kCheckVersion = NeroGetAPIVersion;
+[[maybe_unused]] static constexpr neroapi::FnNeroCreateIsoItemOfSize kCheckAlloc = NeroCreateIsoItemOfSize;
+[[maybe_unused]] static constexpr neroapi::FnNeroFreeMem kCheckFree = NeroFreeMem;
+[[maybe_unused]] static constexpr neroapi::FnNeroEraseCDRW kCheckErase = NeroEraseCDRW;
+
+}  // namespace bb::neroapi

@@ -10,10 +10,12 @@
 #include "neroapi/LibraryMemory.h"
 #include "neroapi/NeroApiLib.h"
 
+namespace bb::neroapi {
+
 namespace {
 
-const char* const kAppPathsKey = NeroApiLib::kAppPathsKey;
-const char* const kSharedKey = NeroApiLib::kSharedKey;
+const char* const kAppPathsKey = neroapi::kAppPathsKey;
+const char* const kSharedKey = neroapi::kSharedKey;
 
 // The build folder as Wine shows it: drive Z: is the Unix root.
 std::string WindowsPath(const char* unixPath) {
@@ -60,7 +62,7 @@ protected:
     void SetUp() override {
         RemoveSources();
         m_path = CurrentPath();
-        m_services.emplace(NeroApiLib::Services{});  // the system's own
+        m_services.emplace(neroapi::Services{});  // the system's own
     }
     void TearDown() override {
         m_services.reset();
@@ -77,61 +79,63 @@ protected:
     const std::string m_accepting = WindowsPath(BB_FAKE_LIB_ACCEPTING);
     const std::string m_refusing = WindowsPath(BB_FAKE_LIB_REFUSING);
     std::string m_path;
-    std::optional<NeroApiLib::ScopedServices> m_services;
+    std::optional<neroapi::ScopedServices> m_services;
 };
 
 TEST_F(LibraryLoading, FirstSourceWithOrWithoutTrailingBackslash) {
     for (const std::string& value : {m_accepting + "\\", m_accepting}) {
         SCOPED_TRACE(value);
-        WriteValue(kSharedKey, NeroApiLib::kSharedValue, value);
+        WriteValue(kSharedKey, neroapi::kSharedValue, value);
         SetEnvironmentVariableA("PATH", m_path.c_str());
 
-        ASSERT_TRUE(NeroApiLib::Load());
+        ASSERT_TRUE(neroapi::Load());
         EXPECT_TRUE(ModuleLoaded(m_accepting + "\\NeroAPI.dll"));
-        EXPECT_EQ(ReadValue(kSharedKey, NeroApiLib::kSharedValue), m_accepting);
+        EXPECT_EQ(ReadValue(kSharedKey, neroapi::kSharedValue), m_accepting);
         // PATH gets the folder as the registry held it.
         EXPECT_EQ(CurrentPath(), value + ";" + m_path);
         // A call through the real export: both sides agree on the convention.
-        EXPECT_EQ(NeroApiLib::NeroEraseCDRW(reinterpret_cast<nero::DeviceHandle>(7), 1), 71);
+        EXPECT_EQ(neroapi::NeroEraseCDRW(reinterpret_cast<neroapi::DeviceHandle>(7), 1), 71);
         // Entry points the library lacks give their substitutes.
-        EXPECT_EQ(NeroApiLib::NeroInit(nullptr, nullptr), 1);
-        NeroApiLib::LibraryText name(NeroApiLib::NeroGetTypeNameOfMedia(nero::kMediaMaskCd, nullptr));
+        EXPECT_EQ(neroapi::NeroInit(nullptr, nullptr), 1);
+        neroapi::LibraryText name(neroapi::NeroGetTypeNameOfMedia(neroapi::kMediaMaskCd, nullptr));
         ASSERT_TRUE(name);
         EXPECT_STREQ(name.get(), "CD-R/RW");
 
-        NeroApiLib::Unload();
+        neroapi::Unload();
         EXPECT_FALSE(ModuleLoaded(m_accepting + "\\NeroAPI.dll"));
     }
 }
 
 TEST_F(LibraryLoading, AppPathsFolderIsUsedAndWrittenBackAsTheFirstSource) {
-    WriteValue(kAppPathsKey, NeroApiLib::kAppPathsValue, m_accepting);
+    WriteValue(kAppPathsKey, neroapi::kAppPathsValue, m_accepting);
     WriteValue(kSharedKey, "other", "x");  // the key exists, the value does not
 
-    ASSERT_TRUE(NeroApiLib::Load());
+    ASSERT_TRUE(neroapi::Load());
     EXPECT_TRUE(ModuleLoaded(m_accepting + "\\NeroAPI.dll"));
-    EXPECT_EQ(ReadValue(kSharedKey, NeroApiLib::kSharedValue), m_accepting);
+    EXPECT_EQ(ReadValue(kSharedKey, neroapi::kSharedValue), m_accepting);
 }
 
 TEST_F(LibraryLoading, BothSourcesMissingLoadsNothing) {
-    EXPECT_FALSE(NeroApiLib::Load());
-    EXPECT_FALSE(NeroApiLib::IsLoaded());
+    EXPECT_FALSE(neroapi::Load());
+    EXPECT_FALSE(neroapi::IsLoaded());
     EXPECT_EQ(CurrentPath(), m_path);
-    EXPECT_EQ(ReadValue(kSharedKey, NeroApiLib::kSharedValue), std::nullopt);
+    EXPECT_EQ(ReadValue(kSharedKey, neroapi::kSharedValue), std::nullopt);
 }
 
 TEST_F(LibraryLoading, LibraryWithoutEitherExpectedVersionCallIsFreedAgain) {
-    WriteValue(kSharedKey, NeroApiLib::kSharedValue, m_refusing);
-    EXPECT_FALSE(NeroApiLib::Load());
-    EXPECT_FALSE(NeroApiLib::IsLoaded());
+    WriteValue(kSharedKey, neroapi::kSharedValue, m_refusing);
+    EXPECT_FALSE(neroapi::Load());
+    EXPECT_FALSE(neroapi::IsLoaded());
     EXPECT_FALSE(ModuleLoaded(m_refusing + "\\NeroAPI.dll"));
 }
 
 TEST_F(LibraryLoading, PathIsExtendedExactlyOnce) {
-    WriteValue(kSharedKey, NeroApiLib::kSharedValue, m_accepting);
-    ASSERT_TRUE(NeroApiLib::Load());
-    ASSERT_TRUE(NeroApiLib::Load());
+    WriteValue(kSharedKey, neroapi::kSharedValue, m_accepting);
+    ASSERT_TRUE(neroapi::Load());
+    ASSERT_TRUE(neroapi::Load());
     EXPECT_EQ(CurrentPath(), m_accepting + ";" + m_path);
 }
 
 }  // namespace
+
+}  // namespace bb::neroapi

@@ -4,6 +4,8 @@
 
 #include "platform/Environment.h"
 
+namespace bb::platform {
+
 namespace {
 
 TEST(EnvironmentWin32, SetGetMissingAndEmpty) {
@@ -25,3 +27,5 @@ TEST(EnvironmentWin32, SetGetMissingAndEmpty) {
 }
 
 }  // namespace
+
+}  // namespace bb::platform

@@ -11,13 +11,15 @@
 #include "platform/Files.h"
 #include "tests/support/Sandbox.h"
 
+namespace bb::platform {
+
 namespace {
 
-class FilesWin32Test : public bbtest::SandboxTest {
+class FilesWin32Test : public bb::test::SandboxTest {
 protected:
     std::vector<std::string> Names(const std::string& pattern) {
         std::vector<std::string> names;
-        auto entries = files_.List(folder_, pattern);
+        auto entries = m_files.List(m_folder, pattern);
         EXPECT_TRUE(entries.has_value());
         if (entries)
             for (const auto& e : *entries)
@@ -26,8 +28,8 @@ protected:
         return names;
     }
 
-    platform::Files& files_ = platform::SystemFiles();
-    const std::string folder_ = Folder();
+    platform::Files& m_files = platform::SystemFiles();
+    const std::string m_folder = Folder();
 };
 
 TEST_F(FilesWin32Test, PatternsMatchLongNamesOnly) {
@@ -43,7 +45,7 @@ TEST_F(FilesWin32Test, PatternsMatchLongNamesOnly) {
 
 TEST_F(FilesWin32Test, FolderWithTrailingSeparator) {
     WriteFile("VIDEO_TS.IFO");
-    auto entries = files_.List(folder_ + "\\", "video_ts.*");
+    auto entries = m_files.List(m_folder + "\\", "video_ts.*");
     ASSERT_TRUE(entries.has_value());
     ASSERT_EQ(entries->size(), 1u);
     EXPECT_EQ((*entries)[0].name, "VIDEO_TS.IFO");
@@ -64,3 +66,5 @@ TEST(FilesWin32, ProgramPathAndDriveVolume) {
 }
 
 }  // namespace
+
+}  // namespace bb::platform

@@ -6,6 +6,8 @@
 #include "platform/Files.h"
 #include "platform/ModuleLoader.h"
 
+namespace bb::platform {
+
 namespace {
 
 std::string TestFolder() {
@@ -43,3 +45,5 @@ TEST(ModuleLoaderWin32, RefusesMissingFilesAndBareNames) {
 }
 
 }  // namespace
+
+}  // namespace bb::platform

@@ -14,6 +14,8 @@
 
 #include "platform/FilePickerService.h"
 
+namespace bb::platform {
+
 namespace {
 
 BOOL CALLBACK RememberDialog(HWND window, LPARAM data) {
@@ -37,27 +39,27 @@ HWND FindDialogOf(DWORD threadId) {
 class DialogAnswerer {
 public:
     DialogAnswerer(DWORD threadId, std::function<void(HWND)> act)
-        : thread_([this, threadId, act] {
-              for (int i = 0; i < 500 && !stop_; ++i) {
+        : m_thread([this, threadId, act] {
+              for (int i = 0; i < 500 && !m_stop; ++i) {
                   if (HWND dialog = FindDialogOf(threadId)) {
                       Sleep(200);  // let the dialog finish its initialisation
                       act(dialog);
-                      answered_ = true;
+                      m_answered = true;
                       return;
                   }
                   Sleep(20);
               }
           }) {}
     ~DialogAnswerer() {
-        stop_ = true;
-        thread_.join();
+        m_stop = true;
+        m_thread.join();
     }
-    bool answered() const { return answered_; }
+    bool answered() const { return m_answered; }
 
 private:
-    std::atomic<bool> stop_{false};
-    std::atomic<bool> answered_{false};
-    std::thread thread_;
+    std::atomic<bool> m_stop{false};
+    std::atomic<bool> m_answered{false};
+    std::thread m_thread;
 };
 
 void Press(HWND dialog, int id) { PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0); }
@@ -155,3 +157,5 @@ TEST(PickersWin32, CancelledFolderBrowserAnswersFalse) {
 }
 
 }  // namespace
+
+}  // namespace bb::platform

@@ -15,6 +15,8 @@
 #include <string>
 #include <vector>
 
+namespace bb::recorder {
+
 namespace {
 
 // The ctest build passes the Unix path of the program folder; Wine maps the
@@ -59,11 +61,11 @@ TEST(RecorderDll, LoadsByFullPathAndResolvesEveryExportByItsPlainName) {
 TEST(RecorderDll, VersionCallsThroughTheProgramsPointerTypes) {
     ASSERT_NE(Library(), nullptr);
     uint16_t parts[4] = {};
-    Get<nero::FnNeroGetAPIVersionEx>("NeroGetAPIVersionEx")(&parts[0], &parts[1], &parts[2], &parts[3], nullptr);
+    Get<neroapi::FnNeroGetAPIVersionEx>("NeroGetAPIVersionEx")(&parts[0], &parts[1], &parts[2], &parts[3], nullptr);
     EXPECT_EQ(std::vector<uint16_t>(parts, parts + 4), (std::vector<uint16_t>{6, 6, 0, 1}));
-    EXPECT_EQ(Get<nero::FnNeroSetExpectedAPIVersionEx>("NeroSetExpectedAPIVersionEx")(6, 6, 0, 1, nullptr), 1);
-    EXPECT_EQ(Get<nero::FnNeroSetExpectedAPIVersionEx>("NeroSetExpectedAPIVersionEx")(6, 6, 0, 2, nullptr), 0);
-    EXPECT_EQ(Get<nero::FnNeroGetAPIVersion>("NeroGetAPIVersion")(), 6601u);
+    EXPECT_EQ(Get<neroapi::FnNeroSetExpectedAPIVersionEx>("NeroSetExpectedAPIVersionEx")(6, 6, 0, 1, nullptr), 1);
+    EXPECT_EQ(Get<neroapi::FnNeroSetExpectedAPIVersionEx>("NeroSetExpectedAPIVersionEx")(6, 6, 0, 2, nullptr), 0);
+    EXPECT_EQ(Get<neroapi::FnNeroGetAPIVersion>("NeroGetAPIVersion")(), 6601u);
 }
 
 #if BB_RECORDS_32BIT
@@ -122,8 +124,8 @@ TEST(RecorderDll32BitOnly, VersionExportsKeepTheCallersStack) {
 TEST(RecorderDll, DriveListAndMediaNames) {
     ASSERT_NE(Library(), nullptr);
     SetEnvironmentVariableA("BB_NEROAPI_CONFIG", "Z:\\nonexistent\\drives.ini");
-    const auto freeMem = Get<nero::FnNeroFreeMem>("NeroFreeMem");
-    nero::DriveInfoList* list = Get<nero::FnNeroGetAvailableDrivesEx>("NeroGetAvailableDrivesEx")(nero::kMediaMaskDvd, nullptr);
+    const auto freeMem = Get<neroapi::FnNeroFreeMem>("NeroFreeMem");
+    neroapi::DriveInfoList* list = Get<neroapi::FnNeroGetAvailableDrivesEx>("NeroGetAvailableDrivesEx")(neroapi::kMediaMaskDvd, nullptr);
     ASSERT_NE(list, nullptr);
     ASSERT_EQ(list->count, 1u);
     EXPECT_STREQ(list->drives[0].deviceName, "Image Recorder");
@@ -131,7 +133,7 @@ TEST(RecorderDll, DriveListAndMediaNames) {
     EXPECT_EQ(list->drives[0].mediaMask, 0x4001Du);
     freeMem(list);
 
-    char* names = Get<nero::FnNeroGetTypeNameOfMedia>("NeroGetTypeNameOfMedia")(0x1 | 0x4, nullptr);
+    char* names = Get<neroapi::FnNeroGetTypeNameOfMedia>("NeroGetTypeNameOfMedia")(0x1 | 0x4, nullptr);
     ASSERT_NE(names, nullptr);
     EXPECT_STREQ(names, "CD-R/RW, DVD-R");
     freeMem(names);
@@ -139,7 +141,7 @@ TEST(RecorderDll, DriveListAndMediaNames) {
 
 TEST(RecorderDll, ReadsTheDrivesFileBesideItsOwnModule) {
     ASSERT_NE(Library(), nullptr);
-    bbtest::Sandbox box;
+    bb::test::Sandbox box;
     const std::string copy = box.At("NeroAPI.dll");
     ASSERT_TRUE(CopyFileA((ProgramFolder() + "\\NeroAPI.dll").c_str(), copy.c_str(), FALSE));
     box.WriteFile("NeroAPI-drives.ini", "[Beside The Module]\r\nmedia = 0x4\r\n");
@@ -147,10 +149,10 @@ TEST(RecorderDll, ReadsTheDrivesFileBesideItsOwnModule) {
     SetEnvironmentVariableA("BB_NEROAPI_CONFIG", nullptr);
     HMODULE second = LoadLibraryA(copy.c_str());
     ASSERT_NE(second, nullptr);
-    auto drives = reinterpret_cast<nero::FnNeroGetAvailableDrivesEx>(
+    auto drives = reinterpret_cast<neroapi::FnNeroGetAvailableDrivesEx>(
         reinterpret_cast<void*>(GetProcAddress(second, "NeroGetAvailableDrivesEx")));
-    auto freeMem = reinterpret_cast<nero::FnNeroFreeMem>(reinterpret_cast<void*>(GetProcAddress(second, "NeroFreeMem")));
-    nero::DriveInfoList* list = drives(nero::kMediaMaskDvd, nullptr);
+    auto freeMem = reinterpret_cast<neroapi::FnNeroFreeMem>(reinterpret_cast<void*>(GetProcAddress(second, "NeroFreeMem")));
+    neroapi::DriveInfoList* list = drives(neroapi::kMediaMaskDvd, nullptr);
     ASSERT_NE(list, nullptr);
     ASSERT_EQ(list->count, 2u);
     EXPECT_STREQ(list->drives[1].deviceName, "Beside The Module");
@@ -172,8 +174,8 @@ int NERO_CDECL Idle(void*) { return 0; }
 int NERO_CDECL UserDialog(void* user, int request, void* data) {
     auto* job = static_cast<Job*>(user);
     job->requests.push_back(request);
-    if (request == nero::kRequestImageFileName) {
-        std::strncpy(static_cast<char*>(data), job->imagePath.c_str(), nero::kImageFileNameCapacity - 1);
+    if (request == neroapi::kRequestImageFileName) {
+        std::strncpy(static_cast<char*>(data), job->imagePath.c_str(), neroapi::kImageFileNameCapacity - 1);
         return 1;
     }
     return 0;
@@ -192,39 +194,39 @@ TEST(RecorderDll, SimulatedImageBurnCallsBackThroughCdeclCallbacks) {
     ASSERT_NE(Library(), nullptr);
     SetEnvironmentVariableA("BB_NEROAPI_CONFIG", "Z:\\nonexistent\\drives.ini");
     Job job;
-    bbtest::Sandbox box;
+    bb::test::Sandbox box;
     job.imagePath = box.At("image.iso");
 
-    nero::LibSettingsRecord settings{};
+    neroapi::LibSettingsRecord settings{};
     settings.idle = &Idle;
     settings.idleUser = &job;
     settings.userDialog = &UserDialog;
     settings.userDialogUser = &job;
-    ASSERT_EQ(Get<nero::FnNeroInit>("NeroInit")(&settings, nullptr), 0);
+    ASSERT_EQ(Get<neroapi::FnNeroInit>("NeroInit")(&settings, nullptr), 0);
 
-    nero::DriveInfoList* list = Get<nero::FnNeroGetAvailableDrivesEx>("NeroGetAvailableDrivesEx")(nero::kMediaMaskDvd, nullptr);
+    neroapi::DriveInfoList* list = Get<neroapi::FnNeroGetAvailableDrivesEx>("NeroGetAvailableDrivesEx")(neroapi::kMediaMaskDvd, nullptr);
     ASSERT_NE(list, nullptr);
-    nero::DeviceHandle device = Get<nero::FnNeroOpenDevice>("NeroOpenDevice")(&list->drives[0]);
+    neroapi::DeviceHandle device = Get<neroapi::FnNeroOpenDevice>("NeroOpenDevice")(&list->drives[0]);
     ASSERT_NE(device, nullptr);
 
     // A one-file compilation from a file of our own.
     const std::string source = box.WriteFile("source.txt", "hello");
-    nero::IsoItem item{};
+    neroapi::IsoItem item{};
     std::strcpy(item.name, "HELLO.TXT");
     std::strcpy(item.sourcePath, source.c_str());
-    nero::IsoTrack* track = Get<nero::FnNeroCreateIsoTrackEx>("NeroCreateIsoTrackEx")(&item, "HELLO", 0x4018);
+    neroapi::IsoTrack* track = Get<neroapi::FnNeroCreateIsoTrackEx>("NeroCreateIsoTrackEx")(&item, "HELLO", 0x4018);
     ASSERT_NE(track, nullptr);
-    nero::WriteDescription description{};
+    neroapi::WriteDescription description{};
     description.track = track;
-    description.mediaMask = nero::kMediaMaskDvd;
-    nero::LibProgressRecord progress{&Progress, &Aborted, &AddLogLine, &SetPhase, &job, nullptr, nullptr, nullptr};
+    description.mediaMask = neroapi::kMediaMaskDvd;
+    neroapi::LibProgressRecord progress{&Progress, &Aborted, &AddLogLine, &SetPhase, &job, nullptr, nullptr, nullptr};
 
     // Many callbacks in one call: a convention mismatch on either side would
     // have moved the stack by now.
-    const int result = Get<nero::FnNeroBurn>("NeroBurn")(device, 0, &description, 0x990C | nero::kBurnSimulate,
+    const int result = Get<neroapi::FnNeroBurn>("NeroBurn")(device, 0, &description, 0x990C | neroapi::kBurnSimulate,
                                                          22160, &progress);
     EXPECT_EQ(result, 0);
-    EXPECT_EQ(job.requests, std::vector<int>{nero::kRequestImageFileName});
+    EXPECT_EQ(job.requests, std::vector<int>{neroapi::kRequestImageFileName});
     EXPECT_GE(job.progressReports, 2);
     EXPECT_EQ(job.lastPercent, 100);
     ASSERT_FALSE(job.logs.empty());
@@ -232,10 +234,12 @@ TEST(RecorderDll, SimulatedImageBurnCallsBackThroughCdeclCallbacks) {
     EXPECT_FALSE(job.phases.empty());
     EXPECT_EQ(GetFileAttributesA(job.imagePath.c_str()), INVALID_FILE_ATTRIBUTES);  // simulated: nothing written
 
-    Get<nero::FnNeroFreeIsoTrack>("NeroFreeIsoTrack")(track);
-    Get<nero::FnNeroCloseDevice>("NeroCloseDevice")(device);
-    Get<nero::FnNeroFreeMem>("NeroFreeMem")(list);
-    EXPECT_EQ(Get<nero::FnNeroDone>("NeroDone")(), 0);
+    Get<neroapi::FnNeroFreeIsoTrack>("NeroFreeIsoTrack")(track);
+    Get<neroapi::FnNeroCloseDevice>("NeroCloseDevice")(device);
+    Get<neroapi::FnNeroFreeMem>("NeroFreeMem")(list);
+    EXPECT_EQ(Get<neroapi::FnNeroDone>("NeroDone")(), 0);
 }
 
 }  // namespace
+
+}  // namespace bb::recorder

@@ -16,6 +16,8 @@
 #include <cstring>
 #include <string>
 
+namespace bb::app {
+
 namespace {
 
 struct Search {
@@ -72,7 +74,7 @@ int Missing(const char* what) {
 
 }  // namespace
 
-int main(int argc, char** argv) {
+int Main(int argc, char** argv) {
     const std::string command = argc > 1 ? argv[1] : "";
     if (command == "wait" && argc >= 4)
         return WaitFor(argv[2], std::atoi(argv[3])) ? 0 : Missing(argv[2]);
@@ -138,3 +140,7 @@ int main(int argc, char** argv) {
     std::printf("usage: see the top of BatchDriver.cpp\n");
     return 2;
 }
+
+}  // namespace bb::app
+
+int main(int argc, char** argv) { return bb::app::Main(argc, argv); }

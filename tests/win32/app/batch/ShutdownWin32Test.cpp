@@ -17,6 +17,8 @@
 #include "platform/Shutdown.h"
 #include "res/resource.h"
 
+namespace bb::app {
+
 namespace {
 
 class FakeShutdown final : public platform::Shutdown {
@@ -35,8 +37,8 @@ public:
 class ShutdownWin32Test : public ::testing::Test {
 protected:
     void SetUp() override { m_previous = platform::InstallWin32DialogHosts(); }
-    void TearDown() override { fw::SetDialogHostFactory(std::move(m_previous)); }
-    fw::DialogHostFactory m_previous;
+    void TearDown() override { framework::SetDialogHostFactory(std::move(m_previous)); }
+    framework::DialogHostFactory m_previous;
 };
 
 TEST_F(ShutdownWin32Test, NoticeIgnoresTheDialogKeysAndClosesItselfAfterItsDelay) {
@@ -96,3 +98,5 @@ TEST_F(ShutdownWin32Test, ShutdownAsksForTheMethodOfThisWindowsVersion) {
 }
 
 }  // namespace
+
+}  // namespace bb::app

@@ -20,6 +20,8 @@
 #include "platform/Registry.h"
 #include "res/resource.h"
 
+namespace bb::app {
+
 namespace {
 
 constexpr const char* kTitle = "Brenvik Burn 1.2.1";
@@ -37,8 +39,8 @@ class LibraryRegistry final : public platform::Registry {
 public:
     std::optional<std::string> ReadString(platform::RegistryRoot root, const std::string& key,
                                           const std::string& value, size_t) override {
-        if (root == platform::RegistryRoot::LocalMachine && key == NeroApiLib::kSharedKey &&
-            value == NeroApiLib::kSharedValue)
+        if (root == platform::RegistryRoot::LocalMachine && key == neroapi::kSharedKey &&
+            value == neroapi::kSharedValue)
             return ProgramFolder();
         return std::nullopt;
     }
@@ -163,12 +165,12 @@ TEST(EraseFailureWin32, RefusedEraseShowsTheErrorBoxAndReturnsToIdle) {
     ASSERT_EQ(_putenv_s("BB_NEROAPI_CONFIG", drives.c_str()), 0);
 
     LibraryRegistry registry;
-    NeroApiLib::Services services;
+    neroapi::Services services;
     services.registry = &registry;
     Seen seen;
     std::vector<NotingBurnDlg::Box> boxes;
     {
-        NeroApiLib::ScopedServices library(services);
+        neroapi::ScopedServices library(services);
         NotingBurnDlg dlg;
         dlg.m_strProgramDir = (folder + "\\BrenvikBurn.exe").c_str();
         std::thread user(PressEraseAndAnswer, std::ref(seen), GetCurrentThreadId());
@@ -194,3 +196,5 @@ TEST(EraseFailureWin32, RefusedEraseShowsTheErrorBoxAndReturnsToIdle) {
 }
 
 }  // namespace
+
+}  // namespace bb::app

@@ -19,6 +19,8 @@
 #include "platform/Registry.h"
 #include "res/resource.h"
 
+namespace bb::app {
+
 namespace {
 
 constexpr const char* kTitle = "Brenvik Burn 1.2.1";
@@ -29,8 +31,8 @@ class LibraryRegistry final : public platform::Registry {
 public:
     std::optional<std::string> ReadString(platform::RegistryRoot root, const std::string& key,
                                           const std::string& value, size_t) override {
-        if (root == platform::RegistryRoot::LocalMachine && key == NeroApiLib::kSharedKey &&
-            value == NeroApiLib::kSharedValue)
+        if (root == platform::RegistryRoot::LocalMachine && key == neroapi::kSharedKey &&
+            value == neroapi::kSharedValue)
             return WinPath(BB_PROGRAM_DIR);
         return std::nullopt;
     }
@@ -112,12 +114,12 @@ TEST(RecordersWin32, MainWindowListsTheLibrarysRecordersAndSpeeds) {
     ASSERT_EQ(_putenv_s("BB_NEROAPI_CONFIG", drives.c_str()), 0);
 
     LibraryRegistry registry;
-    NeroApiLib::Services services;
+    neroapi::Services services;
     services.registry = &registry;
     Seen seen;
     int result = 0;
     {
-        NeroApiLib::ScopedServices library(services);
+        neroapi::ScopedServices library(services);
         CBurnDlg dlg;
         dlg.m_strProgramDir = (folder + "\\BrenvikBurn.exe").c_str();
         std::thread inspector(Inspect, std::ref(seen), GetCurrentThreadId());
@@ -139,3 +141,5 @@ TEST(RecordersWin32, MainWindowListsTheLibrarysRecordersAndSpeeds) {
 }
 
 }  // namespace
+
+}  // namespace bb::app

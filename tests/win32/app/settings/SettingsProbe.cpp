@@ -26,6 +26,8 @@
 #include "res/MainDialogTemplate.h"
 #include "settings/LanguageTable.h"
 
+namespace bb::app {
+
 namespace {
 
 constexpr const char* kMainTitle = "Brenvik Burn 1.2.1";
@@ -81,9 +83,9 @@ int Usage() {
 
 // Every language text of the main window's controls, against the file.
 int CompareTexts(HWND hwnd, const char* file) {
-    const LanguageTable texts(file);
+    const settings::LanguageTable texts(file);
     int wrong = 0, compared = 0;
-    for (const bbres::ControlTemplate& c : bbres::MainDialog().controls) {
+    for (const res::ControlTemplate& c : res::MainDialog().controls) {
         if (c.textId == 0) continue;
         ++compared;
         const std::string shown = TextOf(GetDlgItem(hwnd, c.id));
@@ -99,7 +101,7 @@ int CompareTexts(HWND hwnd, const char* file) {
 
 }  // namespace
 
-int main(int argc, char** argv) {
+int Main(int argc, char** argv) {
     if (argc < 3)
         return Usage();
     const std::string verb = argv[1];
@@ -178,3 +180,7 @@ int main(int argc, char** argv) {
     }
     return Usage();
 }
+
+}  // namespace bb::app
+
+int main(int argc, char** argv) { return bb::app::Main(argc, argv); }

@@ -17,6 +17,8 @@
 #include "res/resource.h"
 #include "settings/LanguageTable.h"
 
+namespace bb::app {
+
 namespace {
 
 std::string EnglishFile() {
@@ -86,7 +88,7 @@ void PumpFor(DWORD ms) {
     }
 }
 
-LinkSeen ProbeLink(ProbedAboutDlg& box, CLinkLabel& link, int id) {
+LinkSeen ProbeLink(ProbedAboutDlg& box, controls::CLinkLabel& link, int id) {
     LinkSeen seen;
     HWND dialog = static_cast<HWND>(box.Host()->NativeHandle());
     HWND control = GetDlgItem(dialog, id);
@@ -136,8 +138,8 @@ protected:
 };
 
 TEST_F(AboutBoxWin32Test, LinksAreSubclassedFittedAndShowTheHand) {
-    LanguageTable language(EnglishFile());
-    ProbedAboutDlg box(language, NeroApiLib::ApiVersion{6, 6, 0, 1});
+    settings::LanguageTable language(EnglishFile());
+    ProbedAboutDlg box(language, neroapi::ApiVersion{6, 6, 0, 1});
     LinkSeen mail, home;
     std::string version, title;
     box.probe = [&](ProbedAboutDlg& b) {
@@ -171,7 +173,7 @@ TEST_F(AboutBoxWin32Test, LinksAreSubclassedFittedAndShowTheHand) {
 
 TEST_F(AboutBoxWin32Test, ALinkThatCannotOpenShowsTheShellsReason) {
     RefusingShell shell;
-    LanguageTable language(EnglishFile());
+    settings::LanguageTable language(EnglishFile());
     ProbedAboutDlg box(language, std::nullopt);
     std::string boxText;
     box.probe = [&](ProbedAboutDlg& b) {
@@ -191,3 +193,5 @@ TEST_F(AboutBoxWin32Test, ALinkThatCannotOpenShowsTheShellsReason) {
 }
 
 }  // namespace
+
+}  // namespace bb::app

@@ -12,7 +12,7 @@
 
 #include "res/DialogTemplate.h"
 
-namespace uitest {
+namespace bb::app::test {
 
 struct BaseUnits {
     int x = 0, y = 0;
@@ -21,7 +21,7 @@ struct BaseUnits {
 // The dialog's base units. MapDialogRect answers only in the dialog's own
 // process; elsewhere they come from the template's font, as the dialog
 // manager computes them (average width of the alphabet, line height).
-inline BaseUnits BaseUnitsOf(HWND dialog, const bbres::DialogTemplate& t) {
+inline BaseUnits BaseUnitsOf(HWND dialog, const res::DialogTemplate& t) {
     RECT r = {0, 0, 4, 8};
     if (MapDialogRect(dialog, &r) && r.right != 4) return {r.right, r.bottom};
     HDC dc = GetDC(nullptr);
@@ -40,7 +40,7 @@ inline BaseUnits BaseUnitsOf(HWND dialog, const bbres::DialogTemplate& t) {
 }
 
 // "" when the control is in place, else what is wrong.
-inline std::string MisplacementOf(HWND dialog, BaseUnits base, const bbres::ControlTemplate& c) {
+inline std::string MisplacementOf(HWND dialog, BaseUnits base, const res::ControlTemplate& c) {
     HWND item = GetDlgItem(dialog, c.id);
     if (!item) return "missing";
     const RECT want = {MulDiv(c.x, base.x, 4), MulDiv(c.y, base.y, 8), MulDiv(c.cx, base.x, 4),
@@ -48,8 +48,8 @@ inline std::string MisplacementOf(HWND dialog, BaseUnits base, const bbres::Cont
     RECT got;
     GetWindowRect(item, &got);
     MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&got), 2);
-    const bool bitmap = c.kind == bbres::ControlKind::BitmapStatic;
-    const bool list = c.kind == bbres::ControlKind::DropDownList;
+    const bool bitmap = c.kind == res::ControlKind::BitmapStatic;
+    const bool list = c.kind == res::ControlKind::DropDownList;
     const bool inPlace = got.left == want.left && got.top == want.top &&
                          (bitmap || got.right - got.left == want.right) &&
                          (bitmap || list || got.bottom - got.top == want.bottom);
@@ -60,4 +60,4 @@ inline std::string MisplacementOf(HWND dialog, BaseUnits base, const bbres::Cont
            "x" + std::to_string(want.bottom) + (IsWindowVisible(item) ? "" : ", hidden");
 }
 
-}  // namespace uitest
+}  // namespace bb::app::test

@@ -11,9 +11,11 @@
 #include "res/MainDialogTemplate.h"
 #include "res/resource.h"
 
+namespace bb::app {
+
 namespace {
 
-using bbres::ControlKind;
+using res::ControlKind;
 
 INT_PTR CALLBACK QuietDialogProc(HWND, UINT message, WPARAM, LPARAM) {
     return message == WM_INITDIALOG ? TRUE : FALSE;
@@ -24,28 +26,28 @@ protected:
     void SetUp() override {
         INITCOMMONCONTROLSEX icc = {sizeof icc, ICC_PROGRESS_CLASS | ICC_STANDARD_CLASSES};
         InitCommonControlsEx(&icc);
-        dialog_ = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_MAIN), nullptr,
+        m_dialog = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_MAIN), nullptr,
                                      QuietDialogProc, 0);
-        ASSERT_NE(dialog_, nullptr) << "error " << GetLastError();
+        ASSERT_NE(m_dialog, nullptr) << "error " << GetLastError();
     }
     void TearDown() override {
-        if (dialog_) DestroyWindow(dialog_);
+        if (m_dialog) DestroyWindow(m_dialog);
     }
 
     // Dialog units to client pixels of this dialog.
     RECT Pixels(int x, int y, int cx, int cy) const {
         RECT r = {x, y, x + cx, y + cy};
-        MapDialogRect(dialog_, &r);
+        MapDialogRect(m_dialog, &r);
         return r;
     }
     RECT ClientRectOf(HWND control) const {
         RECT r;
         GetWindowRect(control, &r);
-        MapWindowPoints(nullptr, dialog_, reinterpret_cast<POINT*>(&r), 2);
+        MapWindowPoints(nullptr, m_dialog, reinterpret_cast<POINT*>(&r), 2);
         return r;
     }
 
-    HWND dialog_ = nullptr;
+    HWND m_dialog = nullptr;
 };
 
 const char* ClassOf(ControlKind kind) {
@@ -66,26 +68,26 @@ const char* ClassOf(ControlKind kind) {
 }
 
 TEST_F(MainTemplate, DialogFrameSizeAndStyles) {
-    const LONG style = GetWindowLongA(dialog_, GWL_STYLE);
+    const LONG style = GetWindowLongA(m_dialog, GWL_STYLE);
     for (LONG bit : {LONG(WS_CAPTION), LONG(WS_SYSMENU), LONG(WS_MINIMIZEBOX), LONG(WS_VISIBLE), LONG(DS_MODALFRAME)})
         EXPECT_EQ(style & bit, bit) << std::hex << bit;
     EXPECT_EQ(style & WS_MAXIMIZEBOX, 0);
-    const LONG exStyle = GetWindowLongA(dialog_, GWL_EXSTYLE);
+    const LONG exStyle = GetWindowLongA(m_dialog, GWL_EXSTYLE);
     EXPECT_EQ(exStyle & WS_EX_APPWINDOW, WS_EX_APPWINDOW);
     EXPECT_EQ(exStyle & WS_EX_ACCEPTFILES, WS_EX_ACCEPTFILES);
 
     RECT client;
-    GetClientRect(dialog_, &client);
-    const RECT expected = Pixels(0, 0, bbres::MainDialog().cx, bbres::MainDialog().cy);
+    GetClientRect(m_dialog, &client);
+    const RECT expected = Pixels(0, 0, res::MainDialog().cx, res::MainDialog().cy);
     EXPECT_EQ(client.right, expected.right);
     EXPECT_EQ(client.bottom, expected.bottom);
 }
 
 TEST_F(MainTemplate, EveryControlSitsWhereTheTableSays) {
-    for (const bbres::ControlTemplate& c : bbres::MainDialog().controls) {
+    for (const res::ControlTemplate& c : res::MainDialog().controls) {
         SCOPED_TRACE(c.idName);
         // IDC_STATIC finds the one unnamed label ("Log:").
-        HWND item = GetDlgItem(dialog_, c.id);
+        HWND item = GetDlgItem(m_dialog, c.id);
         ASSERT_NE(item, nullptr);
 
         char cls[64] = {};
@@ -143,22 +145,22 @@ TEST_F(MainTemplate, KindsHaveTheirWindowStyles) {
         {IDC_ABORT, WS_DISABLED},
     };
     for (const Case& c : cases) {
-        const LONG style = GetWindowLongA(GetDlgItem(dialog_, c.id), GWL_STYLE);
+        const LONG style = GetWindowLongA(GetDlgItem(m_dialog, c.id), GWL_STYLE);
         EXPECT_EQ(style & c.bits, c.bits) << c.id;
     }
-    EXPECT_EQ(GetWindowLongA(GetDlgItem(dialog_, IDC_SOURCE_DIR), GWL_STYLE) & ES_READONLY, 0);
+    EXPECT_EQ(GetWindowLongA(GetDlgItem(m_dialog, IDC_SOURCE_DIR), GWL_STYLE) & ES_READONLY, 0);
 }
 
 TEST_F(MainTemplate, MenuHoldsTheSettingsCommands) {
-    HMENU bar = GetMenu(dialog_);
+    HMENU bar = GetMenu(m_dialog);
     ASSERT_NE(bar, nullptr);
     ASSERT_EQ(GetMenuItemCount(bar), 1);
     char text[64] = {};
     GetMenuStringA(bar, 0, text, sizeof text, MF_BYPOSITION);
-    EXPECT_STREQ(text, bbres::MainMenu().popupCaption);
+    EXPECT_STREQ(text, res::MainMenu().popupCaption);
     HMENU popup = GetSubMenu(bar, 0);
     ASSERT_NE(popup, nullptr);
-    const auto& items = bbres::MainMenu().items;
+    const auto& items = res::MainMenu().items;
     ASSERT_EQ(GetMenuItemCount(popup), int(items.size()));
     for (size_t i = 0; i < items.size(); ++i) {
         if (items[i].command == 0) {
@@ -214,3 +216,5 @@ TEST(MainResources, IconsCursorBitmapManifestAndVersion) {
 }
 
 }  // namespace
+
+}  // namespace bb::app

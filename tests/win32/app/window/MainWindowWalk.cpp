@@ -26,9 +26,11 @@
 #include "res/resource.h"
 #include "tests/win32/app/window/OutsideWindow.h"
 
+namespace bb::app {
+
 namespace {
 
-using walk::TextOf;
+using app::test::TextOf;
 
 constexpr unsigned kButtonsAndDefault = 0xF0F;
 
@@ -211,19 +213,19 @@ public:
 
         std::string extra;
         if (e.box != 0 || e.opensPicker || e.routedOnly || e.opensWindow) {
-            HWND other = walk::OtherWindow(m_main, e.routedOnly ? 1500 : 10000);
+            HWND other = app::test::OtherWindow(m_main, e.routedOnly ? 1500 : 10000);
             if (e.box != 0) {
                 if (!other) {
                     differs("no box");
                     return wrong;
                 }
-                const walk::SeenBox box = walk::ReadBox(other);
+                const app::test::SeenBox box = app::test::ReadBox(other);
                 // Buttons and default button; the icon is not readable from outside.
                 if (box.type != (e.box & kButtonsAndDefault))
                     differs("box buttons/default 0x" + Hex(box.type) + ", want those of 0x" + Hex(e.box));
                 if (box.caption != T(e.boxCaption)) differs("box caption '" + box.caption + "'");
-                if (walk::Plain(box.text) != walk::Plain(T(e.boxText))) differs("box text '" + box.text + "'");
-                walk::PressDefault(other);
+                if (app::test::Plain(box.text) != app::test::Plain(T(e.boxText))) differs("box text '" + box.text + "'");
+                app::test::PressDefault(other);
             } else if (e.opensPicker) {
                 if (!other) {
                     differs("no picker");
@@ -232,26 +234,26 @@ public:
                 Sleep(500);  // the picker's own start-up
                 if (Status() != T(e.statusWhileOpen)) differs("status while open '" + Status() + "'");
                 extra = "picker '" + TextOf(other) + "' cancelled";
-                walk::PressButton(other, IDCANCEL);
+                app::test::PressButton(other, IDCANCEL);
             } else if (e.opensWindow) {
                 if (!other) {
                     differs("no window");
                     return wrong;
                 }
                 extra = "'" + TextOf(other) + "' cancelled";
-                walk::PressButton(other, IDCANCEL);
+                app::test::PressButton(other, IDCANCEL);
             } else if (other) {
                 // The command reached a handler that opened its window: close it.
                 extra = "opened '" + TextOf(other) + "'";
-                walk::PressButton(other, IDCANCEL);
+                app::test::PressButton(other, IDCANCEL);
             } else {
                 extra = "accepted, no window yet";
             }
-            if (other && !walk::WaitGone(other, 5000)) differs("its window stayed");
-        } else if (HWND other = walk::OtherWindow(m_main, 700)) {
+            if (other && !app::test::WaitGone(other, 5000)) differs("its window stayed");
+        } else if (HWND other = app::test::OtherWindow(m_main, 700)) {
             differs("unexpected window '" + TextOf(other) + "'");
-            walk::PressButton(other, IDCANCEL);
-            walk::WaitGone(other, 5000);
+            app::test::PressButton(other, IDCANCEL);
+            app::test::WaitGone(other, 5000);
         }
         Sleep(300);
         if (!IsWindow(m_main)) return "the window closed";
@@ -289,7 +291,7 @@ public:
         return wrong;
     }
 
-    std::vector<std::string> Log() const { return walk::LinesOf(TextOf(GetDlgItem(m_main, IDC_LOG))); }
+    std::vector<std::string> Log() const { return app::test::LinesOf(TextOf(GetDlgItem(m_main, IDC_LOG))); }
     std::string Status() const { return TextOf(GetDlgItem(m_main, IDC_STATUS)); }
 
 private:
@@ -315,7 +317,7 @@ private:
 
 HWND FindMain(const char* title) {
     for (int i = 0; i < 100; ++i) {
-        if (HWND hwnd = walk::FindMain(title, IDC_LOG)) return hwnd;
+        if (HWND hwnd = app::test::FindMain(title, IDC_LOG)) return hwnd;
         Sleep(100);
     }
     std::printf("no window \"%s\"\n", title);
@@ -368,7 +370,7 @@ int AfterJob(HWND main, const char* language) {
 
 }  // namespace
 
-int main(int argc, char** argv) {
+int Main(int argc, char** argv) {
     const std::string command = argc > 1 ? argv[1] : "";
     HWND main = argc > 2 ? FindMain(argv[2]) : nullptr;
     if (argc > 2 && !main) return 1;
@@ -384,16 +386,16 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (command == "answer" && argc >= 4) {
-        HWND box = walk::OtherWindow(main, DWORD(std::atoi(argv[3])) * 1000);
+        HWND box = app::test::OtherWindow(main, DWORD(std::atoi(argv[3])) * 1000);
         if (!box) {
             std::printf("no box\n");
             return 1;
         }
         Sleep(300);
-        const walk::SeenBox seen = walk::ReadBox(box);
+        const app::test::SeenBox seen = app::test::ReadBox(box);
         std::printf("'%s': %s\n", seen.caption.c_str(), seen.text.c_str());
-        walk::PressDefault(box);
-        return walk::WaitGone(box, 5000) ? 0 : 1;
+        app::test::PressDefault(box);
+        return app::test::WaitGone(box, 5000) ? 0 : 1;
     }
     if (command == "close" && argc >= 3) {
         PostMessageA(main, WM_SYSCOMMAND, SC_CLOSE, 0);  // the system menu's Close
@@ -424,3 +426,7 @@ int main(int argc, char** argv) {
     std::printf("usage: see the top of MainWindowWalk.cpp\n");
     return 2;
 }
+
+}  // namespace bb::app
+
+int main(int argc, char** argv) { return bb::app::Main(argc, argv); }

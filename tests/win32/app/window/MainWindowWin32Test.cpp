@@ -24,6 +24,8 @@
 #include "settings/LanguageTable.h"
 #include "tests/win32/app/window/ControlPlacement.h"
 
+namespace bb::app {
+
 namespace {
 
 constexpr const char* kTitle = "Brenvik Burn 1.2.1";
@@ -35,8 +37,8 @@ class LibraryRegistry final : public platform::Registry {
 public:
     std::optional<std::string> ReadString(platform::RegistryRoot root, const std::string& key,
                                           const std::string& value, size_t) override {
-        if (root == platform::RegistryRoot::LocalMachine && key == NeroApiLib::kSharedKey &&
-            value == NeroApiLib::kSharedValue)
+        if (root == platform::RegistryRoot::LocalMachine && key == neroapi::kSharedKey &&
+            value == neroapi::kSharedValue)
             return Folder();
         return std::nullopt;
     }
@@ -116,15 +118,15 @@ void Inspect(Seen& seen, DWORD uiThread) {
     seen.opened = true;
     seen.visibleAtStart = IsWindowVisible(hwnd);
     seen.title = TextOf(hwnd);
-    const uitest::BaseUnits base = uitest::BaseUnitsOf(hwnd, bbres::MainDialog());
-    for (const bbres::ControlTemplate& c : bbres::MainDialog().controls) {
+    const app::test::BaseUnits base = app::test::BaseUnitsOf(hwnd, res::MainDialog());
+    for (const res::ControlTemplate& c : res::MainDialog().controls) {
         ++seen.placed;
-        if (std::string wrong = uitest::MisplacementOf(hwnd, base, c); !wrong.empty())
+        if (std::string wrong = app::test::MisplacementOf(hwnd, base, c); !wrong.empty())
             seen.misplaced[c.id] = c.idName + (": " + wrong);
         HWND item = GetDlgItem(hwnd, c.id);
         if (!item) continue;
         seen.texts[c.id] = TextOf(item);
-        if (c.kind == bbres::ControlKind::CheckBox || c.kind == bbres::ControlKind::RadioButton)
+        if (c.kind == res::ControlKind::CheckBox || c.kind == res::ControlKind::RadioButton)
             seen.checks[c.id] = int(SendMessageA(item, BM_GETCHECK, 0, 0));
     }
     seen.logLimit = size_t(SendMessageA(GetDlgItem(hwnd, IDC_LOG), EM_GETLIMITTEXT, 0, 0));
@@ -132,7 +134,7 @@ void Inspect(Seen& seen, DWORD uiThread) {
     char text[128] = {};
     GetMenuStringA(bar, 0, text, sizeof text, MF_BYPOSITION);
     seen.popup = text;
-    for (const bbres::MenuItemTemplate& item : bbres::MainMenu().items) {
+    for (const res::MenuItemTemplate& item : res::MainMenu().items) {
         if (item.command == 0) continue;
         text[0] = 0;
         GetMenuStringA(bar, UINT(item.command), text, sizeof text, MF_BYCOMMAND);
@@ -146,41 +148,41 @@ protected:
     static void SetUpTestSuite() { platform::InstallWin32DialogHosts(); }
 
     void SetUp() override {
-        NeroApiLib::Services services;
-        services.registry = &registry_;
-        library_.emplace(services);
+        neroapi::Services services;
+        services.registry = &m_registry;
+        m_library.emplace(services);
         char temp[MAX_PATH] = {};
         GetTempPathA(sizeof temp, temp);
         // One folder per test: Wine reuses process ids between test runs.
-        folder_ = std::string(temp) + "bb-ui-win32-" +
+        m_folder = std::string(temp) + "bb-ui-win32-" +
                   ::testing::UnitTest::GetInstance()->current_test_info()->name();
-        CreateDirectoryA(folder_.c_str(), nullptr);
-        DeleteFileA((folder_ + "\\english.lng").c_str());
+        CreateDirectoryA(m_folder.c_str(), nullptr);
+        DeleteFileA((m_folder + "\\english.lng").c_str());
     }
     void TearDown() override {
-        library_.reset();
-        DeleteFileA((folder_ + "\\english.lng").c_str());
-        RemoveDirectoryA(folder_.c_str());
+        m_library.reset();
+        DeleteFileA((m_folder + "\\english.lng").c_str());
+        RemoveDirectoryA(m_folder.c_str());
     }
     void CopyEnglish() {
         // The Windows copy beside the program (Windows-1252, CR LF).
         const std::string from = std::string("Z:") + BB_PROGRAM_DIR + "/english.lng";
-        ASSERT_TRUE(CopyFileA(from.c_str(), (folder_ + "\\english.lng").c_str(), FALSE)) << from;
+        ASSERT_TRUE(CopyFileA(from.c_str(), (m_folder + "\\english.lng").c_str(), FALSE)) << from;
     }
 
     Seen Run(int& result) {
         Seen seen;
         CBurnDlg dlg;
-        dlg.m_strProgramDir = (folder_ + "\\BrenvikBurn.exe").c_str();
+        dlg.m_strProgramDir = (m_folder + "\\BrenvikBurn.exe").c_str();
         std::thread inspector(Inspect, std::ref(seen), GetCurrentThreadId());
         result = dlg.DoModal();
         inspector.join();
         return seen;
     }
 
-    std::string folder_;
-    LibraryRegistry registry_;
-    std::optional<NeroApiLib::ScopedServices> library_;
+    std::string m_folder;
+    LibraryRegistry m_registry;
+    std::optional<neroapi::ScopedServices> m_library;
 };
 
 TEST_F(MainWindowWin32, OpensWithEnglishTextsMenuAndTitleAndQuits) {
@@ -191,8 +193,8 @@ TEST_F(MainWindowWin32, OpensWithEnglishTextsMenuAndTitleAndQuits) {
     EXPECT_EQ(result, IDCANCEL);
     EXPECT_EQ(seen.title, kTitle);
 
-    const LanguageTable english(folder_ + "\\english.lng");
-    for (const bbres::ControlTemplate& c : bbres::MainDialog().controls) {
+    const settings::LanguageTable english(m_folder + "\\english.lng");
+    for (const res::ControlTemplate& c : res::MainDialog().controls) {
         if (c.textId == 0) continue;
         EXPECT_FALSE(english.GetText(c.textId).empty()) << c.idName;
         EXPECT_EQ(seen.texts.at(c.id), english.GetText(c.textId)) << c.idName;
@@ -208,15 +210,15 @@ TEST_F(MainWindowWin32, OpensWithEnglishTextsMenuAndTitleAndQuits) {
     EXPECT_EQ(seen.checks, checks) << seen.texts.at(IDC_LOG);
     EXPECT_EQ(seen.texts.at(IDC_PERCENT), "0 %");
     EXPECT_EQ(seen.texts.at(IDC_TIME_REMAINING), "--:--");
-    EXPECT_EQ(seen.texts.at(IDC_STATUS), english.GetText(kTxtNameAndCredit));
+    EXPECT_EQ(seen.texts.at(IDC_STATUS), english.GetText(res::kTxtNameAndCredit));
     // A long session's log fits: the edit's default of about 30,000
     // characters is raised.
     EXPECT_GE(seen.logLimit, size_t(0x7FFFFFFE)) << seen.logLimit;
     // No settings file in the folder: the log names it.
-    EXPECT_NE(seen.texts.at(IDC_LOG).find(folder_ + "\\Brenvik.ini"), std::string::npos) << seen.texts.at(IDC_LOG);
+    EXPECT_NE(seen.texts.at(IDC_LOG).find(m_folder + "\\Brenvik.ini"), std::string::npos) << seen.texts.at(IDC_LOG);
 
-    EXPECT_EQ(seen.popup, english.GetText(kTxtSettingsMenu));
-    for (const bbres::MenuItemTemplate& item : bbres::MainMenu().items)
+    EXPECT_EQ(seen.popup, english.GetText(res::kTxtSettingsMenu));
+    for (const res::MenuItemTemplate& item : res::MainMenu().items)
         if (item.command != 0) {
             EXPECT_EQ(seen.menuItems.at(item.command), english.GetText(item.textId)) << item.caption;
         }
@@ -239,12 +241,14 @@ TEST_F(MainWindowWin32, WithoutLanguageFileOpensWithEmptyTextsAndTheBuiltIns) {
     ASSERT_TRUE(seen.opened) << seen.instead;
     EXPECT_EQ(result, IDCANCEL);
     EXPECT_EQ(seen.title, kTitle);
-    for (const bbres::ControlTemplate& c : bbres::MainDialog().controls)
+    for (const res::ControlTemplate& c : res::MainDialog().controls)
         if (c.textId != 0) {
             EXPECT_EQ(seen.texts.at(c.id), "") << c.idName;
         }
     EXPECT_EQ(seen.popup, "");
-    EXPECT_EQ(seen.texts.at(IDC_STATUS), settings::BuiltinText(kTxtNameAndCredit));
+    EXPECT_EQ(seen.texts.at(IDC_STATUS), settings::BuiltinText(res::kTxtNameAndCredit));
 }
 
 }  // namespace
+
+}  // namespace bb::app

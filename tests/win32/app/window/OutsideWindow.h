@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-namespace walk {
+namespace bb::app::test {
 
 inline std::string TextOf(HWND hwnd) {
     if (!hwnd) return {};
@@ -141,4 +141,4 @@ inline HWND FindMain(const char* titlePart, int logId) {
     return search.found;
 }
 
-}  // namespace walk
+}  // namespace bb::app::test

@@ -21,6 +21,8 @@
 #include "res/MainDialogTemplate.h"
 #include "tests/win32/app/window/ControlPlacement.h"
 
+namespace bb::app {
+
 namespace {
 
 HWND Find(const char* title) {
@@ -64,7 +66,7 @@ void Click(HWND dialog, int id) {
 
 }  // namespace
 
-int main(int argc, char** argv) {
+int Main(int argc, char** argv) {
     if (argc >= 4 && std::strcmp(argv[1], "wait") == 0) {
         const DWORD until = GetTickCount() + DWORD(std::atoi(argv[3])) * 1000;
         while (!Find(argv[2])) {
@@ -82,19 +84,19 @@ int main(int argc, char** argv) {
             std::printf("no window \"%s\"\n", argv[2]);
             return 1;
         }
-        const uitest::BaseUnits base = uitest::BaseUnitsOf(hwnd, bbres::MainDialog());
+        const app::test::BaseUnits base = app::test::BaseUnitsOf(hwnd, res::MainDialog());
         RECT client;
         GetClientRect(hwnd, &client);
         int wrong = 0, placed = 0;
-        if (client.right != MulDiv(bbres::MainDialog().cx, base.x, 4) ||
-            client.bottom != MulDiv(bbres::MainDialog().cy, base.y, 8)) {
+        if (client.right != MulDiv(res::MainDialog().cx, base.x, 4) ||
+            client.bottom != MulDiv(res::MainDialog().cy, base.y, 8)) {
             std::printf("window: client %ldx%ld, template %dx%d\n", long(client.right), long(client.bottom),
-                        MulDiv(bbres::MainDialog().cx, base.x, 4), MulDiv(bbres::MainDialog().cy, base.y, 8));
+                        MulDiv(res::MainDialog().cx, base.x, 4), MulDiv(res::MainDialog().cy, base.y, 8));
             ++wrong;
         }
-        for (const bbres::ControlTemplate& c : bbres::MainDialog().controls) {
+        for (const res::ControlTemplate& c : res::MainDialog().controls) {
             ++placed;
-            const std::string fault = uitest::MisplacementOf(hwnd, base, c);
+            const std::string fault = app::test::MisplacementOf(hwnd, base, c);
             if (!fault.empty()) {
                 std::printf("%s: %s\n", c.idName, fault.c_str());
                 ++wrong;
@@ -172,3 +174,7 @@ int main(int argc, char** argv) {
                 "       | about <seconds> | titled <text> <seconds> | close <text> | box <seconds> | ok\n");
     return 2;
 }
+
+}  // namespace bb::app
+
+int main(int argc, char** argv) { return bb::app::Main(argc, argv); }
