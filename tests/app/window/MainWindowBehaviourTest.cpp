@@ -1,11 +1,10 @@
-// The main window's keys, exit path, message boxes, log, job state and the
-// Directory button.
+// The main window's keys, exit path, message boxes, log and the Directory
+// button. (Which controls a job leaves usable is walked on the Win32 window.)
 #include <cstdio>
 #include <string>
 #include <vector>
 
 #include "platform/FilePickerService.h"
-#include "res/MainDialogTemplate.h"
 #include "tests/app/WindowFixture.h"
 
 namespace uitest {
@@ -68,71 +67,6 @@ TEST_F(MainWindowBehaviourTest, AppendLogAddsLinesAndShowsTheNewest) {
         EXPECT_EQ(h.EditGetFirstVisibleLine(IDC_LOG), int(s.lines.size()) - 1) << s.text;
     }
     EXPECT_EQ(h.GetItemText(IDC_LOG), "first\r\n100% done\r\na\r\nb\r\n");
-}
-
-// A control of template 101 as a user names it: by its template caption, or,
-// for the controls without one, by where it sits (left, top in dialog units).
-struct Named {
-    const char* caption;
-    int x = 0, y = 0;
-};
-
-int IdOf(const Named& named) {
-    for (const bbres::ControlTemplate& c : bbres::MainDialog().controls)
-        if (*named.caption ? std::string(c.caption) == named.caption : c.x == named.x && c.y == named.y) return c.id;
-    ADD_FAILURE() << "template 101 has no control " << named.caption << " at " << named.x << "," << named.y;
-    return -1;
-}
-
-// Which controls a job leaves usable, and what leaving the job restores.
-TEST_F(MainWindowBehaviourTest, JobStateDisablesInputsAndRestoresTheIdleDisplay) {
-    auto& h = Start();
-    const int burn = IdOf({"Bur&n"}), speeds = IdOf({"", 61, 31}), abort = IdOf({"Ab&ort"});
-    std::vector<int> disabledDuringJob = {burn, speeds};
-    for (const Named& n : std::vector<Named>{
-             {"&Quit"}, {"&DVD"}, {"&CD"}, {"F&ull Erase"}, {"Quic&k Erase"}, {"Reallocate VIDEO_TS &Structure"},
-             {"E&rase"}, {"", 61, 14} /* recorder list */, {"D&irectory"}, {"", 72, 125} /* volume */, {"A&bout"},
-             {"Save &Log"}, {"", 149, 29} /* refresh */, {"", 72, 110} /* DVD root */, {"", 283, 125} /* label length */,
-             {"", 263, 185} /* eject */, {"&Verify written media"}})
-        disabledDuringJob.push_back(IdOf(n));
-    std::vector<int> untouched;
-    for (const Named& n : std::vector<Named>{
-             {"&Help"}, {"Clear Log"}, {"Shutdown &Windows after burning"}, {"#5010"} /* size meter */})
-        untouched.push_back(IdOf(n));
-
-    // The speed list's state as the speed-list builder left it.
-    const bool speedsUsable = h.IsItemEnabled(speeds);
-    EXPECT_EQ(speedsUsable, h.ComboGetCount(speeds) > 0);
-    for (BOOL abortEnabled : {TRUE, FALSE}) {
-        dlg_->DisableForJob(abortEnabled);
-        EXPECT_EQ(h.IsItemEnabled(abort), bool(abortEnabled));
-        for (int id : disabledDuringJob) EXPECT_FALSE(h.IsItemEnabled(id)) << id;
-        for (int id : untouched) EXPECT_TRUE(h.IsItemEnabled(id)) << id;
-        EXPECT_FALSE(h.MenuIsEnabledByPosition(0));
-        EXPECT_EQ(h.ProgressGetRange(IDC_PROGRESS), std::make_pair(0, 100));
-        EXPECT_FALSE(h.Click(IDC_QUIT)) << "no way out while a job runs";
-        h.Close();
-        EXPECT_FALSE(h.Ended()) << "nor through the close box";
-
-        // What a job leaves behind.
-        h.ProgressSetPos(IDC_PROGRESS, 57);
-        h.SetTitle("57% Brenvik Burn");
-        h.SetItemText(IDC_PERCENT, "57 %");
-        h.SetItemText(IDC_TIME_REMAINING, "1:02");
-        h.SetItemText(IDC_TIME_TOTAL, "2:24");
-
-        dlg_->EnableAfterJob();
-        EXPECT_FALSE(h.IsItemEnabled(abort));
-        // Burn waits for the size check of a DVD root; the speed list gets
-        // back its builder's state.
-        for (int id : disabledDuringJob)
-            EXPECT_EQ(h.IsItemEnabled(id), id == speeds ? speedsUsable : id != burn) << id;
-        EXPECT_TRUE(h.MenuIsEnabledByPosition(0));
-        EXPECT_EQ(h.ProgressGetPos(IDC_PROGRESS), 0);
-        EXPECT_EQ(h.GetTitle(), "Brenvik Burn 1.2.1");
-        EXPECT_EQ(h.GetItemText(IDC_PERCENT) + h.GetItemText(IDC_TIME_REMAINING) + h.GetItemText(IDC_TIME_TOTAL),
-                  "0 %--:----:--");
-    }
 }
 
 // A folder picker that notes what it was asked and what the window's status
