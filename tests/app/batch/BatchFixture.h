@@ -1,35 +1,28 @@
-// The main window with the build's recording library (the burn tests'
-// fixture), plus what the erase, batch and shutdown tests need: a fake
-// shutdown service, a home folder of the sandbox as the desktop, the stand-by
-// notice's template, and a way to let the job threads finish.
+// The main window with the build's recording library, plus what the erase,
+// batch and shutdown tests need: a shutdown service that only records, a
+// home folder of the sandbox as the desktop, the stand-by notice's
+// template, and the job threads let run to their end after each test.
 #pragma once
 
-#include <chrono>
+#include <functional>
 #include <map>
 #include <mutex>
 #include <string>
 #include <vector>
 
-#include "../jobs/JobsWindowFixture.h"
 #include "app/ShutdownDlg.h"
-#include "framework/WorkerThread.h"
-#include "platform/Environment.h"
 #include "platform/Shutdown.h"
+#include "tests/app/WindowFixture.h"
 
 namespace batchtest {
 
 namespace fs = std::filesystem;
 
-// Records what the program would have asked the system to do.
 class FakeShutdown final : public platform::Shutdown {
 public:
-    std::string StartHidden(const std::string& commandLine) override {
-        Note("start " + commandLine);
-        return {};
-    }
+    std::string StartHidden(const std::string& commandLine) override { return Note("start " + commandLine); }
     std::string EndSession(uint32_t flags, uint32_t reserved, bool enablePrivilege) override {
-        Note(platform::DescribeEndSession(flags, reserved, enablePrivilege));
-        return {};
+        return Note(platform::DescribeEndSession(flags, reserved, enablePrivilege));
     }
     std::vector<std::string> Calls() const {
         std::lock_guard<std::mutex> lock(mutex);
@@ -38,10 +31,11 @@ public:
     std::function<void()> onCall;  // runs at each call, before it is noted
 
 private:
-    void Note(const std::string& call) {
+    std::string Note(const std::string& call) {
         if (onCall) onCall();
         std::lock_guard<std::mutex> lock(mutex);
         calls.push_back(call);
+        return {};
     }
     mutable std::mutex mutex;
     std::vector<std::string> calls;
@@ -52,8 +46,7 @@ public:
     std::optional<std::string> Get(const std::string& name) override {
         std::lock_guard<std::mutex> lock(mutex);
         auto it = values.find(name);
-        if (it == values.end()) return std::nullopt;
-        return it->second;
+        return it == values.end() ? std::nullopt : std::optional<std::string>(it->second);
     }
     bool Set(const std::string& name, const std::string& value) override {
         std::lock_guard<std::mutex> lock(mutex);
@@ -70,45 +63,29 @@ private:
     std::map<std::string, std::string> values;
 };
 
-class BatchTest : public jobstest::JobsWindowTest {
+class BatchTest : public uitest::WindowTest {
 protected:
     void SetUp() override {
-        JobsWindowTest::SetUp();
+        WindowTest::SetUp();
         ui_.AddTemplate(app::HeadlessShutdownDialog());
-        home_ = dir_ / "home";
-        fs::create_directories(home_);
-        env_.Set("HOME", home_.string());
+        env_.Set("HOME", box_.MakeFolder("home"));
         platform::SetSystemEnvironment(&env_);
         platform::SetSystemShutdown(&shutdown_);
     }
     void TearDown() override {
         Settle();
-        JobsWindowTest::TearDown();
+        WindowTest::TearDown();
         platform::SetSystemShutdown(nullptr);
         platform::SetSystemEnvironment(nullptr);
     }
-
-    // The window with a command line; the worker starts reading it at once.
+    // The window with a command line its worker starts reading at once.
     platform::HeadlessDialogHost& StartWith(const std::string& commandLine, const std::string& settings = "") {
-        WriteFile("Brenvik.ini", settings);
-        dlg_ = std::make_unique<CBurnDlg>();
-        dlg_->m_strProgramDir = (dir_ / "brenvik-burn").string().c_str();
-        dlg_->m_strCommandLine = commandLine.c_str();
-        dlg_->m_nCommandLineDelayMs = 0;
-        dlg_->m_onCommandLineDone = [this](CDialog&, int result) { workerResult_ = result; };
-        return ui_.Open(*dlg_);
+        return Start(settings, commandLine, /*batch=*/true);
     }
 
-    std::vector<std::string> BoxTexts() const {
-        std::vector<std::string> texts;
-        for (const auto& box : ui_.Boxes()) texts.push_back(box.caption + "|" + box.text);
-        return texts;
-    }
-
-    fs::path home_;
+    const fs::path home_ = dir_ / "home";
     FakeEnvironment env_;
     FakeShutdown shutdown_;
-    std::atomic<int> workerResult_{-1000};
 };
 
 }  // namespace batchtest
