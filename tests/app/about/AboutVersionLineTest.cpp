@@ -21,8 +21,7 @@ TEST(AboutVersionLine, NamesProgramLibraryAndBuild) {
          " Brenvik Burn / Ver. 1.2.1 (API 6.6.0.1, no library loaded) Build Nov  8 2005 "},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        EXPECT_EQ(app::AboutVersionLine(c.library, "%s, no library loaded", "Nov  8 2005"), c.expected);
+        EXPECT_EQ(app::AboutVersionLine(c.library, "%s, no library loaded", "Nov  8 2005"), c.expected) << c.name;
     }
 }
 

@@ -29,15 +29,14 @@ TEST(HelpFile, NamedAfterTheLanguageFileElseEnglish) {
         {"", {".chm"}, "english.chm", false},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.languageFile);
         std::set<std::string> files;
         for (const std::string& name : c.present)
             files.insert(in(name.c_str()));
         const app::HelpChoice choice =
             app::ChooseHelpFile(dir, c.languageFile, [&](const std::string& p) { return files.count(p) > 0; });
-        EXPECT_EQ(choice.path, in(c.path.c_str()));
-        EXPECT_EQ(choice.exists, c.exists);
-        EXPECT_EQ(choice.command, "hh.exe " + in(c.path.c_str()));
+        EXPECT_EQ(choice.path, in(c.path.c_str())) << c.languageFile;
+        EXPECT_EQ(choice.exists, c.exists) << c.languageFile;
+        EXPECT_EQ(choice.command, "hh.exe " + in(c.path.c_str())) << c.languageFile;
     }
 }
 

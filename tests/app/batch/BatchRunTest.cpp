@@ -1,189 +1,113 @@
 // The command-line run on the headless window with the build's recording
-// library: the words read by the worker, what runs, what is shown, and what
-// follows a burn (closing, the desktop log, the shutdown sequence).
-#include <algorithm>
-#include <fstream>
-#include <sstream>
-
+// library (what the worker reads, what runs, what is shown, and what follows
+// a burn: closing, the desktop log, the shutdown sequence), and the log
+// files, the log buttons, the Shutdown box and the label handlers.
 #include "BatchFixture.h"
 #include "framework/CheckedFormat.h"
-#include "res/TextIds.h"
+#include "recording/LogFile.h"
+#include "settings/OtherSettings.h"
 
 namespace bb::app::test {
 namespace {
 
-// This file's own suite over the shared fixture.
 class BatchRunTest : public BatchTest {};
 
 constexpr int kNoBurnRan = 99;
 
-std::string ReadAll(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 TEST_F(BatchRunTest, CommandLinesThroughTheWorker) {
-    WriteDrives("");  // the image recorder only
-    const std::string spaced = SampleRoot("My DVD");
-    const std::string root = SampleRoot("dvd");
-    const auto refused = [this](const std::string& word) { return T(res::kTxtClUnknownWord) + " \"" + word + "\""; };
-
-    struct Case {
+    const std::string root = SampleRoot("My DVD");
+    const auto refused = [](const std::string& word) { return T(res::kTxtClUnknownWord) + " \"" + word + "\""; };
+    const struct {
         std::string commandLine;
         std::vector<std::string> logged;  // these log lines, in this order
-        std::string volume;       // the label afterwards
+        std::string volume;               // the label afterwards, when given
         bool burned;
         bool errorBox;
-        bool burnEnabled;         // checked when nothing burned
-        std::string desktopLog;   // a log file expected in the home folder
+        bool burnEnabled;  // checked when nothing burned
     } cases[] = {
-        {"-d \"" + spaced + "\" -v MOVIE", {}, "MOVIE", true, false, false, ""},
-        {"/D " + root + " /L", {T(res::kTxtClLogToDesktop)}, "DVD", true, false, false, "DVD.log"},
-        {"/C /D " + root, {}, "DVD", false, false, true, ""},
-        {"/C\t/D  " + root, {}, "DVD", false, false, true, ""},
-        {"/Dfolder", {T(res::kTxtClMissingFolder)}, "UNDEFINED", false, true, false, ""},
-        {"/D \"\" /V MOVIE", {T(res::kTxtClMissingFolder)}, "MOVIE", false, true, false, ""},
-        // Each refused word is named.
-        {"/X /C", {refused("/X")}, "UNDEFINED", false, true, false, ""},
-        {"/X MOVIE /Q", {refused("/X"), refused("MOVIE"), refused("/Q")}, "UNDEFINED", false, true, false, ""},
+        {"/D \"" + root + "\" /L", {T(res::kTxtClLogToDesktop), T(res::kTxtBurnOk)}, "MY_DVD", true, false, false},
+        {"/C\t/D  \"" + root + "\" /V Movie /E /O",
+         {framework::Format(T(res::kTxtClFolder), {root}), framework::Format(T(res::kTxtClLabel), {"Movie"}), T(res::kTxtClNoEject),
+          T(res::kTxtClNoOverwriteQuestion)},
+         "", false, false, true},
+        {"/Dfolder", {T(res::kTxtClMissingFolder)}, "UNDEFINED", false, true, false},
+        {"/X MOVIE /Q", {refused("/X"), refused("MOVIE"), refused("/Q")}, "UNDEFINED", false, true, false},
         // A folder that was read has been through the size gate, which
         // enables Burn; the refused word keeps the run from starting.
-        {"MOVIE /D " + root, {refused("MOVIE")}, "UNDEFINED", false, true, true, ""},
-        {"/D " + root + " /V", {T(res::kTxtClMissingLabel)}, "UNDEFINED", false, true, true, ""},
+        {"MOVIE /D \"" + root + "\"", {refused("MOVIE")}, "UNDEFINED", false, true, true},
+        {"/D \"" + root + "\" /V", {T(res::kTxtClMissingLabel)}, "UNDEFINED", false, true, true},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.commandLine.substr(0, 80));
+    for (const auto& c : cases) {
+        const std::string name = c.commandLine.substr(0, 60);
         m_ui.ClearBoxes();
         if (c.burned) m_pickers.QueuePath((m_dir / "out.nrg").string());
         auto& h = StartWith(c.commandLine);
         Settle();
 
         const auto log = h.Lines(IDC_LOG);
-        size_t from = 0;
+        auto from = log.begin();
         for (const std::string& line : c.logged) {
-            auto it = std::find(log.begin() + long(from), log.end(), line);
-            ASSERT_NE(it, log.end()) << line;
-            from = size_t(it - log.begin()) + 1;
+            from = std::find(from, log.end(), line);
+            ASSERT_NE(from, log.end()) << name << ": " << line;
         }
-        EXPECT_EQ(h.GetItemText(IDC_VOLUME), c.volume);
-        EXPECT_EQ(Has(log, T(res::kTxtBurnStart)), c.burned);
-        EXPECT_EQ(Has(log, T(res::kTxtBurnOk)), c.burned);
-        EXPECT_EQ(h.Ended(), c.burned) << "a successful run closes the window";
-        EXPECT_EQ(m_workerResult.load(), c.burned ? 0 : kNoBurnRan);
+        EXPECT_EQ(Count(log, T(res::kTxtNoDiscInfo)), c.burned ? 1 : 0) << "the disc is looked at once: " << name;
+        if (!c.volume.empty()) {
+            EXPECT_EQ(h.GetItemText(IDC_VOLUME), c.volume) << name;
+        }
+        EXPECT_EQ(Has(log, T(res::kTxtBurnStart)), c.burned) << name;
+        EXPECT_EQ(h.Ended(), c.burned) << "a successful run closes the window: " << name;
+        EXPECT_EQ(m_workerResult.load(), c.burned ? 0 : kNoBurnRan) << name;
         if (!c.burned) {
-            EXPECT_EQ(h.IsItemEnabled(IDC_BURN), c.burnEnabled);
+            EXPECT_EQ(h.IsItemEnabled(IDC_BURN), c.burnEnabled) << name;
         }
         const auto boxes = m_ui.Boxes();
         const bool errorBox = !boxes.empty() && boxes.back().caption == "CL parsing error!";
-        EXPECT_EQ(errorBox, c.errorBox);
+        EXPECT_EQ(errorBox, c.errorBox) << name;
         if (errorBox) {
             EXPECT_EQ(boxes.back().type, 0x10u);
-            EXPECT_EQ(boxes.size(), 1u) << "one box for all the refused words";
+            EXPECT_EQ(boxes.size(), 1u) << "one box for all the refused words: " << name;
         }
-        if (!c.desktopLog.empty()) {
-            EXPECT_EQ(ReadAll(m_home / c.desktopLog).rfind("Brenvik Burn log (saved after the command-line run)", 0), 0u);
-            fs::remove(m_home / c.desktopLog);
+        if (c.burned) {
+            EXPECT_EQ(m_box.Read("home/MY_DVD.log").rfind("Brenvik Burn log (saved after the command-line run)", 0), 0u);
+            fs::remove(m_home / "MY_DVD.log");
         }
-        EXPECT_TRUE(fs::is_empty(m_home)) << "no other desktop log";
-        fs::remove(m_dir / "out.nrg");
-        m_dlg.reset();
+        EXPECT_TRUE(fs::is_empty(m_home)) << "no other desktop log: " << name;
     }
 }
 
-// 99 words are read; a line of more is refused as a whole, with the limit
-// named, and nothing of it is read or burned.
-TEST_F(BatchRunTest, LinesOfMoreThan99WordsAreRefusedWhole) {
-    WriteDrives("");
-    const std::string root = SampleRoot("dvd");
-    for (int count : {99, 100, 300}) {
-        SCOPED_TRACE(count);
-        std::string line = "/D " + root;
-        for (int i = 0; i < count - 4; ++i) line += " /E";
-        line += " /V LABEL";
-        const bool read = count <= 99;
+// A failed run, with a box (an erase that fails after the question) or
+// without one (the folder does not exist), leaves the window shown.
+TEST_F(BatchRunTest, FailedRunLeavesTheWindowShown) {
+    for (const bool erase : {true, false}) {
+        WriteDrives(erase ? "[BB RW]\ndisc = data\nmedium = DVD-RW\ndisc image = discs/rw.iso\nerase fails = yes\n" : "");
         m_ui.ClearBoxes();
-        if (read) m_pickers.QueuePath((m_dir / "out.nrg").string());
-        auto& h = StartWith(line);
+        m_ui.SetResponder([](const platform::ShownMessageBox&) { return IDYES; });
+        auto& h = StartWith("/D " + (erase ? SampleRoot() : (m_dir / "missing").string()) + " /V MOVIE",
+                            "Device: BB RW\r\n");
         Settle();
 
         const auto log = h.Lines(IDC_LOG);
-        EXPECT_EQ(Has(log, framework::Format(T(res::kTxtClTooManyWords), {99})), !read);
-        EXPECT_EQ(Has(log, framework::Format(T(res::kTxtClFolder), {root})), read);
-        EXPECT_EQ(Has(log, T(res::kTxtBurnOk)), read);
-        EXPECT_EQ(m_workerResult.load(), read ? 0 : kNoBurnRan);
         const auto boxes = m_ui.Boxes();
-        if (read) {
-            EXPECT_EQ(h.GetItemText(IDC_VOLUME), "LABEL");
+        if (erase) {
+            EXPECT_EQ(Count(log, T(res::kTxtEraseBeforeBurn) + " DVD-RW"), 1);
+            EXPECT_EQ(Count(log, T(res::kTxtEraseFailed)), 1);
+            ASSERT_EQ(boxes.size(), 2u);
+            EXPECT_EQ(boxes[0].text, T(res::kTxtEraseQuestion));
+            EXPECT_EQ(boxes[1].type, 0x10u);
+            EXPECT_FALSE(Has(log, T(res::kTxtBurnStart))) << "the burn that was to follow";
         } else {
-            ASSERT_EQ(boxes.size(), 1u);
-            EXPECT_EQ(boxes[0].caption, "CL parsing error!");
-            EXPECT_EQ(boxes[0].type, 0x10u);
-            EXPECT_FALSE(fs::exists(m_dir / "out.nrg"));
+            EXPECT_TRUE(boxes.empty());
         }
-        fs::remove(m_dir / "out.nrg");
-        m_dlg.reset();
+        EXPECT_FALSE(Has(log, T(res::kTxtBurnOk))) << erase;
+        EXPECT_NE(m_workerResult.load(), 0) << erase;
+        EXPECT_FALSE(h.Ended()) << erase;
+        EXPECT_EQ(h.GetShowState(), SW_SHOWNORMAL) << erase;
     }
-}
-
-TEST_F(BatchRunTest, FolderAndLabelAreLoggedWithTheirValues) {
-    WriteDrives("");
-    const std::string root = SampleRoot("dvd");
-    auto& h = StartWith("/C /D " + root + " /V Movie /E /O");
-    Settle();
-    const auto log = h.Lines(IDC_LOG);
-    EXPECT_TRUE(Has(log, framework::Format(T(res::kTxtClFolder), {root})));
-    EXPECT_TRUE(Has(log, framework::Format(T(res::kTxtClLabel), {"Movie"})));
-    EXPECT_TRUE(Has(log, T(res::kTxtClNoEject)));
-    EXPECT_TRUE(Has(log, T(res::kTxtClNoOverwriteQuestion)));
-    EXPECT_EQ(m_dlg->m_strSourceDir, root.c_str());
-    EXPECT_FALSE(Has(log, T(res::kTxtBurnStart)));
-}
-
-// /O erases a rewritable disc holding data before the burn without asking.
-TEST_F(BatchRunTest, OverwriteSwitchQuickErasesBeforeTheBurn) {
-    WriteDrives("[BB RW]\ndisc = data\nmedium = DVD-RW\ndisc image = discs/rw.iso\n");
-    const std::string root = SampleRoot("dvd");
-    auto& h = StartWith("/D " + root + " /V MOVIE /O", "Device: BB RW\r\n");
-    Settle();
-    const auto log = h.Lines(IDC_LOG);
-    EXPECT_TRUE(Has(log, T(res::kTxtErasing)));
-    EXPECT_TRUE(Has(log, T(res::kTxtBurnOk)));
-    for (const auto& box : m_ui.Boxes())
-        EXPECT_NE(box.text, T(res::kTxtEraseQuestion)) << "no question about the disc";
-    EXPECT_EQ(m_workerResult.load(), 0);
-    EXPECT_TRUE(h.Ended());
-}
-
-// Without /O the look at the disc happens once: one question about a
-// rewritable disc holding data, one line about a disc the library cannot
-// describe.
-TEST_F(BatchRunTest, DiscIsLookedAtOnceWithoutTheOverwriteSwitch) {
-    WriteDrives("[BB RW]\ndisc = data\nmedium = DVD-RW\ndisc image = discs/rw.iso\n");
-    const std::string root = SampleRoot("dvd");
-    m_ui.QueueAnswers({IDNO});
-    auto& rw = StartWith("/D " + root + " /V MOVIE", "Device: BB RW\r\n");
-    Settle();
-    const auto boxes = m_ui.Boxes();
-    EXPECT_EQ(std::count_if(boxes.begin(), boxes.end(), [&](const auto& b) { return b.text == T(res::kTxtEraseQuestion); }),
-              1);
-    EXPECT_FALSE(Has(rw.Lines(IDC_LOG), T(res::kTxtBurnStart))) << "the disc was kept";
-    m_dlg.reset();
-
-    WriteDrives("");
-    m_pickers.QueuePath((m_dir / "out.nrg").string());
-    auto& image = StartWith("/D " + root + " /V MOVIE");
-    Settle();
-    const auto log = image.Lines(IDC_LOG);
-    EXPECT_EQ(std::count(log.begin(), log.end(), T(res::kTxtNoDiscInfo)), 1);
-    EXPECT_TRUE(Has(log, T(res::kTxtBurnOk)));
 }
 
 TEST_F(BatchRunTest, ShutdownSwitchWithAFailingBurnDoesNotShutDown) {
     WriteDrives("[BB Faulty]\ndisc = blank\nmedium = DVD+R\ndisc image = discs/f.iso\nwrite error at = 40\n");
-    const std::string root = SampleRoot("dvd");
-    auto& h = StartWith("/D " + root + " /V MOVIE /S /L", "Device: BB Faulty\r\n");
+    auto& h = StartWith("/D " + SampleRoot() + " /V MOVIE /S /L", "Device: BB Faulty\r\n");
     Settle();
     const auto log = h.Lines(IDC_LOG);
     EXPECT_TRUE(Has(log, T(res::kTxtClShutdown)));
@@ -201,8 +125,6 @@ TEST_F(BatchRunTest, ShutdownSwitchWithAFailingBurnDoesNotShutDown) {
 // After a successful run with /S: the notice closes, the log of kind 1 is
 // written, the system is asked to go down, and only then the window closes.
 TEST_F(BatchRunTest, ShutdownSequenceRunsInOrder) {
-    WriteDrives("");
-    const std::string root = SampleRoot("dvd");
     m_pickers.QueuePath((m_dir / "out.nrg").string());
     platform::HeadlessDialogHost* notice = nullptr;
     std::string noticeText;
@@ -221,22 +143,177 @@ TEST_F(BatchRunTest, ShutdownSequenceRunsInOrder) {
         windowOpen = mainWindow != nullptr && !mainWindow->Ended();
     };
     const auto started = std::chrono::steady_clock::now();
-    auto& h = StartWith("/D " + root + " /V MOVIE /S");
+    auto& h = StartWith("/D " + SampleRoot() + " /V MOVIE /S");
     mainWindow = &h;
     Settle();
 
     EXPECT_EQ(noticeText, T(res::kTxtShutdownNotice));
     EXPECT_GE(std::chrono::steady_clock::now() - started, std::chrono::seconds(5)) << "the notice stays five seconds";
-    EXPECT_TRUE(noticeGone);
-    EXPECT_TRUE(logWritten);
-    EXPECT_TRUE(windowOpen);
+    EXPECT_TRUE(noticeGone && logWritten && windowOpen) << noticeGone << logWritten << windowOpen;
     // Outside Windows the version cannot be read: kind 0, the classic log-off.
     EXPECT_EQ(m_shutdown.Calls(), (std::vector<std::string>{"ExitWindowsEx(0x0, 0xFFFFFFFF)"}));
     EXPECT_TRUE(h.Ended());
-    const std::string file = ReadAll(m_home / "MOVIE.log");
+    const std::string file = m_box.Read("home/MOVIE.log");
     EXPECT_EQ(file.rfind("Brenvik Burn log (saved before shutting down Windows)", 0), 0u);
     EXPECT_NE(file.find(T(res::kTxtBurnOk)), std::string::npos);
     EXPECT_EQ(m_workerResult.load(), 0);
+}
+
+class LogAndLabelTest : public BatchTest {};
+
+// The log part of a file written from the templates of english.lng: what
+// stands between the two rules.
+std::string LogPart(const std::string& file) {
+    const std::string rule = "----------------------------------------\n";
+    const size_t begin = file.find(rule);
+    const size_t end = file.rfind("\n" + rule);
+    if (begin == std::string::npos || end == std::string::npos || end < begin + rule.size()) return "<no log part>";
+    return file.substr(begin + rule.size(), end - begin - rule.size());
+}
+
+TEST_F(LogAndLabelTest, LogFilesKeepTheLogAsItIs) {
+    auto& h = Start();
+    m_dlg->OnClearLog();
+    for (const char* line : {"first line", "100% done", "50 %s and %d stay", "===> library said 5%"})
+        m_dlg->AppendLog(line);
+    m_dlg->m_strVolume = "MOVIE";
+    const struct {
+        recording::LogFileKind kind;
+        const char* heading;
+    } kinds[] = {
+        {recording::LogFileKind::Shutdown, "Brenvik Burn log (saved before shutting down Windows)\n"},
+        {recording::LogFileKind::CommandLine, "Brenvik Burn log (saved after the command-line run)\n"},
+        {recording::LogFileKind::Saved, "Brenvik Burn log\n"},
+    };
+    for (const auto& k : kinds) {
+        m_dlg->WriteLogFile(int(k.kind), m_box.At("saved.log").c_str());
+        const std::string file = m_box.Read("saved.log");
+        EXPECT_EQ(file.rfind(k.heading, 0), 0u) << file;
+        EXPECT_EQ(LogPart(file), "first line\n100% done\n50 %s and %d stay\n===> library said 5%");
+        EXPECT_EQ(file.find('\r'), std::string::npos);
+        EXPECT_NE(file.find("Volume: MOVIE\nVersion: 1.2.1\n"), std::string::npos) << file;
+        // The time in ctime form, at the top and at the end.
+        const size_t date = file.find("Date: ");
+        ASSERT_NE(date, std::string::npos);
+        const std::string when = file.substr(date + 6, 25);
+        EXPECT_EQ(when.back(), '\n');
+        EXPECT_NE(file.find("End of log: " + when), std::string::npos);
+    }
+
+    // A long session fills more than an edit control holds by default; the
+    // window and the file keep every line, the last ones included.
+    m_dlg->OnClearLog();
+    std::string expected;
+    for (int i = 0; i < 2000; ++i) {
+        const std::string line = "Adding file /media/dvd/extras/clip-" + std::to_string(10000 + i) + ".txt...";
+        m_dlg->AppendLog(line.c_str());
+        expected += (i ? "\n" : "") + line;
+    }
+    ASSERT_GT(expected.size(), 60000u);
+    EXPECT_EQ(h.Lines(IDC_LOG).size(), 2000u);
+    m_dlg->WriteLogFile(int(recording::LogFileKind::Saved), m_box.At("long.log").c_str());
+    EXPECT_TRUE(LogPart(m_box.Read("long.log")) == expected) << "the saved log differs from the lines appended";
+}
+
+TEST_F(LogAndLabelTest, DesktopLogIsNamedAfterTheLabelAndReplaced) {
+    Start();
+    m_dlg->m_strVolume = "NO_NAME";
+    EXPECT_EQ(m_dlg->DesktopLogPath(), (m_home / "NO_NAME.log").string().c_str());
+    for (const char* job : {"first job", "second job"}) {
+        m_dlg->OnClearLog();
+        m_dlg->AppendLog(job);
+        m_dlg->WriteLogFile(2, nullptr);
+        EXPECT_EQ(LogPart(m_box.Read("home/NO_NAME.log")), job) << "a later job of the same label replaces the file";
+    }
+    // No desktop: no path and no file, and no message either.
+    m_env.Unset("HOME");
+    fs::remove(m_home / "NO_NAME.log");
+    EXPECT_TRUE(m_dlg->DesktopLogPath().IsEmpty());
+    m_ui.ClearBoxes();
+    m_dlg->WriteLogFile(2, nullptr);
+    EXPECT_TRUE(fs::is_empty(m_home));
+    EXPECT_TRUE(m_ui.Boxes().empty());
+}
+
+// A forced shutdown after the label was refused: the window keeps the
+// normalised label, and the desktop log is written under a name made safe.
+TEST_F(LogAndLabelTest, RefusedLabelStaysNormalisedAndNamesASafeDesktopLog) {
+    auto& h = Start("MoreFlags: 1\r\n");  // force the shutdown, even on error
+    ChooseRoot(h, SampleRoot(), "my<dvd>|*/x");
+    ASSERT_TRUE(h.Click(IDC_SHUTDOWN));
+    ASSERT_TRUE(h.Click(IDC_BURN));
+    Settle();
+
+    const std::string refused = framework::Format(T(res::kTxtLabelBadCharLog), {int('<')});
+    EXPECT_EQ(m_dlg->m_strVolume.str(), "MY<DVD>|*/X");
+    EXPECT_TRUE(Has(h.Lines(IDC_LOG), refused));
+    EXPECT_FALSE(Has(h.Lines(IDC_LOG), T(res::kTxtBurnStart)));
+    EXPECT_EQ(m_shutdown.Calls().size(), 1u);
+    const std::string file = m_box.Read("home/MY_DVD____X.log");
+    EXPECT_NE(file.find("Volume: MY<DVD>|*/X\n"), std::string::npos) << file;
+    EXPECT_NE(LogPart(file).find(refused), std::string::npos);
+}
+
+TEST_F(LogAndLabelTest, SaveLogWritesTheChosenFileOrSaysBreak) {
+    auto& h = Start();
+    ASSERT_TRUE(h.Type(IDC_VOLUME, "MOVIE"));
+    m_dlg->UpdateData(TRUE);
+    m_pickers.QueueCancel();
+    ASSERT_TRUE(h.Click(IDC_SAVE_LOG));
+    EXPECT_EQ(h.GetItemText(IDC_STATUS), "Break...");
+
+    m_pickers.QueuePath(m_box.At("chosen.log"));
+    ASSERT_TRUE(h.Click(IDC_SAVE_LOG));
+    EXPECT_EQ(h.GetItemText(IDC_STATUS), "Saving Log...");
+    EXPECT_EQ(m_box.Read("chosen.log").rfind("Brenvik Burn log\n", 0), 0u);
+    const auto requests = m_pickers.Requests();
+    ASSERT_EQ(requests.size(), 2u);
+    EXPECT_EQ(requests[1].kind, platform::ScriptedFilePickers::Request::Kind::Save);
+    EXPECT_EQ(requests[1].initialName, "MOVIE.log");
+    const char kPairs[] = "Log Files (*.log)\0*.log\0All Files (*.*)\0*.*\0";
+    EXPECT_EQ(requests[1].filter.substr(0, sizeof kPairs), std::string(kPairs, sizeof kPairs));
+}
+
+TEST_F(LogAndLabelTest, ShutdownBoxAnnouncesTheLogAndKeepsTheDisc) {
+    auto& h = Start();
+    ASSERT_TRUE(h.Type(IDC_VOLUME, "MOVIE"));
+    ASSERT_EQ(m_dlg->m_pOtherDlg->GetBurnFlags() & settings::burnflags::kNoEject, 0u);
+    const size_t lines = h.Lines(IDC_LOG).size();
+    for (const bool on : {true, false}) {
+        ASSERT_TRUE(h.Click(IDC_SHUTDOWN));
+        const auto log = h.Lines(IDC_LOG);
+        ASSERT_EQ(log.size(), lines + 1) << "unchecking logs nothing";
+        EXPECT_EQ(log.back(), framework::Format(T(res::kTxtShutdownLogPath), {(m_home / "MOVIE.log").string()}));
+        EXPECT_NE(m_dlg->m_pOtherDlg->GetBurnFlags() & settings::burnflags::kNoEject, 0u) << on;
+    }
+    EXPECT_TRUE(m_shutdown.Calls().empty());
+}
+
+TEST_F(LogAndLabelTest, LabelFollowsTheEditsAndDrops) {
+    auto& h = Start();
+    const std::string root = SampleRoot("My Movie-2005");
+    // Typing shows the remaining length at once; leaving normalises.
+    ASSERT_TRUE(h.Type(IDC_VOLUME, "my movie-2005"));
+    EXPECT_EQ(h.GetItemText(IDC_LABEL_LENGTH), "19");
+    ASSERT_TRUE(h.LeaveEdit(IDC_VOLUME));
+    EXPECT_EQ(h.GetItemText(IDC_VOLUME), "MY_MOVIE_2005");
+
+    // A changed DVD root names the label; leaving it unchanged does not.
+    ASSERT_TRUE(h.Type(IDC_VOLUME, "KEEP"));
+    ASSERT_TRUE(h.Type(IDC_SOURCE_DIR, root, /*leave=*/true));
+    EXPECT_EQ(h.GetItemText(IDC_VOLUME), "MY_MOVIE_2005");
+    EXPECT_TRUE(h.IsItemEnabled(IDC_BURN)) << "the size gate ran";
+    ASSERT_TRUE(h.Type(IDC_VOLUME, "KEEP"));
+    ASSERT_TRUE(h.LeaveEdit(IDC_SOURCE_DIR));
+    EXPECT_EQ(h.GetItemText(IDC_VOLUME), "KEEP");
+
+    // One dropped folder is taken, two are not.
+    const std::string other = SampleRoot("Other");
+    h.DropFiles({framework::CString(other), framework::CString(root)});
+    EXPECT_EQ(h.GetItemText(IDC_SOURCE_DIR), root);
+    h.DropFiles({framework::CString(other)});
+    EXPECT_EQ(h.GetItemText(IDC_SOURCE_DIR), other);
+    EXPECT_EQ(h.GetItemText(IDC_VOLUME), "OTHER");
 }
 
 }  // namespace

@@ -1,90 +1,86 @@
 // The erase job on the headless window with the build's recording library:
-// the confirmation, the estimate's refusals, the erase with its countdown,
-// and the automatic erase that hands the disc on to the burn.
-#include <fstream>
-#include <sstream>
-
+// the confirmation, the estimate's refusals, a failing erase, the erase
+// with its countdown, and the automatic erase that hands the disc on to
+// the burn.
 #include "BatchFixture.h"
+#include "framework/CheckedFormat.h"
 #include "recording/EraseJob.h"
-#include "res/TextIds.h"
 
 namespace bb::app::test {
 namespace {
 
-// This file's own suite over the shared fixture.
-class EraseJobTest : public BatchTest {};
+class EraseJobTest : public BatchTest {
+protected:
+    // The simulated disc notes an erase in its state file.
+    bool Erased() const { return m_box.Read("discs/rw.iso.state").find("disc=blank") != std::string::npos; }
+};
 
-std::string ReadAll(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
+constexpr const char* kRewritable = "[BB RW]\ndisc = data\nmedium = DVD-RW\ndisc image = discs/rw.iso\n";
+
+// An erase that cannot start (a refused estimate, no recorder) or that the
+// library fails: logged and shown as a failure with its reason, nothing
+// erased, nothing says it finished, and the window is idle again.
+TEST_F(EraseJobTest, EraseThatCannotRunOrFailsIsReportedAsAFailure) {
+    const struct {
+        const char* drive;  // after kRewritable
+        bool noRecorder;
+        std::string reason;  // the line before the failure, and the box's second part
+    } cases[] = {
+        {"quick erase seconds = -1\n", false, T(res::kTxtEraseNoDisc)},
+        {"quick erase seconds = -2\n", false, T(res::kTxtEraseNotSupported)},
+        {"quick erase seconds = -3\n", false, T(res::kTxtEraseNotRewritable)},
+        {"", true, T(res::kTxtCannotOpenRecorder)},
+        {"erase fails = yes\n", false, "The disc in BB RW could not be erased"},
+    };
+    for (const auto& c : cases) {
+        fs::remove_all(m_dir / "discs");
+        WriteDrives(kRewritable + std::string(c.drive));
+        auto& h = Start("Device: BB RW\r\n");
+        if (c.noRecorder) h.ComboSetCurSel(IDC_RECORDER_LIST, -1);
+        m_ui.ClearBoxes();
+        m_ui.QueueAnswers({IDYES});
+        ASSERT_TRUE(h.Click(IDC_ERASE));
+        Settle();
+
+        // The library's own error line carries more after its start.
+        auto log = h.Lines(IDC_LOG);
+        const auto failed = std::find(log.begin(), log.end(), T(res::kTxtEraseFailed));
+        ASSERT_NE(failed, log.begin()) << c.reason;
+        ASSERT_NE(failed, log.end()) << c.reason;
+        EXPECT_EQ(failed[-1].rfind(c.reason, 0), 0u) << failed[-1];
+        EXPECT_EQ(failed + 1, log.end()) << c.reason;
+        EXPECT_EQ(Has(log, T(res::kTxtErasing)), std::string(c.drive) == "erase fails = yes\n") << c.reason;
+        EXPECT_FALSE(Has(log, T(res::kTxtEraseDone))) << c.reason;
+        const auto boxes = m_ui.Boxes();
+        ASSERT_EQ(boxes.size(), 2u) << c.reason;
+        EXPECT_EQ(boxes[1].text.rfind(T(res::kTxtEraseFailed) + "\n" + c.reason, 0), 0u) << boxes[1].text;
+        EXPECT_EQ(boxes[1].type, unsigned(MB_ICONERROR)) << c.reason;
+        EXPECT_EQ(h.GetItemText(IDC_STATUS), T(res::kTxtEraseFailed)) << c.reason;
+        EXPECT_TRUE(h.IsItemEnabled(IDC_ERASE)) << c.reason;
+        EXPECT_EQ(h.GetItemText(IDC_TIME_TOTAL), "--:--") << c.reason;
+        EXPECT_FALSE(Erased()) << c.reason;
+    }
 }
 
-// The simulated disc records an erase in its state file.
-bool DiscErased(const fs::path& sandbox) {
-    return ReadAll(sandbox / "discs" / "rw.iso.state").find("disc=blank") != std::string::npos;
-}
-
-constexpr const char* kRewritable =
-    "[BB RW]\ndisc = data\nmedium = DVD-RW\ndisc image = discs/rw.iso\n";
-
-TEST_F(EraseJobTest, EraseAnsweredNoChangesNothing) {
-    WriteDrives(kRewritable);
+// Answered No, the question changes nothing; Yes erases with Abort
+// disabled and reports.
+TEST_F(EraseJobTest, ErasePressedAsksThenErasesWithAbortDisabledAndReports) {
+    // An estimate of two seconds; the erase itself takes a hundredth of it.
+    WriteDrives(std::string(kRewritable) + "erase seconds = 2\n");
     auto& h = Start("Device: BB RW\r\n");
     const auto logBefore = h.Lines(IDC_LOG);
     const std::string statusBefore = h.GetItemText(IDC_STATUS);
     m_ui.QueueAnswers({IDNO});
     ASSERT_TRUE(h.Click(IDC_ERASE));
     Settle();
-
-    const auto boxes = m_ui.Boxes();
-    ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0].text, T(res::kTxtEraseQuestion));
-    EXPECT_EQ(boxes[0].caption, "Erase ReWriteable");
-    EXPECT_EQ(boxes[0].type, 0x124u);
+    ASSERT_EQ(m_ui.Boxes().size(), 1u);
+    EXPECT_EQ(m_ui.Boxes()[0].text + "|" + m_ui.Boxes()[0].caption, T(res::kTxtEraseQuestion) + "|Erase ReWriteable");
+    EXPECT_EQ(m_ui.Boxes()[0].type, 0x124u);
     EXPECT_EQ(h.Lines(IDC_LOG), logBefore);
     EXPECT_EQ(h.GetItemText(IDC_STATUS), statusBefore);
-    EXPECT_TRUE(h.IsItemEnabled(IDC_ERASE));
-    EXPECT_FALSE(DiscErased(m_dir));
-}
+    EXPECT_FALSE(Erased());
+    m_ui.ClearBoxes();
 
-// Each refusal of the estimate is logged and shown with the word that the
-// disc was not erased, and nothing is erased.
-TEST_F(EraseJobTest, RefusedEstimateIsLoggedAndShownWithoutErasing) {
-    const struct {
-        int estimate;
-        int textId;
-    } cases[] = {{-1, res::kTxtEraseNoDisc}, {-2, res::kTxtEraseNotSupported}, {-3, res::kTxtEraseNotRewritable}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.estimate);
-        fs::remove_all(m_dir / "discs");
-        WriteDrives(std::string(kRewritable) + "quick erase seconds = " + std::to_string(c.estimate) + "\n");
-        auto& h = Start("Device: BB RW\r\n");
-        m_ui.ClearBoxes();
-        m_ui.QueueAnswers({IDYES});
-        ASSERT_TRUE(h.Click(IDC_ERASE));
-        Settle();
-
-        const auto log = From(h.Lines(IDC_LOG), T(c.textId));
-        EXPECT_EQ(log, (std::vector<std::string>{T(c.textId), T(res::kTxtEraseFailed)}));
-        const auto boxes = m_ui.Boxes();
-        ASSERT_EQ(boxes.size(), 2u);
-        EXPECT_EQ(boxes[1].text, T(res::kTxtEraseFailed) + "\n" + T(c.textId));
-        EXPECT_EQ(boxes[1].type, unsigned(MB_ICONERROR));
-        EXPECT_EQ(h.GetItemText(IDC_STATUS), T(res::kTxtEraseFailed));
-        EXPECT_FALSE(Has(h.Lines(IDC_LOG), T(res::kTxtErasing))) << "NeroEraseCDRW was not called";
-        EXPECT_FALSE(DiscErased(m_dir));
-        EXPECT_TRUE(h.IsItemEnabled(IDC_ERASE)) << "back to idle";
-        EXPECT_EQ(h.GetItemText(IDC_TIME_TOTAL), "--:--");
-        m_dlg.reset();
-    }
-}
-
-TEST_F(EraseJobTest, ErasePressedErasesWithAbortDisabledAndReports) {
-    // An estimate of two seconds; the erase itself takes a hundredth of it.
-    WriteDrives(std::string(kRewritable) + "erase seconds = 2\n");
-    auto& h = Start("Device: BB RW\r\n");
     ASSERT_TRUE(h.Click(IDC_FULL_ERASE));
     ASSERT_EQ(m_dlg->m_nEraseMode, 0);
     bool jobControlsUsableAtTheEnd = true;
@@ -99,8 +95,7 @@ TEST_F(EraseJobTest, ErasePressedErasesWithAbortDisabledAndReports) {
     EXPECT_EQ(h.GetItemText(IDC_STATUS), T(res::kTxtStatusErasing));
     Settle();
 
-    std::string estimate = T(res::kTxtEraseEstimate);
-    estimate.replace(estimate.find("%d"), 2, "2");
+    const std::string estimate = framework::Format(T(res::kTxtEraseEstimate), {2});
     EXPECT_EQ(From(h.Lines(IDC_LOG), estimate),
               (std::vector<std::string>{estimate, T(res::kTxtErasing), T(res::kTxtStatusReady), T(res::kTxtEraseDone)}));
     const auto boxes = m_ui.Boxes();
@@ -108,26 +103,32 @@ TEST_F(EraseJobTest, ErasePressedErasesWithAbortDisabledAndReports) {
     EXPECT_EQ(boxes[1].text, T(res::kTxtEraseDone));
     EXPECT_EQ(boxes[1].type, unsigned(MB_ICONINFORMATION));
     EXPECT_FALSE(jobControlsUsableAtTheEnd);
-    EXPECT_TRUE(DiscErased(m_dir));
+    EXPECT_TRUE(Erased());
     EXPECT_EQ(h.GetRadioIndex(IDC_FULL_ERASE), 0) << "the user's method is kept";
     EXPECT_TRUE(h.IsItemEnabled(IDC_ERASE));
-    EXPECT_EQ(h.GetItemText(IDC_TIME_REMAINING), "--:--");
-    EXPECT_EQ(h.GetItemText(IDC_PERCENT), "0 %");
+    EXPECT_EQ(h.GetItemText(IDC_TIME_REMAINING) + h.GetItemText(IDC_PERCENT), "--:--0 %");
 }
 
-TEST_F(EraseJobTest, NoRecorderSelectedEndsLikeAnUnopenedRecorder) {
-    WriteDrives("");
+// The countdown reaches the window's labels; an erase that never ends is
+// given up with a box of its own.
+TEST_F(EraseJobTest, EraseCountdownShowsTheEstimateAndGivesUp) {
     auto& h = Start();
-    h.ComboSetCurSel(IDC_RECORDER_LIST, -1);
-    m_ui.QueueAnswers({IDYES});
-    ASSERT_TRUE(h.Click(IDC_ERASE));
-    Settle();
-    EXPECT_EQ(From(h.Lines(IDC_LOG), T(res::kTxtCannotOpenRecorder)),
-              (std::vector<std::string>{T(res::kTxtCannotOpenRecorder), T(res::kTxtEraseFailed)}));
+    std::vector<std::string> shown;
+    int waits = 0;
+    recording::EraseJob(m_dlg->Jobs().Session()).CountDown(90, [&](int ms) {
+        EXPECT_EQ(ms, 1000);
+        if (++waits <= 2)
+            shown.push_back(h.GetItemText(IDC_TIME_TOTAL) + " " + h.GetItemText(IDC_TIME_REMAINING) + " " +
+                            h.GetItemText(IDC_PERCENT) + " " + std::to_string(h.ProgressGetRange(IDC_PROGRESS).second));
+        return false;
+    });
+    EXPECT_EQ(shown, (std::vector<std::string>{"1:30 1:30 0.0 % 90", "1:30 1:29 1.1 % 90"}));
+    EXPECT_EQ(waits, 91 + 1 + 601);
+    EXPECT_EQ(h.GetItemText(IDC_TIME_TOTAL), "?:??");
     const auto boxes = m_ui.Boxes();
-    ASSERT_EQ(boxes.size(), 2u);
-    EXPECT_EQ(boxes[1].type, 0x10u);
-    EXPECT_TRUE(h.IsItemEnabled(IDC_ERASE)) << "back to idle";
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text + "|" + boxes[0].caption, T(res::kTxtEraseTimeout) + "|Timeout Error");
+    EXPECT_EQ(boxes[0].type, 0x10u);
 }
 
 // Burn on a rewritable disc holding data, agreed to be overwritten: the
@@ -146,12 +147,11 @@ TEST_F(EraseJobTest, AutomaticEraseThenBurnsOnTheWorker) {
     EXPECT_FALSE(h.IsItemEnabled(IDC_ABORT));
     Settle();
 
-    std::string estimate = T(res::kTxtEraseEstimate);
-    estimate.replace(estimate.find("%d"), 2, "30");
-    const auto log = From(h.Lines(IDC_LOG), T(res::kTxtEraseBeforeBurn) + " DVD-RW");
+    const std::string announced = T(res::kTxtEraseBeforeBurn) + " DVD-RW";
+    const auto log = From(h.Lines(IDC_LOG), announced);
     ASSERT_GE(log.size(), 6u);
     EXPECT_EQ(std::vector<std::string>(log.begin(), log.begin() + 6),
-              (std::vector<std::string>{T(res::kTxtEraseBeforeBurn) + " DVD-RW", estimate, T(res::kTxtErasing),
+              (std::vector<std::string>{announced, framework::Format(T(res::kTxtEraseEstimate), {30}), T(res::kTxtErasing),
                                         T(res::kTxtStatusReady), T(res::kTxtEraseDone), T(res::kTxtBurnStart)}));
     EXPECT_TRUE(Has(log, T(res::kTxtBurnOk)));
     // One question (the disc) and the burn's own report; no erase boxes.
@@ -160,88 +160,8 @@ TEST_F(EraseJobTest, AutomaticEraseThenBurnsOnTheWorker) {
     EXPECT_EQ(boxes[0].text, T(res::kTxtEraseQuestion));
     EXPECT_EQ(boxes[1].text, T(res::kTxtBurnOk));
     EXPECT_EQ(h.GetRadioIndex(IDC_FULL_ERASE), 1) << "the quick method is selected afterwards";
-    EXPECT_NE(ReadAll(m_dir / "discs" / "rw.iso.state").find("disc=data"), std::string::npos);
+    EXPECT_NE(m_box.Read("discs/rw.iso.state").find("disc=data"), std::string::npos) << "burned";
     EXPECT_GT(fs::file_size(m_dir / "discs" / "rw.iso"), 0u);
-}
-
-// A refused automatic erase ends the job: the disc was asked about once (or
-// not at all, when the settings say not to ask), logged as to be erased once,
-// and the burn does not start.
-TEST_F(EraseJobTest, RefusedAutomaticEraseStopsTheBurn) {
-    for (const bool dontAsk : {false, true}) {
-        SCOPED_TRACE(dontAsk);
-        fs::remove_all(m_dir / "discs");
-        WriteDrives(std::string(kRewritable) + "quick erase seconds = -3\n");
-        auto& h = Start(std::string("Device: BB RW\r\nBurnFlags: ") + (dontAsk ? "80008040" : "8040") + "\r\n");
-        ChooseRoot(h, SampleRoot(), "SAMPLE");
-        m_ui.ClearBoxes();
-        m_ui.SetResponder([](const platform::ShownMessageBox&) { return IDYES; });
-        ASSERT_TRUE(h.Click(IDC_BURN));
-        Settle();
-
-        const auto log = From(h.Lines(IDC_LOG), T(res::kTxtEraseBeforeBurn) + " DVD-RW");
-        EXPECT_EQ(log, (std::vector<std::string>{T(res::kTxtEraseBeforeBurn) + " DVD-RW", T(res::kTxtEraseNotRewritable),
-                                                 T(res::kTxtEraseFailed)}));
-        std::vector<std::string> boxes;
-        for (const auto& box : m_ui.Boxes())
-            boxes.push_back(box.text + "|" + std::to_string(box.type));
-        std::vector<std::string> expected;
-        if (!dontAsk)
-            expected.push_back(T(res::kTxtEraseQuestion) + "|" + std::to_string(0x124));
-        expected.push_back(T(res::kTxtEraseFailed) + "\n" + T(res::kTxtEraseNotRewritable) + "|" + std::to_string(0x10));
-        EXPECT_EQ(boxes, expected);
-        EXPECT_EQ(h.GetItemText(IDC_STATUS), T(res::kTxtEraseFailed));
-        EXPECT_TRUE(h.IsItemEnabled(IDC_BURN)) << "back to idle";
-        EXPECT_FALSE(DiscErased(m_dir));
-        m_dlg.reset();
-    }
-}
-
-// The countdown of a 90-second estimate with a wait the test controls.
-TEST_F(EraseJobTest, EraseCountdownShowsTheEstimateAndItsEnd) {
-    WriteDrives("");
-    auto& h = Start();
-    struct Case {
-        int endsAtWait;  // the wait that sees the event; 0: never
-        bool timeoutBox;
-    } cases[] = {{3, false}, {91 + 1 + 40, false}, {0, true}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.endsAtWait);
-        m_ui.ClearBoxes();
-        std::vector<std::string> remaining, percent;
-        std::string total;
-        int waits = 0;
-        recording::EraseJob(m_dlg->Jobs().Session()).CountDown(90, [&](int ms) {
-            EXPECT_EQ(ms, 1000);
-            ++waits;
-            remaining.push_back(h.GetItemText(IDC_TIME_REMAINING));
-            percent.push_back(h.GetItemText(IDC_PERCENT));
-            if (waits == 1) total = h.GetItemText(IDC_TIME_TOTAL);
-            return waits == c.endsAtWait;
-        });
-        EXPECT_EQ(total, "1:30");
-        ASSERT_GE(remaining.size(), 3u);
-        EXPECT_EQ(std::vector<std::string>(remaining.begin(), remaining.begin() + 3),
-                  (std::vector<std::string>{"1:30", "1:29", "1:28"}));
-        EXPECT_EQ(std::vector<std::string>(percent.begin(), percent.begin() + 3),
-                  (std::vector<std::string>{"0.0 %", "1.1 %", "2.2 %"}));
-        if (c.endsAtWait == 3) {
-            EXPECT_EQ(waits, 3) << "the thread ends as soon as the erase does";
-            EXPECT_EQ(h.ProgressGetRange(IDC_PROGRESS), std::make_pair(0, 90));
-        } else {
-            EXPECT_EQ(remaining[90], "0:00");
-            EXPECT_EQ(h.ProgressGetRange(IDC_PROGRESS), std::make_pair(0, 100));
-            EXPECT_EQ(h.GetItemText(IDC_TIME_TOTAL), "?:??");
-        }
-        const auto boxes = m_ui.Boxes();
-        ASSERT_EQ(boxes.size(), c.timeoutBox ? 1u : 0u);
-        if (c.timeoutBox) {
-            EXPECT_EQ(boxes[0].text, T(res::kTxtEraseTimeout));
-            EXPECT_EQ(boxes[0].caption, "Timeout Error");
-            EXPECT_EQ(boxes[0].type, 0x10u);
-            EXPECT_EQ(waits, 91 + 1 + 601);
-        }
-    }
 }
 
 }  // namespace

@@ -1,24 +1,15 @@
-// A main window on the headless host with the templates of the settings
-// dialogs, scripted file pickers, a sound service that only records, and
-// Brenvik.ini read back as keys and values.
+// The main window with the templates of the settings dialogs, a sound
+// service that only records, and Brenvik.ini read back as keys and values.
 #pragma once
 
-#include <gtest/gtest.h>
-
-#include <filesystem>
 #include <fstream>
 #include <map>
-#include <sstream>
 #include <string>
 #include <vector>
 
-#include "../window/MainWindowFixture.h"
-#include "platform/FilePickerService.h"
-#include "platform/ScriptedFilePickers.h"
 #include "platform/Sound.h"
 #include "res/HeadlessDialogs.h"
-#include "res/resource.h"
-#include "settings/LanguageTable.h"
+#include "tests/app/WindowFixture.h"
 
 namespace bb::app::test {
 
@@ -31,38 +22,24 @@ public:
     std::vector<std::string> played;
 };
 
-class SettingsWindowTest : public MainWindowTest {
+class SettingsWindowTest : public WindowTest {
 protected:
     void SetUp() override {
-        MainWindowTest::SetUp();
+        WindowTest::SetUp();
         for (int id : {IDD_FSFLAGS, IDD_OTHER_SETTINGS, IDD_LANGUAGE, IDD_AUDIO})
             m_ui.AddTemplate(res::HeadlessDialog(id));
-        platform::SetSystemFilePickers(&m_pickers);
         platform::SetSystemSound(&m_sound);
     }
     void TearDown() override {
-        MainWindowTest::TearDown();
-        platform::SetSystemFilePickers(nullptr);
+        WindowTest::TearDown();
         platform::SetSystemSound(nullptr);
     }
 
-    // Two simulated recorders besides the image recorder.
-    void WriteTwoRecorders() {
-        WriteFile("NeroAPI-drives.ini",
-                  "time scale = 0.01\n[BB Writer One]\ndisc = blank\nmedium = DVD-R\n"
-                  "[BB Writer Two]\ndisc = blank\nmedium = DVD-R\n");
-    }
-    void CopyLanguages() {
-        CopyEnglish();
-        fs::copy_file(fs::path(BB_SOURCE_DIR) / "lang" / "deutsch.lng", m_dir / "deutsch.lng");
-    }
-
-    fs::path IniPath() const { return m_dir / "Brenvik.ini"; }
-    bool IniWritten() const { return fs::exists(IniPath()); }
+    bool IniWritten() const { return fs::exists(m_dir / "Brenvik.ini"); }
     // Brenvik.ini's "Key: value" lines.
     std::map<std::string, std::string> Ini() const {
         std::map<std::string, std::string> keys;
-        std::ifstream in(IniPath(), std::ios::binary);
+        std::ifstream in(m_dir / "Brenvik.ini", std::ios::binary);
         for (std::string line; std::getline(in, line);) {
             if (!line.empty() && line.back() == '\r') line.pop_back();
             const size_t colon = line.find(": ");
@@ -70,10 +47,6 @@ protected:
                 keys[line.substr(0, colon)] = line.substr(colon + 2);
         }
         return keys;
-    }
-    // The text `id` of a language file of the sandbox.
-    std::string TextOf(const std::string& file, int id) const {
-        return settings::LanguageTable((m_dir / file).string()).GetText(id);
     }
     // A settings dialog run from the Settings menu; `script` acts in it.
     void RunFromMenu(platform::HeadlessDialogHost& main, int command, int templateId,
@@ -87,7 +60,6 @@ protected:
         ASSERT_TRUE(opened) << "dialog " << templateId << " did not open";
     }
 
-    platform::ScriptedFilePickers m_pickers;
     RecordingSound m_sound;
 };
 

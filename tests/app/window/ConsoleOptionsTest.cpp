@@ -1,7 +1,6 @@
 // What the console front end answers before the program's command line.
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -9,6 +8,7 @@
 #include "app/ConsoleOptions.h"
 #include "platform/Paths.h"
 #include "recording/CommandLine.h"
+#include "tests/support/Sandbox.h"
 
 namespace bb::app {
 
@@ -49,22 +49,17 @@ TEST(ConsoleOptions, HelpDocumentsEveryExitStatusAndOption) {
 }
 
 TEST(ConsoleOptions, HelpNamesTheHelpPagesBesideTheProgramElseInstalled) {
-    namespace fs = std::filesystem;
-    const fs::path program = fs::temp_directory_path() / "bb-help-pages-test";
-    fs::remove_all(program);
-    fs::create_directories(program);
-    EXPECT_EQ(app::HelpPagesFolder(program.string(), "/usr/share/doc/x"), "/usr/share/doc/x");
-    fs::create_directories(program / "help" / "en");
-    const std::string beside = (program / "help").string();
-    EXPECT_EQ(app::HelpPagesFolder(program.string(), "/usr/share/doc/x"), beside);
-
+    const bb::test::Sandbox program;
+    EXPECT_EQ(app::HelpPagesFolder(program.Folder(), "/usr/share/doc/x"), "/usr/share/doc/x");
+    program.MakeFolder("help/en");
+    const std::string beside = program.At("help");
+    EXPECT_EQ(app::HelpPagesFolder(program.Folder(), "/usr/share/doc/x"), beside);
     std::ostringstream out;
     EXPECT_EQ(app::AnswerFrontEndOption({"--help"}, out, "brenvik-burn", beside), app::kExitSuccess);
-    for (const char* language : {"en", "de"}) {
-        const std::string page = platform::JoinPath(platform::JoinPath(beside, language), "index.htm");
-        EXPECT_NE(out.str().find(page + "\n"), std::string::npos) << out.str();
-    }
-    fs::remove_all(program);
+    for (const char* language : {"en", "de"})
+        EXPECT_NE(out.str().find(platform::JoinPath(platform::JoinPath(beside, language), "index.htm") + "\n"),
+                  std::string::npos)
+            << out.str();
 }
 
 // The tail rebuilt from the shell's words splits back into the same words.

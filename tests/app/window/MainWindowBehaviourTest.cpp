@@ -1,41 +1,34 @@
-// The main window's keys, exit path, message boxes and log.
+// The main window's keys, exit path, message boxes, log and the Directory
+// button. (Which controls a job leaves usable is walked on the Win32 window.)
+#include <cstdio>
 #include <string>
 #include <vector>
 
-#include "MainWindowFixture.h"
-#include "res/MainDialogTemplate.h"
-#include "res/resource.h"
+#include "platform/FilePickerService.h"
+#include "tests/app/WindowFixture.h"
 
 namespace bb::app::test {
 namespace {
 
-// This file's own suite over the shared fixture.
-class MainWindowBehaviourTest : public MainWindowTest {};
+class MainWindowBehaviourTest : public WindowTest {};
 
-TEST_F(MainWindowBehaviourTest, EscapeAndAltF4DoNotCloseQuitDoes) {
-    auto& h = Start("/D x /V y");
-    ASSERT_EQ(m_dlg->m_argc, 4);
-    EXPECT_TRUE(h.PressKey(VK_ESCAPE));
-    EXPECT_TRUE(h.PressKey(VK_F4, /*alt=*/true));
-    EXPECT_FALSE(h.Ended());
-    EXPECT_FALSE(h.PressKey(VK_F4)) << "F4 alone is an ordinary key";
-    EXPECT_FALSE(h.Ended());
-
-    ASSERT_TRUE(h.Click(IDC_QUIT));
-    EXPECT_TRUE(h.Ended());
-    EXPECT_EQ(h.Result(), IDCANCEL);
-    // The exit path frees the command line's words.
-    EXPECT_EQ(m_dlg->m_argc, 0);
-    for (const framework::CString& word : m_dlg->m_argv)
-        EXPECT_TRUE(word.IsEmpty());
-}
-
-TEST_F(MainWindowBehaviourTest, CloseBoxLeavesThroughTheSameExit) {
-    auto& h = Start("/C /D x");
-    h.Close();
-    EXPECT_TRUE(h.Ended());
-    EXPECT_EQ(h.Result(), IDCANCEL);
-    EXPECT_EQ(m_dlg->m_argc, 0);
+TEST_F(MainWindowBehaviourTest, OnlyQuitAndTheCloseBoxLeaveAndBothFreeTheWords) {
+    for (const bool closeBox : {false, true}) {
+        auto& h = Start("", "/D x /V y");
+        ASSERT_EQ(m_dlg->m_argc, 4);
+        EXPECT_TRUE(h.PressKey(VK_ESCAPE));
+        EXPECT_TRUE(h.PressKey(VK_F4, /*alt=*/true));
+        EXPECT_FALSE(h.PressKey(VK_F4)) << "F4 alone is an ordinary key";
+        EXPECT_FALSE(h.Ended());
+        if (closeBox)
+            h.Close();
+        else
+            ASSERT_TRUE(h.Click(IDC_QUIT));
+        EXPECT_TRUE(h.Ended()) << closeBox;
+        EXPECT_EQ(h.Result(), IDCANCEL) << closeBox;
+        EXPECT_EQ(m_dlg->m_argc, 0) << closeBox;
+        for (const framework::CString& word : m_dlg->m_argv) EXPECT_TRUE(word.IsEmpty()) << closeBox;
+    }
 }
 
 TEST_F(MainWindowBehaviourTest, ShowMessageRestoresAMinimisedWindowBeforeAsking) {
@@ -50,20 +43,16 @@ TEST_F(MainWindowBehaviourTest, ShowMessageRestoresAMinimisedWindowBeforeAsking)
         EXPECT_EQ(m_dlg->ShowMessage("Overwrite?", "Question", 0x124), IDNO);
         EXPECT_EQ(stateWhileAsking, SW_SHOWNORMAL) << "window shown " << before;
     }
-    const auto boxes = m_ui.Boxes();
-    ASSERT_EQ(boxes.size(), 2u);
-    EXPECT_EQ(boxes[0].text, "Overwrite?");
-    EXPECT_EQ(boxes[0].caption, "Question");
-    EXPECT_EQ(boxes[0].type, 0x124u);
-    EXPECT_EQ(boxes[0].templateId, IDD_MAIN);
+    const auto box = m_ui.Boxes().at(0);
+    EXPECT_EQ(box.text + "|" + box.caption, "Overwrite?|Question");
+    EXPECT_EQ(box.type, 0x124u);
+    EXPECT_EQ(box.templateId, IDD_MAIN);
 }
 
 TEST_F(MainWindowBehaviourTest, AppendLogAddsLinesAndShowsTheNewest) {
-    WriteFile("Brenvik.ini", "");  // read, so start-up logs only the recorder set-up
     auto& h = Start();
     m_dlg->SetDlgItemText(IDC_LOG, "");
-    ASSERT_TRUE(h.Lines(IDC_LOG).empty());
-    struct Step {
+    const struct {
         const char* text;
         std::vector<std::string> lines;
     } steps[] = {
@@ -72,7 +61,7 @@ TEST_F(MainWindowBehaviourTest, AppendLogAddsLinesAndShowsTheNewest) {
         {"a\r\nb", {"first", "100% done", "a", "b"}},
         {"", {"first", "100% done", "a", "b", ""}},
     };
-    for (const Step& s : steps) {
+    for (const auto& s : steps) {
         m_dlg->AppendLog(s.text);
         EXPECT_EQ(h.Lines(IDC_LOG), s.lines) << s.text;
         EXPECT_EQ(h.EditGetFirstVisibleLine(IDC_LOG), int(s.lines.size()) - 1) << s.text;
@@ -80,88 +69,58 @@ TEST_F(MainWindowBehaviourTest, AppendLogAddsLinesAndShowsTheNewest) {
     EXPECT_EQ(h.GetItemText(IDC_LOG), "first\r\n100% done\r\na\r\nb\r\n");
 }
 
-}  // namespace
-}  // namespace bb::app::test
-
-namespace bb::app::test {
-namespace {
-
-// A control of template 101 as a user names it: by its template caption, or,
-// for the controls without one, by where it sits (left, top in dialog units).
-struct Named {
-    const char* caption;
-    int x = 0, y = 0;
+// A folder picker that notes what it was asked and what the window's status
+// line showed meanwhile, and answers with `answer` (empty: cancelled).
+class WatchingPicker final : public platform::FilePickerService {
+public:
+    bool RunFileDialog(bool, platform::FileDialogRecord&) override { return false; }
+    bool BrowseForFolder(const platform::FolderBrowseRequest& request) override {
+        asked.push_back(std::to_string(request.flags) + "|" + (request.title ? request.title : "") + "|" +
+                        (request.initialFolder ? request.initialFolder : "") + "|" +
+                        (window ? window->GetItemText(IDC_STATUS) : ""));
+        if (answer.empty()) return false;
+        std::snprintf(request.displayName, 260, "%s", answer.c_str());
+        return true;
+    }
+    platform::HeadlessDialogHost* window = nullptr;
+    std::string answer;
+    std::vector<std::string> asked;
 };
 
-int IdOf(const Named& named) {
-    for (const res::ControlTemplate& c : res::MainDialog().controls) {
-        const bool found = *named.caption ? std::string(c.caption) == named.caption : c.x == named.x && c.y == named.y;
-        if (found) return c.id;
-    }
-    ADD_FAILURE() << "template 101 has no control " << named.caption << " at " << named.x << "," << named.y;
-    return -1;
-}
-
-std::vector<int> IdsOf(const std::vector<Named>& names) {
-    std::vector<int> ids;
-    for (const Named& n : names) ids.push_back(IdOf(n));
-    return ids;
-}
-
-// Which controls a job leaves usable, and what leaving the job restores.
-TEST_F(MainWindowBehaviourTest, JobStateDisablesInputsAndRestoresTheIdleDisplay) {
-    CopyEnglish();
-    auto& h = Start();
-    const Named burn{"Bur&n"}, speeds{"", 61, 31};
-    const std::vector<int> disabledDuringJob = IdsOf({
-        {"&Quit"}, {"&DVD"}, {"&CD"}, {"F&ull Erase"}, {"Quic&k Erase"}, {"Reallocate VIDEO_TS &Structure"},
-        {"E&rase"}, {"", 61, 14} /* recorder list */, burn, speeds, {"D&irectory"}, {"", 72, 125} /* volume */,
-        {"A&bout"}, {"Save &Log"}, {"", 149, 29} /* refresh */, {"", 72, 110} /* DVD root */,
-        {"", 283, 125} /* label length */, {"", 263, 185} /* eject */, {"&Verify written media"},
-    });
-    const std::vector<int> untouched =
-        IdsOf({{"&Help"}, {"Clear Log"}, {"Shutdown &Windows after burning"}, {"#5010"} /* size meter */});
-    const int abort = IdOf({"Ab&ort"});
-
-    ASSERT_FALSE(h.Ended()) << ::testing::PrintToString(h.Lines(IDC_LOG));
-    // The speed list's state as the speed-list builder left it.
-    const bool speedsUsable = h.IsItemEnabled(IdOf(speeds));
-    EXPECT_EQ(speedsUsable, h.ComboGetCount(IdOf(speeds)) > 0);
-    for (BOOL abortEnabled : {TRUE, FALSE}) {
-        SCOPED_TRACE(abortEnabled);
-        m_dlg->DisableForJob(abortEnabled);
-        EXPECT_EQ(h.IsItemEnabled(abort), bool(abortEnabled));
-        for (int id : disabledDuringJob) EXPECT_FALSE(h.IsItemEnabled(id)) << id;
-        for (int id : untouched) EXPECT_TRUE(h.IsItemEnabled(id)) << id;
-        EXPECT_FALSE(h.MenuIsEnabledByPosition(0));
-        EXPECT_EQ(h.ProgressGetRange(IDC_PROGRESS), std::make_pair(0, 100));
-        EXPECT_FALSE(h.Click(IDC_QUIT)) << "no way out while a job runs";
-        h.Close();
-        EXPECT_FALSE(h.Ended()) << "nor through the close box";
-
-        // What a job leaves behind.
-        h.ProgressSetPos(IDC_PROGRESS, 57);
-        h.SetTitle("57% Brenvik Burn");
-        h.SetItemText(IDC_PERCENT, "57 %");
-        h.SetItemText(IDC_TIME_REMAINING, "1:02");
-        h.SetItemText(IDC_TIME_TOTAL, "2:24");
-
-        m_dlg->EnableAfterJob();
-        EXPECT_FALSE(h.IsItemEnabled(abort));
-        for (int id : disabledDuringJob) {
-            // Burn waits for the size check of a DVD root; the speed list
-            // gets back its builder's state.
-            if (id == IdOf(burn) || id == IdOf(speeds)) continue;
-            EXPECT_TRUE(h.IsItemEnabled(id)) << id;
+TEST_F(MainWindowBehaviourTest, DirectoryAsksThePickerWithTheWindowsValuesAndShowsItsAnswer) {
+    const std::string root = SampleRoot();
+    const struct {
+        const char* what;
+        std::string before;  // the DVD root already there; "" none
+        std::string answer;  // "" cancels
+        std::string shown;   // the DVD root field afterwards
+        bool burnAfter;
+    } cases[] = {
+        {"chosen", "", root, root, true},
+        {"cancelled, no root before", "", "", "Can't get dir...", false},
+        {"cancelled after a root", root, "", "Can't get dir...", true},
+    };
+    for (const auto& c : cases) {
+        WatchingPicker picker;
+        platform::SetSystemFilePickers(&picker);
+        auto& h = Start();
+        picker.window = &h;
+        if (!c.before.empty()) {
+            ASSERT_TRUE(h.Type(IDC_SOURCE_DIR, c.before, /*leave=*/true));
         }
-        EXPECT_FALSE(h.IsItemEnabled(IdOf(burn)));
-        EXPECT_EQ(h.IsItemEnabled(IdOf(speeds)), speedsUsable);
-        EXPECT_TRUE(h.MenuIsEnabledByPosition(0));
-        EXPECT_EQ(h.ProgressGetPos(IDC_PROGRESS), 0);
-        EXPECT_EQ(h.GetTitle(), "Brenvik Burn 1.2.1");
-        EXPECT_EQ(h.GetItemText(IDC_PERCENT), "0 %");
-        EXPECT_EQ(h.GetItemText(IDC_TIME_REMAINING), "--:--");
-        EXPECT_EQ(h.GetItemText(IDC_TIME_TOTAL), "--:--");
+        picker.answer = c.answer;
+        ASSERT_TRUE(h.Click(IDC_BROWSE));
+        platform::SetSystemFilePickers(nullptr);
+        // Flags: file-system folders, new dialog style, file-system ancestors.
+        EXPECT_EQ(picker.asked, (std::vector<std::string>{"73|" + T(res::kTxtBrowseTitle) + "|" + c.before + "|" +
+                                                          T(res::kTxtStatusBrowsing)}))
+            << c.what;
+        EXPECT_EQ(h.GetItemText(IDC_STATUS), T(res::kTxtStatusReady)) << c.what;
+        EXPECT_EQ(h.GetItemText(IDC_SOURCE_DIR), c.shown) << c.what;
+        EXPECT_EQ(h.IsItemEnabled(IDC_BURN), c.burnAfter) << "a cancelled pick leaves Burn: " << c.what;
+        if (!c.answer.empty()) {
+            EXPECT_EQ(h.GetItemText(IDC_VOLUME), "DVD") << "the folder names the label";
+        }
     }
 }
 
