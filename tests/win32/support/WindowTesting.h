@@ -1,6 +1,6 @@
-// Windows of the program as a user meets them, for the Windows tests: the
-// main window run modally in this process with a second thread looking at it,
-// and the helpers of the window driver that the Wine scripts run from outside.
+// Windows of the program as a user meets them, for the Windows tests: found,
+// read and pressed from a second thread of the test or, by the window driver
+// of the Wine scripts, from another process.
 #pragma once
 
 #include <windows.h>
@@ -8,12 +8,8 @@
 #include <algorithm>
 #include <cstring>
 #include <functional>
-#include <optional>
 #include <string>
-#include <thread>
 
-#include "neroapi/NeroApiLib.h"
-#include "platform/Registry.h"
 #include "res/resource.h"
 
 namespace wintest {
@@ -81,53 +77,6 @@ inline bool WaitGone(HWND hwnd, DWORD ms) {
         Sleep(50);
     }
     return true;
-}
-
-// The registry as the program reads it, holding only where the recording
-// library of this build is: the window opens without the prefix's registry,
-// which other tests change.
-class LibraryRegistry final : public platform::Registry {
-public:
-    explicit LibraryRegistry(std::string folder) : m_folder(std::move(folder)) {}
-    std::optional<std::string> ReadString(platform::RegistryRoot root, const std::string& key,
-                                          const std::string& value, size_t) override {
-        if (root == platform::RegistryRoot::LocalMachine && key == NeroApiLib::kSharedKey &&
-            value == NeroApiLib::kSharedValue)
-            return m_folder;
-        return std::nullopt;
-    }
-    bool WriteString(platform::RegistryRoot, const std::string&, const std::string&, const std::string&) override {
-        return true;
-    }
-    bool DeleteValue(platform::RegistryRoot, const std::string&, const std::string&) override { return true; }
-
-private:
-    std::string m_folder;
-};
-
-// Runs `modal` (a window's DoModal) on this thread while a second thread
-// waits for this process's window titled `title`, hands it to `user` and then
-// clicks its Quit button. When the window does not come (a box in its way,
-// say) the UI thread is told to quit, so that the test fails instead of
-// hanging. Whether the window came; `result` gets what `modal` returned.
-inline bool RunWithUser(const std::string& title, const std::function<int()>& modal,
-                        const std::function<void(HWND)>& user, int* result = nullptr) {
-    const DWORD uiThread = GetCurrentThreadId();
-    bool opened = false;
-    std::thread other([&] {
-        HWND main = WaitTop([&](HWND w) { return IsOwn(w) && IsWindowVisible(w) && TitleOf(w) == title; }, 10000);
-        if (!main) {
-            for (int i = 0; i < 50; ++i, Sleep(100)) PostThreadMessageA(uiThread, WM_QUIT, 0, 0);
-            return;
-        }
-        opened = true;
-        user(main);
-        Press(main, IDC_QUIT);
-    });
-    const int returned = modal();
-    other.join();
-    if (result) *result = returned;
-    return opened;
 }
 
 }  // namespace wintest

@@ -60,6 +60,7 @@ bb_in_xvfb() {
         rm -rf "$run" && mkdir -p "$run" "$shots" || exit 1
         cp "$exe" "$bin/NeroAPI.dll" "$bin"/*.lng "$bin"/*.chm "$run/" || exit 1
         bb_wine reg add 'HKLM\SOFTWARE\ahead\Shared' /v NeroAPI /d "$(winpath "$run")" /f >/dev/null 2>&1
+        cd "$run" || exit 1
         run_in_x
         echo "$failures failures"
         wineserver -k 2>/dev/null

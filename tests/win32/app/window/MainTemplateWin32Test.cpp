@@ -37,10 +37,6 @@ protected:
 
 const char* ClassOf(ControlKind kind) {
     switch (kind) {
-    case ControlKind::GroupBox:
-    case ControlKind::RadioButton:
-    case ControlKind::CheckBox:
-    case ControlKind::PushButton: return "Button";
     case ControlKind::Label:
     case ControlKind::BitmapStatic: return "Static";
     case ControlKind::DropDownList: return "ComboBox";
@@ -48,8 +44,8 @@ const char* ClassOf(ControlKind kind) {
     case ControlKind::ReadOnlyEdit:
     case ControlKind::LogEdit: return "Edit";
     case ControlKind::ProgressBar: return PROGRESS_CLASSA;
+    default: return "Button";  // group boxes, radios, check boxes, push buttons
     }
-    return "";
 }
 
 // Where each control sits is checked on the running window

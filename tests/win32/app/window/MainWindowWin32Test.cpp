@@ -5,11 +5,16 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <map>
+#include <optional>
 #include <string>
+#include <thread>
 
 #include "app/BurnDlg.h"
+#include "neroapi/NeroApiLib.h"
 #include "platform/DialogHostWin32.h"
+#include "platform/Registry.h"
 #include "res/MainDialogTemplate.h"
 #include "res/TextIds.h"
 #include "settings/LanguageTable.h"
@@ -19,6 +24,50 @@
 namespace {
 
 using wintest::TextOf;
+
+// The registry as the program reads it, holding only where the recording
+// library of this build is: the window opens without the prefix's registry,
+// which other tests change.
+class LibraryRegistry final : public platform::Registry {
+public:
+    std::optional<std::string> ReadString(platform::RegistryRoot root, const std::string& key,
+                                          const std::string& value, size_t) override {
+        if (root == platform::RegistryRoot::LocalMachine && key == NeroApiLib::kSharedKey &&
+            value == NeroApiLib::kSharedValue)
+            return wintest::ProgramFolder();
+        return std::nullopt;
+    }
+    bool WriteString(platform::RegistryRoot, const std::string&, const std::string&, const std::string&) override {
+        return true;
+    }
+    bool DeleteValue(platform::RegistryRoot, const std::string&, const std::string&) override { return true; }
+};
+
+// Runs `modal` (a window's DoModal) on this thread while a second thread
+// waits for this process's window titled `title`, hands it to `user` and then
+// clicks its Quit button. When the window does not come (a box in its way,
+// say) the UI thread is told to quit, so that the test fails instead of
+// hanging. Whether the window came; `result` gets what `modal` returned.
+bool RunWithUser(const std::string& title, const std::function<int()>& modal,
+                 const std::function<void(HWND)>& user, int* result = nullptr) {
+    const DWORD uiThread = GetCurrentThreadId();
+    bool opened = false;
+    std::thread other([&] {
+        HWND main = wintest::WaitTop(
+            [&](HWND w) { return wintest::IsOwn(w) && IsWindowVisible(w) && wintest::TitleOf(w) == title; }, 10000);
+        if (!main) {
+            for (int i = 0; i < 50; ++i, Sleep(100)) PostThreadMessageA(uiThread, WM_QUIT, 0, 0);
+            return;
+        }
+        opened = true;
+        user(main);
+        wintest::Press(main, IDC_QUIT);
+    });
+    const int returned = modal();
+    other.join();
+    if (result) *result = returned;
+    return opened;
+}
 
 // "" when the control sits where the template puts it once the window has
 // set itself up, else what is wrong. Windows maps a control's position and
@@ -49,7 +98,7 @@ TEST(MainWindowWin32, OpensWithEnglishTextsChecksAndMenuInPlaceAndQuits) {
     // The Windows copy beside the program (Windows-1252, CR LF).
     ASSERT_TRUE(CopyFileA((wintest::ProgramFolder() + "\\english.lng").c_str(), folder.At("english.lng").c_str(),
                           FALSE));
-    wintest::LibraryRegistry registry(wintest::ProgramFolder());
+    LibraryRegistry registry;
     NeroApiLib::Services services;
     services.registry = &registry;
     NeroApiLib::ScopedServices library(services);
@@ -61,7 +110,7 @@ TEST(MainWindowWin32, OpensWithEnglishTextsChecksAndMenuInPlaceAndQuits) {
     CBurnDlg dlg;
     dlg.m_strProgramDir = folder.At("BrenvikBurn.exe").c_str();
     int result = 0;
-    const bool opened = wintest::RunWithUser(
+    const bool opened = RunWithUser(
         "Brenvik Burn 1.2.1", [&] { return dlg.DoModal(); },
         [&](HWND hwnd) {
             title = TextOf(hwnd);
@@ -78,8 +127,9 @@ TEST(MainWindowWin32, OpensWithEnglishTextsChecksAndMenuInPlaceAndQuits) {
             GetMenuStringA(GetMenu(hwnd), 0, text, sizeof text, MF_BYPOSITION);
             menu[0] = text;
             for (const bbres::MenuItemTemplate& item : bbres::MainMenu().items) {
+                if (item.command == 0) continue;  // a separator
                 text[0] = 0;
-                if (item.command != 0) GetMenuStringA(GetMenu(hwnd), UINT(item.command), text, sizeof text, MF_BYCOMMAND);
+                GetMenuStringA(GetMenu(hwnd), UINT(item.command), text, sizeof text, MF_BYCOMMAND);
                 menu[item.command] = text;
             }
         },
