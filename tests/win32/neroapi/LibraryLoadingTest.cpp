@@ -98,15 +98,6 @@ TEST_F(LibraryLoading, FirstSourceWithOrWithoutTrailingBackslashExtendsPathOnce)
     }
 }
 
-TEST_F(LibraryLoading, AppPathsFolderIsUsedAndWrittenBackAsTheFirstSource) {
-    WriteValue(kAppPathsKey, NeroApiLib::kAppPathsValue, m_accepting);
-    WriteValue(kSharedKey, "other", "x");  // the key exists, the value does not
-
-    ASSERT_TRUE(NeroApiLib::Load());
-    EXPECT_TRUE(ModuleLoaded(m_accepting + "\\NeroAPI.dll"));
-    EXPECT_EQ(ReadValue(kSharedKey, NeroApiLib::kSharedValue), m_accepting);
-}
-
 // Without a source nothing is loaded or written back; a library without
 // either expected-version call is freed again.
 TEST_F(LibraryLoading, MissingOrRefusingLibraryLoadsNothing) {

@@ -1,29 +1,25 @@
 // The main window on the Win32 host: CBurnDlg runs modally on this thread
-// from the program's own template; a second thread reads it back as a user
-// sees it and leaves through Quit.
+// from the program's own template; a second thread looks at it once it has
+// set itself up and leaves through Quit.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <map>
 #include <optional>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "app/BurnDlg.h"
 #include "neroapi/NeroApiLib.h"
 #include "platform/DialogHostWin32.h"
 #include "platform/Registry.h"
 #include "res/MainDialogTemplate.h"
-#include "res/TextIds.h"
-#include "settings/LanguageTable.h"
 #include "tests/support/Sandbox.h"
 #include "tests/win32/support/WindowTesting.h"
 
 namespace {
-
-using wintest::TextOf;
 
 // The registry as the program reads it, holding only where the recording
 // library of this build is: the window opens without the prefix's registry,
@@ -92,7 +88,9 @@ std::string MisplacementOf(HWND dialog, const bbres::ControlTemplate& c) {
            std::to_string(size.bottom) + (IsWindowVisible(item) ? "" : ", hidden");
 }
 
-TEST(MainWindowWin32, OpensWithEnglishTextsChecksAndMenuInPlaceAndQuits) {
+// The texts, boxes and menu the window shows are checked on the headless host
+// and, in the running program, by the Wine scripts.
+TEST(MainWindowWin32, ControlsSitWhereTheTemplatePutsThemAndQuitEnds) {
     platform::InstallWin32DialogHosts();
     bbtest::Sandbox folder;
     // The Windows copy beside the program (Windows-1252, CR LF).
@@ -103,9 +101,7 @@ TEST(MainWindowWin32, OpensWithEnglishTextsChecksAndMenuInPlaceAndQuits) {
     services.registry = &registry;
     NeroApiLib::ScopedServices library(services);
 
-    std::map<int, std::string> texts, misplaced, menu;
-    std::map<int, int> checks;
-    std::string title;
+    std::vector<std::string> misplaced;
     size_t placed = 0, logLimit = 0;
     CBurnDlg dlg;
     dlg.m_strProgramDir = folder.At("BrenvikBurn.exe").c_str();
@@ -113,54 +109,22 @@ TEST(MainWindowWin32, OpensWithEnglishTextsChecksAndMenuInPlaceAndQuits) {
     const bool opened = RunWithUser(
         "Brenvik Burn 1.2.1", [&] { return dlg.DoModal(); },
         [&](HWND hwnd) {
-            title = TextOf(hwnd);
             for (const bbres::ControlTemplate& c : bbres::MainDialog().controls) {
                 ++placed;
-                if (std::string wrong = MisplacementOf(hwnd, c); !wrong.empty()) misplaced[c.id] = c.idName + (": " + wrong);
-                HWND item = GetDlgItem(hwnd, c.id);
-                texts[c.id] = TextOf(item);
-                if (c.kind == bbres::ControlKind::CheckBox || c.kind == bbres::ControlKind::RadioButton)
-                    checks[c.id] = int(SendMessageA(item, BM_GETCHECK, 0, 0));
+                if (std::string wrong = MisplacementOf(hwnd, c); !wrong.empty())
+                    misplaced.push_back(c.idName + (": " + wrong));
             }
             logLimit = size_t(SendMessageA(GetDlgItem(hwnd, IDC_LOG), EM_GETLIMITTEXT, 0, 0));
-            char text[128] = {};
-            GetMenuStringA(GetMenu(hwnd), 0, text, sizeof text, MF_BYPOSITION);
-            menu[0] = text;
-            for (const bbres::MenuItemTemplate& item : bbres::MainMenu().items) {
-                if (item.command == 0) continue;  // a separator
-                text[0] = 0;
-                GetMenuStringA(GetMenu(hwnd), UINT(item.command), text, sizeof text, MF_BYCOMMAND);
-                menu[item.command] = text;
-            }
         },
         &result);
     ASSERT_TRUE(opened) << "no main window";
     EXPECT_EQ(result, IDCANCEL);
-    EXPECT_EQ(title, "Brenvik Burn 1.2.1");
-
-    const LanguageTable english(folder.At("english.lng"));
-    for (const bbres::ControlTemplate& c : bbres::MainDialog().controls)
-        if (c.textId != 0) {
-            EXPECT_EQ(texts[c.id], english.GetText(c.textId)) << c.idName;
-        }
-    EXPECT_EQ(menu[0], english.GetText(kTxtSettingsMenu));
-    for (const bbres::MenuItemTemplate& item : bbres::MainMenu().items)
-        if (item.command != 0) {
-            EXPECT_EQ(menu[item.command], english.GetText(item.textId)) << item.caption;
-        }
-    // The defaults without a settings file: DVD, quick erase, reallocation on.
-    const std::map<int, int> defaults = {
-        {IDC_MEDIA_DVD, BST_CHECKED},   {IDC_MEDIA_CD, BST_UNCHECKED}, {IDC_FULL_ERASE, BST_UNCHECKED},
-        {IDC_QUICK_ERASE, BST_CHECKED}, {IDC_REALLOCATE, BST_CHECKED}, {IDC_VERIFY, BST_UNCHECKED},
-        {IDC_SHUTDOWN, BST_UNCHECKED},
-    };
-    EXPECT_EQ(checks, defaults) << texts[IDC_LOG];
+    // Every control of the template, the unnamed label included.
+    EXPECT_GT(placed, 40u) << "the template's table lost its controls";
+    for (const std::string& wrong : misplaced) ADD_FAILURE() << wrong;
     // A long session's log fits: the edit's default of about 30,000
     // characters is raised.
     EXPECT_GE(logLimit, size_t(0x7FFFFFFE));
-    // Every control of the template, the unnamed label included.
-    EXPECT_GT(placed, 40u) << "the template's table lost its controls";
-    for (const auto& [id, wrong] : misplaced) ADD_FAILURE() << wrong;
 }
 
 }  // namespace
