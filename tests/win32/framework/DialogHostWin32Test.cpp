@@ -8,7 +8,6 @@
 
 #include <atomic>
 #include <string>
-#include <thread>
 
 #include "framework/CDialog.h"
 #include "framework/CEvent.h"
@@ -173,14 +172,6 @@ TEST_F(Win32HostTest, DroppedFilesReachTheDialogAsPaths) {
     ASSERT_EQ(dialog.m_dropped.size(), 2u);
     EXPECT_EQ(dialog.m_dropped[0], "C:\\DVD\\MOVIE");
     EXPECT_EQ(dialog.m_dropped[1], "D:\\x.vob");
-}
-
-TEST_F(Win32HostTest, CEventSetFromAStdThreadUnderThisRuntime) {
-    CEvent event;
-    std::thread setter([&] { event.SetEvent(); });
-    EXPECT_TRUE(event.Lock(5000));
-    setter.join();
-    EXPECT_FALSE(event.Lock(20));
 }
 
 }  // namespace

@@ -13,26 +13,19 @@
 #include <thread>
 
 #include "platform/FilePickerService.h"
+#include "tests/win32/support/WindowTesting.h"
 
 namespace bb::platform {
 
 namespace {
 
-BOOL CALLBACK RememberDialog(HWND window, LPARAM data) {
-    char cls[32] = {};
-    GetClassNameA(window, cls, sizeof cls);
-    if (std::strcmp(cls, "#32770") == 0 && IsWindowVisible(window)) {
-        *reinterpret_cast<HWND*>(data) = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
 // A visible dialog of that thread, or null.
 HWND FindDialogOf(DWORD threadId) {
-    HWND found = nullptr;
-    EnumThreadWindows(threadId, RememberDialog, reinterpret_cast<LPARAM>(&found));
-    return found;
+    return wintest::WaitTop([threadId](HWND w) {
+        char cls[32] = {};
+        GetClassNameA(w, cls, sizeof cls);
+        return GetWindowThreadProcessId(w, nullptr) == threadId && IsWindowVisible(w) && std::strcmp(cls, "#32770") == 0;
+    });
 }
 
 // Waits for the dialog of `threadId`, then lets `act` answer it.
@@ -62,7 +55,7 @@ private:
     std::thread m_thread;
 };
 
-void Press(HWND dialog, int id) { PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0); }
+using wintest::Press;
 
 const char kFilter[] = "Nero Image (*.nrg)\0*.nrg\0All Files (*.*)\0*.*\0";
 
@@ -97,18 +90,10 @@ TEST(PickersWin32, SaveDialogReturnsTheTypedNameWithItsTitle) {
     EXPECT_STREQ(buffers.title, "bb-picked.nrg");
 }
 
-TEST(PickersWin32, CancelledOpenDialogAnswersFalse) {
-    FileDialogBuffers buffers;
-    auto record = buffers.Record(0x80000);
-    DialogAnswerer answer(GetCurrentThreadId(), [](HWND dialog) { Press(dialog, IDCANCEL); });
-    EXPECT_FALSE(platform::SystemFilePickers().RunFileDialog(true, record));
-    EXPECT_TRUE(answer.answered());
-    EXPECT_STREQ(buffers.file, "NO_NAME.nrg");
-}
-
 // The program names the record by its 32-bit sizes, 88 (full) and 76 (the
-// form without the Windows 2000 tail); both open the dialog on either build,
-// and a size that names no form is refused before anything is shown.
+// form without the Windows 2000 tail); both open the dialog on either build
+// and, cancelled, answer false with the name left as it was; a size that
+// names no form is refused before anything is shown.
 TEST(PickersWin32, RecordSizesOfTheProgramOpenTheDialogAndOthersAreRefused) {
     for (uint32_t size : {88u, 76u}) {
         FileDialogBuffers buffers;
@@ -118,6 +103,7 @@ TEST(PickersWin32, RecordSizesOfTheProgramOpenTheDialogAndOthersAreRefused) {
         EXPECT_FALSE(platform::SystemFilePickers().RunFileDialog(true, record)) << size;
         EXPECT_TRUE(answer.answered()) << "no dialog for a record of " << size << " bytes";
         EXPECT_EQ(CommDlgExtendedError(), 0u) << size;
+        EXPECT_STREQ(buffers.file, "NO_NAME.nrg") << size;
     }
     FileDialogBuffers buffers;
     auto record = buffers.Record(0x80000);
@@ -128,32 +114,25 @@ TEST(PickersWin32, RecordSizesOfTheProgramOpenTheDialogAndOthersAreRefused) {
     EXPECT_FALSE(answer.answered()) << "a dialog was shown for a record of 100 bytes";
 }
 
+// OK without touching the tree answers the folder the browser was told to
+// select when it opened; Cancel answers false.
 TEST(PickersWin32, FolderBrowserStartsAtTheInitialFolder) {
     char windows[MAX_PATH] = {};
     ASSERT_GT(GetWindowsDirectoryA(windows, sizeof windows), 0u);
-    char chosen[MAX_PATH] = {};
-    platform::FolderBrowseRequest request;
-    request.title = "Choose the DVD root";
-    request.initialFolder = windows;
-    request.flags = 0x49;
-    request.displayName = chosen;
-    // OK without touching the tree: the answer is the folder the browser
-    // was told to select when it opened.
-    DialogAnswerer answer(GetCurrentThreadId(), [](HWND dialog) { Press(dialog, IDOK); });
-    EXPECT_TRUE(platform::SystemFilePickers().BrowseForFolder(request));
-    EXPECT_TRUE(answer.answered());
-    EXPECT_STREQ(chosen, windows);
-}
-
-TEST(PickersWin32, CancelledFolderBrowserAnswersFalse) {
-    char chosen[MAX_PATH] = {};
-    platform::FolderBrowseRequest request;
-    request.title = "Choose the DVD root";
-    request.flags = 0x49;
-    request.displayName = chosen;
-    DialogAnswerer answer(GetCurrentThreadId(), [](HWND dialog) { Press(dialog, IDCANCEL); });
-    EXPECT_FALSE(platform::SystemFilePickers().BrowseForFolder(request));
-    EXPECT_TRUE(answer.answered());
+    for (int button : {IDOK, IDCANCEL}) {
+        char chosen[MAX_PATH] = {};
+        platform::FolderBrowseRequest request;
+        request.title = "Choose the DVD root";
+        request.initialFolder = windows;
+        request.flags = 0x49;
+        request.displayName = chosen;
+        DialogAnswerer answer(GetCurrentThreadId(), [button](HWND dialog) { Press(dialog, button); });
+        EXPECT_EQ(platform::SystemFilePickers().BrowseForFolder(request), button == IDOK) << button;
+        EXPECT_TRUE(answer.answered()) << button;
+        if (button == IDOK) {
+            EXPECT_STREQ(chosen, windows);
+        }
+    }
 }
 
 }  // namespace

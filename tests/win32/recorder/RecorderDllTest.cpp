@@ -5,6 +5,7 @@
 #include "neroapi/NeroFunctions.h"
 #include "recorder/library/NeroApiExports.h"
 #include "tests/support/Sandbox.h"
+#include "tests/win32/support/WindowTesting.h"
 
 #include <gtest/gtest.h>
 
@@ -19,18 +20,7 @@ namespace bb::recorder {
 
 namespace {
 
-// The ctest build passes the Unix path of the program folder; Wine maps the
-// Unix root to drive Z:.
-std::string ProgramFolder() {
-    std::string folder = BB_PROGRAM_DIR;
-    if (!folder.empty() && folder[0] == '/') {
-        folder = "Z:" + folder;
-    }
-    for (char& c : folder) {
-        if (c == '/') c = '\\';
-    }
-    return folder;
-}
+using wintest::ProgramFolder;
 
 HMODULE Library() {
     static HMODULE module = LoadLibraryA((ProgramFolder() + "\\NeroAPI.dll").c_str());
@@ -56,16 +46,6 @@ TEST(RecorderDll, LoadsByFullPathAndResolvesEveryExportByItsPlainName) {
     for (const char* name : kExports) {
         EXPECT_NE(GetProcAddress(Library(), name), nullptr) << name;
     }
-}
-
-TEST(RecorderDll, VersionCallsThroughTheProgramsPointerTypes) {
-    ASSERT_NE(Library(), nullptr);
-    uint16_t parts[4] = {};
-    Get<neroapi::FnNeroGetAPIVersionEx>("NeroGetAPIVersionEx")(&parts[0], &parts[1], &parts[2], &parts[3], nullptr);
-    EXPECT_EQ(std::vector<uint16_t>(parts, parts + 4), (std::vector<uint16_t>{6, 6, 0, 1}));
-    EXPECT_EQ(Get<neroapi::FnNeroSetExpectedAPIVersionEx>("NeroSetExpectedAPIVersionEx")(6, 6, 0, 1, nullptr), 1);
-    EXPECT_EQ(Get<neroapi::FnNeroSetExpectedAPIVersionEx>("NeroSetExpectedAPIVersionEx")(6, 6, 0, 2, nullptr), 0);
-    EXPECT_EQ(Get<neroapi::FnNeroGetAPIVersion>("NeroGetAPIVersion")(), 6601u);
 }
 
 #if BB_RECORDS_32BIT
@@ -120,24 +100,6 @@ TEST(RecorderDll32BitOnly, VersionExportsKeepTheCallersStack) {
               0);
 }
 #endif
-
-TEST(RecorderDll, DriveListAndMediaNames) {
-    ASSERT_NE(Library(), nullptr);
-    SetEnvironmentVariableA("BB_NEROAPI_CONFIG", "Z:\\nonexistent\\drives.ini");
-    const auto freeMem = Get<neroapi::FnNeroFreeMem>("NeroFreeMem");
-    neroapi::DriveInfoList* list = Get<neroapi::FnNeroGetAvailableDrivesEx>("NeroGetAvailableDrivesEx")(neroapi::kMediaMaskDvd, nullptr);
-    ASSERT_NE(list, nullptr);
-    ASSERT_EQ(list->count, 1u);
-    EXPECT_STREQ(list->drives[0].deviceName, "Image Recorder");
-    EXPECT_EQ(list->drives[0].writeSpeeds.baseRate, 1385u);
-    EXPECT_EQ(list->drives[0].mediaMask, 0x4001Du);
-    freeMem(list);
-
-    char* names = Get<neroapi::FnNeroGetTypeNameOfMedia>("NeroGetTypeNameOfMedia")(0x1 | 0x4, nullptr);
-    ASSERT_NE(names, nullptr);
-    EXPECT_STREQ(names, "CD-R/RW, DVD-R");
-    freeMem(names);
-}
 
 TEST(RecorderDll, ReadsTheDrivesFileBesideItsOwnModule) {
     ASSERT_NE(Library(), nullptr);

@@ -1,0 +1,470 @@
+// A console helper that drives the running BrenvikBurn.exe from outside, for
+// the Wine scripts, run in the same prefix. <window> is "main" (the main
+// window, whatever a job puts in front of its title), "dialog" (a dialog or
+// box of the program besides the main window) or a window title (exact, else
+// a part of it).
+//   wait <window> <seconds>           exit 0 once the window is shown
+//   gone <window> <seconds>           exit 0 once it is not
+//   iconic <window>                   exit 0 when it is minimised
+//   idle <window>                     returns once its thread takes messages again
+//   command <window> <id>             a menu command or button (WM_COMMAND, posted)
+//   click <window> <id>               clicks a button or check box (BM_CLICK, sent)
+//   settext <window> <id> <text>      sets a control's text
+//   type <window> <id> <text>         sets it, then the focus leaves it
+//   select <window> <id> <text>       selects that entry of a combo box, as a user does
+//   text <window> <id>|title          prints a control's text or the window's title
+//   checked <window> <id>             prints 1 or 0
+//   texts <window> <language file>    exit 0 when every control that takes a language
+//                                     text shows that file's text (menu texts cannot be
+//                                     read from another process under Wine)
+//   save-as <path> <seconds>          answers the Save As dialog with the path
+//   box <window> <seconds>            prints a box's caption and text
+//   answer <window> <seconds> [<id>]  prints a box, presses <id> or its default button
+//   about <seconds>                   the About box: title, version line, link rectangles
+//   close <window>                    asks the window to close (WM_CLOSE)
+//   try-close <window>                system-menu Close and WM_CLOSE; exit 0 when it stays
+//   close-box <window>                prints the close box's screen point
+//   walk <window> idle|job <language file>   every control and command pressed (the table below)
+//   after-job <window> <language file>       idle again, speeds offered
+// Exit status 0 when done; walk and after-job: the number of rows that failed.
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "res/MainDialogTemplate.h"
+#include "res/resource.h"
+#include "settings/LanguageTable.h"
+#include "tests/win32/support/WindowTesting.h"
+
+namespace bb::test {
+
+namespace {
+
+using wintest::Press;
+using wintest::TextOf;
+
+using wintest::TitleOf;
+
+constexpr int kUsage = -1;
+
+bool IsMain(HWND w) {
+    return GetDlgItem(w, IDC_LOG) && GetDlgItem(w, IDC_BURN) && TitleOf(w).find("Brenvik Burn") != std::string::npos;
+}
+
+HWND Find(const std::string& name, DWORD ms) {
+    if (name == "main") return wintest::WaitTop(IsMain, ms);
+    if (name == "dialog") {
+        HWND main = wintest::WaitTop(IsMain);
+        DWORD mainPid = 0;
+        if (!main || !GetWindowThreadProcessId(main, &mainPid)) return nullptr;
+        return wintest::WaitTop(
+            [&](HWND w) {
+                DWORD pid = 0;
+                GetWindowThreadProcessId(w, &pid);
+                char cls[16] = {};
+                GetClassNameA(w, cls, sizeof cls);
+                return w != main && pid == mainPid && IsWindowVisible(w) && std::string(cls) == "#32770";
+            },
+            ms);
+    }
+    const DWORD until = GetTickCount() + ms;
+    for (;;) {
+        if (HWND w = wintest::WaitTop([&](HWND h) { return TitleOf(h) == name; })) return w;
+        if (HWND w = wintest::WaitTop([&](HWND h) { return TitleOf(h).find(name) != std::string::npos; })) return w;
+        if (GetTickCount() >= until) return nullptr;
+        Sleep(100);
+    }
+}
+
+DWORD Ms(const char* seconds) { return DWORD(std::atoi(seconds)) * 1000; }
+
+// The button that Enter presses: the one drawn as the default push button.
+int DefaultButton(HWND box) {
+    for (int id : {IDOK, IDCANCEL, IDYES, IDNO}) {
+        HWND button = GetDlgItem(box, id);
+        if (button && (GetWindowLongA(button, GWL_STYLE) & 0x0F) == BS_DEFPUSHBUTTON) return id;
+    }
+    return IDOK;
+}
+
+// A message box's buttons and default button as the box type's bits (the
+// icon's handle belongs to the program and cannot be compared from here).
+unsigned BoxType(HWND box) {
+    if (!GetDlgItem(box, IDYES) || !GetDlgItem(box, IDNO)) return MB_OK;
+    return MB_YESNO | (DefaultButton(box) == IDNO ? MB_DEFBUTTON2 : 0);
+}
+
+std::vector<std::string> LinesOf(const std::string& text) {
+    std::vector<std::string> lines;
+    for (size_t start = 0; start < text.size();) {
+        const size_t end = std::min(text.find("\r\n", start), text.size());
+        lines.push_back(text.substr(start, end - start));
+        start = end + 2;
+    }
+    return lines;
+}
+
+// Without the line ends' carriage returns, which boxes and edits differ in.
+std::string Plain(std::string text) {
+    text.erase(std::remove(text.begin(), text.end(), '\r'), text.end());
+    return text;
+}
+
+// Every language text of the main window's controls, against the file.
+int CompareTexts(HWND hwnd, const char* file) {
+    const settings::LanguageTable texts(file);
+    int wrong = 0, compared = 0;
+    for (const res::ControlTemplate& c : res::MainDialog().controls) {
+        if (c.textId == 0) continue;
+        ++compared;
+        const std::string shown = TextOf(GetDlgItem(hwnd, c.id)), expected = texts.GetText(c.textId);
+        if (shown != expected) {
+            std::printf("%s: \"%s\", the file says \"%s\"\n", c.idName, shown.c_str(), expected.c_str());
+            ++wrong;
+        }
+    }
+    std::printf("%d of %d texts differ from %s\n", wrong, compared, file);
+    return wrong == 0 && compared > 20 ? 0 : 1;
+}
+
+// --- the walk: what pressing each control does in the idle and the job state ---
+
+struct Effect {
+    bool usable = true;            // false: greyed, a user cannot press it
+    bool routedOnly = false;       // accepted; a window it opens is closed, not checked
+    bool opensWindow = false;      // a window of its own opens, and is cancelled
+    std::vector<int> mayChange{};  // controls whose state the command may change
+    unsigned box = 0;              // the box that asks, answered with its default (Enter)
+    std::string boxCaption{}, boxText{};
+    bool opensPicker = false;      // a file or folder picker, cancelled
+    std::string statusWhileOpen{}; // the status line while the picker is open
+    std::vector<std::string> log{};  // the first new log lines ("*": any line)
+    bool moreLog = false;          // further new lines may follow
+    std::string status{};          // the status line afterwards ("": unchanged)
+    bool clearsLog = false;
+    bool notPressed = false;       // Quit ends the walk: only its state is checked
+};
+
+struct Row {
+    int id;  // control id, or menu command
+    const char* name;
+    bool menu;
+    Effect idle, job;
+};
+
+// "#NNN" is language text NNN of the program's language file.
+std::vector<Row> Table() {
+    const Effect greyed{.usable = false}, nothing{}, opens{.opensWindow = true};
+    return {
+        // Recorder settings.
+        {IDC_MEDIA_CD, "CD radio", false, {.log = {"#676", "#660"}, .moreLog = true}, greyed},
+        {IDC_MEDIA_DVD, "DVD radio", false, {.log = {"#674", "#660"}, .moreLog = true}, greyed},
+        {IDC_REFRESH, "refresh", false, {.log = {"#660"}, .moreLog = true}, greyed},
+        {IDC_REALLOCATE, "Reallocate (off)", false,
+         {.box = 0x40, .boxCaption = "Just 4 Info", .boxText = "#640", .log = {"#678"}}, greyed},
+        {IDC_REALLOCATE, "Reallocate (on)", false, {.log = {"#680"}}, greyed},
+        {IDC_VERIFY, "Verify (on)", false, nothing, greyed},
+        {IDC_VERIFY, "Verify (off)", false, nothing, greyed},
+        // Erase.
+        {IDC_FULL_ERASE, "Full Erase radio", false, nothing, greyed},
+        {IDC_QUICK_ERASE, "Quick Erase radio", false, nothing, greyed},
+        {IDC_ERASE, "Erase", false, {.box = 0x124, .boxCaption = "Erase ReWriteable", .boxText = "#642"}, greyed},
+        // Burn.
+        {IDC_BROWSE, "Directory", false, {.opensPicker = true, .statusWhileOpen = "#764", .status = "#766"}, greyed},
+        {IDC_SHUTDOWN, "Shutdown (on)", false, {.log = {"*"}}, {.log = {"*"}}},
+        {IDC_SHUTDOWN, "Shutdown (off)", false, nothing, nothing},
+        {IDC_BURN, "Burn", false, greyed, greyed},
+        {IDC_EJECT, "eject", false, nothing, greyed},
+        // An erase cannot be aborted; the Abort question during a burn is
+        // checked on the headless host, where a burn lasts as long as a test needs.
+        {IDC_ABORT, "Abort", false, greyed, greyed},
+        // Log and the bottom row.
+        {IDC_SAVE_LOG, "Save Log", false,
+         {.opensPicker = true, .statusWhileOpen = "Saving Log...", .status = "Break..."}, greyed},
+        {IDC_CLEAR_LOG, "Clear Log", false, {.clearsLog = true}, {.clearsLog = true}},
+        // Help starts the help viewer, a program of its own.
+        {IDC_HELP_BUTTON, "Help", false, {.routedOnly = true}, {.routedOnly = true}},
+        {IDC_ABOUT, "About", false, {.opensWindow = true, .status = "#766"}, greyed},
+        // Menu 118: the Settings pop-up is greyed during a job. After Other
+        // Settings the size check runs again and sets Burn.
+        {40001, "Settings > Filesystem Flags", true, opens, greyed},
+        {40003, "Settings > Other Settings", true, {.opensWindow = true, .mayChange = {IDC_BURN}}, greyed},
+        {40004, "Settings > Language", true, opens, greyed},
+        {40005, "Settings > Audio", true, opens, greyed},
+        {40002, "Settings > Save Settings", true, {.status = "#776"}, greyed},
+        {IDC_QUIT, "Quit", false, {.notPressed = true}, greyed},
+    };
+}
+
+class Walker {
+public:
+    Walker(HWND main, const char* language) : m_main(main), m_texts(language) {}
+
+    std::string T(const std::string& spec) const {
+        return spec.size() < 2 || spec[0] != '#' ? spec : m_texts.GetText(std::atoi(spec.c_str() + 1));
+    }
+
+    // Whether a user can press the row's control now. A menu's state cannot
+    // be read from another process under Wine: its rows take the table's word.
+    bool Usable(const Row& row, const Effect& e) const {
+        return row.menu ? e.usable : IsWindowEnabled(GetDlgItem(m_main, row.id)) != FALSE;
+    }
+
+    std::map<int, bool> States(const std::vector<Row>& rows) const {
+        std::map<int, bool> states;
+        for (const Row& r : rows)
+            if (!r.menu) states[r.id] = IsWindowEnabled(GetDlgItem(m_main, r.id)) != FALSE;
+        states[IDC_RECORDER_LIST] = IsWindowEnabled(GetDlgItem(m_main, IDC_RECORDER_LIST)) != FALSE;
+        return states;
+    }
+
+    // Presses the row's control and checks what follows; "" when all is as
+    // the row says, else what differs. During a job the job's own lines go
+    // on arriving: the row's lines must be among the new ones.
+    std::string Check(const Row& row, const Effect& e, const std::vector<Row>& rows, bool job) {
+        std::string wrong, extra;
+        auto differs = [&](const std::string& what) { wrong += (wrong.empty() ? "" : "; ") + what; };
+        if (Usable(row, e) != e.usable) return e.usable ? "greyed, the table says usable" : "usable, the table says greyed";
+        if (!e.usable || e.notPressed) return wrong;
+
+        const std::vector<std::string> logBefore = Log();
+        const std::string statusBefore = Status();
+        const std::map<int, bool> statesBefore = States(rows);
+        if (row.menu)
+            PostMessageA(m_main, WM_COMMAND, MAKEWPARAM(row.id, 0), 0);
+        else  // the button checks and unchecks itself (check boxes, radios) as under the mouse
+            PostMessageA(GetDlgItem(m_main, row.id), BM_CLICK, 0, 0);
+
+        const bool expectsWindow = e.box != 0 || e.opensPicker || e.routedOnly || e.opensWindow;
+        int press = IDCANCEL;
+        HWND other = Find("dialog", expectsWindow ? (e.routedOnly ? 1500 : 10000) : 700);
+        if (!expectsWindow) {
+            if (other) differs("unexpected window '" + TextOf(other) + "'");
+        } else if (!other) {
+            if (!e.routedOnly) return "no window";
+            extra = "accepted, no window yet";
+        } else if (e.box != 0) {
+            if (BoxType(other) != (e.box & 0xF0F)) differs("box buttons/default of another type than 0x" + Hex(e.box));
+            if (TextOf(other) != T(e.boxCaption)) differs("box caption '" + TextOf(other) + "'");
+            const std::string text = TextOf(GetDlgItem(other, 0xFFFF));
+            if (Plain(text) != Plain(T(e.boxText))) differs("box text '" + text + "'");
+            press = DefaultButton(other);  // Enter
+        } else if (e.opensPicker) {
+            Sleep(500);  // the picker's own start-up
+            if (Status() != T(e.statusWhileOpen)) differs("status while open '" + Status() + "'");
+            extra = "picker '" + TextOf(other) + "' cancelled";
+        } else {
+            extra = (e.routedOnly ? "opened '" : "'") + TextOf(other) + "' cancelled";
+        }
+        if (other) Press(other, press);
+        if (other && !wintest::WaitGone(other, 5000)) differs("its window stayed");
+        Sleep(300);
+        if (!IsWindow(m_main)) return "the window closed";
+
+        const std::vector<std::string> logAfter = Log();
+        std::vector<std::string> added;
+        if (e.clearsLog) {
+            if (!logAfter.empty()) differs("log not cleared");
+        } else if (logAfter.size() >= logBefore.size() &&
+                   std::equal(logBefore.begin(), logBefore.end(), logAfter.begin())) {
+            added.assign(logAfter.begin() + long(logBefore.size()), logAfter.end());
+        } else {
+            differs("earlier log lines changed");
+        }
+        if (job) {
+            for (const std::string& line : e.log)
+                if (line != "*" && std::find(added.begin(), added.end(), T(line)) == added.end())
+                    differs("no log line '" + T(line) + "'");
+        } else if (!e.clearsLog) {
+            if (added.size() < e.log.size() || (!e.moreLog && added.size() != e.log.size()))
+                differs(std::to_string(added.size()) + " new log lines, want " + std::to_string(e.log.size()) +
+                        (e.moreLog ? " or more" : ""));
+            for (size_t i = 0; i < e.log.size() && i < added.size(); ++i)
+                if (e.log[i] != "*" && added[i] != T(e.log[i])) differs("log line '" + added[i] + "'");
+        }
+        const std::string want = e.status.empty() ? statusBefore : T(e.status);
+        if (Status() != want) differs("status '" + Status() + "', want '" + want + "'");
+        const std::map<int, bool> statesAfter = States(rows);
+        for (const auto& [id, enabled] : statesBefore)
+            if (statesAfter.at(id) != enabled && std::count(e.mayChange.begin(), e.mayChange.end(), id) == 0)
+                differs("control " + std::to_string(id) + " changed state");
+        if (wrong.empty() && !extra.empty()) std::printf("    (%s)\n", extra.c_str());
+        return wrong;
+    }
+
+    std::vector<std::string> Log() const { return LinesOf(TextOf(GetDlgItem(m_main, IDC_LOG))); }
+    std::string Status() const { return TextOf(GetDlgItem(m_main, IDC_STATUS)); }
+
+private:
+    static std::string Hex(unsigned value) {
+        char text[16];
+        std::snprintf(text, sizeof text, "%x", value);
+        return text;
+    }
+
+    HWND m_main;
+    settings::LanguageTable m_texts;
+};
+
+int Walk(HWND main, bool job, const char* language) {
+    Walker walker(main, language);
+    const std::vector<Row> rows = Table();
+    int failed = 0;
+    for (const Row& row : rows) {
+        const Effect& e = job ? row.job : row.idle;
+        const std::string wrong = walker.Check(row, e, rows, job);
+        const char* what = !e.usable        ? "greyed"
+                           : e.routedOnly    ? "routed only"
+                           : e.opensWindow   ? "opens its window"
+                           : e.notPressed    ? "state only"
+                                             : "pressed";
+        std::printf("%s %s: %s%s%s\n", wrong.empty() ? "ok" : "FAIL", row.name, what, wrong.empty() ? "" : ": ",
+                    wrong.c_str());
+        failed += wrong.empty() ? 0 : 1;
+    }
+    return failed;
+}
+
+// After a job: the idle state of the table (Burn is decided by the size
+// check), and the speed list as the speed-list builder leaves it.
+int AfterJob(HWND main, const char* language) {
+    Walker walker(main, language);
+    int failed = 0;
+    for (const Row& row : Table()) {
+        if (row.id == IDC_BURN || row.menu || walker.Usable(row, row.idle) == row.idle.usable) continue;
+        std::printf("FAIL %s: %s after the job\n", row.name, row.idle.usable ? "greyed" : "usable");
+        ++failed;
+    }
+    HWND speeds = GetDlgItem(main, IDC_SPEED_LIST);
+    const long count = long(SendMessageA(speeds, CB_GETCOUNT, 0, 0));
+    const bool usable = IsWindowEnabled(speeds) && count > 0;
+    std::printf("%s speed list %s after the job, %ld speeds\n", usable ? "ok" : "FAIL",
+                IsWindowEnabled(speeds) ? "usable" : "greyed", count);
+    return failed + (usable ? 0 : 1);
+}
+
+int Run(const std::string& verb, int argc, char** argv) {
+    if (verb == "save-as" && argc >= 4) {
+        HWND dialog = Find("Save As", Ms(argv[3]));
+        HWND name = dialog ? GetDlgItem(dialog, 1148) : nullptr;  // the file-name box
+        if (!name) return std::printf("no Save As dialog\n"), 1;
+        Sleep(500);  // let the dialog finish its own start-up
+        SendMessageA(name, WM_SETTEXT, 0, LPARAM(argv[2]));
+        Press(dialog, IDOK);
+        return 0;
+    }
+    if (verb == "about" && argc >= 3) {
+        HWND box = Find("dialog", Ms(argv[2]));
+        if (!box || !GetDlgItem(box, IDC_ABOUT_MAIL)) return std::printf("no About box\n"), 1;
+        std::printf("title: %s\nversion: %s\n", TextOf(box).c_str(), TextOf(GetDlgItem(box, IDC_ABOUT_VERSION)).c_str());
+        for (int id : {IDC_ABOUT_MAIL, IDC_ABOUT_HOMEPAGE}) {
+            RECT r;
+            GetWindowRect(GetDlgItem(box, id), &r);
+            std::printf("link %d: %ld %ld %ld %ld %s\n", id, long(r.left), long(r.top), long(r.right), long(r.bottom),
+                        TextOf(GetDlgItem(box, id)).c_str());
+        }
+        return 0;
+    }
+    if (argc < 3) return kUsage;
+    const bool waits = verb == "wait" || verb == "gone" || verb == "box" || verb == "answer";
+    if (waits && argc < 4) return kUsage;
+    if (verb == "gone") {
+        const DWORD until = GetTickCount() + Ms(argv[3]);
+        while (Find(argv[2], 0))
+            if (GetTickCount() > until) return std::printf("window \"%s\" is still there\n", argv[2]), 1;
+            else Sleep(100);
+        return 0;
+    }
+    HWND hwnd = Find(argv[2], waits ? Ms(argv[3]) : 0);
+    if (!hwnd) return std::printf("no window \"%s\"\n", argv[2]), 1;
+    if (verb == "wait") return 0;
+    if (verb == "iconic") return IsIconic(hwnd) ? 0 : 1;
+    if (verb == "idle") {
+        DWORD_PTR result = 0;
+        return SendMessageTimeoutA(hwnd, WM_NULL, 0, 0, SMTO_NORMAL, 20000, &result) ? 0 : 1;
+    }
+    if (verb == "box" || verb == "answer") {
+        if (verb == "answer") Sleep(300);
+        std::printf("%s\n%s\n", TextOf(hwnd).c_str(), TextOf(GetDlgItem(hwnd, 0xFFFF)).c_str());
+        if (verb == "box") return 0;
+        Press(hwnd, argc >= 5 ? std::atoi(argv[4]) : DefaultButton(hwnd));
+        return wintest::WaitGone(hwnd, 5000) ? 0 : 1;
+    }
+    if (verb == "close") return PostMessageA(hwnd, WM_CLOSE, 0, 0) ? 0 : 1;
+    if (verb == "try-close") {
+        PostMessageA(hwnd, WM_SYSCOMMAND, SC_CLOSE, 0);  // the system menu's Close
+        PostMessageA(hwnd, WM_CLOSE, 0, 0);
+        Sleep(1500);
+        const bool stays = IsWindow(hwnd) && IsWindowVisible(hwnd);
+        std::printf("%s\n", stays ? "the window stays" : "the window closed");
+        return stays ? 0 : 1;
+    }
+    if (verb == "close-box") {
+        // The point of the caption bar that the window calls its close box.
+        RECT frame;
+        GetWindowRect(hwnd, &frame);
+        long left = frame.right, right = frame.left, top = frame.bottom, bottom = frame.top;
+        for (int y = frame.top; y < frame.top + 60; ++y)
+            for (int x = frame.right - 1; x > frame.right - 100; --x)
+                if (SendMessageA(hwnd, WM_NCHITTEST, 0, MAKELPARAM(x, y)) == HTCLOSE) {
+                    left = std::min<long>(left, x), right = std::max<long>(right, x);
+                    top = std::min<long>(top, y), bottom = std::max<long>(bottom, y);
+                }
+        if (left > right) return std::printf("no close box\n"), 1;
+        std::printf("%ld %ld\n", (left + right) / 2, (top + bottom) / 2);
+        return 0;
+    }
+    if (argc < 4) return kUsage;
+    if (verb == "texts") return CompareTexts(hwnd, argv[3]);
+    if (verb == "walk" && argc >= 5) return Walk(hwnd, std::string(argv[3]) == "job", argv[4]);
+    if (verb == "after-job") return AfterJob(hwnd, argv[3]);
+    if (verb == "text" && std::string(argv[3]) == "title") return std::printf("%s\n", TextOf(hwnd).c_str()), 0;
+    const int id = std::atoi(argv[3]);
+    HWND control = GetDlgItem(hwnd, id);
+    if (verb == "command") return Press(hwnd, id), 0;
+    if (!control) return std::printf("no control %d\n", id), 1;
+    if (verb == "text") return std::printf("%s\n", TextOf(control).c_str()), 0;
+    if (verb == "checked") return std::printf("%d\n", int(SendMessageA(control, BM_GETCHECK, 0, 0))), 0;
+    if (verb == "click") {
+        // Sent, not posted: the click has happened when the driver ends. A
+        // click that closes a dialog returns once the dialog has ended.
+        DWORD_PTR result = 0;
+        SendMessageTimeoutA(control, BM_CLICK, 0, 0, SMTO_NORMAL, 10000, &result);
+        return 0;
+    }
+    if (argc < 5) return kUsage;
+    if (verb == "settext" || verb == "type") {
+        SendMessageA(control, WM_SETTEXT, 0, LPARAM(argv[4]));
+        if (verb == "type") SendMessageA(hwnd, WM_COMMAND, MAKEWPARAM(id, EN_KILLFOCUS), LPARAM(control));
+        return 0;
+    }
+    if (verb == "select") {
+        const LRESULT index = SendMessageA(control, CB_FINDSTRINGEXACT, WPARAM(-1), LPARAM(argv[4]));
+        if (index == CB_ERR) return std::printf("no entry \"%s\"\n", argv[4]), 1;
+        SendMessageA(control, CB_SETCURSEL, WPARAM(index), 0);
+        SendMessageA(hwnd, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), LPARAM(control));
+        return 0;
+    }
+    return kUsage;
+}
+
+}  // namespace
+
+int Main(int argc, char** argv) {
+    int status = Run(argc > 1 ? argv[1] : "", argc, argv);
+    if (status == kUsage) {
+        std::printf("usage: see the head of WindowDriver.cpp\n");
+        status = 2;
+    }
+    std::fflush(stdout);
+    return status;
+}
+
+}  // namespace bb::test
+
+int main(int argc, char** argv) { return bb::test::Main(argc, argv); }
