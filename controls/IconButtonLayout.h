@@ -52,7 +52,8 @@ enum class ButtonColours { Normal, Hot, Focused };
 enum class FlatEdge { None, Raised, Sunken };
 [[nodiscard]] FlatEdge EdgeFor(bool flat, bool drawFlatEdge, const ButtonPaintState& state);
 
-// Part 1 ("push button") states of the BUTTON visual-style class.
+// The states of the push-button part (BP_PUSHBUTTON, 1) of the BUTTON
+// visual-style class.
 inline constexpr int kThemeStateNormal = 1;
 inline constexpr int kThemeStateHot = 2;
 inline constexpr int kThemeStatePressed = 3;
