@@ -26,10 +26,12 @@
 #include "recording/JobHost.h"
 
 namespace bb::controls { class CPathUtil; }
-namespace bb::settings { class LanguageTable; }
-namespace bb::settings { class CFsFlagsSettings; }
-namespace bb::settings { class COtherSettings; }
-namespace bb::settings { class CAudioSettings; }
+namespace bb::settings {
+class LanguageTable;
+class CFsFlagsSettings;
+class COtherSettings;
+class CAudioSettings;
+}  // namespace bb::settings
 
 namespace bb::app {
 class WindowEvents;
