@@ -22,6 +22,11 @@ int AddFolderItems(const std::string& folder, neroapi::IsoItem* anchor, bool asF
     const FolderTrail::Inside inside(ctx.trail, ctx.files, folder);
     const auto entries = ctx.files.List(folder, "*");
     if (!entries) {
+        // A folder too deep for any of its files to be named on the disc: on
+        // Windows it cannot even be listed past MAX_PATH, so refuse it the way
+        // one of its files would be refused rather than leave it out.
+        if (folder.size() + 2 > kIsoTextMax)
+            return FailPathTooLong(ctx, folder);
         // Not passed over in silence: the disc will lack what the folder holds.
         ctx.log.AppendLog(kUnreadableFolderLine + folder);
         return 0;

@@ -8,7 +8,9 @@
 #   - the DVD root holds a link loop, a link to outside the root, a FIFO and
 #     a link to nothing: the loops are logged and not followed, the FIFO is
 #     refused at once (an open would wait for a writer for ever) and named,
-#     and the run ends with status 1 and no image.
+#     and the run ends with status 1 and no image;
+#   - names outside the image's character sets and a file over 4 GiB are
+#     written; a path too long for the disc is refused before anything is.
 #
 #   fault-drills.sh PROGRAM_FOLDER SAMPLE_ROOT
 set -u
@@ -133,6 +135,44 @@ lines=$(wc -l <"$work/odd.log")
 echo "odd entries: exit status $rc; lines about them:"
 grep -E "Extras|pipe|dangling|outside" "$work/odd.log" | head -20
 check "odd entries: the run ended with status $rc in $lines log lines"
+
+# --- names outside the image's character sets, a file over 4 GiB, a path too deep ----
+# ISO 9660 gets d-character names made unique, UDF the names as they are (a
+# character outside UCS-2 becomes "_"), the big file several extents.
+rm -rf "$work/root" "$work/out-names"
+cp -r "$sample" "$work/root"
+extras=$work/root/Extras
+mkdir -p "$extras" "$work/out-names"
+long=$(printf 'x%.0s' $(seq 200))
+for name in "Ünïcødé — ★ Größe.txt" "semi;colon.txt" "emoji 🎬 film.txt" "$long.txt" .hidden Same.txt same.TXT; do
+    echo "$name" >"$extras/$name"
+done
+truncate -s 4500000112 "$extras/big.bin" && printf 'tail marker' >>"$extras/big.bin"
+run names "$work/prog" "$work/out-names" /D "$work/root" /V NAMES
+image=$work/out-names/NAMES.nrg
+[ "$rc" -eq 0 ] || fail "names: exit status $rc: $(tail -3 "$work/names.log")"
+7z l -tudf "$image" >"$work/names.udf" 2>&1
+for name in "Ünïcødé — ★ Größe.txt" "semi;colon.txt" "emoji _ film.txt" "$long.txt" .hidden Same.txt same.TXT; do
+    grep -qF " Extras/$name" "$work/names.udf" || fail "names: UDF lacks \"$name\""
+done
+grep -Eq ' 4500000123 +[0-9]+ +Extras/big.bin$' "$work/names.udf" || fail "names: UDF size of big.bin"
+[ "$(7z x -so -tudf "$image" Extras/big.bin 2>/dev/null | tail -c 11)" = "tail marker" ] ||
+    fail "names: the end of big.bin read back through UDF differs"
+isoinfo -l -i "$image" >"$work/names.iso"
+[ "$(grep -c ' BIG.BIN;1' "$work/names.iso")" -eq 2 ] || fail "names: big.bin is not two ISO 9660 extents"
+[ "$(grep -cE ' SAME(~1)?\.TXT;1' "$work/names.iso")" -eq 2 ] || fail "names: ISO 9660 names not unique"
+rm -f "$image" "$extras/big.bin"
+check "names: UDF keeps every name, ISO 9660 makes them valid and unique, 4.5 GB file in two extents"
+
+deep=$extras
+while [ ${#deep} -lt 300 ]; do deep=$deep/a-folder-name-of-forty-characters-length; done
+mkdir -p "$deep" && echo deep >"$deep/file.txt"
+run deep "$work/prog" "$work/out-names" /D "$work/root" /V DEEP
+[ "$rc" -eq 1 ] || fail "path too deep: exit status $rc, expected 1"
+grep -q "^Path too long for the disc (255 characters at most): $deep/file.txt$" "$work/deep.log" ||
+    fail "path too deep: not said: $(tail -2 "$work/deep.log")"
+[ -z "$(ls "$work/out-names")" ] || fail "path too deep: left behind: $(ls "$work/out-names")"
+check "path too deep: named in the log, exit status 1, nothing written"
 
 [ "$failures" -eq 0 ] && echo "fault drills: all checks passed"
 exit "$failures"
