@@ -73,7 +73,8 @@ void ConvertDriveToOld(const neroapi::DriveInfo& drive, neroapi::DriveInfoOld& o
 neroapi::DriveInfoList* ConvertDriveListFromOld(const neroapi::DriveInfoOldList* oldList) {
     if (!oldList) return nullptr;
     const uint32_t count = oldList->count;
-    if (count > (SIZE_MAX - offsetof(neroapi::DriveInfoList, drives)) / sizeof(neroapi::DriveInfo)) {
+    // Only a 32-bit size_t can overflow here.
+    if (uint64_t{count} > (SIZE_MAX - offsetof(neroapi::DriveInfoList, drives)) / sizeof(neroapi::DriveInfo)) {
         return nullptr;
     }
     auto* list = static_cast<neroapi::DriveInfoList*>(NeroCreateIsoItemOfSize(neroapi::DriveInfoListSize(count)));

@@ -5,6 +5,7 @@
 #include <fcntl.h>
 #include <io.h>
 #include <sys/stat.h>
+#include <windows.h>
 
 namespace bb::platform {
 namespace {
@@ -42,9 +43,33 @@ bool SystemFile::Seek(uint64_t offset) {
 
 int64_t SystemFile::Size() const { return m_fd >= 0 ? int64_t(::_filelengthi64(m_fd)) : -1; }
 
-// The runtime has no reservation that leaves the size alone; _chsize_s
-// would fill the file with zeros, a second write of the whole image.
-SystemFile::Reservation SystemFile::Reserve(uint64_t) { return Reservation::Unsupported; }
+// SetFileInformationByHandle came with Windows Vista: looked up at run time
+// so that the program still starts on older systems, which reserve nothing.
+using SetFileInformationByHandleFn = BOOL(WINAPI*)(HANDLE, int, LPVOID, DWORD);
+constexpr int kFileAllocationInfo = 5;  // FILE_INFO_BY_HANDLE_CLASS
+struct FileAllocationInfo {
+    LARGE_INTEGER allocationSize;
+};
+
+// The clusters are the file's, its length stays what has been written, so
+// an unfinished image never has a finished one's size. (The runtime's
+// _chsize_s would fill the file with zeros: a second write of the image.)
+SystemFile::Reservation SystemFile::Reserve(uint64_t bytes) {
+    static const auto setInformation = reinterpret_cast<SetFileInformationByHandleFn>(
+        reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleA("kernel32.dll"),
+                                                 "SetFileInformationByHandle")));
+    const HANDLE handle = m_fd >= 0 ? HANDLE(::_get_osfhandle(m_fd)) : INVALID_HANDLE_VALUE;
+    if (!setInformation || handle == INVALID_HANDLE_VALUE) return Reservation::Unsupported;
+    FileAllocationInfo allocation{};
+    allocation.allocationSize.QuadPart = LONGLONG(bytes);
+    if (setInformation(handle, kFileAllocationInfo, &allocation, sizeof allocation))
+        return Reservation::Done;
+    const DWORD error = ::GetLastError();
+    if (error == ERROR_DISK_FULL || error == ERROR_HANDLE_DISK_FULL || error == ERROR_FILE_TOO_LARGE)
+        return Reservation::NoSpace;
+    // File systems without reservation (network shares, say) are written as before.
+    return Reservation::Unsupported;
+}
 
 // Opened with _O_SEQUENTIAL already.
 void SystemFile::ReadsSequentially() {}
