@@ -26,6 +26,7 @@ BOOL CBurnApp::InitInstance() {
     dlg.m_strCommandLine = m_strCmdLine;
     dlg.m_onCommandLineDone = m_onCommandLineDone;
     dlg.m_pEvents = m_pEvents;
+    dlg.m_nCommandLineDelayMs = m_nCommandLineDelayMs;
     dlg.m_strProgramDir = m_strModulePath.Left(kModulePathMax);
     dlg.DoModal();
     {

@@ -8,17 +8,11 @@
 #include "framework/CWinApp.h"
 
 namespace bb::framework { class CDialog; }
+
 namespace bb::app {
 
 class CBurnDlg;
-
-}  // namespace bb::app
-
-namespace bb::app {
 class WindowEvents;
-}  // namespace bb::app
-
-namespace bb::app {
 
 class CBurnApp : public framework::CWinApp {
 public:
@@ -30,6 +24,10 @@ public:
     std::function<void(framework::CDialog& window, int result)> m_onCommandLineDone;
     // Handed to the main window before it opens: sees its log and progress.
     app::WindowEvents* m_pEvents = nullptr;
+    // How long the command-line worker waits before it reads the command
+    // line: a second, so that the window is on the screen before a run
+    // fills it in. A console front end has no window to wait for.
+    int m_nCommandLineDelayMs = 1000;
 
     // Stops the main window's running job, if the window is open. Any thread.
     void AbortJob();

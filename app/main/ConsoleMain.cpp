@@ -68,6 +68,9 @@ int RunConsoleProgram(int argc, char** argv) {
     app::ConsoleRenderer& console =
         app::InstallConsoleHost(/*closeAfterStartup=*/!readsCommandLine, platform::IsTerminal(stdout));
     theApp.m_pEvents = &console;
+    // The window's start-up second lets it appear before a run fills it in;
+    // on the console there is nothing to appear, so the run starts at once.
+    theApp.m_nCommandLineDelayMs = 0;
 
     // Ctrl-C, a request to terminate and a closed terminal are the Abort
     // button: the job stops through the library, which removes what it had
