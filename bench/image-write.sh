@@ -19,8 +19,8 @@
 # else one built from samples/dvd-sample with 1 GiB title VOB parts and
 # IFOs adjusted to match. Every output is synced inside its timing and
 # deleted afterwards. The program also runs over the bundled 1 MB sample:
-# its start-up, including the second its command-line worker waits before
-# it reads the command line, is shown apart. Exit status 1 when a target is
+# its start-up (loading the library, reading the settings, the scan) is
+# shown apart. Exit status 1 when a target is
 # missed end to end (warm and cold alike): ours >= genisoimage, ours >= 90 %
 # of cat, peak RSS < 64 MB.
 set -eu
@@ -193,8 +193,7 @@ for cache in $caches; do
         run "$cache" verify "$verifier/brenvik-burn /D $root /V BENCH </dev/null >$work/log 2>&1"
         grep -q "Verification passed" "$work/log" || { echo "the verify run did not verify" >&2; exit 3; }
         # The same command over the bundled 1 MB sample: what the program
-        # costs besides the writing (its command-line worker starts after
-        # the one second the program waits by design).
+        # costs besides the writing.
         run "$cache" startup "$exe /D $here/samples/dvd-sample /V BENCH </dev/null >$work/log 2>&1"
         round=$((round + 1))
     done
