@@ -4,7 +4,8 @@
 # (the terminal closed) once the disc image is being written. Each is the
 # Abort button: the job stops within seconds through the library, the log
 # says so, nothing of the disc image is left behind (neither the image nor its
-# ".part"), and the exit status is 1.
+# ".part"), and the exit status is 1. An erase, which cannot be aborted,
+# outlasts one interrupt; a second one ends the program at once.
 #
 #   interrupt-run.sh PROGRAM_FOLDER SAMPLE_ROOT
 set -u
@@ -79,6 +80,30 @@ for signal in INT TERM HUP; do
     [ -e "$work/disc.iso" ] && fail "SIG$signal: a disc image was written"
     check "SIG$signal during the write: aborted, exit status $status, nothing left"
 done
+
+# An erase cannot be aborted: the first interrupt waits for it, a second one
+# ends the program at once, by the signal.
+printf 'Device: BB RW\r\n' >"$work/program/Brenvik.ini"
+cat >"$work/drives.ini" <<INI
+[BB RW]
+medium = DVD-RW
+disc = data
+quick erase seconds = 60
+disc image = $work/rw.iso
+INI
+"$work/program/brenvik-burn" /D "$sample" /V SAMPLE /O </dev/null >"$work/twice.log" 2>&1 &
+pid=$!
+tries=0
+while ! grep -q "^Erasing the disc" "$work/twice.log" && [ $tries -lt 600 ]; do sleep 0.1; tries=$((tries + 1)); done
+kill -s INT "$pid"
+tries=0
+while ! grep -q "^Interrupted: " "$work/twice.log" && [ $tries -lt 100 ]; do sleep 0.1; tries=$((tries + 1)); done
+kill -0 "$pid" 2>/dev/null || fail "second interrupt: the erase did not outlast the first interrupt"
+kill -s INT "$pid" 2>/dev/null
+wait_end "$pid" 10
+[ "$status" = 130 ] || fail "second interrupt: exit status $status, expected 130 (ended by SIGINT)"
+grep -q "^Interrupted again: ending at once.$" "$work/twice.log" || fail "second interrupt: not logged"
+[ "$failures" -eq 0 ] && check "SIGINT twice during an erase: the second ends the program at once (status $status)"
 
 [ "$failures" -eq 0 ] && echo "interrupted runs: all checks passed"
 exit "$failures"
