@@ -19,6 +19,8 @@ public:
     // One line, or several separated by CR LF.
     virtual void OnLogLine(const std::string& text) = 0;
     virtual void OnProgress(const ProgressStep& step) = 0;
+    // The window has left the job state: its progress display is idle again.
+    virtual void OnJobEnded() {}
 };
 
 }  // namespace bb::app

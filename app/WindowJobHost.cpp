@@ -140,9 +140,11 @@ void WindowJobHost::ReportProgress() {
 
 void WindowJobHost::SetCommands(recording::JobCommands state) {
     Show([this, state] {
-        if (state == recording::JobCommands::Idle)
+        if (state == recording::JobCommands::Idle) {
             m_window.EnableAfterJob();
-        else
+            if (m_window.m_pEvents != nullptr)
+                m_window.m_pEvents->OnJobEnded();
+        } else
             m_window.DisableForJob(state == recording::JobCommands::BusyAbortable);
     });
 }

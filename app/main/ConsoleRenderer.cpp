@@ -51,6 +51,16 @@ void ConsoleRenderer::OnProgress(const ProgressStep& step) {
     std::fflush(m_out);
 }
 
+void ConsoleRenderer::OnJobEnded() {
+    std::lock_guard<std::mutex> lock(m_mutex);
+    if (m_progressOnScreen)
+        std::fputs("\n", m_out);  // the last step stays readable above what follows
+    m_progressOnScreen = false;
+    m_progressShown = false;
+    m_lastPlainProgress.clear();
+    std::fflush(m_out);
+}
+
 void ConsoleRenderer::ShowProgress() {
     const bool timed = !m_step.remaining.empty();
     if (m_interactive) {

@@ -29,6 +29,9 @@ public:
 
     void OnLogLine(const std::string& text) override;
     void OnProgress(const ProgressStep& step) override;
+    // The finished job's progress line goes, so that the lines after the
+    // job are not followed by its last step.
+    void OnJobEnded() override;
 
 private:
     void ShowProgress();       // m_mutex held

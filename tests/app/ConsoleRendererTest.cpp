@@ -78,6 +78,11 @@ TEST_F(ConsoleRendererTest, TerminalRedrawsOneProgressLineAndKeepsLogLinesAboveI
     ASSERT_NE(logAt, std::string::npos) << out;
     EXPECT_NE(out.find(bar, logAt), std::string::npos) << out;
     EXPECT_EQ(out.find('\n'), logAt + 4 + std::string("=> Verifying").size()) << "no plain progress lines";
+    // After the job its last step stays as a line of its own and is not drawn again.
+    m_console->OnJobEnded();
+    m_console->OnLogLine("Ready.");
+    const std::string after = m_out.Text().substr(out.size());
+    EXPECT_EQ(after, "\nReady.\n");
 }
 
 TEST(ConsoleRendererBoxes, AreAskedOnATerminalAndDefaultedOtherwise) {
