@@ -122,9 +122,13 @@ std::string Trimmed(const char* text) {
     return value;
 }
 
-// Names must fit the drive record's 63 characters and stay unique.
-std::string FitName(const std::string& text) {
-    return text.size() <= 63 ? text : "..." + text.substr(text.size() - 60);
+// Names must fit the drive record's 63 characters and stay unique: a long
+// address keeps its end, where names differ.
+std::string FitName(const std::string& lead, const std::string& address) {
+    constexpr size_t kWidth = 63;
+    const size_t room = kWidth > lead.size() + 3 ? kWidth - lead.size() - 3 : 0;
+    const std::string shown = address.size() <= room ? address : "..." + address.substr(address.size() - (room - 3));
+    return lead + " (" + shown + ")";
 }
 
 // ---- discovery ---------------------------------------------------------------
@@ -154,7 +158,7 @@ void ScanMachine(const std::shared_ptr<ScanState>& state) {
             DriveSummary drive;
             drive.address = address;
             drive.model = Trimmed(infos[i].vendor) + " " + Trimmed(infos[i].product);
-            drive.name = FitName(drive.model + " (" + drive.address + ")");
+            drive.name = FitName(drive.model, drive.address);
             int profiles[64] = {};
             char current[64] = {};
             int profileCount = 0;
@@ -221,7 +225,7 @@ std::vector<DriveSummary> PseudoDrives() {
         drive.pseudo = true;
         drive.address = "stdio:" + path;
         drive.model = "Pseudo drive on " + path;
-        drive.name = FitName("Pseudo drive " + std::to_string(++number) + " (" + path + ")");
+        drive.name = FitName("Pseudo drive " + std::to_string(++number), path);
         drive.mediaMask = neroapi::kMediaMaskDvd | neroapi::kMediaMaskCd;
         drive.dvdSpeeds = {1, 2, 4, 8, 16};
         drive.cdSpeeds = {1, 4, 8, 16, 24, 48};
@@ -709,6 +713,12 @@ Verdict Burn(const BurnRequest& request, const JobHooks& hooks) {
             return !cancelled && !engineEnded;
         }
         lastPoll = now;
+        if (!cancelled && hooks.aborted && hooks.aborted()) {
+            cancelled = true;
+            buffer->Stop();
+            burn_drive_cancel(drive.Drive());
+            return false;
+        }
         burn_progress progress{};
         const burn_drive_status status = burn_drive_get_status(drive.Drive(), &progress);
         if (status != BURN_DRIVE_IDLE) {
@@ -720,12 +730,6 @@ Verdict Burn(const BurnRequest& request, const JobHooks& hooks) {
         }
         if (hooks.progress && progress.sectors > 0) {
             hooks.progress(static_cast<int>(int64_t{100} * progress.sector / progress.sectors));
-        }
-        if (!cancelled && hooks.aborted && hooks.aborted()) {
-            cancelled = true;
-            buffer->Stop();
-            burn_drive_cancel(drive.Drive());
-            return false;
         }
         return true;
     };
@@ -741,6 +745,11 @@ Verdict Burn(const BurnRequest& request, const JobHooks& hooks) {
         burn_drive_cancel(drive.Drive());
     }
     observed.cancelled = !drive.WaitIdle(hooks, true) || cancelled;
+    // A stop asked for after the last poll still counts: the user wanted no
+    // finished disc, and is not told there is one.
+    if (!observed.cancelled && hooks.aborted && hooks.aborted()) {
+        observed.cancelled = true;
+    }
     observed.wroteWell = burn_drive_wrote_well(drive.Drive()) == 1;
     AddMessages(observed, DrainMessages());
     cleanUp();
