@@ -202,14 +202,36 @@ void ScanMachine(const std::shared_ptr<ScanState>& state) {
     state->done.notify_all();
 }
 
+// The scan's thread runs code of this library: it is joined when the
+// library is unloaded, unless the scan still hangs in the system (then the
+// process is ending or the drive is stuck, and waiting helps no one).
+class ScanThread {
+public:
+    ScanThread() : m_state(std::make_shared<ScanState>()), m_thread([state = m_state] { ScanMachine(state); }) {}
+    ~ScanThread() {
+        bool finished = false;
+        {
+            std::lock_guard lock(m_state->mutex);
+            finished = m_state->finished;
+        }
+        if (finished) {
+            m_thread.join();
+        } else {
+            m_thread.detach();
+        }
+    }
+    ScanState& State() { return *m_state; }
+
+private:
+    std::shared_ptr<ScanState> m_state;
+    std::thread m_thread;
+};
+
 std::vector<DriveSummary> MachineDrives() {
-    static const std::shared_ptr<ScanState> state = [] {
-        auto scan = std::make_shared<ScanState>();
-        std::thread([scan] { ScanMachine(scan); }).detach();
-        return scan;
-    }();
+    static ScanThread scan;
+    ScanState* state = &scan.State();
     std::unique_lock lock(state->mutex);
-    state->done.wait_for(lock, kScanPatience, [] { return state->finished; });
+    state->done.wait_for(lock, kScanPatience, [state] { return state->finished; });
     return state->finished ? state->drives : std::vector<DriveSummary>{};
 }
 
