@@ -106,6 +106,9 @@ Verdict ForProblem(Problem problem, const Observation& o, const std::string& dri
     case Problem::NotBlank:
         return Make(problem, neroapi::kBurnNoDisc, neroapi::kEraseNotRewritable,
                     "The " + mediumName + " disc already holds data and cannot be written again");
+    case Problem::NotErasable:
+        return Make(problem, neroapi::kBurnNoDisc, neroapi::kEraseNotRewritable,
+                    "The " + mediumName + " in " + drive + " cannot be erased");
     case Problem::TooSmall:
         return Make(problem, neroapi::kBurnNoDisc, neroapi::kEraseRecorderError,
                     "The compilation needs " + std::to_string(o.neededSectors) +
@@ -133,6 +136,10 @@ Problem ProblemOfMessage(const std::string& message) {
         }
     }
     return Problem::None;
+}
+
+Verdict Refuse(Problem problem, const Observation& observed, const std::string& drive) {
+    return ForProblem(problem, observed, drive, "");
 }
 
 Verdict Judge(const Observation& o, const std::string& drive) {

@@ -24,6 +24,7 @@ enum class Problem {
     NotRecordable,   // read-only or unusable medium
     WriteProtected,
     NotBlank,        // write-once disc that already holds data
+    NotErasable,     // an erase asked of a disc that cannot be blanked
     TooSmall,
     WriteFailed,
     VerifyMismatch,
@@ -54,6 +55,10 @@ struct Verdict {
 
 // The first problem of an observation, in the order a user would fix them.
 Verdict Judge(const Observation& observed, const std::string& driveName);
+
+// The verdict of a problem found outside an observation's rules (an erase
+// of a disc that cannot be blanked, say).
+Verdict Refuse(Problem problem, const Observation& observed, const std::string& driveName);
 
 // The problem a message of the engine names, if any (sense data or text).
 Problem ProblemOfMessage(const std::string& message);

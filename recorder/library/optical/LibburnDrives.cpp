@@ -635,9 +635,8 @@ Verdict Erase(const std::string& address, const std::string& name, bool quick) {
         return Judge(observed, name);
     }
     if (!media.erasable) {
-        observed.disc = DiscStatus::Unsuitable;
         observed.profile = media.profile;
-        return Judge(observed, name);
+        return Refuse(Problem::NotErasable, observed, name);
     }
     return Blank(drive, name, quick, JobHooks{});
 }

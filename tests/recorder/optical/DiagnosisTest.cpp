@@ -97,6 +97,29 @@ TEST(OpticalDiagnosis, EachStateAndFailureEndsWithItsResultAndLine) {
     }
 }
 
+TEST(OpticalDiagnosis, ErasesRefusedByTheDiscGiveTheEraseResults) {
+    struct Case {
+        Problem problem;
+        int profile;
+        int eraseResult;
+        const char* line;
+    };
+    const Case cases[] = {
+        {Problem::NotErasable, 0x11, neroapi::kEraseNotRewritable, "The DVD-R in D cannot be erased"},
+        {Problem::NotErasable, 0, neroapi::kEraseNotRewritable, "The disc in D cannot be erased"},
+        {Problem::NoDisc, 0, neroapi::kEraseNoDisc, "No disc was inserted into D"},
+        {Problem::DriveBusy, 0, neroapi::kEraseRecorderError, "The recorder D is in use by another program"},
+    };
+    for (const Case& c : cases) {
+        Observation observed;
+        observed.profile = c.profile;
+        const Verdict verdict = Refuse(c.problem, observed, "D");
+        EXPECT_EQ(verdict.problem, c.problem);
+        EXPECT_EQ(verdict.eraseResult, c.eraseResult);
+        EXPECT_EQ(verdict.line, c.line);
+    }
+}
+
 TEST(OpticalDiagnosis, EngineMessagesNameTheirProblem) {
     struct Case {
         const char* message;

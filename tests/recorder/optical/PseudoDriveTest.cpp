@@ -191,6 +191,16 @@ TEST_F(PseudoDrive, AbortWhileWritingEndsTheBurn) {
     EXPECT_FALSE(job.HasLog("Burn process completed successfully"));
 }
 
+TEST_F(PseudoDrive, DiscOnAFileCannotBeErased) {
+    OpenPseudo();
+    for (const int mode : {neroapi::kEraseQuick, neroapi::kEraseFull}) {
+        EXPECT_EQ(Api().GetCDRWErasingTime(device, mode), neroapi::kEraseNotRewritable) << mode;
+        EXPECT_EQ(Api().EraseCDRW(device, mode), -1) << mode;
+        EXPECT_NE(TakeText(Api().GetErrorLog()).find("cannot be erased"), std::string::npos) << mode;
+        Api().ClearErrors();
+    }
+}
+
 TEST_F(PseudoDrive, DriveThatIsNotThereFailsEveryJob) {
     UseDrives((sandbox / "no-such-folder" / "disc.img").string());
     OpenPseudo();
