@@ -658,9 +658,10 @@ Verdict Burn(const BurnRequest& request, const JobHooks& hooks) {
     observed.disc = media.status;
     observed.profile = media.profile;
     const auto medium = MediumOfProfile(media.profile);
-    Say(hooks, "Disc in the recorder: " + std::string(medium ? medium->name : "unknown medium") +
-                   (media.status == DiscStatus::Blank ? ", blank" : ", holding data"));
     const bool holdsData = media.status == DiscStatus::Full || media.status == DiscStatus::Appendable;
+    if (medium && (holdsData || media.status == DiscStatus::Blank)) {
+        Say(hooks, "Disc in the recorder: " + std::string(medium->name) + (holdsData ? ", holding data" : ", blank"));
+    }
     if (holdsData && media.erasable && medium && medium->rewritable) {
         if (request.simulate) {
             Say(hooks, "Simulation: the data on the rewritable disc would be overwritten");
@@ -689,6 +690,10 @@ Verdict Burn(const BurnRequest& request, const JobHooks& hooks) {
 
     auto buffer = std::make_shared<StreamBuffer>(request.sectors * kSectorBytes);
     burn_source* source = NewSource(buffer);
+    if (source == nullptr) {
+        return Verdict{Problem::WriteFailed, neroapi::kBurnFailed, neroapi::kEraseRecorderError,
+                       "Out of memory while preparing the write"};
+    }
     burn_disc* disc = burn_disc_create();
     burn_session* session = burn_session_create();
     burn_track* track = burn_track_create();
