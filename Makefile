@@ -13,7 +13,7 @@ SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 # Debian packages. The native build needs the first line; the Windows builds and
 # their tests the second; the independent disc-image readers of the tests the third.
 # wine32:i386 installs on every machine, though only some can start it.
-PKGS_NATIVE := cmake make g++ googletest
+PKGS_NATIVE := cmake make g++ googletest pkg-config libburn-dev
 PKGS_WIN32  := g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine64 wine32:i386 xvfb xauth imagemagick fonts-wine xdotool fp-utils-3.2.2
 PKGS_READERS := genisoimage p7zip-full lsdvd xorriso udftools
 # The fuzz harnesses: clang with libFuzzer and its sanitizer runtimes.

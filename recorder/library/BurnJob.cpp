@@ -9,6 +9,7 @@
 #include "recorder/library/LibIsoTrack.h"
 #include "recorder/library/Media.h"
 #include "recorder/library/NeroApiExports.h"
+#include "recorder/library/optical/OpticalDrives.h"
 
 #include <cctype>
 #include <chrono>
@@ -101,6 +102,8 @@ private:
     std::optional<int> CheckDisc();
     std::optional<int> WaitForDisc(DiscState& state);
     int Write();
+    int WriteToDrive();
+    int Completed(bool toDisc);
     image::Callbacks WriteCallbacks();
     void Pace(int percent);
 
@@ -159,6 +162,9 @@ int BurnJob::Run(int compileType, void* writeDescription) {
 
     Announce();
     if (auto failed = Prepare()) return *failed;
+    if (m_recorder.IsOptical()) {
+        return WriteToDrive();
+    }
     if (auto failed = m_recorder.isImageRecorder ? ChooseImageFile() : CheckDisc()) return *failed;
     if (m_config.burnResult != 0) {
         return Fail(m_config.burnResult, "The recorder reported a failure (rehearsed result " +
@@ -411,6 +417,39 @@ int BurnJob::Write() {
             (void)SaveDiscState(m_config, DiscState{TrayContent::Data, LoadDiscState(m_config).medium});
         }
     }
+    return Completed(toDisc);
+}
+
+int BurnJob::WriteToDrive() {
+    optical::BurnRequest request;
+    request.address = m_recorder.driveAddress;
+    request.name = m_config.name;
+    request.sectors = m_plan->TotalSectors();
+    request.simulate = Simulating();
+    request.underrunProof = (m_flags & neroapi::kBurnBurnProof) != 0;
+    request.verify = (m_flags & neroapi::kBurnVerify) != 0;
+    request.eject = (m_flags & neroapi::kBurnNoEject) == 0;
+    request.speedKBs = m_speed;
+    request.baseRate = BaseRateFor(m_recorder, m_jobMask);
+    request.produce = [this](image::Sink& sink, const image::Callbacks& callbacks) {
+        return image::WriteImage(*m_plan, sink, callbacks);
+    };
+    optical::JobHooks hooks;
+    hooks.log = [this](const std::string& line) { m_channel.Log(line); };
+    hooks.phase = [this](const std::string& text) { m_channel.Phase(text); };
+    hooks.progress = [this](int percent) { m_channel.Progress(percent); };
+    hooks.aborted = [this] { return m_channel.AbortedThrottled(); };
+    hooks.mayOverwrite = [this] {
+        return m_channel.Ask(neroapi::kRequestOverwriteRw, nullptr) == neroapi::kAnswerOverwrite;
+    };
+    const optical::Verdict verdict = optical::Burn(request, hooks);
+    if (verdict.problem != optical::Problem::None) {
+        return Fail(verdict.burnResult, verdict.line);
+    }
+    return Completed(true);
+}
+
+int BurnJob::Completed(bool toDisc) {
     m_channel.Progress(100);
     if (toDisc && (m_flags & neroapi::kBurnNoEject) == 0) {
         m_channel.Log("Ejecting the disc");

@@ -4,6 +4,7 @@
 #include "recorder/library/ErrorLog.h"
 #include "recorder/library/Media.h"
 #include "recorder/library/NeroApiExports.h"
+#include "recorder/library/optical/OpticalDrives.h"
 
 #include <chrono>
 #include <thread>
@@ -13,6 +14,10 @@ namespace bb::recorder::library {
 int ErasingTime(const Device& device, int mode) {
     if (device.recorder.isImageRecorder) {
         return neroapi::kEraseNoDisc;
+    }
+    if (device.recorder.IsOptical()) {
+        return optical::EraseEstimate(device.recorder.driveAddress, device.recorder.config.name,
+                                      mode == neroapi::kEraseQuick);
     }
     const RecorderConfig& config = device.recorder.config;
     const int configured = mode == neroapi::kEraseQuick ? config.eraseSecondsQuick : config.eraseSecondsFull;
@@ -31,6 +36,15 @@ int ErasingTime(const Device& device, int mode) {
 }
 
 int EraseRewritable(const Device& device, int mode) {
+    if (device.recorder.IsOptical()) {
+        const optical::Verdict erased = optical::Erase(device.recorder.driveAddress, device.recorder.config.name,
+                                                       mode == neroapi::kEraseQuick);
+        if (erased.problem != optical::Problem::None) {
+            AddError(erased.line);
+            return -1;
+        }
+        return 0;
+    }
     const int seconds = ErasingTime(device, mode);
     if (seconds < 0) {
         AddError("Nothing to erase in " + device.recorder.config.name + " (estimate " + std::to_string(seconds) + ")");

@@ -14,7 +14,9 @@
 #include "recorder/library/Media.h"
 #include "recorder/library/Recorders.h"
 #include "recorder/library/VersionPolicy.h"
+#include "recorder/library/optical/OpticalDrives.h"
 
+#include <algorithm>
 #include <cstring>
 #include <type_traits>
 
@@ -76,6 +78,33 @@ void GuardedVoid(const char* function, Body body) noexcept {
         body();
         return 0;
     });
+}
+
+// The disc in an optical drive; null (and a line in the error log) when
+// there is none or it cannot be read.
+neroapi::DiscInfo* OpticalDiscInfo(const Recorder& recorder) {
+    const optical::MediaResult media = optical::ReadMedia(recorder.driveAddress, recorder.config.name);
+    if (media.failure.problem != optical::Problem::None) {
+        AddError(media.failure.line);
+        return nullptr;
+    }
+    const auto profile = optical::MediumOfProfile(media.info.profile);
+    const auto medium = profile ? FindMedium(profile->name) : std::nullopt;
+    if (media.info.status == optical::DiscStatus::Empty || media.info.status == optical::DiscStatus::Unknown) {
+        return nullptr;
+    }
+    auto* info = static_cast<neroapi::DiscInfo*>(AllocateBlock(sizeof(neroapi::DiscInfo)));
+    if (info == nullptr) {
+        return nullptr;
+    }
+    const bool holdsData = media.info.status == optical::DiscStatus::Full ||
+                           media.info.status == optical::DiscStatus::Appendable;
+    info->value0 = static_cast<uint32_t>(std::min<uint64_t>(media.info.capacitySectors, UINT32_MAX));
+    info->value4 = static_cast<uint32_t>(std::min<uint64_t>(media.info.usedSectors, UINT32_MAX));
+    info->mediumKind = medium ? medium->kind : 0;
+    info->mediaMask = medium ? medium->mask : 0;
+    info->hasData = holdsData ? 1 : 0;
+    return info;
 }
 
 }  // namespace
@@ -174,6 +203,9 @@ neroapi::DiscInfo* NERO_CDECL NeroGetCDInfo(neroapi::DeviceHandle device, uint32
         const Device* opened = FindDevice(device);
         if (opened == nullptr || opened->recorder.isImageRecorder) {
             return nullptr;
+        }
+        if (opened->recorder.IsOptical()) {
+            return OpticalDiscInfo(opened->recorder);
         }
         const DiscState state = LoadDiscState(opened->recorder.config);
         const auto medium = FindMedium(state.medium);

@@ -3,6 +3,7 @@
 #include "recorder/library/ErrorLog.h"
 #include "recorder/library/LibraryMemory.h"
 #include "recorder/library/Media.h"
+#include "recorder/library/optical/OpticalDrives.h"
 
 #include <cmath>
 #include <cstring>
@@ -26,6 +27,22 @@ Recorder ImageRecorder() {
     c.cdSpeeds = {1, 2, 4, 8, 16, 24, 32, 40, 48, 52};
     c.tray = TrayContent::Empty;
     c.eraseSecondsFull = c.eraseSecondsQuick = -1;
+    return recorder;
+}
+
+Recorder OpticalRecorder(const optical::DriveSummary& drive) {
+    Recorder recorder;
+    recorder.driveAddress = drive.address;
+    recorder.driveModel = drive.model;
+    RecorderConfig& c = recorder.config;
+    c.name = drive.name;
+    c.mediaMask = drive.mediaMask;
+    if (!drive.dvdSpeeds.empty()) {
+        c.dvdSpeeds = drive.dvdSpeeds;
+    }
+    if (!drive.cdSpeeds.empty()) {
+        c.cdSpeeds = drive.cdSpeeds;
+    }
     return recorder;
 }
 
@@ -59,10 +76,15 @@ void FillSpeeds(neroapi::SpeedInfo& block, uint32_t baseRate, const std::vector<
 
 std::vector<Recorder> CurrentRecorders() {
     std::vector<Recorder> recorders{ImageRecorder()};
+    for (const optical::DriveSummary& drive : optical::ListDrives()) {
+        recorders.push_back(OpticalRecorder(drive));
+    }
     ConfigReadResult config = ReadRecorderConfig();
     ReportOnce(config.warnings);
     for (RecorderConfig& entry : config.recorders) {
-        recorders.push_back(Recorder{false, std::move(entry)});
+        Recorder simulated;
+        simulated.config = std::move(entry);
+        recorders.push_back(std::move(simulated));
     }
     return recorders;
 }
@@ -84,7 +106,8 @@ void FillDriveInfo(const Recorder& recorder, uint32_t askedMask, neroapi::DriveI
     const RecorderConfig& c = recorder.config;
     std::memset(&drive, 0, sizeof drive);
     CopyName(drive.deviceName, sizeof drive.deviceName, c.name);
-    CopyName(drive.secondName, sizeof drive.secondName, recorder.isImageRecorder ? "IMAGE" : "SIM");
+    CopyName(drive.secondName, sizeof drive.secondName,
+             recorder.isImageRecorder ? "IMAGE" : recorder.IsOptical() ? "DRIVE" : "SIM");
     drive.deviceKind = c.deviceKind;
     drive.oneChar = '?';  // no drive letter: none of our recorders is a volume
     drive.capabilities = c.capabilities;
@@ -94,7 +117,10 @@ void FillDriveInfo(const Recorder& recorder, uint32_t askedMask, neroapi::DriveI
     // Reading is as fast as the fastest writing on our recorders.
     FillSpeeds(drive.firstSpeeds, baseRate, speeds);
     FillSpeeds(drive.writeSpeeds, baseRate, speeds);
-    CopyName(drive.thirdName, sizeof drive.thirdName, recorder.isImageRecorder ? "Brenvik image writer" : "Brenvik simulated recorder");
+    CopyName(drive.thirdName, sizeof drive.thirdName,
+             recorder.isImageRecorder ? "Brenvik image writer"
+             : recorder.IsOptical()   ? recorder.driveModel
+                                      : "Brenvik simulated recorder");
     drive.mediaMask = c.mediaMask;
 }
 

@@ -1,5 +1,6 @@
 // The recorders the library offers: the Image Recorder, always first, then
-// the simulated recorders of the configuration file.
+// the optical drives of the machine and the pseudo-drives, then the simulated
+// recorders of the configuration file.
 #pragma once
 
 #include "neroapi/NeroRecords.h"
@@ -15,7 +16,11 @@ constexpr const char* kImageRecorderName = "Image Recorder";
 
 struct Recorder {
     bool isImageRecorder = false;
-    RecorderConfig config;  // name, kind, capabilities, media and speeds of either kind
+    RecorderConfig config;  // name, kind, capabilities, media and speeds of every kind
+    std::string driveAddress;  // an optical drive's (or pseudo-drive's); empty for the others
+    std::string driveModel;
+
+    bool IsOptical() const { return !driveAddress.empty(); }
 };
 
 // Reads the configuration again; its warnings go to the error log once each.

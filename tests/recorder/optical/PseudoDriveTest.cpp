@@ -1,0 +1,216 @@
+// Pseudo-drives on files, driven through the library as the program drives
+// a real recorder: the list, the disc, the burn and its flags, a disc too
+// small, an abort, a drive that is not there.
+#include "tests/recorder/LibraryUnderTest.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+
+namespace bb::recorder::library::optical {
+namespace {
+
+namespace fs = std::filesystem;
+using test::Api;
+using test::JobRecorder;
+using test::TakeText;
+
+std::string Bytes(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+struct DriveRecord {
+    std::string name;
+    std::string kind;
+    std::string model;
+    uint32_t mediaMask;
+    uint32_t writeSpeeds;
+    uint32_t baseRate;
+};
+
+std::vector<DriveRecord> DriveRecords() {
+    auto* list = Api().GetAvailableDrivesEx(neroapi::kMediaMaskDvd, nullptr);
+    std::vector<DriveRecord> records;
+    for (uint32_t i = 0; list != nullptr && i < list->count; ++i) {
+        const neroapi::DriveInfo& d = list->drives[i];
+        records.push_back({d.deviceName, d.secondName, d.thirdName, d.mediaMask, d.writeSpeeds.count,
+                           d.writeSpeeds.baseRate});
+    }
+    Api().FreeMem(list);
+    return records;
+}
+
+class PseudoDrive : public test::LibraryBurnTest {
+protected:
+    void SetUp() override {
+        ::setenv("SOURCE_DATE_EPOCH", "1700000000", 1);
+        ::unsetenv("BB_NEROAPI_PSEUDO_CAPACITY");
+        disc = sandbox / "disc.img";
+        UseDrives(disc.string());
+    }
+    void TearDown() override {
+        test::LibraryBurnTest::TearDown();
+        ::unsetenv("BB_NEROAPI_PSEUDO_DRIVES");
+        ::unsetenv("BB_NEROAPI_PSEUDO_CAPACITY");
+        ::unsetenv("SOURCE_DATE_EPOCH");
+    }
+    void UseDrives(const std::string& variable) { ::setenv("BB_NEROAPI_PSEUDO_DRIVES", variable.c_str(), 1); }
+    // Opens the first pseudo-drive of a fresh list.
+    void OpenPseudo() {
+        Api().CloseDevice(device);
+        device = nullptr;
+        for (const DriveRecord& record : DriveRecords()) {
+            if (record.name.rfind("Pseudo drive 1 ", 0) == 0) {
+                device = test::OpenByName(record.name);
+            }
+        }
+        ASSERT_NE(device, nullptr) << TakeText(Api().GetErrorLog());
+    }
+    // The Image Recorder's plain image of the same tree.
+    std::string Reference() {
+        const neroapi::DeviceHandle image = test::OpenByName("Image Recorder");
+        JobRecorder job;
+        job.imagePath = (sandbox / "reference.iso").string();
+        test::BurnInput input(tree);
+        EXPECT_EQ(Api().Burn(image, 0, &input.description, test::kProgramBurnFlags, speed, job.Progress()), 0);
+        Api().CloseDevice(image);
+        return Bytes(job.imagePath);
+    }
+
+    fs::path disc;
+};
+
+TEST_F(PseudoDrive, ListedAfterTheImageRecorderInOrder) {
+    UseDrives((sandbox / "a.img").string() + ":" + (sandbox / "b.img").string());
+    const std::vector<DriveRecord> records = DriveRecords();
+    ASSERT_GE(records.size(), 3u);
+    EXPECT_EQ(records[0].name, "Image Recorder");
+    std::vector<DriveRecord> pseudo;
+    for (const DriveRecord& record : records) {
+        if (record.name.rfind("Pseudo drive", 0) == 0) pseudo.push_back(record);
+    }
+    ASSERT_EQ(pseudo.size(), 2u);
+    EXPECT_NE(pseudo[0].name, pseudo[1].name);
+    // Long paths keep their end in the name.
+    EXPECT_NE(pseudo[0].name.find("a.img)"), std::string::npos) << pseudo[0].name;
+    EXPECT_NE(pseudo[1].name.find("b.img)"), std::string::npos) << pseudo[1].name;
+    for (const DriveRecord& record : pseudo) {
+        EXPECT_EQ(record.kind, "DRIVE");
+        EXPECT_LE(record.name.size(), 63u);
+        EXPECT_EQ(record.model.rfind("Pseudo drive on ", 0), 0u) << record.model;
+        EXPECT_NE(record.mediaMask & neroapi::kMediaDvdMinusR, 0u);
+        EXPECT_GT(record.writeSpeeds, 0u);
+        EXPECT_EQ(record.baseRate, 1385u);
+    }
+
+    ::unsetenv("BB_NEROAPI_PSEUDO_DRIVES");
+    for (const DriveRecord& record : DriveRecords()) {
+        EXPECT_NE(record.name.rfind("Pseudo drive", 0), 0u) << record.name;
+    }
+}
+
+TEST_F(PseudoDrive, BurnFlagsGiveTheImageOrNothing) {
+    const std::string reference = Reference();
+    ASSERT_FALSE(reference.empty());
+    struct Case {
+        const char* what;
+        uint32_t flags;
+        bool written;
+        const char* logLine;
+    };
+    const Case cases[] = {
+        {"burn", test::kProgramBurnFlags, true, "Burn process completed successfully"},
+        {"burn and verify", test::kProgramBurnFlags | neroapi::kBurnVerify, true,
+         "Verification passed: the disc matches the compilation"},
+        {"simulation", test::kProgramBurnFlags | neroapi::kBurnSimulate, false, "Simulation completed successfully"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        fs::remove(disc);
+        OpenPseudo();
+        JobRecorder job;
+        EXPECT_EQ(Burn(job, c.flags), neroapi::kBurnOk) << TakeText(Api().GetErrorLog());
+        EXPECT_TRUE(job.HasLog(c.logLine));
+        if (c.written) {
+            EXPECT_TRUE(Bytes(disc) == reference) << "disc holds " << Bytes(disc).size() << " bytes, image "
+                                                  << reference.size();
+        } else {
+            EXPECT_TRUE(!fs::exists(disc) || fs::file_size(disc) == 0);
+        }
+        EXPECT_TRUE(job.abortRequested == false);
+    }
+}
+
+TEST_F(PseudoDrive, DiscCapacityDecidesWhetherTheCompilationFits) {
+    const std::string reference = Reference();
+    const uint64_t sectors = reference.size() / 2048;
+    struct Case {
+        uint64_t capacitySectors;
+        int result;
+    };
+    const Case cases[] = {{sectors - 1, neroapi::kBurnNoDisc}, {sectors, neroapi::kBurnOk}, {sectors * 4, neroapi::kBurnOk}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.capacitySectors);
+        fs::remove(disc);
+        ::setenv("BB_NEROAPI_PSEUDO_CAPACITY", std::to_string(c.capacitySectors * 2048).c_str(), 1);
+        OpenPseudo();
+        neroapi::DiscInfo* info = Api().GetCDInfo(device, 3);
+        ASSERT_NE(info, nullptr) << TakeText(Api().GetErrorLog());
+        EXPECT_EQ(info->value0, c.capacitySectors);
+        EXPECT_EQ(info->hasData, 0u);
+        EXPECT_NE(info->mediaMask & neroapi::kMediaMaskDvd, 0u);
+        Api().FreeMem(info);
+
+        JobRecorder job;
+        EXPECT_EQ(Burn(job), c.result);
+        const std::string errors = TakeText(Api().GetErrorLog());
+        if (c.result == neroapi::kBurnOk) {
+            EXPECT_TRUE(Bytes(disc) == reference);
+        } else {
+            EXPECT_NE(errors.find("needs " + std::to_string(sectors) + " sectors but the disc holds only " +
+                                  std::to_string(c.capacitySectors)),
+                      std::string::npos)
+                << errors;
+            EXPECT_TRUE(!fs::exists(disc) || fs::file_size(disc) == 0);
+        }
+        Api().ClearErrors();
+    }
+}
+
+TEST_F(PseudoDrive, AbortWhileWritingEndsTheBurn) {
+    OpenPseudo();
+    JobRecorder job;
+    job.abortInPhase = "Writing the disc";
+    job.abortAtPercent = 0;
+    EXPECT_EQ(Burn(job), neroapi::kBurnAborted);
+    EXPECT_TRUE(job.abortRequested);
+    EXPECT_NE(TakeText(Api().GetErrorLog()).find("aborted by the user"), std::string::npos);
+    EXPECT_FALSE(job.HasLog("Burn process completed successfully"));
+}
+
+TEST_F(PseudoDrive, DiscOnAFileCannotBeErased) {
+    OpenPseudo();
+    for (const int mode : {neroapi::kEraseQuick, neroapi::kEraseFull}) {
+        EXPECT_EQ(Api().GetCDRWErasingTime(device, mode), neroapi::kEraseNotRewritable) << mode;
+        EXPECT_EQ(Api().EraseCDRW(device, mode), -1) << mode;
+        EXPECT_NE(TakeText(Api().GetErrorLog()).find("cannot be erased"), std::string::npos) << mode;
+        Api().ClearErrors();
+    }
+}
+
+TEST_F(PseudoDrive, DriveThatIsNotThereFailsEveryJob) {
+    UseDrives((sandbox / "no-such-folder" / "disc.img").string());
+    OpenPseudo();
+    EXPECT_EQ(Api().GetCDInfo(device, 3), nullptr);
+    EXPECT_NE(TakeText(Api().GetErrorLog()).find("is no longer available"), std::string::npos);
+    JobRecorder job;
+    EXPECT_EQ(Burn(job), neroapi::kBurnNoDisc);
+    EXPECT_NE(TakeText(Api().GetErrorLog()).find("is no longer available"), std::string::npos);
+    EXPECT_EQ(Api().GetCDRWErasingTime(device, neroapi::kEraseQuick), neroapi::kEraseNoDisc);
+}
+
+}  // namespace
+}  // namespace bb::recorder::library::optical
