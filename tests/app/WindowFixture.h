@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <cstdio>
 #include <filesystem>
 #include <memory>
 #include <optional>
@@ -123,6 +124,18 @@ protected:
             if (framework::WaitForWorkerThreads(10) && !m_ui.HasPendingMessage()) return;
             ASSERT_LT(std::chrono::steady_clock::now(), giveUp) << "a job thread did not end";
         }
+    }
+
+    // The message boxes shown so far, each as "text|caption|type".
+    std::vector<std::string> Shown() const {
+        std::vector<std::string> shown;
+        for (const auto& box : m_ui.Boxes()) shown.push_back(box.text + "|" + box.caption + "|" + Hex(box.type));
+        return shown;
+    }
+    static std::string Hex(unsigned value) {
+        char text[16];
+        std::snprintf(text, sizeof text, "0x%X", value);
+        return text;
     }
 
     // The log lines from the first that equals `first` on.

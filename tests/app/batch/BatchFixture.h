@@ -83,6 +83,10 @@ protected:
         return Start(settings, commandLine, /*batch=*/true);
     }
 
+    // The simulated disc notes an erase in its state file.
+    bool Erased() const { return m_box.Read("discs/rw.iso.state").find("disc=blank") != std::string::npos; }
+    static constexpr const char* kRewritable = "[BB RW]\ndisc = data\nmedium = DVD-RW\ndisc image = discs/rw.iso\n";
+
     const fs::path m_home = m_dir / "home";
     FakeEnvironment m_env;
     FakeShutdown m_shutdown;
