@@ -1,17 +1,81 @@
-// The About box and the Help command of the main window, on the headless host
-// with the build's recording library.
+// The About box, its version line, and the Help command's file.
+#include <set>
 #include <string>
+
+#include <gtest/gtest.h>
 
 #include "app/AboutDlg.h"
 #include "app/AboutVersionLine.h"
+#include "app/HelpFile.h"
 #include "platform/Paths.h"
 #include "platform/Shell.h"
 #include "tests/app/WindowFixture.h"
 #include "tests/controls/FakeShellAndRegistry.h"
 
 namespace bb::app::test {
+
 namespace {
 
+namespace fs = std::filesystem;
+
+// The About box's version line with and without a recording library.
+TEST(AboutVersionLine, NamesProgramLibraryAndBuild) {
+    struct Case {
+        const char* name;
+        neroapi::VersionReading library;
+        const char* expected;
+    } cases[] = {
+        {"our library", neroapi::ApiVersion{6, 6, 0, 1},
+         " Brenvik Burn / Ver. 1.2.1 (API 6.6.0.1) Build Nov  8 2005 "},
+        {"another version", neroapi::ApiVersion{7, 0, 12, 345},
+         " Brenvik Burn / Ver. 1.2.1 (API 7.0.12.345) Build Nov  8 2005 "},
+        {"no library", std::nullopt,
+         " Brenvik Burn / Ver. 1.2.1 (API 6.6.0.1, no library loaded) Build Nov  8 2005 "},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(app::AboutVersionLine(c.library, "%s, no library loaded", "Nov  8 2005"), c.expected) << c.name;
+    }
+}
+
+TEST(AboutVersionLine, ABrokenLanguageTextCannotBreakTheLine) {
+    const std::string line = app::AboutVersionLine(std::nullopt, "%d %s %n", "Nov  8 2005");
+    EXPECT_EQ(line.rfind(" Brenvik Burn / Ver. 1.2.1 (API ", 0), 0u) << line;
+    EXPECT_NE(line.find(") Build Nov  8 2005 "), std::string::npos) << line;
+}
+
+// Which help file the Help command opens for each language file.
+TEST(HelpFile, NamedAfterTheLanguageFileElseEnglish) {
+    const std::string dir = platform::JoinPath("prog", "dir");
+    auto in = [&](const char* name) { return platform::JoinPath(dir, name); };
+    struct Case {
+        const char* languageFile;
+        std::set<std::string> present;
+        std::string path;
+        bool exists;
+    } cases[] = {
+        {"english.lng", {"english.chm"}, "english.chm", true},
+        {"deutsch.lng", {"deutsch.chm", "english.chm"}, "deutsch.chm", true},
+        {"deutsch.lng", {"english.chm"}, "english.chm", true},
+        {"my.lang.lng", {"my.lang.chm", "english.chm"}, "my.lang.chm", true},
+        {"my.lang.lng", {"my.chm", "english.chm"}, "english.chm", true},
+        {"noext", {"noext.chm"}, "noext.chm", true},
+        {"francais.lng", {"deutsch.chm"}, "english.chm", false},
+        {"", {".chm"}, "english.chm", false},
+    };
+    for (const Case& c : cases) {
+        std::set<std::string> files;
+        for (const std::string& name : c.present)
+            files.insert(in(name.c_str()));
+        const app::HelpChoice choice =
+            app::ChooseHelpFile(dir, c.languageFile, [&](const std::string& p) { return files.count(p) > 0; });
+        EXPECT_EQ(choice.path, in(c.path.c_str())) << c.languageFile;
+        EXPECT_EQ(choice.exists, c.exists) << c.languageFile;
+        EXPECT_EQ(choice.command, "hh.exe " + in(c.path.c_str())) << c.languageFile;
+    }
+}
+
+// The About box and the Help command of the main window, on the headless host
+// with the build's recording library.
 class AboutBoxTest : public WindowTest {
 protected:
     void SetUp() override {
