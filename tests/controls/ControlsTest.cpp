@@ -413,12 +413,13 @@ TEST_F(ThemeLibTest, EachMissingEntryPointGivesItsSubstitute) {
         {"DrawThemeParentBackground", "open(BUTTON) close draw(1,2,54) ", true, 0, 0, true},
         {"DrawThemeBackground", "open(BUTTON) close parent ", true, 0, controls::kThemeFail, true},
         {"IsAppThemed", "open(BUTTON) close parent draw(1,2,54) ", true, 0, 0, false},
+        {"*", "", false, controls::kThemeFail, controls::kThemeFail, false},  // no library at all
     };
     for (const Case& c : cases) {
         g_calls = Calls{};
         std::map<std::string, void*> symbols = AllEntryPoints();
         symbols.erase(c.missing);
-        ThemeLib theme(std::make_unique<FakeUxTheme>(symbols));
+        ThemeLib theme(*c.missing == '*' ? nullptr : std::make_unique<FakeUxTheme>(symbols));
         void* handle = theme.OpenThemeData(reinterpret_cast<void*>(0x10), L"BUTTON");
         EXPECT_EQ(handle != nullptr, c.opened) << c.missing;
         EXPECT_EQ(theme.CloseThemeData(reinterpret_cast<void*>(0x7E)), c.closeResult) << c.missing;
@@ -428,16 +429,6 @@ TEST_F(ThemeLibTest, EachMissingEntryPointGivesItsSubstitute) {
         EXPECT_EQ(theme.IsAppThemed(), c.themed) << c.missing;
         EXPECT_EQ(g_calls.log, c.log) << c.missing;
     }
-}
-
-TEST_F(ThemeLibTest, WithoutTheLibraryEveryCallIsASubstitute) {
-    ThemeLib theme(nullptr);
-    const controls::ThemeRect rect{0, 0, 10, 10};
-    EXPECT_FALSE(theme.IsLoaded());
-    EXPECT_EQ(theme.OpenThemeData(nullptr, L"BUTTON"), nullptr);
-    EXPECT_EQ(theme.CloseThemeData(nullptr), controls::kThemeFail);
-    EXPECT_EQ(theme.DrawBackground(nullptr, nullptr, nullptr, 1, 1, &rect, nullptr), controls::kThemeFail);
-    EXPECT_FALSE(theme.IsAppThemed());
 }
 
 TEST_F(ThemeLibTest, ParentBackgroundOnlyForAWindow) {

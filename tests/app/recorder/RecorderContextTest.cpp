@@ -68,14 +68,6 @@ TEST(RecorderList, SpeedTexts) {
     }
 }
 
-TEST(RecorderList, SavedSpeedIndexOrTheLast) {
-    struct Case {
-        int saved, count, selected;
-    } cases[] = {{0, 4, 0}, {3, 4, 3}, {4, 4, 3}, {99, 4, 3}, {-1, 4, 3}, {0, 1, 0}, {5, 1, 0}};
-    for (const Case& c : cases)
-        EXPECT_EQ(recording::SpeedIndexToSelect(c.saved, c.count), c.selected) << c.saved << " of " << c.count;
-}
-
 TEST(LibraryRequests, FixedAnswers) {
     struct Case {
         int request;
