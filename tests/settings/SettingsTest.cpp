@@ -136,22 +136,6 @@ TEST_F(SettingsFileTest, ReadsLineByLine) {
     }
 }
 
-// A language file may word the header differently; the keys stay readable.
-TEST_F(SettingsFileTest, TemplateComesFromTheLanguageFile) {
-    const std::string lng = (Root() / "mini.lng").string();
-    std::ofstream(lng, std::ios::binary)
-        << "566: ; Einstellungen vom %s\\nDevice: %s\\nMediaType: %d\\nFSFlags: %X\\n"
-           "BurnFlags: %X\\nMoreFlags: %X\\nSpeed: %d\\nLanguage: %s\\nSuccessWave: %s\\n"
-           "ErrorWave: %s\\nEnableAudio: %d\\nLimitCD: %d\\nLimitDVD: %d\\nLimitCDRed: %d\\n"
-           "LimitDVDRed: %d\\nDefaultSourceDir: %s\\n\n";
-    const BurnSettings s = With([](BurnSettings& s) { s.device = "Rec"; s.speed = 2; });
-    ASSERT_TRUE(SaveSettings(m_path, s, LanguageTable(lng), std::time(nullptr)));
-    EXPECT_EQ(Read().rfind("; Einstellungen vom ", 0), 0u) << Read();
-    BurnSettings loaded;
-    ASSERT_EQ(LoadSettings(m_path, loaded), 0);
-    EXPECT_EQ(loaded, s);
-}
-
 TEST_F(SettingsFileTest, MissingFileChangesNothingAndAMissingFolderFailsTheSave) {
     BurnSettings settings;
     EXPECT_EQ(LoadSettings(m_path, settings), -1);

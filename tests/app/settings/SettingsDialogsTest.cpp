@@ -455,6 +455,7 @@ TEST_F(SaveSettingsTest, ASecondStartShowsEveryValueTheFirstSaved) {
     m_dlg->m_pAudioDlg->SetAudioEnabled(1);
     ASSERT_TRUE(first.ChooseMenu(ID_SETTINGS_SAVE));
     EXPECT_EQ(first.GetItemText(IDC_STATUS), TextOf("deutsch.lng", res::kTxtSettingsSaved));
+    EXPECT_NE(m_box.Read("Brenvik.ini").find("Brenvik-Einstellungsdatei"), std::string::npos) << "the language's header";
     EXPECT_EQ(Ini().at("Device"), "BB Writer Two");
     EXPECT_EQ(Ini().at("FSFlags"), "3");
     first.Close();
