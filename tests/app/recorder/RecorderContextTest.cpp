@@ -116,30 +116,6 @@ TEST(LibraryRequests, ImagePathIsCutToTheBuffer) {
     EXPECT_EQ(recording::ImageFileSuggestion("SAMPLE"), "SAMPLE.nrg");
 }
 
-TEST(MediaCheck, RewritableDiscsThatHoldData) {
-    struct Case {
-        uint32_t mask, kind, hasData;
-        const char* word;
-    } cases[] = {
-        {neroapi::kMediaDvdMinusRw, 0, 1, " DVD-RW"},
-        {neroapi::kMediaDvdPlusRw, 0, 7, " DVD+RW"},
-        {neroapi::kMediaCdR, neroapi::kMediumKindCdRw, 1, " CD-RW"},
-        {neroapi::kMediaDvdMinusR, neroapi::kMediumKindCdRw, 1, " CD-RW"},  // the medium kind decides
-        {neroapi::kMediaDvdMinusRw, 0, 0, nullptr},                     // blank
-        {neroapi::kMediaDvdMinusR, 0, 1, nullptr},                      // not rewritable
-        {neroapi::kMediaDvdPlusR, 2, 1, nullptr},
-        {neroapi::kMediaDvdMinusRw | neroapi::kMediaDvdPlusRw, 0, 1, nullptr},
-    };
-    for (const Case& c : cases) {
-        neroapi::DiscInfo disc{};
-        disc.mediaMask = c.mask;
-        disc.mediumKind = c.kind;
-        disc.hasData = c.hasData;
-        const char* word = recording::RewritableKindWord(disc);
-        EXPECT_STREQ(word, c.word) << std::hex << c.mask << " kind " << c.kind;
-    }
-}
-
 TEST(SizeMeterModel, RedLimitAndRounding) {
     constexpr double MB = 1024.0 * 1024.0;
     struct Case {
@@ -364,6 +340,12 @@ TEST_F(FakeLibraryWindow, MediaCheckDecidesFromTheDisc) {
         {"DVD+RW with data, not asked", true, neroapi::kMediaDvdPlusRw, 0, 1, true, 0, DiscVerdict::EraseFirst, erase + " DVD+RW"},
         {"DVD-R with data", true, neroapi::kMediaDvdMinusR, 0, 1, false, 0, DiscVerdict::BurnNow, ""},
         {"CD-RW with data in a DVD job", true, neroapi::kMediaCdR, 3, 1, false, IDYES, DiscVerdict::EraseFirst, erase + " CD-RW"},
+        // The medium kind decides over the mask; any data counts.
+        {"DVD-R mask, CD-RW kind", true, neroapi::kMediaDvdMinusR, 3, 1, true, 0, DiscVerdict::EraseFirst, erase + " CD-RW"},
+        {"DVD-RW with more data", true, neroapi::kMediaDvdMinusRw, 0, 7, true, 0, DiscVerdict::EraseFirst, erase + " DVD-RW"},
+        {"DVD+R of another kind", true, neroapi::kMediaDvdPlusR, 2, 1, false, 0, DiscVerdict::BurnNow, ""},
+        {"both rewritable bits", true, neroapi::kMediaDvdMinusRw | neroapi::kMediaDvdPlusRw, 0, 1, false, 0,
+         DiscVerdict::BurnNow, ""},
     };
     g_state.drives = {Drive("BB Fake", 1, 1385)};
     auto& h = Start();
