@@ -1,7 +1,6 @@
-// The main window on the headless host, started in a sandbox program folder
-// with the recording library of this build (or a loader standing in for
-// it), simulated recorders from a drives file, scripted file pickers, and
-// english.lng's texts to compare with.
+// The main window on the headless host in a sandbox program folder, with the
+// build's recording library (or a stand-in loader), simulated recorders from a
+// drives file, scripted file pickers, and english.lng's texts to compare with.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -9,6 +8,7 @@
 #include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <cstdio>
 #include <filesystem>
 #include <memory>
 #include <optional>
@@ -51,8 +51,7 @@ protected:
         platform::SetSystemFilePickers(nullptr);
     }
 
-    // The recording library as the program finds it: through the registry
-    // value naming `folder`, loaded by `loader` (the system's when null).
+    // The library as the program finds it: the registry names `folder`.
     void UseLibrary(const std::string& folder, platform::ModuleLoader* loader = nullptr) {
         m_library.reset();
         m_registry = std::make_unique<platform::FileRegistry>(
@@ -75,9 +74,8 @@ protected:
     }
     std::string Folder() const { return m_box.Folder(); }
 
-    // The window as the application hands it over; a non-empty `settings`
-    // becomes Brenvik.ini first. A batch window's worker reads the command
-    // line at once and its result is kept.
+    // A non-empty `settings` becomes Brenvik.ini; a batch window's worker reads
+    // the command line at once and its result is kept.
     platform::HeadlessDialogHost& Start(const std::string& settings = "", const std::string& commandLine = "",
                                         bool batch = false) {
         m_dlg.reset();
@@ -99,8 +97,7 @@ protected:
         fs::copy(fs::path(BB_SOURCE_DIR) / "samples" / "dvd-sample", root, fs::copy_options::recursive);
         return root.string();
     }
-    // The DVD root and the label typed in, the size gate run as the focus
-    // change of the DVD root edit would.
+    // The DVD root and label typed in, and the size gate run.
     void ChooseRoot(platform::HeadlessDialogHost& h, const std::string& root, const std::string& label) {
         ASSERT_TRUE(h.Type(IDC_SOURCE_DIR, root));
         ASSERT_TRUE(h.Type(IDC_VOLUME, label));
@@ -108,14 +105,12 @@ protected:
         ASSERT_EQ(m_dlg->CheckSourceSize(), 0);
     }
 
-    // english.lng's text `id`, read from the source tree: a window that has
-    // ended takes its own language table along.
+    // english.lng's text `id` (an ended window takes its own table along).
     static std::string T(int id) { return settings::LanguageTable(std::string(BB_SOURCE_DIR) + "/lang/english.lng").GetText(id); }
     // The text `id` of a language file of the sandbox.
     std::string TextOf(const std::string& file, int id) const { return settings::LanguageTable(m_box.At(file)).GetText(id); }
 
-    // Lets the jobs on workers run to their end, handling on this (the
-    // window's) thread what they post to the window meanwhile.
+    // Lets the job threads end, handling what they post to the window meanwhile.
     void Settle() {
         const auto giveUp = std::chrono::steady_clock::now() + std::chrono::minutes(2);
         for (;;) {
@@ -123,6 +118,18 @@ protected:
             if (framework::WaitForWorkerThreads(10) && !m_ui.HasPendingMessage()) return;
             ASSERT_LT(std::chrono::steady_clock::now(), giveUp) << "a job thread did not end";
         }
+    }
+
+    // The message boxes shown so far, each as "text|caption|type".
+    std::vector<std::string> Shown() const {
+        std::vector<std::string> shown;
+        for (const auto& box : m_ui.Boxes()) shown.push_back(box.text + "|" + box.caption + "|" + Hex(box.type));
+        return shown;
+    }
+    static std::string Hex(unsigned value) {
+        char text[16];
+        std::snprintf(text, sizeof text, "0x%X", value);
+        return text;
     }
 
     // The log lines from the first that equals `first` on.

@@ -1,15 +1,78 @@
-// Settings > Filesystem Flags and Settings > Audio as the user drives them,
-// and the language each settings dialog opens in.
+// The settings dialogs as the user drives them from the Settings menu, the
+// language each opens in, and Save Settings.
+#include <fstream>
+#include <map>
 #include <string>
 #include <vector>
 
-#include "SettingsWindowFixture.h"
+#include <gtest/gtest.h>
+
+#include "app/LanguageDlg.h"
+#include "platform/Sound.h"
+#include "res/HeadlessDialogs.h"
 #include "settings/AudioSettings.h"
 #include "settings/FsFlagsSettings.h"
+#include "settings/OtherSettings.h"
+#include "tests/app/WindowFixture.h"
 
 namespace bb::app::test {
+
 namespace {
 
+namespace fs = std::filesystem;
+
+class RecordingSound final : public platform::Sound {
+public:
+    bool PlayFileAsync(const std::string& path) override {
+        played.push_back(path);
+        return true;
+    }
+    std::vector<std::string> played;
+};
+
+class SettingsWindowTest : public WindowTest {
+protected:
+    void SetUp() override {
+        WindowTest::SetUp();
+        for (int id : {IDD_FSFLAGS, IDD_OTHER_SETTINGS, IDD_LANGUAGE, IDD_AUDIO})
+            m_ui.AddTemplate(res::HeadlessDialog(id));
+        platform::SetSystemSound(&m_sound);
+    }
+    void TearDown() override {
+        WindowTest::TearDown();
+        platform::SetSystemSound(nullptr);
+    }
+
+    bool IniWritten() const { return fs::exists(m_dir / "Brenvik.ini"); }
+    // Brenvik.ini's "Key: value" lines.
+    std::map<std::string, std::string> Ini() const {
+        std::map<std::string, std::string> keys;
+        std::ifstream in(m_dir / "Brenvik.ini", std::ios::binary);
+        for (std::string line; std::getline(in, line);) {
+            if (!line.empty() && line.back() == '\r') line.pop_back();
+            const size_t colon = line.find(": ");
+            if (!line.empty() && line[0] != '#' && colon != std::string::npos)
+                keys[line.substr(0, colon)] = line.substr(colon + 2);
+        }
+        return keys;
+    }
+    // A settings dialog run from the Settings menu; `script` acts in it.
+    void RunFromMenu(platform::HeadlessDialogHost& main, int command, int templateId,
+                     platform::HeadlessUi::Script script) {
+        bool opened = false;
+        m_ui.WhenOpened(templateId, [&](platform::HeadlessDialogHost& h) {
+            opened = true;
+            script(h);
+        });
+        ASSERT_TRUE(main.ChooseMenu(command));
+        ASSERT_TRUE(opened) << "dialog " << templateId << " did not open";
+    }
+
+    RecordingSound m_sound;
+};
+
+// Settings > Filesystem Flags and Settings > Audio as the user drives them,
+// and the language each settings dialog opens in.
 class FsFlagsDialogTest : public SettingsWindowTest {};
 
 TEST_F(FsFlagsDialogTest, PresetsBoxesOkAndCancel) {
@@ -170,6 +233,265 @@ TEST_F(DialogTextsTest, EachDialogOpensInTheCurrentLanguage) {
         }
     }
     EXPECT_NE(TextOf("deutsch.lng", res::kTxtCancelButton), T(res::kTxtCancelButton));
+}
+
+// Settings > Other Settings: each option into the file, the limit edits
+// (leaving one, bad input, OK, Cancel), Reset, and what the main window
+// does after the dialog closes.
+class OtherSettingsDialogTest : public SettingsWindowTest {};
+
+// Each box checked from the defaults and OK: the flags in the file, and the
+// box shown checked again when the dialog opens next.
+TEST_F(OtherSettingsDialogTest, EachBoxReachesItsFlag) {
+    const struct {
+        int box;
+        const char* burnFlags;
+        const char* moreFlags;
+    } cases[] = {
+        {IDC_OS_BURN_PROOF, "8000", "0"},  // the one box on by default: now off
+        {IDC_OS_SIMULATE, "8042", "0"},        {IDC_OS_NO_EJECT, "8240", "0"},
+        {IDC_OS_VERIFY, "8440", "0"},          {IDC_OS_DVDROM_BOOKTYPE, "4040", "0"},
+        {IDC_OS_NO_OVERWRITE_ASK, "80008040", "0"},
+        {IDC_OS_FORCE_SHUTDOWN, "8040", "1"},  {IDC_OS_LABEL16, "8040", "2"},
+        {IDC_OS_IGNORE_SIZE, "8040", "4"},
+    };
+    for (const auto& c : cases) {
+        fs::remove(m_dir / "Brenvik.ini");
+        auto& h = Start();
+        RunFromMenu(h, ID_SETTINGS_OTHER, IDD_OTHER_SETTINGS, [&](platform::HeadlessDialogHost& d) {
+            ASSERT_TRUE(d.Click(c.box));
+            ASSERT_TRUE(d.Click(IDOK));
+        });
+        EXPECT_EQ(Ini().at("BurnFlags") + "|" + Ini().at("MoreFlags"), std::string(c.burnFlags) + "|" + c.moreFlags)
+            << c.box;
+        RunFromMenu(h, ID_SETTINGS_OTHER, IDD_OTHER_SETTINGS, [&](platform::HeadlessDialogHost& d) {
+            EXPECT_EQ(d.GetCheck(c.box), c.box == IDC_OS_BURN_PROOF ? 0 : 1) << c.box;
+            d.Click(IDCANCEL);
+        });
+    }
+}
+
+TEST_F(OtherSettingsDialogTest, LimitEditsTakeOverClampNothingAndRefuseNonNumbers) {
+    const struct {
+        const char* name;
+        const char* typed;  // into the yellow DVD limit
+        bool leave;         // focus moved on before the button
+        int button;         // IDOK or IDCANCEL
+        int limit;          // the yellow DVD limit afterwards
+        bool closed;        // by that button
+        bool saved;
+        bool askedForInteger;
+    } cases[] = {
+        {"left then Cancel", "5000", true, IDCANCEL, 5000, true, false, false},
+        {"not left, Cancel", "5000", false, IDCANCEL, 4482, true, false, false},
+        {"negative", "-5", false, IDOK, -5, true, true, false},
+        {"blanks around", "  77 ", false, IDOK, 77, true, true, false},
+        {"letters", "12ab", false, IDOK, 4482, false, false, true},
+        {"empty", "", false, IDOK, 4482, false, false, true},
+        {"too large", "99999999999", false, IDOK, 4482, false, false, true},
+        {"letters left", "abc", true, IDCANCEL, 4482, true, false, true},
+    };
+    for (const auto& c : cases) {
+        fs::remove(m_dir / "Brenvik.ini");
+        m_ui.ClearBoxes();
+        auto& h = Start();
+        bool closed = false;
+        RunFromMenu(h, ID_SETTINGS_OTHER, IDD_OTHER_SETTINGS, [&](platform::HeadlessDialogHost& d) {
+            EXPECT_EQ(d.GetItemText(IDC_OS_LIMIT_DVD), "4482");
+            ASSERT_TRUE(d.Type(IDC_OS_LIMIT_DVD, c.typed, c.leave));
+            d.Click(c.button);
+            closed = d.Ended();
+            if (!closed) d.Click(IDCANCEL);  // the user gives up
+        });
+        EXPECT_EQ(closed, c.closed) << c.name;
+        EXPECT_EQ(m_dlg->m_pOtherDlg->GetLimitDvd(), c.limit) << c.name;
+        EXPECT_EQ(IniWritten(), c.saved) << c.name;
+        if (c.saved) {
+            EXPECT_EQ(Ini().at("LimitDVD"), std::to_string(c.limit)) << c.name;
+        }
+        bool asked = false;
+        for (const auto& box : m_ui.Boxes()) asked = asked || box.templateId == IDD_OTHER_SETTINGS;
+        EXPECT_EQ(asked, c.askedForInteger) << c.name;
+    }
+}
+
+TEST_F(OtherSettingsDialogTest, ResetRestoresTheLimitsAtOnceAndTheBoxesFromTheHolder) {
+    WriteFile("Brenvik.ini", "LimitCD: 1\nLimitDVD: 2\nLimitCDRed: 3\nLimitDVDRed: 4\n");
+    auto& h = Start();
+    RunFromMenu(h, ID_SETTINGS_OTHER, IDD_OTHER_SETTINGS, [&](platform::HeadlessDialogHost& d) {
+        EXPECT_EQ(d.GetItemText(IDC_OS_LIMIT_CD_RED), "3");
+        ASSERT_TRUE(d.Click(IDC_OS_SIMULATE));  // not taken yet
+        ASSERT_TRUE(d.Click(IDC_OS_RESET));
+        EXPECT_EQ(d.GetItemText(IDC_OS_LIMIT_CD) + " " + d.GetItemText(IDC_OS_LIMIT_DVD) + " " +
+                      d.GetItemText(IDC_OS_LIMIT_CD_RED) + " " + d.GetItemText(IDC_OS_LIMIT_DVD_RED),
+                  "650 4482 700 8106");
+        EXPECT_EQ(d.GetCheck(IDC_OS_SIMULATE), 0) << "refilled from the holder";
+        d.Click(IDCANCEL);
+    });
+    auto& other = *m_dlg->m_pOtherDlg;
+    EXPECT_EQ(std::vector<int>({other.GetLimitCd(), other.GetLimitDvd(), other.GetLimitCdRed(), other.GetLimitDvdRed()}),
+              std::vector<int>({650, 4482, 700, 8106}));
+    EXPECT_EQ(Ini().at("LimitCD"), "1") << "Cancel writes no file";
+}
+
+TEST_F(OtherSettingsDialogTest, AfterClosingTheWindowFollowsVerifyAndTheLabelLimit) {
+    auto& h = Start();
+    ASSERT_TRUE(h.Type(IDC_VOLUME, "ABCDEFGHIJ"));
+    const std::string lengthBefore = h.GetItemText(IDC_LABEL_LENGTH);
+    RunFromMenu(h, ID_SETTINGS_OTHER, IDD_OTHER_SETTINGS, [&](platform::HeadlessDialogHost& d) {
+        for (int id : {IDC_OS_VERIFY, IDC_OS_LABEL16, IDOK}) d.Click(id);
+    });
+    // Verify after Cancel and OK is walked in the running program (settings-dialogs.sh).
+    EXPECT_EQ(h.GetCheck(IDC_VERIFY), 1);
+    EXPECT_NE(h.GetItemText(IDC_LABEL_LENGTH), lengthBefore) << "16 instead of 32 characters";
+    EXPECT_EQ(h.GetItemText(IDC_STATUS), T(res::kTxtSettingsSaved));
+}
+
+// Settings > Language: the list of language files, the selection of the
+// current one, and broken files chosen. (The switch of the running window's
+// texts is driven on the Win32 window.)
+class LanguageDialogTest : public SettingsWindowTest {
+protected:
+    // Chooses `file` in the dialog (by its text) and presses `button`.
+    void Choose(platform::HeadlessDialogHost& h, const std::string& file, int button) {
+        RunFromMenu(h, ID_SETTINGS_LANGUAGE, IDD_LANGUAGE, [&](platform::HeadlessDialogHost& d) {
+            const auto items = d.ComboItems(IDC_LANG_LIST);
+            for (size_t i = 0; i < items.size(); ++i)
+                if (items[i].first == file) {
+                    ASSERT_TRUE(d.SelectCombo(IDC_LANG_LIST, int(i)));
+                }
+            d.Click(button);
+        });
+    }
+};
+
+TEST_F(LanguageDialogTest, ListOrderAndTheSelectionOfTheCurrentFile) {
+    const struct {
+        const char* name;
+        std::vector<std::string> files;
+        const char* current;
+        std::vector<std::string> listed;
+        int selected;
+        const char* afterOk;
+    } cases[] = {
+        {"sorted", {"german.lng", "english.lng"}, "german.lng", {"english.lng", "german.lng"}, 1, "german.lng"},
+        {"prefix in another case", {"german.lng", "english.lng"}, "ENG", {"english.lng", "german.lng"}, 0,
+         "english.lng"},
+        {"no match: the first", {"german.lng", "Zulu.lng", "english.lng"}, "french.lng",
+         {"english.lng", "german.lng", "Zulu.lng"}, 0, "english.lng"},
+        {"case-insensitive order", {"b.LNG", "A.lng", "c.lng"}, "c", {"A.lng", "b.LNG", "c.lng"}, 2, "c.lng"},
+        {"no language file", {}, "mine.lng", {}, -1, "mine.lng"},
+    };
+    for (const auto& c : cases) {
+        const std::string folder = "list" + std::to_string(&c - cases) + "/";
+        m_box.MakeTree({folder + "folder.lng/", folder + "notes.txt"});  // neither is a language file
+        for (const std::string& f : c.files) m_box.WriteFile(folder + f, "810: Language\n");
+        settings::LanguageTable texts;
+        CLanguageDlg dialog(texts);
+        dialog.SetFolder(m_box.At(folder).c_str());
+        dialog.SetFile(c.current);
+        std::vector<std::string> listed;
+        int selected = -2;
+        m_ui.WhenOpened(IDD_LANGUAGE, [&](platform::HeadlessDialogHost& d) {
+            for (const auto& item : d.ComboItems(IDC_LANG_LIST)) listed.push_back(item.first);
+            selected = d.ComboGetCurSel(IDC_LANG_LIST);
+            d.Click(IDOK);
+        });
+        EXPECT_EQ(dialog.DoModal(), IDOK) << c.name;
+        EXPECT_EQ(listed, c.listed) << c.name;
+        EXPECT_EQ(selected, c.selected) << c.name;
+        EXPECT_TRUE(dialog.m_bChanged) << c.name;
+        EXPECT_EQ(dialog.GetFile(), c.afterOk) << c.name;
+    }
+}
+
+// Cut off in the middle of the file and of a line; format conversions where
+// the texts take none; a very long line: shown as they stand, nothing lost.
+TEST_F(LanguageDialogTest, BrokenLanguageFilesNeitherCrashNorLoseSettings) {
+    const std::string english = m_box.Read("english.lng");
+    WriteFile("cut.lng", english.substr(0, english.size() / 2));
+    WriteFile("percent.lng", "776: %s%s%n%d saved\n810: %s %n %x\n628: %s\n" + std::string(200000, 'x') + "\n");
+    auto& h = Start("LimitDVD: 1234\n");
+    for (const char* file : {"cut.lng", "percent.lng"}) {
+        Choose(h, file, IDOK);
+        EXPECT_EQ(Ini().at("Language"), file);
+        EXPECT_EQ(Ini().at("LimitDVD"), "1234") << file;
+        EXPECT_EQ(h.GetItemText(IDC_STATUS), TextOf(file, res::kTxtSettingsSaved)) << file;
+    }
+    RunFromMenu(h, ID_SETTINGS_LANGUAGE, IDD_LANGUAGE, [&](platform::HeadlessDialogHost& d) {
+        EXPECT_EQ(d.GetTitle(), "%s %n %x");
+        EXPECT_EQ(d.GetItemText(IDC_LANG_GROUP), "Sprache w\xC3\xA4hlen") << "no text: the template's caption";
+        d.Click(IDCANCEL);
+    });
+}
+
+// Save Settings writes Brenvik.ini from the window and the holders; a second
+// start of the window shows every value the first one saved. Nothing else
+// writes the file.
+class SaveSettingsTest : public SettingsWindowTest {};
+
+TEST_F(SaveSettingsTest, ASecondStartShowsEveryValueTheFirstSaved) {
+    CopyLanguage("deutsch.lng");
+    WriteDrives("[BB Writer One]\ndisc = blank\nmedium = DVD-R\n[BB Writer Two]\ndisc = blank\nmedium = DVD-R\n");
+    const std::string root = m_box.MakeFolder("my 100% root");
+    auto& first = Start("Language: deutsch.lng\n");
+    ASSERT_TRUE(first.Click(IDC_MEDIA_CD));
+    const auto recorders = first.ComboItems(IDC_RECORDER_LIST);
+    ASSERT_EQ(recorders.size(), 3u);
+    ASSERT_EQ(recorders[2].first, "BB Writer Two");
+    ASSERT_TRUE(first.SelectCombo(IDC_RECORDER_LIST, 2));
+    ASSERT_TRUE(first.SelectCombo(IDC_SPEED_LIST, 0));
+    ASSERT_TRUE(first.Click(IDC_REALLOCATE));  // off: FSFlags loses 0x40
+    ASSERT_TRUE(first.Type(IDC_SOURCE_DIR, root, /*leave=*/true));
+    m_dlg->m_pFsFlagsDlg->SetFlags(0x03);
+    m_dlg->m_pOtherDlg->SetBurnFlags(0x80004642);
+    m_dlg->m_pOtherDlg->SetMoreFlags(0x7);
+    m_dlg->m_pOtherDlg->SetLimitCd(1);
+    m_dlg->m_pOtherDlg->SetLimitDvd(2);
+    m_dlg->m_pOtherDlg->SetLimitCdRed(3);
+    m_dlg->m_pOtherDlg->SetLimitDvdRed(-4);
+    m_dlg->m_pAudioDlg->SetSuccessWave("/s/%d ok.wav");
+    m_dlg->m_pAudioDlg->SetErrorWave("/s/bad.WAV");
+    m_dlg->m_pAudioDlg->SetAudioEnabled(1);
+    ASSERT_TRUE(first.ChooseMenu(ID_SETTINGS_SAVE));
+    EXPECT_EQ(first.GetItemText(IDC_STATUS), TextOf("deutsch.lng", res::kTxtSettingsSaved));
+    EXPECT_NE(m_box.Read("Brenvik.ini").find("Brenvik-Einstellungsdatei"), std::string::npos) << "the language's header";
+    EXPECT_EQ(Ini().at("Device"), "BB Writer Two");
+    EXPECT_EQ(Ini().at("FSFlags"), "3");
+    first.Close();
+
+    auto& h = Start();
+    EXPECT_EQ(h.GetRadioIndex(IDC_MEDIA_DVD), 1) << "CD";
+    EXPECT_EQ(h.ComboGetCurSel(IDC_RECORDER_LIST), 2);
+    EXPECT_EQ(h.ComboGetCurSel(IDC_SPEED_LIST), 0);
+    EXPECT_EQ(h.GetCheck(IDC_REALLOCATE), 0);
+    EXPECT_EQ(h.GetCheck(IDC_VERIFY), 1) << "BurnFlags 0x400";
+    EXPECT_EQ(h.GetItemText(IDC_SOURCE_DIR), root);
+    EXPECT_EQ(h.GetItemText(IDC_BURN_GROUP), TextOf("deutsch.lng", res::kTxtBurnGroup)) << "German texts";
+    EXPECT_EQ(m_dlg->m_pFsFlagsDlg->GetFlags(), 0x03);
+    auto& other = *m_dlg->m_pOtherDlg;
+    EXPECT_EQ(other.GetBurnFlags(), 0x80004642u);
+    EXPECT_EQ(other.GetMoreFlags(), 0x7u);
+    EXPECT_EQ(other.m_bLabel16, 1) << "the label option: 16 characters at most";
+    EXPECT_EQ(std::vector<int>({other.GetLimitCd(), other.GetLimitDvd(), other.GetLimitCdRed(), other.GetLimitDvdRed()}),
+              std::vector<int>({1, 2, 3, -4}));
+    EXPECT_EQ(m_dlg->m_pAudioDlg->GetSuccessWave() + "|" + m_dlg->m_pAudioDlg->GetErrorWave(), "/s/%d ok.wav|/s/bad.WAV");
+    EXPECT_EQ(m_dlg->m_pAudioDlg->IsAudioEnabled(), 1);
+
+    // Leaving writes nothing.
+    fs::remove(m_dir / "Brenvik.ini");
+    ASSERT_TRUE(h.Click(IDC_QUIT));
+    EXPECT_FALSE(IniWritten());
+}
+
+TEST_F(SaveSettingsTest, AFileThatCannotBeWrittenIsReportedAndTheOldOneKept) {
+    auto& h = Start();
+    // A folder where the file should be: it can be neither written nor replaced.
+    m_box.MakeFolder("Brenvik.ini");
+    ASSERT_TRUE(h.ChooseMenu(ID_SETTINGS_SAVE));
+    EXPECT_EQ(h.GetItemText(IDC_STATUS), T(res::kTxtSettingsNotSaved));
+    EXPECT_TRUE(fs::is_directory(m_dir / "Brenvik.ini"));
+    EXPECT_EQ(m_dlg->m_pOtherDlg->GetBurnFlags(), 0x8040u) << "the settings in memory stay";
 }
 
 }  // namespace

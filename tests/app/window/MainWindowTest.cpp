@@ -1,0 +1,297 @@
+// The main window's start-up, keys, exit path, message boxes, log and Directory
+// button, and what the console front end answers before the command line.
+#include <cstdio>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "app/ConsoleOptions.h"
+#include "platform/FilePickerService.h"
+#include "platform/Paths.h"
+#include "recording/CommandLine.h"
+#include "res/MainDialogTemplate.h"
+#include "settings/BuiltinTexts.h"
+#include "tests/app/WindowFixture.h"
+#include "tests/support/Sandbox.h"
+
+namespace bb::app::test {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// The main window's start-up: settings, language, defaults, title, and the
+// command line that starts the batch run.
+class MainWindowStartupTest : public WindowTest {};
+
+TEST_F(MainWindowStartupTest, WithoutSettingsFileLogsItsPathAndStartsWithTheDefaults) {
+    // The first log line naming the file is checked on the console (console-front-end.sh).
+    auto& h = Start();
+
+    EXPECT_EQ(h.Icon(), IDI_MAIN);
+    // Title, status, Clear Log (its icon only), label, DVD root, percent, times.
+    EXPECT_EQ(h.GetTitle() + "|" + h.GetItemText(IDC_STATUS) + "|" + h.GetItemText(IDC_CLEAR_LOG) + "|" +
+                  h.GetItemText(IDC_VOLUME) + "|" + h.GetItemText(IDC_SOURCE_DIR) + "|" + h.GetItemText(IDC_PERCENT) +
+                  h.GetItemText(IDC_TIME_REMAINING) + h.GetItemText(IDC_TIME_TOTAL),
+              "Brenvik Burn 1.2.1|" + T(res::kTxtNameAndCredit) + "||UNDEFINED||0 %--:----:--");
+    // Quick erase, DVD, reallocation on, verify and shutdown off.
+    EXPECT_EQ(std::vector<int>({h.GetRadioIndex(IDC_FULL_ERASE), h.GetRadioIndex(IDC_MEDIA_DVD), h.GetCheck(IDC_REALLOCATE),
+                                h.GetCheck(IDC_VERIFY), h.GetCheck(IDC_SHUTDOWN)}),
+              std::vector<int>({1, 0, BST_CHECKED, BST_UNCHECKED, BST_UNCHECKED}));
+    // No saved speed: the last of the image recorder's speeds.
+    EXPECT_TRUE(h.IsItemEnabled(IDC_SPEED_LIST));
+    EXPECT_EQ(h.ComboGetCurSel(IDC_SPEED_LIST), h.ComboGetCount(IDC_SPEED_LIST) - 1);
+    EXPECT_FALSE(h.IsItemEnabled(IDC_BURN) || h.IsItemEnabled(IDC_ABORT) || h.IsItemEnabled(IDC_STATUS));
+    EXPECT_EQ(m_dlg->m_strLanguageFile, "english.lng");
+    EXPECT_EQ(m_dlg->m_strProgramDir, Folder().c_str());
+    // Text 500 is looked up before the language file is set, and the
+    // built-in texts do not carry it: no system-menu item, although
+    // english.lng has the text.
+    EXPECT_FALSE(T(res::kTxtSysMenuAbout).empty());
+    EXPECT_TRUE(h.SystemMenuItems().empty());
+}
+
+TEST_F(MainWindowStartupTest, WithoutLanguageFileOnlyBuiltInTextsShow) {
+    fs::remove(m_dir / "english.lng");
+    auto& h = Start();
+    for (const res::ControlTemplate& c : res::MainDialog().controls)
+        if (c.textId != 0) {
+            EXPECT_EQ(h.GetItemText(c.id), "") << c.idName;
+        }
+    EXPECT_EQ(h.MenuGetTextByPosition(0), "");
+    ASSERT_NE(settings::BuiltinText(res::kTxtNameAndCredit), nullptr);
+    EXPECT_EQ(h.GetItemText(IDC_STATUS), settings::BuiltinText(res::kTxtNameAndCredit));
+    // Text 710 is empty as well: its line stays empty, and the path that
+    // had no place in it is reported on the line before.
+    const std::vector<std::string> log = h.Lines(IDC_LOG);
+    ASSERT_GE(log.size(), 2u);
+    EXPECT_NE(log[0].find("left over"), std::string::npos) << log[0];
+    EXPECT_EQ(log[1], "");
+}
+
+// Each row is a settings file and what start-up makes of it.
+TEST_F(MainWindowStartupTest, SettingsFileDecidesLanguageMediaAndBoxes) {
+    const struct {
+        const char* ini;
+        const char* languageFile;
+        int mediaType, reallocate, verify;
+    } cases[] = {
+        {"Language: de\r\n", "english.lng", 0, 1, 0},
+        {"Language: x.lng\r\n", "x.lng", 0, 1, 0},
+        {"MediaType: 1\r\nFSFlags: 18\r\n", "english.lng", 1, 0, 0},
+        {"BurnFlags: 8440\r\n", "english.lng", 0, 1, 1},
+        {"# FSFlags: 0\nFSFlags: 58\nBurnFlags: 8040\n", "english.lng", 0, 1, 0},
+    };
+    for (const auto& c : cases) {
+        auto& h = Start(c.ini);
+        EXPECT_EQ(m_dlg->m_strLanguageFile, c.languageFile) << c.ini;
+        EXPECT_EQ(h.GetRadioIndex(IDC_MEDIA_DVD), c.mediaType) << c.ini;
+        EXPECT_EQ(h.GetCheck(IDC_REALLOCATE), c.reallocate) << c.ini;
+        EXPECT_EQ(h.GetCheck(IDC_VERIFY), c.verify) << c.ini;
+        for (const std::string& line : h.Lines(IDC_LOG))
+            EXPECT_EQ(line.find("Brenvik.ini"), std::string::npos) << "read, so no line about it: " << line;
+    }
+}
+
+TEST_F(MainWindowStartupTest, CommandLineOfTwoOrMoreCharactersStartsTheBatchRun) {
+    const struct {
+        const char* commandLine;
+        bool batch;
+        int words;
+    } cases[] = {
+        {"", false, 0}, {"x", false, 0}, {"/C", true, 1}, {"-d \"C:\\My DVD\" -v MOVIE", true, 4}, {"  ", true, 0},
+    };
+    for (const auto& c : cases) {
+        auto& h = Start("", c.commandLine);
+        EXPECT_EQ(Has(h.Lines(IDC_LOG), T(res::kTxtClStarted)), c.batch) << c.commandLine;
+        EXPECT_EQ(m_dlg->m_argc, c.words) << c.commandLine;
+        if (c.words == 4) {
+            EXPECT_EQ(m_dlg->m_argv[1], "C:\\My DVD") << "quotes group, and are dropped";
+        }
+    }
+}
+
+// The main window's keys, exit path, message boxes, log and the Directory
+// button. (Which controls a job leaves usable is walked on the Win32 window.)
+class MainWindowBehaviourTest : public WindowTest {};
+
+TEST_F(MainWindowBehaviourTest, OnlyQuitAndTheCloseBoxLeaveAndBothFreeTheWords) {
+    for (const bool closeBox : {false, true}) {
+        auto& h = Start("", "/D x /V y");
+        ASSERT_EQ(m_dlg->m_argc, 4);
+        EXPECT_TRUE(h.PressKey(VK_ESCAPE));
+        EXPECT_TRUE(h.PressKey(VK_F4, /*alt=*/true));
+        EXPECT_FALSE(h.PressKey(VK_F4)) << "F4 alone is an ordinary key";
+        EXPECT_FALSE(h.Ended());
+        if (closeBox)
+            h.Close();
+        else
+            ASSERT_TRUE(h.Click(IDC_QUIT));
+        EXPECT_TRUE(h.Ended()) << closeBox;
+        EXPECT_EQ(h.Result(), IDCANCEL) << closeBox;
+        EXPECT_EQ(m_dlg->m_argc, 0) << closeBox;
+        for (const framework::CString& word : m_dlg->m_argv) EXPECT_TRUE(word.IsEmpty()) << closeBox;
+    }
+}
+
+TEST_F(MainWindowBehaviourTest, ShowMessageRestoresAMinimisedWindowBeforeAsking) {
+    auto& h = Start();
+    for (int before : {SW_MINIMIZE, SW_SHOWNORMAL}) {
+        h.ShowWindow(before);
+        int stateWhileAsking = -1;
+        m_ui.SetResponder([&](const platform::ShownMessageBox&) {
+            stateWhileAsking = h.GetShowState();
+            return IDNO;
+        });
+        EXPECT_EQ(m_dlg->ShowMessage("Overwrite?", "Question", 0x124), IDNO);
+        EXPECT_EQ(stateWhileAsking, SW_SHOWNORMAL) << "window shown " << before;
+    }
+    const auto box = m_ui.Boxes().at(0);
+    EXPECT_EQ(box.text + "|" + box.caption, "Overwrite?|Question");
+    EXPECT_EQ(box.type, 0x124u);
+    EXPECT_EQ(box.templateId, IDD_MAIN);
+}
+
+TEST_F(MainWindowBehaviourTest, AppendLogAddsLinesAndShowsTheNewest) {
+    auto& h = Start();
+    m_dlg->SetDlgItemText(IDC_LOG, "");
+    const struct {
+        const char* text;
+        std::vector<std::string> lines;
+    } steps[] = {
+        {"first", {"first"}},
+        {"100% done", {"first", "100% done"}},
+        {"a\r\nb", {"first", "100% done", "a", "b"}},
+        {"", {"first", "100% done", "a", "b", ""}},
+    };
+    for (const auto& s : steps) {
+        m_dlg->AppendLog(s.text);
+        EXPECT_EQ(h.Lines(IDC_LOG), s.lines) << s.text;
+        EXPECT_EQ(h.EditGetFirstVisibleLine(IDC_LOG), int(s.lines.size()) - 1) << s.text;
+    }
+    EXPECT_EQ(h.GetItemText(IDC_LOG), "first\r\n100% done\r\na\r\nb\r\n");
+}
+
+// A folder picker that notes what it was asked and what the window's status
+// line showed meanwhile, and answers with `answer` (empty: cancelled).
+class WatchingPicker final : public platform::FilePickerService {
+public:
+    bool RunFileDialog(bool, platform::FileDialogRecord&) override { return false; }
+    bool BrowseForFolder(const platform::FolderBrowseRequest& request) override {
+        asked.push_back(std::to_string(request.flags) + "|" + (request.title ? request.title : "") + "|" +
+                        (request.initialFolder ? request.initialFolder : "") + "|" +
+                        (window ? window->GetItemText(IDC_STATUS) : ""));
+        if (answer.empty()) return false;
+        std::snprintf(request.displayName, 260, "%s", answer.c_str());
+        return true;
+    }
+    platform::HeadlessDialogHost* window = nullptr;
+    std::string answer;
+    std::vector<std::string> asked;
+};
+
+TEST_F(MainWindowBehaviourTest, DirectoryAsksThePickerWithTheWindowsValuesAndShowsItsAnswer) {
+    const std::string root = SampleRoot();
+    const struct {
+        const char* what;
+        std::string before;  // the DVD root already there; "" none
+        std::string answer;  // "" cancels
+        std::string shown;   // the DVD root field afterwards
+        bool burnAfter;
+    } cases[] = {
+        {"chosen", "", root, root, true},
+        {"cancelled, no root before", "", "", "Can't get dir...", false},
+        {"cancelled after a root", root, "", "Can't get dir...", true},
+    };
+    for (const auto& c : cases) {
+        WatchingPicker picker;
+        platform::SetSystemFilePickers(&picker);
+        auto& h = Start();
+        picker.window = &h;
+        if (!c.before.empty()) {
+            ASSERT_TRUE(h.Type(IDC_SOURCE_DIR, c.before, /*leave=*/true));
+        }
+        picker.answer = c.answer;
+        ASSERT_TRUE(h.Click(IDC_BROWSE));
+        platform::SetSystemFilePickers(nullptr);
+        // Flags: file-system folders, new dialog style, file-system ancestors.
+        EXPECT_EQ(picker.asked, (std::vector<std::string>{"73|" + T(res::kTxtBrowseTitle) + "|" + c.before + "|" +
+                                                          T(res::kTxtStatusBrowsing)}))
+            << c.what;
+        EXPECT_EQ(h.GetItemText(IDC_STATUS), T(res::kTxtStatusReady)) << c.what;
+        EXPECT_EQ(h.GetItemText(IDC_SOURCE_DIR), c.shown) << c.what;
+        EXPECT_EQ(h.IsItemEnabled(IDC_BURN), c.burnAfter) << "a cancelled pick leaves Burn: " << c.what;
+        if (!c.answer.empty()) {
+            EXPECT_EQ(h.GetItemText(IDC_VOLUME), "DVD") << "the folder names the label";
+        }
+    }
+}
+
+// What the console front end answers before the program's command line.
+TEST(ConsoleOptions, HelpAndVersionAnswerOnlyWhenAlone) {
+    struct Case {
+        std::vector<std::string> args;
+        int status;  // -1: the program's command line runs
+        const char* printedStart;
+    } cases[] = {
+        {{"--version"}, 0, "Brenvik Burn 1.2.1\n"},
+        {{}, -1, ""},
+        {{"/D", "x"}, -1, ""},
+        {{"--help", "/D"}, -1, ""},
+        {{"--Version"}, -1, ""},
+    };
+    for (const Case& c : cases) {
+        std::ostringstream out;
+        const auto status = app::AnswerFrontEndOption(c.args, out, "brenvik-burn");
+        EXPECT_EQ(status.value_or(-1), c.status) << (c.args.empty() ? "" : c.args[0]);
+        EXPECT_EQ(out.str().rfind(c.printedStart, 0), 0u) << out.str();
+        if (c.status < 0) {
+            EXPECT_TRUE(out.str().empty());
+        }
+    }
+}
+
+TEST(ConsoleOptions, HelpDocumentsEveryExitStatusAndOption) {
+    std::ostringstream out;
+    app::PrintUsage(out, "brenvik-burn");
+    const std::string text = out.str();
+    for (const char* needle : {"/D", "/V", "/C", "/E", "/O", "/L", "/S", "--help", "--version"})
+        EXPECT_NE(text.find(needle), std::string::npos) << needle;
+    for (int status : {app::kExitSuccess, app::kExitJobFailed, app::kExitUsage})
+        EXPECT_NE(text.find(std::to_string(status) + " "), std::string::npos) << status;
+}
+
+TEST(ConsoleOptions, HelpNamesTheHelpPagesBesideTheProgramElseInstalled) {
+    const bb::test::Sandbox program;
+    EXPECT_EQ(app::HelpPagesFolder(program.Folder(), "/usr/share/doc/x"), "/usr/share/doc/x");
+    program.MakeFolder("help/en");
+    const std::string beside = program.At("help");
+    EXPECT_EQ(app::HelpPagesFolder(program.Folder(), "/usr/share/doc/x"), beside);
+    std::ostringstream out;
+    EXPECT_EQ(app::AnswerFrontEndOption({"--help"}, out, "brenvik-burn", beside), app::kExitSuccess);
+    for (const char* language : {"en", "de"})
+        EXPECT_NE(out.str().find(platform::JoinPath(platform::JoinPath(beside, language), "index.htm") + "\n"),
+                  std::string::npos)
+            << out.str();
+}
+
+// The tail rebuilt from the shell's words splits back into the same words.
+TEST(ConsoleOptions, CommandLineTailKeepsWordsWithBlanksTogether) {
+    const std::vector<std::vector<std::string>> cases = {
+        {"/D", "/tmp/My DVD", "/V", "MOVIE"},
+        {"/D", "/tmp/Two  Spaces", "/V", "TWO"},
+        {"/D", "/tmp/a\tb"},
+        {"-d", "C:\\Program Files\\DVD"},
+        {"/C"},
+        {},
+    };
+    for (const auto& words : cases) {
+        const std::string tail = app::CommandLineTail(words);
+        EXPECT_EQ(recording::SplitCommandLine(tail).words, words) << tail;
+    }
+}
+
+}  // namespace
+}  // namespace bb::app::test
