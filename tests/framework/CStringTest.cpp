@@ -121,12 +121,8 @@ TEST(CString, FormatGoesThroughTheCheckedFormatter) {
     CString s;
     s.Format("%s %s", CString("Brenvik Burn"), "1.2.1");
     EXPECT_EQ(s, "Brenvik Burn 1.2.1");
-    s.Format("%.2d:%.2d", 4, 0);
-    EXPECT_EQ(s, "04:00");
-    s.Format("%d %%", 42);
-    EXPECT_EQ(s, "42 %");
-    s.Format("%s\\%s.log", std::string("C:\\Desktop"), CString("NO_NAME"));
-    EXPECT_EQ(s, "C:\\Desktop\\NO_NAME.log");
+    s.Format("%s\\%.2d %%", std::string("C:"), 4);
+    EXPECT_EQ(s, "C:\\04 %");
     // A template that does not fit its arguments (a user's language file)
     // must neither crash nor read a number as a string.
     s.Format("%s and %s", 7);
