@@ -182,7 +182,7 @@ TYPED_TEST_P(DialogHostContract, LogEditAppendsLinesAndScrolls) {
 // Like the edit control, the log takes lines up to its limit (30,000
 // characters under Wine and here, 32,767 on Windows) and cuts off what does
 // not fit, until the program raises the limit. Few long lines keep it quick
-// under Wine.
+// under Wine (the Win32 edit wraps them: its line count is not theirs).
 TYPED_TEST_P(DialogHostContract, LogEditHoldsWhatItsLimitAllows) {
     RunChecks([](CheckingDialog& d) {
         CEdit log = d.GetEdit(IDC_FW_LOG);
@@ -202,7 +202,6 @@ TYPED_TEST_P(DialogHostContract, LogEditHoldsWhatItsLimitAllows) {
         const CString all = d.GetDlgItemText(IDC_FW_LOG);
         EXPECT_EQ(all.GetLength(), 402 * kLines - 2);
         EXPECT_EQ(all.Right(402), ("\r\n" + std::string(397, '.') + "199").c_str());
-        EXPECT_EQ(log.GetLineCount(), kLines);
 
         d.SetDlgItemText(IDC_FW_LOG, "");
         log.SetLimitText(12);
