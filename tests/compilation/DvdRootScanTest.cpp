@@ -237,5 +237,4 @@ TEST(IsoTreeTest, NamesOfMoreThan255BytesDoNotFit) {
 }
 
 }  // namespace
-
 }  // namespace bb::compilation

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 namespace bb::framework {
-
 namespace {
 
 TEST(CString, SearchesReportPositionsOrMinusOne) {
@@ -132,5 +131,4 @@ TEST(CString, FormatGoesThroughTheCheckedFormatter) {
 }
 
 }  // namespace
-
 }  // namespace bb::framework

@@ -7,7 +7,6 @@
 #include "tests/neroapi/FakeTracks.h"
 
 namespace bb::neroapi {
-
 namespace {
 
 using test::CurrentTrack;
@@ -98,5 +97,4 @@ TEST(IsoTrackAdapters, LayoutIsTablePointerInnerObjectOwnsFlag) {
 }
 
 }  // namespace
-
 }  // namespace bb::neroapi
