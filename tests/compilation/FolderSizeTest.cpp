@@ -10,7 +10,6 @@
 #include "tests/compilation/ScanFixture.h"
 
 namespace bb::compilation {
-
 namespace {
 
 class FolderSizeTest : public ScanSandbox {
@@ -93,5 +92,4 @@ TEST_F(FolderSizeTest, LinksBackUpAreLoggedAndNotFollowed) {
 }
 
 }  // namespace
-
 }  // namespace bb::compilation

@@ -86,5 +86,4 @@ TEST(LabelTextTest, LastPathComponent) {
 }
 
 }  // namespace
-
 }  // namespace bb::compilation

@@ -8,7 +8,6 @@
 #include "tests/compilation/TestText.h"
 
 namespace bb::compilation {
-
 namespace {
 
 // Volume names by root, as a drive would report them.
@@ -155,5 +154,4 @@ TEST_F(VolumeLabelTest, CheckRejectsTheFirstForbiddenCharacter) {
 }
 
 }  // namespace
-
 }  // namespace bb::compilation

@@ -7,7 +7,6 @@
 #include <thread>
 
 namespace bb::framework {
-
 namespace {
 
 using Clock = std::chrono::steady_clock;
@@ -66,5 +65,4 @@ TEST(CEvent, ManualResetReleasesEveryWaiter) {
 }
 
 }  // namespace
-
 }  // namespace bb::framework

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 namespace bb::framework {
-
 namespace {
 
 TEST(CString, SearchesReportPositionsOrMinusOne) {
@@ -121,12 +120,8 @@ TEST(CString, FormatGoesThroughTheCheckedFormatter) {
     CString s;
     s.Format("%s %s", CString("Brenvik Burn"), "1.2.1");
     EXPECT_EQ(s, "Brenvik Burn 1.2.1");
-    s.Format("%.2d:%.2d", 4, 0);
-    EXPECT_EQ(s, "04:00");
-    s.Format("%d %%", 42);
-    EXPECT_EQ(s, "42 %");
-    s.Format("%s\\%s.log", std::string("C:\\Desktop"), CString("NO_NAME"));
-    EXPECT_EQ(s, "C:\\Desktop\\NO_NAME.log");
+    s.Format("%s\\%.2d %%", std::string("C:"), 4);
+    EXPECT_EQ(s, "C:\\04 %");
     // A template that does not fit its arguments (a user's language file)
     // must neither crash nor read a number as a string.
     s.Format("%s and %s", 7);
@@ -136,5 +131,4 @@ TEST(CString, FormatGoesThroughTheCheckedFormatter) {
 }
 
 }  // namespace
-
 }  // namespace bb::framework

@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 namespace bb::framework {
-
 namespace {
 
 TEST(ParseDialogInt, AcceptsSignedDecimalsWithinRange) {
@@ -31,5 +30,4 @@ TEST(ParseDialogInt, AcceptsSignedDecimalsWithinRange) {
 }
 
 }  // namespace
-
 }  // namespace bb::framework

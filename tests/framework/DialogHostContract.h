@@ -181,14 +181,15 @@ TYPED_TEST_P(DialogHostContract, LogEditAppendsLinesAndScrolls) {
 
 // Like the edit control, the log takes lines up to its limit (30,000
 // characters under Wine and here, 32,767 on Windows) and cuts off what does
-// not fit, until the program raises the limit.
+// not fit, until the program raises the limit. Few long lines keep it quick
+// under Wine (the Win32 edit wraps them: its line count is not theirs).
 TYPED_TEST_P(DialogHostContract, LogEditHoldsWhatItsLimitAllows) {
     RunChecks([](CheckingDialog& d) {
         CEdit log = d.GetEdit(IDC_FW_LOG);
-        const int kLines = 1000;  // 41,998 characters with the CR LFs
+        const int kLines = 100;  // 40,198 characters with the CR LFs
         auto appendAll = [&] {
             for (int i = 0; i < kLines; ++i)
-                log.AppendLine((std::string(36, '.') + std::to_string(1000 + i)).c_str());
+                log.AppendLine((std::string(397, '.') + std::to_string(100 + i)).c_str());
         };
         appendAll();
         const int cut = d.GetDlgItemText(IDC_FW_LOG).GetLength();
@@ -199,9 +200,8 @@ TYPED_TEST_P(DialogHostContract, LogEditHoldsWhatItsLimitAllows) {
         log.SetLimitText(0);
         appendAll();
         const CString all = d.GetDlgItemText(IDC_FW_LOG);
-        EXPECT_EQ(all.GetLength(), 42 * kLines - 2);
-        EXPECT_EQ(all.Right(42), ("\r\n" + std::string(36, '.') + "1999").c_str());
-        EXPECT_EQ(log.GetLineCount(), kLines);
+        EXPECT_EQ(all.GetLength(), 402 * kLines - 2);
+        EXPECT_EQ(all.Right(402), ("\r\n" + std::string(397, '.') + "199").c_str());
 
         d.SetDlgItemText(IDC_FW_LOG, "");
         log.SetLimitText(12);

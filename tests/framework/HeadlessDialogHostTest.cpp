@@ -13,7 +13,6 @@
 #include "tests/framework/DialogHostContract.h"
 
 namespace bb::framework {
-
 namespace {
 
 using namespace bb::framework::test;
@@ -216,5 +215,4 @@ TEST_F(HeadlessHost, PumpReportsQuitWhenTheUiIsToEnd) {
 }
 
 }  // namespace
-
 }  // namespace bb::framework

@@ -6,11 +6,7 @@
 #include "neroapi/NeroRecords.h"
 
 namespace bb::neroapi {
-
 namespace {
-
-using neroapi::ApiVersion;
-using neroapi::VersionReading;
 
 std::string Text(const VersionReading& v) {
     if (!v) return "unread";
@@ -93,5 +89,4 @@ TEST(ApiVersion, MediaMaskTakesTheFormOfTheLibraryVersion) {
 }
 
 }  // namespace
-
 }  // namespace bb::neroapi

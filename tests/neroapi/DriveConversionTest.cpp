@@ -9,7 +9,6 @@
 #include "tests/neroapi/FakeLibrary.h"
 
 namespace bb::neroapi {
-
 namespace {
 
 using neroapi::test::g_fake;
@@ -120,5 +119,4 @@ TEST_F(DriveListConversion, ListGoesToLibraryMemoryOrNowhere) {
 }
 
 }  // namespace
-
 }  // namespace bb::neroapi

@@ -6,21 +6,12 @@
 #include "neroapi/IsoTrackAdapters.h"
 #include "tests/neroapi/FakeTracks.h"
 
-// These tests report their case with streamed messages, not SCOPED_TRACE: on
-// Windows the first SCOPED_TRACE of a thread makes GoogleTest (1.12) start a
-// watcher thread for it, and a test this short leaves that thread still
-// starting while the process exits, which crashed the exit under Wine under
-// load.
-
 namespace bb::neroapi {
-
 namespace {
 
-using neroapi::test::CurrentTrack;
-using neroapi::test::Journal;
-using neroapi::test::OldTrack;
-using neroapi::CNewIsoTrackAsOld;
-using neroapi::COldIsoTrackAsNew;
+using test::CurrentTrack;
+using test::Journal;
+using test::OldTrack;
 
 template <typename Table>
 using TwoArgOp = intptr_t (Table::*)(intptr_t, intptr_t);
@@ -106,5 +97,4 @@ TEST(IsoTrackAdapters, LayoutIsTablePointerInnerObjectOwnsFlag) {
 }
 
 }  // namespace
-
 }  // namespace bb::neroapi

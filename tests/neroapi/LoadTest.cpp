@@ -9,14 +9,9 @@
 #include "tests/neroapi/FakeLibrary.h"
 
 namespace bb::neroapi {
-
 namespace {
 
 using neroapi::test::g_fake;
-using neroapi::kAppPathsKey;
-using neroapi::kAppPathsValue;
-using neroapi::kSharedKey;
-using neroapi::kSharedValue;
 using Text = std::optional<std::string>;
 
 TEST(IsFolderInPath, EntriesMatchIgnoringCaseAndOneTrailingSeparator) {
@@ -152,5 +147,4 @@ TEST_F(LoadTest, PosixBuildsLoadTheSharedObjectFromTheSameValue) {
 }
 
 }  // namespace
-
 }  // namespace bb::neroapi

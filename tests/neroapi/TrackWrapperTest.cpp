@@ -10,13 +10,11 @@
 #include "tests/neroapi/FakeTracks.h"
 
 namespace bb::neroapi {
-
 namespace {
 
 using neroapi::test::CurrentTrack;
 using neroapi::test::Journal;
 using neroapi::test::OldTrack;
-using neroapi::ApiVersion;
 using TrackWrapperTest = neroapi::test::FakeLibraryTest;
 
 // The fake library makes old-table tracks, releases what it is given through
@@ -185,5 +183,4 @@ TEST_F(TrackWrapperTest, TrackLifeOnAnOldLibraryDestroysTheLibrarysObjectOnce) {
 }
 
 }  // namespace
-
 }  // namespace bb::neroapi

@@ -17,11 +17,9 @@
 #include "tests/support/Sandbox.h"
 
 namespace bb::neroapi {
-
 namespace {
 
 using neroapi::test::g_fake;
-using neroapi::ApiVersion;
 using WrapperTest = neroapi::test::FakeLibraryTest;
 namespace fs = std::filesystem;
 
@@ -243,5 +241,4 @@ TEST_F(WrapperTest, UnloadDuringABlockingCallFreesTheLibraryAfterIt) {
 }
 
 }  // namespace
-
 }  // namespace bb::neroapi

@@ -14,9 +14,7 @@ namespace {
 template <typename Fn>
 void Resolve(void* module, const char* name, Fn& fn) {
     fn = reinterpret_cast<Fn>(dlsym(module, name));
-    if (fn == nullptr) {
-        ADD_FAILURE() << "export missing: " << name;
-    }
+    if (fn == nullptr) ADD_FAILURE() << "export missing: " << name;
 }
 
 NeroApi Load() {
@@ -41,9 +39,7 @@ const NeroApi& Api() {
 }
 
 std::string TakeText(char* text) {
-    if (text == nullptr) {
-        return "<null>";
-    }
+    if (text == nullptr) return "<null>";
     std::string copy = text;
     Api().FreeMem(text);
     return copy;
@@ -57,35 +53,26 @@ neroapi::IsoItem* ItemTree::Add(const std::string& name, bool folder, const std:
     std::strncpy(item->sourcePath, source.c_str(), sizeof item->sourcePath - 1);
     item->isFolder = folder ? 1 : 0;
     neroapi::IsoItem** link = parent != nullptr ? &parent->firstChild : &m_first;
-    while (*link != nullptr) {
-        link = &(*link)->next;
-    }
+    while (*link != nullptr) link = &(*link)->next;
     *link = item.get();
     m_items.push_back(std::move(item));
     return m_items.back().get();
 }
 
 void ItemTree::AddFolder(const std::filesystem::path& folder, neroapi::IsoItem* parent) {
-    std::vector<std::filesystem::directory_entry> entries;
-    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
-        entries.push_back(entry);
-    }
+    std::vector<std::filesystem::directory_entry> entries(std::filesystem::directory_iterator(folder), {});
     std::sort(entries.begin(), entries.end());
     for (const auto& entry : entries) {
         const bool isFolder = entry.is_directory();
         neroapi::IsoItem* item = Add(entry.path().filename().string(), isFolder,
                                   isFolder ? std::string() : entry.path().string(), parent);
-        if (isFolder) {
-            AddFolder(entry.path(), item);
-        }
+        if (isFolder) AddFolder(entry.path(), item);
     }
 }
 
 ItemTree ItemTree::FromFolder(const std::filesystem::path& folder) {
     ItemTree tree;
-    if (std::filesystem::is_directory(folder)) {
-        tree.AddFolder(folder, nullptr);
-    }
+    if (std::filesystem::is_directory(folder)) tree.AddFolder(folder, nullptr);
     return tree;
 }
 
@@ -101,16 +88,11 @@ struct JobRecorderCallbacks {
         JobRecorder& job = Of(user);
         job.events.push_back({Event::Request, {}, request, reinterpret_cast<intptr_t>(data)});
         if (request == neroapi::kRequestImageFileName) {
-            if (job.imagePath.empty()) {
-                return 0;
-            }
+            if (job.imagePath.empty()) return 0;
             std::strncpy(static_cast<char*>(data), job.imagePath.c_str(), neroapi::kImageFileNameCapacity - 1);
             return 1;
         }
-        if (request == neroapi::kRequestOverwriteRw) {
-            return job.overwriteAnswer;
-        }
-        return 0;
+        return request == neroapi::kRequestOverwriteRw ? job.overwriteAnswer : 0;
     }
     static int NERO_CDECL Progress(void* user, uint32_t percent) {
         JobRecorder& job = Of(user);
@@ -151,23 +133,19 @@ JobRecorder::JobRecorder() {
     EXPECT_EQ(Api().Init(&m_settings, nullptr), 0);
 }
 
-JobRecorder::~JobRecorder() {
-    Api().Done();
-}
+JobRecorder::~JobRecorder() { Api().Done(); }
 
 std::vector<std::string> JobRecorder::Texts(Event::Kind kind) const {
     std::vector<std::string> lines;
-    for (const Event& event : events) {
+    for (const Event& event : events)
         if (event.kind == kind) lines.push_back(event.text);
-    }
     return lines;
 }
 
 std::vector<int> JobRecorder::Requests() const {
     std::vector<int> codes;
-    for (const Event& event : events) {
+    for (const Event& event : events)
         if (event.kind == Event::Request) codes.push_back(event.value);
-    }
     return codes;
 }
 
@@ -179,11 +157,8 @@ bool JobRecorder::HasLog(const std::string& line) const {
 std::vector<std::vector<int>> JobRecorder::ProgressByPhase() const {
     std::vector<std::vector<int>> phases;
     for (const Event& event : events) {
-        if (event.kind == Event::Phase) {
-            phases.emplace_back();
-        } else if (event.kind == Event::Progress && !phases.empty()) {
-            phases.back().push_back(event.value);
-        }
+        if (event.kind == Event::Phase) phases.emplace_back();
+        else if (event.kind == Event::Progress && !phases.empty()) phases.back().push_back(event.value);
     }
     return phases;
 }
@@ -202,11 +177,8 @@ std::filesystem::path SampleRoot() {
 neroapi::DeviceHandle OpenByName(const std::string& name) {
     auto* list = static_cast<neroapi::DriveInfoList*>(Api().GetAvailableDrives());
     neroapi::DeviceHandle handle = nullptr;
-    for (uint32_t i = 0; list != nullptr && i < list->count; ++i) {
-        if (name == list->drives[i].deviceName) {
-            handle = Api().OpenDevice(&list->drives[i]);
-        }
-    }
+    for (uint32_t i = 0; list != nullptr && i < list->count; ++i)
+        if (name == list->drives[i].deviceName) handle = Api().OpenDevice(&list->drives[i]);
     Api().FreeMem(list);
     return handle;
 }
@@ -219,8 +191,6 @@ BurnInput::BurnInput(const ItemTree& tree, uint32_t isoFlags, const char* label)
     description.mediaMask = neroapi::kMediaMaskDvd;
 }
 
-BurnInput::~BurnInput() {
-    Api().FreeIsoTrack(track);
-}
+BurnInput::~BurnInput() { Api().FreeIsoTrack(track); }
 
 }  // namespace bb::recorder::test

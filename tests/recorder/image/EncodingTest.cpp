@@ -20,14 +20,11 @@ using testing::ExpectFields;
 
 std::vector<uint8_t> Bytes(const uint8_t* p, size_t n) { return {p, p + n}; }
 
-TEST(UdfCrc, MatchesTheStandardsExample) {
+TEST(UdfTag, ChecksumCrcAndLocation) {
     // ECMA-167 3/7.2.6: the CRC of the bytes 70 6A 77 is 3299 (hex).
     const uint8_t sample[] = {0x70, 0x6A, 0x77};
     EXPECT_EQ(UdfCrc(sample, 3), 0x3299);
     EXPECT_EQ(UdfCrc(sample, 0), 0);
-}
-
-TEST(UdfTag, ChecksumCrcAndLocation) {
     std::vector<uint8_t> d(64, 0);
     for (size_t i = 16; i < 64; ++i) d[i] = uint8_t(i * 7);
     FinishUdfTag(d.data(), 261, 0x12345678, 48);
@@ -42,26 +39,18 @@ TEST(UdfTag, ChecksumCrcAndLocation) {
     EXPECT_NE(GetLe16(d.data() + 8), UdfCrc(d.data() + 16, 48));
 }
 
-TEST(DateTime, CivilDatesAcrossLeapYearsAndEras) {
-    struct Case {
-        int64_t seconds;
-        int year, month, day, hour, minute, second;
-    } cases[] = {
-        {0, 1970, 1, 1, 0, 0, 0},
-        {951782400, 2000, 2, 29, 0, 0, 0},       // leap day of a 400-year leap
-        {1700000000, 2023, 11, 14, 22, 13, 20},
-        {4102444799, 2099, 12, 31, 23, 59, 59},
-        {-1, 1969, 12, 31, 23, 59, 59},
+TEST(DateTime, CivilDatesAndEncodedForms) {
+    const std::pair<int64_t, std::vector<int>> civil[] = {
+        {0, {1970, 1, 1, 0, 0, 0}},
+        {951782400, {2000, 2, 29, 0, 0, 0}},  // leap day of a 400-year leap
+        {1700000000, {2023, 11, 14, 22, 13, 20}},
+        {4102444799, {2099, 12, 31, 23, 59, 59}},
+        {-1, {1969, 12, 31, 23, 59, 59}},
     };
-    for (const Case& c : cases) {
-        CivilTime t = CivilFromUnix(c.seconds);
-        EXPECT_EQ(std::vector<int>({t.year, t.month, t.day, t.hour, t.minute, t.second}),
-                  std::vector<int>({c.year, c.month, c.day, c.hour, c.minute, c.second}))
-            << c.seconds;
+    for (const auto& [seconds, want] : civil) {
+        const CivilTime t = CivilFromUnix(seconds);
+        EXPECT_EQ(std::vector<int>({t.year, t.month, t.day, t.hour, t.minute, t.second}), want) << seconds;
     }
-}
-
-TEST(DateTime, EncodedForms) {
     uint8_t v[17];
     PutIsoVolumeDate(v, 1700000000);
     EXPECT_EQ(std::string(reinterpret_cast<char*>(v), 16), "2023111422132000");
@@ -69,13 +58,10 @@ TEST(DateTime, EncodedForms) {
     PutIsoUnsetDate(v);
     EXPECT_EQ(std::string(reinterpret_cast<char*>(v), 16), "0000000000000000");
 
-    uint8_t r[7];
-    PutIsoRecordDate(r, 1700000000);
-    EXPECT_EQ(Bytes(r, 7), (std::vector<uint8_t>{123, 11, 14, 22, 13, 20, 0}));
-
-    uint8_t u[12];
-    PutUdfTimestamp(u, 1700000000);
-    EXPECT_EQ(Bytes(u, 12), (std::vector<uint8_t>{0x00, 0x10, 0xE7, 0x07, 11, 14, 22, 13, 20, 0, 0, 0}));
+    PutIsoRecordDate(v, 1700000000);
+    EXPECT_EQ(Bytes(v, 7), (std::vector<uint8_t>{123, 11, 14, 22, 13, 20, 0}));
+    PutUdfTimestamp(v, 1700000000);
+    EXPECT_EQ(Bytes(v, 12), (std::vector<uint8_t>{0x00, 0x10, 0xE7, 0x07, 11, 14, 22, 13, 20, 0, 0, 0}));
 }
 
 TEST(TextEncoding, DecodesUtf8AndFallsBackToLatin1) {
@@ -89,17 +75,11 @@ TEST(TextEncoding, DecodesUtf8AndFallsBackToLatin1) {
 }
 
 TEST(TextEncoding, VolumeIdentifierUsesDCharacters) {
-    struct Case {
-        const char* label;
-        const char* expected;
-    } cases[] = {
-        {"MY_DVD", "MY_DVD"},
-        {"My Movie 2", "MY_MOVIE_2"},
-        {"\xC3\x89t\xC3\xA9-2024", "ETE_2024"},
+    const std::pair<const char*, const char*> cases[] = {
+        {"MY_DVD", "MY_DVD"}, {"My Movie 2", "MY_MOVIE_2"}, {"\xC3\x89t\xC3\xA9-2024", "ETE_2024"}, {"", ""},
         {"A label that is longer than thirty-two characters", "A_LABEL_THAT_IS_LONGER_THAN_THIR"},
-        {"", ""},
     };
-    for (const Case& c : cases) EXPECT_EQ(IsoVolumeIdentifier(c.label), c.expected) << c.label;
+    for (const auto& [label, expected] : cases) EXPECT_EQ(IsoVolumeIdentifier(label), expected) << label;
 }
 
 TEST(TextEncoding, DStringsUseCs0WithTheLengthLast) {

@@ -52,10 +52,7 @@ protected:
         // The sample, plus a file of several slices with a short last sector.
         tree = testing::ScanDvdRoot(testing::SampleRoot());
         testing::WritePattern(box.At("extra"), (9u << 20) + 77, 3);
-        Node extra;
-        extra.name = "EXTRA.BIN";
-        extra.sourcePath = box.At("extra");
-        tree.children.push_back(extra);
+        tree.children.push_back(Node{"EXTRA.BIN", false, box.At("extra"), {}});
         Options options;
         options.dvdVideoRealloc = true;
         options.volumeLabel = "SAMPLE";

@@ -20,20 +20,8 @@ namespace {
 using bb::test::Sandbox;
 using testing::VectorSink;
 
-Node File(const std::string& name, const std::string& source) {
-    Node n;
-    n.name = name;
-    n.sourcePath = source;
-    return n;
-}
-
-Node Folder(const std::string& name, std::vector<Node> children) {
-    Node n;
-    n.name = name;
-    n.isDir = true;
-    n.children = std::move(children);
-    return n;
-}
+Node File(const std::string& name, const std::string& source) { return Node{name, false, source, {}}; }
+Node Folder(const std::string& name, std::vector<Node> children) { return Node{name, true, "", std::move(children)}; }
 
 Options ReallocOptions() {
     Options o;
