@@ -6,6 +6,7 @@
 
 #include "compilation/DvdRootScan.h"
 #include "platform/Files.h"
+#include "tests/compilation/DelegatingFiles.h"
 #include "tests/compilation/ScanFixture.h"
 #include "tests/compilation/TestText.h"
 
@@ -213,6 +214,33 @@ TEST_F(ScanDetailsTest, LinksBackUpAreLoggedAndLeftOffTheDisc) {
     std::sort(skipped.begin(), skipped.end());
     EXPECT_EQ(skipped, (std::vector<std::string>{At("AUDIO_TS/back"), At("data/up"), At("other/self")}));
     EXPECT_EQ(window.status, (std::vector<std::string>{"T771", "T773"}));
+}
+
+// Windows lists no folder whose path passes MAX_PATH. A folder that cannot
+// be listed is logged and left out; one too deep for any of its files to be
+// named on the disc is refused like such a file, so nothing goes missing.
+TEST_F(ScanDetailsTest, AFolderThatCannotBeListedIsLeftOutOrRefusedWhenTooDeep) {
+    class NoListing : public DelegatingFiles {
+    public:
+        std::optional<std::vector<platform::FolderEntry>> List(const std::string& folder,
+                                                               const std::string& pattern) override {
+            if (folder.find("locked") != std::string::npos) return std::nullopt;
+            return real().List(folder, pattern);
+        }
+    } files;
+    const std::string deep = "data/" + kLongFolder + "/" + std::string(130, 'g') + "locked";
+    for (const std::string& locked : {std::string("data/locked"), deep}) {
+        std::filesystem::remove_all(m_root);
+        MakeTree(kVideoTs + std::vector<std::string>{locked + "/x.vob"});
+        RecordingWindow window(m_texts);
+        IsoTree tree;
+        ScanContext ctx{tree, window, m_texts, files};
+        const bool tooDeep = locked == deep;
+        EXPECT_EQ(compilation::ScanDvdRoot(m_root, ctx, window) == nullptr, tooDeep) << locked.size();
+        EXPECT_EQ(window.log.back(), std::string(tooDeep ? compilation::kPathTooLongLine
+                                                         : compilation::kUnreadableFolderLine) +
+                                         At(locked));
+    }
 }
 
 TEST(IsoTreeTest, FreesLongChainsAndDeepFoldersAndClearsThePointer) {
