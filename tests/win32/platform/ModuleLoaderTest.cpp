@@ -17,20 +17,15 @@ std::string TestFolder() {
 
 using AnswerFn = int(__cdecl*)(int);
 
-TEST(ModuleLoaderWin32, LoadsByFullPathAndFindsSymbolsByName) {
-    auto module = platform::SystemModuleLoader().Load(TestFolder() + "\\bb_test_module.dll");
-    ASSERT_NE(module, nullptr);
-    auto answer = reinterpret_cast<AnswerFn>(module->Symbol("bb_test_answer"));
-    ASSERT_NE(answer, nullptr);
-    EXPECT_EQ(answer(20), 41);
-    EXPECT_EQ(module->Symbol("bb_no_such_export"), nullptr);
-}
-
-TEST(ModuleLoaderWin32, FreesTheModuleWithItsLastOwner) {
+TEST(ModuleLoaderWin32, LoadsByFullPathFindsSymbolsByNameAndFreesWithTheLastOwner) {
     const std::string path = TestFolder() + "\\bb_test_module.dll";
     {
         auto module = platform::SystemModuleLoader().Load(path);
         ASSERT_NE(module, nullptr);
+        auto answer = reinterpret_cast<AnswerFn>(module->Symbol("bb_test_answer"));
+        ASSERT_NE(answer, nullptr);
+        EXPECT_EQ(answer(20), 41);
+        EXPECT_EQ(module->Symbol("bb_no_such_export"), nullptr);
         EXPECT_NE(GetModuleHandleA(path.c_str()), nullptr);
     }
     EXPECT_EQ(GetModuleHandleA(path.c_str()), nullptr);

@@ -24,10 +24,17 @@
 //   close <window>                    asks the window to close (WM_CLOSE)
 //   try-close <window>                system-menu Close and WM_CLOSE; exit 0 when it stays
 //   close-box <window>                prints the close box's screen point
+//   rect <window> <id>                a control's screen rectangle: left top right bottom
+//   tip|notip <window> <id> <secs>    waits for the button's tooltip and prints its text;
+//                                     notip: exit 0 when none shows that long
+//   meter <window> <yellow> <red> <size>  the size meter's screen origin and width, then
+//                                     the bar runs its arithmetic predicts: "x y width",
+//                                     then "run <part> <from> <to>" in strip columns
 //   walk <window> idle|job <language file>   every control and command pressed (the table below)
 //   after-job <window> <language file>       idle again, speeds offered
 // Exit status 0 when done; walk and after-job: the number of rows that failed.
 #include <windows.h>
+#include <commctrl.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -36,6 +43,7 @@
 #include <string>
 #include <vector>
 
+#include "controls/SizeMeterLayout.h"
 #include "res/MainDialogTemplate.h"
 #include "res/resource.h"
 #include "settings/LanguageTable.h"
@@ -130,6 +138,61 @@ int CompareTexts(HWND hwnd, const char* file) {
     }
     std::printf("%d of %d texts differ from %s\n", wrong, compared, file);
     return wrong == 0 && compared > 20 ? 0 : 1;
+}
+
+// The text of tool 1 of `tooltip`, asked in the program's own memory: the
+// request and its buffer must live in the process that owns the tooltip.
+std::string ToolText(HWND tooltip, HWND button) {
+    DWORD pid = 0;
+    GetWindowThreadProcessId(tooltip, &pid);
+    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
+    if (!process) return "(cannot open the program)";
+    constexpr SIZE_T kText = 512;
+    auto* remote = static_cast<char*>(
+        VirtualAllocEx(process, nullptr, sizeof(TOOLINFOA) + kText, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE));
+    char text[kText] = {};
+    if (remote) {
+        TOOLINFOA tool{};
+        tool.cbSize = TTTOOLINFOA_V1_SIZE;
+        tool.hwnd = button;
+        tool.uId = 1;
+        tool.lpszText = remote + sizeof(TOOLINFOA);
+        WriteProcessMemory(process, remote, &tool, sizeof tool, nullptr);
+        WriteProcessMemory(process, tool.lpszText, text, kText, nullptr);
+        SendMessageA(tooltip, TTM_GETTEXTA, kText, LPARAM(remote));
+        ReadProcessMemory(process, tool.lpszText, text, kText - 1, nullptr);
+        VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    }
+    CloseHandle(process);
+    return remote ? text : "(no memory in the program)";
+}
+
+// The shown tooltip of the button's program that has a text for the button
+// (each button has a tooltip of its own), or null.
+HWND VisibleTooltipOf(HWND button) {
+    DWORD program = 0;
+    GetWindowThreadProcessId(button, &program);
+    for (HWND w = FindWindowExA(nullptr, nullptr, TOOLTIPS_CLASSA, nullptr); w;
+         w = FindWindowExA(nullptr, w, TOOLTIPS_CLASSA, nullptr)) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(w, &owner);
+        if (owner == program && IsWindowVisible(w) && !ToolText(w, button).empty()) return w;
+    }
+    return nullptr;
+}
+
+int Meter(HWND main, int yellow, int red, int size) {
+    RECT r, owner;
+    GetWindowRect(GetDlgItem(main, IDC_SIZE_METER), &r);
+    GetWindowRect(main, &owner);
+    const int width = controls::MeterStripWidth(owner.left, owner.right, r.left);
+    if (r.right - r.left != width || r.bottom - r.top != controls::kMeterHeight)
+        return std::printf("the meter is %ldx%ld, its strip %dx%d\n", long(r.right - r.left), long(r.bottom - r.top),
+                           width, controls::kMeterHeight), 1;
+    std::printf("%ld %ld %d\n", long(r.left), long(r.top), width);
+    for (const controls::MeterRun& run : controls::MeterBarFor(width, yellow, red, size).runs)
+        std::printf("run %d %d %d\n", run.partColumn, run.from, run.to);
+    return 0;
 }
 
 // --- the walk: what pressing each control does in the idle and the job state ---
@@ -421,6 +484,7 @@ int Run(const std::string& verb, int argc, char** argv) {
     }
     if (argc < 4) return kUsage;
     if (verb == "texts") return CompareTexts(hwnd, argv[3]);
+    if (verb == "meter" && argc >= 6) return Meter(hwnd, std::atoi(argv[3]), std::atoi(argv[4]), std::atoi(argv[5]));
     if (verb == "walk" && argc >= 5) return Walk(hwnd, std::string(argv[3]) == "job", argv[4]);
     if (verb == "after-job") return AfterJob(hwnd, argv[3]);
     if (verb == "text" && std::string(argv[3]) == "title") return std::printf("%s\n", TextOf(hwnd).c_str()), 0;
@@ -429,6 +493,11 @@ int Run(const std::string& verb, int argc, char** argv) {
     if (verb == "command") return Press(hwnd, id), 0;
     if (!control) return std::printf("no control %d\n", id), 1;
     if (verb == "text") return std::printf("%s\n", TextOf(control).c_str()), 0;
+    if (verb == "rect") {
+        RECT r;
+        GetWindowRect(control, &r);
+        return std::printf("%ld %ld %ld %ld\n", long(r.left), long(r.top), long(r.right), long(r.bottom)), 0;
+    }
     if (verb == "checked") return std::printf("%d\n", int(SendMessageA(control, BM_GETCHECK, 0, 0))), 0;
     if (verb == "click") {
         // Sent, not posted: the click has happened when the driver ends. A
@@ -438,6 +507,14 @@ int Run(const std::string& verb, int argc, char** argv) {
         return 0;
     }
     if (argc < 5) return kUsage;
+    if (verb == "tip" || verb == "notip") {
+        const DWORD until = GetTickCount() + Ms(argv[4]);
+        HWND tip = nullptr;
+        while (!(tip = VisibleTooltipOf(control)) && GetTickCount() < until) Sleep(100);
+        if (tip) std::printf("%s\n", ToolText(tip, control).c_str());
+        else if (verb == "tip") std::printf("no tooltip\n");
+        return (tip != nullptr) == (verb == "tip") ? 0 : 1;
+    }
     if (verb == "settext" || verb == "type") {
         SendMessageA(control, WM_SETTEXT, 0, LPARAM(argv[4]));
         if (verb == "type") SendMessageA(hwnd, WM_COMMAND, MAKEWPARAM(id, EN_KILLFOCUS), LPARAM(control));

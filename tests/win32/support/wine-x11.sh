@@ -16,7 +16,9 @@ exe=$(readlink -f "$1") driver=$(readlink -f "$2") shots=$(readlink -m "$3")
 bin=$(dirname "$exe")
 build_dir=$(cd "$bin/.." && pwd)
 run="$build_dir/$(basename "$0" .sh)-run"
-. "$(dirname "$0")/../../../../cmake/wine-env.sh"
+_top=$(cd "$(dirname "$0")" && pwd)
+while [ ! -f "$_top/cmake/wine-env.sh" ] && [ "$_top" != / ]; do _top=$(dirname "$_top"); done
+. "$_top/cmake/wine-env.sh"
 export WINEPREFIX="$build_dir/$prefix"
 bb_wine_select "$exe" || exit 1
 

@@ -5,7 +5,7 @@
 #     window (WindowDriver walk ... idle);
 #  2. a burn of the sample to the image recorder: while it runs, the system
 #     menu's Close and the close message leave the window open; the burn
-#     completes and isoinfo reads the image;
+#     completes, the display is idle again and isoinfo reads the image;
 #  3. a quick erase of a simulated rewritable disc that lasts about a minute:
 #     the close box, clicked with the pointer, leaves the window open; the
 #     walk in the job state; afterwards the window is idle and the speed list
@@ -49,6 +49,8 @@ run_in_x() {
     sleep 1
     w text main 1033 | grep -q "Burn process completed successfully" &&
         check "the image burn completed" || fail "the image burn did not complete"
+    percent=$(w text main 1050)
+    [ "$percent" = "0 %" ] && check "idle display after the burn" || fail "percent label '$percent'"
     isoinfo -d -i "$run/SAMPLE.iso" 2>/dev/null | grep -qx "Volume id: SAMPLE" &&
         check "SAMPLE.iso read by isoinfo" || fail "no readable SAMPLE.iso"
 
