@@ -35,17 +35,39 @@ constexpr size_t kSectorBytes = 2048;
 
 std::timed_mutex g_engine;
 
-void StartEngine() {
-    static const bool started = [] {
+// The engine is started by the first use and finished when the library is
+// unloaded, after the drive scan's thread has been joined; an engine still
+// busy then (a scan hanging in the system) is left as it is.
+class EngineLifetime {
+public:
+    ~EngineLifetime() {
+        if (m_started && g_engine.try_lock_for(std::chrono::seconds(1))) {
+            burn_finish();
+            g_engine.unlock();
+        }
+    }
+    // Called with g_engine held.
+    void Start() {
+        if (m_started) {
+            return;
+        }
         if (burn_initialize() != 1) {
-            return false;
+            return;
         }
         // Messages are collected and shown in the job log, never printed.
         burn_msgs_set_severities(const_cast<char*>("SORRY"), const_cast<char*>("NEVER"),
                                  const_cast<char*>("NeroAPI: "));
-        return true;
-    }();
-    (void)started;
+        m_started = true;
+    }
+
+private:
+    bool m_started = false;
+};
+
+EngineLifetime g_lifetime;
+
+void StartEngine() {
+    g_lifetime.Start();
 }
 
 struct EngineMessage {
