@@ -72,7 +72,8 @@ test-asan: native-asan
 	ctest --test-dir build/native-asan -L unit --output-on-failure -j$(JOBS)
 
 test-tsan: native-tsan
-	ctest --test-dir build/native-tsan -L unit --output-on-failure -j$(JOBS)
+	TSAN_OPTIONS="suppressions=$(CURDIR)/tests/support/tsan-suppressions.txt $$TSAN_OPTIONS" \
+	    ctest --test-dir build/native-tsan -L unit --output-on-failure -j$(JOBS)
 
 # A Windows tier that ran no test fails (--no-tests=error).
 test-win32: win32

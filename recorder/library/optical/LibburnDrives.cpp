@@ -8,6 +8,7 @@
 #include "platform/base/ProcessEnvironment.h"
 #include "recorder/library/NeroApiExports.h"
 
+#include <dlfcn.h>
 #include <libburn/libburn.h>
 
 #include <algorithm>
@@ -33,20 +34,68 @@ constexpr auto kEnginePatience = 10s;  // a job waits this long for another job'
 constexpr auto kDiscPatience = 20s;    // a drive may take this long to spin up a disc
 constexpr size_t kSectorBytes = 2048;
 
-std::timed_mutex g_engine;
+// One engine call at a time. A job waits a while for another job's drive,
+// the scan waits as long as it takes.
+class EngineGate {
+public:
+    bool Enter(std::chrono::milliseconds patience) {
+        std::unique_lock lock(m_mutex);
+        if (!m_free.wait_for(lock, patience, [this] { return !m_busy; })) {
+            return false;
+        }
+        m_busy = true;
+        return true;
+    }
+    void Enter() {
+        std::unique_lock lock(m_mutex);
+        m_free.wait(lock, [this] { return !m_busy; });
+        m_busy = true;
+    }
+    void Leave() {
+        {
+            std::lock_guard lock(m_mutex);
+            m_busy = false;
+        }
+        m_free.notify_one();
+    }
+
+private:
+    std::mutex m_mutex;
+    std::condition_variable m_free;
+    bool m_busy = false;
+};
+
+EngineGate g_engine;
+
+class EngineTurn {
+public:
+    explicit EngineTurn(std::chrono::milliseconds patience) : m_held(g_engine.Enter(patience)) {}
+    EngineTurn() : m_held(true) { g_engine.Enter(); }
+    ~EngineTurn() {
+        if (m_held) {
+            g_engine.Leave();
+        }
+    }
+    EngineTurn(const EngineTurn&) = delete;
+    EngineTurn& operator=(const EngineTurn&) = delete;
+    bool Held() const { return m_held; }
+
+private:
+    bool m_held;
+};
+
+struct ScanState;
+class ScanThread;
 
 // The engine is started by the first use and finished when the library is
 // unloaded, after the drive scan's thread has been joined; an engine still
 // busy then (a scan hanging in the system) is left as it is.
 class EngineLifetime {
 public:
-    ~EngineLifetime() {
-        if (m_started && g_engine.try_lock_for(std::chrono::seconds(1))) {
-            burn_finish();
-            g_engine.unlock();
-        }
-    }
-    // Called with g_engine held.
+    ~EngineLifetime();
+    // The machine's drives are scanned once, on a thread of its own.
+    ScanState& Scan();
+    // Called during an engine turn.
     void Start() {
         if (m_started) {
             return;
@@ -62,6 +111,8 @@ public:
 
 private:
     bool m_started = false;
+    std::once_flag m_scanOnce;
+    std::unique_ptr<ScanThread> m_scan;
 };
 
 EngineLifetime g_lifetime;
@@ -165,7 +216,7 @@ struct ScanState {
 void ScanMachine(const std::shared_ptr<ScanState>& state) {
     std::vector<DriveSummary> found;
     {
-        std::lock_guard engine(g_engine);
+        const EngineTurn turn;
         StartEngine();
         burn_drive_info* infos = nullptr;
         unsigned int count = 0;
@@ -224,17 +275,29 @@ void ScanMachine(const std::shared_ptr<ScanState>& state) {
     state->done.notify_all();
 }
 
-// The scan's thread runs code of this library: it is joined when the
-// library is unloaded, unless the scan still hangs in the system (then the
-// process is ending or the drive is stuck, and waiting helps no one).
+// Keeps this library mapped until the process ends, whatever unloads it:
+// a drive scan may hang in the system for as long as a stuck drive wants,
+// and its thread runs this library's code.
+void StayLoaded() {
+    Dl_info self{};
+    if (dladdr(reinterpret_cast<void*>(&StayLoaded), &self) != 0 && self.dli_fname != nullptr) {
+        (void)dlopen(self.dli_fname, RTLD_NOW | RTLD_NOLOAD | RTLD_NODELETE);
+    }
+}
+
+// The scan's thread is joined when the process ends; a scan that still
+// hangs in the system then (a stuck drive) is left to the process's end.
 class ScanThread {
 public:
-    ScanThread() : m_state(std::make_shared<ScanState>()), m_thread([state = m_state] { ScanMachine(state); }) {}
+    ScanThread() : m_state(std::make_shared<ScanState>()) {
+        StayLoaded();
+        m_thread = std::thread([state = m_state] { ScanMachine(state); });
+    }
     ~ScanThread() {
         bool finished = false;
         {
-            std::lock_guard lock(m_state->mutex);
-            finished = m_state->finished;
+            std::unique_lock lock(m_state->mutex);
+            finished = m_state->done.wait_for(lock, 1s, [this] { return m_state->finished; });
         }
         if (finished) {
             m_thread.join();
@@ -249,9 +312,21 @@ private:
     std::thread m_thread;
 };
 
+EngineLifetime::~EngineLifetime() {
+    m_scan.reset();
+    const EngineTurn turn(std::chrono::milliseconds(1000));
+    if (turn.Held() && m_started) {
+        burn_finish();
+    }
+}
+
+ScanState& EngineLifetime::Scan() {
+    std::call_once(m_scanOnce, [this] { m_scan = std::make_unique<ScanThread>(); });
+    return m_scan->State();
+}
+
 std::vector<DriveSummary> MachineDrives() {
-    static ScanThread scan;
-    ScanState* state = &scan.State();
+    ScanState* state = &g_lifetime.Scan();
     std::unique_lock lock(state->mutex);
     state->done.wait_for(lock, kScanPatience, [state] { return state->finished; });
     return state->finished ? state->drives : std::vector<DriveSummary>{};
@@ -603,8 +678,8 @@ std::vector<DriveSummary> ListDrives() {
 
 MediaResult ReadMedia(const std::string& address, const std::string& name) {
     MediaResult result;
-    std::unique_lock engine(g_engine, std::defer_lock);
-    if (!engine.try_lock_for(kEnginePatience)) {
+    const EngineTurn turn(kEnginePatience);
+    if (!turn.Held()) {
         result.failure = Busy(name);
         return result;
     }
@@ -641,8 +716,8 @@ int EraseEstimate(const std::string& address, const std::string& name, bool quic
 }
 
 Verdict Erase(const std::string& address, const std::string& name, bool quick) {
-    std::unique_lock engine(g_engine, std::defer_lock);
-    if (!engine.try_lock_for(kEnginePatience)) {
+    const EngineTurn turn(kEnginePatience);
+    if (!turn.Held()) {
         return Busy(name);
     }
     StartEngine();
@@ -664,8 +739,8 @@ Verdict Erase(const std::string& address, const std::string& name, bool quick) {
 }
 
 Verdict Burn(const BurnRequest& request, const JobHooks& hooks) {
-    std::unique_lock engine(g_engine, std::defer_lock);
-    if (!engine.try_lock_for(kEnginePatience)) {
+    const EngineTurn turn(kEnginePatience);
+    if (!turn.Held()) {
         return Busy(request.name);
     }
     StartEngine();
@@ -793,6 +868,8 @@ Verdict Burn(const BurnRequest& request, const JobHooks& hooks) {
         burn_drive_cancel(drive.Drive());
     }
     observed.cancelled = !drive.WaitIdle(hooks, true) || cancelled;
+    // The engine is idle: it reads no more, and the buffer may go.
+    buffer->Stop();
     // A stop asked for after the last poll still counts: the user wanted no
     // finished disc, and is not told there is one.
     if (!observed.cancelled && hooks.aborted && hooks.aborted()) {
