@@ -87,9 +87,10 @@ private:
 struct ScanState;
 class ScanThread;
 
-// The engine is started by the first use and finished when the library is
-// unloaded, after the drive scan's thread has been joined; an engine still
-// busy then (a scan hanging in the system) is left as it is.
+// The engine is started by the first use and finished when the library
+// ends (at the process's end once a scan has started, see StayLoaded),
+// after the drive scan's thread has been joined; an engine still busy then
+// (a scan hanging in the system) is left as it is.
 class EngineLifetime {
 public:
     ~EngineLifetime();
