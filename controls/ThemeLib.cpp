@@ -1,24 +1,18 @@
 #include "controls/ThemeLib.h"
 
 #include "platform/ModuleLoader.h"
-
-// The entry points' calling convention: WINAPI on 32-bit Windows.
-#if defined(_WIN32) && !defined(_WIN64)
-#define BB_THEME_API __stdcall
-#else
-#define BB_THEME_API
-#endif
+#include "platform/base/SystemCallingConvention.h"
 
 namespace bb::controls {
 
 namespace {
 
-using OpenThemeDataFn = void*(BB_THEME_API*)(void*, const wchar_t*);
-using CloseThemeDataFn = int32_t(BB_THEME_API*)(void*);
-using DrawThemeParentBackgroundFn = int32_t(BB_THEME_API*)(void*, void*, const controls::ThemeRect*);
-using DrawThemeBackgroundFn = int32_t(BB_THEME_API*)(void*, void*, int, int, const controls::ThemeRect*,
+using OpenThemeDataFn = void*(BB_SYSTEM_API*)(void*, const wchar_t*);
+using CloseThemeDataFn = int32_t(BB_SYSTEM_API*)(void*);
+using DrawThemeParentBackgroundFn = int32_t(BB_SYSTEM_API*)(void*, void*, const controls::ThemeRect*);
+using DrawThemeBackgroundFn = int32_t(BB_SYSTEM_API*)(void*, void*, int, int, const controls::ThemeRect*,
                                                      const controls::ThemeRect*);
-using IsAppThemedFn = int(BB_THEME_API*)();
+using IsAppThemedFn = int(BB_SYSTEM_API*)();
 
 }  // namespace
 
