@@ -40,6 +40,10 @@ public:
 
     // Tells the system that the file will be read once, front to back.
     void ReadsSequentially();
+    // Asks the system to start reading the given range into its cache now,
+    // so that the disk is already busy with it while the caller works on
+    // what came before (where the system can).
+    void StartReadAhead(uint64_t offset, uint64_t size);
     // Starts writing the given range of the file to the disk without
     // waiting for it (where the system can).
     void StartWriteBack(uint64_t offset, uint64_t size);

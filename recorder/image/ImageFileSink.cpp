@@ -38,6 +38,8 @@ Sink::CopyResult ImageFileSink::CopyFromFile(const std::string& sourcePath, uint
         }
         m_source.ReadsSequentially();
     }
+    // The next slice is read from the disk while this one is copied.
+    m_source.StartReadAhead(offset + size, size);
     switch (m_copier.Copy(m_source, offset, m_file, size)) {
     case ExtentCopier::Result::Done:
         m_written += size;

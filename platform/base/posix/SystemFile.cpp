@@ -85,6 +85,15 @@ void SystemFile::ReadsSequentially() {
 #endif
 }
 
+void SystemFile::StartReadAhead(uint64_t offset, uint64_t size) {
+#ifdef POSIX_FADV_WILLNEED
+    (void)::posix_fadvise(m_fd, off_t(offset), off_t(size), POSIX_FADV_WILLNEED);
+#else
+    (void)offset;
+    (void)size;
+#endif
+}
+
 void SystemFile::StartWriteBack(uint64_t offset, uint64_t size) {
 #ifdef __linux__
     (void)::sync_file_range(m_fd, off64_t(offset), off64_t(size), SYNC_FILE_RANGE_WRITE);

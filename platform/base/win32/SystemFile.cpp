@@ -74,6 +74,9 @@ SystemFile::Reservation SystemFile::Reserve(uint64_t bytes) {
 // Opened with _O_SEQUENTIAL already.
 void SystemFile::ReadsSequentially() {}
 
+// The cache manager reads ahead on its own for files opened with _O_SEQUENTIAL.
+void SystemFile::StartReadAhead(uint64_t, uint64_t) {}
+
 // The system's lazy writer streams on its own.
 void SystemFile::StartWriteBack(uint64_t, uint64_t) {}
 
