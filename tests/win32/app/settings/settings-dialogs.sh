@@ -3,8 +3,9 @@
 # (tests/win32/support/wine-x11.sh): each one opened from the Settings menu,
 # values changed, OK or Cancel pressed, and the main window and Brenvik.ini
 # checked afterwards; the language switched to German and back on the live
-# window; a second start that shows what the first one saved. Pictures of
-# every dialog in English and German.
+# window; a second start that shows what the first one saved, and a Save
+# Settings that cannot replace Brenvik.ini, says so and loses nothing.
+# Pictures of every dialog in English and German.
 #   settings-dialogs.sh <BrenvikBurn.exe> <WindowDriver.exe> <screenshot folder>
 prefix=wineprefix-x11
 . "$(dirname "$0")/../../support/wine-x11.sh"
@@ -79,6 +80,19 @@ run_in_x() {
         expect "$(w checked dialog 1062)" 0 "burn proof on the second start" && close 2
     open 40005 - && expect "$(w checked dialog 1106)" 1 "audio on the second start" &&
         expect "$(w text dialog 1095)" 'C:\sounds\done.wav' "success sound on the second start" && close 2
+
+    # Save Settings where Brenvik.ini cannot be replaced (a folder of that
+    # name stands there): the status line says so and nothing is lost. (Wine
+    # replaces a read-only file where Windows refuses, so that case cannot be
+    # made here.)
+    mv "$run/Brenvik.ini" "$run/saved.ini"
+    mkdir "$run/Brenvik.ini" && cp "$run/saved.ini" "$run/Brenvik.ini/kept"
+    w command main 40002
+    w idle main
+    expect "$(w text main 1007)" "The settings could not be saved." "status when Brenvik.ini cannot be replaced"
+    cmp -s "$run/Brenvik.ini/kept" "$run/saved.ini" || fail "what stood at Brenvik.ini was changed"
+    [ -z "$(ls "$run" | grep '\.tmp$')" ] || fail "left beside Brenvik.ini: $(ls "$run" | grep '\.tmp$')"
+    rm -rf "$run/Brenvik.ini" && mv "$run/saved.ini" "$run/Brenvik.ini"
     quit
 }
 

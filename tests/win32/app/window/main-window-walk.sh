@@ -6,6 +6,9 @@
 #  2. a burn of the sample to the image recorder: while it runs, the system
 #     menu's Close and the close message leave the window open; the burn
 #     completes, the display is idle again and isoinfo reads the image;
+#     then a burn of a larger root aborted while the image is written: the
+#     question, the error box within seconds (each driver call starts a Wine
+#     process), the window idle, no image and no partial file left;
 #  3. a quick erase of a simulated rewritable disc that lasts about a minute:
 #     the close box, clicked with the pointer, leaves the window open; the
 #     walk in the job state; afterwards the window is idle and the speed list
@@ -53,6 +56,27 @@ run_in_x() {
     [ "$percent" = "0 %" ] && check "idle display after the burn" || fail "percent label '$percent'"
     isoinfo -d -i "$run/SAMPLE.iso" 2>/dev/null | grep -qx "Volume id: SAMPLE" &&
         check "SAMPLE.iso read by isoinfo" || fail "no readable SAMPLE.iso"
+
+    # Aborted while the image is written: a sparse 3 GB file beside VIDEO_TS
+    # makes the writing last long enough.
+    mkdir -p "$run/dvd/EXTRA" && truncate -s 3G "$run/dvd/EXTRA/BIG.BIN"
+    w command main 1031 || fail "could not click Burn"
+    w save-as "$(winpath "$run/ABORTED.iso")" 60 || fail "no Save As dialog for the aborted image"
+    n=0
+    while [ "$(w text main 1050)" = "0 %" ] && [ $n -lt 150 ]; do sleep 0.2; n=$((n + 1)); done
+    w command main 1032 || fail "could not click Abort"
+    w answer "Abort Job" 30 6 >/dev/null || fail "no abort question"
+    asked=$(date +%s)
+    box=$(w answer dialog 30 1)
+    took=$(($(date +%s) - asked))
+    echo "$box" | grep -q "Error" && [ "$took" -le 5 ] &&
+        check "abort while writing: the error box after ${took} s" || fail "abort while writing: '$box' after ${took} s"
+    sleep 1
+    percent=$(w text main 1050)
+    [ "$percent" = "0 %" ] && check "idle display after the abort" || fail "percent label '$percent' after the abort"
+    left=$(ls "$run" | grep -i "^ABORTED")
+    [ -z "$left" ] && check "abort while writing: no image, no partial file" || fail "left behind: $left"
+    rm -rf "$run/dvd/EXTRA"
 
     # --- 3. an erase: the close box and the walk in the job state --------------------
     w select main 1029 "BB Walk Writer" || fail "no simulated recorder"
