@@ -86,12 +86,7 @@ TEST_F(ConsoleRendererTest, TerminalRedrawsOneProgressLineAndKeepsLogLinesAboveI
 }
 
 TEST(ConsoleRendererBoxes, AreAskedOnATerminalAndDefaultedOtherwise) {
-    struct Case {
-        bool interactive;
-        std::string typed;
-        unsigned type;
-        int want;
-    } cases[] = {
+    struct Case { bool interactive; std::string typed; unsigned type; int want; } cases[] = {
         {false, "", 0x34, IDYES},    {false, "", 0x124, IDNO},      {false, "", 0x10, IDOK},
         {true, "y\n", 0x124, IDYES}, {true, "No\n", 0x34, IDNO},    {true, "\n", 0x124, IDNO},
         {true, "", 0x34, IDYES},     // end of input: the default

@@ -6,9 +6,7 @@
 
 #include "compilation/DvdRootScan.h"
 #include "platform/Files.h"
-#include "tests/compilation/DelegatingFiles.h"
 #include "tests/compilation/ScanFixture.h"
-#include "tests/compilation/TestText.h"
 
 namespace bb::compilation {
 
@@ -220,14 +218,7 @@ TEST_F(ScanDetailsTest, LinksBackUpAreLoggedAndLeftOffTheDisc) {
 // be listed is logged and left out; one too deep for any of its files to be
 // named on the disc is refused like such a file, so nothing goes missing.
 TEST_F(ScanDetailsTest, AFolderThatCannotBeListedIsLeftOutOrRefusedWhenTooDeep) {
-    class NoListing : public DelegatingFiles {
-    public:
-        std::optional<std::vector<platform::FolderEntry>> List(const std::string& folder,
-                                                               const std::string& pattern) override {
-            if (folder.find("locked") != std::string::npos) return std::nullopt;
-            return real().List(folder, pattern);
-        }
-    } files;
+    NoListing files("locked");
     const std::string deep = "data/" + kLongFolder + "/" + std::string(130, 'g') + "locked";
     for (const std::string& locked : {std::string("data/locked"), deep}) {
         std::filesystem::remove_all(m_root);
@@ -243,7 +234,7 @@ TEST_F(ScanDetailsTest, AFolderThatCannotBeListedIsLeftOutOrRefusedWhenTooDeep) 
     }
 }
 
-TEST(IsoTreeTest, FreesLongChainsAndDeepFoldersAndClearsThePointer) {
+TEST(IsoTreeTest, FreesLongChainsAndDeepFoldersAndRefusesLongNames) {
     neroapi::IsoItem* root = compilation::NewIsoItem();
     neroapi::IsoItem* last = root;
     for (int i = 0; i < 200000; ++i) {
@@ -255,9 +246,7 @@ TEST(IsoTreeTest, FreesLongChainsAndDeepFoldersAndClearsThePointer) {
     }
     compilation::FreeIsoTree(root);
     EXPECT_EQ(root, nullptr);
-}
-
-TEST(IsoTreeTest, NamesOfMoreThan255BytesDoNotFit) {
+    // Names of more than 255 bytes do not fit.
     neroapi::IsoItem item{};
     EXPECT_TRUE(compilation::SetIsoText(item.name, std::string(255, 'a')));
     EXPECT_FALSE(compilation::SetIsoText(item.name, std::string(256, 'b')));

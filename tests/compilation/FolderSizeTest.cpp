@@ -5,8 +5,6 @@
 
 #include "compilation/DvdRootScan.h"
 #include "compilation/FolderSize.h"
-#include "platform/Files.h"
-#include "tests/compilation/DelegatingFiles.h"
 #include "tests/compilation/ScanFixture.h"
 
 namespace bb::compilation {
@@ -30,10 +28,7 @@ TEST_F(FolderSizeTest, CountsEveryFileBelowTheFolderInFull) {
     MakeTree({"empty/"});
     RecordingWindow window(m_texts);
 
-    const struct {
-        std::string path;
-        double bytes;
-    } cases[] = {
+    const struct { std::string path; double bytes; } cases[] = {
         {m_root, double(kFiveGiB + 3 + 12288 + 7)},
         {m_root + "/", double(kFiveGiB + 3 + 12288 + 7)},
         {m_root + "//", double(kFiveGiB + 3 + 12288 + 7)},
@@ -47,25 +42,10 @@ TEST_F(FolderSizeTest, CountsEveryFileBelowTheFolderInFull) {
     EXPECT_TRUE(window.log.empty());
 }
 
-// Stands in for a folder the user may not read; everything else is real.
-class UnreadableFolderFiles : public DelegatingFiles {
-public:
-    explicit UnreadableFolderFiles(std::string unreadable) : m_unreadable(std::move(unreadable)) {}
-    std::optional<std::vector<platform::FolderEntry>> List(const std::string& folder,
-                                                           const std::string& pattern) override {
-        if (folder == m_unreadable)
-            return std::nullopt;
-        return real().List(folder, pattern);
-    }
-
-private:
-    std::string m_unreadable;
-};
-
 TEST_F(FolderSizeTest, UnreadableFolderIsLoggedNotCountedAsEmptyInSilence) {
     MakeFileOfSize("open/a.bin", 100);
     MakeFileOfSize("locked/b.bin", 50);
-    UnreadableFolderFiles files(At("locked"));
+    NoListing files("locked");
     RecordingWindow window(m_texts);
 
     EXPECT_EQ(compilation::GetFolderSize(files, m_root, &window), 100.0);

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "compilation/LabelText.h"
-#include "tests/compilation/TestText.h"
+#include "tests/compilation/ScanFixture.h"
 
 namespace bb::compilation {
 
@@ -9,12 +9,7 @@ using compilation::LabelEncoding;
 
 namespace {
 
-struct NormalizeCase {
-    const char* text;
-    int limit;
-    const char* label;
-    bool truncated;
-};
+struct NormalizeCase { const char* text; int limit; const char* label; bool truncated; };
 
 // Texts given in UTF-8; the Windows-1252 run converts the four umlauts and
 // the lower-case letters of the same names first.
@@ -49,11 +44,7 @@ TEST(LabelTextTest, NormalizesInBothEncodings) {
 }
 
 TEST(LabelTextTest, EncodingSpecificLetters) {
-    const struct {
-        const char* text;
-        LabelEncoding encoding;
-        const char* label;
-    } cases[] = {
+    const struct { const char* text; LabelEncoding encoding; const char* label; } cases[] = {
         // é has an upper case but no spelling: it stays for the check to catch.
         {"caf\xC3\xA9s", LabelEncoding::Utf8, "CAF\xC3\x89S"},
         {"caf\xE9s", LabelEncoding::Windows1252, "CAF\xC9S"},
@@ -69,10 +60,7 @@ TEST(LabelTextTest, EncodingSpecificLetters) {
 }
 
 TEST(LabelTextTest, LastPathComponent) {
-    const struct {
-        const char* path;
-        const char* last;
-    } cases[] = {
+    const struct { const char* path; const char* last; } cases[] = {
         {"/movies/My Movie-2005", "My Movie-2005"},
         {"/movies/My Movie-2005//", "My Movie-2005"},
         {"/x", "x"},

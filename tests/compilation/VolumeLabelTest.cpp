@@ -3,9 +3,7 @@
 #include <map>
 
 #include "compilation/VolumeLabel.h"
-#include "tests/compilation/DelegatingFiles.h"
 #include "tests/compilation/ScanFixture.h"
-#include "tests/compilation/TestText.h"
 
 namespace bb::compilation {
 namespace {

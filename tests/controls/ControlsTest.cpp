@@ -53,11 +53,7 @@ TEST(LinkLabel, FitsToItsTextKeepingTheEdgeItsStyleNames) {
     // A 161 x 15 control at (80, 240) with a 2-pixel frame all round; the
     // text measures 120 x 13, so the window becomes 124 x 17.
     const LinkRect window{80, 240, 241, 255};
-    struct Case {
-        const char* name;
-        unsigned style;
-        LinkRect expected;
-    } cases[] = {
+    struct Case { const char* name; unsigned style; LinkRect expected; } cases[] = {
         {"left", 0, {80, 240, 204, 257}},
         {"centre", controls::kStaticCentre, {98, 240, 222, 257}},
         {"right", controls::kStaticRight, {117, 240, 241, 257}},
@@ -73,32 +69,23 @@ using controls::test::FakeRegistry;
 using controls::test::FakeShell;
 using platform::RegistryRoot;
 
+// The shell's 0, the ERROR_ numbers 2..11 and its own 26..32 are named.
 TEST(LinkOpening, ErrorMessagesNameKnownCodesAndNumberTheRest) {
     const std::string prefix = "Unable to open hyperlink:\n\n";
-    EXPECT_EQ(controls::OpenErrorMessage(0), prefix + "The operating system is out\nof memory or resources.");
-    EXPECT_EQ(controls::OpenErrorMessage(26), prefix + "A sharing violation occurred. ");
-    EXPECT_EQ(controls::OpenErrorMessage(31),
-              prefix + "There is no application associated\nwith the given filename extension.");
-    // The shell reports 0, the ERROR_ numbers 2, 3, 5, 8, 11 and its own 26..32.
-    const std::vector<int> named = {0, 2, 3, 5, 8, 11, 26, 27, 28, 29, 30, 31, 32};
-    for (int code = -3; code <= 40; ++code) {
-        const std::string message = controls::OpenErrorMessage(code);
-        EXPECT_EQ(message.rfind(prefix, 0), 0u) << code;
-        const bool isNamed = std::find(named.begin(), named.end(), code) != named.end();
-        if (isNamed) {
-            EXPECT_EQ(message.find("Unknown"), std::string::npos) << code;
-            EXPECT_GT(message.size(), prefix.size() + 10) << code;
-        } else {
-            EXPECT_EQ(message, prefix + "Unknown Error (" + std::to_string(code) + ") occurred.") << code;
-        }
-    }
+    const std::pair<int, const char*> cases[] = {
+        {0, "The operating system is out\nof memory or resources."},
+        {26, "A sharing violation occurred. "},
+        {31, "There is no application associated\nwith the given filename extension."},
+        {-3, "Unknown Error (-3) occurred."}, {1, "Unknown Error (1) occurred."},
+        {25, "Unknown Error (25) occurred."}, {33, "Unknown Error (33) occurred."},
+    };
+    for (const auto& [code, text] : cases) EXPECT_EQ(controls::OpenErrorMessage(code), prefix + text) << code;
+    for (int code : {2, 3, 5, 8, 11, 27, 28, 29, 30, 32})
+        EXPECT_EQ(controls::OpenErrorMessage(code).find("Unknown"), std::string::npos) << code;
 }
 
 TEST(LinkOpening, BrowserCommandIsCutAtItsPlaceholder) {
-    struct Case {
-        const char* command;
-        const char* expected;
-    } cases[] = {
+    struct Case { const char* command; const char* expected; } cases[] = {
         {"\"C:\\Web\\browser.exe\" \"%1\"", "\"C:\\Web\\browser.exe\" http://x/"},
         {"C:\\Web\\browser.exe -url \"%1\" -new", "C:\\Web\\browser.exe -url http://x/"},
         {"C:\\Web\\browser.exe %1", "C:\\Web\\browser.exe http://x/"},
@@ -181,38 +168,30 @@ TEST(IconButtonPlacement, CaptionCentredAndShiftedWhilePressed) {
     EXPECT_EQ(controls::PlaceCaption({0, 0, 54, 16}, 60, 13, false, 1, 1), (controls::ButtonPoint{-3, 1}));
 }
 
-// Every combination of the five state flags: the theme state (first rule
-// that holds), the colour pair and the flat edge.
-TEST(IconButtonStates, EveryStateMapsToThemeColoursAndEdge) {
-    for (int bits = 0; bits < 32; ++bits) {
-        ButtonPaintState s;
-        s.hot = bits & 1;
-        s.pressed = bits & 2;
-        s.focused = bits & 4;
-        s.disabled = bits & 8;
-        s.isDefault = bits & 16;
-        const int theme = s.disabled ? 4 : s.pressed ? 3 : s.hot ? 2 : s.isDefault ? 5 : 1;
-        EXPECT_EQ(controls::ThemeStateFor(s), theme) << bits;
-        const auto colours = (s.hot || s.pressed) ? controls::ButtonColours::Hot
-                             : s.focused          ? controls::ButtonColours::Focused
-                                                  : controls::ButtonColours::Normal;
-        EXPECT_EQ(controls::ColoursFor(s), colours) << bits;
-        const auto edge = s.pressed ? controls::FlatEdge::Sunken
-                          : s.hot   ? controls::FlatEdge::Raised
-                                    : controls::FlatEdge::None;
-        EXPECT_EQ(controls::EdgeFor(true, true, s), edge) << bits;
-        EXPECT_EQ(controls::EdgeFor(false, true, s), controls::FlatEdge::None) << bits;
-        EXPECT_EQ(controls::EdgeFor(true, false, s), controls::FlatEdge::None) << bits;
+// The theme state (first rule that holds: disabled, pressed, hot, default),
+// the colour pair and the flat edge (only for a flat button that draws it).
+TEST(IconButtonStates, StatesMapToThemeColoursAndEdge) {
+    using C = controls::ButtonColours;
+    using E = controls::FlatEdge;
+    // The state's flags: hot, pressed, focused, disabled, default.
+    struct Case { const char* name; ButtonPaintState s; int theme; C colours; E edge; } const cases[] = {
+        {"plain", {}, 1, C::Normal, E::None},
+        {"focused default", {false, false, true, false, true}, 5, C::Focused, E::None},
+        {"hot default, focused", {true, false, true, false, true}, 2, C::Hot, E::Raised},
+        {"pressed, not hot", {false, true, false, false, false}, 3, C::Hot, E::Sunken},
+        {"disabled wins over pressed and default", {true, true, true, true, true}, 4, C::Hot, E::Sunken},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(controls::ThemeStateFor(c.s), c.theme) << c.name;
+        EXPECT_EQ(controls::ColoursFor(c.s), c.colours) << c.name;
+        EXPECT_EQ(controls::EdgeFor(true, true, c.s), c.edge) << c.name;
+        EXPECT_EQ(controls::EdgeFor(false, true, c.s), E::None) << c.name;
+        EXPECT_EQ(controls::EdgeFor(true, false, c.s), E::None) << c.name;
     }
 }
 
 TEST(IconButtonStyles, OwnerDrawnKeepsOtherBitsAndRemembersTheDefault) {
-    struct Case {
-        const char* name;
-        unsigned style;
-        unsigned made;
-        bool isDefault;
-    } const cases[] = {
+    struct Case { const char* name; unsigned style; unsigned made; bool isDefault; } const cases[] = {
         {"push button with tab stop", 0x50010000, 0x5001000B, false},
         {"default push button", 0x50010001, 0x5001000B, true},
         {"disabled push button", 0x58010000, 0x5801000B, false},
@@ -234,10 +213,7 @@ TEST(IconButtonStyles, OwnerDrawnKeepsOtherBitsAndRemembersTheDefault) {
 
 TEST(IconButtonHover, DraggingInDoesNotMakeItHot) {
     using controls::HoverStep;
-    struct Case {
-        bool held, hot, over;
-        HoverStep step;
-    } const cases[] = {
+    struct Case { bool held, hot, over; HoverStep step; } const cases[] = {
         {false, false, true, HoverStep::Enter},  {false, true, true, HoverStep::Nothing},
         {true, false, true, HoverStep::Nothing}, {true, true, true, HoverStep::Nothing},
         {false, true, false, HoverStep::Leave},  {true, true, false, HoverStep::Leave},
@@ -307,45 +283,29 @@ TEST(SizeMeterStrip, WidthMirrorsTheControlsGapToTheOwner) {
         EXPECT_EQ(controls::MeterStripWidth(c.ownerLeft, c.ownerRight, c.controlLeft), c.width) << c.controlLeft;
 }
 
-TEST(SizeMeterStrip, BackgroundCoversEveryColumnOnce) {
-    for (int width : {40, 515, 516, 600}) {
-        const std::vector<controls::MeterCopy> copies = controls::MeterBackground(width);
-        // The last copy to reach a column decides what it shows.
-        std::vector<int> shown(size_t(width), -1);
-        for (const controls::MeterCopy& copy : copies)
-            for (int i = 0; i < copy.width; ++i)
-                if (copy.stripX + i < width)
-                    shown[size_t(copy.stripX + i)] = copy.partX + i;
-        for (int x = 0; x < width; ++x) {
-            int want;
-            if (x < 2)
-                want = controls::kPartLeftFrame + x;
-            else if (x >= width - 2)
-                want = controls::kPartRightFrame + (x - (width - 2));
-            else if (x < controls::kScaleZero)
-                want = controls::kPartEmpty;
-            else
-                want = controls::kPartScaleTile + (x - controls::kScaleZero) % controls::kScaleTileWidth;
-            ASSERT_EQ(shown[size_t(x)], want) << "width " << width << " x " << x;
-        }
+// Frame, empty space, the scale's 20-column tiles from x 15, frame: the last
+// copy to reach a column decides what it shows.
+TEST(SizeMeterStrip, BackgroundCoversEveryColumn) {
+    // shown: strip x, part x
+    const struct { int width; std::vector<std::pair<int, int>> shown; } cases[] = {
+        {40, {{0, 0}, {1, 1}, {2, 27}, {14, 27}, {15, 5}, {34, 24}, {35, 5}, {37, 7}, {38, 25}, {39, 26}}},
+        {516, {{15, 5}, {513, 23}, {514, 25}, {515, 26}}},
+    };
+    for (const auto& c : cases) {
+        std::vector<int> shown(size_t(c.width), -1);
+        for (const controls::MeterCopy& copy : controls::MeterBackground(c.width))
+            for (int i = 0; i < copy.width && copy.stripX + i < c.width; ++i)
+                shown[size_t(copy.stripX + i)] = copy.partX + i;
+        EXPECT_EQ(std::count(shown.begin(), shown.end(), -1), 0) << c.width;
+        for (const auto& [x, part] : c.shown) EXPECT_EQ(shown[size_t(x)], part) << c.width << " x " << x;
     }
-}
-
-TEST(SizeMeterLabel, ValuesInMegabytes) {
-    EXPECT_EQ(controls::MeterLabelText(0), "0MB");
-    EXPECT_EQ(controls::MeterLabelText(4482), "4482MB");
-    EXPECT_EQ(controls::MeterLabelText(-3), "-3MB");
+    EXPECT_EQ(controls::MeterLabelText(4482) + controls::MeterLabelText(-3), "4482MB-3MB");
 }
 
 // Theme access through a stand-in of UxTheme.dll: each present entry point is
 // called with the caller's arguments, each missing one (or a missing library)
 // gives its substitute; and the themed button picks its look from it.
-struct Calls {
-    std::string log;
-    int themed = 1;
-    void* lastWindow = nullptr;
-    int lastState = 0;
-};
+struct Calls { std::string log; int themed = 1; void* lastWindow = nullptr; int lastState = 0; };
 Calls g_calls;
 
 void* FAKE_API FakeOpen(void* window, const wchar_t* classes) {
@@ -443,13 +403,7 @@ TEST_F(ThemeLibTest, ParentBackgroundOnlyForAWindow) {
 TEST_F(ThemeLibTest, ThemedButtonChoosesItsLookFromTheTheme) {
     ThemeLib present(std::make_unique<FakeUxTheme>(AllEntryPoints()));
     ThemeLib absent(nullptr);
-    struct Case {
-        const char* name;
-        ThemeLib* theme;
-        int themed;
-        int result;
-        int drawFlatEdge;
-    } const cases[] = {
+    struct Case { const char* name; ThemeLib* theme; int themed; int result; int drawFlatEdge; } const cases[] = {
         {"active theme", &present, 1, 1, 0},
         {"styles switched off for the program", &present, 0, 0, 1},
         {"no library", &absent, 1, 0, 1},

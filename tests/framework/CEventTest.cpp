@@ -12,10 +12,7 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 TEST(CEvent, AutoResetReleasesOneWaitManualResetStaysSet) {
-    struct Case {
-        bool manual;
-        bool secondLock;
-    } cases[] = {{false, false}, {true, true}};
+    struct Case { bool manual; bool secondLock; } cases[] = {{false, false}, {true, true}};
     for (const Case& c : cases) {
         CEvent event(false, c.manual);
         EXPECT_FALSE(event.Lock(0)) << "manual=" << c.manual;

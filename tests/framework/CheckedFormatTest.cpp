@@ -9,12 +9,8 @@
 namespace bb::framework {
 namespace {
 
-struct FormatCase {
-    const char* name;
-    Result result;
-    std::string text;
-    const char* problemHas;  // "": formatted without a problem
-};
+// problemHas: "": formatted without a problem
+struct FormatCase { const char* name; Result result; std::string text; const char* problemHas; };
 
 TEST(CheckedFormat, FormatsOrRefusesEachConversion) {
     const std::string path = "C:\\DVD\\100% Movie";
@@ -76,42 +72,17 @@ TEST(CheckedFormat, FormatsOrRefusesEachConversion) {
 }
 
 TEST(CheckedFormat, ArgumentKindsOfTemplates) {
-    struct Case {
-        const char* tmpl;
-        std::optional<std::string> kinds;
-    };
+    struct Case { const char* tmpl; std::optional<std::string> kinds; };
     const Case cases[] = {
-        {"Hello", ""},
-        {"100%% of %s", "s"},
-        {"%.1fx (%dkB/s)", "fi"},
-        {"%lu %X %c %i %e %g", "iiiiff"},
-        {"%s%n", std::nullopt},
-        {"%*d", std::nullopt},
-        {"%ls", std::nullopt},
-        {"%q", std::nullopt},
-        {"ends in %", std::nullopt},
-        {"%99999d", std::nullopt},
+        {"Hello", ""}, {"100%% of %s", "s"}, {"%.1fx (%dkB/s)", "fi"}, {"%lu %X %c %i %e %g", "iiiiff"},
+        {"%s%n", std::nullopt}, {"%*d", std::nullopt}, {"%ls", std::nullopt}, {"%q", std::nullopt},
+        {"ends in %", std::nullopt}, {"%99999d", std::nullopt},
     };
     for (const Case& c : cases) {
         std::string problem;
         EXPECT_EQ(ArgumentKinds(c.tmpl, &problem), c.kinds) << c.tmpl;
         EXPECT_EQ(problem.empty(), c.kinds.has_value()) << c.tmpl << ": " << problem;
     }
-}
-
-TEST(CheckedFormat, ParseReportsWhereAndWhat) {
-    std::vector<Conversion> conversions = ParseConversions("a%%b %-8.2lf c %5s");
-    ASSERT_EQ(conversions.size(), 2u);
-    EXPECT_EQ(conversions[0].offset, 5u);
-    EXPECT_EQ(conversions[0].text, "%-8.2lf");
-    EXPECT_EQ(conversions[0].flags, "-");
-    EXPECT_EQ(conversions[0].width, 8);
-    EXPECT_EQ(conversions[0].precision, 2);
-    EXPECT_EQ(conversions[0].length, "l");
-    EXPECT_EQ(conversions[0].takes, Conversion::Takes::Real);
-    EXPECT_TRUE(conversions[0].usable);
-    EXPECT_EQ(conversions[1].text, "%5s");
-    EXPECT_EQ(conversions[1].precision, -1);
 }
 
 class FormatReporter : public ::testing::Test {

@@ -8,11 +8,7 @@ namespace bb::framework {
 namespace {
 
 TEST(ParseDialogInt, AcceptsSignedDecimalsWithinRange) {
-    struct Case {
-        const char* text;
-        bool ok;
-        int value;
-    } cases[] = {
+    struct Case { const char* text; bool ok; int value; } cases[] = {
         {"0", true, 0},          {"4482", true, 4482},     {"-5", true, -5},
         {"+7", true, 7},         {"  12  ", true, 12},     {"2147483647", true, 2147483647},
         {"-2147483648", true, -2147483647 - 1},

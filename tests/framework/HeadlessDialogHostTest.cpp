@@ -127,10 +127,7 @@ TEST_F(HeadlessHost, RadioGroupsEndWhereTheNextStartsAndPushRefreshesTheControls
 
 TEST_F(HeadlessHost, MessageBoxesAnswerFromQueueThenResponderThenDefault) {
     m_ui.Open(m_dialog);
-    struct Case {
-        unsigned type;
-        int defaultAnswer;
-    } defaults[] = {
+    struct Case { unsigned type; int defaultAnswer; } defaults[] = {
         {MB_OK | MB_ICONERROR, IDOK},
         {MB_ICONINFORMATION, IDOK},
         {MB_YESNO | MB_ICONEXCLAMATION, IDYES},

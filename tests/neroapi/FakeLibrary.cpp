@@ -47,16 +47,6 @@ bool FakeRegistry::WriteString(platform::RegistryRoot, const std::string& key, c
     return true;
 }
 
-std::optional<std::string> FakeRegistry::Value(const char* key, const char* value) const {
-    auto it = values.find({key, value});
-    return it == values.end() ? std::nullopt : std::optional<std::string>(it->second);
-}
-
-std::optional<std::string> FakeEnvironment::Get(const std::string& name) {
-    auto it = variables.find(name);
-    return it == variables.end() ? std::nullopt : std::optional<std::string>(it->second);
-}
-
 void* NERO_CDECL FakeCreateIsoItemOfSize(size_t size) {
     g_fake.allocations.push_back(size);
     if (g_fake.allocatorFails) return nullptr;
@@ -89,26 +79,20 @@ void FakeLibraryTest::TearDown() {
     for (void* block : g_fake.liveBlocks) std::free(block);
 }
 
-void FakeLibraryTest::WithFourDigitVersion(uint32_t number) {
-    g_fake.fourDigit = number;
-    loader.Export<neroapi::FnNeroGetAPIVersion>("NeroGetAPIVersion", [] { return g_fake.fourDigit; });
-}
-
-void FakeLibraryTest::WithVersion(neroapi::ApiVersion version) {
-    g_fake.version = version;
-    loader.Export<neroapi::FnNeroGetAPIVersionEx>(
-        "NeroGetAPIVersionEx", [](uint16_t* a, uint16_t* b, uint16_t* c, uint16_t* d, void*) {
-            *a = g_fake.version.majorHigh, *b = g_fake.version.majorLow;
-            *c = g_fake.version.minorHigh, *d = g_fake.version.minorLow;
-            return 1;
-        });
-}
-
 void FakeLibraryTest::LoadWithVersions(std::optional<neroapi::ApiVersion> version, uint32_t fourDigit) {
     loader.symbols.erase("NeroGetAPIVersionEx");
     loader.symbols.erase("NeroGetAPIVersion");
-    if (version) WithVersion(*version);
-    if (fourDigit) WithFourDigitVersion(fourDigit);
+    g_fake.version = version.value_or(neroapi::ApiVersion{});
+    g_fake.fourDigit = fourDigit;
+    if (version) {
+        loader.Export<neroapi::FnNeroGetAPIVersionEx>(
+            "NeroGetAPIVersionEx", [](uint16_t* a, uint16_t* b, uint16_t* c, uint16_t* d, void*) {
+                *a = g_fake.version.majorHigh, *b = g_fake.version.majorLow;
+                *c = g_fake.version.minorHigh, *d = g_fake.version.minorLow;
+                return 1;
+            });
+    }
+    if (fourDigit) loader.Export<neroapi::FnNeroGetAPIVersion>("NeroGetAPIVersion", [] { return g_fake.fourDigit; });
     LoadLibrary();
 }
 

@@ -47,7 +47,10 @@ public:
     bool DeleteValue(platform::RegistryRoot, const std::string& key, const std::string& value) override {
         return values.erase({key, value}) != 0;
     }
-    std::optional<std::string> Value(const char* key, const char* value) const;
+    std::optional<std::string> Value(const char* key, const char* value) const {
+        auto it = values.find({key, value});
+        return it == values.end() ? std::nullopt : std::optional<std::string>(it->second);
+    }
 
     std::map<Place, std::string> values;
     std::set<std::string> readOnlyKeys;
@@ -56,7 +59,10 @@ public:
 
 class FakeEnvironment final : public platform::Environment {
 public:
-    std::optional<std::string> Get(const std::string& name) override;
+    std::optional<std::string> Get(const std::string& name) override {
+        auto it = variables.find(name);
+        return it == variables.end() ? std::nullopt : std::optional<std::string>(it->second);
+    }
     bool Set(const std::string& name, const std::string& value) override {
         ++sets;
         variables[name] = value;
@@ -90,8 +96,6 @@ class FakeLibraryTest : public ::testing::Test {
 protected:
     void SetUp() override;
     void TearDown() override;
-    void WithFourDigitVersion(uint32_t number);
-    void WithVersion(neroapi::ApiVersion version);
     // Drops both version calls, adds those asked for, and (re)loads.
     void LoadWithVersions(std::optional<neroapi::ApiVersion> version, uint32_t fourDigit = 0);
     void LoadLibrary() { ASSERT_TRUE(neroapi::Load()); }

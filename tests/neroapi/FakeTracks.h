@@ -10,12 +10,7 @@
 
 namespace bb::neroapi::test {
 
-struct Journal {
-    std::vector<int> ops;
-    std::vector<intptr_t> args;
-    std::vector<uint32_t> destroyFlags;
-    int alive = 1;
-};
+struct Journal { std::vector<int> ops; std::vector<intptr_t> args; std::vector<uint32_t> destroyFlags; int alive = 1; };
 
 #define BB_RECORD(n)                                        \
     intptr_t Op##n(intptr_t a, intptr_t b) override {      \

@@ -15,16 +15,9 @@ using neroapi::test::g_fake;
 using Text = std::optional<std::string>;
 
 TEST(IsFolderInPath, EntriesMatchIgnoringCaseAndOneTrailingSeparator) {
-    struct Case {
-        const char* list;
-        const char* folder;
-        bool found;
-    } const cases[] = {
-        {"C:\\Windows;c:\\lib\\shared", "C:\\Lib\\Shared\\", true},
-        {"a;;b", "b\\", true},
-        {";;\\;", "b", false},
-        {"C:\\Lib\\Shared2;C:\\Lib", "C:\\Lib\\Shared", false},
-        {"C:\\Lib\\\\", "C:\\Lib", false},
+    struct Case { const char* list; const char* folder; bool found; } const cases[] = {
+        {"C:\\Windows;c:\\lib\\shared", "C:\\Lib\\Shared\\", true}, {"a;;b", "b\\", true}, {";;\\;", "b", false},
+        {"C:\\Lib\\Shared2;C:\\Lib", "C:\\Lib\\Shared", false}, {"C:\\Lib\\\\", "C:\\Lib", false},
         {"", "C:\\Lib", false},
     };
     for (const Case& c : cases) {
@@ -106,12 +99,7 @@ TEST_F(LoadTest, ReloadsExtendPathOnceAndReadTheRegistryAfresh) {
 }
 
 TEST_F(LoadTest, ExpectedVersionIsAnnouncedAndARefusingLibraryIsFreed) {
-    struct Case {
-        const char* name;
-        bool hasEx, hasFourDigit;
-        int answer;
-        bool loaded;
-    } const cases[] = {
+    struct Case { const char* name; bool hasEx, hasFourDigit; int answer; bool loaded; } const cases[] = {
         {"four-part form", true, true, 1, true},     {"four-part form refuses", true, false, 0, false},
         {"four-digit form", false, true, 1, true},   {"four-digit form refuses", false, true, 0, false},
         {"neither form", false, false, 1, false},    {"file not loadable", false, false, -1, false},

@@ -121,10 +121,7 @@ TEST_F(TrackWrapperTest, BurnAdaptsTheWriteDescriptionByCompileTypeAndRestoresTh
     // Offsets of mask and track (-1: none) in the 32-bit record; a 64-bit
     // build has an 8-byte, 8-aligned pointer among 32-bit fields.
     const bool wide = sizeof(void*) == 8;
-    struct Case {
-        int compileType;
-        ptrdiff_t mask, track;
-    } const cases[] = {
+    struct Case { int compileType; ptrdiff_t mask, track; } const cases[] = {
         {0, wide ? 28 : 24, 8}, {1, -1, 8}, {3, wide ? 44 : 36, wide ? 16 : 12}, {4, 8, -1}, {1001, 12, -1}, {2, -1, -1},
     };
     const std::tuple<ApiVersion, uint32_t, bool> libraries[] = {

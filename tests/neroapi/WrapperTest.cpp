@@ -57,12 +57,7 @@ TEST_F(WrapperTest, MissingLibraryOrEntryPointGivesTheFixedSubstitute) {
 }
 
 TEST_F(WrapperTest, VersionIsReadFromEitherFormAndAnnouncedCapped) {
-    struct Case {
-        std::optional<ApiVersion> ex;
-        uint32_t fourDigit;
-        int result;
-        ApiVersion parts;
-    } const cases[] = {
+    struct Case { std::optional<ApiVersion> ex; uint32_t fourDigit; int result; ApiVersion parts; } const cases[] = {
         {ApiVersion{6, 6, 0, 1}, 5564, 1, {6, 6, 0, 1}},
         {{}, 5564, 1, {5, 5, 6, 4}},
         {{}, 0, 0, {9, 9, 9, 9}},  // unread: outputs untouched
@@ -95,8 +90,19 @@ TEST_F(WrapperTest, NeroDoneIsNotSentTo5564Through5566) {
 }
 
 void* g_oldList = nullptr;
+const void* g_driveSeen = nullptr;
+neroapi::DriveInfoOld g_oldSeen;
 
-TEST_F(WrapperTest, OldDriveListsComeBackConvertedAndTheirOwnListFreed) {
+// Before 5.5.5.5 the library lists and opens recorders by the old record.
+
+TEST_F(WrapperTest, OldLibrariesListAndOpenRecordersByOldRecords) {
+    loader.Export<neroapi::FnNeroOpenDevice>("NeroOpenDevice", [](const void* drive) {
+        g_driveSeen = drive;
+        std::memcpy(&g_oldSeen, drive, sizeof g_oldSeen);
+        return reinterpret_cast<neroapi::DeviceHandle>(0x55);
+    });
+    neroapi::DriveInfo drive{};
+    std::strcpy(drive.deviceName, "A name longer than thirty-one characters");
     loader.Export<neroapi::FnNeroGetAvailableDrives>("NeroGetAvailableDrives", [] {
         auto* list = static_cast<neroapi::DriveInfoOldList*>(neroapi::test::FakeCreateIsoItemOfSize(4 + 360));
         list->count = 1;
@@ -113,6 +119,11 @@ TEST_F(WrapperTest, OldDriveListsComeBackConvertedAndTheirOwnListFreed) {
         EXPECT_EQ(g_fake.freed, converted ? std::vector<void*>{g_oldList} : std::vector<void*>{}) << at;
         if (converted) {
             EXPECT_STREQ(list->drives[0].deviceName, "Old Drive") << at;
+        }
+        EXPECT_EQ(neroapi::NeroOpenDevice(&drive), reinterpret_cast<neroapi::DeviceHandle>(0x55)) << at;
+        EXPECT_EQ(g_driveSeen == &drive, !converted) << at;
+        if (converted) {
+            EXPECT_STREQ(g_oldSeen.deviceName, "A name longer than thirty-one c") << at;
         }
     }
 }
@@ -170,27 +181,6 @@ TEST_F(WrapperTest, Version5564ListsDrivesWithDvdrDllMovedAside) {
         EXPECT_EQ(g_shownDuringCall, present && !moved) << at;
         EXPECT_EQ(fs::exists(g_folder / "DVDR.DLL"), present) << at;
         EXPECT_FALSE(fs::exists(g_folder / "DVDR._DLL")) << at;
-    }
-}
-
-const void* g_driveSeen = nullptr;
-neroapi::DriveInfoOld g_oldSeen;
-
-TEST_F(WrapperTest, OldLibrariesOpenTheRecorderWithAnOldRecordCopy) {
-    loader.Export<neroapi::FnNeroOpenDevice>("NeroOpenDevice", [](const void* drive) {
-        g_driveSeen = drive;
-        std::memcpy(&g_oldSeen, drive, sizeof g_oldSeen);
-        return reinterpret_cast<neroapi::DeviceHandle>(0x55);
-    });
-    neroapi::DriveInfo drive{};
-    std::strcpy(drive.deviceName, "A name longer than thirty-one characters");
-    for (uint32_t version : {0u, 5554u, 5555u}) {
-        LoadWithVersions({}, version);
-        EXPECT_EQ(neroapi::NeroOpenDevice(&drive), reinterpret_cast<neroapi::DeviceHandle>(0x55));
-        EXPECT_EQ(g_driveSeen == &drive, version >= 5555) << version;
-        if (version < 5555) {
-            EXPECT_STREQ(g_oldSeen.deviceName, "A name longer than thirty-one c");
-        }
     }
 }
 

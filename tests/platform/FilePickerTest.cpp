@@ -8,7 +8,6 @@
 #include "platform/ServiceOverride.h"
 
 namespace bb::platform {
-
 namespace {
 
 const char kWavFilter[] = "WAV Audio (*.wav)\0*.wav\0All Files (*.*)\0*.*\0";
@@ -47,5 +46,4 @@ TEST_F(FilePickerTest, CancelEmptyScriptAndOverlongAnswerGiveTwo) {
 }
 
 }  // namespace
-
 }  // namespace bb::platform

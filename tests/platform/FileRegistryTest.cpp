@@ -6,7 +6,6 @@
 #include "tests/support/Sandbox.h"
 
 namespace bb::platform {
-
 namespace {
 
 using platform::FileRegistry;
@@ -92,5 +91,4 @@ TEST_F(FileRegistryTest, RefusesWhatTheFileCannotHoldOrWhereItCannotBe) {
 }
 
 }  // namespace
-
 }  // namespace bb::platform

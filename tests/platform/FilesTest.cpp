@@ -7,7 +7,6 @@
 #include "tests/support/Sandbox.h"
 
 namespace bb::platform {
-
 namespace {
 
 class FilesTest : public bb::test::SandboxTest {
@@ -114,5 +113,4 @@ TEST(Files, ProgramPathNamesThisTestAndJoinPathAddsOneSeparator) {
 }
 
 }  // namespace
-
 }  // namespace bb::platform

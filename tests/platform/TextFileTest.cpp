@@ -8,7 +8,6 @@
 #include "tests/support/Sandbox.h"
 
 namespace bb::platform {
-
 namespace {
 
 using Lines = std::vector<std::string>;
@@ -90,5 +89,4 @@ TEST_F(TextFileTest, FailedAtomicWriteKeepsTheOldFile) {
 }
 
 }  // namespace
-
 }  // namespace bb::platform

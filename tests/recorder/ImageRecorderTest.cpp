@@ -12,27 +12,15 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string Tail(const fs::path& file, size_t bytes) {
-    std::ifstream in(file, std::ios::binary);
-    in.seekg(-static_cast<std::streamoff>(bytes), std::ios::end);
-    std::string tail(bytes, '\0');
-    in.read(tail.data(), static_cast<std::streamsize>(bytes));
-    return tail;
-}
-
 bool AnyPartialFile(const fs::path& folder) {
-    for (const auto& entry : fs::directory_iterator(folder)) {
+    for (const auto& entry : fs::directory_iterator(folder))
         if (entry.path().extension() == ".part") return true;
-    }
     return false;
 }
 
 class ImageRecorderBurn : public LibraryBurnTest {
 protected:
-    void SetUp() override {
-        device = OpenByName("Image Recorder");
-        ASSERT_NE(device, nullptr);
-    }
+    void SetUp() override { ASSERT_NE(device = OpenByName("Image Recorder"), nullptr); }
     // A tree of one folder holding one file read from `source`.
     void OneFileTree(const char* folder, const char* name, const fs::path& source) {
         ItemTree one;
@@ -41,56 +29,47 @@ protected:
     }
 };
 
-// ".nrg" in any case gets the footer; an existing file is replaced.
+// ".nrg" in any case gets the footer; an existing file is replaced. The job
+// reports phases, log lines and progress only on the thread that burns.
 TEST_F(ImageRecorderBurn, WritesThePlainImageOrTheImageWithItsFooter) {
     std::ofstream(sandbox / "old.iso") << "previous image";
     for (const char* file : {"disc.iso", "DISC.NRG", "disc.nrg", "old.iso"}) {
         const bool footer = fs::path(file).extension() != ".iso";
         JobRecorder job;
         job.imagePath = (sandbox / file).string();
-        EXPECT_EQ(Burn(job), 0) << file << TakeText(Api().GetErrorLog());
-        ASSERT_TRUE(fs::exists(job.imagePath)) << file;
-        EXPECT_GT(fs::file_size(job.imagePath), 16u * 2048u) << file;
-        EXPECT_EQ(fs::file_size(job.imagePath) % 2048 == 0, !footer) << file;
-        EXPECT_EQ(Tail(job.imagePath, 12).substr(0, 4) == "NER5", footer) << file;
+        int result = -1;
+        std::thread::id burner;
+        std::thread([&] {
+            burner = std::this_thread::get_id();
+            result = Burn(job, kProgramBurnFlags, 0x4018 | neroapi::kIsoMode2);
+        }).join();
+        ASSERT_EQ(result, 0) << file << TakeText(Api().GetErrorLog());
+        for (const Event& event : job.events) EXPECT_EQ(event.thread, burner) << file;
+        const std::string image = sandbox.Read(file);
+        EXPECT_GT(image.size(), 16u * 2048u) << file;
+        EXPECT_EQ(image.size() % 2048 == 0, !footer) << file;
+        EXPECT_EQ(image.substr(image.size() - 12, 4) == "NER5", footer) << file;
         EXPECT_EQ(job.Requests(), std::vector<int>{neroapi::kRequestImageFileName}) << file;
-        EXPECT_FALSE(AnyPartialFile(sandbox.Path())) << file;
+        EXPECT_FALSE(AnyPartialFile(sandbox.Root())) << file;
         EXPECT_EQ(Api().GetErrorLog(), nullptr) << file;
-    }
-}
 
-TEST_F(ImageRecorderBurn, ReportsPhasesLogLinesAndProgressOnlyOnTheThreadThatBurns) {
-    JobRecorder job;
-    job.imagePath = (sandbox / "disc.iso").string();
-    int result = -1;
-    std::thread::id burner;
-    std::thread worker([&] {
-        burner = std::this_thread::get_id();
-        result = Burn(job, kProgramBurnFlags, 0x4018 | neroapi::kIsoMode2);
-    });
-    worker.join();
-    ASSERT_EQ(result, 0);
-    for (const Event& event : job.events) {
-        EXPECT_EQ(event.thread, burner);
+        const auto logs = job.Texts(Event::Log);
+        ASSERT_FALSE(logs.empty());
+        EXPECT_EQ(logs.front(), "Burn process started at 16x (22160 KB/s)");
+        EXPECT_TRUE(job.HasLog("Mode 2 is ignored for DVD"));
+        EXPECT_TRUE(job.HasLog("Burn flags received: 0x0000990C (no DVD-ROM booktype, other bits 0x0000190C)"));
+        EXPECT_TRUE(job.HasLog("Image file: " + job.imagePath));
+        const auto phases = job.ProgressByPhase();
+        const auto names = job.Texts(Event::Phase);
+        ASSERT_GE(phases.size(), 2u);
+        for (size_t i = 0; i + 1 < phases.size(); ++i) {  // the last phase only announces the end
+            ASSERT_FALSE(phases[i].empty()) << names[i];
+            EXPECT_EQ(phases[i].front(), 0) << names[i];
+            EXPECT_EQ(phases[i].back(), 100) << names[i];
+            EXPECT_TRUE(std::is_sorted(phases[i].begin(), phases[i].end())) << names[i];
+        }
+        EXPECT_EQ(names.back(), "Burn process completed successfully");
     }
-
-    const auto logs = job.Texts(Event::Log);
-    ASSERT_FALSE(logs.empty());
-    EXPECT_EQ(logs.front(), "Burn process started at 16x (22160 KB/s)");
-    EXPECT_TRUE(job.HasLog("Mode 2 is ignored for DVD"));
-    EXPECT_TRUE(job.HasLog("Burn flags received: 0x0000990C (no DVD-ROM booktype, other bits 0x0000190C)"));
-    EXPECT_TRUE(job.HasLog("Image file: " + job.imagePath));
-
-    const auto phases = job.ProgressByPhase();
-    const auto names = job.Texts(Event::Phase);
-    ASSERT_GE(phases.size(), 2u);
-    for (size_t i = 0; i + 1 < phases.size(); ++i) {  // the last phase only announces the end
-        ASSERT_FALSE(phases[i].empty()) << names[i];
-        EXPECT_EQ(phases[i].front(), 0) << names[i];
-        EXPECT_EQ(phases[i].back(), 100) << names[i];
-        EXPECT_TRUE(std::is_sorted(phases[i].begin(), phases[i].end())) << names[i];
-    }
-    EXPECT_EQ(names.back(), "Burn process completed successfully");
 }
 
 // An abort while the image is written ends the job within a second and
@@ -103,11 +82,7 @@ TEST_F(ImageRecorderBurn, AbortWhileWritingEndsWithinASecondAndLeavesNoImage) {
     { std::ofstream create(big); }
     fs::resize_file(big, uint64_t(4) << 30);
     std::ofstream(sandbox / "old.iso") << "previous image";
-    struct Case {
-        const char* file;
-        bool large;
-        int abortAt;
-    };
+    struct Case { const char* file; bool large; int abortAt; };
     for (const Case& c : {Case{"disc.nrg", false, 1}, Case{"old.iso", true, 10}}) {
         if (c.large) OneFileTree("VIDEO", "MOVIE.BIN", big);
         JobRecorder job;
@@ -117,7 +92,8 @@ TEST_F(ImageRecorderBurn, AbortWhileWritingEndsWithinASecondAndLeavesNoImage) {
         EXPECT_EQ(Burn(job), neroapi::kBurnAborted) << c.file;
         const auto returned = std::chrono::steady_clock::now();
         ASSERT_TRUE(job.abortRequested) << c.file;
-        EXPECT_LT(returned - job.abortTime, std::chrono::seconds(1)) << c.file;
+        EXPECT_LT(std::chrono::duration_cast<std::chrono::milliseconds>(returned - job.abortTime).count(), 1000)
+            << c.file << ": milliseconds from the abort to the end of the job";
         const auto phases = job.Texts(Event::Phase);
         const auto writing = std::find(phases.begin(), phases.end(), "Writing the image file");
         ASSERT_NE(writing, phases.end()) << c.file;
@@ -126,7 +102,7 @@ TEST_F(ImageRecorderBurn, AbortWhileWritingEndsWithinASecondAndLeavesNoImage) {
             EXPECT_LT(job.ProgressByPhase().at(size_t(writing - phases.begin())).back(), 20);
             EXPECT_EQ(fs::file_size(job.imagePath), std::string("previous image").size());
         }
-        EXPECT_FALSE(AnyPartialFile(sandbox.Path())) << c.file;
+        EXPECT_FALSE(AnyPartialFile(sandbox.Root())) << c.file;
         Api().ClearErrors();
     }
 }
@@ -175,7 +151,7 @@ TEST_F(ImageRecorderBurn, Outcomes) {
         EXPECT_EQ(job.Requests(), c.requests) << c.name;
         EXPECT_EQ(fs::exists(sandbox / "disc.iso"), c.imageLeft) << c.name;
         if (!c.imageLeft) {
-            EXPECT_TRUE(fs::is_empty(sandbox.Path())) << c.name;
+            EXPECT_TRUE(fs::is_empty(sandbox.Root())) << c.name;
         }
         const std::string errors = TakeText(Api().GetErrorLog());
         EXPECT_EQ(errors != "<null>", c.errorPart != nullptr) << c.name << errors;
@@ -208,16 +184,10 @@ TEST_F(ImageRecorderBurn, RefusesWhatItCannotBurn) {
     neroapi::WriteDescription foreign = input.description;
     int notOurs = 0;
     foreign.track = reinterpret_cast<neroapi::IsoTrack*>(&notOurs);
-    struct Case {
-        const char* what;
-        neroapi::DeviceHandle device;
-        int compileType;
-        void* description;
-    };
+    struct Case { const char* what; neroapi::DeviceHandle device; int compileType; void* description; };
     const Case cases[] = {
         {"unknown handle", reinterpret_cast<neroapi::DeviceHandle>(&notOurs), 0, &input.description},
-        {"audio compilation", device, 1, &input.description},
-        {"no write description", device, 0, nullptr},
+        {"audio compilation", device, 1, &input.description}, {"no write description", device, 0, nullptr},
         {"foreign track", device, 0, &foreign},
     };
     for (const Case& c : cases) {

@@ -1,7 +1,5 @@
 #include "tests/recorder/LibraryUnderTest.h"
 
-#include <gtest/gtest.h>
-
 #include <dlfcn.h>
 
 #include <algorithm>
@@ -9,32 +7,23 @@
 #include <cstring>
 
 namespace bb::recorder::test {
-namespace {
-
-template <typename Fn>
-void Resolve(void* module, const char* name, Fn& fn) {
-    fn = reinterpret_cast<Fn>(dlsym(module, name));
-    if (fn == nullptr) ADD_FAILURE() << "export missing: " << name;
-}
-
-NeroApi Load() {
-    const std::string path = std::string(BB_PROGRAM_DIR) + "/libNeroAPI.so";
-    void* module = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
-    if (module == nullptr) {
-        ADD_FAILURE() << "cannot load " << path << ": " << dlerror();
-        std::abort();
-    }
-    NeroApi api;
-#define BB_NERO_RESOLVE(name) Resolve(module, "Nero" #name, api.name);
-    BB_NERO_ENTRY_POINTS(BB_NERO_RESOLVE)
-#undef BB_NERO_RESOLVE
-    return api;
-}
-
-}  // namespace
 
 const NeroApi& Api() {
-    static const NeroApi api = Load();
+    static const NeroApi api = [] {
+        const std::string path = std::string(BB_PROGRAM_DIR) + "/libNeroAPI.so";
+        void* module = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+        if (module == nullptr) {
+            ADD_FAILURE() << "cannot load " << path << ": " << dlerror();
+            std::abort();
+        }
+        NeroApi loaded;
+#define BB_NERO_RESOLVE(name)                                                             \
+    loaded.name = reinterpret_cast<decltype(loaded.name)>(dlsym(module, "Nero" #name)); \
+    if (loaded.name == nullptr) ADD_FAILURE() << "export missing: Nero" #name;
+        BB_NERO_ENTRY_POINTS(BB_NERO_RESOLVE)
+#undef BB_NERO_RESOLVE
+        return loaded;
+    }();
     return api;
 }
 
@@ -46,13 +35,14 @@ std::string TakeText(char* text) {
 }
 
 neroapi::IsoItem* ItemTree::Add(const std::string& name, bool folder, const std::string& source,
-                             neroapi::IsoItem* parent) {
+                                neroapi::IsoItem* parent) {
     auto item = std::make_unique<neroapi::IsoItem>();
     std::memset(item.get(), 0, sizeof(neroapi::IsoItem));
     std::strncpy(item->name, name.c_str(), sizeof item->name - 1);
     std::strncpy(item->sourcePath, source.c_str(), sizeof item->sourcePath - 1);
     item->isFolder = folder ? 1 : 0;
-    neroapi::IsoItem** link = parent != nullptr ? &parent->firstChild : &m_first;
+    neroapi::IsoItem* first = Root();
+    neroapi::IsoItem** link = parent != nullptr ? &parent->firstChild : &first;
     while (*link != nullptr) link = &(*link)->next;
     *link = item.get();
     m_items.push_back(std::move(item));
@@ -65,7 +55,7 @@ void ItemTree::AddFolder(const std::filesystem::path& folder, neroapi::IsoItem* 
     for (const auto& entry : entries) {
         const bool isFolder = entry.is_directory();
         neroapi::IsoItem* item = Add(entry.path().filename().string(), isFolder,
-                                  isFolder ? std::string() : entry.path().string(), parent);
+                                     isFolder ? std::string() : entry.path().string(), parent);
         if (isFolder) AddFolder(entry.path(), item);
     }
 }
@@ -79,11 +69,7 @@ ItemTree ItemTree::FromFolder(const std::filesystem::path& folder) {
 struct JobRecorderCallbacks {
     static JobRecorder& Of(void* user) { return *static_cast<JobRecorder*>(user); }
 
-    static int NERO_CDECL Idle(void* user) {
-        JobRecorder& job = Of(user);
-        job.events.push_back({Event::Idle, {}, 0, 0});
-        return job.abortRequested ? 1 : 0;
-    }
+    static int NERO_CDECL Idle(void* user) { return Of(user).abortRequested ? 1 : 0; }
     static int NERO_CDECL UserDialog(void* user, int request, void* data) {
         JobRecorder& job = Of(user);
         job.events.push_back({Event::Request, {}, request, reinterpret_cast<intptr_t>(data)});
@@ -110,9 +96,8 @@ struct JobRecorderCallbacks {
         Of(user).events.push_back({Event::Log, text, 0, 0});
     }
     static void NERO_CDECL SetPhase(void* user, const char* text) {
-        JobRecorder& job = Of(user);
-        job.m_phase = text;
-        job.events.push_back({Event::Phase, text, 0, 0});
+        Of(user).m_phase = text;
+        Of(user).events.push_back({Event::Phase, text, 0, 0});
     }
 };
 
@@ -170,9 +155,7 @@ Sandbox::Sandbox() {
 
 Sandbox::~Sandbox() { ::unsetenv("BB_NEROAPI_CONFIG"); }
 
-std::filesystem::path SampleRoot() {
-    return std::filesystem::path(BB_SOURCE_DIR) / "samples" / "dvd-sample";
-}
+std::filesystem::path SampleRoot() { return std::filesystem::path(BB_SOURCE_DIR) / "samples" / "dvd-sample"; }
 
 neroapi::DeviceHandle OpenByName(const std::string& name) {
     auto* list = static_cast<neroapi::DriveInfoList*>(Api().GetAvailableDrives());
@@ -184,13 +167,10 @@ neroapi::DeviceHandle OpenByName(const std::string& name) {
 }
 
 BurnInput::BurnInput(const ItemTree& tree, uint32_t isoFlags, const char* label) {
-    std::memset(&description, 0, sizeof description);
     track = Api().CreateIsoTrackEx(tree.Root(), label, isoFlags);
     EXPECT_NE(track, nullptr) << TakeText(Api().GetErrorLog());
     description.track = track;
     description.mediaMask = neroapi::kMediaMaskDvd;
 }
-
-BurnInput::~BurnInput() { Api().FreeIsoTrack(track); }
 
 }  // namespace bb::recorder::test

@@ -45,17 +45,16 @@ public:
     // A folder of the disk, sorted by name; an empty tree for a missing folder.
     static ItemTree FromFolder(const std::filesystem::path& folder);
     neroapi::IsoItem* Add(const std::string& name, bool folder, const std::string& source,
-                       neroapi::IsoItem* parent);
-    neroapi::IsoItem* Root() const { return m_first; }
+                          neroapi::IsoItem* parent);
+    neroapi::IsoItem* Root() const { return m_items.empty() ? nullptr : m_items.front().get(); }
 
 private:
     void AddFolder(const std::filesystem::path& folder, neroapi::IsoItem* parent);
     std::vector<std::unique_ptr<neroapi::IsoItem>> m_items;
-    neroapi::IsoItem* m_first = nullptr;
 };
 
 struct Event {
-    enum Kind { Progress, Log, Phase, Request, Idle } kind;
+    enum Kind { Progress, Log, Phase, Request } kind;
     std::string text;  // log and phase text
     int value = 0;     // percent, request code
     intptr_t data = 0; // request data as a number (wait type of request 15)
@@ -99,7 +98,6 @@ class Sandbox : public bb::test::Sandbox {
 public:
     Sandbox();
     ~Sandbox();
-    const std::filesystem::path& Path() const { return Root(); }
     void WriteConfig(const std::string& text) const { WriteFile("drives.ini", text); }
     std::filesystem::path operator/(const std::string& name) const { return Root() / name; }
 };
@@ -115,7 +113,7 @@ struct BurnInput {
     neroapi::IsoTrack* track = nullptr;
     neroapi::WriteDescription description{};
     explicit BurnInput(const ItemTree& tree, uint32_t isoFlags = 0x4018, const char* label = "SAMPLE");
-    ~BurnInput();
+    ~BurnInput() { Api().FreeIsoTrack(track); }
 };
 
 // The burn flags the program always sends: 0x990C.

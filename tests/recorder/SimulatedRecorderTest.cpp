@@ -37,11 +37,7 @@ protected:
 };
 
 TEST_F(SimulatedRecorder, DiscInformationAndErasingTimeOfEachDisc) {
-    struct Case {
-        const char* lines;
-        uint32_t kind, mask, hasData;
-        int fullErase, quickErase;
-    };
+    struct Case { const char* lines; uint32_t kind, mask, hasData; int fullErase, quickErase; };
     const Case cases[] = {
         {"disc = blank\nmedium = DVD-R\n", 10, 0x4, 0, -2, -2},
         {"disc = data\nmedium = DVD-RW\nerase seconds = 600\nquick erase seconds = 40\n", 11, 0x1004, 1, 600, 40},
@@ -75,13 +71,7 @@ TEST_F(SimulatedRecorder, DiscInformationAndErasingTimeOfEachDisc) {
 // An erase empties the disc for every later look, takes its time, and a
 // failing one keeps the data and says why.
 TEST_F(SimulatedRecorder, EraseOutcomes) {
-    struct Case {
-        const char* lines;
-        int mode, result;
-        uint64_t imageBytes;
-        uint32_t hasData;
-        const char* errorPart;
-    };
+    struct Case { const char* lines; int mode, result; uint64_t imageBytes; uint32_t hasData; const char* errorPart; };
     const Case cases[] = {
         {"disc = data\nmedium = DVD+RW\nquick erase seconds = 100\n", neroapi::kEraseQuick, 0, 0, 0, nullptr},
         {"disc = data\nmedium = DVD-RW\nquick erase seconds = 10\nerase fails = yes\n", neroapi::kEraseQuick, -1, 4096, 1,

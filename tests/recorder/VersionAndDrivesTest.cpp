@@ -1,4 +1,5 @@
-// Start-up answers: versions, drive lists and their speeds, media names.
+// Start-up answers: versions, drive lists and their speeds, media names;
+// ISO tracks made from the program's item tree.
 #include "tests/recorder/LibraryUnderTest.h"
 
 #include <gtest/gtest.h>
@@ -6,6 +7,7 @@
 #include <dlfcn.h>
 
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <memory>
 
@@ -35,10 +37,7 @@ TEST(RecorderVersion, AnnouncesTheCurrentVersionAndAcceptsWhatItCanServe) {
     EXPECT_EQ(Api().GetAPIVersionEx(&parts[0], &parts[1], &parts[2], &parts[3], nullptr), 1);
     EXPECT_EQ(std::vector<uint16_t>(parts, parts + 4), (std::vector<uint16_t>{6, 6, 0, 1}));
     EXPECT_EQ(Api().GetAPIVersion(), 6601u);
-    struct Case {
-        uint16_t a, b, c, d;
-        int accepted;
-    };
+    struct Case { uint16_t a, b, c, d; int accepted; };
     const Case cases[] = {
         {6, 6, 0, 1, 1}, {6, 3, 0, 5, 1}, {6, 0, 0, 10, 1}, {5, 5, 9, 16, 1},
         {5, 5, 9, 15, 0},  // old ISO track operation table
@@ -64,14 +63,10 @@ constexpr const char* kTwoRecorders =
 TEST(RecorderDrives, ListsFilteredByMediaMaskWithTheirKindsAndSpeeds) {
     Sandbox sandbox;
     sandbox.WriteConfig(kTwoRecorders);
-    struct Case {
-        uint32_t mask;
-        std::vector<std::string> names;
-    };
+    struct Case { uint32_t mask; std::vector<std::string> names; };
     const Case cases[] = {
         {neroapi::kMediaMaskDvd, {"Image Recorder", "DVD Only", "Reader"}},
-        {neroapi::kMediaMaskCd, {"Image Recorder", "CD Only"}},
-        {0x4, {"Image Recorder", "DVD Only", "Reader"}},
+        {neroapi::kMediaMaskCd, {"Image Recorder", "CD Only"}}, {0x4, {"Image Recorder", "DVD Only", "Reader"}},
         {0x20000000, {}},
     };
     for (const Case& c : cases) {
@@ -92,12 +87,7 @@ TEST(RecorderDrives, ListsFilteredByMediaMaskWithTheirKindsAndSpeeds) {
     EXPECT_EQ(image->mediaMask, neroapi::kMediaMaskDvd | neroapi::kMediaMaskCd);
 
     // Write speeds follow the media class asked.
-    struct Speeds {
-        uint32_t mask;
-        const char* recorder;
-        uint32_t baseRate;
-        std::vector<uint32_t> rates;
-    };
+    struct Speeds { uint32_t mask; const char* recorder; uint32_t baseRate; std::vector<uint32_t> rates; };
     const Speeds speeds[] = {
         {neroapi::kMediaMaskDvd, "Image Recorder", 1385, {1385, 2770, 5540, 8310, 11080, 16620, 22160}},
         {neroapi::kMediaMaskCd, "Image Recorder", 150, {150, 300, 600, 1200, 2400, 3600, 4800, 6000, 7200, 7800}},
@@ -162,26 +152,89 @@ TEST(RecorderDrives, WithoutTheVariableReadsTheFileBesideItsOwnModule) {
 }
 
 TEST(RecorderMedia, TypeNamesOfAMaskAndWaitTexts) {
-    struct Case {
-        uint32_t mask;
-        const char* delimiter;
-        std::string names;
-    };
+    struct Case { uint32_t mask; const char* delimiter; std::string names; };
     const Case cases[] = {
         {neroapi::kMediaMaskDvd | neroapi::kMediaMaskCd, nullptr, "CD-R/RW, DVD-R, DVD+R, DVD-RAM, DVD+R DL"},
-        {0x5004, nullptr, "DVD-R, DVD-RW, DVD+RW"},
-        {neroapi::kMediaMaskCd, nullptr, "CD-R/RW"},
-        {neroapi::kMediaDvdPlusRw, " | ", "DVD+R | DVD+RW"},
-        {0x80000000, nullptr, ""},
+        {0x5004, nullptr, "DVD-R, DVD-RW, DVD+RW"}, {neroapi::kMediaMaskCd, nullptr, "CD-R/RW"},
+        {neroapi::kMediaDvdPlusRw, " | ", "DVD+R | DVD+RW"}, {0x80000000, nullptr, ""},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(TakeText(Api().GetTypeNameOfMedia(c.mask, c.delimiter)), c.names) << std::hex << c.mask;
     }
     EXPECT_EQ(TakeText(Api().GetLocalizedWaitCDTexts(1)), "Please insert a blank disc.");
-    for (int type = 0; type <= 4; ++type) {
-        EXPECT_NE(TakeText(Api().GetLocalizedWaitCDTexts(type)), "<null>") << type;
-    }
+    for (int type = 0; type <= 4; ++type) EXPECT_NE(TakeText(Api().GetLocalizedWaitCDTexts(type)), "<null>") << type;
     EXPECT_EQ(Api().GetLocalizedWaitCDTexts(99), nullptr);
+}
+
+
+TEST(RecorderIsoTrack, RefusesTreesItCannotReadSafely) {
+    struct Case {
+        const char* what;
+        void (*spoil)(neroapi::IsoItem& first, neroapi::IsoItem& second);
+    };
+    const Case cases[] = {
+        {"name without terminator", [](neroapi::IsoItem& a, neroapi::IsoItem&) { std::memset(a.name, 'A', sizeof a.name); }},
+        {"source without terminator", [](neroapi::IsoItem&, neroapi::IsoItem& b) { std::memset(b.sourcePath, 'b', sizeof b.sourcePath); }},
+        {"empty name", [](neroapi::IsoItem&, neroapi::IsoItem& b) { b.name[0] = '\0'; }},
+        {"cycle", [](neroapi::IsoItem& a, neroapi::IsoItem& b) { b.next = &a; }},
+    };
+    for (const Case& c : cases) {
+        ItemTree tree;
+        neroapi::IsoItem* folder = tree.Add("VIDEO_TS", true, "", nullptr);
+        neroapi::IsoItem* file = tree.Add("VIDEO_TS.IFO", false, "/nonexistent/VIDEO_TS.IFO", folder);
+        c.spoil(*folder, *file);
+        Api().ClearErrors();
+        EXPECT_EQ(Api().CreateIsoTrackEx(tree.Root(), "LABEL", 0x4018), nullptr) << c.what;
+        EXPECT_NE(TakeText(Api().GetErrorLog()).find("The ISO track was not made"), std::string::npos) << c.what;
+    }
+    EXPECT_EQ(Api().CreateIsoTrackEx(nullptr, "LABEL", 0x4018), nullptr);
+    Api().ClearErrors();
+}
+
+// The primary volume identifier of an image of the sample burnt with that
+// label argument and those flags.
+std::string VolumeIdOfImage(const Sandbox& sandbox, const char* label, uint32_t isoFlags) {
+    static int images = 0;
+    JobRecorder job;
+    job.imagePath = (sandbox / ("label" + std::to_string(images++) + ".iso")).string();
+    const ItemTree tree = ItemTree::FromFolder(SampleRoot());
+    BurnInput input(tree, isoFlags, label);
+    neroapi::DeviceHandle image = OpenByName("Image Recorder");
+    EXPECT_EQ(Api().Burn(image, 0, &input.description, neroapi::kBurnAlways, 0, job.Progress()), neroapi::kBurnOk)
+        << TakeText(Api().GetErrorLog());
+    Api().CloseDevice(image);
+    std::ifstream in(job.imagePath, std::ios::binary);
+    in.seekg(16 * 2048 + 40);
+    std::string id(32, '\0');
+    in.read(id.data(), 32);
+    return id;
+}
+
+TEST(RecorderIsoTrack, UnderFlag0x80TheLabelArgumentIsARecordNotAText) {
+    Sandbox sandbox;
+    // As text, the record would be the label "L".
+    const neroapi::IsoTrackArgs args{{'L', 2, 3, 4, 5}};
+    const std::string noLabel = VolumeIdOfImage(sandbox, nullptr, 0x4018);
+    EXPECT_NE(VolumeIdOfImage(sandbox, "L", 0x4018), noLabel);
+    EXPECT_EQ(VolumeIdOfImage(sandbox, reinterpret_cast<const char*>(&args), 0x4018 | neroapi::kIsoArgsRecord),
+              noLabel);
+}
+
+TEST(RecorderIsoTrack, DestroyWithoutTheFreeBitLeavesATrackThatCannotBeBurned) {
+    ItemTree tree;
+    tree.Add("README.TXT", false, "/nonexistent", nullptr);
+    neroapi::IsoTrack* track = Api().CreateIsoTrackEx(tree.Root(), "LABEL", 0x4018);
+    ASSERT_NE(track, nullptr);
+    track->Destroy(0);  // releases the content only
+    neroapi::WriteDescription description{};
+    description.track = track;
+    JobRecorder job;
+    neroapi::DeviceHandle image = OpenByName("Image Recorder");
+    EXPECT_EQ(Api().Burn(image, 0, &description, 0x190C, 0, job.Progress()), neroapi::kBurnFailed);
+    Api().CloseDevice(image);
+    Api().FreeIsoTrack(track);
+    Api().FreeIsoTrack(track);  // a second release of a freed track is ignored
+    Api().ClearErrors();
 }
 
 }  // namespace

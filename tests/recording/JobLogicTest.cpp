@@ -17,12 +17,7 @@
 namespace bb::recording {
 namespace {
 
-struct TrackCase {
-    uint32_t fsFlags;
-    bool realloc;
-    uint32_t flags;
-    const char* words;
-};
+struct TrackCase { uint32_t fsFlags; bool realloc; uint32_t flags; const char* words; };
 
 TEST(JobFlags, TrackFlagsAndTheirWordsFollowTheSettings) {
     const TrackCase cases[] = {
@@ -42,11 +37,7 @@ TEST(JobFlags, TrackFlagsAndTheirWordsFollowTheSettings) {
 }
 
 TEST(JobFlags, BurnFlagsAlwaysCarryTheFixedBitsVerifyFromTheWindowAndNeverBit31) {
-    struct Case {
-        uint32_t settings;
-        bool verify;
-        uint32_t expected;
-    } cases[] = {
+    struct Case { uint32_t settings; bool verify; uint32_t expected; } cases[] = {
         {0x8000, false, 0x990C},
         {0x80008000, false, 0x990C},
         {0x8000 | 0x400, false, 0x990C},  // the window's verify box wins
@@ -61,11 +52,7 @@ TEST(JobFlags, BurnFlagsAlwaysCarryTheFixedBitsVerifyFromTheWindowAndNeverBit31)
 // report; 0 starts a phase afresh, and a clock that steps back or a
 // percentage that falls measures afresh. Null: the label is left alone.
 TEST(ProgressEstimate, ReportsInOrder) {
-    struct Step {
-        uint32_t percent;
-        int64_t now;
-        const char *shown, *remaining, *total;
-    } const steps[] = {
+    struct Step { uint32_t percent; int64_t now; const char *shown, *remaining, *total; } const steps[] = {
         {0, 1000, "0 %", "?:??", "?:??"},
         {10, 1100, "10 %", nullptr, nullptr},  // the first non-zero: percent only
         {10, 1115, nullptr, nullptr, nullptr},  // a repeat: nothing new
@@ -188,10 +175,7 @@ using Words = std::vector<std::string>;
 using Kind = BatchStep::Kind;
 
 TEST(CommandLine, SplitsLikeTheProgramAlwaysHas) {
-    struct Case {
-        const char* line;
-        Words words;
-    } cases[] = {
+    struct Case { const char* line; Words words; } cases[] = {
         {"-d \"C:\\My DVD\" -v MOVIE", {"-d", "C:\\My DVD", "-v", "MOVIE"}},
         {"/D  C:\\DVD\t/V\t\tX", {"/D", "C:\\DVD", "/V", "X"}},
         {"/D   C:\\DVD", {"/D", "C:\\DVD"}},
@@ -221,10 +205,7 @@ std::vector<Kind> KindsOf(const std::vector<BatchStep>& steps) {
 }
 
 TEST(CommandLine, ReadsOptionsAndReportsEachBadWordOnItsOwn) {
-    struct Case {
-        Words words;
-        std::vector<Kind> kinds;
-    } cases[] = {
+    struct Case { Words words; std::vector<Kind> kinds; } cases[] = {
         {{"-d", "C:\\My DVD", "-v", "MOVIE"}, {Kind::Folder, Kind::Label}},
         {{"/C", "/D", "C:\\DVD"}, {Kind::PrepareOnly, Kind::Folder}},
         {{"/Dfolder"}, {Kind::FolderMissing}},
@@ -242,22 +223,10 @@ TEST(CommandLine, ReadsOptionsAndReportsEachBadWordOnItsOwn) {
 
 // The desktop log is named after the label, which may be a refused one.
 TEST(LogFileName, LabelBecomesAFileNameEverySystemCanCreate) {
-    const struct {
-        const char* label;
-        const char* file;
-    } cases[] = {
-        {"MY_MOVIE_2005", "MY_MOVIE_2005"},
-        {"HELLO!", "HELLO!"},
-        {"A/B\\C:D", "A_B_C_D"},
-        {"*?\"<>|", "______"},
-        {"TAB\tEND", "TAB_END"},
-        {"", "NO_NAME"},
-        {"CON", "_CON"},
-        {"nul", "_nul"},
-        {"COM1", "_COM1"},
-        {"LPT9", "_LPT9"},
-        {"COM0", "COM0"},
-        {"CONSOLE", "CONSOLE"},
+    const struct { const char* label; const char* file; } cases[] = {
+        {"MY_MOVIE_2005", "MY_MOVIE_2005"}, {"HELLO!", "HELLO!"}, {"A/B\\C:D", "A_B_C_D"}, {"*?\"<>|", "______"},
+        {"TAB\tEND", "TAB_END"}, {"", "NO_NAME"}, {"CON", "_CON"}, {"nul", "_nul"}, {"COM1", "_COM1"},
+        {"LPT9", "_LPT9"}, {"COM0", "COM0"}, {"CONSOLE", "CONSOLE"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(recording::LogFileBaseName(c.label), c.file) << c.label;

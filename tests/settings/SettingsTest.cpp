@@ -97,11 +97,7 @@ TEST_F(SettingsFileTest, ValuesRoundTrip) {
 
 TEST_F(SettingsFileTest, ReadsLineByLine) {
     const std::string longValue(300, 'v');
-    const struct {
-        const char* name;
-        std::string content;
-        BurnSettings expected;
-    } cases[] = {
+    const struct { const char* name; std::string content; BurnSettings expected; } cases[] = {
         {"LF ends", "Speed: 3\nLanguage: x.lng\nBurnFlags: 4040\n",
          With([](BurnSettings& s) { s.burnFlags = 0x4040; s.speed = 3; s.language = "x.lng"; })},
         {"CR LF ends", "Speed: 3\r\nLanguage: x.lng\r\nBurnFlags: 4040\r\n",
@@ -163,9 +159,7 @@ protected:
 };
 
 TEST_F(HoldersTest, BurnFlagsCarryTheBookTypeAsTwoStatesMoreFlagsThreeBits) {
-    const struct {
-        uint32_t set, get;
-    } cases[] = {
+    const struct { uint32_t set, get; } cases[] = {
         {0x8040, 0x8040}, {0x4042, 0x4042}, {0x40, 0x8040},     {0x80008040, 0x80008040},
         {0x4040, 0x4040}, {0xC000, 0x4000}, {0xFFFFFFFF, 0x80004642}, {0, 0x8000},
     };
@@ -182,13 +176,7 @@ TEST_F(HoldersTest, BurnFlagsCarryTheBookTypeAsTwoStatesMoreFlagsThreeBits) {
 }
 
 TEST_F(HoldersTest, JobSoundNeedsAudioOnAndAWavExtension) {
-    const struct {
-        int enabled;
-        const char* success;
-        const char* error;
-        int result;
-        const char* plays;
-    } cases[] = {
+    const struct { int enabled; const char* success; const char* error; int result; const char* plays; } cases[] = {
         {0, "/s/ok.wav", "/s/bad.wav", 0, ""},          {0, "/s/ok.wav", "/s/bad.wav", 3, ""},
         {1, "/s/ok.wav", "/s/bad.WAV", 0, "/s/ok.wav"}, {1, "/s/ok.wav", "/s/bad.WAV", -1, "/s/bad.WAV"},
         {1, "/s/ok.mp3", "", 0, ""},                    {1, "/my.sounds/done", "", 0, ""},
@@ -235,12 +223,8 @@ TEST_F(HoldersTest, TransferRoundTripsThroughTheHolders) {
 
 using LanguageTableTest = bb::test::SandboxTest;
 
-struct LookupCase {
-    const char* name;
-    std::optional<std::string> file;  // nothing: no file at all
-    int id;
-    std::string expected;
-};
+// file: nothing: no file at all
+struct LookupCase { const char* name; std::optional<std::string> file; int id; std::string expected; };
 
 TEST_F(LanguageTableTest, LooksUpTextsLineByLine) {
     const std::string longText(5000, 'x');
@@ -320,10 +304,8 @@ TEST_F(LanguageTableTest, LookupsFromSeveralThreadsWhileThePathChanges) {
 }
 
 // Every language file shipped in lang/ against the texts the program uses.
-struct LanguageFile {
-    std::string path;
-    bool inRepository;  // else the copy the build put beside the program
-};
+// inRepository: else the copy the build put beside the program
+struct LanguageFile { std::string path; bool inRepository; };
 
 void PrintTo(const LanguageFile& file, std::ostream* out) { *out << file.path; }
 

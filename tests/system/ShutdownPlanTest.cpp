@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 namespace bb::system {
-
 namespace {
 
 using system::PlanShutdown;
@@ -50,5 +49,4 @@ TEST(ShutdownPlan, NtSwitchesOffAndOnlyNt3LogsOff) {
 }
 
 }  // namespace
-
 }  // namespace bb::system

@@ -9,7 +9,6 @@
 #include "tests/tools/FixtureIds.h"
 
 namespace bb::tools {
-
 namespace {
 
 using res::ControlKind;
@@ -75,5 +74,4 @@ TEST(RcTemplates, MenuAndDialogsWithoutControls) {
 }
 
 }  // namespace
-
 }  // namespace bb::tools

@@ -10,7 +10,6 @@
 #include "tools/rc2template/RcScript.h"
 
 namespace bb::tools {
-
 namespace {
 
 using rc2template::ParseRcScript;
@@ -147,5 +146,4 @@ TEST(RcScript, TheProgramScriptLosesNoControlLine) {
 }
 
 }  // namespace
-
 }  // namespace bb::tools

@@ -26,6 +26,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// Notes each call; `onCall` runs at each call, before it is noted.
 class FakeShutdown final : public platform::Shutdown {
 public:
     std::string StartHidden(const std::string& commandLine) override { return Note("start " + commandLine); }
@@ -33,15 +34,15 @@ public:
         return Note(platform::DescribeEndSession(flags, reserved, enablePrivilege));
     }
     std::vector<std::string> Calls() const {
-        std::lock_guard<std::mutex> lock(mutex);
+        std::lock_guard lock(mutex);
         return calls;
     }
-    std::function<void()> onCall;  // runs at each call, before it is noted
+    std::function<void()> onCall;
 
 private:
     std::string Note(const std::string& call) {
         if (onCall) onCall();
-        std::lock_guard<std::mutex> lock(mutex);
+        std::lock_guard lock(mutex);
         calls.push_back(call);
         return {};
     }
@@ -49,20 +50,21 @@ private:
     std::vector<std::string> calls;
 };
 
+// The job threads read HOME while the test changes it.
 class FakeEnvironment final : public platform::Environment {
 public:
     std::optional<std::string> Get(const std::string& name) override {
-        std::lock_guard<std::mutex> lock(mutex);
-        auto it = values.find(name);
-        return it == values.end() ? std::nullopt : std::optional<std::string>(it->second);
+        std::lock_guard lock(mutex);
+        const auto it = values.find(name);
+        return it == values.end() ? std::nullopt : std::optional(it->second);
     }
     bool Set(const std::string& name, const std::string& value) override {
-        std::lock_guard<std::mutex> lock(mutex);
+        std::lock_guard lock(mutex);
         values[name] = value;
         return true;
     }
     void Unset(const std::string& name) {
-        std::lock_guard<std::mutex> lock(mutex);
+        std::lock_guard lock(mutex);
         values.erase(name);
     }
 
@@ -109,11 +111,8 @@ class EraseJobTest : public BatchTest {};
 // library fails: reported as a failure with its reason, nothing erased, and
 // the window idle again.
 TEST_F(EraseJobTest, EraseThatCannotRunOrFailsIsReportedAsAFailure) {
-    const struct {
-        const char* drive;  // after kRewritable
-        bool noRecorder;
-        std::string reason;  // the line before the failure, and the box's second part
-    } cases[] = {
+    // drive: after kRewritable; reason: the line before the failure, and the box's second part
+    const struct { const char* drive; bool noRecorder; std::string reason; } cases[] = {
         {"quick erase seconds = -1\n", false, T(res::kTxtEraseNoDisc)},
         {"quick erase seconds = -2\n", false, T(res::kTxtEraseNotSupported)},
         {"quick erase seconds = -3\n", false, T(res::kTxtEraseNotRewritable)},

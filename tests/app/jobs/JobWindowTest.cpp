@@ -75,12 +75,7 @@ TEST_F(BurnJobWindowTest, SuccessfulDvdImageBurnLogsEachStepInOrder) {
 // A failed burn in the log, the box and the status line; an unattended
 // forced shutdown is not held up by a box.
 TEST_F(BurnJobWindowTest, FailedBurnIsReportedInLogBoxAndStatus) {
-    const struct {
-        int result;
-        std::string text;
-        int statusId;
-        bool forcedShutdown;
-    } cases[] = {
+    const struct { int result; std::string text; int statusId; bool forcedShutdown; } cases[] = {
         {9, framework::Format(T(res::kTxtBurnResultOther), {9}), res::kTxtStatusBurnFailed, false},
         {6, T(res::kTxtBurnAborted), res::kTxtBurnAborted, false},
         {4, T(res::kTxtBurnResult4), res::kTxtStatusBurnFailed, true},
@@ -267,11 +262,7 @@ TEST_F(RecorderWindowTest, RecordersOfTheMediaClassAreListedAfreshOnEachSwitch) 
     EXPECT_FALSE(Has(h.Lines(IDC_LOG), T(res::kTxtRecorderPrefix) + " \"Image Recorder\"..."))
         << "the set-up's own selection logs no media line";
 
-    const struct {
-        int radio, logTextId;
-        std::vector<std::string> names;
-        int32_t fsFlags;
-    } steps[] = {
+    const struct { int radio, logTextId; std::vector<std::string> names; int32_t fsFlags; } steps[] = {
         {IDC_MEDIA_CD, res::kTxtMediaClassCd, {"Image Recorder", "BB CD Only"}, 0x1A},
         {IDC_MEDIA_DVD, res::kTxtMediaClassDvd, {"Image Recorder", "BB DVD Only"}, 0x18},
     };
@@ -292,11 +283,8 @@ TEST_F(RecorderWindowTest, RecordersOfTheMediaClassAreListedAfreshOnEachSwitch) 
 }
 
 TEST_F(RecorderWindowTest, SavedRecorderAndSpeedAreChosenAtStartAndSelectionLogsTheMedia) {
-    const struct {
-        const char* settings;
-        const char* recorder;
-        int speed;  // -1: the last
-    } cases[] = {
+    // speed: -1: the last
+    const struct { const char* settings; const char* recorder; int speed; } cases[] = {
         {"Device: bb dvd\r\nSpeed: 1\r\n", "BB DVD Only", 1},  // prefix, any letter case
         {"Device: BB DVD Only\r\nSpeed: 7\r\n", "BB DVD Only", 2},
         {"Device: Gone\r\nSpeed: 0\r\n", "Image Recorder", 0},  // no match: the first
@@ -329,32 +317,22 @@ TEST_F(RecorderWindowTest, LibraryThatCannotBeLoadedEndsTheWindow) {
     EXPECT_EQ(Shown(), (std::vector<std::string>{T(res::kTxtLibraryNotLoadedBox) + "|Error|0x10"}));
 }
 
-// The records handed to the library point at the session and its callbacks;
-// through them the library's lines reach the log and its questions are
-// answered.
+// What the burns through the library do not show on demand: the abort and
+// idle answers, the required-file line in the language's words, the disc
+// request's box, the image request cancelled and at the buffer's length.
 TEST_F(RecorderWindowTest, LibraryCallbacksReachTheWindow) {
     auto& h = Start();
     recording::RecorderSession& session = m_dlg->Jobs().Session();
     const neroapi::LibSettingsRecord& s = session.SettingsRecord();
-    EXPECT_STREQ(s.libraryFilesFolder, "NeroFiles");
-    EXPECT_STREQ(s.software, "Nero - Burning Rom");
-    EXPECT_EQ(s.idleUser, &session);
-    EXPECT_EQ(s.userDialogUser, &session);
     const neroapi::LibProgressRecord& p = *session.ProgressRecord();
-    EXPECT_EQ(p.user, &session);
+    EXPECT_EQ(std::string(s.libraryFilesFolder) + "|" + s.software, "NeroFiles|Nero - Burning Rom");
     EXPECT_FALSE(p.disableAbort || p.setMajorPhase || p.subTaskProgress);
-
     session.RequestAbort();
-    EXPECT_EQ(p.aborted(p.user), 1);
-    EXPECT_EQ(s.idle(s.idleUser), 1);
+    EXPECT_EQ(p.aborted(p.user) * 10 + s.idle(s.idleUser), 11);
     session.ClearAbort();
     EXPECT_EQ(s.userDialog(s.userDialogUser, 13, nullptr), 1);
-    p.setPhase(p.user, "Writing");
-    EXPECT_EQ(h.Lines(IDC_LOG).back(), "=> Writing");
     p.addLogLine(p.user, 0, "Required file neroapi.dll missing");
     EXPECT_EQ(h.Lines(IDC_LOG).back(), "===> " + T(res::kTxtRequiredFile)) << "the language's text";
-    p.addLogLine(p.user, 0, "DVD-Video files reallocation failed");
-    EXPECT_TRUE(session.ReallocFailed());
     EXPECT_TRUE(m_ui.Boxes().empty());
 
     // Waiting for a disc: the library's own text in an information box.
@@ -362,18 +340,14 @@ TEST_F(RecorderWindowTest, LibraryCallbacksReachTheWindow) {
     ASSERT_EQ(m_ui.Boxes().size(), 1u);
     EXPECT_NE(Shown()[0].find("|Information|0x40"), std::string::npos) << Shown()[0];
 
-    // The image file: cancelled, then the longest name the buffer holds.
-    session.SetImageLabel("MYDISC");
     char buffer[neroapi::kImageFileNameCapacity + 8];
     std::memset(buffer, 'x', sizeof buffer);
-    EXPECT_EQ(session.AnswerRequest(20, buffer), 0);
+    EXPECT_EQ(session.AnswerRequest(20, buffer), 0) << "cancelled";
     EXPECT_EQ(buffer[0], 'x');
     const std::string longest = "/" + std::string(254, 'a') + ".nrg";  // 259 characters
     m_pickers.QueuePath(longest);
     EXPECT_EQ(session.AnswerRequest(20, buffer), 1);
     EXPECT_EQ(std::string(buffer), longest);
-    EXPECT_EQ(m_pickers.Requests().back().initialName, "MYDISC.nrg");
-    // The overwrite question (22) is put by the library in BurnAfterAnErase.
 }
 
 // What the progress reports show lands in the percent and time labels, the
@@ -419,10 +393,7 @@ TEST_F(RecorderWindowTest, ReallocateBoxLogsAndInformsOnlyWhenTurnedOff) {
 
 // The sample (0.7 MB) against the red limit of the media class.
 TEST_F(RecorderWindowTest, SizeGateFollowsTheRedLimitOfTheMediaClass) {
-    const struct {
-        const char* settings;
-        int gate;
-    } cases[] = {
+    const struct { const char* settings; int gate; } cases[] = {
         {"LimitDVDRed: 0\r\n", 1},
         {"LimitDVDRed: 0\r\nMoreFlags: 4\r\n", 0},  // ignore the source size
         {"MediaType: 1\r\nLimitCDRed: 0\r\nLimitDVDRed: 8106\r\n", 1},

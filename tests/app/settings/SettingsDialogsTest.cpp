@@ -180,11 +180,7 @@ TEST_F(AudioDialogTest, WavPicksOkSavesCancelKeepsAPick) {
 // Play tries the stored path (not the typed one) when it is longer than four
 // characters, whatever its extension, and says nothing when it fails.
 TEST_F(AudioDialogTest, PlayUsesTheStoredPathWhenLongerThanFourCharacters) {
-    const struct {
-        const char* stored;
-        const char* typed;
-        std::vector<std::string> played;
-    } cases[] = {
+    const struct { const char* stored; const char* typed; std::vector<std::string> played; } cases[] = {
         {"a.wa", "", {}},
         {"a.mp3", "", {"a.mp3"}},
         {"/s/ok.wav", "/typed.wav", {"/s/ok.wav"}},
@@ -211,10 +207,7 @@ class DialogTextsTest : public SettingsWindowTest {};
 // Cancel button show that file's texts, OK keeps the template's caption.
 // (Which control takes which text is the dialogs' own table.)
 TEST_F(DialogTextsTest, EachDialogOpensInTheCurrentLanguage) {
-    const struct {
-        int command, templateId, titleText;
-        const char* ok;
-    } dialogs[] = {
+    const struct { int command, templateId, titleText; const char* ok; } dialogs[] = {
         {ID_SETTINGS_FSFLAGS, IDD_FSFLAGS, res::kTxtFsFlagsTitle, "&OK"},
         {ID_SETTINGS_OTHER, IDD_OTHER_SETTINGS, res::kTxtOtherSettingsTitle, "OK"},
         {ID_SETTINGS_LANGUAGE, IDD_LANGUAGE, res::kTxtLanguageTitle, "OK"},
@@ -243,11 +236,7 @@ class OtherSettingsDialogTest : public SettingsWindowTest {};
 // Each box checked from the defaults and OK: the flags in the file, and the
 // box shown checked again when the dialog opens next.
 TEST_F(OtherSettingsDialogTest, EachBoxReachesItsFlag) {
-    const struct {
-        int box;
-        const char* burnFlags;
-        const char* moreFlags;
-    } cases[] = {
+    const struct { int box; const char* burnFlags; const char* moreFlags; } cases[] = {
         {IDC_OS_BURN_PROOF, "8000", "0"},  // the one box on by default: now off
         {IDC_OS_SIMULATE, "8042", "0"},        {IDC_OS_NO_EJECT, "8240", "0"},
         {IDC_OS_VERIFY, "8440", "0"},          {IDC_OS_DVDROM_BOOKTYPE, "4040", "0"},
@@ -271,6 +260,7 @@ TEST_F(OtherSettingsDialogTest, EachBoxReachesItsFlag) {
     }
 }
 
+// Which texts are integers is ParseDialogInt's table (DataExchangeTest).
 TEST_F(OtherSettingsDialogTest, LimitEditsTakeOverClampNothingAndRefuseNonNumbers) {
     const struct {
         const char* name;
@@ -284,11 +274,8 @@ TEST_F(OtherSettingsDialogTest, LimitEditsTakeOverClampNothingAndRefuseNonNumber
     } cases[] = {
         {"left then Cancel", "5000", true, IDCANCEL, 5000, true, false, false},
         {"not left, Cancel", "5000", false, IDCANCEL, 4482, true, false, false},
-        {"negative", "-5", false, IDOK, -5, true, true, false},
         {"blanks around", "  77 ", false, IDOK, 77, true, true, false},
         {"letters", "12ab", false, IDOK, 4482, false, false, true},
-        {"empty", "", false, IDOK, 4482, false, false, true},
-        {"too large", "99999999999", false, IDOK, 4482, false, false, true},
         {"letters left", "abc", true, IDCANCEL, 4482, true, false, true},
     };
     for (const auto& c : cases) {

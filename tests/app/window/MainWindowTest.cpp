@@ -73,11 +73,7 @@ TEST_F(MainWindowStartupTest, WithoutLanguageFileOnlyBuiltInTextsShow) {
 
 // Each row is a settings file and what start-up makes of it.
 TEST_F(MainWindowStartupTest, SettingsFileDecidesLanguageMediaAndBoxes) {
-    const struct {
-        const char* ini;
-        const char* languageFile;
-        int mediaType, reallocate, verify;
-    } cases[] = {
+    const struct { const char* ini; const char* languageFile; int mediaType, reallocate, verify; } cases[] = {
         {"Language: de\r\n", "english.lng", 0, 1, 0},
         {"Language: x.lng\r\n", "x.lng", 0, 1, 0},
         {"MediaType: 1\r\nFSFlags: 18\r\n", "english.lng", 1, 0, 0},
@@ -96,20 +92,13 @@ TEST_F(MainWindowStartupTest, SettingsFileDecidesLanguageMediaAndBoxes) {
 }
 
 TEST_F(MainWindowStartupTest, CommandLineOfTwoOrMoreCharactersStartsTheBatchRun) {
-    const struct {
-        const char* commandLine;
-        bool batch;
-        int words;
-    } cases[] = {
+    const struct { const char* commandLine; bool batch; int words; } cases[] = {
         {"", false, 0}, {"x", false, 0}, {"/C", true, 1}, {"-d \"C:\\My DVD\" -v MOVIE", true, 4}, {"  ", true, 0},
     };
     for (const auto& c : cases) {
         auto& h = Start("", c.commandLine);
         EXPECT_EQ(Has(h.Lines(IDC_LOG), T(res::kTxtClStarted)), c.batch) << c.commandLine;
         EXPECT_EQ(m_dlg->m_argc, c.words) << c.commandLine;
-        if (c.words == 4) {
-            EXPECT_EQ(m_dlg->m_argv[1], "C:\\My DVD") << "quotes group, and are dropped";
-        }
     }
 }
 
@@ -154,24 +143,15 @@ TEST_F(MainWindowBehaviourTest, ShowMessageRestoresAMinimisedWindowBeforeAsking)
     EXPECT_EQ(box.templateId, IDD_MAIN);
 }
 
+// The edit's own appending is the dialog host contract's; here what the
+// window hands it: texts with percent signs and line ends, and empty lines.
 TEST_F(MainWindowBehaviourTest, AppendLogAddsLinesAndShowsTheNewest) {
     auto& h = Start();
     m_dlg->SetDlgItemText(IDC_LOG, "");
-    const struct {
-        const char* text;
-        std::vector<std::string> lines;
-    } steps[] = {
-        {"first", {"first"}},
-        {"100% done", {"first", "100% done"}},
-        {"a\r\nb", {"first", "100% done", "a", "b"}},
-        {"", {"first", "100% done", "a", "b", ""}},
-    };
-    for (const auto& s : steps) {
-        m_dlg->AppendLog(s.text);
-        EXPECT_EQ(h.Lines(IDC_LOG), s.lines) << s.text;
-        EXPECT_EQ(h.EditGetFirstVisibleLine(IDC_LOG), int(s.lines.size()) - 1) << s.text;
-    }
-    EXPECT_EQ(h.GetItemText(IDC_LOG), "first\r\n100% done\r\na\r\nb\r\n");
+    for (const char* text : {"100% done", "a\r\nb", ""}) m_dlg->AppendLog(text);
+    EXPECT_EQ(h.Lines(IDC_LOG), (std::vector<std::string>{"100% done", "a", "b", ""}));
+    EXPECT_EQ(h.EditGetFirstVisibleLine(IDC_LOG), 3);
+    EXPECT_EQ(h.GetItemText(IDC_LOG), "100% done\r\na\r\nb\r\n");
 }
 
 // A folder picker that notes what it was asked and what the window's status
@@ -231,11 +211,8 @@ TEST_F(MainWindowBehaviourTest, DirectoryAsksThePickerWithTheWindowsValuesAndSho
 
 // What the console front end answers before the program's command line.
 TEST(ConsoleOptions, HelpAndVersionAnswerOnlyWhenAlone) {
-    struct Case {
-        std::vector<std::string> args;
-        int status;  // -1: the program's command line runs
-        const char* printedStart;
-    } cases[] = {
+    // status: -1: the program's command line runs
+    struct Case { std::vector<std::string> args; int status; const char* printedStart; } cases[] = {
         {{"--version"}, 0, "Brenvik Burn 1.2.1\n"},
         {{}, -1, ""},
         {{"/D", "x"}, -1, ""},
@@ -253,16 +230,8 @@ TEST(ConsoleOptions, HelpAndVersionAnswerOnlyWhenAlone) {
     }
 }
 
-TEST(ConsoleOptions, HelpDocumentsEveryExitStatusAndOption) {
-    std::ostringstream out;
-    app::PrintUsage(out, "brenvik-burn");
-    const std::string text = out.str();
-    for (const char* needle : {"/D", "/V", "/C", "/E", "/O", "/L", "/S", "--help", "--version"})
-        EXPECT_NE(text.find(needle), std::string::npos) << needle;
-    for (int status : {app::kExitSuccess, app::kExitJobFailed, app::kExitUsage})
-        EXPECT_NE(text.find(std::to_string(status) + " "), std::string::npos) << status;
-}
-
+// --help names every option and exit status, and the help pages beside the
+// program, else the installed ones.
 TEST(ConsoleOptions, HelpNamesTheHelpPagesBesideTheProgramElseInstalled) {
     const bb::test::Sandbox program;
     EXPECT_EQ(app::HelpPagesFolder(program.Folder(), "/usr/share/doc/x"), "/usr/share/doc/x");
@@ -275,6 +244,10 @@ TEST(ConsoleOptions, HelpNamesTheHelpPagesBesideTheProgramElseInstalled) {
         EXPECT_NE(out.str().find(platform::JoinPath(platform::JoinPath(beside, language), "index.htm") + "\n"),
                   std::string::npos)
             << out.str();
+    for (const char* needle : {"/D", "/V", "/C", "/E", "/O", "/L", "/S", "--help", "--version"})
+        EXPECT_NE(out.str().find(needle), std::string::npos) << needle;
+    for (int status : {app::kExitSuccess, app::kExitJobFailed, app::kExitUsage})
+        EXPECT_NE(out.str().find(std::to_string(status) + " "), std::string::npos) << status;
 }
 
 // The tail rebuilt from the shell's words splits back into the same words.

@@ -8,52 +8,33 @@
 # outlasts one interrupt; a second one ends the program at once.
 #
 #   interrupt-run.sh PROGRAM_FOLDER SAMPLE_ROOT
-set -u
 bin=$1
 sample=$(cd "$2" && pwd)
-work=$(mktemp -d "${TMPDIR:-/tmp}/bb-interrupt-e2e.XXXXXX")
-trap '[ -n "${BB_KEEP:-}" ] || rm -rf "$work"' EXIT
-
-failures=0
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
-check() { echo "ok: $*"; }
+. "$(dirname "$0")/../e2e-lib.sh"
 
 # A program folder of its own, so that its settings file picks the recorder.
-mkdir "$work/program"
-cp "$bin/brenvik-burn" "$bin/libNeroAPI.so" "$bin"/*.lng "$work/program/"
-printf 'Device: BB Slow\r\n' >"$work/program/Brenvik.ini"
-cat >"$work/drives.ini" <<INI
-[BB Slow]
-medium = DVD-R
-burn seconds = 60
-disc image = $work/disc.iso
-INI
+program_folder program
 export BB_NEROAPI_CONFIG="$work/drives.ini"
-
-# Starts a burn in the background (its process id in $pid: a child of this
-# shell, so that `wait` gives its exit status); waits until the disc image is
-# being written (its .part exists), at most 60 s.
-start_burn() {
-    rm -f "$work/disc.iso" "$work/disc.iso.part" "$work/disc.iso.state"
-    "$work/program/brenvik-burn" /D "$sample" /V SAMPLE </dev/null >"$work/$1.log" 2>&1 &
-    pid=$!
-    tries=0
-    while [ ! -e "$work/disc.iso.part" ] && [ $tries -lt 600 ] && kill -0 $pid 2>/dev/null; do
-        sleep 0.1
-        tries=$((tries + 1))
-    done
+# recorder NAME LINES...: the settings file picks it, the drives file holds it.
+recorder() {
+    printf 'Device: %s\r\n' "$1" >"$work/program/Brenvik.ini"
+    printf '[%s]\n' "$1" >"$work/drives.ini"
+    shift
+    printf '%s\n' "$@" >>"$work/drives.ini"
 }
-
-# Waits at most $2 seconds for process $1 to end; sets $status to its exit
-# status, or to "running" when it did not end (it is then killed).
+# Starts a burn in the background (its process id in $pid: a child of this
+# shell, so that `wait` gives its exit status).
+start() {
+    log=$1
+    shift
+    "$work/program/brenvik-burn" /D "$sample" /V SAMPLE "$@" </dev/null >"$work/$log.log" 2>&1 &
+    pid=$!
+}
+ended() { [ "$(ps -o stat= -p "$1" 2>/dev/null | cut -c1)" = Z ] || ! kill -0 "$1" 2>/dev/null; }
+# wait_end PID SECONDS: $status is its exit status, or "running" when it did
+# not end in time (it is then killed).
 wait_end() {
-    tries=0
-    while [ "$(ps -o stat= -p "$1" 2>/dev/null | cut -c1)" != Z ] && kill -0 "$1" 2>/dev/null &&
-        [ $tries -lt $(($2 * 10)) ]; do
-        sleep 0.1
-        tries=$((tries + 1))
-    done
-    if [ "$(ps -o stat= -p "$1" 2>/dev/null | cut -c1)" = Z ] || ! kill -0 "$1" 2>/dev/null; then
+    if wait_until $(($2 * 10)) ended "$1"; then
         wait "$1"
         status=$?
     else
@@ -63,8 +44,12 @@ wait_end() {
     fi
 }
 
+recorder "BB Slow" "medium = DVD-R" "burn seconds = 60" "disc image = $work/disc.iso"
 for signal in INT TERM HUP; do
-    start_burn "$signal"
+    rm -f "$work/disc.iso" "$work/disc.iso.part" "$work/disc.iso.state"
+    start "$signal"
+    # Until the disc image is being written (its .part exists), at most 60 s.
+    wait_until 600 sh -c '[ -e "$1" ] || ! kill -0 "$2" 2>/dev/null' sh "$work/disc.iso.part" "$pid"
     if [ ! -e "$work/disc.iso.part" ]; then
         fail "SIG$signal: the burn never began writing: $(tail -5 "$work/$signal.log")"
         kill -9 "$pid" 2>/dev/null
@@ -73,9 +58,8 @@ for signal in INT TERM HUP; do
     kill -s "$signal" "$pid"
     wait_end "$pid" 10
     [ "$status" = 1 ] || fail "SIG$signal: exit status $status, expected 1 within 10 s"
-    grep -q "^Interrupted: the job is being aborted" "$work/$signal.log" ||
-        fail "SIG$signal: the interrupt was not logged"
-    grep -q "aborted" "$work/$signal.log" || fail "SIG$signal: the library's abort is not in the log"
+    in_log "^Interrupted: the job is being aborted" "$signal"
+    in_log "aborted" "$signal"
     [ -e "$work/disc.iso.part" ] && fail "SIG$signal: the .part of the disc image was left behind"
     [ -e "$work/disc.iso" ] && fail "SIG$signal: a disc image was written"
     check "SIG$signal during the write: aborted, exit status $status, nothing left"
@@ -83,27 +67,16 @@ done
 
 # An erase cannot be aborted: the first interrupt waits for it, a second one
 # ends the program at once, by the signal.
-printf 'Device: BB RW\r\n' >"$work/program/Brenvik.ini"
-cat >"$work/drives.ini" <<INI
-[BB RW]
-medium = DVD-RW
-disc = data
-quick erase seconds = 60
-disc image = $work/rw.iso
-INI
-"$work/program/brenvik-burn" /D "$sample" /V SAMPLE /O </dev/null >"$work/twice.log" 2>&1 &
-pid=$!
-tries=0
-while ! grep -q "^Erasing the disc" "$work/twice.log" && [ $tries -lt 600 ]; do sleep 0.1; tries=$((tries + 1)); done
+recorder "BB RW" "medium = DVD-RW" "disc = data" "quick erase seconds = 60" "disc image = $work/rw.iso"
+start twice /O
+wait_until 600 grep -q "^Erasing the disc" "$work/twice.log"
 kill -s INT "$pid"
-tries=0
-while ! grep -q "^Interrupted: " "$work/twice.log" && [ $tries -lt 100 ]; do sleep 0.1; tries=$((tries + 1)); done
+wait_until 100 grep -q "^Interrupted: " "$work/twice.log"
 kill -0 "$pid" 2>/dev/null || fail "second interrupt: the erase did not outlast the first interrupt"
 kill -s INT "$pid" 2>/dev/null
 wait_end "$pid" 10
 [ "$status" = 130 ] || fail "second interrupt: exit status $status, expected 130 (ended by SIGINT)"
-grep -q "^Interrupted again: ending at once.$" "$work/twice.log" || fail "second interrupt: not logged"
+in_log "^Interrupted again: ending at once.$" twice
 [ "$failures" -eq 0 ] && check "SIGINT twice during an erase: the second ends the program at once (status $status)"
 
-[ "$failures" -eq 0 ] && echo "interrupted runs: all checks passed"
-exit "$failures"
+finish "interrupted runs"

@@ -7,19 +7,14 @@
 # left behind. Answers at a terminal are typed through script(1).
 #
 #   job-outcomes.sh BRENVIK_BURN LIBNEROAPI ENGLISH_LNG SAMPLE_ROOT
-set -u
-work=$(mktemp -d "${TMPDIR:-/tmp}/bb-outcomes-e2e.XXXXXX")
-trap 'rm -rf "$work"' EXIT
+. "$(dirname "$0")/../e2e-lib.sh"
 mkdir "$work/bin"
 cp "$1" "$work/bin/brenvik-burn" && cp "$2" "$work/bin/" && cp "$3" "$work/bin/english.lng" || exit 1
 exe="$work/bin/brenvik-burn"
 sample=$(cd "$4" && pwd)
 export BB_NEROAPI_CONFIG="$work/drives.ini"
-
-failures=0
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
-check() { echo "ok: $*"; }
-count() { grep -c -- "$1" "$2"; }
+count() { grep -c -- "$1" "$work/$2.log"; }
+questions() { count '\[Overwrite ReWriteable?!\]' "$1"; }
 
 # A DVD-RW holding data, with extra recorder lines; the state of its disc
 # starts afresh.
@@ -48,61 +43,60 @@ run() {
         tr -d '\r' <"$work/$name.raw" >"$work/$name.log"
     fi
 }
-log_has() { grep -q -- "$1" "$work/$2.log" || fail "$2: no '$1' in the log"; }
-log_lacks() { grep -q -- "$1" "$work/$2.log" && fail "$2: '$1' in the log"; }
+# expect NAME STATUS WHAT: the run's exit status.
+expect() { [ "$rc" -eq "$2" ] || fail "$1: exit status $rc, expected $2"; }
 
 # --- an erase that fails ------------------------------------------------------
 rewritable "erase fails = yes"
 run erase-o "" -- /D "$sample" /V RW /O
-[ "$rc" -eq 1 ] || fail "failed erase with /O: exit status $rc"
-log_has "^The disc in BB RW could not be erased" erase-o
-log_has "^The disc was not erased\.\$" erase-o
-log_has "^\[Error\] The disc was not erased\." erase-o
-log_lacks "^Burn job started" erase-o
-log_lacks "^Erase job finished" erase-o
+expect erase-o 1
+in_log "^The disc in BB RW could not be erased" erase-o
+in_log "^The disc was not erased\.\$" erase-o
+in_log "^\[Error\] The disc was not erased\." erase-o
+not_in_log "^Burn job started" erase-o
+not_in_log "^Erase job finished" erase-o
 disc_holds_data || fail "failed erase with /O: the disc changed"
 check "failed erase (/O): reported, no burn, exit 1, disc kept"
 
 rewritable "quick erase seconds = -3"
 run erase-asked 'y\n' -- /D "$sample" /V RW
-[ "$rc" -eq 1 ] || fail "refused automatic erase: exit status $rc"
-[ "$(count '\[Overwrite ReWriteable?!\]' "$work/erase-asked.log")" -eq 1 ] || fail "refused automatic erase: not one question"
-[ "$(count 'The rewritable disc holds data and is erased first' "$work/erase-asked.log")" -eq 1 ] ||
+expect erase-asked 1
+[ "$(questions erase-asked)" -eq 1 ] || fail "refused automatic erase: not one question"
+[ "$(count 'The rewritable disc holds data and is erased first' erase-asked)" -eq 1 ] ||
     fail "refused automatic erase: the disc was logged as to be erased more than once"
-log_has "\[Error\] The disc was not erased\." erase-asked
-log_lacks "^Burn job started" erase-asked
+in_log "\[Error\] The disc was not erased\." erase-asked
+not_in_log "^Burn job started" erase-asked
 disc_holds_data || fail "refused automatic erase: the disc changed"
 check "refused automatic erase before a burn: one question, reported, no burn, exit 1"
 
 # --- a rewritable disc holding data, counting the questions ---------------------
-rewritable ""
-run rw-o "" -- /D "$sample" /V RW /O
-[ "$rc" -eq 0 ] || fail "rewritable with /O: exit status $rc"
-[ "$(count '\[Overwrite ReWriteable?!\]' "$work/rw-o.log")" -eq 0 ] || fail "rewritable with /O: a question was asked"
-disc_burned || fail "rewritable with /O: nothing burned"
-check "rewritable with /O: no question, erased and burned, exit 0"
-
-rewritable ""
-run rw-no "" -- /D "$sample" /V RW
-[ "$rc" -eq 1 ] || fail "rewritable without /O, no terminal: exit status $rc"
-[ "$(count '\[Overwrite ReWriteable?!\]' "$work/rw-no.log")" -eq 1 ] || fail "rewritable without /O: not one question"
-disc_holds_data && [ ! -s "$work/discs/rw.iso" ] || fail "rewritable without /O, answered No: the disc changed"
-check "rewritable without /O, no terminal: one question (No), disc kept, exit 1"
-
-rewritable ""
-run rw-yes 'y\n' -- /D "$sample" /V RW
-[ "$rc" -eq 0 ] || fail "rewritable without /O, answered Yes: exit status $rc"
-[ "$(count '\[Overwrite ReWriteable?!\]' "$work/rw-yes.log")" -eq 1 ] || fail "rewritable answered Yes: not one question"
-disc_burned || fail "rewritable answered Yes: nothing burned"
-check "rewritable without /O, answered Yes: one question, erased and burned, exit 0"
+# NAME ANSWERS ARGUMENT STATUS QUESTIONS BURNED
+while read -r name answers extra status asked burned; do
+    rewritable ""
+    [ "$answers" = - ] && answers=""
+    [ "$extra" = - ] && set -- || set -- "$extra"
+    run "$name" "$answers" -- /D "$sample" /V RW "$@"
+    expect "$name" "$status"
+    [ "$(questions "$name")" -eq "$asked" ] || fail "$name: $(questions "$name") questions, expected $asked"
+    if [ "$burned" = yes ]; then
+        disc_burned || fail "$name: nothing burned"
+    else
+        disc_holds_data && [ ! -s "$work/discs/rw.iso" ] || fail "$name: the disc changed"
+    fi
+    check "$name: $asked question(s), burned: $burned, exit $status"
+done <<'CASES'
+rw-o - /O 0 0 yes
+rw-no - - 1 1 no
+rw-yes y\n - 0 1 yes
+CASES
 
 # --- the reallocation failure after an automatic erase ----------------------------
 rewritable "realloc fails = yes"
 run realloc 'y\nn\n' -- /D "$sample" /V RW
-[ "$rc" -eq 1 ] || fail "reallocation after erase: exit status $rc"
-log_has "Erase job finished" realloc
-[ "$(count '\[Problem Reallocation!\]' "$work/realloc.log")" -eq 1 ] || fail "reallocation after erase: no retry question"
-log_lacks "^\[Error\]" realloc
+expect realloc 1
+in_log "Erase job finished" realloc
+[ "$(count '\[Problem Reallocation!\]' realloc)" -eq 1 ] || fail "reallocation after erase: no retry question"
+not_in_log "^\[Error\]" realloc
 check "reallocation failure after an automatic erase: the retry question, exit 1"
 
 # --- a quoted folder with two blanks ------------------------------------------
@@ -110,9 +104,9 @@ printf '' >"$work/drives.ini"
 rm -f "$work/bin/Brenvik.ini"
 cp -r "$sample" "$work/Two  Spaces"
 run spaces "" -- /D "$work/Two  Spaces" /V TWO
-[ "$rc" -eq 0 ] || fail "folder with two blanks: exit status $rc ($(tail -3 "$work/spaces.log"))"
+expect spaces 0
 [ -s "$work/spaces/TWO.nrg" ] || fail "folder with two blanks: no TWO.nrg"
-log_has "Two  Spaces" spaces
+in_log "Two  Spaces" spaces
 check "quoted folder with two blanks: burned, exit 0"
 
 # --- lines of 99, 100 and 300 words -------------------------------------------------
@@ -120,20 +114,17 @@ for n in 99 100 300; do
     set -- /D "$sample"
     i=4
     while [ "$i" -lt "$n" ]; do set -- "$@" /E; i=$((i + 1)); done
-    set -- "$@" /V WORDS
-    run "words$n" "" -- "$@"
+    run "words$n" "" -- "$@" /V WORDS
     if [ "$n" -le 99 ]; then
-        [ "$rc" -eq 0 ] || fail "$n words: exit status $rc"
+        expect "words$n" 0
         [ -s "$work/words$n/WORDS.nrg" ] || fail "$n words: no WORDS.nrg"
     else
-        [ "$rc" -eq 1 ] || fail "$n words: exit status $rc"
-        log_has "more than 99 words" "words$n"
-        log_has "^\[CL parsing error!\]" "words$n"
-        [ -e "$work/words$n/WORDS.nrg" ] && fail "$n words: an image was written"
+        expect "words$n" 1
+        in_log "more than 99 words" "words$n"
+        in_log "^\[CL parsing error!\]" "words$n"
         [ -n "$(ls "$work/words$n")" ] && fail "$n words: files left behind: $(ls "$work/words$n")"
     fi
 done
 check "99 words burn; 100 and 300 are refused with the limit named, exit 1"
 
-[ "$failures" -eq 0 ] && echo "job outcomes: all checks passed"
-exit "$failures"
+finish "job outcomes"

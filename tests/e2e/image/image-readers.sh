@@ -5,16 +5,12 @@
 # file against genisoimage -dvd-video -udf on the same root.
 #
 #   image-readers.sh WRITER SAMPLE_ROOT [--large]
-set -eu
 writer=$1
 sample=$2
 large=${3:-}
-
+. "$(dirname "$0")/../e2e-lib.sh"
+set -e
 fail() { echo "FAIL: $*" >&2; exit 1; }
-check() { echo "ok: $*"; }
-
-work=$(mktemp -d "${TMPDIR:-/tmp}/bb-image-e2e.XXXXXX")
-trap 'rm -rf "$work"' EXIT
 
 root=$work/root
 mkdir -p "$root/AUDIO_TS"
@@ -25,7 +21,6 @@ count=$(echo "$names" | wc -l)
 "$writer" "$root" "$work/ours.iso" --realloc --label "BRENVIK SAMPLE" --time 1700000000 >/dev/null
 "$writer" "$root" "$work/joliet.iso" --realloc --joliet --label "Brenvik sample" --time 1700000000 >/dev/null
 
-# ISO 9660 primary volume descriptor.
 info=$(isoinfo -d -i "$work/ours.iso")
 echo "$info" | grep -qx "Volume id: BRENVIK_SAMPLE" || fail "volume id: $info"
 sectors=$(( $(stat -c %s "$work/ours.iso") / 2048 ))

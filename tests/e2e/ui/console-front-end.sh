@@ -2,13 +2,9 @@
 # brenvik-burn answers --help and --version itself, and without a command
 # line prints its start-up log and the usage and exits with status 2.
 #   console-front-end.sh <brenvik-burn> <english.lng>
-set -u
-exe=$1 lng=$2
-dir=$(mktemp -d)
-trap 'rm -rf "$dir"' EXIT
-cp "$exe" "$dir/brenvik-burn" && cp "$lng" "$dir/english.lng" || exit 1
-failures=0
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+. "$(dirname "$0")/../e2e-lib.sh"
+dir=$work
+cp "$1" "$dir/brenvik-burn" && cp "$2" "$dir/english.lng" || exit 1
 
 out=$("$dir/brenvik-burn" --version); rc=$?
 [ "$rc" -eq 0 ] || fail "--version exit status $rc"
@@ -36,5 +32,4 @@ out=$("$dir/brenvik-burn" </dev/null); rc=$?
 [ "$rc" -eq 2 ] || fail "no command line, settings present: exit status $rc"
 printf '%s\n' "$out" | sed '/^Usage:/,$d' | grep -q 'Brenvik.ini' && fail "settings file read, yet the log mentions it"
 
-[ "$failures" -eq 0 ] && echo "console front end: all checks passed"
-exit "$failures"
+finish "console front end"

@@ -10,7 +10,6 @@
 #include "tests/support/Sandbox.h"
 
 namespace bb::platform {
-
 namespace {
 
 class FakeEnvironment : public platform::Environment {
@@ -71,5 +70,4 @@ TEST_F(DesktopFolderTest, ConfigHomeDefaultsToDotConfigAndHomeIsNeeded) {
 }
 
 }  // namespace
-
 }  // namespace bb::platform

@@ -22,7 +22,6 @@
 #include "tests/support/Sandbox.h"
 
 namespace bb::platform {
-
 namespace {
 
 // The process lives on: nothing was shut down.
@@ -37,9 +36,9 @@ TEST(StandIns, ReportOrRefuseWithoutActing) {
     EXPECT_FALSE(platform::SystemSound().PlayFileAsync("/nonexistent/ding.wav"));
 }
 
-class RegistryStoreTest : public bb::test::SandboxTest {};
+class StandInTest : public bb::test::SandboxTest {};
 
-TEST_F(RegistryStoreTest, ProgramStoreIsSeededWithTheProgramFolder) {
+TEST_F(StandInTest, ProgramStoreIsSeededWithTheProgramFolder) {
     platform::Files& files = platform::SystemFiles();
     platform::Environment& environment = platform::SystemEnvironment();
     const std::string program = files.ProgramPath();
@@ -57,38 +56,30 @@ TEST_F(RegistryStoreTest, ProgramStoreIsSeededWithTheProgramFolder) {
     EXPECT_NE(Read("registry.ini").find("[HKEY_CURRENT_USER\\Software\\Test]\nv=x\n"), std::string::npos);
 }
 
-class SpawnTest : public bb::test::SandboxTest {
-protected:
-    // Waits for the started program to leave its mark.
-    bool AppearsWithin(const std::string& path, std::chrono::milliseconds limit) {
-        auto end = std::chrono::steady_clock::now() + limit;
-        while (std::chrono::steady_clock::now() < end) {
-            if (access(path.c_str(), F_OK) == 0)
-                return true;
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        }
-        return false;
-    }
-};
+// Waits for a started program to leave its mark.
+bool AppearsWithin(const std::string& path, std::chrono::milliseconds limit) {
+    for (auto end = std::chrono::steady_clock::now() + limit; std::chrono::steady_clock::now() < end;
+         std::this_thread::sleep_for(std::chrono::milliseconds(10)))
+        if (access(path.c_str(), F_OK) == 0) return true;
+    return false;
+}
 
-TEST_F(SpawnTest, StartsDetachedAndReportsMissingPrograms) {
+TEST_F(StandInTest, SpawnStartsDetachedAndReportsMissingPrograms) {
     const std::string sh = platform::FindProgram("sh");
     ASSERT_FALSE(sh.empty());
     EXPECT_TRUE(platform::SpawnDetached({sh, "-c", "echo started > \"$0\"", At("mark")}));
     EXPECT_TRUE(AppearsWithin(At("mark"), std::chrono::seconds(5)));
-
     EXPECT_FALSE(platform::SpawnDetached({At("no-such-program")}));
     EXPECT_EQ(platform::FindProgram("bb-no-such-program"), "");
 }
 
-TEST_F(SpawnTest, ShellRunFindsTheProgramOnPath) {
+TEST_F(StandInTest, ShellRunFindsTheProgramOnPath) {
     // A stand-in "hh.exe" on PATH, run the way help is opened.
     WriteFile("hh.exe", "#!/bin/sh\necho \"$1\" > \"$(dirname \"$0\")/opened\"\n");
     ASSERT_EQ(chmod(At("hh.exe").c_str(), 0755), 0);
     const char* oldPath = std::getenv("PATH");
     const std::string saved = oldPath ? oldPath : "";
     ASSERT_EQ(setenv("PATH", (Folder() + ":" + saved).c_str(), 1), 0);
-
     auto& shell = platform::SystemShell();
     unsigned result = shell.Run("hh.exe \"/x/my help.chm\"", platform::kShowDefault);
     setenv("PATH", saved.c_str(), 1);
@@ -111,5 +102,4 @@ TEST(SplitCommandLine, Table) {
 }
 
 }  // namespace
-
 }  // namespace bb::platform

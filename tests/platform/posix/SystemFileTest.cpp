@@ -13,7 +13,6 @@
 #include "tests/support/Sandbox.h"
 
 namespace bb::platform {
-
 namespace {
 
 class SystemFilePosix : public bb::test::SandboxTest {};
@@ -49,5 +48,4 @@ TEST_F(SystemFilePosix, OpensOnlyRegularFilesForReading) {
 }
 
 }  // namespace
-
 }  // namespace bb::platform

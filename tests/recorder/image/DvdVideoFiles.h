@@ -71,23 +71,16 @@ public:
     bool Write(const void* data, size_t size) override {
         const auto* p = static_cast<const uint8_t*>(data);
         bytes.insert(bytes.end(), p, p + size);
-        ++calls;
         maxChunk = std::max(maxChunk, size);
         return true;
     }
     std::vector<uint8_t> bytes;
-    size_t calls = 0;
     size_t maxChunk = 0;
 };
 
 // A field of a record: `width` bytes at `at`, little-endian (big-endian for
 // a negative width).
-struct Field {
-    const char* name;
-    size_t at;
-    int width;
-    uint64_t value;
-};
+struct Field { const char* name; size_t at; int width; uint64_t value; };
 
 inline void ExpectFields(const uint8_t* record, std::initializer_list<Field> fields, const char* what) {
     for (const Field& f : fields) {

@@ -109,11 +109,7 @@ TEST(ImageWriter, SinksThatCopyFilesThemselvesGetTheSameImage) {
     VectorSink plain;
     ASSERT_EQ(WriteImage(*planned.plan, plain, {}).status, Status::Ok);
 
-    struct Case {
-        CopyingSink::Mode mode;
-        Status status;
-        size_t copyCalls;
-    } cases[] = {
+    struct Case { CopyingSink::Mode mode; Status status; size_t copyCalls; } cases[] = {
         {CopyingSink::Mode::Copy, Status::Ok, 2},
         {CopyingSink::Mode::Unsupported, Status::Ok, 1},  // asked once, then plain writes
         {CopyingSink::Mode::FailWrite, Status::WriteFailed, 1},
@@ -139,12 +135,7 @@ TEST(ImageWriter, RefusesInvalidTreesAndBrokenIfos) {
     testing::WritePattern(box.At("VIDEO_TS.IFO"), 4096, 2);  // no DVD-Video header
     auto file = [&](const std::string& name, const std::string& source) { return File(name, box.At(source)); };
     auto dir = Folder;
-    struct Case {
-        const char* what;
-        Node tree;
-        bool realloc;
-        Status status;
-    } cases[] = {
+    struct Case { const char* what; Node tree; bool realloc; Status status; } cases[] = {
         {"duplicate", dir("", {file("A", "a"), file("A", "a")}), false, Status::InvalidTree},
         {"empty name", dir("", {file("", "a")}), false, Status::InvalidTree},
         {"slash", dir("", {file("x/y", "a")}), false, Status::InvalidTree},
@@ -164,19 +155,19 @@ TEST(ImageWriter, RefusesInvalidTreesAndBrokenIfos) {
     }
 }
 
-// Accepts `limit` bytes, then fails like a full disk.
-class FullDiskSink : public Sink {
+// Counts what it is given; beyond `limit` bytes it fails like a full disk.
+class NullSink : public Sink {
 public:
-    explicit FullDiskSink(uint64_t limit) : m_limit(limit) {}
+    explicit NullSink(uint64_t limit = UINT64_MAX) : m_limit(limit) {}
     bool Write(const void*, size_t size) override {
-        if (m_written + size > m_limit) return false;
-        m_written += size;
+        if (bytes + size > m_limit) return false;
+        bytes += size;
         return true;
     }
+    uint64_t bytes = 0;
 
 private:
     uint64_t m_limit;
-    uint64_t m_written = 0;
 };
 
 TEST(ImageWriter, WriteFaultsAndChangedSourcesEndTheJob) {
@@ -186,7 +177,7 @@ TEST(ImageWriter, WriteFaultsAndChangedSourcesEndTheJob) {
     ASSERT_EQ(planned.status, Status::Ok);
 
     for (uint64_t limit : {uint64_t(0), uint64_t(4) << 20, uint64_t(8) << 20}) {
-        FullDiskSink sink(limit);
+        NullSink sink(limit);
         WriteResult r = WriteImage(*planned.plan, sink, {});
         EXPECT_EQ(r.status, Status::WriteFailed) << limit;
         EXPECT_FALSE(r.message.empty());
@@ -201,15 +192,6 @@ TEST(ImageWriter, WriteFaultsAndChangedSourcesEndTheJob) {
     std::filesystem::remove(box.At("big"));
     EXPECT_EQ(WriteImage(*planned.plan, sink, {}).status, Status::SourceUnreadable);
 }
-
-class NullSink : public Sink {
-public:
-    bool Write(const void*, size_t size) override {
-        bytes += size;
-        return true;
-    }
-    uint64_t bytes = 0;
-};
 
 // A file sink on a slow disk: copies itself at `mbPerSecond`.
 class SlowCopySink : public NullSink {

@@ -44,11 +44,15 @@ pixel() {
                else if (r > g + 60 && r > b + 60) print "red"
                else print "other" }'
 }
+# has_icon <picture> <id> <label>: the button's face in the picture has more than one colour.
+has_icon() {
+    crop "$shots/$1.png" "$2" "$run/$1-$2.png"
+    n=$(colours "$run/$1-$2.png")
+    [ "$n" -ge 2 ] && check "$3 shows an icon ($n colours)" || fail "$3 has no icon ($n colours)"
+}
 # icon_and_hover <picture prefix>: Refresh shows an icon, its tooltip, and a new face under the mouse.
 icon_and_hover() {
-    crop "$shots/$1.png" 1061 "$run/$1-1061.png"
-    n=$(colours "$run/$1-1061.png")
-    [ "$n" -ge 2 ] && check "$1: Refresh shows an icon ($n colours)" || fail "$1: Refresh has no icon ($n colours)"
+    has_icon "$1" 1061 "$1: Refresh"
     mouse 1061
     got=$(w tip main 1061 5)
     [ "$got" = "$tip" ] && check "$1: Refresh's tooltip: $got" || fail "$1: Refresh's tooltip \"$got\", want \"$tip\""
@@ -72,11 +76,7 @@ run_in_x() {
     start || return
     mouse 1033
     shoot controls-idle.png
-    for id in 1118 1077; do
-        crop "$shots/controls-idle.png" $id "$run/idle-$id.png"
-        n=$(colours "$run/idle-$id.png")
-        [ "$n" -ge 2 ] && check "button $id shows an icon ($n colours)" || fail "button $id has no icon ($n colours)"
-    done
+    for id in 1118 1077; do has_icon controls-idle $id "button $id"; done
     icon_and_hover controls-idle
     shoot controls-left.png
     crop "$shots/controls-left.png" 1061 "$run/left-1061.png"

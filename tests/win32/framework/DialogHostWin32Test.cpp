@@ -16,7 +16,6 @@
 #include "tests/framework/DialogHostContract.h"
 
 namespace bb::framework {
-
 namespace {
 
 using namespace bb::framework::test;
@@ -175,5 +174,4 @@ TEST_F(Win32HostTest, DroppedFilesReachTheDialogAsPaths) {
 }
 
 }  // namespace
-
 }  // namespace bb::framework

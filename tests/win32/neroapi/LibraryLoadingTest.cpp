@@ -13,7 +13,6 @@
 #include "tests/win32/support/WindowTesting.h"
 
 namespace bb::neroapi {
-
 namespace {
 
 using wintest::WinPath;
@@ -105,5 +104,4 @@ TEST_F(LibraryLoading, MissingOrRefusingLibraryLoadsNothing) {
 }
 
 }  // namespace
-
 }  // namespace bb::neroapi

@@ -16,31 +16,26 @@
 #include "tests/win32/support/WindowTesting.h"
 
 namespace bb::platform {
-
 namespace {
 
-// A visible dialog of that thread, or null.
-HWND FindDialogOf(DWORD threadId) {
-    return wintest::WaitTop([threadId](HWND w) {
-        char cls[32] = {};
-        GetClassNameA(w, cls, sizeof cls);
-        return GetWindowThreadProcessId(w, nullptr) == threadId && IsWindowVisible(w) && std::strcmp(cls, "#32770") == 0;
-    });
-}
-
-// Waits for the dialog of `threadId`, then lets `act` answer it.
+// Waits on a thread of its own for a visible dialog of `threadId` (the test's
+// thread, blocked in the picker), then lets `act` answer it as a user would.
 class DialogAnswerer {
 public:
     DialogAnswerer(DWORD threadId, std::function<void(HWND)> act)
         : m_thread([this, threadId, act] {
-              for (int i = 0; i < 500 && !m_stop; ++i) {
-                  if (HWND dialog = FindDialogOf(threadId)) {
+              auto isDialog = [threadId](HWND w) {
+                  char cls[32] = {};
+                  GetClassNameA(w, cls, sizeof cls);
+                  return GetWindowThreadProcessId(w, nullptr) == threadId && std::strcmp(cls, "#32770") == 0;
+              };
+              for (int i = 0; i < 500 && !m_stop; ++i, Sleep(20)) {
+                  if (HWND dialog = wintest::WaitTop(isDialog)) {
                       Sleep(200);  // let the dialog finish its initialisation
                       act(dialog);
                       m_answered = true;
                       return;
                   }
-                  Sleep(20);
               }
           }) {}
     ~DialogAnswerer() {
@@ -50,29 +45,26 @@ public:
     bool answered() const { return m_answered; }
 
 private:
-    std::atomic<bool> m_stop{false};
-    std::atomic<bool> m_answered{false};
+    std::atomic<bool> m_stop{false}, m_answered{false};
     std::thread m_thread;
 };
 
 using wintest::Press;
 
-const char kFilter[] = "Nero Image (*.nrg)\0*.nrg\0All Files (*.*)\0*.*\0";
-
 struct FileDialogBuffers {
     char file[260] = "NO_NAME.nrg";
     char title[260] = {};
     platform::FileDialogRecord Record(uint32_t flags) {
-        platform::FileDialogRecord record;
-        record.structSize = 88;
-        record.filter = kFilter;
-        record.filterIndex = 1;
-        record.file = file;
-        record.fileCapacity = sizeof file;
-        record.fileTitle = title;
-        record.fileTitleCapacity = sizeof title;
-        record.flags = flags;
-        return record;
+        platform::FileDialogRecord r;
+        r.structSize = 88;
+        r.filter = "Nero Image (*.nrg)\0*.nrg\0All Files (*.*)\0*.*\0";
+        r.filterIndex = 1;
+        r.file = file;
+        r.fileCapacity = sizeof file;
+        r.fileTitle = title;
+        r.fileTitleCapacity = sizeof title;
+        r.flags = flags;
+        return r;
     }
 };
 
@@ -130,5 +122,4 @@ TEST(PickersWin32, FolderBrowserStartsAtTheInitialFolder) {
 }
 
 }  // namespace
-
 }  // namespace bb::platform

@@ -16,7 +16,6 @@
 #include <vector>
 
 namespace bb::recorder {
-
 namespace {
 
 using wintest::ProgramFolder;
@@ -73,13 +72,11 @@ int StackShiftOfFiveArgumentCall(void* function, const uint32_t (&args)[5]) {
 int __stdcall SelfCleaning(int, int, int, int, int) { return 0; }
 int __cdecl CallerCleaned(int, int, int, int, int) { return 0; }
 
-TEST(RecorderDll32BitOnly, StackShiftProbeTellsTheConventionsApart) {
-    const uint32_t args[5] = {1, 2, 3, 4, 5};
-    EXPECT_EQ(StackShiftOfFiveArgumentCall(reinterpret_cast<void*>(&SelfCleaning), args), 20);
-    EXPECT_EQ(StackShiftOfFiveArgumentCall(reinterpret_cast<void*>(&CallerCleaned), args), 0);
-}
-
 TEST(RecorderDll32BitOnly, VersionExportsKeepTheCallersStack) {
+    // The probe itself tells the conventions apart.
+    const uint32_t args[5] = {1, 2, 3, 4, 5};
+    ASSERT_EQ(StackShiftOfFiveArgumentCall(reinterpret_cast<void*>(&SelfCleaning), args), 20);
+    ASSERT_EQ(StackShiftOfFiveArgumentCall(reinterpret_cast<void*>(&CallerCleaned), args), 0);
     ASSERT_NE(Library(), nullptr);
     uint16_t parts[4] = {};
     const uint32_t versionArgs[5] = {reinterpret_cast<uint32_t>(&parts[0]), reinterpret_cast<uint32_t>(&parts[1]),
@@ -117,5 +114,4 @@ TEST(RecorderDll, ReadsTheDrivesFileBesideItsOwnModule) {
 }
 
 }  // namespace
-
 }  // namespace bb::recorder

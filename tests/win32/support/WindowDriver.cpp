@@ -1,37 +1,32 @@
 // A console helper that drives the running BrenvikBurn.exe from outside, for
-// the Wine scripts, run in the same prefix. <window> is "main" (the main
-// window, whatever a job puts in front of its title), "dialog" (a dialog or
-// box of the program besides the main window) or a window title (exact, else
-// a part of it).
-//   wait <window> <seconds>           exit 0 once the window is shown
-//   gone <window> <seconds>           exit 0 once it is not
-//   iconic <window>                   exit 0 when it is minimised
-//   idle <window>                     returns once its thread takes messages again
-//   command <window> <id>             a menu command or button (WM_COMMAND, posted)
-//   click <window> <id>               clicks a button or check box (BM_CLICK, sent)
-//   settext <window> <id> <text>      sets a control's text
-//   type <window> <id> <text>         sets it, then the focus leaves it
-//   select <window> <id> <text>       selects that entry of a combo box, as a user does
-//   text <window> <id>|title          prints a control's text or the window's title
-//   checked <window> <id>             prints 1 or 0
-//   texts <window> <language file>    exit 0 when every control that takes a language
-//                                     text shows that file's text (menu texts cannot be
-//                                     read from another process under Wine)
-//   save-as <path> <seconds>          answers the Save As dialog with the path
-//   box <window> <seconds>            prints a box's caption and text
-//   answer <window> <seconds> [<id>]  prints a box, presses <id> or its default button
-//   about <seconds>                   the About box: title, version line, link rectangles
-//   close <window>                    asks the window to close (WM_CLOSE)
-//   try-close <window>                system-menu Close and WM_CLOSE; exit 0 when it stays
-//   close-box <window>                prints the close box's screen point
-//   rect <window> <id>                a control's screen rectangle: left top right bottom
-//   tip|notip <window> <id> <secs>    waits for the button's tooltip and prints its text;
-//                                     notip: exit 0 when none shows that long
-//   meter <window> <yellow> <red> <size>  the size meter's screen origin and width, then
-//                                     the bar runs its arithmetic predicts: "x y width",
-//                                     then "run <part> <from> <to>" in strip columns
-//   walk <window> idle|job <language file>   every control and command pressed (the table below)
-//   after-job <window> <language file>       idle again, speeds offered
+// the Wine scripts, run in the same prefix. <w> is "main" (the main window,
+// whatever a job puts in front of its title), "dialog" (a dialog or box of the
+// program besides the main window) or a window title (exact, else a part).
+//   wait|gone <w> <seconds>       exit 0 once the window is shown / is not
+//   iconic <w>                    exit 0 when it is minimised
+//   idle <w>                      returns once its thread takes messages again
+//   command <w> <id>              a menu command or button (WM_COMMAND, posted)
+//   click <w> <id>                clicks a button or check box (BM_CLICK, sent)
+//   settext|type <w> <id> <text>  sets a control's text; type: then the focus leaves it
+//   select <w> <id> <text>        selects that entry of a combo box, as a user does
+//   text <w> <id>|title           prints a control's text or the window's title
+//   checked <w> <id>              prints 1 or 0
+//   texts <w> <language file>     exit 0 when every control that takes a language text
+//                                 shows the file's (menus cannot be read from outside)
+//   save-as <path> <seconds>      answers the Save As dialog with the path
+//   box <w> <seconds>             prints a box's caption and text
+//   answer <w> <seconds> [<id>]   prints a box, presses <id> or its default button
+//   about <seconds>               the About box: title, version line, link rectangles
+//   close <w>                     asks the window to close (WM_CLOSE)
+//   try-close <w>                 system-menu Close and WM_CLOSE; exit 0 when it stays
+//   close-box <w>                 prints the close box's screen point
+//   rect <w> <id>                 a control's screen rectangle: left top right bottom
+//   tip|notip <w> <id> <secs>     prints the button's tooltip once shown; notip: exit 0
+//                                 when none shows that long
+//   meter <w> <yellow> <red> <size>  "x y width" of the size meter, then the bar's runs
+//                                 its arithmetic predicts: "run <part> <from> <to>"
+//   walk <w> idle|job <language file>  every control and command pressed (the table below)
+//   after-job <w> <language file>      idle again, speeds offered
 // Exit status 0 when done; walk and after-job: the number of rows that failed.
 #include <windows.h>
 #include <commctrl.h>
@@ -50,12 +45,10 @@
 #include "tests/win32/support/WindowTesting.h"
 
 namespace bb::test {
-
 namespace {
 
 using wintest::Press;
 using wintest::TextOf;
-
 using wintest::TitleOf;
 
 constexpr int kUsage = -1;
@@ -214,10 +207,10 @@ struct Effect {
 };
 
 struct Row {
-    int id;  // control id, or menu command
+    int id;  // control id, or menu command (above 40000)
     const char* name;
-    bool menu;
     Effect idle, job;
+    bool Menu() const { return id > 40000; }
 };
 
 // "#NNN" is language text NNN of the program's language file.
@@ -225,42 +218,42 @@ std::vector<Row> Table() {
     const Effect greyed{.usable = false}, nothing{}, opens{.opensWindow = true};
     return {
         // Recorder settings.
-        {IDC_MEDIA_CD, "CD radio", false, {.log = {"#676", "#660"}, .moreLog = true}, greyed},
-        {IDC_MEDIA_DVD, "DVD radio", false, {.log = {"#674", "#660"}, .moreLog = true}, greyed},
-        {IDC_REFRESH, "refresh", false, {.log = {"#660"}, .moreLog = true}, greyed},
-        {IDC_REALLOCATE, "Reallocate (off)", false,
-         {.box = 0x40, .boxCaption = "Just 4 Info", .boxText = "#640", .log = {"#678"}}, greyed},
-        {IDC_REALLOCATE, "Reallocate (on)", false, {.log = {"#680"}}, greyed},
-        {IDC_VERIFY, "Verify (on)", false, nothing, greyed},
-        {IDC_VERIFY, "Verify (off)", false, nothing, greyed},
+        {IDC_MEDIA_CD, "CD radio", {.log = {"#676", "#660"}, .moreLog = true}, greyed},
+        {IDC_MEDIA_DVD, "DVD radio", {.log = {"#674", "#660"}, .moreLog = true}, greyed},
+        {IDC_REFRESH, "refresh", {.log = {"#660"}, .moreLog = true}, greyed},
+        {IDC_REALLOCATE, "Reallocate (off)", {.box = 0x40, .boxCaption = "Just 4 Info", .boxText = "#640", .log = {"#678"}},
+         greyed},
+        {IDC_REALLOCATE, "Reallocate (on)", {.log = {"#680"}}, greyed},
+        {IDC_VERIFY, "Verify (on)", nothing, greyed},
+        {IDC_VERIFY, "Verify (off)", nothing, greyed},
         // Erase.
-        {IDC_FULL_ERASE, "Full Erase radio", false, nothing, greyed},
-        {IDC_QUICK_ERASE, "Quick Erase radio", false, nothing, greyed},
-        {IDC_ERASE, "Erase", false, {.box = 0x124, .boxCaption = "Erase ReWriteable", .boxText = "#642"}, greyed},
+        {IDC_FULL_ERASE, "Full Erase radio", nothing, greyed},
+        {IDC_QUICK_ERASE, "Quick Erase radio", nothing, greyed},
+        {IDC_ERASE, "Erase", {.box = 0x124, .boxCaption = "Erase ReWriteable", .boxText = "#642"}, greyed},
         // Burn.
-        {IDC_BROWSE, "Directory", false, {.opensPicker = true, .statusWhileOpen = "#764", .status = "#766"}, greyed},
-        {IDC_SHUTDOWN, "Shutdown (on)", false, {.log = {"*"}}, {.log = {"*"}}},
-        {IDC_SHUTDOWN, "Shutdown (off)", false, nothing, nothing},
-        {IDC_BURN, "Burn", false, greyed, greyed},
-        {IDC_EJECT, "eject", false, nothing, greyed},
+        {IDC_BROWSE, "Directory", {.opensPicker = true, .statusWhileOpen = "#764", .status = "#766"}, greyed},
+        {IDC_SHUTDOWN, "Shutdown (on)", {.log = {"*"}}, {.log = {"*"}}},
+        {IDC_SHUTDOWN, "Shutdown (off)", nothing, nothing},
+        {IDC_BURN, "Burn", greyed, greyed},
+        {IDC_EJECT, "eject", nothing, greyed},
         // An erase cannot be aborted; the Abort question during a burn is
         // checked on the headless host, where a burn lasts as long as a test needs.
-        {IDC_ABORT, "Abort", false, greyed, greyed},
+        {IDC_ABORT, "Abort", greyed, greyed},
         // Log and the bottom row.
-        {IDC_SAVE_LOG, "Save Log", false,
-         {.opensPicker = true, .statusWhileOpen = "Saving Log...", .status = "Break..."}, greyed},
-        {IDC_CLEAR_LOG, "Clear Log", false, {.clearsLog = true}, {.clearsLog = true}},
+        {IDC_SAVE_LOG, "Save Log", {.opensPicker = true, .statusWhileOpen = "Saving Log...", .status = "Break..."},
+         greyed},
+        {IDC_CLEAR_LOG, "Clear Log", {.clearsLog = true}, {.clearsLog = true}},
         // Help starts the help viewer, a program of its own.
-        {IDC_HELP_BUTTON, "Help", false, {.routedOnly = true}, {.routedOnly = true}},
-        {IDC_ABOUT, "About", false, {.opensWindow = true, .status = "#766"}, greyed},
+        {IDC_HELP_BUTTON, "Help", {.routedOnly = true}, {.routedOnly = true}},
+        {IDC_ABOUT, "About", {.opensWindow = true, .status = "#766"}, greyed},
         // Menu 118: the Settings pop-up is greyed during a job. After Other
         // Settings the size check runs again and sets Burn.
-        {40001, "Settings > Filesystem Flags", true, opens, greyed},
-        {40003, "Settings > Other Settings", true, {.opensWindow = true, .mayChange = {IDC_BURN}}, greyed},
-        {40004, "Settings > Language", true, opens, greyed},
-        {40005, "Settings > Audio", true, opens, greyed},
-        {40002, "Settings > Save Settings", true, {.status = "#776"}, greyed},
-        {IDC_QUIT, "Quit", false, {.notPressed = true}, greyed},
+        {40001, "Settings > Filesystem Flags", opens, greyed},
+        {40003, "Settings > Other Settings", {.opensWindow = true, .mayChange = {IDC_BURN}}, greyed},
+        {40004, "Settings > Language", opens, greyed},
+        {40005, "Settings > Audio", opens, greyed},
+        {40002, "Settings > Save Settings", {.status = "#776"}, greyed},
+        {IDC_QUIT, "Quit", {.notPressed = true}, greyed},
     };
 }
 
@@ -271,20 +264,18 @@ public:
     std::string T(const std::string& spec) const {
         return spec.size() < 2 || spec[0] != '#' ? spec : m_texts.GetText(std::atoi(spec.c_str() + 1));
     }
-
+    bool Enabled(int id) const { return IsWindowEnabled(GetDlgItem(m_main, id)) != FALSE; }
     // Whether a user can press the row's control now. A menu's state cannot
     // be read from another process under Wine: its rows take the table's word.
-    bool Usable(const Row& row, const Effect& e) const {
-        return row.menu ? e.usable : IsWindowEnabled(GetDlgItem(m_main, row.id)) != FALSE;
-    }
-
+    bool Usable(const Row& row, const Effect& e) const { return row.Menu() ? e.usable : Enabled(row.id); }
     std::map<int, bool> States(const std::vector<Row>& rows) const {
-        std::map<int, bool> states;
+        std::map<int, bool> states{{IDC_RECORDER_LIST, Enabled(IDC_RECORDER_LIST)}};
         for (const Row& r : rows)
-            if (!r.menu) states[r.id] = IsWindowEnabled(GetDlgItem(m_main, r.id)) != FALSE;
-        states[IDC_RECORDER_LIST] = IsWindowEnabled(GetDlgItem(m_main, IDC_RECORDER_LIST)) != FALSE;
+            if (!r.Menu()) states[r.id] = Enabled(r.id);
         return states;
     }
+    std::vector<std::string> Log() const { return LinesOf(TextOf(GetDlgItem(m_main, IDC_LOG))); }
+    std::string Status() const { return TextOf(GetDlgItem(m_main, IDC_STATUS)); }
 
     // Presses the row's control and checks what follows; "" when all is as
     // the row says, else what differs. During a job the job's own lines go
@@ -298,7 +289,7 @@ public:
         const std::vector<std::string> logBefore = Log();
         const std::string statusBefore = Status();
         const std::map<int, bool> statesBefore = States(rows);
-        if (row.menu)
+        if (row.Menu())
             PostMessageA(m_main, WM_COMMAND, MAKEWPARAM(row.id, 0), 0);
         else  // the button checks and unchecks itself (check boxes, radios) as under the mouse
             PostMessageA(GetDlgItem(m_main, row.id), BM_CLICK, 0, 0);
@@ -312,7 +303,7 @@ public:
             if (!e.routedOnly) return "no window";
             extra = "accepted, no window yet";
         } else if (e.box != 0) {
-            if (BoxType(other) != (e.box & 0xF0F)) differs("box buttons/default of another type than 0x" + Hex(e.box));
+            if (BoxType(other) != (e.box & 0xF0F)) differs("box buttons/default of another type than " + std::to_string(e.box));
             if (TextOf(other) != T(e.boxCaption)) differs("box caption '" + TextOf(other) + "'");
             const std::string text = TextOf(GetDlgItem(other, 0xFFFF));
             if (Plain(text) != Plain(T(e.boxText))) differs("box text '" + text + "'");
@@ -360,16 +351,7 @@ public:
         return wrong;
     }
 
-    std::vector<std::string> Log() const { return LinesOf(TextOf(GetDlgItem(m_main, IDC_LOG))); }
-    std::string Status() const { return TextOf(GetDlgItem(m_main, IDC_STATUS)); }
-
 private:
-    static std::string Hex(unsigned value) {
-        char text[16];
-        std::snprintf(text, sizeof text, "%x", value);
-        return text;
-    }
-
     HWND m_main;
     settings::LanguageTable m_texts;
 };
@@ -381,11 +363,8 @@ int Walk(HWND main, bool job, const char* language) {
     for (const Row& row : rows) {
         const Effect& e = job ? row.job : row.idle;
         const std::string wrong = walker.Check(row, e, rows, job);
-        const char* what = !e.usable        ? "greyed"
-                           : e.routedOnly    ? "routed only"
-                           : e.opensWindow   ? "opens its window"
-                           : e.notPressed    ? "state only"
-                                             : "pressed";
+        const char* what = !e.usable ? "greyed" : e.routedOnly ? "routed only" : e.opensWindow ? "opens its window"
+                           : e.notPressed ? "state only" : "pressed";
         std::printf("%s %s: %s%s%s\n", wrong.empty() ? "ok" : "FAIL", row.name, what, wrong.empty() ? "" : ": ",
                     wrong.c_str());
         failed += wrong.empty() ? 0 : 1;
@@ -399,7 +378,7 @@ int AfterJob(HWND main, const char* language) {
     Walker walker(main, language);
     int failed = 0;
     for (const Row& row : Table()) {
-        if (row.id == IDC_BURN || row.menu || walker.Usable(row, row.idle) == row.idle.usable) continue;
+        if (row.id == IDC_BURN || row.Menu() || walker.Usable(row, row.idle) == row.idle.usable) continue;
         std::printf("FAIL %s: %s after the job\n", row.name, row.idle.usable ? "greyed" : "usable");
         ++failed;
     }
@@ -409,6 +388,12 @@ int AfterJob(HWND main, const char* language) {
     std::printf("%s speed list %s after the job, %ld speeds\n", usable ? "ok" : "FAIL",
                 IsWindowEnabled(speeds) ? "usable" : "greyed", count);
     return failed + (usable ? 0 : 1);
+}
+
+void PrintRect(HWND hwnd, const char* tail = "\n") {
+    RECT r;
+    GetWindowRect(hwnd, &r);
+    std::printf("%ld %ld %ld %ld%s", long(r.left), long(r.top), long(r.right), long(r.bottom), tail);
 }
 
 int Run(const std::string& verb, int argc, char** argv) {
@@ -426,10 +411,9 @@ int Run(const std::string& verb, int argc, char** argv) {
         if (!box || !GetDlgItem(box, IDC_ABOUT_MAIL)) return std::printf("no About box\n"), 1;
         std::printf("title: %s\nversion: %s\n", TextOf(box).c_str(), TextOf(GetDlgItem(box, IDC_ABOUT_VERSION)).c_str());
         for (int id : {IDC_ABOUT_MAIL, IDC_ABOUT_HOMEPAGE}) {
-            RECT r;
-            GetWindowRect(GetDlgItem(box, id), &r);
-            std::printf("link %d: %ld %ld %ld %ld %s\n", id, long(r.left), long(r.top), long(r.right), long(r.bottom),
-                        TextOf(GetDlgItem(box, id)).c_str());
+            std::printf("link %d: ", id);
+            PrintRect(GetDlgItem(box, id), " ");
+            std::printf("%s\n", TextOf(GetDlgItem(box, id)).c_str());
         }
         return 0;
     }
@@ -468,7 +452,7 @@ int Run(const std::string& verb, int argc, char** argv) {
         return stays ? 0 : 1;
     }
     if (verb == "close-box") {
-        // The point of the caption bar that the window calls its close box.
+        // The middle of the caption bar's points that the window calls its close box.
         RECT frame;
         GetWindowRect(hwnd, &frame);
         long left = frame.right, right = frame.left, top = frame.bottom, bottom = frame.top;
@@ -479,8 +463,7 @@ int Run(const std::string& verb, int argc, char** argv) {
                     top = std::min<long>(top, y), bottom = std::max<long>(bottom, y);
                 }
         if (left > right) return std::printf("no close box\n"), 1;
-        std::printf("%ld %ld\n", (left + right) / 2, (top + bottom) / 2);
-        return 0;
+        return std::printf("%ld %ld\n", (left + right) / 2, (top + bottom) / 2), 0;
     }
     if (argc < 4) return kUsage;
     if (verb == "texts") return CompareTexts(hwnd, argv[3]);
@@ -493,11 +476,7 @@ int Run(const std::string& verb, int argc, char** argv) {
     if (verb == "command") return Press(hwnd, id), 0;
     if (!control) return std::printf("no control %d\n", id), 1;
     if (verb == "text") return std::printf("%s\n", TextOf(control).c_str()), 0;
-    if (verb == "rect") {
-        RECT r;
-        GetWindowRect(control, &r);
-        return std::printf("%ld %ld %ld %ld\n", long(r.left), long(r.top), long(r.right), long(r.bottom)), 0;
-    }
+    if (verb == "rect") return PrintRect(control), 0;
     if (verb == "checked") return std::printf("%d\n", int(SendMessageA(control, BM_GETCHECK, 0, 0))), 0;
     if (verb == "click") {
         // Sent, not posted: the click has happened when the driver ends. A
@@ -534,10 +513,7 @@ int Run(const std::string& verb, int argc, char** argv) {
 
 int Main(int argc, char** argv) {
     int status = Run(argc > 1 ? argv[1] : "", argc, argv);
-    if (status == kUsage) {
-        std::printf("usage: see the head of WindowDriver.cpp\n");
-        status = 2;
-    }
+    if (status == kUsage) status = (std::printf("usage: see the head of WindowDriver.cpp\n"), 2);
     std::fflush(stdout);
     return status;
 }

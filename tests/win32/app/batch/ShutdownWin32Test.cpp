@@ -18,7 +18,6 @@
 #include "res/resource.h"
 
 namespace bb::app {
-
 namespace {
 
 class FakeShutdown final : public platform::Shutdown {
@@ -92,5 +91,4 @@ TEST_F(ShutdownWin32Test, ShutdownAsksForTheMethodOfThisWindowsVersion) {
 }
 
 }  // namespace
-
 }  // namespace bb::app

@@ -16,7 +16,6 @@
 #include "tests/win32/support/WindowTesting.h"
 
 namespace bb::app {
-
 namespace {
 
 std::string EnglishFile() { return wintest::ProgramFolder() + "\\english.lng"; }
@@ -102,5 +101,4 @@ TEST_F(AboutBoxWin32Test, LinksAreSubclassedFittedAndShowTheHand) {
 }
 
 }  // namespace
-
 }  // namespace bb::app

@@ -12,7 +12,6 @@
 #include "res/resource.h"
 
 namespace bb::app {
-
 namespace {
 
 using res::ControlKind;
@@ -162,5 +161,4 @@ TEST(MainResources, IconsCursorBitmapManifestAndVersion) {
 }
 
 }  // namespace
-
 }  // namespace bb::app

@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -14,32 +13,14 @@
 #include "app/BurnDlg.h"
 #include "neroapi/NeroApiLib.h"
 #include "platform/DialogHostWin32.h"
-#include "platform/Registry.h"
+#include "platform/FileRegistry.h"
+#include "platform/Files.h"
 #include "res/MainDialogTemplate.h"
 #include "tests/support/Sandbox.h"
 #include "tests/win32/support/WindowTesting.h"
 
 namespace bb::app {
-
 namespace {
-
-// The registry as the program reads it, holding only where the recording
-// library of this build is: the window opens without the prefix's registry,
-// which other tests change.
-class LibraryRegistry final : public platform::Registry {
-public:
-    std::optional<std::string> ReadString(platform::RegistryRoot root, const std::string& key,
-                                          const std::string& value, size_t) override {
-        if (root == platform::RegistryRoot::LocalMachine && key == neroapi::kSharedKey &&
-            value == neroapi::kSharedValue)
-            return wintest::ProgramFolder();
-        return std::nullopt;
-    }
-    bool WriteString(platform::RegistryRoot, const std::string&, const std::string&, const std::string&) override {
-        return true;
-    }
-    bool DeleteValue(platform::RegistryRoot, const std::string&, const std::string&) override { return true; }
-};
 
 // Runs `modal` (a window's DoModal) on this thread while a second thread
 // waits for this process's window titled `title`, hands it to `user` and then
@@ -98,7 +79,11 @@ TEST(MainWindowWin32, ControlsSitWhereTheTemplatePutsThemAndQuitEnds) {
     // The Windows copy beside the program (Windows-1252, CR LF).
     ASSERT_TRUE(CopyFileA((wintest::ProgramFolder() + "\\english.lng").c_str(), folder.At("english.lng").c_str(),
                           FALSE));
-    LibraryRegistry registry;
+    // The registry holds only where the recording library of this build is:
+    // the window opens without the prefix's registry, which other tests change.
+    platform::FileRegistry registry(platform::SystemFiles(), folder.At("registry.ini"),
+                                    {{platform::RegistryRoot::LocalMachine, neroapi::kSharedKey,
+                                      neroapi::kSharedValue, wintest::ProgramFolder()}});
     neroapi::Services services;
     services.registry = &registry;
     neroapi::ScopedServices library(services);
@@ -130,5 +115,4 @@ TEST(MainWindowWin32, ControlsSitWhereTheTemplatePutsThemAndQuitEnds) {
 }
 
 }  // namespace
-
 }  // namespace bb::app

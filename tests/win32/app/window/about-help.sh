@@ -51,19 +51,19 @@ help_viewer() { # language picture viewer-title
     sleep 1
 }
 
-run_in_x() {
-    printf 'Language: english.lng\r\n' >"$run/Brenvik.ini"
+# in_language <file> <language> <picture suffix> <About title> <viewer title>: a start in it.
+in_language() {
+    printf 'Language: %s\r\n' "$1" >"$run/Brenvik.ini"
     start || return
-    shoot main-window-en.png
-    about_box English about-en.png "About Brenvik Burn 1.2.1"
-    help_viewer English help-viewer-en.png "Brenvik Burn Help"
-    quit
+    shoot "main-window-$3.png"
+    about_box "$2" "about-$3.png" "$4"
+    help_viewer "$2" "help-viewer-$3.png" "$5"
+}
 
-    printf 'Language: deutsch.lng\r\n' >"$run/Brenvik.ini"
-    start || return
-    shoot main-window-de.png
-    about_box German about-de.png ".*ber Brenvik Burn 1.2.1"
-    help_viewer German help-viewer-de.png "Hilfe zu Brenvik Burn"
+run_in_x() {
+    in_language english.lng English en "About Brenvik Burn 1.2.1" "Brenvik Burn Help" || return
+    quit
+    in_language deutsch.lng German de ".*ber Brenvik Burn 1.2.1" "Hilfe zu Brenvik Burn" || return
 
     rm -f "$run"/*.chm
     w command main 1006
