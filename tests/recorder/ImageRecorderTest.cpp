@@ -33,7 +33,7 @@ protected:
 // reports phases, log lines and progress only on the thread that burns.
 TEST_F(ImageRecorderBurn, WritesThePlainImageOrTheImageWithItsFooter) {
     std::ofstream(sandbox / "old.iso") << "previous image";
-    for (const char* file : {"disc.iso", "DISC.NRG", "disc.nrg", "old.iso"}) {
+    for (const char* file : {"DISC.NRG", "disc.nrg", "old.iso"}) {
         const bool footer = fs::path(file).extension() != ".iso";
         JobRecorder job;
         job.imagePath = (sandbox / file).string();
@@ -177,6 +177,23 @@ TEST_F(ImageRecorderBurn, SourceDateEpochGivesTheSameImageTwice) {
     EXPECT_TRUE(images[0] == images[1]);
 }
 
+// Under flag 0x80 the label argument is a record, not a text; as text the
+// record would be the label "L".
+TEST_F(ImageRecorderBurn, UnderFlag0x80TheLabelArgumentIsARecordNotAText) {
+    int images = 0;
+    auto volumeId = [&](const char* label, uint32_t isoFlags) {
+        const std::string name = "label" + std::to_string(images++) + ".iso";
+        JobRecorder job;
+        job.imagePath = (sandbox / name).string();
+        EXPECT_EQ(Burn(job, kProgramBurnFlags, isoFlags, label), neroapi::kBurnOk) << TakeText(Api().GetErrorLog());
+        return sandbox.Read(name).substr(16 * 2048 + 40, 32);  // the primary volume identifier
+    };
+    const neroapi::IsoTrackArgs args{{'L', 2, 3, 4, 5}};
+    const std::string noLabel = volumeId(nullptr, 0x4018);
+    EXPECT_NE(volumeId("L", 0x4018), noLabel);
+    EXPECT_EQ(volumeId(reinterpret_cast<const char*>(&args), 0x4018 | neroapi::kIsoArgsRecord), noLabel);
+}
+
 TEST_F(ImageRecorderBurn, RefusesWhatItCannotBurn) {
     JobRecorder job;
     job.imagePath = (sandbox / "disc.iso").string();
@@ -184,11 +201,15 @@ TEST_F(ImageRecorderBurn, RefusesWhatItCannotBurn) {
     neroapi::WriteDescription foreign = input.description;
     int notOurs = 0;
     foreign.track = reinterpret_cast<neroapi::IsoTrack*>(&notOurs);
+    // Destroy without the free bit releases the content only: the track is
+    // left, but it cannot be burned.
+    BurnInput released(tree);
+    released.track->Destroy(0);
     struct Case { const char* what; neroapi::DeviceHandle device; int compileType; void* description; };
     const Case cases[] = {
         {"unknown handle", reinterpret_cast<neroapi::DeviceHandle>(&notOurs), 0, &input.description},
         {"audio compilation", device, 1, &input.description}, {"no write description", device, 0, nullptr},
-        {"foreign track", device, 0, &foreign},
+        {"foreign track", device, 0, &foreign}, {"content released", device, 0, &released.description},
     };
     for (const Case& c : cases) {
         Api().ClearErrors();
@@ -198,6 +219,7 @@ TEST_F(ImageRecorderBurn, RefusesWhatItCannotBurn) {
         EXPECT_NE(TakeText(Api().GetErrorLog()), "<null>") << c.what;
     }
     EXPECT_FALSE(fs::exists(job.imagePath));
+    Api().FreeIsoTrack(released.track);  // the destructor's second release of a freed track is ignored
 }
 
 }  // namespace

@@ -157,13 +157,22 @@ Sandbox::~Sandbox() { ::unsetenv("BB_NEROAPI_CONFIG"); }
 
 std::filesystem::path SampleRoot() { return std::filesystem::path(BB_SOURCE_DIR) / "samples" / "dvd-sample"; }
 
+std::vector<std::string> Names(const neroapi::DriveInfoList& list) {
+    std::vector<std::string> names;
+    for (uint32_t i = 0; i < list.count; ++i) names.push_back(list.drives[i].deviceName);
+    return names;
+}
+
+const neroapi::DriveInfo* Find(const neroapi::DriveInfoList& list, const std::string& name) {
+    for (uint32_t i = 0; i < list.count; ++i)
+        if (name == list.drives[i].deviceName) return &list.drives[i];
+    return nullptr;
+}
+
 neroapi::DeviceHandle OpenByName(const std::string& name) {
-    auto* list = static_cast<neroapi::DriveInfoList*>(Api().GetAvailableDrives());
-    neroapi::DeviceHandle handle = nullptr;
-    for (uint32_t i = 0; list != nullptr && i < list->count; ++i)
-        if (name == list->drives[i].deviceName) handle = Api().OpenDevice(&list->drives[i]);
-    Api().FreeMem(list);
-    return handle;
+    const DriveList list(static_cast<neroapi::DriveInfoList*>(Api().GetAvailableDrives()));
+    const neroapi::DriveInfo* drive = list ? Find(*list, name) : nullptr;
+    return drive != nullptr ? Api().OpenDevice(drive) : nullptr;
 }
 
 BurnInput::BurnInput(const ItemTree& tree, uint32_t isoFlags, const char* label) {

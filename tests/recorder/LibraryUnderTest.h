@@ -104,6 +104,16 @@ public:
 
 std::filesystem::path SampleRoot();
 
+// A drive list of the library, freed with the object.
+struct DriveListDeleter {
+    void operator()(neroapi::DriveInfoList* list) const { Api().FreeMem(list); }
+};
+using DriveList = std::unique_ptr<neroapi::DriveInfoList, DriveListDeleter>;
+inline DriveList Drives(uint32_t mediaMask) { return DriveList(Api().GetAvailableDrivesEx(mediaMask, nullptr)); }
+std::vector<std::string> Names(const neroapi::DriveInfoList& list);
+// The drive of that name in the list; null when absent.
+const neroapi::DriveInfo* Find(const neroapi::DriveInfoList& list, const std::string& name);
+
 // Opens the recorder of that name from a fresh drive list; null when absent.
 neroapi::DeviceHandle OpenByName(const std::string& name);
 
@@ -123,8 +133,9 @@ constexpr uint32_t kProgramBurnFlags = neroapi::kBurnAlways | neroapi::kBurnDvdR
 class LibraryBurnTest : public ::testing::Test {
 protected:
     void TearDown() override { Api().CloseDevice(device); }
-    int Burn(JobRecorder& job, uint32_t flags = kProgramBurnFlags, uint32_t isoFlags = 0x4018) {
-        BurnInput input(tree, isoFlags);
+    int Burn(JobRecorder& job, uint32_t flags = kProgramBurnFlags, uint32_t isoFlags = 0x4018,
+             const char* label = "SAMPLE") {
+        BurnInput input(tree, isoFlags, label);
         return Api().Burn(device, 0, &input.description, flags, speed, job.Progress());
     }
 
