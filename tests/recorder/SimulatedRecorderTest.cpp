@@ -39,7 +39,6 @@ protected:
 TEST_F(SimulatedRecorder, DiscInformationAndErasingTimeOfEachDisc) {
     struct Case { const char* lines; uint32_t kind, mask, hasData; int fullErase, quickErase; };
     const Case cases[] = {
-        {"disc = blank\nmedium = DVD-R\n", 10, 0x4, 0, -2, -2},
         {"disc = data\nmedium = DVD-RW\nerase seconds = 600\nquick erase seconds = 40\n", 11, 0x1004, 1, 600, 40},
         {"disc = data\nmedium = DVD-RW\nerase seconds = -3\nquick erase seconds = -2\n", 11, 0x1004, 1, -3, -2},
         {"disc = data\nmedium = DVD+RW\n", 13, 0x4008, 1, 900, 60},

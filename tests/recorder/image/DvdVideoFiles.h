@@ -29,11 +29,10 @@ inline void WritePattern(const std::string& path, uint64_t bytes, uint8_t seed) 
     WriteBytes(path, data);
 }
 
-// VIDEO_TS.IFO: VMGI_MAT fields and a title search table in its second sector.
+// VIDEO_TS.IFO: VMGI_MAT fields and a title search table in its second
+// sector; the file grows to its size afterwards.
 inline void WriteVmgIfo(const std::string& path, uint32_t sectors, uint32_t lastSector, uint16_t titleSets,
                         uint32_t menuStart, const std::vector<std::pair<uint8_t, uint32_t>>& titles) {
-    // Fields go into the first two sectors (the title search table is in the
-    // second); the file grows to its size afterwards.
     std::vector<uint8_t> d(2 * kSectorSize, 0);
     std::memcpy(d.data(), "DVDVIDEO-VMG", 12);
     PutBe32(&d[0x0C], lastSector);

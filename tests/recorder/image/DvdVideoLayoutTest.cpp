@@ -124,10 +124,7 @@ INSTANTIATE_TEST_SUITE_P(
         With("setOverlapsManager", "overlap", [](Case& c) { c.setStart = 20; }),
         With("notAnIfo", "not a DVD-Video IFO", [](Case& c) { c.magic = "NOTADVDVIDEO"; }),
         With("noManager", "VIDEO_TS.IFO is missing", [](Case& c) { c.writeVmg = false; }),
-        With("partMissing", "part 2 is missing",
-             [](Case& c) {
-                 c.set.titleParts = {1, 3};
-             }),
+        With("partMissing", "part 2 is missing", [](Case& c) { c.set.titleParts = {1, 3}; }),
         With("titleOverlapsMenu", "overlap the menu VOB", [](Case& c) { c.set.titleStart = 6; })),
     [](const ::testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
 

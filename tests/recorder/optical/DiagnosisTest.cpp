@@ -72,8 +72,6 @@ TEST(OpticalDiagnosis, ErasesRefusedByTheDiscGiveTheEraseResults) {
     const Case cases[] = {
         {Problem::NotErasable, 0x11, neroapi::kEraseNotRewritable, "The DVD-R in D cannot be erased"},
         {Problem::NotErasable, 0, neroapi::kEraseNotRewritable, "The disc in D cannot be erased"},
-        {Problem::NoDisc, 0, neroapi::kEraseNoDisc, "No disc was inserted into D"},
-        {Problem::DriveBusy, 0, neroapi::kEraseRecorderError, "The recorder D is in use by another program"},
     };
     for (const Case& c : cases) {
         const Verdict verdict = Refuse(c.problem, {.profile = c.profile, .messages = {}}, "D");
