@@ -32,7 +32,6 @@ TEST(CheckedFormat, FormatsOrRefusesEachConversion) {
         {"short narrows", FormatChecked("%hd", {70000}), "4464", ""},
         {"char", FormatChecked("[%c]", {'A'}), "[A]", ""},
         {"real", FormatChecked("%.1fx %f", {12.34, 1.5}), "12.3x 1.500000", ""},
-        {"speed line", FormatChecked("%.1fx (%dkB/s)", {2.0, 2770}), "2.0x (2770kB/s)", ""},
         {"precision on integer", FormatChecked("%.2d:%2.2d", {5, 7}), "05:07", ""},
         {"width and flags", FormatChecked("|%5s|%-5s|%+d|%08.3f|%#x|", {"ab", "cd", 3, -1.5, 255}),
          "|   ab|cd   |+3|-001.500|0xff|", ""},

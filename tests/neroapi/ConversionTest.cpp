@@ -166,8 +166,6 @@ TEST_F(DriveListConversion, ListGoesToLibraryMemoryOrNowhere) {
     }
 }
 
-
-
 template <typename Table>
 using TwoArgOp = intptr_t (Table::*)(intptr_t, intptr_t);
 
@@ -180,13 +178,10 @@ template <typename Table>
 void ExpectRoutes(Table* track, Journal& journal, const std::vector<Route<Table>>& routes) {
     for (size_t i = 0; i < routes.size(); ++i) {
         journal.ops.clear(), journal.args.clear();
-        const intptr_t result = (track->*routes[i].op)(-3, 9);
         const int inner = routes[i].inner;
-        EXPECT_EQ(result, inner == 0 ? 0 : 1000 + inner) << "route " << i;
-        const std::vector<int> ops = inner == 0 ? std::vector<int>{} : std::vector<int>{inner};
-        const std::vector<intptr_t> args = inner == 0 ? std::vector<intptr_t>{} : std::vector<intptr_t>{-3, 9};
-        EXPECT_EQ(journal.ops, ops) << "route " << i;
-        EXPECT_EQ(journal.args, args) << "route " << i;
+        EXPECT_EQ((track->*routes[i].op)(-3, 9), inner == 0 ? 0 : 1000 + inner) << "route " << i;
+        EXPECT_EQ(journal.ops, inner == 0 ? std::vector<int>{} : std::vector<int>{inner}) << "route " << i;
+        EXPECT_EQ(journal.args, (inner == 0 ? std::vector<intptr_t>{} : std::vector<intptr_t>{-3, 9})) << "route " << i;
     }
 }
 

@@ -33,7 +33,6 @@ std::unique_ptr<platform::Module> FakeModuleLoader::Load(const std::string& full
 
 std::optional<std::string> FakeRegistry::ReadString(platform::RegistryRoot, const std::string& key,
                                                     const std::string& value, size_t capacity) {
-    reads.emplace_back(key, value);
     auto it = values.find({key, value});
     // Like the real query: the value and its terminator must fit.
     if (it == values.end() || it->second.size() + 1 > capacity) return std::nullopt;

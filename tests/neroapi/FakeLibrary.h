@@ -54,7 +54,6 @@ public:
 
     std::map<Place, std::string> values;
     std::set<std::string> readOnlyKeys;
-    std::vector<Place> reads;
 };
 
 class FakeEnvironment final : public platform::Environment {
@@ -64,12 +63,10 @@ public:
         return it == variables.end() ? std::nullopt : std::optional<std::string>(it->second);
     }
     bool Set(const std::string& name, const std::string& value) override {
-        ++sets;
         variables[name] = value;
         return true;
     }
     std::map<std::string, std::string> variables;
-    int sets = 0;
 };
 
 struct FakeLibraryState {

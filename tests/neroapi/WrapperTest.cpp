@@ -41,7 +41,6 @@ TEST_F(WrapperTest, MissingLibraryOrEntryPointGivesTheFixedSubstitute) {
         {[&] { return intptr_t(neroapi::NeroEjectLoadCD(device, 1)); }, -1},
         {[&] { return intptr_t(neroapi::NeroGetCDRWErasingTime(device, 1)); }, -1},
         {[&] { return intptr_t(neroapi::NeroEraseCDRW(device, 0)); }, -1},
-        {[] { return intptr_t(neroapi::NeroSetExpectedAPIVersion(6601)); }, 0},
         {[] { return reinterpret_cast<intptr_t>(neroapi::NeroGetLocalizedWaitCDTexts(3)); }, 0},
         {[] { return intptr_t(neroapi::ReadApiVersion() != Api{}); }, 0},
     };
@@ -56,7 +55,9 @@ TEST_F(WrapperTest, MissingLibraryOrEntryPointGivesTheFixedSubstitute) {
     }
 }
 
-TEST_F(WrapperTest, VersionIsReadFromEitherFormAndAnnouncedCapped) {
+// Announcing falls back to the four-digit form: LoadTest's "four-digit form"
+// row, with the capping of ToFourDigit in ConversionTest.
+TEST_F(WrapperTest, VersionIsReadFromEitherForm) {
     struct Case { std::optional<ApiVersion> ex; uint32_t fourDigit; int result; ApiVersion parts; } const cases[] = {
         {ApiVersion{6, 6, 0, 1}, 5564, 1, {6, 6, 0, 1}},
         {{}, 5564, 1, {5, 5, 6, 4}},
@@ -68,14 +69,6 @@ TEST_F(WrapperTest, VersionIsReadFromEitherFormAndAnnouncedCapped) {
         EXPECT_EQ(neroapi::GetApiVersion(parts), c.result);
         EXPECT_EQ(parts, c.parts);
     }
-    loader.symbols.erase("NeroSetExpectedAPIVersionEx");
-    loader.Export<neroapi::FnNeroSetExpectedAPIVersion>("NeroSetExpectedAPIVersion", [](uint32_t number) {
-        g_fake.expectedFourDigit = number;
-        return 1;
-    });
-    LoadLibrary();
-    EXPECT_EQ(neroapi::NeroSetExpectedAPIVersionEx(12, 3, 4, 5, nullptr), 1);
-    EXPECT_EQ(g_fake.expectedFourDigit, 9345u);
 }
 
 TEST_F(WrapperTest, NeroDoneIsNotSentTo5564Through5566) {

@@ -59,14 +59,12 @@ TEST_F(DesktopFolderTest, XdgEntryWithHomeOrAbsolutePath) {
     }
 }
 
-TEST_F(DesktopFolderTest, ConfigHomeDefaultsToDotConfigAndHomeIsNeeded) {
+// (Without HOME there is no desktop: BatchTest's desktop log.)
+TEST_F(DesktopFolderTest, ConfigHomeDefaultsToDotConfig) {
     m_env.vars.erase("XDG_CONFIG_HOME");
     MakeFolder("home/.config");
     WriteFile("home/.config/user-dirs.dirs", "XDG_DESKTOP_DIR=\"$HOME/Schreibtisch\"\n");
     EXPECT_EQ(Desktop(), At("home/Schreibtisch"));
-
-    m_env.vars.erase("HOME");
-    EXPECT_EQ(Desktop(), std::nullopt);
 }
 
 }  // namespace
