@@ -71,16 +71,14 @@ TEST_P(RegistryTest, WriteReadDeleteRoundTrip) {
     EXPECT_FALSE(m_registry.DeleteValue(m_root, missing, "NeroAPI"));
 }
 
-TEST_P(RegistryTest, ValueMustFitTheCallersBuffer) {
+TEST_P(RegistryTest, BufferLimitDefaultValueAndNonStringTypes) {
     const std::string fits(254, 'a'), tooLong(255, 'b');
     ASSERT_TRUE(m_registry.WriteString(m_root, m_key, "Fits", fits));
     ASSERT_TRUE(m_registry.WriteString(m_root, m_key, "TooLong", tooLong));
     EXPECT_EQ(m_registry.ReadString(m_root, m_key, "Fits", 255), fits);
     EXPECT_EQ(m_registry.ReadString(m_root, m_key, "TooLong", 255), std::nullopt);
     EXPECT_EQ(m_registry.ReadString(m_root, m_key, "TooLong", 256), tooLong);
-}
 
-TEST_P(RegistryTest, DefaultValueAndNonStringTypes) {
     ASSERT_TRUE(m_registry.WriteString(m_root, m_key, "", "htmlfile"));
     EXPECT_EQ(m_registry.ReadString(m_root, m_key, ""), "htmlfile");
     const DWORD number = 7;

@@ -25,9 +25,9 @@
 //                                 when none shows that long
 //   meter <w> <yellow> <red> <size>  "x y width" of the size meter, then the bar's runs
 //                                 its arithmetic predicts: "run <part> <from> <to>"
-//   walk <w> idle|job <language file>  every control and command pressed (the table below)
-//   after-job <w> <language file>      idle again, speeds offered
-// Exit status 0 when done; walk and after-job: the number of rows that failed.
+//   walk <w> idle|job|after <language file>  every control and command pressed (the
+//                                 table below); after: idle again, speeds offered
+// Exit status 0 when done; walk: the number of rows that failed.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -91,13 +91,6 @@ int DefaultButton(HWND box) {
         if (button && (GetWindowLongA(button, GWL_STYLE) & 0x0F) == BS_DEFPUSHBUTTON) return id;
     }
     return IDOK;
-}
-
-// A message box's buttons and default button as the box type's bits (the
-// icon's handle belongs to the program and cannot be compared from here).
-unsigned BoxType(HWND box) {
-    if (!GetDlgItem(box, IDYES) || !GetDlgItem(box, IDNO)) return MB_OK;
-    return MB_YESNO | (DefaultButton(box) == IDNO ? MB_DEFBUTTON2 : 0);
 }
 
 std::vector<std::string> LinesOf(const std::string& text) {
@@ -277,14 +270,14 @@ public:
     std::vector<std::string> Log() const { return LinesOf(TextOf(GetDlgItem(m_main, IDC_LOG))); }
     std::string Status() const { return TextOf(GetDlgItem(m_main, IDC_STATUS)); }
 
-    // Presses the row's control and checks what follows; "" when all is as
-    // the row says, else what differs. During a job the job's own lines go
-    // on arriving: the row's lines must be among the new ones.
-    std::string Check(const Row& row, const Effect& e, const std::vector<Row>& rows, bool job) {
+    // Presses the row's control (unless !press) and checks what follows; ""
+    // when all is as the row says, else what differs. During a job the job's
+    // own lines go on arriving: the row's lines must be among the new ones.
+    std::string Check(const Row& row, const Effect& e, const std::vector<Row>& rows, bool job, bool press = true) {
         std::string wrong, extra;
         auto differs = [&](const std::string& what) { wrong += (wrong.empty() ? "" : "; ") + what; };
         if (Usable(row, e) != e.usable) return e.usable ? "greyed, the table says usable" : "usable, the table says greyed";
-        if (!e.usable || e.notPressed) return wrong;
+        if (!e.usable || e.notPressed || !press) return wrong;
 
         const std::vector<std::string> logBefore = Log();
         const std::string statusBefore = Status();
@@ -295,7 +288,7 @@ public:
             PostMessageA(GetDlgItem(m_main, row.id), BM_CLICK, 0, 0);
 
         const bool expectsWindow = e.box != 0 || e.opensPicker || e.routedOnly || e.opensWindow;
-        int press = IDCANCEL;
+        int answer = IDCANCEL;
         HWND other = Find("dialog", expectsWindow ? (e.routedOnly ? 1500 : 10000) : 700);
         if (!expectsWindow) {
             if (other) differs("unexpected window '" + TextOf(other) + "'");
@@ -303,11 +296,15 @@ public:
             if (!e.routedOnly) return "no window";
             extra = "accepted, no window yet";
         } else if (e.box != 0) {
-            if (BoxType(other) != (e.box & 0xF0F)) differs("box buttons/default of another type than " + std::to_string(e.box));
+            // Its buttons and default as the box type's bits (the icon's
+            // handle belongs to the program and cannot be compared from here).
+            answer = DefaultButton(other);  // Enter
+            const unsigned type = GetDlgItem(other, IDYES) && GetDlgItem(other, IDNO)
+                                      ? MB_YESNO | (answer == IDNO ? MB_DEFBUTTON2 : 0) : MB_OK;
+            if (type != (e.box & 0xF0F)) differs("box buttons/default of another type than " + std::to_string(e.box));
             if (TextOf(other) != T(e.boxCaption)) differs("box caption '" + TextOf(other) + "'");
             const std::string text = TextOf(GetDlgItem(other, 0xFFFF));
             if (Plain(text) != Plain(T(e.boxText))) differs("box text '" + text + "'");
-            press = DefaultButton(other);  // Enter
         } else if (e.opensPicker) {
             Sleep(500);  // the picker's own start-up
             if (Status() != T(e.statusWhileOpen)) differs("status while open '" + Status() + "'");
@@ -315,7 +312,7 @@ public:
         } else {
             extra = (e.routedOnly ? "opened '" : "'") + TextOf(other) + "' cancelled";
         }
-        if (other) Press(other, press);
+        if (other) Press(other, answer);
         if (other && !wintest::WaitGone(other, 5000)) differs("its window stayed");
         Sleep(300);
         if (!IsWindow(m_main)) return "the window closed";
@@ -356,32 +353,24 @@ private:
     settings::LanguageTable m_texts;
 };
 
-int Walk(HWND main, bool job, const char* language) {
+// "after" (a job has ended): only the idle states, Burn left to the size
+// check; then the speed list as the speed-list builder leaves it.
+int Walk(HWND main, const std::string& state, const char* language) {
     Walker walker(main, language);
     const std::vector<Row> rows = Table();
+    const bool job = state == "job", after = state == "after";
     int failed = 0;
     for (const Row& row : rows) {
         const Effect& e = job ? row.job : row.idle;
-        const std::string wrong = walker.Check(row, e, rows, job);
-        const char* what = !e.usable ? "greyed" : e.routedOnly ? "routed only" : e.opensWindow ? "opens its window"
-                           : e.notPressed ? "state only" : "pressed";
+        if (after && (row.id == IDC_BURN || row.Menu())) continue;
+        const std::string wrong = walker.Check(row, e, rows, job, !after);
+        const char* what = !e.usable ? "greyed" : after ? "usable" : e.routedOnly ? "routed only"
+                           : e.opensWindow ? "opens its window" : e.notPressed ? "state only" : "pressed";
         std::printf("%s %s: %s%s%s\n", wrong.empty() ? "ok" : "FAIL", row.name, what, wrong.empty() ? "" : ": ",
                     wrong.c_str());
         failed += wrong.empty() ? 0 : 1;
     }
-    return failed;
-}
-
-// After a job: the idle state of the table (Burn is decided by the size
-// check), and the speed list as the speed-list builder leaves it.
-int AfterJob(HWND main, const char* language) {
-    Walker walker(main, language);
-    int failed = 0;
-    for (const Row& row : Table()) {
-        if (row.id == IDC_BURN || row.Menu() || walker.Usable(row, row.idle) == row.idle.usable) continue;
-        std::printf("FAIL %s: %s after the job\n", row.name, row.idle.usable ? "greyed" : "usable");
-        ++failed;
-    }
+    if (!after) return failed;
     HWND speeds = GetDlgItem(main, IDC_SPEED_LIST);
     const long count = long(SendMessageA(speeds, CB_GETCOUNT, 0, 0));
     const bool usable = IsWindowEnabled(speeds) && count > 0;
@@ -421,20 +410,15 @@ int Run(const std::string& verb, int argc, char** argv) {
     const bool waits = verb == "wait" || verb == "gone" || verb == "box" || verb == "answer";
     if (waits && argc < 4) return kUsage;
     if (verb == "gone") {
-        const DWORD until = GetTickCount() + Ms(argv[3]);
-        while (Find(argv[2], 0))
+        for (const DWORD until = GetTickCount() + Ms(argv[3]); Find(argv[2], 0); Sleep(100))
             if (GetTickCount() > until) return std::printf("window \"%s\" is still there\n", argv[2]), 1;
-            else Sleep(100);
         return 0;
     }
     HWND hwnd = Find(argv[2], waits ? Ms(argv[3]) : 0);
     if (!hwnd) return std::printf("no window \"%s\"\n", argv[2]), 1;
     if (verb == "wait") return 0;
     if (verb == "iconic") return IsIconic(hwnd) ? 0 : 1;
-    if (verb == "idle") {
-        DWORD_PTR result = 0;
-        return SendMessageTimeoutA(hwnd, WM_NULL, 0, 0, SMTO_NORMAL, 20000, &result) ? 0 : 1;
-    }
+    if (verb == "idle") return SendMessageTimeoutA(hwnd, WM_NULL, 0, 0, SMTO_NORMAL, 20000, nullptr) ? 0 : 1;
     if (verb == "box" || verb == "answer") {
         if (verb == "answer") Sleep(300);
         std::printf("%s\n%s\n", TextOf(hwnd).c_str(), TextOf(GetDlgItem(hwnd, 0xFFFF)).c_str());
@@ -448,8 +432,7 @@ int Run(const std::string& verb, int argc, char** argv) {
         PostMessageA(hwnd, WM_CLOSE, 0, 0);
         Sleep(1500);
         const bool stays = IsWindow(hwnd) && IsWindowVisible(hwnd);
-        std::printf("%s\n", stays ? "the window stays" : "the window closed");
-        return stays ? 0 : 1;
+        return std::printf("%s\n", stays ? "the window stays" : "the window closed"), stays ? 0 : 1;
     }
     if (verb == "close-box") {
         // The middle of the caption bar's points that the window calls its close box.
@@ -468,8 +451,7 @@ int Run(const std::string& verb, int argc, char** argv) {
     if (argc < 4) return kUsage;
     if (verb == "texts") return CompareTexts(hwnd, argv[3]);
     if (verb == "meter" && argc >= 6) return Meter(hwnd, std::atoi(argv[3]), std::atoi(argv[4]), std::atoi(argv[5]));
-    if (verb == "walk" && argc >= 5) return Walk(hwnd, std::string(argv[3]) == "job", argv[4]);
-    if (verb == "after-job") return AfterJob(hwnd, argv[3]);
+    if (verb == "walk" && argc >= 5) return Walk(hwnd, argv[3], argv[4]);
     if (verb == "text" && std::string(argv[3]) == "title") return std::printf("%s\n", TextOf(hwnd).c_str()), 0;
     const int id = std::atoi(argv[3]);
     HWND control = GetDlgItem(hwnd, id);
@@ -478,13 +460,9 @@ int Run(const std::string& verb, int argc, char** argv) {
     if (verb == "text") return std::printf("%s\n", TextOf(control).c_str()), 0;
     if (verb == "rect") return PrintRect(control), 0;
     if (verb == "checked") return std::printf("%d\n", int(SendMessageA(control, BM_GETCHECK, 0, 0))), 0;
-    if (verb == "click") {
-        // Sent, not posted: the click has happened when the driver ends. A
-        // click that closes a dialog returns once the dialog has ended.
-        DWORD_PTR result = 0;
-        SendMessageTimeoutA(control, BM_CLICK, 0, 0, SMTO_NORMAL, 10000, &result);
-        return 0;
-    }
+    // Sent, not posted: the click has happened when the driver ends. A click
+    // that closes a dialog returns once the dialog has ended.
+    if (verb == "click") return SendMessageTimeoutA(control, BM_CLICK, 0, 0, SMTO_NORMAL, 10000, nullptr), 0;
     if (argc < 5) return kUsage;
     if (verb == "tip" || verb == "notip") {
         const DWORD until = GetTickCount() + Ms(argv[4]);

@@ -16,6 +16,7 @@
 #include "platform/DialogHostWin32.h"
 #include "platform/Shutdown.h"
 #include "res/resource.h"
+#include "tests/win32/support/WindowTesting.h"
 
 namespace bb::app {
 namespace {
@@ -52,11 +53,9 @@ TEST_F(ShutdownWin32Test, NoticeIgnoresTheDialogKeysAndClosesItselfAfterItsDelay
             Sleep(10);
         HWND hwnd = notice.Host() ? static_cast<HWND>(notice.Host()->NativeHandle()) : nullptr;
         if (hwnd == nullptr) return;
-        char text[128] = {};
-        GetDlgItemTextA(hwnd, IDC_SHUTDOWN_TEXT, text, sizeof text);
-        shown = text;
-        style = GetWindowLongA(hwnd, GWL_STYLE);
         HWND item = GetDlgItem(hwnd, IDC_SHUTDOWN_TEXT);
+        shown = wintest::TextOf(item);
+        style = GetWindowLongA(hwnd, GWL_STYLE);
         PostMessageA(item ? item : hwnd, WM_KEYDOWN, VK_ESCAPE, 0x00010001);
         PostMessageA(item ? item : hwnd, WM_KEYDOWN, VK_RETURN, 0x001C0001);
         PostMessageA(hwnd, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);

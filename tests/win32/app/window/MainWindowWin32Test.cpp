@@ -1,11 +1,9 @@
 // The main window on the Win32 host: CBurnDlg runs modally on this thread
-// from the program's own template; a second thread looks at it once it has
-// set itself up and leaves through Quit.
+// from the program's own template.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -21,32 +19,6 @@
 
 namespace bb::app {
 namespace {
-
-// Runs `modal` (a window's DoModal) on this thread while a second thread
-// waits for this process's window titled `title`, hands it to `user` and then
-// clicks its Quit button. When the window does not come (a box in its way,
-// say) the UI thread is told to quit, so that the test fails instead of
-// hanging. Whether the window came; `result` gets what `modal` returned.
-bool RunWithUser(const std::string& title, const std::function<int()>& modal,
-                 const std::function<void(HWND)>& user, int* result = nullptr) {
-    const DWORD uiThread = GetCurrentThreadId();
-    bool opened = false;
-    std::thread other([&] {
-        HWND main = wintest::WaitTop(
-            [&](HWND w) { return wintest::IsOwn(w) && IsWindowVisible(w) && wintest::TitleOf(w) == title; }, 10000);
-        if (!main) {
-            for (int i = 0; i < 50; ++i, Sleep(100)) PostThreadMessageA(uiThread, WM_QUIT, 0, 0);
-            return;
-        }
-        opened = true;
-        user(main);
-        wintest::Press(main, IDC_QUIT);
-    });
-    const int returned = modal();
-    other.join();
-    if (result) *result = returned;
-    return opened;
-}
 
 // "" when the control sits where the template puts it once the window has
 // set itself up, else what is wrong. Windows maps a control's position and
@@ -65,10 +37,11 @@ std::string MisplacementOf(HWND dialog, const res::ControlTemplate& c) {
     if (got.left == at.left && got.top == at.top && (bitmap || got.right - got.left == size.right) &&
         (bitmap || list || got.bottom - got.top == size.bottom) && IsWindowVisible(item))
         return "";
-    return "at " + std::to_string(got.left) + "," + std::to_string(got.top) + " size " +
-           std::to_string(got.right - got.left) + "x" + std::to_string(got.bottom - got.top) + ", template " +
-           std::to_string(at.left) + "," + std::to_string(at.top) + " size " + std::to_string(size.right) + "x" +
-           std::to_string(size.bottom) + (IsWindowVisible(item) ? "" : ", hidden");
+    auto place = [](long x, long y, long w, long h) {
+        return std::to_string(x) + "," + std::to_string(y) + " size " + std::to_string(w) + "x" + std::to_string(h);
+    };
+    return "at " + place(got.left, got.top, got.right - got.left, got.bottom - got.top) + ", template " +
+           place(at.left, at.top, size.right, size.bottom) + (IsWindowVisible(item) ? "" : ", hidden");
 }
 
 // The texts, boxes and menu the window shows are checked on the headless host
@@ -88,23 +61,33 @@ TEST(MainWindowWin32, ControlsSitWhereTheTemplatePutsThemAndQuitEnds) {
     services.registry = &registry;
     neroapi::ScopedServices library(services);
 
-    std::vector<std::string> misplaced;
-    size_t placed = 0, logLimit = 0;
     CBurnDlg dlg;
     dlg.m_strProgramDir = folder.At("BrenvikBurn.exe").c_str();
-    int result = 0;
-    const bool opened = RunWithUser(
-        "Brenvik Burn 1.2.1", [&] { return dlg.DoModal(); },
-        [&](HWND hwnd) {
-            for (const res::ControlTemplate& c : res::MainDialog().controls) {
-                ++placed;
-                if (std::string wrong = MisplacementOf(hwnd, c); !wrong.empty())
-                    misplaced.push_back(c.idName + (": " + wrong));
-            }
-            logLimit = size_t(SendMessageA(GetDlgItem(hwnd, IDC_LOG), EM_GETLIMITTEXT, 0, 0));
-        },
-        &result);
-    ASSERT_TRUE(opened) << "no main window";
+    // A second thread looks at the window once it is up and leaves through
+    // Quit. When the window does not come (a box in its way, say) it tells
+    // the UI thread to quit, so that the test fails instead of hanging.
+    std::vector<std::string> misplaced;
+    size_t placed = 0, logLimit = 0;
+    HWND main = nullptr;
+    const DWORD uiThread = GetCurrentThreadId();
+    std::thread user([&] {
+        main = wintest::WaitTop(
+            [](HWND w) { return wintest::IsOwn(w) && IsWindowVisible(w) && wintest::TitleOf(w) == "Brenvik Burn 1.2.1"; },
+            10000);
+        if (!main) {
+            for (int i = 0; i < 50; ++i, Sleep(100)) PostThreadMessageA(uiThread, WM_QUIT, 0, 0);
+            return;
+        }
+        for (const res::ControlTemplate& c : res::MainDialog().controls) {
+            ++placed;
+            if (std::string wrong = MisplacementOf(main, c); !wrong.empty()) misplaced.push_back(c.idName + (": " + wrong));
+        }
+        logLimit = size_t(SendMessageA(GetDlgItem(main, IDC_LOG), EM_GETLIMITTEXT, 0, 0));
+        wintest::Press(main, IDC_QUIT);
+    });
+    const int result = dlg.DoModal();
+    user.join();
+    ASSERT_NE(main, nullptr) << "no main window";
     EXPECT_EQ(result, IDCANCEL);
     // Every control of the template, the unnamed label included.
     EXPECT_GT(placed, 40u) << "the template's table lost its controls";

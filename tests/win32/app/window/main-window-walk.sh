@@ -95,7 +95,7 @@ run_in_x() {
     w walk main job "$lng" || fail "the walk during the erase"
     w answer dialog 120 || fail "no box at the end of the erase"
     shoot walk-after-job.png
-    w after-job main "$lng" || fail "the window after the erase"
+    w walk main after "$lng" || fail "the window after the erase"
 
     # --- 4. Quit -----------------------------------------------------------------------
     quit
