@@ -20,6 +20,7 @@
 #include <fstream>
 #include <iterator>
 #include <optional>
+#include <set>
 #include <ostream>
 #include <sstream>
 #include <string>
@@ -336,6 +337,16 @@ INSTANTIATE_TEST_SUITE_P(Lang, ShippedLanguageFile, ::testing::ValuesIn(Language
                              std::string stem = std::filesystem::path(info.param.path).stem().string();
                              return stem + (info.param.inRepository ? "" : "_installed");
                          });
+
+// The ids are written by hand: two texts on one id would show one of them
+// where the other belongs.
+TEST(TextIdTable, IdsAreInRangeAndUsedOnce) {
+    std::set<int> seen;
+    for (const res::TextIdSignature& entry : res::kTextIdTable) {
+        EXPECT_TRUE(entry.id >= 500 && entry.id <= 899) << entry.id;
+        EXPECT_TRUE(seen.insert(entry.id).second) << entry.id << " twice";
+    }
+}
 
 #ifndef _WIN32
 // A full disk is simulated with a file size limit, which only POSIX has.
