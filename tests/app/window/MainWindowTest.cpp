@@ -71,13 +71,13 @@ TEST_F(MainWindowStartupTest, WithoutLanguageFileOnlyBuiltInTextsShow) {
     EXPECT_EQ(log[1], "");
 }
 
-// Each row is a settings file and what start-up makes of it.
+// Each row is a settings file and what start-up makes of it. (The media
+// class, FSFlags' reallocation and BurnFlags' verify are read back in
+// SaveSettingsTest's second start.)
 TEST_F(MainWindowStartupTest, SettingsFileDecidesLanguageMediaAndBoxes) {
     const struct { const char* ini; const char* languageFile; int mediaType, reallocate, verify; } cases[] = {
         {"Language: de\r\n", "english.lng", 0, 1, 0},
         {"Language: x.lng\r\n", "x.lng", 0, 1, 0},
-        {"MediaType: 1\r\nFSFlags: 18\r\n", "english.lng", 1, 0, 0},
-        {"BurnFlags: 8440\r\n", "english.lng", 0, 1, 1},
         {"# FSFlags: 0\nFSFlags: 58\nBurnFlags: 8040\n", "english.lng", 0, 1, 0},
     };
     for (const auto& c : cases) {
@@ -209,24 +209,15 @@ TEST_F(MainWindowBehaviourTest, DirectoryAsksThePickerWithTheWindowsValuesAndSho
     }
 }
 
-// What the console front end answers before the program's command line.
+// What the console front end answers before the program's command line:
+// nothing unless --help or --version stands alone, as it is spelled. (Alone
+// they are answered on the console: console-front-end.sh.)
 TEST(ConsoleOptions, HelpAndVersionAnswerOnlyWhenAlone) {
-    // status: -1: the program's command line runs
-    struct Case { std::vector<std::string> args; int status; const char* printedStart; } cases[] = {
-        {{"--version"}, 0, "Brenvik Burn 1.2.1\n"},
-        {{}, -1, ""},
-        {{"/D", "x"}, -1, ""},
-        {{"--help", "/D"}, -1, ""},
-        {{"--Version"}, -1, ""},
-    };
-    for (const Case& c : cases) {
+    const std::vector<std::vector<std::string>> cases = {{"/D", "x"}, {"--help", "/D"}, {"--Version"}};
+    for (const auto& args : cases) {
         std::ostringstream out;
-        const auto status = app::AnswerFrontEndOption(c.args, out, "brenvik-burn");
-        EXPECT_EQ(status.value_or(-1), c.status) << (c.args.empty() ? "" : c.args[0]);
-        EXPECT_EQ(out.str().rfind(c.printedStart, 0), 0u) << out.str();
-        if (c.status < 0) {
-            EXPECT_TRUE(out.str().empty());
-        }
+        EXPECT_FALSE(app::AnswerFrontEndOption(args, out, "brenvik-burn").has_value()) << args[0];
+        EXPECT_TRUE(out.str().empty()) << args[0];
     }
 }
 
