@@ -26,7 +26,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The recorder context's and the callbacks' arithmetic, case by case.
 TEST(RecorderList, OnlyWritingAllowedRecordersOfTheMediaClass) {
     struct Case { uint32_t kind, capabilities, media, requested; bool listed; } cases[] = {
         // Readers, recorders the library forbids and the wrong class: RecordersOfTheMediaClass.
@@ -96,7 +95,6 @@ TEST(LibraryRequests, ImagePathIsCutToTheBuffer) {
         EXPECT_EQ(std::strlen(buffer.c_str()), c.copied) << c.length;
         EXPECT_EQ(buffer.substr(c.capacity), "xxxx") << "nothing past the buffer";
     }
-    EXPECT_EQ(recording::ImageFileSuggestion("SAMPLE"), "SAMPLE.nrg");
 }
 
 TEST(SizeMeterModel, RedLimitAndRounding) {
@@ -114,10 +112,6 @@ TEST(SizeMeterModel, RedLimitAndRounding) {
         EXPECT_EQ(controls::RoundedMegabytes(c.bytes), c.rounded) << c.bytes;
     }
 }
-
-// The recorder set-up and the media check of the main window against a fake
-// recording library: the answers the real one never gives on demand (start-up
-// failures, missing drive lists, every kind of disc).
 
 // What the fake library answers; reset before every test.
 struct FakeState {

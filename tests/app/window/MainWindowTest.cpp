@@ -71,23 +71,15 @@ TEST_F(MainWindowStartupTest, WithoutLanguageFileOnlyBuiltInTextsShow) {
     EXPECT_EQ(log[1], "");
 }
 
-// Each row is a settings file and what start-up makes of it.
-TEST_F(MainWindowStartupTest, SettingsFileDecidesLanguageMediaAndBoxes) {
-    const struct { const char* ini; const char* languageFile; int mediaType, reallocate, verify; } cases[] = {
-        {"Language: de\r\n", "english.lng", 0, 1, 0},
-        {"Language: x.lng\r\n", "x.lng", 0, 1, 0},
-        {"MediaType: 1\r\nFSFlags: 18\r\n", "english.lng", 1, 0, 0},
-        {"BurnFlags: 8440\r\n", "english.lng", 0, 1, 1},
-        {"# FSFlags: 0\nFSFlags: 58\nBurnFlags: 8040\n", "english.lng", 0, 1, 0},
-    };
-    for (const auto& c : cases) {
-        auto& h = Start(c.ini);
-        EXPECT_EQ(m_dlg->m_strLanguageFile, c.languageFile) << c.ini;
-        EXPECT_EQ(h.GetRadioIndex(IDC_MEDIA_DVD), c.mediaType) << c.ini;
-        EXPECT_EQ(h.GetCheck(IDC_REALLOCATE), c.reallocate) << c.ini;
-        EXPECT_EQ(h.GetCheck(IDC_VERIFY), c.verify) << c.ini;
-        for (const std::string& line : h.Lines(IDC_LOG))
-            EXPECT_EQ(line.find("Brenvik.ini"), std::string::npos) << "read, so no line about it: " << line;
+// A stored language name of fewer than five characters is not taken. (What
+// else start-up takes from the file is read back in SaveSettingsTest's second
+// start; that a file read logs no line about it, on the console.)
+TEST_F(MainWindowStartupTest, SettingsFileNamesTheLanguageFile) {
+    const std::pair<const char*, const char*> cases[] = {{"Language: de\r\n", "english.lng"},
+                                                         {"Language: x.lng\r\n", "x.lng"}};
+    for (const auto& [ini, languageFile] : cases) {
+        Start(ini);
+        EXPECT_EQ(m_dlg->m_strLanguageFile, languageFile) << ini;
     }
 }
 
@@ -209,24 +201,15 @@ TEST_F(MainWindowBehaviourTest, DirectoryAsksThePickerWithTheWindowsValuesAndSho
     }
 }
 
-// What the console front end answers before the program's command line.
+// What the console front end answers before the program's command line:
+// nothing unless --help or --version stands alone, as it is spelled. (Alone
+// they are answered on the console: console-front-end.sh.)
 TEST(ConsoleOptions, HelpAndVersionAnswerOnlyWhenAlone) {
-    // status: -1: the program's command line runs
-    struct Case { std::vector<std::string> args; int status; const char* printedStart; } cases[] = {
-        {{"--version"}, 0, "Brenvik Burn 1.2.1\n"},
-        {{}, -1, ""},
-        {{"/D", "x"}, -1, ""},
-        {{"--help", "/D"}, -1, ""},
-        {{"--Version"}, -1, ""},
-    };
-    for (const Case& c : cases) {
+    const std::vector<std::vector<std::string>> cases = {{"/D", "x"}, {"--help", "/D"}, {"--Version"}};
+    for (const auto& args : cases) {
         std::ostringstream out;
-        const auto status = app::AnswerFrontEndOption(c.args, out, "brenvik-burn");
-        EXPECT_EQ(status.value_or(-1), c.status) << (c.args.empty() ? "" : c.args[0]);
-        EXPECT_EQ(out.str().rfind(c.printedStart, 0), 0u) << out.str();
-        if (c.status < 0) {
-            EXPECT_TRUE(out.str().empty());
-        }
+        EXPECT_FALSE(app::AnswerFrontEndOption(args, out, "brenvik-burn").has_value()) << args[0];
+        EXPECT_TRUE(out.str().empty()) << args[0];
     }
 }
 
