@@ -74,4 +74,8 @@ struct KernelCopyCalls {
 // This platform's calls: both on Linux, none elsewhere.
 KernelCopyCalls SystemKernelCopyCalls();
 
+// True when the errno value says the target has no room left: a full disk,
+// a quota, a file size limit.
+bool IsNoRoomError(int error);
+
 }  // namespace bb::platform

@@ -12,14 +12,6 @@ constexpr size_t kBufferBytes = size_t(1) << 20;
 // One in-kernel call moves at most this much; the kernel caps it lower anyway.
 constexpr uint64_t kMaxCall = uint64_t(1) << 30;
 
-bool TargetIsFull(int error) {
-    if (error == ENOSPC || error == EFBIG) return true;
-#ifdef EDQUOT
-    if (error == EDQUOT) return true;
-#endif
-    return false;
-}
-
 }  // namespace
 
 ExtentCopier::ExtentCopier(KernelCopyCalls calls) : m_calls(calls) {}
@@ -56,7 +48,7 @@ ExtentCopier::Step ExtentCopier::InKernel(CopyMethod method, SystemFile& source,
             continue;
         }
         if (n < 0 && errno == EINTR) continue;
-        if (n < 0 && TargetIsFull(errno)) return Step::TargetFailed;
+        if (n < 0 && platform::IsNoRoomError(errno)) return Step::TargetFailed;
         // Refused (EXDEV, ENOSYS, EINVAL, EOPNOTSUPP, ...), failed some other
         // way, or an early end of the source: the next method carries on from
         // this byte, and plain reads and writes tell which side is at fault.

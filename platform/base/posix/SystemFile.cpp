@@ -71,7 +71,7 @@ SystemFile::Reservation SystemFile::Reserve(uint64_t bytes) {
         result = ::fallocate(m_fd, FALLOC_FL_KEEP_SIZE, 0, off_t(bytes));
     } while (result != 0 && errno == EINTR);
     if (result == 0) return Reservation::Done;
-    if (errno == ENOSPC || errno == EFBIG || errno == EDQUOT) return Reservation::NoSpace;
+    if (IsNoRoomError(errno)) return Reservation::NoSpace;
 #else
     (void)bytes;
 #endif
@@ -133,5 +133,7 @@ KernelCopyCalls SystemKernelCopyCalls() { return {CopyFileRange, SendFile}; }
 #else
 KernelCopyCalls SystemKernelCopyCalls() { return {}; }
 #endif
+
+bool IsNoRoomError(int error) { return error == ENOSPC || error == EFBIG || error == EDQUOT; }
 
 }  // namespace bb::platform

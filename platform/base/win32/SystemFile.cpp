@@ -89,4 +89,7 @@ bool SystemFile::Close() {
 
 KernelCopyCalls SystemKernelCopyCalls() { return {}; }
 
+// The runtime has no quota error.
+bool IsNoRoomError(int error) { return error == ENOSPC || error == EFBIG; }
+
 }  // namespace bb::platform

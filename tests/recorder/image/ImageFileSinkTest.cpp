@@ -28,6 +28,10 @@ int64_t RangeMissing(int, uint64_t*, int, size_t) {
     return -1;
 }
 int64_t RangeMovesNothing(int, uint64_t*, int, size_t) { return 0; }
+int64_t RangeDiskFull(int, uint64_t*, int, size_t) {
+    errno = ENOSPC;
+    return -1;
+}
 int64_t SendInvalid(int, int, uint64_t*, size_t) {
     errno = EINVAL;
     return -1;
@@ -145,6 +149,13 @@ TEST(ImageFileSink, SourceAndTargetFaultsAreToldApart) {
     EXPECT_TRUE(sink.Close());
     EXPECT_EQ(sink.CopyFromFile(box.At("source"), 0, 1 << 20), Sink::CopyResult::SinkFailed);
     EXPECT_FALSE(sink.Write("x", 1));
+
+    // A full disk met by the in-kernel copy is the image's fault: no other
+    // method is tried on it.
+    ImageFileSink full(KernelCopyCalls{RangeDiskFull, nullptr});
+    ASSERT_TRUE(full.Create(box.At("full.iso")));
+    EXPECT_EQ(full.CopyFromFile(box.At("source"), 0, 1 << 20), Sink::CopyResult::SinkFailed);
+    EXPECT_EQ(full.Copier().BytesBy(CopyMethod::ReadWrite), 0u);
 }
 
 TEST(ImageFileSink, ReservesRoomWithoutGrowingTheFileAndRefusesWhatCannotFit) {
